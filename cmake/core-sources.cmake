@@ -1,0 +1,6 @@
+# The portable core: every file here compiles without windows.h. Native tests,
+# benchmarks and zorn2-text link it, and so does zorn2.exe.
+set(CORE_SOURCES
+  src/conversion/code_pages.cpp
+)
+list(TRANSFORM CORE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)

@@ -1,0 +1,48 @@
+# Windows build (mingw-w64): zorn2.exe and the Win32 tests that run under Wine.
+# The program is ANSI: its texts are Windows-1251 bytes, whatever the sources' encoding.
+set(WIN_CHARSET -finput-charset=UTF-8 -fexec-charset=CP1251)
+set(WIN_LINK -static -static-libgcc -static-libstdc++)
+
+add_library(core STATIC ${CORE_SOURCES})
+target_include_directories(core PUBLIC ${CMAKE_SOURCE_DIR}/src)
+
+# Everything of the program but its entry point, so that the in-process tests link it.
+set(APP_SOURCES
+  src/app/globals.cpp
+  src/app/startup.cpp
+  src/app/main_window.cpp
+)
+list(TRANSFORM APP_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
+add_library(app STATIC ${APP_SOURCES})
+target_include_directories(app PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_definitions(app PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
+target_compile_options(app PUBLIC ${WIN_CHARSET})
+target_link_libraries(app PUBLIC core comctl32 comdlg32 shell32 gdi32 user32 kernel32 advapi32)
+
+add_executable(zorn2 WIN32 src/app/main.cpp src/resources/zorn2.rc)
+target_link_libraries(zorn2 PRIVATE app)
+target_link_options(zorn2 PRIVATE ${WIN_LINK})
+set_target_properties(zorn2 PROPERTIES OUTPUT_NAME zorn2 RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# Tests run under Wine: one private prefix and one wineserver for the whole run.
+enable_testing()
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+target_compile_options(gtest PRIVATE -w)
+target_compile_options(gtest_main PRIVATE -w)
+
+set(WINE_SESSION ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh)
+add_test(NAME wine_session_start COMMAND ${WINE_SESSION} start ${CMAKE_BINARY_DIR}/wine)
+add_test(NAME wine_session_stop COMMAND ${WINE_SESSION} stop ${CMAKE_BINARY_DIR}/wine)
+set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine)
+set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
+
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+add_executable(win32_tests ${WIN32_TEST_SOURCES})
+target_link_libraries(win32_tests PRIVATE app gtest_main)
+target_link_options(win32_tests PRIVATE ${WIN_LINK})
+add_dependencies(win32_tests zorn2)
+target_compile_definitions(win32_tests PRIVATE ZORN2_EXE="zorn2.exe")
+set_target_properties(win32_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+add_test(NAME win32_tests COMMAND win32_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+set_tests_properties(win32_tests PROPERTIES FIXTURES_REQUIRED wine)

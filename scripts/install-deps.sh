@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Zorn2 needs. Idempotent: when every
+# package is present it only runs dpkg queries and returns.
+set -euo pipefail
+
+packages=(
+  wine wine32:i386 wine64
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  cmake make g++ pkg-config
+  xvfb xdotool x11-utils imagemagick fonts-dejavu-core
+  googletest libgtest-dev libbenchmark-dev
+  locales
+)
+
+sudo_() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  sudo_ dpkg --add-architecture i386
+  need_update=1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "install-deps: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  sudo_ apt-get update -q
+  sudo_ apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Wine runs the program under a Russian locale (code pages 1251 and 866).
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+  echo "install-deps: generating ru_RU.UTF-8"
+  sudo_ sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen 2>/dev/null || true
+  grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ru_RU.UTF-8 UTF-8' | sudo_ tee -a /etc/locale.gen >/dev/null
+  sudo_ locale-gen >/dev/null
+fi
+exit 0

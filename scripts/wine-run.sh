@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine inside the test run's session (see
+# wine-session.sh); CMake names it as the cross-compiling emulator, so CTest runs
+# every Windows test through it. The session is the build directory's, found
+# from the working directory, or ZORN2_WINE_SESSION; it is started when missing.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-common.sh"
+
+session=${ZORN2_WINE_SESSION:-}
+if [ -z "$session" ]; then
+  d=$PWD
+  while [ "$d" != / ] && [ ! -f "$d/CMakeCache.txt" ]; do d=$(dirname "$d"); done
+  [ -f "$d/CMakeCache.txt" ] || { echo "wine-run: no build directory above $PWD" >&2; exit 2; }
+  session=$d/wine
+fi
+if [ ! -f "$session/env" ] || ! session_alive "$session"; then
+  "$here/wine-session.sh" start "$session"
+fi
+. "$session/env"
+exe=$1; shift
+exec "$(loader_for "$exe")" "$exe" "$@"
