@@ -110,6 +110,10 @@ def main():
     tables = [(name, mapped_table(*spec)) for name, *spec in TABLES]
     tables.append(('OemToTranslit', translit_table()))
     lines = ['// Written by scripts/make-conversion-tables.py; edit that script, not this file.',
+             '// Each table follows the published mapping of its two character sets. A character',
+             '// the target lacks becomes a look-alike between DOS-866 and Windows-1251 or KOI8-R, and',
+             '// keeps its byte between DOS-866 and ISO or Mac, except Mac \u00ab \u00bb \u2013 \u2014 (C7 C8 D0 D1),',
+             '// which become < > - -, as they do from Windows-1251.',
              '#include "conversion/code_pages.h"', '',
              'const unsigned char conversionTables[conversionTableCount * 128] = {']
     for number, (name, table) in enumerate(tables):

@@ -1,4 +1,8 @@
 // Written by scripts/make-conversion-tables.py; edit that script, not this file.
+// Each table follows the published mapping of its two character sets. A character
+// the target lacks becomes a look-alike between DOS-866 and Windows-1251 or KOI8-R, and
+// keeps its byte between DOS-866 and ISO or Mac, except Mac « » – — (C7 C8 D0 D1),
+// which become < > - -, as they do from Windows-1251.
 #include "conversion/code_pages.h"
 
 const unsigned char conversionTables[conversionTableCount * 128] = {
