@@ -2,6 +2,8 @@
 # benchmarks and zorn2-text link it, and so does zorn2.exe.
 set(CORE_SOURCES
   src/conversion/code_pages.cpp
+  src/conversion/conversion_tables.cpp
+  src/conversion/recode_bytes.cpp
   src/conversion/unicode_maps.cpp
 )
 list(TRANSFORM CORE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
