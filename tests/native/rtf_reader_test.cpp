@@ -126,6 +126,8 @@ TEST(RtfReader, DestinationsWithoutTextAreSkipped) {
 
 TEST(RtfReader, TablesSeparateCellsWithTabs) {
   EXPECT_EQ(ToAnsi(Doc("\\trowd a\\cell b\\cell\\row\\trowd c\\cell \\cell\\row d")), "a\tb\r\nc\t\r\nd");
+  // Only a cell's own TAB is taken back.
+  EXPECT_EQ(ToAnsi(Doc("ab{\\fonttbl\\cell}\\row c\\cell\\par\\row")), "ab\r\nc\t\r\n\r\n");
 }
 
 TEST(RtfReader, TextThatIsNotRtfComesBackUnchanged) {

@@ -4,7 +4,6 @@
 #include <string_view>
 
 enum class RtfAction : std::uint8_t {
-  Ignore,
   SkipDestination,  // a destination that holds no text: the rest of its group is skipped
   FontTable,        // read for the fonts' character sets, its text is not shown
   Character,        // shows `character`

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
+#include <map>
 #include <vector>
 
 #include "editor/engine/rtf_code_pages.h"
@@ -95,7 +95,7 @@ class RtfReader {
     }
   }
 
-  // Counts one character of a \uN fallback; true when `this` character was one and is dropped.
+  // Counts a character against the \uN fallback still to drop; true when it is dropped.
   bool InFallback() {
     if (fallbackLeft_ == 0) return false;
     --fallbackLeft_;
@@ -184,7 +184,6 @@ class RtfReader {
     const RtfKeyword* keyword = FindRtfKeyword(word.name);
     if (keyword == nullptr) return;
     switch (keyword->action) {
-      case RtfAction::Ignore: break;
       case RtfAction::SkipDestination:
         if (InsideDocument()) SkipGroupRest();
         break;
@@ -194,10 +193,7 @@ class RtfReader {
       case RtfAction::Character: Emit(keyword->character); break;
       case RtfAction::Break: EmitBreak(); break;
       case RtfAction::Tab: Emit('\t'); break;
-      case RtfAction::Cell:
-        Emit('\t');
-        cellTabEnd_ = text_.Size();
-        break;
+      case RtfAction::Cell: EndCell(); break;
       case RtfAction::Row: EndRow(); break;
       case RtfAction::Unicode:
         if (word.hasParameter) UnicodeCharacter(word.parameter);
@@ -238,9 +234,16 @@ class RtfReader {
     }
   }
 
+  void EndCell() {
+    if (!InText()) return;
+    text_.Append('\t');
+    cellTabEnd_ = text_.Size();
+  }
+
   void EndRow() {
     if (!InText()) return;
     if (text_.Size() == cellTabEnd_) text_.DropLast();  // no TAB after the last cell
+    cellTabEnd_ = nowhere;
     text_.AppendBreak();
   }
 
@@ -335,7 +338,7 @@ class RtfReader {
   RtfSource document_ = RtfSource::Cp1252;  // \ansi unless the document says otherwise
   int defaultFont_ = -1;
   int fontEntry_ = -1;  // the font the font table is describing
-  std::unordered_map<int, FontCode> fonts_;
+  std::map<int, FontCode> fonts_;  // ordered: no hash collisions to exploit
   bool sourceKnown_ = false;
   int sourceFont_ = -1;
   RtfSource source_ = RtfSource::Cp1252;

@@ -22,7 +22,6 @@ class TargetText {
   }
   void AppendBreak() { text_.append("\r\n", 2); }
   std::size_t Size() const { return text_.size(); }
-  char Last() const { return text_.empty() ? '\0' : text_.back(); }
   void DropLast() { if (!text_.empty()) text_.pop_back(); }
   std::string Take() { return std::move(text_); }
 
