@@ -62,6 +62,9 @@ TEST(RtfReader, HexBytesFollowTheDocumentCodePage) {
     std::string rtf = std::string("{\\rtf1\\ansi\\ansicpg") + source.codePage + " " + source.bytes + "}";
     for (int t = 0; t < 3; ++t) EXPECT_EQ(RtfToText(rtf, targets[t]), results[t]) << source.codePage;
   }
+  // \ansicpg wins over a character set word, in either order; \pc is the DOS code page.
+  EXPECT_EQ(ToAnsi("{\\rtf1\\ansicpg1251\\ansi \\'e0}"), "\xE0");
+  EXPECT_EQ(ToAnsi("{\\rtf1\\pc \\'a0}"), "\xE0");
   // Raw 8-bit bytes are read like \'hh; upper-case hex digits too.
   EXPECT_EQ(RtfToText("{\\rtf1\\ansicpg1251 \xC0\\'E0}", Oem), "\x80\xA0");
 }

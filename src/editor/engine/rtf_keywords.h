@@ -6,7 +6,7 @@
 enum class RtfAction : std::uint8_t {
   SkipDestination,  // a destination that holds no text: the rest of its group is skipped
   FontTable,        // read for the fonts' character sets, its text is not shown
-  Character,        // shows `character`
+  Character,        // shows the character `value`
   Break,            // paragraph or line end: CR LF
   Tab,
   Cell,             // table cell end: TAB between cells
@@ -14,7 +14,7 @@ enum class RtfAction : std::uint8_t {
   Unicode,          // \uN
   UnicodeSkip,      // \ucN
   AnsiCodePage,     // \ansicpgN
-  Charset,          // \ansi \mac \pc \pca: `character` holds the code page they name
+  Charset,          // \ansi \mac \pc \pca: `value` is the code page they name
   Font,             // \fN
   FontCharset,      // \fcharsetN
   FontCodePage,     // \cpgN
@@ -26,7 +26,7 @@ enum class RtfAction : std::uint8_t {
 struct RtfKeyword {
   std::string_view name;
   RtfAction action;
-  char32_t character;
+  char32_t value;
 };
 
 // The entry for `name`, or nullptr when the reader ignores that word.

@@ -190,7 +190,7 @@ class RtfReader {
       case RtfAction::FontTable:
         if (InsideDocument()) Current().destination = Destination::FontTable;
         break;
-      case RtfAction::Character: Emit(keyword->character); break;
+      case RtfAction::Character: Emit(keyword->value); break;
       case RtfAction::Break: EmitBreak(); break;
       case RtfAction::Tab: Emit('\t'); break;
       case RtfAction::Cell: EndCell(); break;
@@ -202,9 +202,13 @@ class RtfReader {
         if (word.hasParameter) Current().fallbackLength = std::max(word.parameter, 0);
         break;
       case RtfAction::AnsiCodePage:
-        if (word.hasParameter) SetDocumentSource(SourceFromCodePage(word.parameter));
+        if (!word.hasParameter) break;
+        SetDocumentSource(SourceFromCodePage(word.parameter));
+        codePageGiven_ = true;
         break;
-      case RtfAction::Charset: SetDocumentSource(SourceFromCodePage(static_cast<int>(keyword->character))); break;
+      case RtfAction::Charset:  // \ansicpg is the more precise, wherever it stands
+        if (!codePageGiven_) SetDocumentSource(SourceFromCodePage(static_cast<int>(keyword->value)));
+        break;
       case RtfAction::Font: SelectFont(word); break;
       case RtfAction::FontCharset: DefineFont(word, &FontCode::charset); break;
       case RtfAction::FontCodePage: DefineFont(word, &FontCode::codePage); break;
@@ -336,6 +340,7 @@ class RtfReader {
   std::size_t cellTabEnd_ = nowhere;
 
   RtfSource document_ = RtfSource::Cp1252;  // \ansi unless the document says otherwise
+  bool codePageGiven_ = false;
   int defaultFont_ = -1;
   int fontEntry_ = -1;  // the font the font table is describing
   std::map<int, FontCode> fonts_;  // ordered: no hash collisions to exploit

@@ -13,7 +13,8 @@
 // information, pictures, objects, headers, footers, footnotes, field instructions, every \*
 // destination) are left out with their whole group. A character comes from \uN where one is given
 // (its fallback skipped as \ucN says), else from \'hh or a raw 8-bit byte in the code page of the
-// current font's \fcharset or \cpg, or else of \ansicpg (Windows-1252 when nothing names one).
+// current font's \fcharset or \cpg, or else of \ansicpg or the character set word (\ansi, the
+// default, is Windows-1252; \pc is read as DOS-866, the PC code page of Cyrillic systems).
 // A character `target` lacks is written in its nearest plain form (dashes as '-', quotation marks
 // as '"', the ellipsis as "...") or else as '?'; the optional hyphen \- is left out.
 //
