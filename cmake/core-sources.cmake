@@ -5,5 +5,9 @@ set(CORE_SOURCES
   src/conversion/conversion_tables.cpp
   src/conversion/recode_bytes.cpp
   src/conversion/unicode_maps.cpp
+  src/editor/engine/rtf_code_pages.cpp
+  src/editor/engine/rtf_keywords.cpp
+  src/editor/engine/rtf_reader.cpp
+  src/editor/engine/target_text.cpp
 )
 list(TRANSFORM CORE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
