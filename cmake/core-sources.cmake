@@ -1,6 +1,7 @@
 # The portable core: every file here compiles without windows.h. Native tests,
 # benchmarks and zorn2-text link it, and so does zorn2.exe.
 set(CORE_SOURCES
+  src/conversion/alignment.cpp
   src/conversion/code_pages.cpp
   src/conversion/conversion_tables.cpp
   src/conversion/recode_bytes.cpp
