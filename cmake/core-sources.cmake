@@ -4,7 +4,11 @@ set(CORE_SOURCES
   src/conversion/alignment.cpp
   src/conversion/code_pages.cpp
   src/conversion/conversion_tables.cpp
+  src/conversion/equals_escapes.cpp
+  src/conversion/line_breaks.cpp
   src/conversion/recode_bytes.cpp
+  src/conversion/recoding_routes.cpp
+  src/conversion/transliteration.cpp
   src/conversion/unicode_maps.cpp
   src/editor/engine/rtf_code_pages.cpp
   src/editor/engine/rtf_keywords.cpp
