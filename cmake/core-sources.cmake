@@ -2,6 +2,7 @@
 # benchmarks and zorn2-text link it, and so does zorn2.exe.
 set(CORE_SOURCES
   src/conversion/alignment.cpp
+  src/conversion/code_page_guess.cpp
   src/conversion/code_pages.cpp
   src/conversion/conversion_tables.cpp
   src/conversion/equals_escapes.cpp
