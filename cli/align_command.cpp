@@ -1,7 +1,6 @@
 // align MODE [--width N] [--first N] [--left N] [--join]: the editor's paragraph
 // alignment with the settings given as options (defaults: 80, 0, 0, lines kept).
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -65,10 +64,6 @@ int RunAlign(int argc, char** argv) {
   if (argc < 1 || !ParseMode(argv[0], alignment) || !ParseOptions(argc - 1, argv + 1, settings)) return exitUsage;
   std::string text;
   if (!ReadStandardInput(text)) return exitFailure;
-  const std::optional<std::string> aligned = AlignText(text, alignment, settings);
-  if (!aligned) {
-    std::fputs("zorn2-text: not enough memory for the aligned text\n", stderr);
-    return exitFailure;
-  }
-  return WriteStandardOutput(*aligned);
+  if (!AlignTextInPieces(text, alignment, settings, WritePiece)) return exitFailure;
+  return FlushStandardOutput();
 }

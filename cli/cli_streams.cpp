@@ -1,5 +1,6 @@
 #include "cli_streams.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -18,19 +19,28 @@ bool ReadFailed() {
   return true;
 }
 
-bool Write(std::string_view bytes) {
+// What is left of standard input when it is a file, else 0: a hint for the buffer size.
+std::size_t RemainingInputSize() {
+  const long position = std::ftell(stdin);
+  if (position < 0 || std::fseek(stdin, 0, SEEK_END) != 0) return 0;
+  const long end = std::ftell(stdin);
+  std::fseek(stdin, position, SEEK_SET);
+  return end > position ? static_cast<std::size_t>(end - position) : 0;
+}
+
+}  // namespace
+
+bool WritePiece(std::string_view bytes) {
   if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size()) return true;
   std::perror("zorn2-text: writing standard output");
   return false;
 }
 
-int Flush() {
+int FlushStandardOutput() {
   if (std::fflush(stdout) == 0) return 0;
   std::perror("zorn2-text: writing standard output");
   return exitFailure;
 }
-
-}  // namespace
 
 int ParseCodePage(const char* argument) {
   for (int cp = 0; cp < codePageCount; ++cp) {
@@ -40,9 +50,15 @@ int ParseCodePage(const char* argument) {
 }
 
 bool ReadStandardInput(std::string& text) {
-  std::vector<char> chunk(chunkSize);
-  std::size_t got;
-  while ((got = std::fread(chunk.data(), 1, chunk.size(), stdin)) > 0) text.append(chunk.data(), got);
+  // Read straight into the text, one byte more than a file's size so its end is seen at once.
+  std::size_t got = text.size();
+  text.resize(got + std::max(RemainingInputSize() + 1, chunkSize));
+  std::size_t n;
+  while ((n = std::fread(text.data() + got, 1, text.size() - got, stdin)) > 0) {
+    got += n;
+    if (got == text.size()) text.resize(text.size() * 2);
+  }
+  text.resize(got);
   return !ReadFailed();
 }
 
@@ -54,14 +70,14 @@ bool ReadStandardInputStart(std::string& text, std::size_t limit) {
   return !ReadFailed();
 }
 
-int WriteStandardOutput(std::string_view bytes) { return Write(bytes) ? Flush() : exitFailure; }
+int WriteStandardOutput(std::string_view bytes) { return WritePiece(bytes) ? FlushStandardOutput() : exitFailure; }
 
 int TransformStream(const std::function<std::string_view(unsigned char*, std::size_t)>& transform) {
   std::vector<unsigned char> chunk(chunkSize);
   std::size_t got;
   while ((got = std::fread(chunk.data(), 1, chunk.size(), stdin)) > 0) {
-    if (!Write(transform(chunk.data(), got))) return exitFailure;
+    if (!WritePiece(transform(chunk.data(), got))) return exitFailure;
   }
   if (ReadFailed()) return exitFailure;
-  return Flush();
+  return FlushStandardOutput();
 }

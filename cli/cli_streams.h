@@ -18,7 +18,13 @@ bool ReadStandardInput(std::string& text);
 // Up to `limit` bytes from the start of standard input; false (after a message) on a read error.
 bool ReadStandardInputStart(std::string& text, std::size_t limit);
 
-// Writes `bytes` and flushes; the exit code: 0, or exitFailure after a message.
+// Writes `bytes`; false after a message when that fails.
+bool WritePiece(std::string_view bytes);
+
+// Flushes standard output; the exit code: 0, or exitFailure after a message.
+int FlushStandardOutput();
+
+// Writes `bytes` and flushes; the exit code.
 int WriteStandardOutput(std::string_view bytes);
 
 // Streams standard input to standard output in large chunks. `transform(chunk, length)` may

@@ -2,6 +2,7 @@
 // standard output. Each command is one function in the command table below.
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -40,8 +41,13 @@ void UseBinaryStreams() {
 int main(int argc, char** argv) {
   UseBinaryStreams();
   int result = exitUsage;
-  for (const Command& command : commands) {
-    if (argc >= 2 && std::strcmp(argv[1], command.name) == 0) result = command.run(argc - 2, argv + 2);
+  try {
+    for (const Command& command : commands) {
+      if (argc >= 2 && std::strcmp(argv[1], command.name) == 0) result = command.run(argc - 2, argv + 2);
+    }
+  } catch (const std::bad_alloc&) {
+    std::fputs("zorn2-text: not enough memory\n", stderr);
+    return exitFailure;
   }
   if (result == exitUsage) std::fputs(usage, stderr);
   return result;

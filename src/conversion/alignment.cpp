@@ -116,6 +116,23 @@ int32_t AdjustIndent(int32_t indent, int32_t width) {
   return indent >= width - 8 ? 0 : indent;
 }
 
+// Writes the lines one after another into `out`; after each line `lineDone()` may take what was
+// written so far, or stop the run by returning false.
+template <typename LineDone>
+bool AlignLines(std::string_view text, Alignment alignment, const AlignmentSettings& adjusted, std::string& out,
+                LineDone lineDone) {
+  Aligner aligner(text, alignment, adjusted, out);
+  std::size_t j = aligner.WriteLine(0, adjusted.firstIndent);
+  if (!lineDone()) return false;
+  while (j < text.size()) {
+    j = aligner.WriteLine(j, adjusted.leftIndent);
+    if (!lineDone()) return false;
+  }
+  return true;
+}
+
+constexpr std::size_t pieceSize = 1 << 20;
+
 }  // namespace
 
 AlignmentSettings AdjustAlignmentSettings(Alignment alignment, const AlignmentSettings& stored) {
@@ -131,18 +148,28 @@ std::optional<std::string> AlignText(std::string_view text, Alignment alignment,
                                      std::size_t outputLimit) {
   std::string out;
   if (text.empty()) return out;
-  const AlignmentSettings adjusted = AdjustAlignmentSettings(alignment, settings);
   try {
     out.reserve(std::min(outputLimit, text.size() + text.size() / 4 + 256));
-    Aligner aligner(text, alignment, adjusted, out);
-    std::size_t j = aligner.WriteLine(0, adjusted.firstIndent);
-    while (j < text.size()) {
-      if (out.size() > outputLimit) return std::nullopt;
-      j = aligner.WriteLine(j, adjusted.leftIndent);
+    if (!AlignLines(text, alignment, AdjustAlignmentSettings(alignment, settings), out,
+                    [&] { return out.size() <= outputLimit; })) {
+      return std::nullopt;
     }
   } catch (const std::bad_alloc&) {
     return std::nullopt;
   }
-  if (out.size() > outputLimit) return std::nullopt;
   return out;
+}
+
+bool AlignTextInPieces(std::string_view text, Alignment alignment, const AlignmentSettings& settings,
+                       const std::function<bool(std::string_view piece)>& write) {
+  if (text.empty()) return true;
+  std::string piece;
+  piece.reserve(pieceSize + 2 * maxAlignmentWidth);
+  const bool written = AlignLines(text, alignment, AdjustAlignmentSettings(alignment, settings), piece, [&] {
+    if (piece.size() < pieceSize) return true;
+    const bool ok = write(piece);
+    piece.clear();
+    return ok;
+  });
+  return written && (piece.empty() || write(piece));
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,3 +39,8 @@ AlignmentSettings AdjustAlignmentSettings(Alignment alignment, const AlignmentSe
 // result is at most about (width + 3) bytes per output line plus the text itself.
 std::optional<std::string> AlignText(std::string_view text, Alignment alignment, const AlignmentSettings& settings,
                                      std::size_t outputLimit = SIZE_MAX);
+
+// The same alignment for streams: the result is handed to `write` in pieces of about a
+// megabyte, so it never has to be held whole. Stops and returns false as soon as `write` does.
+bool AlignTextInPieces(std::string_view text, Alignment alignment, const AlignmentSettings& settings,
+                       const std::function<bool(std::string_view piece)>& write);

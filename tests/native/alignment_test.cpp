@@ -179,3 +179,22 @@ TEST(Alignment, RealTextLinesAlignOnTheirOwn) {
     EXPECT_EQ(Align(text, alignment, Width(50)), lineByLine) << alignment;
   }
 }
+
+TEST(Alignment, PiecesMakeTheSameTextAndStopWhenTheWriterDoes) {
+  std::string text;
+  for (const char* name : {"life", "love", "polit", "knowledge", "education", "book"}) {
+    text += ConvertFromUtf8(RussianText(name), "CP1251");
+  }
+  std::string joined;
+  int pieces = 0;
+  EXPECT_TRUE(AlignTextInPieces(text, AlignRight, Width(80), [&](std::string_view piece) {
+    joined += piece;
+    ++pieces;
+    return true;
+  }));
+  EXPECT_GT(pieces, 1);
+  EXPECT_EQ(joined, Align(text, AlignRight, Width(80)));
+  pieces = 0;
+  EXPECT_FALSE(AlignTextInPieces(text, AlignRight, Width(80), [&](std::string_view) { return ++pieces < 0; }));
+  EXPECT_EQ(pieces, 1);
+}
