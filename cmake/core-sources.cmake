@@ -3,5 +3,17 @@
 set(CORE_SOURCES
   src/conversion/code_pages.cpp
   src/conversion/unicode_maps.cpp
+  src/editor/engine/char_classes.cpp
+  src/editor/engine/char_format.cpp
+  src/editor/engine/colour_runs.cpp
+  src/editor/engine/document_engine.cpp
+  src/editor/engine/engine_formats.cpp
+  src/editor/engine/engine_state.cpp
+  src/editor/engine/engine_streams.cpp
+  src/editor/engine/line_index.cpp
+  src/editor/engine/rtf_reader.cpp
+  src/editor/engine/text_find.cpp
+  src/editor/engine/text_storage.cpp
+  src/editor/engine/word_breaks.cpp
 )
 list(TRANSFORM CORE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
