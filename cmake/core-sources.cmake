@@ -2,6 +2,8 @@
 # benchmarks and zorn2-text link it, and so does zorn2.exe.
 set(CORE_SOURCES
   src/conversion/code_pages.cpp
+  src/conversion/conversion_tables.cpp
+  src/conversion/recode_bytes.cpp
   src/conversion/unicode_maps.cpp
   src/editor/engine/char_classes.cpp
   src/editor/engine/char_format.cpp
@@ -11,7 +13,10 @@ set(CORE_SOURCES
   src/editor/engine/engine_state.cpp
   src/editor/engine/engine_streams.cpp
   src/editor/engine/line_index.cpp
+  src/editor/engine/rtf_code_pages.cpp
+  src/editor/engine/rtf_keywords.cpp
   src/editor/engine/rtf_reader.cpp
+  src/editor/engine/target_text.cpp
   src/editor/engine/text_find.cpp
   src/editor/engine/text_storage.cpp
   src/editor/engine/word_breaks.cpp

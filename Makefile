@@ -1,0 +1,36 @@
+# The two commands of the README: `make run` and `make test`. Each installs what is
+# missing first. `make build` builds without running anything.
+.PHONY: deps build build-native build-windows run test test-native test-windows clean
+
+WINDOWS_PRESET := $(shell scripts/windows-preset.sh)
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps build-native build-windows
+
+build-native:
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native -j2
+
+# The shipped PE32 program is always built; the preset the host can run is built too.
+build-windows:
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32 -j2
+	@if [ "$(WINDOWS_PRESET)" != win32 ]; then \
+	  echo "This kernel runs no 32-bit code: Windows tests use the $(WINDOWS_PRESET) build of the same sources."; \
+	  cmake --preset $(WINDOWS_PRESET) >/dev/null && cmake --build --preset $(WINDOWS_PRESET) -j2; fi
+
+run: build
+	@scripts/run-editor.sh build/$(WINDOWS_PRESET)
+
+test: build test-native test-windows
+
+test-native:
+	@ctest --preset native
+
+test-windows:
+	@ctest --preset $(WINDOWS_PRESET)
+
+clean:
+	rm -rf build
