@@ -26,11 +26,15 @@ run: build
 
 test: build test-native test-windows
 
+# ctest's summary, then the closing lines of each GoogleTest runner.
+SUMMARY = grep -hE '^\[  (PASSED|FAILED) +\]|^\[==========\] [0-9]+ tests? from' $(1)/Testing/Temporary/LastTest.log || true
+
 test-native:
-	@ctest --preset native
+	@ctest --preset native; status=$$?; $(call SUMMARY,build/native); exit $$status
 
 test-windows:
-	@ctest --preset $(WINDOWS_PRESET)
+	@scripts/check-program.sh build/win32/zorn2.exe
+	@ctest --preset $(WINDOWS_PRESET); status=$$?; $(call SUMMARY,build/$(WINDOWS_PRESET)); exit $$status
 
 clean:
 	rm -rf build

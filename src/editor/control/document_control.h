@@ -1,0 +1,17 @@
+// The document control: our own ANSI window class around the document engine.
+// It answers the rich-edit messages the program uses with byte semantics and
+// draws its bytes through the code page it is told, whatever the system's.
+#pragma once
+#include <windows.h>
+
+// The class name the control is registered under (once per process).
+extern const char documentControlClassName[];
+
+// Registers the class; true when it is registered (also when it already was).
+bool RegisterDocumentControlClass(HINSTANCE instance);
+
+// Sets the code page the bytes are shown in: wParam is a CodePage (0 Ansi =
+// Windows-1251, 1 Oem = DOS-866, 2 Koi8 = KOI8-R); the bytes do not change.
+// Returns the previous code page. EM_GETVIEWCODEPAGE returns the current one.
+constexpr UINT EM_SETVIEWCODEPAGE = WM_USER + 0x300;
+constexpr UINT EM_GETVIEWCODEPAGE = WM_USER + 0x301;
