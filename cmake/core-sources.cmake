@@ -20,5 +20,7 @@ set(CORE_SOURCES
   src/editor/engine/text_find.cpp
   src/editor/engine/text_storage.cpp
   src/editor/engine/word_breaks.cpp
+  # Rows of the document control on screen: portable, tested natively.
+  src/editor/control/row_layout.cpp
 )
 list(TRANSFORM CORE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
