@@ -6,6 +6,30 @@ set(WIN_LINK -static -static-libgcc -static-libstdc++)
 add_library(core STATIC ${CORE_SOURCES})
 target_include_directories(core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 
+# The document control: our own window class around the document engine.
+set(EDITOR_SOURCES
+  src/editor/control/char_format_mapping.cpp
+  src/editor/control/clipboard_messages.cpp
+  src/editor/control/control_caret.cpp
+  src/editor/control/control_editing.cpp
+  src/editor/control/control_paint.cpp
+  src/editor/control/control_view.cpp
+  src/editor/control/document_control.cpp
+  src/editor/control/format_messages.cpp
+  src/editor/control/keyboard_messages.cpp
+  src/editor/control/mouse_messages.cpp
+  src/editor/control/scroll_messages.cpp
+  src/editor/control/stream_messages.cpp
+  src/editor/control/text_messages.cpp
+  src/editor/control/view_font.cpp
+)
+list(TRANSFORM EDITOR_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
+add_library(editor STATIC ${EDITOR_SOURCES})
+target_include_directories(editor PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_definitions(editor PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
+target_compile_options(editor PRIVATE ${WIN_CHARSET})
+target_link_libraries(editor PUBLIC core gdi32 user32 kernel32)
+
 # Everything of the program but its entry point, so that the in-process tests link it.
 set(APP_SOURCES
   src/app/about_box.cpp
@@ -46,7 +70,7 @@ add_library(app STATIC ${APP_SOURCES})
 target_include_directories(app PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(app PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
 target_compile_options(app PUBLIC ${WIN_CHARSET})
-target_link_libraries(app PUBLIC core comctl32 comdlg32 shell32 gdi32 user32 kernel32 advapi32)
+target_link_libraries(app PUBLIC editor core comctl32 comdlg32 shell32 gdi32 user32 kernel32 advapi32)
 
 add_executable(zorn2 WIN32 src/app/main.cpp src/resources/zorn2.rc)
 target_link_libraries(zorn2 PRIVATE app)
