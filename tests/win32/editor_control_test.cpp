@@ -1,6 +1,7 @@
 // The editor as the program creates it, re-creates it for word wrap and reports its caret.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <string>

@@ -50,13 +50,24 @@ class IdleStep : public ProgramWindows {
   }
 };
 
+WNDPROC toolbarProc;
+
+// The idle step's last request ends the loop, so the test waits on no clock.
+LRESULT CALLBACK QuitAfterIdleStep(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == TB_SETSTATE && wParam == wordWrapCommand) PostQuitMessage(7);
+  return CallWindowProcA(toolbarProc, window, message, wParam, lParam);
+}
+
+// Should the idle step never come, the loop still ends.
+void CALLBACK QuitOnTimeout(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
+
 TEST_F(IdleStep, LoopRunsTheIdleStepWhenTheQueueEmptiesAndEndsWithTheQuitCode) {
+  toolbarProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(toolbarWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(QuitAfterIdleStep)));
   PostMessageA(mainWindow, WM_NULL, 0, 0);
-  SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    PostQuitMessage(7);
-  });
+  UINT_PTR safety = SetTimer(nullptr, 0, 10000, QuitOnTimeout);
   EXPECT_EQ(RunMessageLoop(), 7);
+  KillTimer(nullptr, safety);
   for (int command : idleCommands) EXPECT_EQ(State(command) & TBSTATE_HIDDEN, 0) << "button " << command;
 }
 

@@ -44,10 +44,12 @@ bool ProgramProcess::Start(const std::string& arguments, int showCommand) {
 }
 
 HWND ProgramProcess::WaitForMainWindow() {
+  // The window exists long before start-up ends; it is shown once the file is loaded.
+  WaitForInputIdle(info.hProcess, 10000);
   Eventually([&] {
     Search search{info.dwProcessId, nullptr};
     EnumWindows(FindTopLevelOf, reinterpret_cast<LPARAM>(&search));
-    mainWindow = search.found;
+    mainWindow = search.found && IsWindowVisible(search.found) ? search.found : nullptr;
     return mainWindow != nullptr || WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0;
   });
   return mainWindow;

@@ -15,7 +15,8 @@ class ProgramProcess {
   // STARTUPINFO when it is not negative.
   bool Start(const std::string& arguments, int showCommand = -1);
 
-  // The process's top-level window of class "ZORN2"; null when none came in time.
+  // The process's top-level window of class "ZORN2" once start-up has shown
+  // it; null when none came in time.
   HWND WaitForMainWindow();
 
   // The exit code, or STILL_ACTIVE when the process has not ended in time.
