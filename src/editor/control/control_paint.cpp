@@ -9,7 +9,7 @@ namespace {
 constexpr int RunCapacity = 512;
 constexpr Position ReadChunk = 2048;
 
-enum class Look { Plain, Greyed, Selected };
+enum class Look { Plain, Greyed, Control, Selected };
 
 // Draws the rows of one paint: runs of bytes that look alike are drawn with
 // one ExtTextOutW each, every character at the width the layout gave it.
@@ -32,7 +32,8 @@ class RowPainter {
  private:
   Look LookOf(Position position, unsigned char b) const {
     if (position >= selection_.start && position < selection_.end) return Look::Selected;
-    return control_.font.greyed[b] ? Look::Greyed : Look::Plain;
+    if (control_.font.controlByte[b]) return Look::Control;
+    return control_.font.undefined[b] ? Look::Greyed : Look::Plain;
   }
   void Flush(int y);
   void MarkSelectedBreak(const Row& row, std::int64_t x, int y);
@@ -59,9 +60,15 @@ void RowPainter::Flush(int y) {
   int width = 0;
   for (int i = 0; i < count_; ++i) width += widths_[i];
   RECT box{ScreenX(runX_), y, ScreenX(runX_) + width, y + control_.font.lineHeight};
-  COLORREF ink = look_ == Look::Selected ? highlightText_ : look_ == Look::Greyed ? greyText_ : colour_;
+  COLORREF ink = colour_, paper = background_;
+  switch (look_) {
+    case Look::Selected: ink = highlightText_, paper = highlight_; break;
+    case Look::Greyed: ink = greyText_; break;
+    case Look::Control: ink = background_, paper = greyText_; break;
+    case Look::Plain: break;
+  }
   SetTextColor(dc_, ink);
-  SetBkColor(dc_, look_ == Look::Selected ? highlight_ : background_);
+  SetBkColor(dc_, paper);
   ExtTextOutW(dc_, box.left, y, ETO_OPAQUE | ETO_CLIPPED, &box, text_, static_cast<UINT>(count_), widths_);
   runX_ += width;
   count_ = 0;

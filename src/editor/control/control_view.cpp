@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 #include "editor/control/control_caret.h"
 
@@ -75,10 +76,28 @@ void ScrollToX(DocumentControl& control, std::int64_t x) {
   control.xOffset = control.wrap ? 0 : std::max<std::int64_t>(0, x);
 }
 
-Position FirstVisibleLine(const DocumentControl& control) {
+Position FirstVisibleLine(DocumentControl& control) {
   Position line = control.engine.GetLineFromPosition(control.top.start);
-  std::int64_t rows = control.Layout().RowInLine(control.top);
-  return static_cast<Position>(std::min<std::int64_t>(line + rows, INT_MAX));
+  if (!control.wrap) return line;
+  RowLayout layout = control.Layout();
+  ScreenLineMark& mark = control.screenLineMark;
+  std::int64_t value;
+  if (mark.valid && std::abs(std::int64_t{control.top.start} - mark.position) <= NearViewBytes) {
+    // Near the last answer, count the rows between: answers stay consistent
+    // with EM_LINESCROLL, which moves by rows.
+    Row row = layout.RowAt(mark.position);
+    std::int64_t rows = 0;
+    Row next;
+    while (row.start < control.top.start && layout.NextRow(row, next)) row = next, ++rows;
+    while (row.start > control.top.start && layout.PreviousRow(row, next)) row = next, --rows;
+    value = mark.value + rows;
+  } else {
+    // Far from it, lines above the view count one row each.
+    value = line + layout.RowInLine(control.top);
+  }
+  value = std::clamp<std::int64_t>(value, 0, INT_MAX);
+  mark = {control.top.start, value, true};
+  return static_cast<Position>(value);
 }
 
 void EnsureCaretVisible(DocumentControl& control) {
