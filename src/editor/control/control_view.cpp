@@ -17,6 +17,16 @@ Row LowestTop(const DocumentControl& control, const RowLayout& layout) {
   return row;
 }
 
+// Sets a scroll bar only when it changes: redrawing a bar is not cheap.
+void SetBar(HWND window, int bar, SCROLLINFO& info, SCROLLINFO& shown) {
+  if (shown.cbSize == sizeof shown && shown.nMin == info.nMin && shown.nMax == info.nMax && shown.nPage == info.nPage &&
+      shown.nPos == info.nPos) {
+    return;
+  }
+  SetScrollInfo(window, bar, &info, TRUE);
+  shown = info;
+}
+
 }  // namespace
 
 RECT TextArea(const DocumentControl& control) {
@@ -160,6 +170,29 @@ void RefreshView(DocumentControl& control) {
   InvalidateRect(control.window, nullptr, FALSE);
 }
 
+void RefreshRows(DocumentControl& control, Position from, Position to) {
+  if (!control.redraw) return;
+  UpdateScrollBars(control);
+  PlaceCaret(control);
+  RowLayout layout = control.Layout();
+  Row first = layout.RowAt(from);
+  Row last = to < 0 ? first : layout.RowAt(to);
+  int rows = PartlyVisibleRows(control);
+  int firstIndex = first.start < control.top.start ? 0 : -1, lastIndex = to < 0 ? rows : -1;
+  Row row = control.top;
+  for (int i = 0; i < rows && (firstIndex < 0 || lastIndex < 0); ++i) {
+    if (firstIndex < 0 && row.start == first.start) firstIndex = i;
+    if (lastIndex < 0 && row.start == last.start) lastIndex = i;
+    if (!layout.NextRow(row, row)) break;
+  }
+  if (firstIndex < 0) return;  // below the view
+  if (lastIndex < 0) lastIndex = rows;
+  RECT area = TextArea(control);
+  RECT dirty{0, area.top + firstIndex * control.font.lineHeight, area.right,
+             area.top + (lastIndex + 1) * control.font.lineHeight};
+  InvalidateRect(control.window, &dirty, FALSE);
+}
+
 void UpdateScrollBars(DocumentControl& control) {
   if (!control.redraw || control.updatingScrollBars) return;
   control.updatingScrollBars = true;
@@ -182,7 +215,7 @@ void UpdateScrollBars(DocumentControl& control) {
       info.nPos = control.engine.GetLineFromPosition(control.top.start);
       info.nPage = static_cast<UINT>(rows);
     }
-    SetScrollInfo(control.window, SB_VERT, &info, TRUE);
+    SetBar(control.window, SB_VERT, info, control.verticalBar);
   }
   if ((style & WS_HSCROLL) && !control.wrap) {
     RECT area = TextArea(control);
@@ -191,7 +224,7 @@ void UpdateScrollBars(DocumentControl& control) {
     info.nMax = ClampToInt(std::max(control.widestSeen, control.xOffset + width));
     info.nPage = static_cast<UINT>(width);
     info.nPos = ClampToInt(control.xOffset);
-    SetScrollInfo(control.window, SB_HORZ, &info, TRUE);
+    SetBar(control.window, SB_HORZ, info, control.horizontalBar);
   }
   control.updatingScrollBars = false;
 }

@@ -45,6 +45,9 @@ void AfterLayoutChange(DocumentControl& control);
 // Scroll bars, caret and picture after a change (nothing while drawing is off).
 void RefreshView(DocumentControl& control);
 void UpdateScrollBars(DocumentControl& control);
+// Like RefreshView, but repaints only the rows from the one holding `from` to
+// the one holding `to`, or to the bottom of the view when `to` is -1.
+void RefreshRows(DocumentControl& control, Position from, Position to);
 
 // Where `position` is drawn (the left edge of its caret, top of its row), or
 // false when it is not in view.
