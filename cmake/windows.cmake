@@ -77,6 +77,12 @@ target_link_libraries(zorn2 PRIVATE app)
 target_link_options(zorn2 PRIVATE ${WIN_LINK})
 set_target_properties(zorn2 PROPERTIES OUTPUT_NAME zorn2 RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+# Timings of the document control on a huge text; run by hand, not by ctest.
+add_executable(control-bench ${CMAKE_SOURCE_DIR}/bench/win32/control_bench.cpp)
+target_link_libraries(control-bench PRIVATE editor psapi)
+target_link_options(control-bench PRIVATE ${WIN_LINK})
+set_target_properties(control-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 # Tests run under Wine: one private prefix and one wineserver for the whole run.
 enable_testing()
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "conversion/code_pages.h"
@@ -14,6 +16,21 @@
 inline constexpr DWORD EditorStyle = WS_CHILD | WS_VISIBLE | ES_SELECTIONBAR | WS_VSCROLL | ES_AUTOVSCROLL |
                                      ES_NOOLEDRAGDROP | ES_MULTILINE;
 inline constexpr DWORD NoWrapStyle = WS_HSCROLL | ES_AUTOHSCROLL;
+
+struct ByteSource {
+  const std::string* bytes;
+  std::size_t at;
+};
+
+// Hands out the source's bytes in pieces of at most 1000.
+inline DWORD CALLBACK Feed(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+  auto* source = reinterpret_cast<ByteSource*>(cookie);
+  std::size_t n = std::min<std::size_t>({static_cast<std::size_t>(size), 1000, source->bytes->size() - source->at});
+  memcpy(buffer, source->bytes->data() + source->at, n);
+  source->at += n;
+  *done = static_cast<LONG>(n);
+  return 0;
+}
 
 class ControlTest : public ::testing::Test {
  public:
@@ -37,23 +54,13 @@ class ControlTest : public ::testing::Test {
 
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageA(control, message, wParam, lParam); }
 
-  void SetText(const std::string& text) {
-    // WM_SETTEXT stops at a zero byte; stream the bytes in to keep every one.
-    struct Source {
-      const std::string* text;
-      std::size_t at;
-    } source{&text, 0};
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0,
-                      [](DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) -> DWORD {
-                        auto* s = reinterpret_cast<Source*>(cookie);
-                        std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(size), s->text->size() - s->at);
-                        memcpy(buffer, s->text->data() + s->at, n);
-                        s->at += n;
-                        *done = static_cast<LONG>(n);
-                        return 0;
-                      }};
-    Send(EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
-    ASSERT_EQ(stream.dwError, 0u);
+  // WM_SETTEXT stops at a zero byte; streaming keeps every byte.
+  void SetText(const std::string& text) { ASSERT_EQ(StreamIn(text, SF_TEXT), 0u); }
+  DWORD StreamIn(const std::string& bytes, WPARAM format) {
+    ByteSource source{&bytes, 0};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, Feed};
+    Send(EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+    return stream.dwError;
   }
 
   std::string Text() {
@@ -72,6 +79,37 @@ class ControlTest : public ::testing::Test {
     CHARRANGE range{start, end};
     Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
   }
+
+  // Keys as the control sees them: WM_KEYDOWN with the modifiers held in the
+  // thread's key state.
+  void Key(WPARAM key, bool shift = false, bool ctrl = false) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    state[VK_CONTROL] = ctrl ? 0x80 : 0;
+    SetKeyboardState(state);
+    Send(WM_KEYDOWN, key, 1);
+    Send(WM_KEYUP, key, 0xC0000001);
+    state[VK_SHIFT] = state[VK_CONTROL] = 0;
+    SetKeyboardState(state);
+  }
+  void Type(const std::string& bytes) {
+    for (char c : bytes) Send(WM_CHAR, static_cast<unsigned char>(c), 1);
+  }
+
+  // Where a position is drawn, and clicks there.
+  POINT PointOf(LONG position) {
+    POINTL point{};
+    Send(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), position);
+    return {point.x, point.y};
+  }
+  void Click(POINT point, WPARAM keys = 0, UINT message = WM_LBUTTONDOWN) {
+    Send(message, MK_LBUTTON | keys, MAKELPARAM(point.x, point.y));
+    Send(WM_LBUTTONUP, keys, MAKELPARAM(point.x, point.y));
+  }
+
+  LONG CaretLine() { return static_cast<LONG>(Send(EM_EXLINEFROMCHAR, 0, Selection().cpMax)); }
+  LONG FirstVisible() { return static_cast<LONG>(Send(EM_GETFIRSTVISIBLELINE)); }
 
   HWND parent = nullptr;
   HWND control = nullptr;

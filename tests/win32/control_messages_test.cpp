@@ -19,6 +19,11 @@ DWORD CALLBACK Collect(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
   return 0;
 }
 
+DWORD CALLBACK Fail(DWORD_PTR, LPBYTE, LONG, LONG* done) {
+  *done = 0;
+  return 42;
+}
+
 std::string StreamOut(ControlTest& test, WPARAM format, LONG most = 0x7FFFFFFF) {
   Sink sink{{}, most};
   EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&sink), 0, Collect};
@@ -55,19 +60,7 @@ TEST_F(ControlTest, SelectionStreamsReplaceAndReadOnlyTheSelection) {
   EXPECT_EQ(Send(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(buffer)), 3);
   EXPECT_STREQ(buffer, "two");
 
-  std::string two = "2\r\n2";
-  struct Source {
-    const std::string* text;
-    bool done;
-  } source{&two, false};
-  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, [](DWORD_PTR cookie, LPBYTE buffer, LONG, LONG* n) -> DWORD {
-                      auto* s = reinterpret_cast<Source*>(cookie);
-                      *n = s->done ? 0 : static_cast<LONG>(s->text->size());
-                      if (!s->done) memcpy(buffer, s->text->data(), s->text->size());
-                      s->done = true;
-                      return 0;
-                    }};
-  Send(EM_STREAMIN, SF_TEXT | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
+  EXPECT_EQ(StreamIn("2\r\n2", SF_TEXT | SFF_SELECTION), 0u);
   EXPECT_EQ(Text(), "one 2\r\n2 three");
   EXPECT_EQ(Selection().cpMin, 8);
   EXPECT_EQ(Selection().cpMax, 8);
@@ -75,10 +68,7 @@ TEST_F(ControlTest, SelectionStreamsReplaceAndReadOnlyTheSelection) {
 
 TEST_F(ControlTest, AFailingCallbackLeavesTextAndReportsItsError) {
   SetText("kept");
-  EDITSTREAM stream{0, 0, [](DWORD_PTR, LPBYTE, LONG, LONG* n) -> DWORD {
-                      *n = 0;
-                      return 42;
-                    }};
+  EDITSTREAM stream{0, 0, Fail};
   Send(EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
   EXPECT_EQ(stream.dwError, 42u);
   EXPECT_EQ(Text(), "kept");

@@ -9,7 +9,7 @@ namespace {
 constexpr int RunCapacity = 512;
 constexpr Position ReadChunk = 2048;
 
-enum class Look { Plain, Greyed, Selected };
+enum class Look { Plain, Greyed, Control, Selected };
 
 // Draws the rows of one paint: runs of bytes that look alike are drawn with
 // one ExtTextOutW each, every character at the width the layout gave it.
@@ -32,7 +32,8 @@ class RowPainter {
  private:
   Look LookOf(Position position, unsigned char b) const {
     if (position >= selection_.start && position < selection_.end) return Look::Selected;
-    return control_.font.greyed[b] ? Look::Greyed : Look::Plain;
+    if (control_.font.controlByte[b]) return Look::Control;
+    return control_.font.undefined[b] ? Look::Greyed : Look::Plain;
   }
   void Flush(int y);
   void MarkSelectedBreak(const Row& row, std::int64_t x, int y);
@@ -59,9 +60,15 @@ void RowPainter::Flush(int y) {
   int width = 0;
   for (int i = 0; i < count_; ++i) width += widths_[i];
   RECT box{ScreenX(runX_), y, ScreenX(runX_) + width, y + control_.font.lineHeight};
-  COLORREF ink = look_ == Look::Selected ? highlightText_ : look_ == Look::Greyed ? greyText_ : colour_;
+  COLORREF ink = colour_, paper = background_;
+  switch (look_) {
+    case Look::Selected: ink = highlightText_, paper = highlight_; break;
+    case Look::Greyed: ink = greyText_; break;
+    case Look::Control: ink = background_, paper = greyText_; break;
+    case Look::Plain: break;
+  }
   SetTextColor(dc_, ink);
-  SetBkColor(dc_, look_ == Look::Selected ? highlight_ : background_);
+  SetBkColor(dc_, paper);
   ExtTextOutW(dc_, box.left, y, ETO_OPAQUE | ETO_CLIPPED, &box, text_, static_cast<UINT>(count_), widths_);
   runX_ += width;
   count_ = 0;
@@ -106,17 +113,19 @@ std::int64_t RowPainter::Draw(const Row& row, int y) {
 }  // namespace
 
 void PaintControl(DocumentControl& control, HDC target, const RECT& update) {
-  RECT client{};
-  GetClientRect(control.window, &client);
-  int width = std::max<int>(1, client.right), height = std::max<int>(1, client.bottom);
+  int width = std::max<int>(1, update.right - update.left), height = std::max<int>(1, update.bottom - update.top);
+  // Drawn off screen in client coordinates, the bitmap covering only `update`.
   HDC dc = CreateCompatibleDC(target);
+  // A bitmap of the display's kind: under Wine a DIB section draws text
+  // several times slower.
   HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
   HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  SetWindowOrgEx(dc, update.left, update.top, nullptr);
   HGDIOBJ oldFont = SelectObject(dc, control.font.handle ? control.font.handle : GetStockObject(ANSI_FIXED_FONT));
 
   COLORREF background = control.systemBackground ? GetSysColor(COLOR_WINDOW) : control.background;
   SetBkColor(dc, background);
-  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
+  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &update, nullptr, 0, nullptr);
   SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
 
   RECT area = TextArea(control);
@@ -126,18 +135,25 @@ void PaintControl(DocumentControl& control, HDC target, const RECT& update) {
   Row row = control.top;
   int rows = PartlyVisibleRows(control);
   for (int i = 0; i < rows; ++i) {
-    std::int64_t rowWidth = painter.Draw(row, area.top + i * control.font.lineHeight);
-    if (!control.wrap) {
-      // Without wrap the horizontal bar reaches the widest row seen so far.
-      if (rowWidth < 0) rowWidth = row.end - row.start < RowLayout::SegmentLength ? layout.Width(row)
-                                                                               : std::int64_t{row.end - row.start} * control.font.averageWidth;
-      control.widestSeen = std::max(control.widestSeen, rowWidth + CaretWidthMargin);
+    int y = area.top + i * control.font.lineHeight;
+    if (y >= update.bottom) break;
+    if (y + control.font.lineHeight > update.top) {
+      std::int64_t rowWidth = painter.Draw(row, y);
+      if (!control.wrap) {
+        // Without wrap the horizontal bar reaches the widest row seen so far.
+        if (rowWidth < 0) {
+          rowWidth = row.end - row.start < RowLayout::SegmentLength
+                         ? layout.Width(row)
+                         : std::int64_t{row.end - row.start} * control.font.averageWidth;
+        }
+        control.widestSeen = std::max(control.widestSeen, rowWidth + CaretWidthMargin);
+      }
     }
     if (!layout.NextRow(row, row)) break;
   }
 
-  BitBlt(target, update.left, update.top, update.right - update.left, update.bottom - update.top, dc, update.left,
-         update.top, SRCCOPY);
+  SetWindowOrgEx(dc, 0, 0, nullptr);
+  BitBlt(target, update.left, update.top, width, height, dc, 0, 0, SRCCOPY);
   SelectObject(dc, oldFont);
   SelectObject(dc, oldBitmap);
   DeleteObject(bitmap);

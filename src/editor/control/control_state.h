@@ -15,6 +15,14 @@
 // (a drag that began in the selection bar).
 enum class DragUnit { None, Character, Word, Row };
 
+// The last answer to EM_GETFIRSTVISIBLELINE with word wrap and the top row it
+// was given for.
+struct ScreenLineMark {
+  Position position = 0;
+  std::int64_t value = 0;
+  bool valid = false;
+};
+
 struct DocumentControl {
   DocumentControl(HWND window, DWORD style);
   ~DocumentControl();
@@ -52,6 +60,9 @@ struct DocumentControl {
   std::int64_t widestSeen = 0;
   std::int64_t goalX = -1;  // where Up, Down and the page keys aim; -1: from the caret
   bool updatingScrollBars = false;
+  SCROLLINFO verticalBar{};  // as last set
+  SCROLLINFO horizontalBar{};
+  ScreenLineMark screenLineMark;
 
   // Mouse.
   DragUnit drag = DragUnit::None;

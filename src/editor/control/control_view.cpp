@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 #include "editor/control/control_caret.h"
 
@@ -14,6 +15,16 @@ Row LowestTop(const DocumentControl& control, const RowLayout& layout) {
   Row row = layout.RowAt(control.engine.GetLength());
   layout.MoveRows(row, -(VisibleRows(control) - 1));
   return row;
+}
+
+// Sets a scroll bar only when it changes: redrawing a bar is not cheap.
+void SetBar(HWND window, int bar, SCROLLINFO& info, SCROLLINFO& shown) {
+  if (shown.cbSize == sizeof shown && shown.nMin == info.nMin && shown.nMax == info.nMax && shown.nPage == info.nPage &&
+      shown.nPos == info.nPos) {
+    return;
+  }
+  SetScrollInfo(window, bar, &info, TRUE);
+  shown = info;
 }
 
 }  // namespace
@@ -75,10 +86,28 @@ void ScrollToX(DocumentControl& control, std::int64_t x) {
   control.xOffset = control.wrap ? 0 : std::max<std::int64_t>(0, x);
 }
 
-Position FirstVisibleLine(const DocumentControl& control) {
+Position FirstVisibleLine(DocumentControl& control) {
   Position line = control.engine.GetLineFromPosition(control.top.start);
-  std::int64_t rows = control.Layout().RowInLine(control.top);
-  return static_cast<Position>(std::min<std::int64_t>(line + rows, INT_MAX));
+  if (!control.wrap) return line;
+  RowLayout layout = control.Layout();
+  ScreenLineMark& mark = control.screenLineMark;
+  std::int64_t value;
+  if (mark.valid && std::abs(std::int64_t{control.top.start} - mark.position) <= NearViewBytes) {
+    // Near the last answer, count the rows between: answers stay consistent
+    // with EM_LINESCROLL, which moves by rows.
+    Row row = layout.RowAt(mark.position);
+    std::int64_t rows = 0;
+    Row next;
+    while (row.start < control.top.start && layout.NextRow(row, next)) row = next, ++rows;
+    while (row.start > control.top.start && layout.PreviousRow(row, next)) row = next, --rows;
+    value = mark.value + rows;
+  } else {
+    // Far from it, lines above the view count one row each.
+    value = line + layout.RowInLine(control.top);
+  }
+  value = std::clamp<std::int64_t>(value, 0, INT_MAX);
+  mark = {control.top.start, value, true};
+  return static_cast<Position>(value);
 }
 
 void EnsureCaretVisible(DocumentControl& control) {
@@ -141,6 +170,29 @@ void RefreshView(DocumentControl& control) {
   InvalidateRect(control.window, nullptr, FALSE);
 }
 
+void RefreshRows(DocumentControl& control, Position from, Position to) {
+  if (!control.redraw) return;
+  UpdateScrollBars(control);
+  PlaceCaret(control);
+  RowLayout layout = control.Layout();
+  Row first = layout.RowAt(from);
+  Row last = to < 0 ? first : layout.RowAt(to);
+  int rows = PartlyVisibleRows(control);
+  int firstIndex = first.start < control.top.start ? 0 : -1, lastIndex = to < 0 ? rows : -1;
+  Row row = control.top;
+  for (int i = 0; i < rows && (firstIndex < 0 || lastIndex < 0); ++i) {
+    if (firstIndex < 0 && row.start == first.start) firstIndex = i;
+    if (lastIndex < 0 && row.start == last.start) lastIndex = i;
+    if (!layout.NextRow(row, row)) break;
+  }
+  if (firstIndex < 0) return;  // below the view
+  if (lastIndex < 0) lastIndex = rows;
+  RECT area = TextArea(control);
+  RECT dirty{0, area.top + firstIndex * control.font.lineHeight, area.right,
+             area.top + (lastIndex + 1) * control.font.lineHeight};
+  InvalidateRect(control.window, &dirty, FALSE);
+}
+
 void UpdateScrollBars(DocumentControl& control) {
   if (!control.redraw || control.updatingScrollBars) return;
   control.updatingScrollBars = true;
@@ -163,7 +215,7 @@ void UpdateScrollBars(DocumentControl& control) {
       info.nPos = control.engine.GetLineFromPosition(control.top.start);
       info.nPage = static_cast<UINT>(rows);
     }
-    SetScrollInfo(control.window, SB_VERT, &info, TRUE);
+    SetBar(control.window, SB_VERT, info, control.verticalBar);
   }
   if ((style & WS_HSCROLL) && !control.wrap) {
     RECT area = TextArea(control);
@@ -172,7 +224,7 @@ void UpdateScrollBars(DocumentControl& control) {
     info.nMax = ClampToInt(std::max(control.widestSeen, control.xOffset + width));
     info.nPage = static_cast<UINT>(width);
     info.nPos = ClampToInt(control.xOffset);
-    SetScrollInfo(control.window, SB_HORZ, &info, TRUE);
+    SetBar(control.window, SB_HORZ, info, control.horizontalBar);
   }
   control.updatingScrollBars = false;
 }

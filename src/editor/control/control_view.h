@@ -23,9 +23,14 @@ void ClampTop(DocumentControl& control);
 std::int64_t ScrollRows(DocumentControl& control, std::int64_t rows);
 // Sets the horizontal scroll (no word wrap), never below 0.
 void ScrollToX(DocumentControl& control, std::int64_t x);
-// The first visible line as EM_GETFIRSTVISIBLELINE counts it: the text line
-// of the top row plus the rows of that line above it.
-Position FirstVisibleLine(const DocumentControl& control);
+// The first visible line as EM_GETFIRSTVISIBLELINE counts it: screen lines.
+// Without wrap that is the text line. With wrap, all rows above the view are
+// never counted: near the previous answer the rows in between are counted, so
+// that two answers differ by the rows EM_LINESCROLL needs between them; far
+// from it the answer starts afresh from the text line of the top row.
+Position FirstVisibleLine(DocumentControl& control);
+// How far from the previous answer rows are still counted.
+inline constexpr Position NearViewBytes = 1 << 20;
 
 // Scrolls as little as possible to show the caret.
 void EnsureCaretVisible(DocumentControl& control);
@@ -40,6 +45,9 @@ void AfterLayoutChange(DocumentControl& control);
 // Scroll bars, caret and picture after a change (nothing while drawing is off).
 void RefreshView(DocumentControl& control);
 void UpdateScrollBars(DocumentControl& control);
+// Like RefreshView, but repaints only the rows from the one holding `from` to
+// the one holding `to`, or to the bottom of the view when `to` is -1.
+void RefreshRows(DocumentControl& control, Position from, Position to);
 
 // Where `position` is drawn (the left edge of its caret, top of its row), or
 // false when it is not in view.

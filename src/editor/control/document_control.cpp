@@ -72,6 +72,9 @@ bool HandleWindowMessage(DocumentControl& control, UINT message, WPARAM wParam, 
     case WM_KILLFOCUS:
       OnKillFocus(control);
       return true;
+    case EM_HIDESELECTION:
+      HideSelection(control, wParam != 0, lParam != 0);
+      return true;
     case WM_SETREDRAW:
       OnSetRedraw(control, wParam != 0);
       return true;

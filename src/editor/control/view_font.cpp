@@ -7,19 +7,17 @@
 
 namespace {
 
-constexpr wchar_t ControlPictures = 0x2400;   // U+2400 SYMBOL FOR NULL and the 31 after it
-constexpr wchar_t DeletePicture = 0x2421;
 constexpr wchar_t Replacement = 0xFFFD;
 constexpr int TabColumns = 8;
 
-bool IsControlByte(unsigned char b) { return b < 0x20 || b == 0x7F; }
-
 }  // namespace
+
+bool IsControlByte(unsigned char b) { return (b < 0x20 && b != '\t') || b == 0x7F; }
 
 wchar_t DisplayCharacter(CodePage codePage, unsigned char b) {
   if (b == '\t') return L' ';
-  if (b < 0x20) return static_cast<wchar_t>(ControlPictures + b);
-  if (b == 0x7F) return DeletePicture;
+  if (b < 0x20) return static_cast<wchar_t>(L'@' + b);
+  if (b == 0x7F) return L'?';
   return static_cast<wchar_t>(ByteToUnicode(codePage, b));
 }
 
@@ -49,7 +47,8 @@ void MeasureBytes(ViewFont& font, CodePage codePage) {
     auto byte = static_cast<unsigned char>(b);
     wchar_t c = DisplayCharacter(codePage, byte);
     font.glyph[b] = c;
-    font.greyed[b] = IsControlByte(byte) && byte != '\t' ? true : c == Replacement;
+    font.controlByte[b] = IsControlByte(byte);
+    font.undefined[b] = c == Replacement;
     SIZE size{};
     GetTextExtentPoint32W(dc, &c, 1, &size);
     font.metrics.byteWidth[b] = std::max<int>(size.cx, 1);

@@ -12,8 +12,9 @@ struct ViewFont {
   int lineHeight = 16;
   int ascent = 13;
   int averageWidth = 8;
-  wchar_t glyph[256] = {};  // what each byte is drawn as
-  bool greyed[256] = {};    // control bytes and bytes the code page leaves undefined
+  wchar_t glyph[256] = {};     // what each byte is drawn as
+  bool controlByte[256] = {};  // drawn inverted, as the letter of its Ctrl chord
+  bool undefined[256] = {};    // drawn greyed: the code page gives it no character
   RowMetrics metrics;
 };
 
@@ -21,9 +22,11 @@ struct ViewFont {
 inline constexpr int DefaultHeightTwips = 200;
 
 // The character byte `b` stands for on screen in `codePage`: its Unicode
-// character, a control picture for control bytes (so that NUL and the like are
-// seen and never end the text), and a blank for a tab.
+// character, a blank for a tab, and for the other control bytes the letter of
+// their Ctrl chord (@ for NUL, A for 1, ? for DEL), which the painter shows
+// inverted; so NUL and the like are seen in any font and never end the text.
 wchar_t DisplayCharacter(CodePage codePage, unsigned char b);
+bool IsControlByte(unsigned char b);
 
 // The LOGFONT of `format`: an empty face asks for a fixed-pitch face; the
 // character set only steers the choice of font.
