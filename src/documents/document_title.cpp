@@ -29,7 +29,8 @@ void UpdateTitle() {
   SetWindowTextA(mainWindow, title);
   // A document without a file gets a text no short path can equal: none starts with "[".
   char markerText[MAX_PATH];
-  if (!MarkerTextFor(currentPath, markerText)) {
+  bool untitled = lstrcmpA(currentPath, untitledName) == 0;
+  if (untitled || !MarkerTextFor(currentPath, markerText)) {
     lstrcpynA(markerText, title, sizeof markerText);
     CharLowerA(markerText);
   }
