@@ -1,10 +1,9 @@
-// The error box and the About box, as the user sees them.
+// The error box, as the user sees it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 
-#include "app/about_box.h"
 #include "app/error_box.h"
 #include "app/globals.h"
 #include "program_windows.h"
@@ -46,15 +45,6 @@ TEST_F(MessageBoxes, ErrorBoxWithoutAnErrorShowsErrorTenAndUnknownCodesByNumber)
   });
   ASSERT_TRUE(seen.appeared);
   EXPECT_NE(seen.texts.find("Ошибка " + std::to_string(0x2ABCDEF)), std::string::npos) << seen.texts;
-}
-
-TEST_F(MessageBoxes, AboutBoxNamesTheProgramAndItsAuthor) {
-  DialogSeen seen = RunClosingDialog([] { ShowAboutBox(mainWindow); });
-  ASSERT_TRUE(seen.appeared);
-  EXPECT_EQ(seen.owner, mainWindow);
-  EXPECT_NE(seen.title.find("Zorn2.1.6"), std::string::npos) << seen.title;
-  EXPECT_NE(seen.texts.find("KOI8-R"), std::string::npos) << seen.texts;
-  EXPECT_NE(seen.texts.find("ZovaV"), std::string::npos) << seen.texts;
 }
 
 }  // namespace
