@@ -6,23 +6,82 @@ set(WIN_LINK -static -static-libgcc -static-libstdc++)
 add_library(core STATIC ${CORE_SOURCES})
 target_include_directories(core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 
+# The document control: our own window class around the document engine.
+set(EDITOR_SOURCES
+  src/editor/control/char_format_mapping.cpp
+  src/editor/control/clipboard_messages.cpp
+  src/editor/control/control_caret.cpp
+  src/editor/control/control_editing.cpp
+  src/editor/control/control_paint.cpp
+  src/editor/control/control_view.cpp
+  src/editor/control/document_control.cpp
+  src/editor/control/format_messages.cpp
+  src/editor/control/keyboard_messages.cpp
+  src/editor/control/mouse_messages.cpp
+  src/editor/control/scroll_messages.cpp
+  src/editor/control/stream_messages.cpp
+  src/editor/control/text_messages.cpp
+  src/editor/control/view_font.cpp
+)
+list(TRANSFORM EDITOR_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
+add_library(editor STATIC ${EDITOR_SOURCES})
+target_include_directories(editor PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_definitions(editor PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
+target_compile_options(editor PRIVATE ${WIN_CHARSET})
+target_link_libraries(editor PUBLIC core gdi32 user32 kernel32)
+
 # Everything of the program but its entry point, so that the in-process tests link it.
 set(APP_SOURCES
+  src/app/about_box.cpp
+  src/app/error_box.cpp
   src/app/globals.cpp
-  src/app/startup.cpp
+  src/app/initialisation.cpp
   src/app/main_window.cpp
+  src/app/menu_bar.cpp
+  src/app/message_loop.cpp
+  src/app/running_instance.cpp
+  src/app/settings_store.cpp
+  src/app/shutdown.cpp
+  src/app/start_arguments.cpp
+  src/app/startup.cpp
+  src/app/window_classes.cpp
+  src/app/window_placement.cpp
+  src/chrome/status_bar.cpp
+  src/chrome/toolbar.cpp
+  src/conversion/undo_journal.cpp
+  src/conversion/view_format.cpp
+  src/documents/document_load.cpp
+  src/documents/document_title.cpp
+  src/documents/file_dialogs.cpp
+  src/documents/save_prompt.cpp
+  src/editor/caret_report.cpp
+  src/editor/editor_control.cpp
+  src/editor/editor_input.cpp
+  src/editor/heap_blocks.cpp
+  src/editor/memory_stream.cpp
+  src/editor/ole_callback.cpp
+  src/editor/view_refresh.cpp
+  src/editor/word_wrap.cpp
+  src/printing/print_document.cpp
+  src/printing/print_setup.cpp
 )
 list(TRANSFORM APP_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 add_library(app STATIC ${APP_SOURCES})
 target_include_directories(app PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(app PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
 target_compile_options(app PUBLIC ${WIN_CHARSET})
-target_link_libraries(app PUBLIC core comctl32 comdlg32 shell32 gdi32 user32 kernel32 advapi32)
+target_link_libraries(app PUBLIC editor core comctl32 comdlg32 shell32 gdi32 user32 kernel32 advapi32)
 
 add_executable(zorn2 WIN32 src/app/main.cpp src/resources/zorn2.rc)
 target_link_libraries(zorn2 PRIVATE app)
 target_link_options(zorn2 PRIVATE ${WIN_LINK})
 set_target_properties(zorn2 PROPERTIES OUTPUT_NAME zorn2 RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# Timings of the document control on a huge text; run by hand, not by ctest.
+add_executable(control-bench ${CMAKE_SOURCE_DIR}/bench/win32/control_bench.cpp)
+target_link_libraries(control-bench PRIVATE editor psapi)
+target_link_options(control-bench PRIVATE ${WIN_LINK})
+set_target_properties(control-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # Tests run under Wine: one private prefix and one wineserver for the whole run.
 enable_testing()

@@ -1,0 +1,170 @@
+// Times the document control on a huge text under Wine or Windows: stream-in
+// of 100 MB to the first complete paint, one keystroke, Ctrl+End and a few
+// other moves, with and without word wrap. Prints its numbers; not a test.
+//
+//   control-bench [megabytes]
+#include <windows.h>
+#include <psapi.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "editor/control/document_control.h"
+
+namespace {
+
+double Now() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER counter;
+  QueryPerformanceCounter(&counter);
+  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Windows-1251 text: lines of words, or long paragraphs of them.
+std::string MakeText(std::size_t size, int wordsPerLine) {
+  static const char* const words[] = {"\xEC\xE8\xF0", "\xE4\xEE\xEC", "\xEA\xEE\xF8\xEA\xE0", "\xE8",
+                                      "\xE4\xF0\xF3\xE3\xE8\xE5", "\xF1\xEB\xEE\xE2\xE0", "text", "1998"};
+  std::string text;
+  text.reserve(size + 4096);
+  unsigned seed = 12345;
+  while (text.size() < size) {
+    for (int w = 0; w < wordsPerLine; ++w) {
+      seed = seed * 1103515245 + 12345;
+      text += words[(seed >> 16) % 8];
+      text += w + 1 < wordsPerLine ? " " : "\r\n";
+    }
+  }
+  text.resize(size);
+  return text;
+}
+
+struct Source {
+  const std::string* text;
+  std::size_t at;
+};
+
+DWORD CALLBACK Feed(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+  auto* source = reinterpret_cast<Source*>(cookie);
+  std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(size), source->text->size() - source->at);
+  memcpy(buffer, source->text->data() + source->at, n);
+  source->at += n;
+  *done = static_cast<LONG>(n);
+  return 0;
+}
+
+void SetKeys(bool ctrl) {
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  state[VK_CONTROL] = ctrl ? 0x80 : 0;
+  state[VK_SHIFT] = 0;
+  SetKeyboardState(state);
+}
+
+void Paint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+
+// Milliseconds of `step` (a message and the paint after it), the median of
+// `runs`, each run after an untimed `prepare`.
+template <class Prepare, class Step>
+double Median(int runs, Prepare prepare, Step step) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    prepare();
+    double start = Now();
+    step();
+    times.push_back((Now() - start) * 1000);
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+template <class Step>
+double Median(int runs, Step step) {
+  return Median(runs, [] {}, step);
+}
+
+double MegabytesInUse() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return static_cast<double>(counters.PagefileUsage) / (1 << 20);
+}
+
+void Run(const char* name, const std::string& text, DWORD extraStyle) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 820, 640, nullptr, nullptr, instance, nullptr);
+  DWORD style = WS_CHILD | WS_VISIBLE | ES_SELECTIONBAR | WS_VSCROLL | ES_AUTOVSCROLL | ES_NOOLEDRAGDROP | ES_MULTILINE;
+  HWND control = CreateWindowExA(WS_EX_STATICEDGE, documentControlClassName, "", style | extraStyle, 0, 0, 800, 600,
+                                 parent, nullptr, instance, nullptr);
+  SendMessageA(control, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  SetFocus(control);
+  Paint(control);
+  double memoryBefore = MegabytesInUse();
+
+  Source source{&text, 0};
+  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, Feed};
+  double start = Now();
+  SendMessageA(control, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+  double streamed = Now();
+  Paint(control);
+  double painted = Now();
+
+  auto key = [&](WPARAM vk, bool ctrl) {
+    SetKeys(ctrl);
+    SendMessageA(control, WM_KEYDOWN, vk, 1);
+    SetKeys(false);
+    Paint(control);
+  };
+  CHARRANGE middle{static_cast<LONG>(text.size() / 2), static_cast<LONG>(text.size() / 2)};
+  SendMessageA(control, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&middle));
+  Paint(control);
+  double keystroke = Median(21, [&] {
+    SendMessageA(control, WM_CHAR, 0xE0, 1);
+    Paint(control);
+  });
+  double backspace = Median(21, [&] { key(VK_BACK, false); });
+  double ctrlEnd = Median(5, [&] { key(VK_HOME, true); }, [&] { key(VK_END, true); });
+  double ctrlHome = Median(5, [&] { key(VK_END, true); }, [&] { key(VK_HOME, true); });
+  double pageUp = Median(11, [&] { key(VK_PRIOR, false); });
+  double lineDown = Median(11, [&] { key(VK_DOWN, false); });
+  double thumb = Median(5, [&] {
+    SendMessageA(control, WM_VSCROLL, SB_TOP, 0);
+    Paint(control);
+  });
+  double paintOnly = Median(11, [&] { Paint(control); });
+  double typeOnly = Median(21, [&] { SendMessageA(control, WM_CHAR, 0xE0, 1); });
+  Paint(control);
+  double firstLine = Median(5, [&] { SendMessageA(control, EM_GETFIRSTVISIBLELINE, 0, 0); });
+  double memoryAfter = MegabytesInUse();
+
+  std::printf("%-22s %7.1f MB  stream-in %7.1f ms  first paint %6.1f ms  (together %7.1f ms)\n", name,
+              text.size() / 1048576.0, (streamed - start) * 1000, (painted - streamed) * 1000, (painted - start) * 1000);
+  std::printf("%-22s keystroke %6.2f ms  backspace %6.2f ms  Ctrl+End %6.2f ms  Ctrl+Home %6.2f ms\n", "",
+              keystroke, backspace, ctrlEnd, ctrlHome);
+  std::printf("%-22s Page Up %6.2f ms  Down %6.2f ms  scroll bar to top %6.2f ms  EM_GETFIRSTVISIBLELINE %6.3f ms\n", "",
+              pageUp, lineDown, thumb, firstLine);
+  std::printf("%-22s a repaint alone %6.2f ms, a keystroke without its repaint %6.3f ms\n", "", paintOnly, typeOnly);
+  std::printf("%-22s memory %.0f MB more with the text (%.2f times its size)\n\n", "", memoryAfter - memoryBefore,
+              (memoryAfter - memoryBefore) / (text.size() / 1048576.0));
+  DestroyWindow(parent);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::size_t megabytes = argc > 1 ? static_cast<std::size_t>(std::atoi(argv[1])) : 100;
+  if (megabytes == 0) megabytes = 100;
+  if (!RegisterDocumentControlClass(GetModuleHandleA(nullptr))) return 1;
+  std::size_t size = megabytes << 20;
+  Run("short lines, wrap", MakeText(size, 10), 0);
+  Run("short lines, no wrap", MakeText(size, 10), WS_HSCROLL | ES_AUTOHSCROLL);
+  Run("paragraphs, wrap", MakeText(size, 400), 0);
+  return 0;
+}

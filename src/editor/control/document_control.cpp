@@ -1,0 +1,151 @@
+// The document control's class and window procedure: its life cycle, size,
+// paint, focus and redraw; every other message goes to the handler of its
+// concern.
+#include "editor/control/document_control.h"
+
+#include <richedit.h>
+
+#include <new>
+
+#include "editor/control/control_caret.h"
+#include "editor/control/control_messages.h"
+#include "editor/control/control_paint.h"
+#include "editor/control/control_view.h"
+
+const char documentControlClassName[] = "Zorn2Document";
+
+namespace {
+
+// Word wrap is off when the style asks for horizontal scrolling.
+bool WrapsWithStyle(DWORD style) { return (style & ES_MULTILINE) && !(style & (WS_HSCROLL | ES_AUTOHSCROLL)); }
+
+void ApplyStyle(DocumentControl& control, DWORD style) {
+  control.multiline = (style & ES_MULTILINE) != 0;
+  control.wrap = WrapsWithStyle(style);
+  control.readOnly = (style & ES_READONLY) != 0;
+  control.selectionBar = (style & ES_SELECTIONBAR) != 0;
+  control.noHideSelection = (style & ES_NOHIDESEL) != 0;
+}
+
+LRESULT OnCreate(DocumentControl& control) {
+  control.fontFormat = control.engine.GetTextFormat();
+  BuildViewFont(control.font, control.fontFormat, control.viewCodePage);
+  control.selectionShown = control.noHideSelection;
+  control.top = control.Layout().RowAt(0);
+  UpdateScrollBars(control);
+  return 0;
+}
+
+void OnSize(DocumentControl& control) {
+  AfterLayoutChange(control);
+  RefreshView(control);
+}
+
+void OnSetRedraw(DocumentControl& control, bool redraw) {
+  control.redraw = redraw;
+  if (!redraw) return;
+  ClampTop(control);
+  RefreshView(control);
+}
+
+bool HandleWindowMessage(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  result = 0;
+  switch (message) {
+    case WM_CREATE:
+      result = OnCreate(control);
+      return true;
+    case WM_SIZE:
+      OnSize(control);
+      return true;
+    case WM_PAINT:
+      OnPaint(control);
+      return true;
+    case WM_PRINTCLIENT:
+      OnPrintClient(control, reinterpret_cast<HDC>(wParam));
+      return true;
+    case WM_ERASEBKGND:
+      result = 1;  // the paint covers every pixel
+      return true;
+    case WM_SETFOCUS:
+      OnSetFocus(control);
+      return true;
+    case WM_KILLFOCUS:
+      OnKillFocus(control);
+      return true;
+    case EM_HIDESELECTION:
+      HideSelection(control, wParam != 0, lParam != 0);
+      return true;
+    case WM_SETREDRAW:
+      OnSetRedraw(control, wParam != 0);
+      return true;
+    case WM_STYLECHANGED:
+      if (wParam == static_cast<WPARAM>(GWL_STYLE)) {
+        ApplyStyle(control, reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew);
+        AfterLayoutChange(control);
+        RefreshView(control);
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT CALLBACK DocumentControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* control = new (std::nothrow) DocumentControl(window, static_cast<DWORD>(create->style));
+    if (!control) return FALSE;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  DocumentControl* control = ControlOf(window);
+  if (!control) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    delete control;
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  LRESULT result = 0;
+  if (HandleWindowMessage(*control, message, wParam, lParam, result) ||
+      HandleTextMessage(*control, message, wParam, lParam, result) ||
+      HandleStreamMessage(*control, message, wParam, lParam, result) ||
+      HandleFormatMessage(*control, message, wParam, lParam, result) ||
+      HandleScrollMessage(*control, message, wParam, lParam, result) ||
+      HandleKeyboardMessage(*control, message, wParam, lParam, result) ||
+      HandleMouseMessage(*control, message, wParam, lParam, result) ||
+      HandleClipboardMessage(*control, message, wParam, lParam, result)) {
+    return result;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+DocumentControl::DocumentControl(HWND window, DWORD style) : window(window), background(GetSysColor(COLOR_WINDOW)) {
+  ApplyStyle(*this, style);
+}
+
+DocumentControl::~DocumentControl() {
+  if (oleCallback) oleCallback->Release();
+  ReleaseViewFont(font);
+}
+
+RowLayout DocumentControl::Layout() const { return RowLayout(engine, font.metrics, WrapWidth(*this)); }
+
+DocumentControl* ControlOf(HWND window) {
+  return reinterpret_cast<DocumentControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+bool RegisterDocumentControlClass(HINSTANCE instance) {
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExA(instance, documentControlClassName, &existing)) return true;
+  WNDCLASSEXA type{};
+  type.cbSize = sizeof type;
+  type.style = CS_DBLCLKS;
+  type.lpfnWndProc = DocumentControlProc;
+  type.hInstance = instance;
+  type.hCursor = LoadCursor(nullptr, IDC_IBEAM);
+  type.lpszClassName = documentControlClassName;
+  return RegisterClassExA(&type) != 0;
+}

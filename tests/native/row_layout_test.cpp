@@ -1,0 +1,136 @@
+// Rows of the document control: word wrap, long-line segments, and the walk
+// between rows, positions and x, checked against a plain model of the rows.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "editor/control/row_layout.h"
+
+namespace {
+
+// Every byte one pixel wide, so that x counts bytes; tab stops every 4.
+RowMetrics UnitMetrics() {
+  RowMetrics metrics;
+  for (int& width : metrics.byteWidth) width = 1;
+  metrics.byteWidth['\r'] = metrics.byteWidth['\n'] = 0;
+  metrics.tabWidth = 4;
+  return metrics;
+}
+
+struct Document {
+  DocumentEngine engine;
+  RowMetrics metrics = UnitMetrics();
+  explicit Document(const std::string& text) {
+    engine.SetTextLimit(MaxTextLength);
+    engine.SetText(text);
+  }
+  RowLayout Layout(int width) const { return RowLayout(engine, metrics, width); }
+};
+
+// All rows from the first by NextRow.
+std::vector<Row> AllRows(const RowLayout& layout) {
+  std::vector<Row> rows{layout.RowAt(0)};
+  Row next;
+  while (layout.NextRow(rows.back(), next)) rows.push_back(next);
+  return rows;
+}
+
+std::vector<std::string> RowTexts(const Document& doc, int width) {
+  std::vector<std::string> texts;
+  for (const Row& row : AllRows(doc.Layout(width))) texts.push_back(doc.engine.GetTextRange({row.start, row.end}));
+  return texts;
+}
+
+TEST(RowLayout, WrapsAfterBlanksAndCutsWordsLongerThanARow) {
+  Document doc("one two three\r\nabcdefghijkl x\n\nend");
+  EXPECT_EQ(RowTexts(doc, 8), (std::vector<std::string>{"one two ", "three", "abcdefgh", "ijkl x", "", "end"}));
+  // Blanks hang past the edge instead of starting a row.
+  Document blanks("ab      cd");
+  EXPECT_EQ(RowTexts(blanks, 4), (std::vector<std::string>{"ab      ", "cd"}));
+  // Without wrap every line is one row.
+  EXPECT_EQ(RowTexts(doc, 0), (std::vector<std::string>{"one two three", "abcdefghijkl x", "", "end"}));
+}
+
+TEST(RowLayout, TabsGoToTheNextStopAndCountInTheWrap) {
+  Document doc("a\tb\t\tc");
+  RowLayout layout = doc.Layout(0);
+  Row row = layout.RowAt(0);
+  EXPECT_EQ(layout.XOf(row, 2), 4);
+  EXPECT_EQ(layout.XOf(row, 4), 8);
+  EXPECT_EQ(layout.XOf(row, 5), 12);
+  EXPECT_EQ(layout.Width(row), 13);
+  EXPECT_EQ(RowTexts(doc, 9), (std::vector<std::string>{"a\tb\t\t", "c"}));
+}
+
+TEST(RowLayout, PositionsAndXAgreeOnEveryRow) {
+  Document doc("alpha beta\tgamma delta epsilon\r\nzeta\reta");
+  RowLayout layout = doc.Layout(12);
+  for (const Row& row : AllRows(layout)) {
+    for (Position p = row.start; p <= RowLayout::CaretEnd(row); ++p) {
+      EXPECT_EQ(layout.PositionAtX(row, layout.XOf(row, p)), p) << "row at " << row.start;
+    }
+    // Far right of a row is its caret end: a soft break's position belongs to the next row.
+    EXPECT_EQ(layout.PositionAtX(row, 1000), RowLayout::CaretEnd(row));
+    std::int64_t left = 0;
+    EXPECT_EQ(layout.ByteAtX(row, 0, left), row.start);
+    EXPECT_EQ(left, 0);
+  }
+}
+
+TEST(RowLayout, EveryPositionLiesInTheRowTheWalkFinds) {
+  std::mt19937 random(7);
+  const char alphabet[] = "ab cd\t\r\n";
+  for (int round = 0; round < 40; ++round) {
+    std::string text;
+    int length = static_cast<int>(random() % 200);
+    for (int i = 0; i < length; ++i) text += alphabet[random() % (sizeof alphabet - 1)];
+    Document doc(text);
+    for (int width : {0, 1, 5, 13}) {
+      RowLayout layout = doc.Layout(width);
+      std::vector<Row> rows = AllRows(layout);
+      ASSERT_TRUE(rows.back().last);
+      ASSERT_EQ(rows.back().next, doc.engine.GetLength());
+      Row back = rows.back(), previous;
+      for (std::size_t i = rows.size() - 1; i > 0; --i) {
+        ASSERT_TRUE(layout.PreviousRow(back, previous));
+        ASSERT_EQ(previous, rows[i - 1]);
+        back = previous;
+      }
+      std::size_t r = 0;
+      for (Position p = 0; p <= doc.engine.GetLength(); ++p) {
+        while (r + 1 < rows.size() && rows[r + 1].start <= p) ++r;
+        ASSERT_EQ(layout.RowAt(p), rows[r]) << "text " << round << " width " << width << " position " << p;
+      }
+      Row first = rows.front();
+      EXPECT_EQ(layout.MoveRows(first, 1000000), static_cast<std::int64_t>(rows.size()) - 1);
+      EXPECT_EQ(first, rows.back());
+    }
+  }
+}
+
+TEST(RowLayout, ALineLongerThanASegmentWrapsSegmentBySegment) {
+  constexpr Position S = RowLayout::SegmentLength;
+  // Words of 9 bytes and a blank: a segment start falls inside a word.
+  std::string line;
+  while (static_cast<Position>(line.size()) < 2 * S + 500) line += "wordword ";
+  Document doc("first\r\n" + line + "\r\nlast");
+  RowLayout layout = doc.Layout(40);
+  Position lineStart = 7;
+  Row atSegment = layout.RowAt(lineStart + S);
+  EXPECT_EQ(atSegment.start, lineStart + S);
+  Row beforeSegment = layout.RowAt(lineStart + S - 1);
+  EXPECT_FALSE(beforeSegment.hardEnd);
+  EXPECT_EQ(beforeSegment.next, lineStart + S);
+  Row end = layout.RowAt(lineStart + static_cast<Position>(line.size()));
+  EXPECT_TRUE(end.hardEnd);
+  EXPECT_EQ(end.next, lineStart + static_cast<Position>(line.size()) + 2);
+  // Rows of the line are counted across its segments.
+  Row second = layout.RowAt(lineStart);
+  layout.NextRow(second, second);
+  EXPECT_EQ(layout.RowInLine(second), 1);
+  EXPECT_GT(layout.RowInLine(end), 2 * S / 40);
+}
+
+}  // namespace

@@ -1,0 +1,116 @@
+// A document control in a visible top-level window, as the program creates its
+// editor, with helpers that drive it by messages.
+#pragma once
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "conversion/code_pages.h"
+#include "editor/control/document_control.h"
+
+// The styles the program creates its editor with; word wrap off adds these.
+inline constexpr DWORD EditorStyle = WS_CHILD | WS_VISIBLE | ES_SELECTIONBAR | WS_VSCROLL | ES_AUTOVSCROLL |
+                                     ES_NOOLEDRAGDROP | ES_MULTILINE;
+inline constexpr DWORD NoWrapStyle = WS_HSCROLL | ES_AUTOHSCROLL;
+
+struct ByteSource {
+  const std::string* bytes;
+  std::size_t at;
+};
+
+// Hands out the source's bytes in pieces of at most 1000.
+inline DWORD CALLBACK Feed(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+  auto* source = reinterpret_cast<ByteSource*>(cookie);
+  std::size_t n = std::min<std::size_t>({static_cast<std::size_t>(size), 1000, source->bytes->size() - source->at});
+  memcpy(buffer, source->bytes->data() + source->at, n);
+  source->at += n;
+  *done = static_cast<LONG>(n);
+  return 0;
+}
+
+class ControlTest : public ::testing::Test {
+ public:
+  void SetUp() override { Create(EditorStyle); }
+  void TearDown() override {
+    if (parent) DestroyWindow(parent);
+  }
+
+  void Create(DWORD style, int width = 400, int height = 300) {
+    if (parent) DestroyWindow(parent);
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    ASSERT_TRUE(RegisterDocumentControlClass(instance));
+    parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, width + 40, height + 40, nullptr, nullptr,
+                             instance, nullptr);
+    ASSERT_NE(parent, nullptr);
+    control = CreateWindowExA(WS_EX_STATICEDGE | WS_EX_ACCEPTFILES, documentControlClassName, "", style, 0, 0, width,
+                              height, parent, nullptr, instance, nullptr);
+    ASSERT_NE(control, nullptr);
+    Send(EM_EXLIMITTEXT, 0, 0x7FFFFFF);
+  }
+
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageA(control, message, wParam, lParam); }
+
+  // WM_SETTEXT stops at a zero byte; streaming keeps every byte.
+  void SetText(const std::string& text) { ASSERT_EQ(StreamIn(text, SF_TEXT), 0u); }
+  DWORD StreamIn(const std::string& bytes, WPARAM format) {
+    ByteSource source{&bytes, 0};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, Feed};
+    Send(EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+    return stream.dwError;
+  }
+
+  std::string Text() {
+    std::string text(static_cast<std::size_t>(Send(WM_GETTEXTLENGTH)) + 1, '\0');
+    LRESULT n = Send(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(n));
+    return text;
+  }
+
+  CHARRANGE Selection() {
+    CHARRANGE range{};
+    Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return range;
+  }
+  void Select(LONG start, LONG end) {
+    CHARRANGE range{start, end};
+    Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  }
+
+  // Keys as the control sees them: WM_KEYDOWN with the modifiers held in the
+  // thread's key state.
+  void Key(WPARAM key, bool shift = false, bool ctrl = false) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    state[VK_CONTROL] = ctrl ? 0x80 : 0;
+    SetKeyboardState(state);
+    Send(WM_KEYDOWN, key, 1);
+    Send(WM_KEYUP, key, 0xC0000001);
+    state[VK_SHIFT] = state[VK_CONTROL] = 0;
+    SetKeyboardState(state);
+  }
+  void Type(const std::string& bytes) {
+    for (char c : bytes) Send(WM_CHAR, static_cast<unsigned char>(c), 1);
+  }
+
+  // Where a position is drawn, and clicks there.
+  POINT PointOf(LONG position) {
+    POINTL point{};
+    Send(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), position);
+    return {point.x, point.y};
+  }
+  void Click(POINT point, WPARAM keys = 0, UINT message = WM_LBUTTONDOWN) {
+    Send(message, MK_LBUTTON | keys, MAKELPARAM(point.x, point.y));
+    Send(WM_LBUTTONUP, keys, MAKELPARAM(point.x, point.y));
+  }
+
+  LONG CaretLine() { return static_cast<LONG>(Send(EM_EXLINEFROMCHAR, 0, Selection().cpMax)); }
+  LONG FirstVisible() { return static_cast<LONG>(Send(EM_GETFIRSTVISIBLELINE)); }
+
+  HWND parent = nullptr;
+  HWND control = nullptr;
+};

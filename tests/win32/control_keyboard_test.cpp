@@ -1,0 +1,157 @@
+// Keys users press every day, sent to the control as the system sends them.
+#include "control_fixture.h"
+
+namespace {
+
+TEST_F(ControlTest, ShiftArrowsExtendAndPlainArrowsCollapseTheSelection) {
+  SetText("alpha beta\r\ngamma");
+  Select(2, 2);
+  Key(VK_RIGHT, true);
+  Key(VK_RIGHT, true);
+  EXPECT_EQ(Selection().cpMin, 2);
+  EXPECT_EQ(Selection().cpMax, 4);
+  Key(VK_LEFT, true);
+  Key(VK_LEFT, true);
+  Key(VK_LEFT, true);  // past the anchor: the selection turns round
+  EXPECT_EQ(Selection().cpMin, 1);
+  EXPECT_EQ(Selection().cpMax, 2);
+  Key(VK_RIGHT);  // collapses to the right end
+  EXPECT_EQ(Selection().cpMin, 2);
+  EXPECT_EQ(Selection().cpMax, 2);
+  Key(VK_END, true);
+  EXPECT_EQ(Selection().cpMax, 10);
+  Key(VK_RIGHT);
+  Key(VK_RIGHT);  // CR LF is one step
+  EXPECT_EQ(Selection().cpMin, 12);
+  Key(VK_LEFT);
+  EXPECT_EQ(Selection().cpMin, 10);
+  Key(VK_END, true, true);
+  EXPECT_EQ(Selection().cpMin, 10);
+  EXPECT_EQ(Selection().cpMax, 17);
+  Key(VK_HOME, false, true);
+  EXPECT_EQ(Selection().cpMax, 0);
+}
+
+TEST_F(ControlTest, CtrlArrowsMoveByWords) {
+  SetText("one, two  three\r\nfour");
+  Key(VK_RIGHT, false, true);
+  EXPECT_EQ(Selection().cpMin, 3);  // the comma is a word of its own
+  Key(VK_RIGHT, false, true);
+  EXPECT_EQ(Selection().cpMin, 5);
+  Key(VK_RIGHT, true, true);
+  EXPECT_EQ(Selection().cpMin, 5);
+  EXPECT_EQ(Selection().cpMax, 10);
+  Key(VK_RIGHT, false, true);  // a plain Ctrl+Right moves on from the caret
+  Key(VK_RIGHT, false, true);
+  EXPECT_EQ(Selection().cpMax, 17);  // the line break is a stop of its own
+  Key(VK_LEFT, false, true);
+  EXPECT_EQ(Selection().cpMax, 15);
+}
+
+TEST_F(ControlTest, TypingReplacesTheSelectionAndEnterBreaksTheLine) {
+  SetText("hello world");
+  Select(6, 11);
+  Type("\xE7\xE5\xEC\xEB\xFF");  // Windows-1251 bytes go in as they are
+  EXPECT_EQ(Text(), "hello \xE7\xE5\xEC\xEB\xFF");
+  Select(5, 6);
+  Type("\r");
+  EXPECT_EQ(Text(), "hello\r\n\xE7\xE5\xEC\xEB\xFF");
+  EXPECT_EQ(CaretLine(), 1);
+  Type("\t");
+  Type("\x01\x1B");  // Ctrl chords and Escape type nothing
+  EXPECT_EQ(Text(), "hello\r\n\t\xE7\xE5\xEC\xEB\xFF");
+  Send(EM_UNDO);  // the typed run undoes at once and brings the replaced blank back
+  EXPECT_EQ(Text(), "hello \xE7\xE5\xEC\xEB\xFF");
+}
+
+TEST_F(ControlTest, BackspaceAndDeleteTakeALineBreakWhole) {
+  SetText("ab\r\ncd");
+  Select(4, 4);
+  Key(VK_BACK);
+  EXPECT_EQ(Text(), "abcd");
+  Key(VK_DELETE);
+  EXPECT_EQ(Text(), "abd");
+  Select(2, 2);
+  Key(VK_BACK, false, true);  // Ctrl+Backspace: to the word start
+  EXPECT_EQ(Text(), "d");
+  SetText("x y\r\nz");
+  Select(1, 1);
+  Key(VK_DELETE, false, true);  // Ctrl+Delete: to the next word start
+  EXPECT_EQ(Text(), "xy\r\nz");
+  Select(2, 2);
+  Key(VK_DELETE);
+  EXPECT_EQ(Text(), "xyz");
+  Key(VK_DELETE);
+  Key(VK_DELETE);  // nothing left to delete
+  EXPECT_EQ(Text(), "xy");
+}
+
+TEST_F(ControlTest, OverwriteReplacesInsideALineButNotItsBreak) {
+  SetText("abc\r\ndef");
+  Select(1, 1);
+  Key(VK_INSERT);
+  Type("XYZW");
+  EXPECT_EQ(Text(), "aXYZW\r\ndef");
+  Key(VK_INSERT);
+  Type("i");
+  EXPECT_EQ(Text(), "aXYZWi\r\ndef");
+  Key(VK_INSERT, false, true);  // Ctrl+Insert copies; it does not switch the mode
+  Select(0, 0);
+  Type("!");
+  EXPECT_EQ(Text(), "!aXYZWi\r\ndef");
+}
+
+TEST_F(ControlTest, UpAndDownKeepTheColumnAcrossShortLines) {
+  SetText("abcdefgh\r\nab\r\nabcdefgh");
+  Select(6, 6);
+  Key(VK_DOWN);
+  EXPECT_EQ(Selection().cpMin, 12);  // end of the short line
+  Key(VK_DOWN);
+  EXPECT_EQ(Selection().cpMin, 20);  // back in column 6
+  Key(VK_UP, true);
+  Key(VK_UP, true);
+  EXPECT_EQ(Selection().cpMin, 6);
+  EXPECT_EQ(Selection().cpMax, 20);
+  Key(VK_UP);  // on the first row Up only drops the selection
+  EXPECT_EQ(Selection().cpMin, 6);
+  EXPECT_EQ(Selection().cpMax, 6);
+}
+
+TEST_F(ControlTest, PageDownAtTheEndStopsOnTheLastLine) {
+  std::string text;
+  for (int i = 0; i < 200; ++i) text += "line " + std::to_string(i) + "\r\n";
+  text += "last";
+  SetText(text);
+  Key(VK_NEXT);
+  LONG firstPage = FirstVisible();
+  EXPECT_GT(firstPage, 5);
+  EXPECT_EQ(CaretLine(), firstPage);
+  for (int i = 0; i < 40; ++i) Key(VK_NEXT);
+  EXPECT_EQ(CaretLine(), 200);
+  LONG bottom = FirstVisible();
+  Key(VK_NEXT);
+  EXPECT_EQ(CaretLine(), 200);
+  EXPECT_EQ(FirstVisible(), bottom);  // no scrolling past the end
+  POINT last = PointOf(Selection().cpMax);
+  RECT client;
+  GetClientRect(control, &client);
+  EXPECT_GT(last.y, client.bottom / 2);  // the last line sits at the bottom of the view
+  Key(VK_PRIOR, true);
+  EXPECT_EQ(Send(EM_EXLINEFROMCHAR, 0, Selection().cpMin), 200 - firstPage);
+  EXPECT_EQ(Selection().cpMax, Send(EM_LINEINDEX, 200));
+}
+
+TEST_F(ControlTest, ReadOnlyControlMovesButDoesNotChange) {
+  Create(EditorStyle | ES_READONLY);
+  SetText("fixed");
+  Type("x");
+  Key(VK_DELETE);
+  Key(VK_BACK);
+  Key(VK_END, true);
+  EXPECT_EQ(Text(), "fixed");
+  EXPECT_EQ(Selection().cpMax, 5);
+  Send(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("!"));  // the program still may
+  EXPECT_EQ(Text(), "!");
+}
+
+}  // namespace

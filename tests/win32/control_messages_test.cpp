@@ -1,0 +1,142 @@
+// The document control answered by messages: text, selection, streams, flag.
+#include <cstring>
+#include <vector>
+
+#include "control_fixture.h"
+
+namespace {
+
+struct Sink {
+  std::string bytes;
+  LONG most = 0x7FFFFFFF;  // takes at most this much per call
+};
+
+DWORD CALLBACK Collect(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+  auto* sink = reinterpret_cast<Sink*>(cookie);
+  LONG n = std::min(size, sink->most);
+  sink->bytes.append(reinterpret_cast<char*>(buffer), static_cast<std::size_t>(n));
+  *done = n;
+  return 0;
+}
+
+DWORD CALLBACK Fail(DWORD_PTR, LPBYTE, LONG, LONG* done) {
+  *done = 0;
+  return 42;
+}
+
+std::string StreamOut(ControlTest& test, WPARAM format, LONG most = 0x7FFFFFFF) {
+  Sink sink{{}, most};
+  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&sink), 0, Collect};
+  LRESULT n = test.Send(EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&stream));
+  EXPECT_EQ(static_cast<std::size_t>(n), sink.bytes.size());
+  return sink.bytes;
+}
+
+TEST_F(ControlTest, WholeTextGoesInAndOutByteForByte) {
+  std::string bytes;
+  for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
+  bytes += "\r\nline\rlone\nend";
+  SetText(bytes);
+  EXPECT_EQ(Send(WM_GETTEXTLENGTH), static_cast<LRESULT>(bytes.size()));
+  EXPECT_EQ(StreamOut(*this, SF_TEXT, 7), bytes);
+  EXPECT_EQ(Send(EM_GETLINECOUNT), 6);  // 0x0A and 0x0D among the 256 bytes end lines too
+
+  // WM_GETTEXT copies n - 1 bytes and a zero.
+  char small[5] = {'x', 'x', 'x', 'x', 'x'};
+  EXPECT_EQ(Send(WM_GETTEXT, 4, reinterpret_cast<LPARAM>(small)), 3);
+  EXPECT_EQ(std::memcmp(small, "\0\x01\x02\0x", 5), 0);
+
+  EXPECT_TRUE(Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("\xE0\xE1\xE2")));
+  EXPECT_EQ(Text(), "\xE0\xE1\xE2");
+  EXPECT_TRUE(Send(WM_SETTEXT, 0, 0));
+  EXPECT_EQ(Text(), "");
+}
+
+TEST_F(ControlTest, SelectionStreamsReplaceAndReadOnlyTheSelection) {
+  SetText("one two three");
+  Select(4, 7);
+  EXPECT_EQ(StreamOut(*this, SF_TEXT | SFF_SELECTION), "two");
+  char buffer[16] = {};
+  EXPECT_EQ(Send(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(buffer)), 3);
+  EXPECT_STREQ(buffer, "two");
+
+  EXPECT_EQ(StreamIn("2\r\n2", SF_TEXT | SFF_SELECTION), 0u);
+  EXPECT_EQ(Text(), "one 2\r\n2 three");
+  EXPECT_EQ(Selection().cpMin, 8);
+  EXPECT_EQ(Selection().cpMax, 8);
+}
+
+TEST_F(ControlTest, AFailingCallbackLeavesTextAndReportsItsError) {
+  SetText("kept");
+  EDITSTREAM stream{0, 0, Fail};
+  Send(EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+  EXPECT_EQ(stream.dwError, 42u);
+  EXPECT_EQ(Text(), "kept");
+}
+
+TEST_F(ControlTest, SelectionMessagesAgree) {
+  SetText("abcdef");
+  Send(EM_SETSEL, 0, -1);
+  EXPECT_EQ(Selection().cpMin, 0);
+  EXPECT_EQ(Selection().cpMax, 6);
+  EXPECT_EQ(Send(EM_SELECTIONTYPE), SEL_TEXT | SEL_MULTICHAR);
+  Select(5, 2);  // caret before the anchor
+  EXPECT_EQ(Selection().cpMin, 2);
+  EXPECT_EQ(Selection().cpMax, 5);
+  Select(3, 3);
+  EXPECT_EQ(Send(EM_SELECTIONTYPE), SEL_EMPTY);
+  Select(-1, 0);  // removes the selection, keeps the caret
+  EXPECT_EQ(Selection().cpMin, 3);
+  EXPECT_EQ(Selection().cpMax, 3);
+  Select(2, 100);
+  EXPECT_EQ(Selection().cpMax, 6);
+}
+
+TEST_F(ControlTest, ModifiedFlagFollowsChangesNotFormats) {
+  EXPECT_FALSE(Send(EM_GETMODIFY));
+  Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));
+  EXPECT_TRUE(Send(EM_GETMODIFY));
+  Send(EM_SETMODIFY, FALSE);
+  CHARFORMATA format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_BOLD;
+  format.dwEffects = CFE_BOLD;
+  Send(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+  Send(EM_SETVIEWCODEPAGE, Oem);
+  EXPECT_FALSE(Send(EM_GETMODIFY));
+  Send(EM_SETMODIFY, TRUE);
+  EXPECT_TRUE(Send(EM_GETMODIFY));
+}
+
+TEST_F(ControlTest, ReplaceSelectionLinesAndRanges) {
+  SetText("first\r\nsecond\rthird\nfourth");
+  Select(7, 13);
+  Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("2nd"));
+  EXPECT_EQ(Text(), "first\r\n2nd\rthird\nfourth");
+  EXPECT_EQ(Selection().cpMin, 10);
+  EXPECT_EQ(Send(EM_EXLINEFROMCHAR, 0, 11), 2);
+  EXPECT_EQ(Send(EM_LINEINDEX, 3), 17);
+  EXPECT_EQ(Send(EM_LINEINDEX, 4), -1);
+  EXPECT_EQ(Send(EM_LINELENGTH, 0), 5);
+
+  char buffer[8] = {};
+  TEXTRANGEA range{{1, 4}, buffer};
+  EXPECT_EQ(Send(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range)), 3);
+  EXPECT_STREQ(buffer, "irs");
+
+  Select(0, 6);
+  Send(WM_CLEAR);
+  EXPECT_EQ(Text(), "\n2nd\rthird\nfourth");
+  EXPECT_TRUE(Send(EM_CANUNDO));
+  Send(EM_UNDO);
+  EXPECT_EQ(Text(), "first\r\n2nd\rthird\nfourth");
+}
+
+TEST_F(ControlTest, ViewCodePageIsKeptAndReturnedAndRefusesOthers) {
+  EXPECT_EQ(Send(EM_GETVIEWCODEPAGE), Ansi);
+  EXPECT_EQ(Send(EM_SETVIEWCODEPAGE, Koi8), Ansi);
+  EXPECT_EQ(Send(EM_SETVIEWCODEPAGE, Iso), Koi8);
+  EXPECT_EQ(Send(EM_GETVIEWCODEPAGE), Koi8);
+}
+
+}  // namespace

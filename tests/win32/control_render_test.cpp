@@ -1,0 +1,185 @@
+// What the control draws: its picture (WM_PRINTCLIENT) compared with the
+// right Unicode text drawn by ExtTextOutW in the control's own font.
+#include <vector>
+
+#include "control_fixture.h"
+
+namespace {
+
+// A 32-bit picture of width x height pixels, 0x00RRGGBB each.
+class Picture {
+ public:
+  Picture(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+    old_ = SelectObject(dc_, bitmap_);
+    RECT all{0, 0, width, height};
+    SetBkColor(dc_, GetSysColor(COLOR_WINDOW));
+    ExtTextOutW(dc_, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+  }
+  ~Picture() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  HDC dc() const { return dc_; }
+  DWORD At(int x, int y) const {
+    GdiFlush();
+    return bits_[y * width_ + x] & 0xFFFFFF;
+  }
+  // Pixels of the rectangle that differ between two pictures.
+  int Differences(const Picture& other, const RECT& box) const {
+    int count = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+      for (int x = box.left; x < box.right; ++x) count += At(x, y) != other.At(x, y);
+    return count;
+  }
+  int CountColour(const RECT& box, COLORREF colour) const {
+    DWORD rgb = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    int count = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+      for (int x = box.left; x < box.right; ++x) count += At(x, y) == rgb;
+    return count;
+  }
+
+ private:
+  int width_, height_;
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ old_;
+  DWORD* bits_ = nullptr;
+};
+
+class RenderTest : public ControlTest {
+ protected:
+  RECT Client() {
+    RECT client;
+    GetClientRect(control, &client);
+    return client;
+  }
+  void Capture(Picture& picture) { Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.dc()), PRF_CLIENT); }
+
+  // Draws `pieces` one after another from where the control draws position 0,
+  // each in its colour, in the control's font.
+  struct Piece {
+    std::u16string text;
+    COLORREF colour;
+    COLORREF paper = GetSysColor(COLOR_WINDOW);
+  };
+  void DrawExpected(Picture& picture, const std::vector<Piece>& pieces) {
+    POINT origin = PointOf(0);
+    HGDIOBJ old = SelectObject(picture.dc(), reinterpret_cast<HFONT>(Send(WM_GETFONT)));
+    SetBkMode(picture.dc(), OPAQUE);
+    SetTextAlign(picture.dc(), TA_TOP | TA_LEFT | TA_UPDATECP);
+    MoveToEx(picture.dc(), origin.x, origin.y, nullptr);
+    for (const Piece& piece : pieces) {
+      SetTextColor(picture.dc(), piece.colour);
+      SetBkColor(picture.dc(), piece.paper);
+      ExtTextOutW(picture.dc(), 0, 0, 0, nullptr, reinterpret_cast<const wchar_t*>(piece.text.c_str()),
+                  static_cast<UINT>(piece.text.size()), nullptr);
+    }
+    SelectObject(picture.dc(), old);
+  }
+  RECT FirstRow() {
+    POINT origin = PointOf(0);
+    RECT client = Client();
+    int height = PointOf(static_cast<LONG>(Send(EM_LINEINDEX, 1))).y - origin.y;
+    return {origin.x, origin.y, client.right, origin.y + height};
+  }
+
+  // The first line drawn by the control against the expected Unicode text.
+  int Mismatch(const std::u16string& expected) {
+    RECT client = Client();
+    Picture drawn(client.right, client.bottom), wanted(client.right, client.bottom);
+    Capture(drawn);
+    DrawExpected(wanted, {{expected, RGB(0, 0, 0)}});
+    return drawn.Differences(wanted, FirstRow());
+  }
+};
+
+TEST_F(RenderTest, Dos866AndKoi8LinesShowTheirOwnCyrillicLetters) {
+  // Outside the test macros: their texts are compiled as Windows-1251, which has no box drawing.
+  const std::u16string dos = u"Привет, мир! ░▒▓│┤ ё", koi = u"Привет, мир! Ёё ─│┌";
+  // The first in DOS-866.
+  SetText("\x8F\xE0\xA8\xA2\xA5\xE2, \xAC\xA8\xE0! \xB0\xB1\xB2\xB3\xB4 \xF1\r\n");
+  Send(EM_SETVIEWCODEPAGE, Oem);
+  EXPECT_EQ(Mismatch(dos), 0);
+  Send(EM_SETVIEWCODEPAGE, Ansi);  // the same bytes as Windows-1251 look different
+  EXPECT_GT(Mismatch(dos), 50);
+
+  // The second in KOI8-R.
+  SetText("\xF0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2! \xB3\xA3 \x80\x81\x82\r\n");
+  Send(EM_SETVIEWCODEPAGE, Koi8);
+  EXPECT_EQ(Mismatch(koi), 0);
+  Send(EM_SETVIEWCODEPAGE, Oem);
+  EXPECT_GT(Mismatch(koi), 50);
+}
+
+TEST_F(RenderTest, ControlBytesShowInvertedAndNeverCutTheLine) {
+  SetText(std::string("a\0b\x01" "c\x7F" "d\r\n", 9));
+  RECT client = Client();
+  Picture drawn(client.right, client.bottom), wanted(client.right, client.bottom);
+  Capture(drawn);
+  COLORREF grey = GetSysColor(COLOR_GRAYTEXT), ink = RGB(0, 0, 0), paper = GetSysColor(COLOR_WINDOW);
+  // Each as the letter of its Ctrl chord, window-coloured on grey.
+  DrawExpected(wanted, {{u"a", ink}, {u"@", paper, grey}, {u"b", ink}, {u"A", paper, grey}, {u"c", ink},
+                        {u"?", paper, grey}, {u"d", ink}});
+  EXPECT_EQ(drawn.Differences(wanted, FirstRow()), 0);
+  EXPECT_GT(PointOf(6).x, PointOf(0).x);  // "d" lies further right: nothing ended at the zero
+}
+
+TEST_F(RenderTest, TabsReachTheNextStopOfEightBlanks) {
+  SetText("a\tb\r\n12345678\tc");
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(Send(WM_GETFONT)));
+  SIZE blank{};
+  GetTextExtentPoint32W(dc, L" ", 1, &blank);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  EXPECT_EQ(PointOf(2).x - PointOf(0).x, 8 * blank.cx);
+  EXPECT_EQ(PointOf(14).x - PointOf(5).x, 16 * blank.cx);
+}
+
+TEST_F(RenderTest, SelectionAndColourRunsArePainted) {
+  SetText("plain red plain\r\n");
+  Select(6, 9);
+  CHARFORMATA format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_COLOR;
+  format.crTextColor = RGB(255, 0, 0);
+  Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  Select(0, 0);
+  RECT client = Client();
+  RECT row = FirstRow();
+  RECT red{PointOf(6).x, row.top, PointOf(9).x, row.bottom};
+  {
+    Picture drawn(client.right, client.bottom);
+    Capture(drawn);
+    EXPECT_GT(drawn.CountColour(red, RGB(255, 0, 0)), 5);
+    EXPECT_EQ(drawn.CountColour(row, RGB(255, 0, 0)), drawn.CountColour(red, RGB(255, 0, 0)));
+  }
+  Select(0, 5);  // unfocused: hidden until asked to stay shown
+  RECT selected{PointOf(0).x, row.top, PointOf(5).x, row.bottom};
+  COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+  {
+    Picture drawn(client.right, client.bottom);
+    Capture(drawn);
+    EXPECT_EQ(drawn.CountColour(selected, highlight), 0);
+  }
+  Send(EM_HIDESELECTION, FALSE, TRUE);
+  {
+    Picture drawn(client.right, client.bottom);
+    Capture(drawn);
+    EXPECT_GT(drawn.CountColour(selected, highlight), (selected.right - selected.left) * (row.bottom - row.top) / 2);
+  }
+  Send(EM_SETBKGNDCOLOR, 0, RGB(0, 0, 128));
+  {
+    Picture drawn(client.right, client.bottom);
+    Capture(drawn);
+    EXPECT_EQ(drawn.At(client.right - 2, client.bottom - 2), 0x000080u);
+  }
+}
+
+}  // namespace

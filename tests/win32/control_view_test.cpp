@@ -1,0 +1,119 @@
+// The view: word wrap, scrolling by rows, the caret kept in sight, no wrap
+// with horizontal scrolling, and drawing switched off.
+#include "control_fixture.h"
+
+namespace {
+
+std::string Lines(int count, const std::string& body = "line") {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += body + " " + std::to_string(i) + "\r\n";
+  return text;
+}
+
+TEST_F(ControlTest, WrappedRowsCountAsScreenLinesButNotAsTextLines) {
+  std::string paragraph;
+  for (int i = 0; i < 60; ++i) paragraph += "word ";
+  SetText(paragraph + "\r\n" + Lines(100));
+  EXPECT_EQ(Send(EM_GETLINECOUNT), 102);
+  EXPECT_EQ(Send(EM_LINEINDEX, 1), 302);  // text lines, whatever the wrap
+  POINT first = PointOf(0), later = PointOf(250);
+  EXPECT_GT(later.y, first.y);  // the paragraph wraps
+  auto topTextLine = [&] {
+    POINTL corner{30, 3};
+    return Send(EM_EXLINEFROMCHAR, 0, Send(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&corner)));
+  };
+  EXPECT_EQ(FirstVisible(), 0);
+  int rows = 0;
+  while (topTextLine() == 0 && rows < 100) {
+    Send(EM_LINESCROLL, 0, 1);
+    ++rows;
+  }
+  EXPECT_GE(rows, 3);                // the paragraph took several rows
+  EXPECT_EQ(FirstVisible(), rows);   // and each of them is a screen line
+  Send(EM_LINESCROLL, 0, -1000);
+  EXPECT_EQ(FirstVisible(), 0);
+  Send(EM_LINESCROLL, 0, 5);
+  EXPECT_EQ(FirstVisible(), 5);
+  Send(EM_LINESCROLL, 0, -2);
+  EXPECT_EQ(FirstVisible(), 3);
+}
+
+TEST_F(ControlTest, TheCaretIsBroughtIntoViewAndTheViewStopsAtTheEnd) {
+  SetText(Lines(500));
+  Key(VK_END, false, true);
+  LONG last = CaretLine();
+  EXPECT_EQ(last, 500);
+  POINT caret = PointOf(Selection().cpMax);
+  EXPECT_GE(caret.y, 0);
+  RECT client;
+  GetClientRect(control, &client);
+  EXPECT_LT(caret.y, client.bottom);
+  LONG bottom = FirstVisible();
+  Send(EM_LINESCROLL, 0, 50);
+  EXPECT_EQ(FirstVisible(), bottom);  // nothing below the last line to scroll to
+  Select(10, 10);
+  EXPECT_EQ(FirstVisible(), Send(EM_EXLINEFROMCHAR, 0, 10));  // a caret above the view comes to its top
+  Send(WM_VSCROLL, SB_PAGEDOWN);
+  EXPECT_GT(FirstVisible(), 1);
+  Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-2 * WHEEL_DELTA)), 0);
+  EXPECT_GT(FirstVisible(), 1);
+}
+
+TEST_F(ControlTest, EditsAboveTheViewKeepTheSameTextOnTop) {
+  SetText(Lines(300));
+  Send(EM_LINESCROLL, 0, 100);
+  LONG top = static_cast<LONG>(Send(EM_LINEINDEX, FirstVisible()));
+  char word[8] = {};
+  TEXTRANGEA range{{top, top + 7}, word};
+  Send(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+  Send(WM_SETREDRAW, FALSE);
+  Select(0, static_cast<LONG>(Send(EM_LINEINDEX, 3)));  // as the program does: select, replace, restore
+  Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));
+  Send(WM_SETREDRAW, TRUE);
+  EXPECT_LE(FirstVisible(), 97);  // the selection pulled the view up to its caret
+  Send(EM_LINESCROLL, 0, 97 - FirstVisible());
+  LONG newTop = static_cast<LONG>(Send(EM_LINEINDEX, FirstVisible()));
+  char again[8] = {};
+  TEXTRANGEA rangeAgain{{newTop, newTop + 7}, again};
+  Send(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&rangeAgain));
+  EXPECT_STREQ(again, word);
+}
+
+TEST_F(ControlTest, WithoutWrapALongLineScrollsSideways) {
+  Create(EditorStyle | NoWrapStyle);
+  std::string longLine(2000, 'x');
+  SetText("short\r\n" + longLine + "\r\nend");
+  POINT start = PointOf(7);
+  EXPECT_EQ(PointOf(8).y, start.y);
+  Select(7 + 1500, 7 + 1500);
+  POINT distant = PointOf(7 + 1500);
+  RECT client;
+  GetClientRect(control, &client);
+  EXPECT_GT(distant.x, 0);
+  EXPECT_LT(distant.x, client.right);  // scrolled sideways to the caret
+  EXPECT_EQ(distant.y, start.y);       // one row for the whole line
+  SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+  GetScrollInfo(control, SB_HORZ, &info);
+  EXPECT_GT(info.nPos, 0);
+  Key(VK_HOME);
+  EXPECT_EQ(PointOf(7).x, start.x);
+}
+
+TEST_F(ControlTest, NothingIsDrawnWhileRedrawIsOffAndAllOnceItIsBackOn) {
+  SetText(Lines(50));
+  ShowWindow(parent, SW_SHOWNA);
+  UpdateWindow(control);
+  ValidateRect(control, nullptr);
+  Send(WM_SETREDRAW, FALSE);
+  Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("new "));
+  Send(EM_LINESCROLL, 0, 10);
+  RECT dirty{};
+  EXPECT_FALSE(GetUpdateRect(control, &dirty, FALSE));
+  EXPECT_EQ(FirstVisible(), 10);  // the view still moves, unseen
+  Send(WM_SETREDRAW, TRUE);
+  EXPECT_TRUE(GetUpdateRect(control, &dirty, FALSE));
+  ShowWindow(parent, SW_HIDE);
+}
+
+}  // namespace
