@@ -3,6 +3,7 @@
 set(CORE_SOURCES
   src/conversion/code_pages.cpp
   src/conversion/unicode_maps.cpp
+  src/editor/engine/block_pool.cpp
   src/editor/engine/char_classes.cpp
   src/editor/engine/char_format.cpp
   src/editor/engine/colour_runs.cpp

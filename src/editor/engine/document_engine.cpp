@@ -8,6 +8,8 @@
 
 DocumentEngine::DocumentEngine() : state_(std::make_unique<EngineState>()) {}
 DocumentEngine::~DocumentEngine() = default;
+DocumentEngine::DocumentEngine(DocumentEngine&&) noexcept = default;
+DocumentEngine& DocumentEngine::operator=(DocumentEngine&&) noexcept = default;
 
 void DocumentEngine::SetCodePage(CodePage codePage) { state_->codePage = codePage <= Mac ? codePage : Ansi; }
 CodePage DocumentEngine::GetCodePage() const { return state_->codePage; }

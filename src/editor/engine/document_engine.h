@@ -28,6 +28,9 @@ class DocumentEngine {
   ~DocumentEngine();
   DocumentEngine(const DocumentEngine&) = delete;
   DocumentEngine& operator=(const DocumentEngine&) = delete;
+  // A moved-from engine may only be destroyed or assigned to.
+  DocumentEngine(DocumentEngine&&) noexcept;
+  DocumentEngine& operator=(DocumentEngine&&) noexcept;
 
   // --- Code page -----------------------------------------------------------
   // The code page of the bytes: it decides which bytes are letters (word

@@ -222,6 +222,7 @@ class PositionList {
       spans_.Add(last, -tail);
       blocks_.emplace_back();
       blocks_.back().span = tail;
+      blocks_.back().rel.reserve(TargetBlock);
       spans_.PushBack(tail);
       counts_.PushBack(0);
       ++last;

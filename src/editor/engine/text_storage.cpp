@@ -4,18 +4,32 @@
 #include <cassert>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 TextStorage::TextStorage() { Clear(); }
-TextStorage::TextStorage(TextStorage&&) noexcept = default;
-TextStorage& TextStorage::operator=(TextStorage&&) noexcept = default;
-TextStorage::~TextStorage() = default;
 
-TextStorage::Block TextStorage::NewBlock() {
-  return Block{std::make_unique_for_overwrite<unsigned char[]>(BlockCapacity), 0};
+TextStorage::TextStorage(TextStorage&& other) noexcept
+    : pool_(std::move(other.pool_)), blocks_(std::move(other.blocks_)), lengths_(std::move(other.lengths_)),
+      length_(std::exchange(other.length_, 0)) {
+  other.blocks_.clear();
 }
 
+TextStorage& TextStorage::operator=(TextStorage&& other) noexcept {
+  if (this != &other) {
+    EraseBlocks(0, blocks_.size());
+    pool_ = std::move(other.pool_);
+    blocks_ = std::move(other.blocks_);
+    lengths_ = std::move(other.lengths_);
+    length_ = std::exchange(other.length_, 0);
+    other.blocks_.clear();
+  }
+  return *this;
+}
+
+TextStorage::~TextStorage() { EraseBlocks(0, blocks_.size()); }
+
 void TextStorage::Clear() {
-  blocks_.clear();
+  EraseBlocks(0, blocks_.size());
   blocks_.push_back(NewBlock());
   length_ = 0;
   RebuildSums();
@@ -38,7 +52,7 @@ unsigned char TextStorage::At(Position position) const {
 TextStorage::Segment TextStorage::SegmentAt(Position position) const {
   assert(position >= 0 && position < length_);
   std::size_t b = BlockOf(position);
-  return {blocks_[b].data.get(), BlockStart(b), blocks_[b].length};
+  return {blocks_[b].data, BlockStart(b), blocks_[b].length};
 }
 
 void TextStorage::CopyOut(Position from, Position to, unsigned char* out) const {
@@ -68,7 +82,7 @@ void TextStorage::Insert(Position at, const unsigned char* bytes, Position count
     ReplaceBlock(b, bytes, offset, count);
     return;
   }
-  unsigned char* data = block.data.get();
+  unsigned char* data = block.data;
   std::memmove(data + offset + count, data + offset, static_cast<std::size_t>(block.length - offset));
   std::memcpy(data + offset, bytes, static_cast<std::size_t>(count));
   block.length += count;
@@ -79,11 +93,11 @@ void TextStorage::Insert(Position at, const unsigned char* bytes, Position count
 // Block b with `count` bytes put in at `at` no longer fits: its bytes and the
 // new ones are dealt out evenly over as many filled blocks as they need.
 void TextStorage::ReplaceBlock(std::size_t b, const unsigned char* bytes, Position at, Position count) {
-  Block old = std::move(blocks_[b]);
+  Block old = blocks_[b];
   struct Source {
     const unsigned char* data;
     std::int64_t size;
-  } sources[3] = {{old.data.get(), at}, {bytes, count}, {old.data.get() + at, old.length - at}};
+  } sources[3] = {{old.data, at}, {bytes, count}, {old.data + at, old.length - at}};
   std::int64_t total = std::int64_t{old.length} + count;
   std::int64_t pieces = (total + BlockFill - 1) / BlockFill;
   std::vector<Block> made;
@@ -95,7 +109,7 @@ void TextStorage::ReplaceBlock(std::size_t b, const unsigned char* bytes, Positi
     std::int64_t want = total * (p + 1) / pieces - total * p / pieces;
     while (want > 0) {
       std::int64_t n = std::min(want, sources[source].size - used);
-      std::memcpy(piece.data.get() + piece.length, sources[source].data + used, static_cast<std::size_t>(n));
+      std::memcpy(piece.data + piece.length, sources[source].data + used, static_cast<std::size_t>(n));
       piece.length += static_cast<Position>(n);
       used += n;
       want -= n;
@@ -104,10 +118,11 @@ void TextStorage::ReplaceBlock(std::size_t b, const unsigned char* bytes, Positi
         used = 0;
       }
     }
-    made.push_back(std::move(piece));
+    made.push_back(piece);
   }
+  pool_.Free(old.data);
   auto where = blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b));
-  blocks_.insert(where, std::make_move_iterator(made.begin()), std::make_move_iterator(made.end()));
+  blocks_.insert(where, made.begin(), made.end());
   length_ += count;
   RebuildSums();
 }
@@ -121,7 +136,7 @@ void TextStorage::Erase(Position at, Position count) {
   length_ -= count;
   if (b1 == b2) {
     Block& block = blocks_[b1];
-    unsigned char* data = block.data.get();
+    unsigned char* data = block.data;
     std::memmove(data + offset, data + offset + count, static_cast<std::size_t>(block.length - offset - count));
     block.length -= count;
     lengths_.Add(b1, -count);
@@ -130,10 +145,10 @@ void TextStorage::Erase(Position at, Position count) {
   }
   Position cut = at + count - BlockStart(b2);  // bytes dropped from the front of b2
   Block& last = blocks_[b2];
-  std::memmove(last.data.get(), last.data.get() + cut, static_cast<std::size_t>(last.length - cut));
+  std::memmove(last.data, last.data + cut, static_cast<std::size_t>(last.length - cut));
   last.length -= cut;
   blocks_[b1].length = offset;
-  blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b1 + 1), blocks_.begin() + static_cast<std::ptrdiff_t>(b2));
+  EraseBlocks(b1 + 1, b2);
   RebuildSums();
   JoinSmallNeighbours(b1 + 1);
   JoinSmallNeighbours(b1);
@@ -145,22 +160,27 @@ void TextStorage::JoinSmallNeighbours(std::size_t b) {
   if (b >= blocks_.size() || blocks_.size() == 1) return;
   bool changed = false;
   if (blocks_[b].length == 0) {
-    blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b));
+    EraseBlocks(b, b + 1);
     changed = true;
   } else if (b + 1 < blocks_.size() && blocks_[b].length + blocks_[b + 1].length <= BlockFill) {
     Block& into = blocks_[b];
-    std::memcpy(into.data.get() + into.length, blocks_[b + 1].data.get(), static_cast<std::size_t>(blocks_[b + 1].length));
+    std::memcpy(into.data + into.length, blocks_[b + 1].data, static_cast<std::size_t>(blocks_[b + 1].length));
     into.length += blocks_[b + 1].length;
-    blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b + 1));
+    EraseBlocks(b + 1, b + 2);
     changed = true;
   } else if (b > 0 && blocks_[b - 1].length + blocks_[b].length <= BlockFill) {
     Block& into = blocks_[b - 1];
-    std::memcpy(into.data.get() + into.length, blocks_[b].data.get(), static_cast<std::size_t>(blocks_[b].length));
+    std::memcpy(into.data + into.length, blocks_[b].data, static_cast<std::size_t>(blocks_[b].length));
     into.length += blocks_[b].length;
-    blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b));
+    EraseBlocks(b, b + 1);
     changed = true;
   }
   if (changed) RebuildSums();
+}
+
+void TextStorage::EraseBlocks(std::size_t from, std::size_t to) {
+  for (std::size_t b = from; b < to; ++b) pool_.Free(blocks_[b].data);
+  blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(from), blocks_.begin() + static_cast<std::ptrdiff_t>(to));
 }
 
 unsigned char* TextStorage::AppendSpace(Position& room) {
@@ -170,7 +190,7 @@ unsigned char* TextStorage::AppendSpace(Position& room) {
   }
   Block& last = blocks_.back();
   room = BlockFill - last.length;
-  return last.data.get() + last.length;
+  return last.data + last.length;
 }
 
 void TextStorage::CommitAppend(Position count) {
@@ -193,6 +213,5 @@ void TextStorage::Append(const unsigned char* bytes, Position count) {
 }
 
 std::size_t TextStorage::BytesAllocated() const {
-  return blocks_.capacity() * sizeof(Block) + blocks_.size() * static_cast<std::size_t>(BlockCapacity) +
-         (lengths_.Size() + 1) * sizeof(Position);
+  return blocks_.capacity() * sizeof(Block) + pool_.BytesReserved() + (lengths_.Size() + 1) * sizeof(Position);
 }

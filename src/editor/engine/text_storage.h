@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "editor/engine/block_pool.h"
 #include "editor/engine/engine_types.h"
 #include "editor/engine/fenwick_tree.h"
 
@@ -43,24 +44,26 @@ class TextStorage {
 
   std::size_t BytesAllocated() const;
 
-  static constexpr Position BlockCapacity = 16384;
+  static constexpr Position BlockCapacity = static_cast<Position>(BlockPool::BlockSize);
   // Blocks filled by a stream or a split keep this much, so that the next
   // edits fit without cutting.
   static constexpr Position BlockFill = BlockCapacity - 1024;
 
  private:
   struct Block {
-    std::unique_ptr<unsigned char[]> data;
+    unsigned char* data = nullptr;  // BlockCapacity bytes from pool_
     Position length = 0;
   };
 
   std::size_t BlockOf(Position position) const;
   Position BlockStart(std::size_t b) const { return static_cast<Position>(lengths_.Prefix(b)); }
-  static Block NewBlock();
+  Block NewBlock() { return Block{pool_.Allocate(), 0}; }
+  void EraseBlocks(std::size_t from, std::size_t to);
   void ReplaceBlock(std::size_t b, const unsigned char* bytes, Position at, Position count);
   void JoinSmallNeighbours(std::size_t b);
   void RebuildSums();
 
+  BlockPool pool_;
   std::vector<Block> blocks_;  // never empty; only an empty text has an empty block
   FenwickTree<Position> lengths_;
   Position length_ = 0;
