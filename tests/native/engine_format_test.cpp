@@ -99,27 +99,33 @@ TEST(EngineFormat, ANewTextDropsPaintedRanges) {
   EXPECT_EQ(empty.GetColourRun(0).end, 0);
 }
 
-// The slabs behind the text: blocks are distinct, come back for reuse, and a
-// slab whose blocks are all returned goes back to the system.
+// The blocks behind the text: a small text takes separate blocks; beyond
+// that, blocks come from slabs, are distinct, come back for reuse, and a slab
+// whose blocks are all returned goes back to the system.
 TEST(EngineBlockPool, SlabsHandOutDistinctBlocksAndReturnWhenEmpty) {
   BlockPool pool(true);
   std::vector<unsigned char*> blocks;
-  for (std::uint32_t i = 0; i < 3 * BlockPool::BlocksPerSlab; ++i) {
-    blocks.push_back(pool.Allocate());
-    std::memset(blocks.back(), static_cast<int>(i & 0xFF), BlockPool::BlockSize);
-  }
+  for (std::uint32_t i = 0; i < BlockPool::SingleBlocks; ++i) blocks.push_back(pool.Allocate());
+  EXPECT_EQ(pool.BytesReserved(), 0u);
+  for (std::uint32_t i = 0; i < 3 * BlockPool::BlocksPerSlab; ++i) blocks.push_back(pool.Allocate());
   EXPECT_EQ(pool.BytesReserved(), 3 * BlockPool::SlabSize);
+  for (std::size_t i = 0; i < blocks.size(); ++i) std::memset(blocks[i], static_cast<int>(i & 0xFF), BlockPool::BlockSize);
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     ASSERT_EQ(blocks[i][0], static_cast<unsigned char>(i & 0xFF));
     ASSERT_EQ(blocks[i][BlockPool::BlockSize - 1], static_cast<unsigned char>(i & 0xFF));
   }
-  // Return the whole first slab and one block of the second.
-  for (std::uint32_t i = 0; i <= BlockPool::BlocksPerSlab; ++i) pool.Free(blocks[i]);
+  // Return the singles, the whole first slab and one block of the second.
+  const std::size_t second = BlockPool::SingleBlocks + BlockPool::BlocksPerSlab;
+  for (std::size_t i = 0; i <= second; ++i) pool.Free(blocks[i]);
   EXPECT_EQ(pool.BytesReserved(), 2 * BlockPool::SlabSize);
-  unsigned char* again = pool.Allocate();  // the current slab is full: the freed block comes back
-  EXPECT_EQ(again, blocks[BlockPool::BlocksPerSlab]);
+  unsigned char* again = pool.Allocate();  // singles first again
+  pool.Free(again);
+  for (std::uint32_t i = 0; i < BlockPool::SingleBlocks; ++i) blocks[i] = pool.Allocate();
+  again = pool.Allocate();  // the current slab is full: the returned block comes back
+  EXPECT_EQ(again, blocks[second]);
   EXPECT_EQ(pool.BytesReserved(), 2 * BlockPool::SlabSize);
   pool.Free(again);
-  for (std::size_t i = BlockPool::BlocksPerSlab + 1; i < blocks.size(); ++i) pool.Free(blocks[i]);
+  for (std::uint32_t i = 0; i < BlockPool::SingleBlocks; ++i) pool.Free(blocks[i]);
+  for (std::size_t i = second + 1; i < blocks.size(); ++i) pool.Free(blocks[i]);
   EXPECT_LE(pool.BytesReserved(), BlockPool::SlabSize);
 }

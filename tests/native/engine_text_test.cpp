@@ -187,3 +187,20 @@ TEST(EngineUndo, UndoThatWouldPassTheLimitIsRefusedAndKept) {
   EXPECT_TRUE(engine.Undo());
   EXPECT_EQ(engine.GetText(), "abcdef");
 }
+
+TEST(EngineUndo, ReplacingTheWholeTextSwapsBackWithItsLines) {
+  std::string text;
+  for (int i = 0; i < 5000; ++i) text += "line " + std::to_string(i) + (i % 3 ? "\r\n" : "\n");
+  DocumentEngine engine = WithText(text);
+  engine.SetSelection(0, -1);
+  engine.ReplaceSelection("x\ry");
+  EXPECT_EQ(engine.GetLineCount(), 2);
+  EXPECT_TRUE(engine.Undo());
+  EXPECT_EQ(engine.GetText(), text);
+  EXPECT_EQ(engine.GetLineCount(), 5001);
+  EXPECT_EQ(engine.GetLineIndex(4999), static_cast<Position>(text.rfind("line 4999")));
+  EXPECT_EQ(engine.GetSelection(), (PositionRange{0, engine.GetLength()}));
+  EXPECT_TRUE(engine.Undo());
+  EXPECT_EQ(engine.GetText(), "x\ry");
+  EXPECT_EQ(engine.GetLineIndex(1), 2);
+}

@@ -41,6 +41,7 @@ void ReturnSlab(unsigned char* memory) {
 
 BlockPool::BlockPool(BlockPool&& other) noexcept
     : slabs_on_(other.slabs_on_),
+      singles_(std::exchange(other.singles_, 0)),
       slabs_(std::move(other.slabs_)), current_(std::exchange(other.current_, nullptr)), withRoom_(std::move(other.withRoom_)) {
   other.slabs_.clear();
   other.withRoom_.clear();
@@ -50,6 +51,7 @@ BlockPool& BlockPool::operator=(BlockPool&& other) noexcept {
   if (this != &other) {
     Release();
     slabs_on_ = other.slabs_on_;
+    singles_ = std::exchange(other.singles_, 0);
     slabs_ = std::move(other.slabs_);
     current_ = std::exchange(other.current_, nullptr);
     withRoom_ = std::move(other.withRoom_);
@@ -83,7 +85,10 @@ BlockPool::Slab* BlockPool::SlabWithRoom() {
 }
 
 unsigned char* BlockPool::Allocate() {
-  if (!slabs_on_) return new unsigned char[BlockSize];
+  if (!slabs_on_ || singles_ < SingleBlocks) {
+    ++singles_;
+    return new unsigned char[BlockSize];
+  }
   Slab* slab = SlabWithRoom();
   std::uint32_t index;
   if (!slab->returned.empty()) {
@@ -98,12 +103,14 @@ unsigned char* BlockPool::Allocate() {
 
 void BlockPool::Free(unsigned char* block) {
   if (block == nullptr) return;
-  if (!slabs_on_) {
+  // A slab covers all of its aligned range, so a block whose range names no
+  // slab is a separate allocation.
+  auto found = slabs_.find(KeyOf(block));
+  if (found == slabs_.end()) {
+    --singles_;
     delete[] block;
     return;
   }
-  auto found = slabs_.find(KeyOf(block));
-  if (found == slabs_.end()) return;
   Slab* slab = found->second.get();
   bool wasFull = !slab->HasRoom();
   slab->returned.push_back(static_cast<std::uint16_t>((block - slab->memory) / BlockSize));

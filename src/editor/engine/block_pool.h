@@ -2,7 +2,9 @@
 // costs a few dozen large allocations instead of thousands of small ones, and
 // where the system allows, the slabs sit on huge pages, which spares the
 // page faults that would otherwise cost more than copying the text. A slab
-// goes back to the system when its last block is returned.
+// goes back to the system when its last block is returned. A small text
+// (the first SingleBlocks blocks) takes separate allocations instead, so that
+// a one-line control does not hold a whole slab.
 //
 // Under AddressSanitizer every block is a separate allocation by default, so
 // that a write past a block's end is caught rather than landing in the next
@@ -19,6 +21,7 @@ class BlockPool {
   static constexpr std::size_t BlockSize = 16384;
   static constexpr std::size_t SlabSize = std::size_t{2} << 20;
   static constexpr std::uint32_t BlocksPerSlab = SlabSize / BlockSize;
+  static constexpr std::uint32_t SingleBlocks = 32;
 
 #if defined(__SANITIZE_ADDRESS__)
   static constexpr bool SlabsByDefault = false;
@@ -54,6 +57,7 @@ class BlockPool {
   void Release();
 
   bool slabs_on_;
+  std::uint32_t singles_ = 0;              // separately allocated blocks now handed out
   std::unordered_map<std::uintptr_t, std::unique_ptr<Slab>> slabs_;
   Slab* current_ = nullptr;                // where blocks are taken from
   std::vector<std::uintptr_t> withRoom_;   // other slabs that got blocks back; may name freed slabs

@@ -170,12 +170,21 @@ bool DocumentEngine::Undo() {
   UndoStep step = std::move(*s.undo);
   s.undo.reset();
   // Taking the step back is itself a change, remembered as the next step.
-  if (!s.Replace(step.at, step.inserted, step.removed, UndoAction::Separate)) {
+  if (step.at == 0 && step.inserted == s.Length()) {
+    if (!s.UndoWholeText(step)) {
+      s.undo = std::move(step);
+      return false;
+    }
+    s.anchor = 0;
+    s.caret = s.Length();
+    return true;
+  }
+  if (!s.Replace(step.at, step.inserted, step.removed.Pieces(0, step.removed.Length()), UndoAction::Separate)) {
     s.undo = std::move(step);
     return false;
   }
   s.anchor = step.at;
-  s.caret = step.at + static_cast<Position>(step.removed.size());
+  s.caret = step.at + step.removed.Length();
   return true;
 }
 

@@ -68,63 +68,92 @@ void TextStorage::CopyOut(Position from, Position to, unsigned char* out) const 
 }
 
 void TextStorage::Insert(Position at, const unsigned char* bytes, Position count) {
-  assert(at >= 0 && at <= length_ && count >= 0);
-  if (count == 0) return;
+  Piece piece{bytes, count};
+  Insert(at, &piece, 1);
+}
+
+void TextStorage::Insert(Position at, const Piece* pieces, std::size_t count) {
+  std::int64_t total = 0;
+  for (std::size_t i = 0; i < count; ++i) total += pieces[i].size;
+  assert(at >= 0 && at <= length_ && total + length_ <= MaxTextLength);
+  if (total == 0) return;
   std::size_t b = at == length_ ? blocks_.size() - 1 : BlockOf(at);
   Position offset = at - BlockStart(b);
   // At the start of a block, the end of the previous one may have room.
-  if (offset == 0 && b > 0 && blocks_[b - 1].length + count <= BlockCapacity) {
+  if (offset == 0 && b > 0 && blocks_[b - 1].length + total <= BlockCapacity) {
     --b;
     offset = blocks_[b].length;
   }
   Block& block = blocks_[b];
-  if (block.length + count > BlockCapacity) {
-    ReplaceBlock(b, bytes, offset, count);
+  if (block.length + total > BlockCapacity) {
+    ReplaceBlock(b, offset, pieces, count, total);
     return;
   }
+  auto size = static_cast<Position>(total);
   unsigned char* data = block.data;
-  std::memmove(data + offset + count, data + offset, static_cast<std::size_t>(block.length - offset));
-  std::memcpy(data + offset, bytes, static_cast<std::size_t>(count));
-  block.length += count;
-  lengths_.Add(b, count);
-  length_ += count;
+  std::memmove(data + offset + size, data + offset, static_cast<std::size_t>(block.length - offset));
+  for (std::size_t i = 0; i < count; ++i) {
+    std::memcpy(data + offset, pieces[i].data, static_cast<std::size_t>(pieces[i].size));
+    offset += pieces[i].size;
+  }
+  block.length += size;
+  lengths_.Add(b, size);
+  length_ += size;
 }
 
-// Block b with `count` bytes put in at `at` no longer fits: its bytes and the
+// Block b with the pieces put in at `at` no longer fits: its bytes and the
 // new ones are dealt out evenly over as many filled blocks as they need.
-void TextStorage::ReplaceBlock(std::size_t b, const unsigned char* bytes, Position at, Position count) {
+void TextStorage::ReplaceBlock(std::size_t b, Position at, const Piece* pieces, std::size_t count, std::int64_t added) {
   Block old = blocks_[b];
-  struct Source {
-    const unsigned char* data;
-    std::int64_t size;
-  } sources[3] = {{old.data, at}, {bytes, count}, {old.data + at, old.length - at}};
-  std::int64_t total = std::int64_t{old.length} + count;
-  std::int64_t pieces = (total + BlockFill - 1) / BlockFill;
+  std::vector<Piece> sources;
+  sources.reserve(count + 2);
+  sources.push_back({old.data, at});
+  sources.insert(sources.end(), pieces, pieces + count);
+  sources.push_back({old.data + at, old.length - at});
+  std::int64_t total = std::int64_t{old.length} + added;
+  std::int64_t blocks = (total + BlockFill - 1) / BlockFill;
   std::vector<Block> made;
-  made.reserve(static_cast<std::size_t>(pieces));
+  made.reserve(static_cast<std::size_t>(blocks));
   std::size_t source = 0;
-  std::int64_t used = 0;
-  for (std::int64_t p = 0; p < pieces; ++p) {
+  Position used = 0;
+  for (std::int64_t p = 0; p < blocks; ++p) {
     Block piece = NewBlock();
-    std::int64_t want = total * (p + 1) / pieces - total * p / pieces;
+    auto want = static_cast<Position>(total * (p + 1) / blocks - total * p / blocks);
     while (want > 0) {
-      std::int64_t n = std::min(want, sources[source].size - used);
-      std::memcpy(piece.data + piece.length, sources[source].data + used, static_cast<std::size_t>(n));
-      piece.length += static_cast<Position>(n);
-      used += n;
-      want -= n;
       if (used == sources[source].size) {
         ++source;
         used = 0;
+        continue;
       }
+      Position n = std::min(want, sources[source].size - used);
+      std::memcpy(piece.data + piece.length, sources[source].data + used, static_cast<std::size_t>(n));
+      piece.length += n;
+      used += n;
+      want -= n;
     }
     made.push_back(piece);
   }
   pool_.Free(old.data);
   auto where = blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b));
   blocks_.insert(where, made.begin(), made.end());
-  length_ += count;
+  length_ += static_cast<Position>(added);
   RebuildSums();
+}
+
+std::vector<TextStorage::Piece> TextStorage::Pieces(Position from, Position to) const {
+  std::vector<Piece> pieces;
+  while (from < to) {
+    Segment segment = SegmentAt(from);
+    Position offset = from - segment.start;
+    Position n = std::min(to - from, segment.length - offset);
+    pieces.push_back({segment.data + offset, n});
+    from += n;
+  }
+  return pieces;
+}
+
+void TextStorage::AppendRange(const TextStorage& source, Position from, Position to) {
+  for (const Piece& piece : source.Pieces(from, to)) Append(piece.data, piece.size);
 }
 
 void TextStorage::Erase(Position at, Position count) {

@@ -4,6 +4,7 @@
 // cut in two, and small neighbours are joined.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -32,7 +33,16 @@ class TextStorage {
   // Copies [from, to) to `out`; the range must lie in the text.
   void CopyOut(Position from, Position to, unsigned char* out) const;
 
+  // Bytes to insert, possibly from several places.
+  struct Piece {
+    const unsigned char* data;
+    Position size;
+  };
+  // Contiguous pieces of [from, to), which must lie in the text.
+  std::vector<Piece> Pieces(Position from, Position to) const;
+
   void Insert(Position at, const unsigned char* bytes, Position count);
+  void Insert(Position at, const Piece* pieces, std::size_t count);
   void Erase(Position at, Position count);
   void Clear();
 
@@ -41,6 +51,7 @@ class TextStorage {
   unsigned char* AppendSpace(Position& room);
   void CommitAppend(Position count);
   void Append(const unsigned char* bytes, Position count);
+  void AppendRange(const TextStorage& source, Position from, Position to);
 
   std::size_t BytesAllocated() const;
 
@@ -59,7 +70,7 @@ class TextStorage {
   Position BlockStart(std::size_t b) const { return static_cast<Position>(lengths_.Prefix(b)); }
   Block NewBlock() { return Block{pool_.Allocate(), 0}; }
   void EraseBlocks(std::size_t from, std::size_t to);
-  void ReplaceBlock(std::size_t b, const unsigned char* bytes, Position at, Position count);
+  void ReplaceBlock(std::size_t b, Position at, const Piece* pieces, std::size_t count, std::int64_t added);
   void JoinSmallNeighbours(std::size_t b);
   void RebuildSums();
 
