@@ -1,5 +1,6 @@
 #include "editor/engine/engine_state.h"
 
+#include <cstdint>
 #include <utility>
 
 PositionRange EngineState::Resolve(PositionRange range) const {
@@ -10,8 +11,8 @@ PositionRange EngineState::Resolve(PositionRange range) const {
 
 bool EngineState::Fits(Position removed, std::size_t inserted) const {
   if (inserted <= static_cast<std::size_t>(removed)) return true;
-  std::size_t grown = static_cast<std::size_t>(Length() - removed) + inserted;
-  return grown <= static_cast<std::size_t>(limit);
+  std::uint64_t grown = std::uint64_t{static_cast<std::uint32_t>(Length() - removed)} + inserted;
+  return grown <= static_cast<std::uint64_t>(limit);
 }
 
 bool EngineState::Replace(Position at, Position removed, std::string_view bytes, UndoAction action) {
@@ -21,9 +22,9 @@ bool EngineState::Replace(Position at, Position removed, std::string_view bytes,
 }
 
 bool EngineState::Replace(Position at, Position removed, const std::vector<TextStorage::Piece>& pieces, UndoAction action) {
-  std::size_t size = 0;
-  for (const TextStorage::Piece& piece : pieces) size += static_cast<std::size_t>(piece.size);
-  if (!Fits(removed, size)) return false;
+  std::uint64_t size = 0;
+  for (const TextStorage::Piece& piece : pieces) size += static_cast<std::uint64_t>(piece.size);
+  if (size > static_cast<std::uint64_t>(MaxTextLength) || !Fits(removed, static_cast<std::size_t>(size))) return false;
   auto inserted = static_cast<Position>(size);
   if (removed == 0 && inserted == 0) return true;
   Position oldLength = Length();
