@@ -4,21 +4,10 @@
 #include <string>
 
 #include "editor/engine/document_engine.h"
+#include "engine_test_support.h"
 #include "editor/engine/text_storage.h"
 
 using namespace std::string_literals;
-
-namespace {
-
-DocumentEngine WithText(const std::string& text, CodePage codePage = Ansi) {
-  DocumentEngine engine;
-  engine.SetTextLimit(MaxTextLength);
-  engine.SetCodePage(codePage);
-  EXPECT_TRUE(engine.SetText(text));
-  return engine;
-}
-
-}  // namespace
 
 TEST(EngineFind, CyrillicCaseFoldsInEachCodePageYoIncluded) {
   // "Ёлка Ель" and the pattern "ёЛ" in Windows-1251, DOS-866 and KOI8-R.

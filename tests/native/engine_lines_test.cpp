@@ -5,23 +5,7 @@
 #include <vector>
 
 #include "editor/engine/document_engine.h"
-
-namespace {
-
-DocumentEngine WithText(const std::string& text) {
-  DocumentEngine engine;
-  engine.SetTextLimit(MaxTextLength);
-  EXPECT_TRUE(engine.SetText(text));
-  return engine;
-}
-
-std::vector<Position> Starts(const DocumentEngine& engine) {
-  std::vector<Position> starts;
-  for (Position line = 0; engine.GetLineIndex(line) >= 0; ++line) starts.push_back(engine.GetLineIndex(line));
-  return starts;
-}
-
-}  // namespace
+#include "engine_test_support.h"
 
 TEST(EngineLines, EveryKindOfBreakEndsALine) {
   struct Case {
@@ -40,7 +24,7 @@ TEST(EngineLines, EveryKindOfBreakEndsALine) {
   };
   for (const Case& c : cases) {
     DocumentEngine engine = WithText(c.text);
-    ASSERT_EQ(Starts(engine), c.starts) << c.text;
+    ASSERT_EQ(LineStarts(engine), c.starts) << c.text;
     ASSERT_EQ(engine.GetLineCount(), static_cast<Position>(c.starts.size()));
     for (std::size_t line = 0; line < c.lengths.size(); ++line) {
       EXPECT_EQ(engine.GetLineLength(static_cast<Position>(line)), c.lengths[line]) << c.text << " line " << line;
@@ -71,26 +55,26 @@ TEST(EngineLines, EditsThatSplitOrJoinCrLfKeepTheIndexRight) {
   DocumentEngine engine = WithText("a\r\nb");
   engine.SetSelection(2, 2);  // between CR and LF
   engine.ReplaceSelection("x");
-  EXPECT_EQ(Starts(engine), (std::vector<Position>{0, 2, 4}));  // a CR | x LF | b
+  EXPECT_EQ(LineStarts(engine), (std::vector<Position>{0, 2, 4}));  // a CR | x LF | b
   engine.SetSelection(2, 3);
   engine.ClearSelection();  // rejoined
-  EXPECT_EQ(Starts(engine), (std::vector<Position>{0, 3}));
+  EXPECT_EQ(LineStarts(engine), (std::vector<Position>{0, 3}));
 
   engine.SetSelection(3, 3);
   engine.ReplaceSelection("\r");  // "a\r\n\rb"
-  EXPECT_EQ(Starts(engine), (std::vector<Position>{0, 3, 4}));
+  EXPECT_EQ(LineStarts(engine), (std::vector<Position>{0, 3, 4}));
   engine.SetSelection(2, 3);
   engine.ClearSelection();  // drop the LF: two lone CRs
-  EXPECT_EQ(Starts(engine), (std::vector<Position>{0, 2, 3}));
+  EXPECT_EQ(LineStarts(engine), (std::vector<Position>{0, 2, 3}));
   engine.SetSelection(2, 2);
   engine.ReplaceSelection("\n");  // the first CR gets its LF back
   EXPECT_EQ(engine.GetText(), "a\r\n\rb");
-  EXPECT_EQ(Starts(engine), (std::vector<Position>{0, 3, 4}));
+  EXPECT_EQ(LineStarts(engine), (std::vector<Position>{0, 3, 4}));
 
   engine.SetSelection(0, -1);
   engine.ReplaceSelection("\r");  // a text ending in a break has an empty last line
-  EXPECT_EQ(Starts(engine), (std::vector<Position>{0, 1}));
+  EXPECT_EQ(LineStarts(engine), (std::vector<Position>{0, 1}));
   engine.SetSelection(1, 1);
   engine.ReplaceSelection("\n");
-  EXPECT_EQ(Starts(engine), (std::vector<Position>{0, 2}));
+  EXPECT_EQ(LineStarts(engine), (std::vector<Position>{0, 2}));
 }

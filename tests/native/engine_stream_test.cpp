@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/engine/document_engine.h"
+#include "engine_test_support.h"
 
 using namespace std::string_literals;
 
@@ -55,12 +56,6 @@ Position StreamIn(DocumentEngine& engine, Source& source, std::uint32_t format, 
   return read;
 }
 
-std::vector<Position> Starts(const DocumentEngine& engine) {
-  std::vector<Position> starts;
-  for (Position line = 0; engine.GetLineIndex(line) >= 0; ++line) starts.push_back(engine.GetLineIndex(line));
-  return starts;
-}
-
 }  // namespace
 
 // Every chunk size puts a chunk edge between every CR and its LF somewhere.
@@ -78,7 +73,7 @@ TEST(EngineStream, InInChunksOfEverySize) {
     ASSERT_EQ(StreamIn(engine, source, StreamText, &error), static_cast<Position>(text.size()));
     ASSERT_EQ(error, 0u);
     ASSERT_EQ(engine.GetText(), text) << chunk;
-    ASSERT_EQ(Starts(engine), Starts(reference)) << chunk;
+    ASSERT_EQ(LineStarts(engine), LineStarts(reference)) << chunk;
     ASSERT_TRUE(engine.GetModified());
     ASSERT_EQ(engine.GetSelection(), (PositionRange{0, 0}));
   }

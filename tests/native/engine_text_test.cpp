@@ -4,19 +4,9 @@
 #include <string>
 
 #include "editor/engine/document_engine.h"
+#include "engine_test_support.h"
 
 using namespace std::string_literals;
-
-namespace {
-
-DocumentEngine WithText(const std::string& text) {
-  DocumentEngine engine;
-  engine.SetTextLimit(MaxTextLength);
-  EXPECT_TRUE(engine.SetText(text));
-  return engine;
-}
-
-}  // namespace
 
 TEST(EngineText, EveryByteValueIsKeptAndCopiesAreCutToTheBuffer) {
   std::string all;
