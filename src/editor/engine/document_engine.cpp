@@ -1,6 +1,7 @@
 #include "editor/engine/document_engine.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "editor/engine/engine_state.h"
 #include "editor/engine/text_find.h"
@@ -179,7 +180,8 @@ bool DocumentEngine::Undo() {
     s.caret = s.Length();
     return true;
   }
-  if (!s.Replace(step.at, step.inserted, step.removed.Pieces(0, step.removed.Length()), UndoAction::Separate)) {
+  std::vector<TextStorage::Piece> pieces = step.removed.Pieces(0, step.removed.Length());
+  if (!s.Replace(step.at, step.inserted, pieces.data(), pieces.size(), UndoAction::Separate)) {
     s.undo = std::move(step);
     return false;
   }

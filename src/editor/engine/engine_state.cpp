@@ -17,13 +17,14 @@ bool EngineState::Fits(Position removed, std::size_t inserted) const {
 
 bool EngineState::Replace(Position at, Position removed, std::string_view bytes, UndoAction action) {
   if (bytes.size() > static_cast<std::size_t>(MaxTextLength)) return false;
-  std::vector<TextStorage::Piece> pieces{{reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<Position>(bytes.size())}};
-  return Replace(at, removed, pieces, action);
+  TextStorage::Piece piece{reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<Position>(bytes.size())};
+  return Replace(at, removed, &piece, 1, action);
 }
 
-bool EngineState::Replace(Position at, Position removed, const std::vector<TextStorage::Piece>& pieces, UndoAction action) {
+bool EngineState::Replace(Position at, Position removed, const TextStorage::Piece* pieces, std::size_t count,
+                          UndoAction action) {
   std::uint64_t size = 0;
-  for (const TextStorage::Piece& piece : pieces) size += static_cast<std::uint64_t>(piece.size);
+  for (std::size_t i = 0; i < count; ++i) size += static_cast<std::uint64_t>(pieces[i].size);
   if (size > static_cast<std::uint64_t>(MaxTextLength) || !Fits(removed, static_cast<std::size_t>(size))) return false;
   auto inserted = static_cast<Position>(size);
   if (removed == 0 && inserted == 0) return true;
@@ -31,7 +32,7 @@ bool EngineState::Replace(Position at, Position removed, const std::vector<TextS
   bool tookAll = Remember(at, removed, inserted, action);
   lines.BeforeReplace(at, removed);
   if (!tookAll) text.Erase(at, removed);
-  text.Insert(at, pieces.data(), pieces.size());
+  text.Insert(at, pieces, count);
   lines.AfterReplace(at, removed, inserted, text);
   colours.Replace(at, removed, inserted, textFormat.colour, oldLength);
   modified = true;

@@ -52,7 +52,7 @@ class EngineState {
   // Replaces [at, at + removed) by `bytes`; the range must lie in the text.
   // False when the limit refuses it; then nothing changed.
   bool Replace(Position at, Position removed, std::string_view bytes, UndoAction action);
-  bool Replace(Position at, Position removed, const std::vector<TextStorage::Piece>& pieces, UndoAction action);
+  bool Replace(Position at, Position removed, const TextStorage::Piece* pieces, std::size_t count, UndoAction action);
 
   // Takes a whole new text built elsewhere: caret at 0, no colour runs, no
   // undo step, modified.
