@@ -2,7 +2,6 @@
 // changes its bytes, keeping text, lines, colours, undo and flag in step.
 #pragma once
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 

@@ -102,11 +102,6 @@ class PositionList {
     return true;
   }
 
-  bool Contains(Position position) const {
-    Entry entry;
-    return FindAtOrBefore(position, entry) && entry.position == position;
-  }
-
   // Removes the entries with from <= position < to.
   void Erase(Position from, Position to) {
     Position first = CountBefore(from);

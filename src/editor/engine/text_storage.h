@@ -5,7 +5,6 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "editor/engine/block_pool.h"
