@@ -11,9 +11,21 @@ set(CORE_SOURCES
   src/conversion/recoding_routes.cpp
   src/conversion/transliteration.cpp
   src/conversion/unicode_maps.cpp
+  src/editor/engine/block_pool.cpp
+  src/editor/engine/char_classes.cpp
+  src/editor/engine/char_format.cpp
+  src/editor/engine/colour_runs.cpp
+  src/editor/engine/document_engine.cpp
+  src/editor/engine/engine_formats.cpp
+  src/editor/engine/engine_state.cpp
+  src/editor/engine/engine_streams.cpp
+  src/editor/engine/line_index.cpp
   src/editor/engine/rtf_code_pages.cpp
   src/editor/engine/rtf_keywords.cpp
   src/editor/engine/rtf_reader.cpp
   src/editor/engine/target_text.cpp
+  src/editor/engine/text_find.cpp
+  src/editor/engine/text_storage.cpp
+  src/editor/engine/word_breaks.cpp
 )
 list(TRANSFORM CORE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)

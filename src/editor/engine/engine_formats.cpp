@@ -1,0 +1,52 @@
+// DocumentEngine: character formats.
+#include <algorithm>
+
+#include "editor/engine/document_engine.h"
+#include "editor/engine/engine_state.h"
+
+CharFormat DocumentEngine::GetDefaultFormat() const { return state_->defaultFormat; }
+
+void DocumentEngine::SetDefaultFormat(const CharFormat& format, std::uint32_t mask) {
+  MergeFormat(state_->defaultFormat, format, mask);
+  // An empty control types in its default format.
+  if (state_->Length() == 0) MergeFormat(state_->textFormat, format, mask);
+}
+
+CharFormat DocumentEngine::GetTextFormat() const { return state_->textFormat; }
+
+void DocumentEngine::SetTextFormat(const CharFormat& format, std::uint32_t mask) {
+  EngineState& s = *state_;
+  MergeFormat(s.textFormat, format, mask);
+  if (mask & FormatColour) s.colours.Reset(s.Length());
+}
+
+void DocumentEngine::SetRangeFormat(PositionRange range, const CharFormat& format, std::uint32_t mask) {
+  EngineState& s = *state_;
+  PositionRange r = s.Resolve(range);
+  if (r.start == 0 && r.end == s.Length()) {
+    SetTextFormat(format, mask);
+    return;
+  }
+  MergeFormat(s.textFormat, format, mask & ~std::uint32_t{FormatColour});
+  if ((mask & FormatColour) && r.start < r.end) {
+    s.colours.Paint(r.start, r.end, format.colour, s.textFormat.colour, s.Length());
+  }
+}
+
+FormatQuery DocumentEngine::GetRangeFormat(PositionRange range) const {
+  const EngineState& s = *state_;
+  PositionRange r = s.Resolve(range);
+  FormatQuery query{s.textFormat, FormatEvery};
+  if (s.Length() == 0) return query;
+  Position first = r.start < r.end ? r.start : std::clamp(r.start - 1, Position{0}, s.Length() - 1);
+  query.format.colour = s.colours.ColourOf(first, s.textFormat.colour);
+  if (!s.colours.Uniform(r.start, r.end)) query.uniform &= ~std::uint32_t{FormatColour};
+  return query;
+}
+
+DocumentEngine::ColourRun DocumentEngine::GetColourRun(Position position) const {
+  const EngineState& s = *state_;
+  if (s.Length() == 0) return {0, 0, s.textFormat.colour};
+  ColourRuns::Run run = s.colours.RunAt(std::clamp(position, Position{0}, s.Length() - 1), s.textFormat.colour, s.Length());
+  return {run.start, run.end, run.colour};
+}

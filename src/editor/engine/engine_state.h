@@ -1,0 +1,61 @@
+// Inside of DocumentEngine: the document's parts and the one primitive that
+// changes its bytes, keeping text, lines, colours, undo and flag in step.
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "conversion/code_pages.h"
+#include "editor/engine/char_format.h"
+#include "editor/engine/colour_runs.h"
+#include "editor/engine/engine_types.h"
+#include "editor/engine/line_index.h"
+#include "editor/engine/text_storage.h"
+
+// The last change, enough to take it back: `inserted` bytes now stand at `at`
+// where `removed` stood.
+struct UndoStep {
+  Position at = 0;
+  std::string removed;
+  Position inserted = 0;
+  bool typing = false;
+};
+
+class EngineState {
+ public:
+  TextStorage text;
+  LineIndex lines;
+  ColourRuns colours;
+  CodePage codePage = Ansi;
+  Position limit = InitialTextLimit;
+  Position anchor = 0;
+  Position caret = 0;
+  bool modified = false;
+  std::optional<UndoStep> undo;
+  CharFormat defaultFormat;
+  CharFormat textFormat;
+
+  Position Length() const { return text.Length(); }
+  Position Clamp(Position position) const { return position < 0 ? 0 : position > Length() ? Length() : position; }
+  PositionRange Selection() const {
+    return anchor <= caret ? PositionRange{anchor, caret} : PositionRange{caret, anchor};
+  }
+  // The range a request names: a negative end is the end of the text, both
+  // ends are clamped, and an inverted range is empty at its start.
+  PositionRange Resolve(PositionRange range) const;
+
+  // Whether replacing `removed` bytes by `inserted` bytes keeps the text
+  // within the limit (a change that does not lengthen the text always does).
+  bool Fits(Position removed, std::size_t inserted) const;
+
+  // Replaces [at, at + removed) by `bytes`; the range must lie in the text.
+  // False when the limit refuses it; then nothing changed.
+  bool Replace(Position at, Position removed, std::string_view bytes, UndoAction action);
+
+  // Takes a whole new text built elsewhere: caret at 0, no colour runs, no
+  // undo step, modified.
+  void Adopt(TextStorage&& newText, LineIndex&& newLines);
+
+ private:
+  void Remember(Position at, Position removed, Position inserted, UndoAction action);
+};
