@@ -11,6 +11,7 @@ set(CORE_SOURCES
   src/conversion/recoding_routes.cpp
   src/conversion/transliteration.cpp
   src/conversion/unicode_maps.cpp
+  src/editor/engine_editor.cpp
   src/editor/engine/block_pool.cpp
   src/editor/engine/char_classes.cpp
   src/editor/engine/char_format.cpp
