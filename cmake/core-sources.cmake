@@ -10,6 +10,7 @@ set(CORE_SOURCES
   src/conversion/recode_bytes.cpp
   src/conversion/recoding_routes.cpp
   src/conversion/transliteration.cpp
+  src/conversion/undo_journal.cpp
   src/conversion/unicode_maps.cpp
   src/editor/engine_editor.cpp
   src/editor/engine/block_pool.cpp
