@@ -124,7 +124,7 @@ void UndoJournal::RecordRun(UndoKind kind, Position unit, const EditorState& sta
   Position caret = state.selection.start;
   if (!records_.empty()) {
     Record& last = records_.back();
-    if (last.kind == kind && last.unit == unit && last.end + unit == caret && last.lengthAfter == state.length) {
+    if (last.kind == kind && last.unit == unit && last.end + unit == caret) {
       last.end = caret;
       last.lengthAfter = state.length + unit;
       return;
@@ -217,10 +217,11 @@ void UndoJournal::UndoUnit(Record& record) {
 }
 
 bool UndoJournal::PutBack(const Record& record) {
+  PositionRange selection = editor_.GetSelection();
   editor_.SetSelection({record.start, record.end});
-  if (!editor_.ReplaceSelection(record.text)) return false;
-  editor_.SetSelection(record.selection);
-  return true;
+  bool done = editor_.ReplaceSelection(record.text);
+  editor_.SetSelection(done ? record.selection : selection);
+  return done;
 }
 
 bool UndoJournal::RestoreSnapshot(const Record& record) {

@@ -235,6 +235,30 @@ TEST(UndoJournal, EditsRefusedByTheTextLimitAreNeverTakenBack) {
   ExpectState(keys, "limit", {1, 1});
 }
 
+TEST(UndoJournal, AnUndoTheTextLimitRefusesKeepsItsStepAndTheSelection) {
+  UndoKeys keys;
+  keys.Start("abcdef", 0, 6);
+  keys.InsertWithSnapshot("xy");
+  keys.Type('z');
+  keys.engine.SetSelection(1, 2);
+  keys.Delete();  // "xz"
+  keys.engine.SetTextLimit(2);
+  keys.engine.SetSelection(0, 0);
+  keys.journal.UndoLast();
+  ExpectState(keys, "xz", {0, 0});
+  keys.engine.SetTextLimit(100);
+  keys.journal.UndoLast();
+  ExpectState(keys, "xyz", {1, 2});
+  keys.journal.UndoLast();
+
+  keys.engine.SetTextLimit(3);
+  keys.journal.UndoLast();
+  ExpectState(keys, "xy", {2, 2});
+  keys.engine.SetTextLimit(100);
+  keys.journal.UndoLast();
+  ExpectState(keys, "abcdef", {0, 6});
+}
+
 TEST(UndoJournal, TextChangedBehindTheJournalEmptiesIt) {
   UndoKeys keys;
   keys.Start("0123", 4, 4);
