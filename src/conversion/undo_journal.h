@@ -45,8 +45,9 @@ class UndoJournal {
 
   // Records the step the caller is about to perform; kinds 5 and 7 perform it.
   // `length` is the length of the typed unit (kinds 0 and 1) or of the new
-  // text (kind 4); other kinds ignore it. Kinds 0-3, 5, 7 and 8 over a
-  // selection become UndoReplace. Does nothing while the editor's own undo is used.
+  // text (kind 4); other kinds ignore it. Kinds 0-3 and 8 over a selection
+  // become UndoReplace; kinds 5 and 7 then delete the selection. Does nothing
+  // while the editor's own undo is used.
   void RecordUndo(UndoKind kind, Position length);
   // Takes back the newest step and restores the selection from before it; a
   // run of typing or of Enters goes back one unit at a time.
