@@ -11,7 +11,9 @@ set(CORE_SOURCES
   src/conversion/recode_bytes.cpp
   src/conversion/recoding_routes.cpp
   src/conversion/transliteration.cpp
+  src/conversion/undo_journal.cpp
   src/conversion/unicode_maps.cpp
+  src/editor/engine_editor.cpp
   src/editor/engine/block_pool.cpp
   src/editor/engine/char_classes.cpp
   src/editor/engine/char_format.cpp
@@ -28,8 +30,8 @@ set(CORE_SOURCES
   src/editor/engine/text_find.cpp
   src/editor/engine/text_storage.cpp
   src/editor/engine/word_breaks.cpp
-  src/editor/text_limit.cpp
   # Rows of the document control on screen: portable, tested natively.
   src/editor/control/row_layout.cpp
+  src/editor/text_limit.cpp
 )
 list(TRANSFORM CORE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
