@@ -48,13 +48,14 @@ set(APP_SOURCES
   src/app/window_placement.cpp
   src/chrome/status_bar.cpp
   src/chrome/toolbar.cpp
-  src/conversion/undo_journal.cpp
+  src/conversion/undo_commands.cpp
   src/conversion/view_format.cpp
   src/documents/document_load.cpp
   src/documents/document_title.cpp
   src/documents/file_dialogs.cpp
   src/documents/save_prompt.cpp
   src/editor/caret_report.cpp
+  src/editor/control_editor.cpp
   src/editor/editor_control.cpp
   src/editor/editor_input.cpp
   src/editor/heap_blocks.cpp

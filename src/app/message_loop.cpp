@@ -8,7 +8,7 @@
 
 #include "app/globals.h"
 #include "chrome/toolbar.h"
-#include "conversion/undo_journal.h"
+#include "conversion/undo_commands.h"
 #include "editor/editor_control.h"
 
 namespace {
@@ -19,7 +19,7 @@ void SetButton(int command, bool enabled) {
   SendMessageA(toolbarWindow, TB_SETSTATE, command, enabled ? TBSTATE_ENABLED : TBSTATE_INDETERMINATE);
 }
 
-bool CanUndo() { return useEditorUndo ? AskEditor(EM_CANUNDO) != 0 : undoJournal != nullptr; }
+bool CanUndo() { return useEditorUndo ? AskEditor(EM_CANUNDO) != 0 : UndoJournalHoldsRecord(); }
 
 }  // namespace
 
@@ -27,7 +27,7 @@ void IdleUpdate() {
   SetButton(3, IsClipboardFormatAvailable(CF_TEXT));
   bool selected = AskEditor(EM_SELECTIONTYPE) != SEL_EMPTY;
   for (int command : {6, 1, 2}) SetButton(command, selected);
-  SetButton(9, AskEditor(EM_GETMODIFY) && (editorUndoSeen || undoJournal));
+  SetButton(9, AskEditor(EM_GETMODIFY) && (editorUndoSeen || UndoJournalHoldsRecord()));
   SetButton(4, CanUndo());
   LPARAM wrapState = wrapStyle == 0 ? TBSTATE_ENABLED | TBSTATE_CHECKED : TBSTATE_ENABLED;
   SendMessageA(toolbarWindow, TB_SETSTATE, wordWrapCommand, wrapState);

@@ -5,7 +5,7 @@
 #include "app/globals.h"
 #include "app/menu_bar.h"
 #include "chrome/toolbar.h"
-#include "conversion/undo_journal.h"
+#include "conversion/undo_commands.h"
 #include "editor/editor_control.h"
 #include "printing/print_setup.h"
 

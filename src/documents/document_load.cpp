@@ -5,7 +5,7 @@
 
 #include "app/error_box.h"
 #include "app/globals.h"
-#include "conversion/undo_journal.h"
+#include "conversion/undo_commands.h"
 #include "documents/document_title.h"
 #include "editor/editor_control.h"
 

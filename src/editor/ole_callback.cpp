@@ -1,6 +1,6 @@
 #include "editor/ole_callback.h"
 
-#include "conversion/undo_journal.h"
+#include "conversion/undo_commands.h"
 
 EditorOleCallback editorOleCallback;
 
