@@ -50,9 +50,16 @@ set(APP_SOURCES
   src/chrome/toolbar.cpp
   src/conversion/undo_journal.cpp
   src/conversion/view_format.cpp
+  src/documents/document_commands.cpp
+  src/documents/document_insert.cpp
   src/documents/document_load.cpp
+  src/documents/document_save.cpp
   src/documents/document_title.cpp
   src/documents/file_dialogs.cpp
+  src/documents/file_streams.cpp
+  src/documents/load_guess.cpp
+  src/documents/safe_write.cpp
+  src/documents/save_as.cpp
   src/documents/save_prompt.cpp
   src/editor/caret_report.cpp
   src/editor/editor_control.cpp
