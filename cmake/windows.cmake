@@ -58,6 +58,7 @@ set(APP_SOURCES
   src/documents/file_dialogs.cpp
   src/documents/file_streams.cpp
   src/documents/load_guess.cpp
+  src/documents/recent_files.cpp
   src/documents/safe_write.cpp
   src/documents/save_as.cpp
   src/documents/save_prompt.cpp

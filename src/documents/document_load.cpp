@@ -9,6 +9,7 @@
 #include "documents/document_title.h"
 #include "documents/file_streams.h"
 #include "documents/load_guess.h"
+#include "documents/recent_files.h"
 #include "editor/editor_control.h"
 
 bool LoadDocument(const char* path) {
@@ -28,6 +29,7 @@ bool LoadDocument(const char* path) {
   ClearUndoJournal();
   SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
   lstrcpynA(currentPath, path, sizeof currentPath);
+  AddRecentFile(currentPath, rememberCaret);
   UpdateTitle();
   GuessViewAfterLoad();
   return true;

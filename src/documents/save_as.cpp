@@ -5,11 +5,15 @@
 #include "documents/document_save.h"
 #include "documents/document_title.h"
 #include "documents/file_dialogs.h"
+#include "documents/recent_files.h"
 
 bool SaveAs() {
   if (!AskSavePath(currentPath)) return false;
   bool saved = SaveDocument();
-  if (saved) ClearUndoJournal();
+  if (saved) {
+    AddRecentFile(currentPath, false);
+    ClearUndoJournal();
+  }
   UpdateTitle();
   return saved;
 }

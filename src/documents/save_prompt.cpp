@@ -5,6 +5,7 @@
 
 #include "app/globals.h"
 #include "documents/document_save.h"
+#include "documents/recent_files.h"
 #include "documents/save_as.h"
 #include "editor/editor_control.h"
 
@@ -15,6 +16,7 @@ bool Untitled() { return lstrcmpA(currentPath, untitledName) == 0; }
 }  // namespace
 
 bool QueryCloseDocument() {
+  RememberCaretOfDocument();
   if (!editorWindow || !SendMessageA(editorWindow, EM_GETMODIFY, 0, 0)) return true;
   char question[MAX_PATH + 16];
   wsprintfA(question, "Сохранить %s?", currentPath);
