@@ -128,6 +128,17 @@ TEST_F(DocumentSave, LoadGuessesTheViewCodePage) {
   ASSERT_TRUE(LoadDocument(MakeFile("empty.txt", "").c_str()));
   EXPECT_EQ(viewCodePage, Ansi);
   EXPECT_FALSE(Modified());
+  // Only the first 1277 bytes are looked at.
+  std::string filler(1276, 'x');
+  ASSERT_TRUE(LoadDocument(MakeFile("last.txt", filler + "\x80").c_str()));
+  EXPECT_EQ(viewCodePage, Oem);
+  ASSERT_TRUE(LoadDocument(MakeFile("past.txt", filler + "x\x80\x80\x80").c_str()));
+  EXPECT_EQ(viewCodePage, Ansi);
+  // The welcome text bundled with the program (built beside the tests).
+  char welcome[MAX_PATH];
+  GetFullPathNameA("welcome.txt", sizeof welcome, welcome, nullptr);
+  ASSERT_TRUE(LoadDocument(welcome));
+  EXPECT_EQ(viewCodePage, Oem);
 }
 
 TEST_F(DocumentSave, NewEmptiesTheTextAndNamesItUntitled) {
