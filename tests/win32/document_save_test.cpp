@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <cstring>
 #include <string>
 
 #include "app/globals.h"
@@ -136,8 +137,9 @@ TEST_F(DocumentSave, LoadGuessesTheViewCodePage) {
   EXPECT_EQ(viewCodePage, Ansi);
   // The welcome text bundled with the program (built beside the tests).
   char welcome[MAX_PATH];
-  GetFullPathNameA("welcome.txt", sizeof welcome, welcome, nullptr);
-  ASSERT_TRUE(LoadDocument(welcome));
+  GetModuleFileNameA(nullptr, welcome, sizeof welcome);  // the dialogs may have moved the current directory
+  lstrcpyA(std::strrchr(welcome, '\\') + 1, "welcome.txt");
+  ASSERT_TRUE(LoadDocument(welcome)) << welcome;
   EXPECT_EQ(viewCodePage, Oem);
 }
 
