@@ -4,7 +4,7 @@
 #include <richedit.h>
 
 #include "app/globals.h"
-#include "conversion/undo_journal.h"
+#include "conversion/undo_commands.h"
 #include "documents/document_insert.h"
 #include "documents/document_load.h"
 #include "documents/document_save.h"

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "conversion/undo_journal.h"
+#include "conversion/undo_commands.h"
 #include "documents/file_streams.h"
 #include "editor/editor_control.h"
 
