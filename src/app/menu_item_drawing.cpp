@@ -1,5 +1,7 @@
 #include "app/menu_item_drawing.h"
 
+#include <iterator>
+
 #include "app/command_captions.h"
 #include "app/globals.h"
 #include "app/menu_bar.h"
@@ -17,6 +19,15 @@ constexpr UINT textFormat = DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER;
 struct ItemText {
   char text[64];
   HICON icon;
+};
+
+// The texts are in the ANSI code page; drawing them as UTF-16 keeps the
+// glyphs right whatever character set the menu font names.
+struct WideText {
+  explicit WideText(const char* text) {
+    if (!MultiByteToWideChar(CP_ACP, 0, text, -1, chars, static_cast<int>(std::size(chars)))) chars[0] = L'\0';
+  }
+  wchar_t chars[64];
 };
 
 bool EndsWith(const char* path, const char* suffix) {
@@ -61,7 +72,8 @@ void CopyImage(HDC target, int x, int y, UINT command) {
   DeleteDC(source);
 }
 
-void DrawCaption(HDC dc, RECT textRect, const char* text, COLORREF colour, bool embossed) {
+void DrawCaption(HDC dc, RECT textRect, const char* caption, COLORREF colour, bool embossed) {
+  WideText text(caption);
   HGDIOBJ oldFont = SelectObject(dc, menuFont);
   int oldMode = SetBkMode(dc, TRANSPARENT);
   COLORREF oldColour = GetTextColor(dc);
@@ -69,10 +81,10 @@ void DrawCaption(HDC dc, RECT textRect, const char* text, COLORREF colour, bool 
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
     RECT shadow = textRect;
     OffsetRect(&shadow, 1, 1);
-    DrawTextA(dc, text, -1, &shadow, textFormat);
+    DrawTextW(dc, text.chars, -1, &shadow, textFormat);
   }
   SetTextColor(dc, colour);
-  DrawTextA(dc, text, -1, &textRect, textFormat);
+  DrawTextW(dc, text.chars, -1, &textRect, textFormat);
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
   SelectObject(dc, oldFont);
@@ -88,7 +100,7 @@ BOOL MeasureMenuItem(MEASUREITEMSTRUCT* item) {
   HDC screen = GetDC(nullptr);
   HGDIOBJ oldFont = SelectObject(screen, menuFont);
   RECT bounds = {0, 0, 0, 0};
-  DrawTextA(screen, text.text, -1, &bounds, DT_CALCRECT | textFormat);
+  DrawTextW(screen, WideText(text.text).chars, -1, &bounds, DT_CALCRECT | textFormat);
   SelectObject(screen, oldFont);
   ReleaseDC(nullptr, screen);
   int height = bounds.bottom - bounds.top;
