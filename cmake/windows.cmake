@@ -36,8 +36,12 @@ set(APP_SOURCES
   src/app/error_box.cpp
   src/app/globals.cpp
   src/app/initialisation.cpp
+  src/app/command_captions.cpp
   src/app/main_window.cpp
   src/app/menu_bar.cpp
+  src/app/menu_item_drawing.cpp
+  src/app/menu_mnemonics.cpp
+  src/app/recent_file_text.cpp
   src/app/message_loop.cpp
   src/app/running_instance.cpp
   src/app/settings_store.cpp
@@ -113,7 +117,8 @@ set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
-add_executable(win32_tests ${WIN32_TEST_SOURCES})
+# The program's resources too: the tests load its accelerators and pictures.
+add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)
 target_link_libraries(win32_tests PRIVATE app gtest_main)
 target_link_options(win32_tests PRIVATE ${WIN_LINK})
 add_dependencies(win32_tests zorn2 welcome)

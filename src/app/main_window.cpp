@@ -2,6 +2,8 @@
 
 #include "app/about_box.h"
 #include "app/globals.h"
+#include "app/menu_item_drawing.h"
+#include "app/menu_mnemonics.h"
 #include "app/shutdown.h"
 #include "app/window_placement.h"
 #include "chrome/status_bar.h"
@@ -63,6 +65,18 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
       if (RunCommand(LOWORD(wParam))) return 0;
       break;
+    case WM_MEASUREITEM: {
+      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (item->CtlType == ODT_MENU) return MeasureMenuItem(item);
+      break;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item->CtlType == ODT_MENU) return DrawMenuItem(item);
+      break;
+    }
+    case WM_MENUCHAR:
+      return MenuChar(LOWORD(wParam), reinterpret_cast<HMENU>(lParam));
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
