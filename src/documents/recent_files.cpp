@@ -44,22 +44,13 @@ struct RegistryRecentStore final : RecentFilesStore {
   }
 };
 
-// The recent-file menu items are measured and drawn again with the new list.
-void RefreshRecentMenuItems() {
-  if (!mainMenu) return;
-  for (int command = firstRecentCommand + 9; command >= firstRecentCommand; --command) {
-    ModifyMenuA(mainMenu, static_cast<UINT>(command), MF_BYCOMMAND | MF_OWNERDRAW, static_cast<UINT_PTR>(command),
-                reinterpret_cast<LPCSTR>(static_cast<UINT_PTR>(command)));
-  }
-}
-
 }  // namespace
 
 void AddRecentFile(const char* path, bool restoreCaret) {
   RegistryRecentStore store;
   RecentFileAdded added = AddRecentFileTo(store, path, restoreCaret);
   if (added.caret >= 0 && editorWindow) SendMessageA(editorWindow, EM_SETSEL, added.caret, added.caret);
-  if (added.listChanged) RefreshRecentMenuItems();
+  if (added.listChanged) RefreshRecentItems();
 }
 
 void RememberCaretOfDocument() {
@@ -78,5 +69,5 @@ void OpenRecentFile(int k) {
   if (!RecentEntry(store, k, &slot, &path)) return;
   if (FindRunningInstance(path.c_str()) || LoadDocument(path.c_str())) return;
   FreeRecentSlot(store, slot);
-  RefreshRecentMenuItems();
+  RefreshRecentItems();
 }
