@@ -52,7 +52,10 @@ set(APP_SOURCES
   src/app/window_placement.cpp
   src/chrome/status_bar.cpp
   src/chrome/toolbar.cpp
+  src/conversion/code_page_chord.cpp
+  src/conversion/text_transform.cpp
   src/conversion/undo_commands.cpp
+  src/conversion/view_commands.cpp
   src/conversion/view_format.cpp
   src/documents/document_commands.cpp
   src/documents/document_insert.cpp

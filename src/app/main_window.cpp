@@ -8,6 +8,10 @@
 #include "app/window_placement.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
+#include "conversion/code_page_chord.h"
+#include "conversion/code_pages.h"
+#include "conversion/text_transform.h"
+#include "conversion/view_commands.h"
 #include "documents/save_prompt.h"
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
@@ -37,6 +41,13 @@ bool RunCommand(int command) {
     case wordWrapCommand: ToggleWordWrap(); return true;
     case 44: SendMessageA(mainWindow, WM_CLOSE, 0, 0); return true;
     case 51: ShowAboutBox(mainWindow); return true;
+    case 16: case 17: case 18: SetViewCodePage(static_cast<CodePage>(command - viewAnsiCommand)); return true;
+    case 19: case 20: case 21: case 22:
+    case 33: case 34: case 35: case 36: TransformText(command, NoTable, NoTable); return true;
+    case 29: case 30: case 31: case 32: RecodeFromView(command); return true;
+    case fontLargerCommand: ChangeFontSize(+1); return true;
+    case fontSmallerCommand: ChangeFontSize(-1); return true;
+    case 100: case 101: case 102: OnCodePageChord(command); return true;
     default: return false;
   }
 }
