@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <richedit.h>
+
 #include "app/about_box.h"
 #include "app/globals.h"
 #include "app/menu_item_drawing.h"
@@ -12,6 +14,11 @@
 #include "conversion/code_pages.h"
 #include "conversion/text_transform.h"
 #include "conversion/view_commands.h"
+#include "app/menu_bar.h"
+#include "conversion/undo_commands.h"
+#include "documents/document_commands.h"
+#include "documents/recent_files.h"
+#include "documents/save_as.h"
 #include "documents/save_prompt.h"
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
@@ -35,8 +42,33 @@ void LayOutChildren(int width, int height) {
   if (editorWindow) MoveWindow(editorWindow, 0, top, width, height - bottom - top, TRUE);
 }
 
+void UndoCommand() {
+  if (useEditorUndo) {
+    SendMessageA(editorWindow, EM_UNDO, 0, 0);
+  } else {
+    UndoLast();
+  }
+}
+
+void DeleteCommand() {
+  RecordUndo(UndoReplace, 0);
+  SendMessageA(editorWindow, WM_CLEAR, 0, 0);
+}
+
 bool RunCommand(int command) {
+  int recentSlot = command - static_cast<int>(firstRecentCommand);
+  if (recentSlot >= 0 && recentSlot < 10) {
+    OpenRecentFile(recentSlot);
+    return true;
+  }
   switch (command) {
+    case 4: UndoCommand(); return true;
+    case 6: DeleteCommand(); return true;
+    case 7: NewDocument(); return true;
+    case 8: OpenCommand(); return true;
+    case 9: SaveCommand(); return true;
+    case 26: SaveAs(); return true;
+    case 38: InsertFromCommand(); return true;
     case 15: PrintDocument(); return true;
     case wordWrapCommand: ToggleWordWrap(); return true;
     case 44: SendMessageA(mainWindow, WM_CLOSE, 0, 0); return true;
