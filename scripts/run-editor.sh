@@ -25,7 +25,9 @@ ZORN2_WINE_SESSION=$session "$here/wine-run.sh" "$exe" "$@" &
 editor=$!
 . "$session/env"
 window=
-for _ in $(seq 300); do
+# The first start in a fresh prefix can take long on a loaded machine.
+for _ in $(seq 900); do
+  kill -0 "$editor" 2>/dev/null || break
   window=$(xdotool search --name 'ZORN2$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
   sleep 0.1
 done
