@@ -72,6 +72,15 @@ bool HandleWindowMessage(DocumentControl& control, UINT message, WPARAM wParam, 
     case WM_KILLFOCUS:
       OnKillFocus(control);
       return true;
+    case EM_SETTARGETDEVICE:
+      // No device: lParam 0 wraps at the window's width, 1 does not wrap.
+      if (control.multiline && !wParam) {
+        control.wrap = lParam == 0;
+        AfterLayoutChange(control);
+        RefreshView(control);
+      }
+      result = TRUE;
+      return true;
     case EM_HIDESELECTION:
       HideSelection(control, wParam != 0, lParam != 0);
       return true;
