@@ -36,7 +36,7 @@ std::string MakeText(std::size_t size, int wordsPerLine) {
   text.reserve(size + 4096);
   unsigned seed = 12345;
   while (text.size() < size) {
-    for (int w = 0; w < wordsPerLine; ++w) {
+    for (int w = 0; w < wordsPerLine && text.size() < size; ++w) {
       seed = seed * 1103515245 + 12345;
       text += words[(seed >> 16) % 8];
       text += w + 1 < wordsPerLine ? " " : "\r\n";
@@ -166,5 +166,8 @@ int main(int argc, char** argv) {
   Run("short lines, wrap", MakeText(size, 10), 0);
   Run("short lines, no wrap", MakeText(size, 10), WS_HSCROLL | ES_AUTOHSCROLL);
   Run("paragraphs, wrap", MakeText(size, 400), 0);
+  // One line of the whole size: rows of one wrapped segment, x from the nearest mark.
+  Run("one line, wrap", MakeText(size, 0x7FFFFFFF), 0);
+  Run("one line, no wrap", MakeText(size, 0x7FFFFFFF), WS_HSCROLL | ES_AUTOHSCROLL);
   return 0;
 }

@@ -63,6 +63,7 @@ struct DocumentControl {
   SCROLLINFO verticalBar{};  // as last set
   SCROLLINFO horizontalBar{};
   ScreenLineMark screenLineMark;
+  mutable LineXCache xCache;  // x along the last long line without wrap
 
   // Mouse.
   DragUnit drag = DragUnit::None;

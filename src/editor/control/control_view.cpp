@@ -139,6 +139,7 @@ void EnsureCaretVisible(DocumentControl& control) {
 }
 
 void AfterReplace(DocumentControl& control, Position at, Position removed, Position inserted) {
+  control.xCache.Replaced(at, removed, inserted);
   Position top = control.top.start;
   if (at + removed <= top) {
     top += inserted - removed;
@@ -150,6 +151,7 @@ void AfterReplace(DocumentControl& control, Position at, Position removed, Posit
 }
 
 void AfterWholeText(DocumentControl& control) {
+  control.xCache.Clear();
   control.top = control.Layout().RowAt(0);
   control.xOffset = 0;
   control.widestSeen = 0;
@@ -157,6 +159,7 @@ void AfterWholeText(DocumentControl& control) {
 }
 
 void AfterLayoutChange(DocumentControl& control) {
+  control.xCache.Clear();
   control.widestSeen = 0;
   control.goalX = -1;
   if (control.wrap) control.xOffset = 0;

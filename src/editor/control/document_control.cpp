@@ -139,7 +139,7 @@ DocumentControl::~DocumentControl() {
   ReleaseViewFont(font);
 }
 
-RowLayout DocumentControl::Layout() const { return RowLayout(engine, font.metrics, WrapWidth(*this)); }
+RowLayout DocumentControl::Layout() const { return RowLayout(engine, font.metrics, WrapWidth(*this), &xCache); }
 
 DocumentControl* ControlOf(HWND window) {
   return reinterpret_cast<DocumentControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
