@@ -5,6 +5,7 @@ set(CORE_SOURCES
   src/conversion/conversion_tables.cpp
   src/conversion/recode_bytes.cpp
   src/conversion/unicode_maps.cpp
+  src/editor/engine/block_pool.cpp
   src/editor/engine/char_classes.cpp
   src/editor/engine/char_format.cpp
   src/editor/engine/colour_runs.cpp

@@ -1,6 +1,7 @@
 #include "editor/engine/document_engine.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "editor/engine/engine_state.h"
 #include "editor/engine/text_find.h"
@@ -8,6 +9,8 @@
 
 DocumentEngine::DocumentEngine() : state_(std::make_unique<EngineState>()) {}
 DocumentEngine::~DocumentEngine() = default;
+DocumentEngine::DocumentEngine(DocumentEngine&&) noexcept = default;
+DocumentEngine& DocumentEngine::operator=(DocumentEngine&&) noexcept = default;
 
 void DocumentEngine::SetCodePage(CodePage codePage) { state_->codePage = codePage <= Mac ? codePage : Ansi; }
 CodePage DocumentEngine::GetCodePage() const { return state_->codePage; }
@@ -168,12 +171,22 @@ bool DocumentEngine::Undo() {
   UndoStep step = std::move(*s.undo);
   s.undo.reset();
   // Taking the step back is itself a change, remembered as the next step.
-  if (!s.Replace(step.at, step.inserted, step.removed, UndoAction::Separate)) {
+  if (step.at == 0 && step.inserted == s.Length()) {
+    if (!s.UndoWholeText(step)) {
+      s.undo = std::move(step);
+      return false;
+    }
+    s.anchor = 0;
+    s.caret = s.Length();
+    return true;
+  }
+  std::vector<TextStorage::Piece> pieces = step.removed.Pieces(0, step.removed.Length());
+  if (!s.Replace(step.at, step.inserted, pieces.data(), pieces.size(), UndoAction::Separate)) {
     s.undo = std::move(step);
     return false;
   }
   s.anchor = step.at;
-  s.caret = step.at + static_cast<Position>(step.removed.size());
+  s.caret = step.at + step.removed.Length();
   return true;
 }
 

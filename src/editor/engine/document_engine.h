@@ -28,6 +28,9 @@ class DocumentEngine {
   ~DocumentEngine();
   DocumentEngine(const DocumentEngine&) = delete;
   DocumentEngine& operator=(const DocumentEngine&) = delete;
+  // A moved-from engine may only be destroyed or assigned to.
+  DocumentEngine(DocumentEngine&&) noexcept;
+  DocumentEngine& operator=(DocumentEngine&&) noexcept;
 
   // --- Code page -----------------------------------------------------------
   // The code page of the bytes: it decides which bytes are letters (word
@@ -43,7 +46,8 @@ class DocumentEngine {
   Position GetText(char* buffer, Position bufferSize) const;
   std::string GetText() const;
   // Replaces everything; the caret goes to 0, colour runs and the undo step are
-  // dropped. Refused (false, nothing changes) above the text limit.
+  // dropped, the text format stays. Refused (false, nothing changes) above
+  // the text limit.
   bool SetText(std::string_view text);
 
   // --- Text limit (EM_EXLIMITTEXT) -----------------------------------------
@@ -146,8 +150,9 @@ class DocumentEngine {
   // A range: its colour changes; any other field in `mask` changes for the
   // whole text, since those are uniform. An empty range changes no colour.
   void SetRangeFormat(PositionRange range, const CharFormat& format, std::uint32_t mask);
-  // The format at the start of `range` (before it, for an empty range) and the
-  // mask of the fields uniform over the range.
+  // The format at the start of `range` (for an empty range: of the byte before
+  // it, or of the first byte at position 0) and the mask of the fields uniform
+  // over the range.
   FormatQuery GetRangeFormat(PositionRange range) const;
   // The run of one colour holding `position`, for drawing: [start, end).
   struct ColourRun {

@@ -2,8 +2,8 @@
 // changes its bytes, keeping text, lines, colours, undo and flag in step.
 #pragma once
 #include <optional>
-#include <string>
 #include <string_view>
+#include <vector>
 
 #include "conversion/code_pages.h"
 #include "editor/engine/char_format.h"
@@ -16,7 +16,7 @@
 // where `removed` stood.
 struct UndoStep {
   Position at = 0;
-  std::string removed;
+  TextStorage removed;
   Position inserted = 0;
   bool typing = false;
 };
@@ -51,11 +51,18 @@ class EngineState {
   // Replaces [at, at + removed) by `bytes`; the range must lie in the text.
   // False when the limit refuses it; then nothing changed.
   bool Replace(Position at, Position removed, std::string_view bytes, UndoAction action);
+  bool Replace(Position at, Position removed, const TextStorage::Piece* pieces, std::size_t count, UndoAction action);
 
   // Takes a whole new text built elsewhere: caret at 0, no colour runs, no
   // undo step, modified.
   void Adopt(TextStorage&& newText, LineIndex&& newLines);
 
+  // Takes back a step that replaced the whole text by exchanging the texts'
+  // blocks, not copying them; the current text becomes the next step. False,
+  // with nothing changed, over the limit.
+  bool UndoWholeText(UndoStep& step);
+
  private:
-  void Remember(Position at, Position removed, Position inserted, UndoAction action);
+  // Keeps what the change removes; true when that took the whole text away.
+  bool Remember(Position at, Position removed, Position inserted, UndoAction action);
 };

@@ -31,13 +31,43 @@ bool ReadAll(EngineStream& stream, std::string& bytes, std::size_t most, Positio
     }
     if (!CheckCount(stream, got, StreamChunk)) return false;
     bytes.resize(old + static_cast<std::size_t>(got));
-    read += got;
-    if (got == 0) return true;
     if (bytes.size() > most) {
       stream.error = StreamErrorTooLong;
       return false;
     }
+    read += got;
+    if (got == 0) return true;
   }
+}
+
+// A whole plain text is built beside the old one, which stays until the new
+// one is complete; blocks are filled in place and lines found as they come.
+Position ReadWholeText(EngineState& s, EngineStream& stream) {
+  TextStorage text;
+  LineIndex lines;
+  Position read = 0;
+  for (;;) {
+    Position room = 0;
+    unsigned char* space = text.AppendSpace(room);
+    std::int32_t got = 0;
+    std::uint32_t error = stream.callback(stream.cookie, space, room, &got);
+    if (error != 0) {
+      stream.error = error;
+      return read;
+    }
+    if (!CheckCount(stream, got, room)) return read;
+    if (got == 0) break;
+    if (!s.Fits(s.Length(), static_cast<std::size_t>(text.Length()) + static_cast<std::size_t>(got))) {
+      stream.error = StreamErrorTooLong;
+      return read;
+    }
+    text.CommitAppend(got);
+    lines.Appended(space, got, read);
+    read += got;
+  }
+  lines.FinishAppending();
+  s.Adopt(std::move(text), std::move(lines));
+  return read;
 }
 
 }  // namespace
@@ -51,34 +81,8 @@ Position DocumentEngine::StreamIn(EngineStream& stream, std::uint32_t format) {
     return 0;
   }
   bool selection = (format & StreamSelection) != 0;
+  if (kind == StreamText && !selection) return ReadWholeText(s, stream);
   Position read = 0;
-  if (kind == StreamText && !selection) {
-    // The new text is built beside the old one, which stays until it is complete.
-    TextStorage text;
-    LineIndex lines;
-    for (;;) {
-      Position room = 0;
-      unsigned char* space = text.AppendSpace(room);
-      std::int32_t got = 0;
-      std::uint32_t error = stream.callback(stream.cookie, space, room, &got);
-      if (error != 0) {
-        stream.error = error;
-        return read;
-      }
-      if (!CheckCount(stream, got, room)) return read;
-      if (got == 0) break;
-      if (!s.Fits(s.Length(), static_cast<std::size_t>(text.Length()) + static_cast<std::size_t>(got))) {
-        stream.error = StreamErrorTooLong;
-        return read;
-      }
-      text.CommitAppend(got);
-      lines.Appended(space, got, read);
-      read += got;
-    }
-    lines.FinishAppending();
-    s.Adopt(std::move(text), std::move(lines));
-    return read;
-  }
   PositionRange target = selection ? s.Selection() : PositionRange{0, s.Length()};
   Position removed = target.end - target.start;
   // Plain text over the limit is refused while it streams; RTF only once it

@@ -102,11 +102,6 @@ class PositionList {
     return true;
   }
 
-  bool Contains(Position position) const {
-    Entry entry;
-    return FindAtOrBefore(position, entry) && entry.position == position;
-  }
-
   // Removes the entries with from <= position < to.
   void Erase(Position from, Position to) {
     Position first = CountBefore(from);
@@ -222,6 +217,7 @@ class PositionList {
       spans_.Add(last, -tail);
       blocks_.emplace_back();
       blocks_.back().span = tail;
+      blocks_.back().rel.reserve(TargetBlock);
       spans_.PushBack(tail);
       counts_.PushBack(0);
       ++last;

@@ -4,18 +4,32 @@
 #include <cassert>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 TextStorage::TextStorage() { Clear(); }
-TextStorage::TextStorage(TextStorage&&) noexcept = default;
-TextStorage& TextStorage::operator=(TextStorage&&) noexcept = default;
-TextStorage::~TextStorage() = default;
 
-TextStorage::Block TextStorage::NewBlock() {
-  return Block{std::make_unique_for_overwrite<unsigned char[]>(BlockCapacity), 0};
+TextStorage::TextStorage(TextStorage&& other) noexcept
+    : pool_(std::move(other.pool_)), blocks_(std::move(other.blocks_)), lengths_(std::move(other.lengths_)),
+      length_(std::exchange(other.length_, 0)) {
+  other.blocks_.clear();
 }
 
+TextStorage& TextStorage::operator=(TextStorage&& other) noexcept {
+  if (this != &other) {
+    EraseBlocks(0, blocks_.size());
+    pool_ = std::move(other.pool_);
+    blocks_ = std::move(other.blocks_);
+    lengths_ = std::move(other.lengths_);
+    length_ = std::exchange(other.length_, 0);
+    other.blocks_.clear();
+  }
+  return *this;
+}
+
+TextStorage::~TextStorage() { EraseBlocks(0, blocks_.size()); }
+
 void TextStorage::Clear() {
-  blocks_.clear();
+  EraseBlocks(0, blocks_.size());
   blocks_.push_back(NewBlock());
   length_ = 0;
   RebuildSums();
@@ -38,7 +52,7 @@ unsigned char TextStorage::At(Position position) const {
 TextStorage::Segment TextStorage::SegmentAt(Position position) const {
   assert(position >= 0 && position < length_);
   std::size_t b = BlockOf(position);
-  return {blocks_[b].data.get(), BlockStart(b), blocks_[b].length};
+  return {blocks_[b].data, BlockStart(b), blocks_[b].length};
 }
 
 void TextStorage::CopyOut(Position from, Position to, unsigned char* out) const {
@@ -54,62 +68,92 @@ void TextStorage::CopyOut(Position from, Position to, unsigned char* out) const 
 }
 
 void TextStorage::Insert(Position at, const unsigned char* bytes, Position count) {
-  assert(at >= 0 && at <= length_ && count >= 0);
-  if (count == 0) return;
+  Piece piece{bytes, count};
+  Insert(at, &piece, 1);
+}
+
+void TextStorage::Insert(Position at, const Piece* pieces, std::size_t count) {
+  std::int64_t total = 0;
+  for (std::size_t i = 0; i < count; ++i) total += pieces[i].size;
+  assert(at >= 0 && at <= length_ && total + length_ <= MaxTextLength);
+  if (total == 0) return;
   std::size_t b = at == length_ ? blocks_.size() - 1 : BlockOf(at);
   Position offset = at - BlockStart(b);
   // At the start of a block, the end of the previous one may have room.
-  if (offset == 0 && b > 0 && blocks_[b - 1].length + count <= BlockCapacity) {
+  if (offset == 0 && b > 0 && blocks_[b - 1].length + total <= BlockCapacity) {
     --b;
     offset = blocks_[b].length;
   }
   Block& block = blocks_[b];
-  if (block.length + count > BlockCapacity) {
-    ReplaceBlock(b, bytes, offset, count);
+  if (block.length + total > BlockCapacity) {
+    ReplaceBlock(b, offset, pieces, count, total);
     return;
   }
-  unsigned char* data = block.data.get();
-  std::memmove(data + offset + count, data + offset, static_cast<std::size_t>(block.length - offset));
-  std::memcpy(data + offset, bytes, static_cast<std::size_t>(count));
-  block.length += count;
-  lengths_.Add(b, count);
-  length_ += count;
+  auto size = static_cast<Position>(total);
+  unsigned char* data = block.data;
+  std::memmove(data + offset + size, data + offset, static_cast<std::size_t>(block.length - offset));
+  for (std::size_t i = 0; i < count; ++i) {
+    std::memcpy(data + offset, pieces[i].data, static_cast<std::size_t>(pieces[i].size));
+    offset += pieces[i].size;
+  }
+  block.length += size;
+  lengths_.Add(b, size);
+  length_ += size;
 }
 
-// Block b with `count` bytes put in at `at` no longer fits: its bytes and the
+// Block b with the pieces put in at `at` no longer fits: its bytes and the
 // new ones are dealt out evenly over as many filled blocks as they need.
-void TextStorage::ReplaceBlock(std::size_t b, const unsigned char* bytes, Position at, Position count) {
-  Block old = std::move(blocks_[b]);
-  struct Source {
-    const unsigned char* data;
-    std::int64_t size;
-  } sources[3] = {{old.data.get(), at}, {bytes, count}, {old.data.get() + at, old.length - at}};
-  std::int64_t total = std::int64_t{old.length} + count;
-  std::int64_t pieces = (total + BlockFill - 1) / BlockFill;
+void TextStorage::ReplaceBlock(std::size_t b, Position at, const Piece* pieces, std::size_t count, std::int64_t added) {
+  Block old = blocks_[b];
+  std::vector<Piece> sources;
+  sources.reserve(count + 2);
+  sources.push_back({old.data, at});
+  sources.insert(sources.end(), pieces, pieces + count);
+  sources.push_back({old.data + at, old.length - at});
+  std::int64_t total = std::int64_t{old.length} + added;
+  std::int64_t blocks = (total + BlockFill - 1) / BlockFill;
   std::vector<Block> made;
-  made.reserve(static_cast<std::size_t>(pieces));
+  made.reserve(static_cast<std::size_t>(blocks));
   std::size_t source = 0;
-  std::int64_t used = 0;
-  for (std::int64_t p = 0; p < pieces; ++p) {
+  Position used = 0;
+  for (std::int64_t p = 0; p < blocks; ++p) {
     Block piece = NewBlock();
-    std::int64_t want = total * (p + 1) / pieces - total * p / pieces;
+    auto want = static_cast<Position>(total * (p + 1) / blocks - total * p / blocks);
     while (want > 0) {
-      std::int64_t n = std::min(want, sources[source].size - used);
-      std::memcpy(piece.data.get() + piece.length, sources[source].data + used, static_cast<std::size_t>(n));
-      piece.length += static_cast<Position>(n);
-      used += n;
-      want -= n;
       if (used == sources[source].size) {
         ++source;
         used = 0;
+        continue;
       }
+      Position n = std::min(want, sources[source].size - used);
+      std::memcpy(piece.data + piece.length, sources[source].data + used, static_cast<std::size_t>(n));
+      piece.length += n;
+      used += n;
+      want -= n;
     }
-    made.push_back(std::move(piece));
+    made.push_back(piece);
   }
+  pool_.Free(old.data);
   auto where = blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b));
-  blocks_.insert(where, std::make_move_iterator(made.begin()), std::make_move_iterator(made.end()));
-  length_ += count;
+  blocks_.insert(where, made.begin(), made.end());
+  length_ += static_cast<Position>(added);
   RebuildSums();
+}
+
+std::vector<TextStorage::Piece> TextStorage::Pieces(Position from, Position to) const {
+  std::vector<Piece> pieces;
+  while (from < to) {
+    Segment segment = SegmentAt(from);
+    Position offset = from - segment.start;
+    Position n = std::min(to - from, segment.length - offset);
+    pieces.push_back({segment.data + offset, n});
+    from += n;
+  }
+  return pieces;
+}
+
+void TextStorage::AppendRange(const TextStorage& source, Position from, Position to) {
+  for (const Piece& piece : source.Pieces(from, to)) Append(piece.data, piece.size);
 }
 
 void TextStorage::Erase(Position at, Position count) {
@@ -121,7 +165,7 @@ void TextStorage::Erase(Position at, Position count) {
   length_ -= count;
   if (b1 == b2) {
     Block& block = blocks_[b1];
-    unsigned char* data = block.data.get();
+    unsigned char* data = block.data;
     std::memmove(data + offset, data + offset + count, static_cast<std::size_t>(block.length - offset - count));
     block.length -= count;
     lengths_.Add(b1, -count);
@@ -130,10 +174,10 @@ void TextStorage::Erase(Position at, Position count) {
   }
   Position cut = at + count - BlockStart(b2);  // bytes dropped from the front of b2
   Block& last = blocks_[b2];
-  std::memmove(last.data.get(), last.data.get() + cut, static_cast<std::size_t>(last.length - cut));
+  std::memmove(last.data, last.data + cut, static_cast<std::size_t>(last.length - cut));
   last.length -= cut;
   blocks_[b1].length = offset;
-  blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b1 + 1), blocks_.begin() + static_cast<std::ptrdiff_t>(b2));
+  EraseBlocks(b1 + 1, b2);
   RebuildSums();
   JoinSmallNeighbours(b1 + 1);
   JoinSmallNeighbours(b1);
@@ -145,22 +189,27 @@ void TextStorage::JoinSmallNeighbours(std::size_t b) {
   if (b >= blocks_.size() || blocks_.size() == 1) return;
   bool changed = false;
   if (blocks_[b].length == 0) {
-    blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b));
+    EraseBlocks(b, b + 1);
     changed = true;
   } else if (b + 1 < blocks_.size() && blocks_[b].length + blocks_[b + 1].length <= BlockFill) {
     Block& into = blocks_[b];
-    std::memcpy(into.data.get() + into.length, blocks_[b + 1].data.get(), static_cast<std::size_t>(blocks_[b + 1].length));
+    std::memcpy(into.data + into.length, blocks_[b + 1].data, static_cast<std::size_t>(blocks_[b + 1].length));
     into.length += blocks_[b + 1].length;
-    blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b + 1));
+    EraseBlocks(b + 1, b + 2);
     changed = true;
   } else if (b > 0 && blocks_[b - 1].length + blocks_[b].length <= BlockFill) {
     Block& into = blocks_[b - 1];
-    std::memcpy(into.data.get() + into.length, blocks_[b].data.get(), static_cast<std::size_t>(blocks_[b].length));
+    std::memcpy(into.data + into.length, blocks_[b].data, static_cast<std::size_t>(blocks_[b].length));
     into.length += blocks_[b].length;
-    blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b));
+    EraseBlocks(b, b + 1);
     changed = true;
   }
   if (changed) RebuildSums();
+}
+
+void TextStorage::EraseBlocks(std::size_t from, std::size_t to) {
+  for (std::size_t b = from; b < to; ++b) pool_.Free(blocks_[b].data);
+  blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(from), blocks_.begin() + static_cast<std::ptrdiff_t>(to));
 }
 
 unsigned char* TextStorage::AppendSpace(Position& room) {
@@ -170,7 +219,7 @@ unsigned char* TextStorage::AppendSpace(Position& room) {
   }
   Block& last = blocks_.back();
   room = BlockFill - last.length;
-  return last.data.get() + last.length;
+  return last.data + last.length;
 }
 
 void TextStorage::CommitAppend(Position count) {
@@ -193,6 +242,5 @@ void TextStorage::Append(const unsigned char* bytes, Position count) {
 }
 
 std::size_t TextStorage::BytesAllocated() const {
-  return blocks_.capacity() * sizeof(Block) + blocks_.size() * static_cast<std::size_t>(BlockCapacity) +
-         (lengths_.Size() + 1) * sizeof(Position);
+  return blocks_.capacity() * sizeof(Block) + pool_.BytesReserved() + (lengths_.Size() + 1) * sizeof(Position);
 }

@@ -4,9 +4,10 @@
 // cut in two, and small neighbours are joined.
 #pragma once
 #include <cstddef>
-#include <memory>
+#include <cstdint>
 #include <vector>
 
+#include "editor/engine/block_pool.h"
 #include "editor/engine/engine_types.h"
 #include "editor/engine/fenwick_tree.h"
 
@@ -31,7 +32,16 @@ class TextStorage {
   // Copies [from, to) to `out`; the range must lie in the text.
   void CopyOut(Position from, Position to, unsigned char* out) const;
 
+  // Bytes to insert, possibly from several places.
+  struct Piece {
+    const unsigned char* data;
+    Position size;
+  };
+  // Contiguous pieces of [from, to), which must lie in the text.
+  std::vector<Piece> Pieces(Position from, Position to) const;
+
   void Insert(Position at, const unsigned char* bytes, Position count);
+  void Insert(Position at, const Piece* pieces, std::size_t count);
   void Erase(Position at, Position count);
   void Clear();
 
@@ -40,27 +50,30 @@ class TextStorage {
   unsigned char* AppendSpace(Position& room);
   void CommitAppend(Position count);
   void Append(const unsigned char* bytes, Position count);
+  void AppendRange(const TextStorage& source, Position from, Position to);
 
   std::size_t BytesAllocated() const;
 
-  static constexpr Position BlockCapacity = 16384;
+  static constexpr Position BlockCapacity = static_cast<Position>(BlockPool::BlockSize);
   // Blocks filled by a stream or a split keep this much, so that the next
   // edits fit without cutting.
   static constexpr Position BlockFill = BlockCapacity - 1024;
 
  private:
   struct Block {
-    std::unique_ptr<unsigned char[]> data;
+    unsigned char* data = nullptr;  // BlockCapacity bytes from pool_
     Position length = 0;
   };
 
   std::size_t BlockOf(Position position) const;
   Position BlockStart(std::size_t b) const { return static_cast<Position>(lengths_.Prefix(b)); }
-  static Block NewBlock();
-  void ReplaceBlock(std::size_t b, const unsigned char* bytes, Position at, Position count);
+  Block NewBlock() { return Block{pool_.Allocate(), 0}; }
+  void EraseBlocks(std::size_t from, std::size_t to);
+  void ReplaceBlock(std::size_t b, Position at, const Piece* pieces, std::size_t count, std::int64_t added);
   void JoinSmallNeighbours(std::size_t b);
   void RebuildSums();
 
+  BlockPool pool_;
   std::vector<Block> blocks_;  // never empty; only an empty text has an empty block
   FenwickTree<Position> lengths_;
   Position length_ = 0;

@@ -1,0 +1,131 @@
+// Character formats: default, whole text, colour ranges that move with edits.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "editor/engine/block_pool.h"
+#include "editor/engine/document_engine.h"
+
+namespace {
+
+CharFormat Coloured(Colour colour) {
+  CharFormat format;
+  format.colour = colour;
+  return format;
+}
+
+// The colours of the text as a string of digits, one per byte.
+std::string Colours(const DocumentEngine& engine) {
+  std::string out;
+  for (Position p = 0; p < engine.GetLength();) {
+    DocumentEngine::ColourRun run = engine.GetColourRun(p);
+    out.append(static_cast<std::size_t>(run.end - p), static_cast<char>('0' + run.colour));
+    p = run.end;
+  }
+  return out;
+}
+
+}  // namespace
+
+TEST(EngineFormat, FieldsAreSetByMaskAndFacesAreCut) {
+  DocumentEngine engine;
+  CharFormat wanted;
+  wanted.face = "A face name much longer than thirty-one bytes";
+  wanted.pitchAndFamily = 0x30;
+  wanted.height = 240;
+  wanted.charset = 204;
+  wanted.bold = true;
+  wanted.italic = true;
+  wanted.colour = 8;
+  engine.SetDefaultFormat(wanted, FormatFace | FormatHeight | FormatBold);
+  CharFormat got = engine.GetDefaultFormat();
+  EXPECT_EQ(got.face, wanted.face.substr(0, MaxFaceLength));
+  EXPECT_EQ(got.pitchAndFamily, 0x30);
+  EXPECT_EQ(got.height, 240);
+  EXPECT_TRUE(got.bold);
+  EXPECT_FALSE(got.italic);
+  EXPECT_EQ(got.charset, CharFormat{}.charset);
+  EXPECT_EQ(engine.GetTextFormat(), got);  // an empty control types in its default format
+
+  // With text, the default no longer changes the text; a format set before
+  // the text is set stays (the character table sets its font first).
+  engine.SetTextFormat(wanted, FormatEvery);
+  engine.SetText("abc");
+  engine.SetDefaultFormat(CharFormat{}, FormatEvery);
+  EXPECT_EQ(engine.GetTextFormat().height, 240);
+  EXPECT_EQ(engine.GetRangeFormat({0, -1}).uniform, static_cast<std::uint32_t>(FormatEvery));
+}
+
+TEST(EngineFormat, PaintedTagsReportMixedColourAndMoveWithEdits) {
+  DocumentEngine engine;
+  engine.SetText("a<b>c<d");
+  engine.SetTextFormat(Coloured(1), FormatColour);
+  engine.SetRangeFormat({1, 4}, Coloured(2), FormatColour);
+  EXPECT_EQ(Colours(engine), "1222111");
+  EXPECT_EQ(engine.GetRangeFormat({1, 4}).uniform & FormatColour, static_cast<std::uint32_t>(FormatColour));
+  EXPECT_EQ(engine.GetRangeFormat({1, 4}).format.colour, 2u);
+  FormatQuery mixed = engine.GetRangeFormat({0, 5});
+  EXPECT_EQ(mixed.uniform, FormatEvery & ~std::uint32_t{FormatColour});
+  EXPECT_EQ(mixed.format.colour, 1u);
+  EXPECT_EQ(engine.GetRangeFormat({4, 4}).format.colour, 2u);  // a caret: the byte before it
+
+  engine.SetSelection(2, 2);
+  engine.ReplaceSelection("xy");  // inside the tag
+  engine.SetSelection(6, 6);
+  engine.ReplaceSelection("!");   // right after it
+  engine.SetSelection(0, 0);
+  engine.ReplaceSelection("^");   // at the start: the first byte's colour
+  EXPECT_EQ(engine.GetText(), "^a<xyb>!c<d");
+  EXPECT_EQ(Colours(engine), "11222222111");
+  engine.SetSelection(3, 8);
+  engine.ClearSelection();
+  EXPECT_EQ(Colours(engine), "112111");  // the tag's "<" and the tail; runs joined
+
+  engine.SetRangeFormat({0, -1}, Coloured(3), FormatColour);  // the whole text: one colour again
+  EXPECT_EQ(Colours(engine), "333333");
+  EXPECT_EQ(engine.GetTextFormat().colour, 3u);
+}
+
+TEST(EngineFormat, ANewTextDropsPaintedRanges) {
+  DocumentEngine engine;
+  engine.SetText("<i>");
+  engine.SetRangeFormat({0, 2}, Coloured(5), FormatColour);
+  engine.SetText("plain");
+  EXPECT_EQ(Colours(engine), "00000");
+  EXPECT_EQ(engine.GetColourRun(99).end, 5);
+  DocumentEngine empty;
+  EXPECT_EQ(empty.GetColourRun(0).end, 0);
+}
+
+// The blocks behind the text: a small text takes separate blocks; beyond
+// that, blocks come from slabs, are distinct, come back for reuse, and a slab
+// whose blocks are all returned goes back to the system.
+TEST(EngineBlockPool, SlabsHandOutDistinctBlocksAndReturnWhenEmpty) {
+  BlockPool pool(true);
+  std::vector<unsigned char*> blocks;
+  for (std::uint32_t i = 0; i < BlockPool::SingleBlocks; ++i) blocks.push_back(pool.Allocate());
+  EXPECT_EQ(pool.BytesReserved(), 0u);
+  for (std::uint32_t i = 0; i < 3 * BlockPool::BlocksPerSlab; ++i) blocks.push_back(pool.Allocate());
+  EXPECT_EQ(pool.BytesReserved(), 3 * BlockPool::SlabSize);
+  for (std::size_t i = 0; i < blocks.size(); ++i) std::memset(blocks[i], static_cast<int>(i & 0xFF), BlockPool::BlockSize);
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    ASSERT_EQ(blocks[i][0], static_cast<unsigned char>(i & 0xFF));
+    ASSERT_EQ(blocks[i][BlockPool::BlockSize - 1], static_cast<unsigned char>(i & 0xFF));
+  }
+  // Return the singles, the whole first slab and one block of the second.
+  const std::size_t second = BlockPool::SingleBlocks + BlockPool::BlocksPerSlab;
+  for (std::size_t i = 0; i <= second; ++i) pool.Free(blocks[i]);
+  EXPECT_EQ(pool.BytesReserved(), 2 * BlockPool::SlabSize);
+  unsigned char* again = pool.Allocate();  // singles first again
+  pool.Free(again);
+  for (std::uint32_t i = 0; i < BlockPool::SingleBlocks; ++i) blocks[i] = pool.Allocate();
+  again = pool.Allocate();  // the current slab is full: the returned block comes back
+  EXPECT_EQ(again, blocks[second]);
+  EXPECT_EQ(pool.BytesReserved(), 2 * BlockPool::SlabSize);
+  pool.Free(again);
+  for (std::uint32_t i = 0; i < BlockPool::SingleBlocks; ++i) pool.Free(blocks[i]);
+  for (std::size_t i = second + 1; i < blocks.size(); ++i) pool.Free(blocks[i]);
+  EXPECT_LE(pool.BytesReserved(), BlockPool::SlabSize);
+}

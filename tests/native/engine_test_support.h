@@ -1,0 +1,24 @@
+// Helpers shared by the document engine's tests.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "editor/engine/document_engine.h"
+
+// An engine without a practical text limit, holding `text`.
+inline DocumentEngine WithText(const std::string& text, CodePage codePage = Ansi) {
+  DocumentEngine engine;
+  engine.SetTextLimit(MaxTextLength);
+  engine.SetCodePage(codePage);
+  EXPECT_TRUE(engine.SetText(text));
+  return engine;
+}
+
+// The first position of every line.
+inline std::vector<Position> LineStarts(const DocumentEngine& engine) {
+  std::vector<Position> starts;
+  for (Position line = 0; engine.GetLineIndex(line) >= 0; ++line) starts.push_back(engine.GetLineIndex(line));
+  return starts;
+}
