@@ -2,67 +2,22 @@
 // standard output. Each command is one function in the command table below.
 #include <cstdio>
 #include <cstring>
-#include <vector>
+#include <new>
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #endif
 
-#include "conversion/code_pages.h"
+#include "cli_streams.h"
+#include "commands.h"
 
 namespace {
 
-constexpr int exitUsage = 2;
-constexpr int exitFailure = 1;
-constexpr size_t chunkSize = 4 << 20;
-
-const char usage[] = "usage: zorn2-text recode FROM TO  (code pages: ansi oem koi8 iso mac)\n";
-
-const char* const codePageArguments[codePageCount] = {"ansi", "oem", "koi8", "iso", "mac"};
-
-// The CodePage an argument names, or -1.
-int ParseCodePage(const char* argument) {
-  for (int cp = 0; cp < codePageCount; ++cp) {
-    if (std::strcmp(argument, codePageArguments[cp]) == 0) return cp;
-  }
-  return -1;
-}
-
-// Streams standard input to standard output in large chunks, rewriting each chunk
-// in place; every byte is rewritten independently, so chunk edges do not matter.
-template <typename Rewrite>
-int RewriteStream(Rewrite rewrite) {
-  std::vector<unsigned char> chunk(chunkSize);
-  size_t got;
-  while ((got = std::fread(chunk.data(), 1, chunk.size(), stdin)) > 0) {
-    rewrite(chunk.data(), got);
-    if (std::fwrite(chunk.data(), 1, got, stdout) != got) {
-      std::perror("zorn2-text: writing standard output");
-      return exitFailure;
-    }
-  }
-  if (std::ferror(stdin)) {
-    std::perror("zorn2-text: reading standard input");
-    return exitFailure;
-  }
-  if (std::fflush(stdout) != 0) {
-    std::perror("zorn2-text: writing standard output");
-    return exitFailure;
-  }
-  return 0;
-}
-
-// recode FROM TO: the route through DOS-866 that the editor's code-page dialog takes.
-int RunRecode(int argc, char** argv) {
-  if (argc != 2) return exitUsage;
-  const int from = ParseCodePage(argv[0]);
-  const int to = ParseCodePage(argv[1]);
-  if (from < 0 || to < 0) return exitUsage;
-  return RewriteStream([from, to](unsigned char* bytes, size_t length) {
-    RecodeBytes(bytes, length, toOemTable[from], fromOemTable[to]);
-  });
-}
+const char usage[] =
+    "usage: zorn2-text recode FROM TO | fido FROM | translit FROM | guess"
+    " | align justify|centre|left|right [--width N] [--first N] [--left N] [--join]"
+    " | unescape | fix-breaks  (code pages: ansi oem koi8 iso mac)\n";
 
 struct Command {
   const char* name;
@@ -70,7 +25,8 @@ struct Command {
 };
 
 const Command commands[] = {
-    {"recode", RunRecode},
+    {"recode", RunRecode}, {"fido", RunFido},         {"translit", RunTranslit},    {"guess", RunGuess},
+    {"align", RunAlign},   {"unescape", RunUnescape}, {"fix-breaks", RunFixBreaks},
 };
 
 void UseBinaryStreams() {
@@ -85,8 +41,13 @@ void UseBinaryStreams() {
 int main(int argc, char** argv) {
   UseBinaryStreams();
   int result = exitUsage;
-  for (const Command& command : commands) {
-    if (argc >= 2 && std::strcmp(argv[1], command.name) == 0) result = command.run(argc - 2, argv + 2);
+  try {
+    for (const Command& command : commands) {
+      if (argc >= 2 && std::strcmp(argv[1], command.name) == 0) result = command.run(argc - 2, argv + 2);
+    }
+  } catch (const std::bad_alloc&) {
+    std::fputs("zorn2-text: not enough memory\n", stderr);
+    return exitFailure;
   }
   if (result == exitUsage) std::fputs(usage, stderr);
   return result;

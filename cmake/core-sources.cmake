@@ -1,9 +1,15 @@
 # The portable core: every file here compiles without windows.h. Native tests,
 # benchmarks and zorn2-text link it, and so does zorn2.exe.
 set(CORE_SOURCES
+  src/conversion/alignment.cpp
+  src/conversion/code_page_guess.cpp
   src/conversion/code_pages.cpp
   src/conversion/conversion_tables.cpp
+  src/conversion/equals_escapes.cpp
+  src/conversion/line_breaks.cpp
   src/conversion/recode_bytes.cpp
+  src/conversion/recoding_routes.cpp
+  src/conversion/transliteration.cpp
   src/conversion/unicode_maps.cpp
   src/editor/engine/block_pool.cpp
   src/editor/engine/char_classes.cpp

@@ -10,7 +10,8 @@ target_include_directories(core_sanitized PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(core_sanitized PUBLIC ${SANITIZE})
 target_link_options(core_sanitized PUBLIC ${SANITIZE})
 
-add_executable(zorn2-text cli/zorn2_text.cpp)
+file(GLOB ZORN2_TEXT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/cli/*.cpp)
+add_executable(zorn2-text ${ZORN2_TEXT_SOURCES})
 target_link_libraries(zorn2-text PRIVATE core)
 
 enable_testing()

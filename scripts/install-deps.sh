@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick fonts-dejavu-core
   googletest libgtest-dev libbenchmark-dev
   locales
+  fortunes-ru  # real Russian text for tests and benchmarks
 )
 
 sudo_() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

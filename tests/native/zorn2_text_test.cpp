@@ -9,6 +9,7 @@
 
 #include "conversion/code_pages.h"
 #include "conversion_oracle.h"
+#include "russian_texts.h"
 
 namespace {
 
@@ -54,12 +55,43 @@ TEST(Zorn2Text, RecodeStreamsEveryByteThroughTheRoute) {
 }
 
 TEST(Zorn2Text, BadArgumentsGiveUsageAndExitCode2) {
-  for (const char* arguments : {"", "recode", "recode koi8", "recode koi8 iso extra", "recode koi8 utf8",
-                                "recode KOI8 iso", "fido oem", "--help"}) {
+  for (const char* arguments :
+       {"", "recode", "recode koi8", "recode koi8 iso extra", "recode koi8 utf8", "recode KOI8 iso", "fido",
+        "fido utf8", "fido oem ansi", "translit", "guess oem", "unescape x", "fix-breaks -", "align",
+        "align middle", "align left --width", "align left --width -1", "align left --width 80x",
+        "align left --width 4097", "align left --left 99999999999999999999", "align left --join 1",
+        "align left --right 5", "--help"}) {
     const ToolRun run = RunZorn2Text(arguments, "text");
     EXPECT_EQ(run.exitCode, 2) << arguments;
     EXPECT_EQ(run.out, "") << arguments;
     EXPECT_EQ(run.err.rfind("usage: zorn2-text recode FROM TO", 0), 0u) << arguments;
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << arguments;
   }
+}
+
+TEST(Zorn2Text, TextCommandsOnExamples) {
+  const std::string oem = ConvertFromUtf8("Щука Ёж Ы ы ю\nНора рыба\n", "CP866");
+  EXPECT_EQ(RunZorn2Text("translit oem", oem).out, "SHuka Ezh I y iu\nNora ryba\n");
+  EXPECT_EQ(RunZorn2Text("translit koi8", ConvertFromUtf8("Щука", "KOI8-R")).out, "SHuka");
+  EXPECT_EQ(RunZorn2Text("fido koi8", ConvertFromUtf8("Нора", "KOI8-R")).out, "H\xAEp\xA0");
+  EXPECT_EQ(RunZorn2Text("unescape", "=D8=E0 =d8 =G1 =").out, "\xD8\xE0 =d8 =G1 =");
+  EXPECT_EQ(RunZorn2Text("fix-breaks", "a\rb\r\nc\r").out, "a\r\nb\r\nc\r\n");
+  EXPECT_EQ(RunZorn2Text("align right --width 20", "one two\n").out, std::string(13, ' ') + "one two\r\n");
+  EXPECT_EQ(RunZorn2Text("align justify --join --width 20", "aaa bbb ccc\nddd eee fff\n").out,
+            "aaa  bbb ccc ddd eee\r\nfff\r\n");
+  EXPECT_EQ(RunZorn2Text("align centre --left 2 --first 9 --width 20", "one two\n").out,
+            std::string(2 + 5, ' ') + "one two\r\n");
+  EXPECT_EQ(RunZorn2Text("align left", "").out, "");
+  // Defaults: width 80, no indents, lines kept.
+  const ToolRun aligned = RunZorn2Text("align justify", std::string(50, 'a') + " b c\nd e\n");
+  EXPECT_EQ(aligned.out, std::string(50, 'a') + std::string(14, ' ') + "b" + std::string(14, ' ') + "c\r\nd e\r\n");
+  EXPECT_EQ(aligned.exitCode, 0);
+}
+
+TEST(Zorn2Text, GuessOnRealTextInEachCodePage) {
+  const std::string text = RussianText("work");
+  EXPECT_EQ(RunZorn2Text("guess", ConvertFromUtf8(text, "CP1251")).out, "ansi\n");
+  EXPECT_EQ(RunZorn2Text("guess", ConvertFromUtf8(text, "CP866")).out, "oem\n");
+  EXPECT_EQ(RunZorn2Text("guess", ConvertFromUtf8(text, "KOI8-R")).out, "koi8\n");
+  EXPECT_EQ(RunZorn2Text("guess", "").out, "ansi\n");
 }
