@@ -37,6 +37,8 @@ struct DocumentControl {
   bool wrap;
   bool readOnly;
   bool selectionBar;
+  bool verticalBarWanted;
+  bool horizontalBarWanted;
   bool noHideSelection;
 
   // Looks.

@@ -199,9 +199,8 @@ void RefreshRows(DocumentControl& control, Position from, Position to) {
 void UpdateScrollBars(DocumentControl& control) {
   if (!control.redraw || control.updatingScrollBars) return;
   control.updatingScrollBars = true;
-  LONG style = GetWindowLongA(control.window, GWL_STYLE);
   RowLayout layout = control.Layout();
-  if (style & WS_VSCROLL) {
+  if (control.verticalBarWanted) {
     SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
     int rows = VisibleRows(control);
     if (control.wrap) {
@@ -220,11 +219,12 @@ void UpdateScrollBars(DocumentControl& control) {
     }
     SetBar(control.window, SB_VERT, info, control.verticalBar);
   }
-  if ((style & WS_HSCROLL) && !control.wrap) {
+  if (control.horizontalBarWanted && !control.wrap) {
     RECT area = TextArea(control);
     int width = std::max<int>(1, area.right - area.left);
     SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
-    info.nMax = ClampToInt(std::max(control.widestSeen, control.xOffset + width));
+    // nMax is the last pixel: a text no wider than the view needs no bar.
+    info.nMax = ClampToInt(std::max(control.widestSeen, control.xOffset + width) - 1);
     info.nPage = static_cast<UINT>(width);
     info.nPos = ClampToInt(control.xOffset);
     SetBar(control.window, SB_HORZ, info, control.horizontalBar);

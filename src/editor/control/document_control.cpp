@@ -19,12 +19,21 @@ namespace {
 // Word wrap is off when the style asks for horizontal scrolling.
 bool WrapsWithStyle(DWORD style) { return (style & ES_MULTILINE) && !(style & (WS_HSCROLL | ES_AUTOHSCROLL)); }
 
-void ApplyStyle(DocumentControl& control, DWORD style) {
+// The options a program may change after creation by setting the style.
+void ApplyEditStyle(DocumentControl& control, DWORD style) {
+  control.readOnly = (style & ES_READONLY) != 0;
+  control.noHideSelection = (style & ES_NOHIDESEL) != 0;
+}
+
+// The creation style decides the rest for good: the system clears the scroll
+// bar bits whenever it hides a bar that has nothing to scroll.
+void ApplyCreationStyle(DocumentControl& control, DWORD style) {
   control.multiline = (style & ES_MULTILINE) != 0;
   control.wrap = WrapsWithStyle(style);
-  control.readOnly = (style & ES_READONLY) != 0;
   control.selectionBar = (style & ES_SELECTIONBAR) != 0;
-  control.noHideSelection = (style & ES_NOHIDESEL) != 0;
+  control.verticalBarWanted = (style & WS_VSCROLL) != 0;
+  control.horizontalBarWanted = (style & WS_HSCROLL) != 0;
+  ApplyEditStyle(control, style);
 }
 
 LRESULT OnCreate(DocumentControl& control) {
@@ -89,8 +98,7 @@ bool HandleWindowMessage(DocumentControl& control, UINT message, WPARAM wParam, 
       return true;
     case WM_STYLECHANGED:
       if (wParam == static_cast<WPARAM>(GWL_STYLE)) {
-        ApplyStyle(control, reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew);
-        AfterLayoutChange(control);
+        ApplyEditStyle(control, reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew);
         RefreshView(control);
       }
       return true;
@@ -131,7 +139,7 @@ LRESULT CALLBACK DocumentControlProc(HWND window, UINT message, WPARAM wParam, L
 }  // namespace
 
 DocumentControl::DocumentControl(HWND window, DWORD style) : window(window), background(GetSysColor(COLOR_WINDOW)) {
-  ApplyStyle(*this, style);
+  ApplyCreationStyle(*this, style);
 }
 
 DocumentControl::~DocumentControl() {
