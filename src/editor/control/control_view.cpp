@@ -68,18 +68,24 @@ void ClampTop(DocumentControl& control) {
 }
 
 std::int64_t ScrollRows(DocumentControl& control, std::int64_t rows) {
-  Row before = control.top;
   RowLayout layout = control.Layout();
-  if (rows > 0) {
-    // Never further down than the top that shows the end of the text.
-    Row lowest = LowestTop(control, layout);
-    if (control.top.start >= lowest.start) return 0;
-    std::int64_t moved = layout.MoveRows(control.top, rows);
+  if (rows <= 0) return layout.MoveRows(control.top, rows);
+  // Never further down than the top that shows the end of the text.
+  Row lowest = LowestTop(control, layout);
+  if (control.top.start >= lowest.start) return 0;
+  if (!layout.Wraps()) {
+    Position line = control.engine.GetLineFromPosition(control.top.start);
+    layout.MoveRows(control.top, rows);
     if (control.top.start > lowest.start) control.top = lowest;
-    if (control.top == before) return 0;
-    return moved;
+    return control.engine.GetLineFromPosition(control.top.start) - line;
   }
-  return layout.MoveRows(control.top, rows);
+  std::int64_t moved = 0;
+  Row next;
+  while (moved < rows && control.top.start < lowest.start && layout.NextRow(control.top, next)) {
+    control.top = next;
+    ++moved;
+  }
+  return moved;
 }
 
 void ScrollToX(DocumentControl& control, std::int64_t x) {
