@@ -17,13 +17,38 @@ Row LowestTop(const DocumentControl& control, const RowLayout& layout) {
   return row;
 }
 
-// Sets a scroll bar only when it changes: redrawing a bar is not cheap.
+// Where a bar's thumb is drawn along a track of `track` pixels; zero size
+// when the bar has nothing to scroll and is hidden.
+struct Thumb {
+  int start = 0;
+  int size = 0;
+  bool operator==(const Thumb&) const = default;
+};
+
+Thumb ThumbOf(const SCROLLINFO& info, int track) {
+  std::int64_t range = std::int64_t{info.nMax} - info.nMin + 1;
+  if (info.cbSize == 0 || range <= static_cast<std::int64_t>(info.nPage)) return {};
+  track = std::max(track, 1);
+  std::int64_t size = std::max<std::int64_t>(std::int64_t{track} * info.nPage / range, 6);
+  std::int64_t travel = range - info.nPage;
+  std::int64_t start = travel > 0 ? (track - size) * (std::int64_t{info.nPos} - info.nMin) / travel : 0;
+  return {static_cast<int>(start), static_cast<int>(size)};
+}
+
+// Sets a scroll bar when it changes, and redraws it only when its thumb
+// moves: under Wine a redrawn bar costs milliseconds, and typing changes the
+// range of the bar with every character.
 void SetBar(HWND window, int bar, SCROLLINFO& info, SCROLLINFO& shown) {
   if (shown.cbSize == sizeof shown && shown.nMin == info.nMin && shown.nMax == info.nMax && shown.nPage == info.nPage &&
       shown.nPos == info.nPos) {
     return;
   }
-  SetScrollInfo(window, bar, &info, TRUE);
+  RECT client{};
+  GetClientRect(window, &client);
+  int track = bar == SB_VERT ? client.bottom - 2 * GetSystemMetrics(SM_CYVSCROLL)
+                             : client.right - 2 * GetSystemMetrics(SM_CXHSCROLL);
+  bool redraw = !(ThumbOf(info, track) == ThumbOf(shown, track));
+  SetScrollInfo(window, bar, &info, redraw ? TRUE : FALSE);
   shown = info;
 }
 
