@@ -300,8 +300,26 @@ Position SelectionAnchor(const DocumentControl& control) {
 }
 
 void SelectByUser(DocumentControl& control, Position anchor, Position caret, bool keepGoal) {
+  PositionRange before = control.engine.GetSelection();
+  Position topBefore = control.top.start;
+  std::int64_t xBefore = control.xOffset;
   control.engine.SetSelection(anchor, caret);
   if (!keepGoal) control.goalX = -1;
   EnsureCaretVisible(control);
-  RefreshView(control);
+  if (control.top.start != topBefore || control.xOffset != xBefore) {
+    RefreshView(control);
+    return;
+  }
+  // The view stays: only the rows whose highlight changed are drawn again.
+  PlaceCaret(control);
+  if (!control.selectionShown) return;
+  PositionRange after = control.engine.GetSelection();
+  bool wasEmpty = before.start == before.end, isEmpty = after.start == after.end;
+  if (wasEmpty && isEmpty) return;
+  if (wasEmpty) before = {after.start, after.start};
+  if (isEmpty) after = {before.start, before.start};
+  if (before.start != after.start) {
+    RefreshRows(control, std::min(before.start, after.start), std::max(before.start, after.start));
+  }
+  if (before.end != after.end) RefreshRows(control, std::min(before.end, after.end), std::max(before.end, after.end));
 }
