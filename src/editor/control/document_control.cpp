@@ -113,6 +113,9 @@ LRESULT CALLBACK DocumentControlProc(HWND window, UINT message, WPARAM wParam, L
     auto* control = new (std::nothrow) DocumentControl(window, static_cast<DWORD>(create->style));
     if (!control) return FALSE;
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+    // ES_SELECTIONBAR has the value of WS_MAXIMIZE: kept, the system would
+    // create the control maximized over its parent.
+    SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) & ~WS_MAXIMIZE);
     return DefWindowProcA(window, message, wParam, lParam);
   }
   DocumentControl* control = ControlOf(window);
