@@ -4,33 +4,7 @@
 #include <random>
 #include <vector>
 
-#include "editor/engine/fenwick_tree.h"
 #include "editor/engine/position_list.h"
-
-TEST(EngineFenwickTree, PrefixSearchAndAppendAgreeWithPlainSums) {
-  std::mt19937 random(7);
-  std::vector<int> values;
-  FenwickTree<int> tree;
-  for (int i = 0; i < 100; ++i) {
-    values.push_back(static_cast<int>(random() % 5));  // zeros included: empty blocks
-    tree.PushBack(values.back());
-  }
-  for (int step = 0; step < 200; ++step) {
-    std::size_t i = random() % values.size();
-    int delta = static_cast<int>(random() % 4);
-    values[i] += delta;
-    tree.Add(i, delta);
-    int sum = 0;
-    for (std::size_t count = 0; count <= values.size(); ++count) {
-      ASSERT_EQ(tree.Prefix(count), sum);
-      if (count < values.size()) sum += values[count];
-    }
-    int target = static_cast<int>(random() % static_cast<unsigned>(sum + 2));
-    std::size_t expected = 0;
-    for (int running = 0; expected < values.size() && running + values[expected] <= target;) running += values[expected++];
-    ASSERT_EQ(tree.CountWithin(target), expected);
-  }
-}
 
 // Small blocks so that a few hundred entries split, join and cross blocks
 // all the time; every call is checked against a sorted vector.
