@@ -1,6 +1,7 @@
 # The portable core: every file here compiles without windows.h. Native tests,
 # benchmarks and zorn2-text link it, and so does zorn2.exe.
 set(CORE_SOURCES
+  src/app/command_line.cpp
   src/conversion/alignment.cpp
   src/conversion/code_page_guess.cpp
   src/conversion/code_pages.cpp
@@ -10,7 +11,9 @@ set(CORE_SOURCES
   src/conversion/recode_bytes.cpp
   src/conversion/recoding_routes.cpp
   src/conversion/transliteration.cpp
+  src/conversion/undo_journal.cpp
   src/conversion/unicode_maps.cpp
+  src/editor/engine_editor.cpp
   src/editor/engine/block_pool.cpp
   src/editor/engine/char_classes.cpp
   src/editor/engine/char_format.cpp
@@ -29,5 +32,6 @@ set(CORE_SOURCES
   src/editor/engine/word_breaks.cpp
   # Rows of the document control on screen: portable, tested natively.
   src/editor/control/row_layout.cpp
+  src/editor/text_limit.cpp
 )
 list(TRANSFORM CORE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)

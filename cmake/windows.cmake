@@ -32,9 +32,39 @@ target_link_libraries(editor PUBLIC core gdi32 user32 kernel32)
 
 # Everything of the program but its entry point, so that the in-process tests link it.
 set(APP_SOURCES
+  src/app/about_box.cpp
+  src/app/error_box.cpp
   src/app/globals.cpp
-  src/app/startup.cpp
+  src/app/initialisation.cpp
   src/app/main_window.cpp
+  src/app/menu_bar.cpp
+  src/app/message_loop.cpp
+  src/app/running_instance.cpp
+  src/app/settings_store.cpp
+  src/app/shutdown.cpp
+  src/app/start_arguments.cpp
+  src/app/startup.cpp
+  src/app/window_classes.cpp
+  src/app/window_placement.cpp
+  src/chrome/status_bar.cpp
+  src/chrome/toolbar.cpp
+  src/conversion/undo_commands.cpp
+  src/conversion/view_format.cpp
+  src/documents/document_load.cpp
+  src/documents/document_title.cpp
+  src/documents/file_dialogs.cpp
+  src/documents/save_prompt.cpp
+  src/editor/caret_report.cpp
+  src/editor/control_editor.cpp
+  src/editor/editor_control.cpp
+  src/editor/editor_input.cpp
+  src/editor/heap_blocks.cpp
+  src/editor/memory_stream.cpp
+  src/editor/ole_callback.cpp
+  src/editor/view_refresh.cpp
+  src/editor/word_wrap.cpp
+  src/printing/print_document.cpp
+  src/printing/print_setup.cpp
 )
 list(TRANSFORM APP_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 add_library(app STATIC ${APP_SOURCES})

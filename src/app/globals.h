@@ -2,14 +2,29 @@
 #pragma once
 #include <windows.h>
 
-extern HANDLE processHeap;
+extern HANDLE processHeap;  // source of every private block
 extern HINSTANCE appInstance;
 extern HWND mainWindow;
-extern HWND markerWindow;
+extern HWND markerWindow;  // hidden child; its text names the document for other instances
+extern char currentPath[MAX_PATH];
+
 extern HICON appIcon;
 extern HICON appIconSmall;
 extern HICON webIconSmall;
-extern char currentPath[MAX_PATH];
+extern HBITMAP stdImages;      // the common controls' standard small images
+extern HBITMAP programImages;  // the program's own 16-pixel images
+extern NONCLIENTMETRICSA menuMetrics;
+extern HFONT menuFont;
+extern HACCEL accelerators;
+extern COLORREF customColors[16];
+
+extern bool documentControlRegistered;  // false: no editor can exist, the run ends with 255
+extern bool useEditorUndo;              // the control's own undo instead of the undo journal
+extern bool editorUndoSeen;             // set for good once the control's undo was in use
+extern bool rememberCaret;
+extern bool rememberPlacement;
+extern bool placementActive;  // the placement is restored at start and saved at exit
+extern bool bigButtons;
 
 extern const char untitledName[];
 extern const char markerClassName[];  // "Zorn2 - ZovaV": other instances look for it

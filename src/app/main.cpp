@@ -3,10 +3,4 @@
 
 #include "app/startup.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  GetStartupInfoA(&startup);
-  int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
-  ExitProcess(static_cast<UINT>(RunZorn2(instance, show)));
-}
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { ExitProcess(static_cast<UINT>(RunZorn2(instance))); }

@@ -1,11 +1,68 @@
 #include "app/main_window.h"
 
+#include "app/about_box.h"
+#include "app/globals.h"
+#include "app/shutdown.h"
+#include "app/window_placement.h"
+#include "chrome/status_bar.h"
+#include "chrome/toolbar.h"
+#include "documents/save_prompt.h"
+#include "editor/caret_report.h"
+#include "editor/editor_control.h"
+#include "editor/word_wrap.h"
+#include "printing/print_document.h"
+
+namespace {
+
+// Height of a bar after it has fitted itself to the new width; 0 without one.
+int FittedHeight(HWND bar) {
+  if (!bar) return 0;
+  SendMessageA(bar, WM_SIZE, 0, 0);
+  RECT rect;
+  GetWindowRect(bar, &rect);
+  return rect.bottom - rect.top;
+}
+
+void LayOutChildren(int width, int height) {
+  int top = FittedHeight(toolbarWindow);
+  int bottom = FittedHeight(statusWindow);
+  if (editorWindow) MoveWindow(editorWindow, 0, top, width, height - bottom - top, TRUE);
+}
+
+bool RunCommand(int command) {
+  switch (command) {
+    case 15: PrintDocument(); return true;
+    case wordWrapCommand: ToggleWordWrap(); return true;
+    case 44: SendMessageA(mainWindow, WM_CLOSE, 0, 0); return true;
+    case 51: ShowAboutBox(mainWindow); return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_CLOSE:
+      if (editorWindow && !QueryCloseDocument()) return 0;
+      break;
     case WM_DESTROY:
+      if (placementActive) SaveWindowPlacement();
+      ReleaseResources();
       PostQuitMessage(0);
       return 0;
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
+    case WM_SIZE:
+      LayOutChildren(LOWORD(lParam), HIWORD(lParam));
+      break;
+    case WM_SETFOCUS:
+      if (editorFocusForward && editorWindow) SetFocus(editorWindow);
+      break;
+    case caretMovedMessage:
+      ReportCaretPosition();
+      break;
+    case WM_COMMAND:
+      if (RunCommand(LOWORD(wParam))) return 0;
+      break;
   }
+  return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -1,5 +1,7 @@
-// The main window procedure.
+// The main window procedure: layout, closing, and the commands that exist so far.
 #pragma once
 #include <windows.h>
+
+constexpr UINT caretMovedMessage = WM_USER + 1;  // posted when the caret may have moved
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

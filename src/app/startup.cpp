@@ -1,79 +1,58 @@
 #include "app/startup.h"
 
-#include <cstring>
-
 #include "app/globals.h"
-#include "app/main_window.h"
+#include "app/initialisation.h"
+#include "app/menu_bar.h"
+#include "app/message_loop.h"
+#include "app/running_instance.h"
+#include "app/settings_store.h"
+#include "app/shutdown.h"
+#include "app/start_arguments.h"
+#include "app/window_classes.h"
+#include "app/window_placement.h"
+#include "documents/document_load.h"
 
 namespace {
 
-bool RegisterMarkerClass(HINSTANCE instance) {
-  WNDCLASSEXA marker{};
-  marker.cbSize = sizeof marker;
-  marker.lpfnWndProc = DefWindowProcA;
-  marker.hInstance = instance;
-  marker.lpszClassName = markerClassName;
-  return RegisterClassExA(&marker) != 0;
-}
+constexpr int printCommand = 15;
 
-void LoadIcons(HINSTANCE instance) {
-  appIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-  webIconSmall = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(3), IMAGE_ICON, 16, 16, 0));
-  appIconSmall = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(2), IMAGE_ICON, 16, 16, 0));
-}
-
-bool RegisterMainClass(HINSTANCE instance) {
-  WNDCLASSEXA main{};
-  main.cbSize = sizeof main;
-  main.lpfnWndProc = MainWindowProc;
-  main.hInstance = instance;
-  main.hIcon = appIcon;
-  main.hIconSm = appIconSmall;
-  main.lpszClassName = mainClassName;
-  if (RegisterClassExA(&main)) return true;
-  // Older systems know only the plain form.
-  WNDCLASSA plain{};
-  plain.lpfnWndProc = MainWindowProc;
-  plain.hInstance = instance;
-  plain.hIcon = appIcon;
-  plain.lpszClassName = mainClassName;
-  return RegisterClassA(&plain) != 0;
+// Started minimised or maximised by its caller, the window keeps that state
+// and its placement is neither restored nor saved.
+int PlaceMainWindow() {
+  rememberPlacement = ReadSettingDword("AU", 1) != 0;
+  int show = StartupShowCommand();
+  placementActive = rememberPlacement && (show == SW_SHOWDEFAULT || show == SW_SHOWNORMAL);
+  if (placementActive) RestoreWindowPlacement(&show);
+  return show;
 }
 
 }  // namespace
 
-bool RegisterWindowClasses(HINSTANCE instance) {
-  if (!RegisterMarkerClass(instance)) return false;
-  LoadIcons(instance);
-  return RegisterMainClass(instance);
+int StartupShowCommand() {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  GetStartupInfoA(&startup);
+  return (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
 }
 
-bool CreateMainWindow(HINSTANCE instance) {
-  char title[MAX_PATH + 16];
-  wsprintfA(title, "[%s]-%s", untitledName, mainClassName);
-  mainWindow = CreateWindowExA(0, mainClassName, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
-  if (!mainWindow) return false;
-  markerWindow = CreateWindowExA(0, markerClassName, "", WS_CHILD, 0, 0, 0, 0, mainWindow, nullptr, instance, nullptr);
-  return markerWindow != nullptr;
-}
-
-int RunMessageLoop() {
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return static_cast<int>(message.wParam);
-}
-
-int RunZorn2(HINSTANCE instance, int showCommand) {
+int RunZorn2(HINSTANCE instance) {
   processHeap = GetProcessHeap();
   appInstance = instance;
-  if (!RegisterWindowClasses(instance)) return 255;
-  if (!CreateMainWindow(instance)) return 255;
-  lstrcpynA(currentPath, untitledName, sizeof currentPath);
-  ShowWindow(mainWindow, showCommand);
+  StartArguments arguments;
+  ReadStartArguments(&arguments);
+  if (arguments.path[0] && FindRunningInstance(arguments.path)) return 255;
+  if (!RegisterWindowClasses(instance) || !CreateMainWindow(instance)) return 255;
+  BuildMenuBar();
+  rememberCaret = ReadSettingDword("RP", 1) != 0;
+  InitialiseSharedState(instance);
+  int show = PlaceMainWindow();
+  ReadMenuMetrics();
+  LoadDocument(arguments.path);
+  if (arguments.printOnStart) PostMessageA(mainWindow, WM_COMMAND, printCommand, 0);
+  ShowWindow(mainWindow, show);
   UpdateWindow(mainWindow);
-  return RunMessageLoop();
+  accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(1));
+  int exitCode = RunMessageLoop();
+  ReleaseGdiObjects();
+  return exitCode;
 }

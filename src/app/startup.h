@@ -1,16 +1,10 @@
-// Start-up of the process: window classes, the main and marker windows, the loop.
+// The process from its first instruction to its exit code.
 #pragma once
 #include <windows.h>
 
-// Registers both window classes and loads the icons. False when a class
-// cannot be registered (the process then ends with code 255).
-bool RegisterWindowClasses(HINSTANCE instance);
+// The show command the caller asked for: SW_SHOWDEFAULT unless it named one.
+int StartupShowCommand();
 
-// Creates the main window titled "[<untitled>]-ZORN2" and its hidden marker child.
-bool CreateMainWindow(HINSTANCE instance);
-
-// The plain message loop; returns the wParam of WM_QUIT.
-int RunMessageLoop();
-
-// The whole process from start-up to the exit code.
-int RunZorn2(HINSTANCE instance, int showCommand);
+// Start-up, message loop and clean-up; returns the exit code: the WM_QUIT
+// code, or 255 when another instance shows the file or a class is missing.
+int RunZorn2(HINSTANCE instance);

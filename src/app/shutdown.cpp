@@ -1,0 +1,42 @@
+#include "app/shutdown.h"
+
+#include <windows.h>
+
+#include "app/globals.h"
+#include "app/menu_bar.h"
+#include "chrome/toolbar.h"
+#include "conversion/undo_commands.h"
+#include "editor/editor_control.h"
+#include "printing/print_setup.h"
+
+namespace {
+
+void DeleteIfAny(HGDIOBJ object) {
+  if (object) DeleteObject(object);
+}
+
+}  // namespace
+
+void ReleaseResources() {
+  FreePrintSetup();
+  if (documentControlRegistered && editorWindow) {
+    DestroyWindow(editorWindow);
+    editorWindow = nullptr;
+  }
+  ClearUndoJournal();
+  for (int i = popupMenuCount - 1; i >= 0; --i) {
+    if (popupMenus[i]) DestroyMenu(popupMenus[i]);
+    popupMenus[i] = nullptr;
+  }
+}
+
+void ReleaseGdiObjects() {
+  DeleteIfAny(toolbarImages);
+  DeleteIfAny(stdImages);
+  DeleteIfAny(programImages);
+  DeleteIfAny(menuFont);
+  toolbarImages = nullptr;
+  stdImages = nullptr;
+  programImages = nullptr;
+  menuFont = nullptr;
+}

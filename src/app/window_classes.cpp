@@ -1,0 +1,62 @@
+#include "app/window_classes.h"
+
+#include "app/globals.h"
+#include "app/main_window.h"
+
+// Every other instance finds this one by these classes, so their layout is fixed.
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(sizeof(WNDCLASSEXA) == 48);
+#endif
+
+namespace {
+
+bool RegisterMarkerClass(HINSTANCE instance) {
+  WNDCLASSEXA marker{};
+  marker.cbSize = sizeof marker;
+  marker.lpfnWndProc = DefWindowProcA;
+  marker.hInstance = instance;
+  marker.lpszClassName = markerClassName;
+  return RegisterClassExA(&marker) != 0;
+}
+
+void LoadIcons(HINSTANCE instance) {
+  appIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  webIconSmall = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(3), IMAGE_ICON, 16, 16, 0));
+  appIconSmall = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(2), IMAGE_ICON, 16, 16, 0));
+}
+
+bool RegisterMainClass(HINSTANCE instance) {
+  WNDCLASSEXA main{};
+  main.cbSize = sizeof main;
+  main.lpfnWndProc = MainWindowProc;
+  main.hInstance = instance;
+  main.hIcon = appIcon;
+  main.hIconSm = appIconSmall;
+  main.lpszClassName = mainClassName;
+  if (RegisterClassExA(&main)) return true;
+  // Older systems know only the plain form.
+  WNDCLASSA plain{};
+  plain.lpfnWndProc = MainWindowProc;
+  plain.hInstance = instance;
+  plain.hIcon = appIcon;
+  plain.lpszClassName = mainClassName;
+  return RegisterClassA(&plain) != 0;
+}
+
+}  // namespace
+
+bool RegisterWindowClasses(HINSTANCE instance) {
+  if (!RegisterMarkerClass(instance)) return false;
+  LoadIcons(instance);
+  return RegisterMainClass(instance);
+}
+
+bool CreateMainWindow(HINSTANCE instance) {
+  char title[MAX_PATH + 16];
+  wsprintfA(title, "[%s]-%s", untitledName, mainClassName);
+  mainWindow = CreateWindowExA(0, mainClassName, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+  if (!mainWindow) return false;
+  markerWindow = CreateWindowExA(0, markerClassName, "", WS_CHILD, 0, 0, 0, 0, mainWindow, nullptr, instance, nullptr);
+  return markerWindow != nullptr;
+}

@@ -1,0 +1,19 @@
+#include "app/window_placement.h"
+
+#include <windows.h>
+
+#include "app/globals.h"
+#include "app/settings_store.h"
+
+void RestoreWindowPlacement(int* showCommand) {
+  WINDOWPLACEMENT placement{};
+  if (!ReadPlacementSetting(&placement)) return;
+  *showCommand = static_cast<int>(placement.showCmd);
+  SetWindowPlacement(mainWindow, &placement);
+}
+
+void SaveWindowPlacement() {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (GetWindowPlacement(mainWindow, &placement)) WritePlacementSetting(placement);
+}

@@ -1,0 +1,20 @@
+// The status bar at the bottom of the main window: caret position, keyboard
+// language, view code page, insert mode, file path. Every request does nothing
+// while the bar is switched off.
+#pragma once
+#include <windows.h>
+
+extern HWND statusWindow;  // null while the bar is off
+
+constexpr int statusBarId = 111;
+constexpr int caretPane = 0;
+constexpr int keyboardPane = 1;
+constexpr int codePagePane = 2;
+constexpr int insertModePane = 3;
+constexpr int pathPane = 4;
+
+void CreateStatusBar();
+void DestroyStatusBar();
+void RefreshKeyboardPane();
+void RefreshCodePagePane();
+void ShowFilePath();

@@ -1,0 +1,34 @@
+#include "conversion/undo_commands.h"
+
+#include <windows.h>
+
+#include "app/error_box.h"
+#include "app/globals.h"
+#include "conversion/view_format.h"
+#include "editor/control_editor.h"
+#include "editor/view_refresh.h"
+
+namespace {
+
+void ReportOutOfMemory() {
+  SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+  ShowLastError();
+}
+
+// `useEditorUndo` is the switch the options change; the journal follows it on every use.
+UndoJournal& Journal() {
+  static ControlEditor editor;
+  static UndoJournal journal(editor, viewCodePage, RefreshViewFormat, ReportOutOfMemory);
+  if (journal.UsesEditorUndo() != useEditorUndo) journal.SetUseEditorUndo(useEditorUndo);
+  return journal;
+}
+
+}  // namespace
+
+void RecordUndo(UndoKind kind, int32_t length) { Journal().RecordUndo(kind, length); }
+
+void UndoLast() { Journal().UndoLast(); }
+
+void ClearUndoJournal() { Journal().ClearUndoJournal(); }
+
+bool UndoJournalHoldsRecord() { return !Journal().IsEmpty(); }

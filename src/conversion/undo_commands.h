@@ -1,0 +1,15 @@
+// The program's one undo journal, working on the document control.
+#pragma once
+#include <cstdint>
+
+#include "conversion/undo_journal.h"
+
+// Records the step the caller is about to perform (kinds 5 and 7 perform it).
+// Does nothing while `useEditorUndo` is set.
+void RecordUndo(UndoKind kind, int32_t length);
+// Takes back the newest step (command 4 while the journal is used).
+void UndoLast();
+// Forgets every step: a new or loaded document, Save As, the journal switched off.
+void ClearUndoJournal();
+// What enables Undo and the Save button while the journal is used.
+bool UndoJournalHoldsRecord();

@@ -1,0 +1,9 @@
+// What the status bar shows of the editor: caret position and insert mode.
+#pragma once
+
+// Pane 0 as "%4u:%u", column then line, both from 1; nothing when the
+// selection is the one last reported or there is no status bar.
+void ReportCaretPosition();
+
+// Pane 3: "Вставка" in insert mode, "Замена" in overwrite mode.
+void ReportInsertMode();

@@ -1,0 +1,100 @@
+#include "editor/control_editor.h"
+
+#include <windows.h>
+#include <richedit.h>
+
+#include <algorithm>
+
+#include "editor/editor_control.h"
+
+namespace {
+
+LRESULT Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return editorWindow ? SendMessageA(editorWindow, message, wParam, lParam) : 0;
+}
+
+// Hands `bytes` to the control from memory; the callback never throws.
+struct StringSource {
+  std::string_view bytes;
+  size_t next = 0;
+};
+
+DWORD CALLBACK ReadFromString(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* transferred) {
+  auto* source = reinterpret_cast<StringSource*>(cookie);
+  size_t count = std::min(static_cast<size_t>(std::max<LONG>(size, 0)), source->bytes.size() - source->next);
+  std::copy_n(source->bytes.data() + source->next, count, buffer);
+  source->next += count;
+  *transferred = static_cast<LONG>(count);
+  return 0;
+}
+
+DWORD CALLBACK WriteToString(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* transferred) {
+  auto* target = reinterpret_cast<std::string*>(cookie);
+  size_t count = static_cast<size_t>(std::max<LONG>(size, 0));
+  if (target->size() + count > target->capacity()) {
+    *transferred = 0;
+    return 1;  // more than the control said it holds: stop rather than reallocate inside a callback
+  }
+  target->append(reinterpret_cast<const char*>(buffer), count);
+  *transferred = static_cast<LONG>(count);
+  return 0;
+}
+
+bool StreamIn(std::string_view bytes, WPARAM format) {
+  if (!editorWindow) return false;
+  StringSource source{bytes};
+  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadFromString};
+  SendMessageA(editorWindow, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+  return stream.dwError == 0;
+}
+
+// A copy of the bytes of `range`, already clamped to the text.
+std::string CopyRange(PositionRange range) {
+  std::string text(static_cast<size_t>(range.end - range.start) + 1, '\0');
+  TEXTRANGEA request{{range.start, range.end}, text.data()};
+  LRESULT count = Ask(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&request));
+  text.resize(static_cast<size_t>(std::clamp<LRESULT>(count, 0, range.end - range.start)));
+  return text;
+}
+
+}  // namespace
+
+Position ControlEditor::GetTextLength() const { return static_cast<Position>(Ask(WM_GETTEXTLENGTH)); }
+
+PositionRange ControlEditor::GetSelection() const {
+  CHARRANGE range{0, 0};
+  Ask(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  return {range.cpMin, range.cpMax};
+}
+
+void ControlEditor::SetSelection(PositionRange range) {
+  CHARRANGE request{range.start, range.end};
+  Ask(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&request));
+}
+
+std::string ControlEditor::GetTextRange(PositionRange range) const {
+  Position length = GetTextLength();
+  Position end = range.end < 0 ? length : std::min(range.end, length);
+  Position start = std::clamp<Position>(range.start, 0, end);
+  return CopyRange({start, end});
+}
+
+std::string ControlEditor::GetSelectedText() const { return CopyRange(GetSelection()); }
+
+bool ControlEditor::ReplaceSelection(std::string_view bytes) { return StreamIn(bytes, SF_TEXT | SFF_SELECTION); }
+
+void ControlEditor::ClearSelection() { Ask(WM_CLEAR); }
+
+Position ControlEditor::FindWordBreak(WordMove move, Position position) const {
+  return static_cast<Position>(Ask(EM_FINDWORDBREAK, static_cast<WPARAM>(move), position));
+}
+
+std::string ControlEditor::GetWholeText() const {
+  std::string text;
+  text.reserve(static_cast<size_t>(GetTextLength()));
+  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&text), 0, WriteToString};
+  Ask(EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+  return text;
+}
+
+bool ControlEditor::ReplaceWholeText(std::string_view bytes) { return StreamIn(bytes, SF_TEXT); }

@@ -1,0 +1,19 @@
+// The editor operations of the program's document control, by messages to
+// `editorWindow`. The window is looked up on every call: word wrap re-creates
+// it, and what holds a ControlEditor (the undo journal) outlives it.
+#pragma once
+#include "editor/editor_operations.h"
+
+class ControlEditor : public EditorOperations {
+ public:
+  Position GetTextLength() const override;
+  PositionRange GetSelection() const override;
+  void SetSelection(PositionRange range) override;
+  std::string GetTextRange(PositionRange range) const override;
+  std::string GetSelectedText() const override;
+  bool ReplaceSelection(std::string_view bytes) override;
+  void ClearSelection() override;
+  Position FindWordBreak(WordMove move, Position position) const override;
+  std::string GetWholeText() const override;
+  bool ReplaceWholeText(std::string_view bytes) override;
+};

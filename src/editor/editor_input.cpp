@@ -1,0 +1,9 @@
+#include "editor/editor_input.h"
+
+#include "editor/editor_control.h"
+
+// Keys, undo recording and the caret report come here later; for now every
+// message goes on to the control unchanged.
+LRESULT CALLBACK EditorInputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcA(editorBaseProc, window, message, wParam, lParam);
+}

@@ -1,0 +1,48 @@
+// What the program's editing logic (undo journal, transformations, search)
+// asks of the document control, and nothing more. The program implements it
+// over the editor window with messages, tests over a DocumentEngine; each
+// operation is one or two messages of the control.
+//
+// Positions count bytes, CR LF counts two. Bytes travel exactly, 0 included.
+// Operations that copy text may throw std::bad_alloc; none leaves the
+// document half changed.
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "editor/engine/engine_types.h"
+
+class EditorOperations {
+ public:
+  virtual ~EditorOperations() = default;
+
+  // WM_GETTEXTLENGTH.
+  virtual Position GetTextLength() const = 0;
+
+  // EM_EXGETSEL: start <= end; an empty selection is the caret.
+  virtual PositionRange GetSelection() const = 0;
+  // EM_EXSETSEL: selects start..end, caret at end; (0, -1) selects everything.
+  virtual void SetSelection(PositionRange range) = 0;
+
+  // EM_GETTEXTRANGE: the bytes of `range`, clamped to the text; an end of -1
+  // means the end of the text.
+  virtual std::string GetTextRange(PositionRange range) const = 0;
+  // EM_GETSELTEXT.
+  virtual std::string GetSelectedText() const = 0;
+
+  // Replaces the selection with `bytes` (EM_STREAMIN with SF_TEXT |
+  // SFF_SELECTION, which carries zero bytes too); the caret ends after them.
+  // False when the text limit refuses it: then nothing changed.
+  virtual bool ReplaceSelection(std::string_view bytes) = 0;
+  // WM_CLEAR: deletes the selection.
+  virtual void ClearSelection() = 0;
+
+  // EM_FINDWORDBREAK with WB_MOVEWORDLEFT or WB_MOVEWORDRIGHT.
+  virtual Position FindWordBreak(WordMove move, Position position) const = 0;
+
+  // The whole text (StreamOutToMemory: EM_STREAMOUT with SF_TEXT).
+  virtual std::string GetWholeText() const = 0;
+  // Replaces the whole text (StreamInFromMemory: EM_STREAMIN with SF_TEXT);
+  // the caret goes to 0. False when the text limit refuses it: then nothing changed.
+  virtual bool ReplaceWholeText(std::string_view bytes) = 0;
+};

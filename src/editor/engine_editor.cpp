@@ -1,0 +1,23 @@
+#include "editor/engine_editor.h"
+
+Position EngineEditor::GetTextLength() const { return engine_.GetLength(); }
+
+PositionRange EngineEditor::GetSelection() const { return engine_.GetSelection(); }
+
+void EngineEditor::SetSelection(PositionRange range) { engine_.SetSelection(range.start, range.end); }
+
+std::string EngineEditor::GetTextRange(PositionRange range) const { return engine_.GetTextRange(range); }
+
+std::string EngineEditor::GetSelectedText() const { return engine_.GetSelectedText(); }
+
+bool EngineEditor::ReplaceSelection(std::string_view bytes) { return engine_.ReplaceSelection(bytes); }
+
+void EngineEditor::ClearSelection() { engine_.ClearSelection(); }
+
+Position EngineEditor::FindWordBreak(WordMove move, Position position) const {
+  return engine_.FindWordBreak(move, position);
+}
+
+std::string EngineEditor::GetWholeText() const { return engine_.GetText(); }
+
+bool EngineEditor::ReplaceWholeText(std::string_view bytes) { return engine_.SetText(bytes); }

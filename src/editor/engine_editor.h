@@ -1,0 +1,24 @@
+// EditorOperations straight on a DocumentEngine, for code that runs without a
+// window: native tests and tools.
+#pragma once
+#include "editor/editor_operations.h"
+#include "editor/engine/document_engine.h"
+
+class EngineEditor final : public EditorOperations {
+ public:
+  explicit EngineEditor(DocumentEngine& engine) : engine_(engine) {}
+
+  Position GetTextLength() const override;
+  PositionRange GetSelection() const override;
+  void SetSelection(PositionRange range) override;
+  std::string GetTextRange(PositionRange range) const override;
+  std::string GetSelectedText() const override;
+  bool ReplaceSelection(std::string_view bytes) override;
+  void ClearSelection() override;
+  Position FindWordBreak(WordMove move, Position position) const override;
+  std::string GetWholeText() const override;
+  bool ReplaceWholeText(std::string_view bytes) override;
+
+ private:
+  DocumentEngine& engine_;
+};

@@ -1,0 +1,4 @@
+// Printing the document through the system's print dialog.
+#pragma once
+
+void PrintDocument();

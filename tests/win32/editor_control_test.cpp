@@ -1,0 +1,136 @@
+// The editor as the program creates it, re-creates it for word wrap and reports its caret.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <string>
+
+#include "app/globals.h"
+#include "app/menu_bar.h"
+#include "app/settings_store.h"
+#include "chrome/status_bar.h"
+#include "editor/caret_report.h"
+#include "editor/editor_control.h"
+#include "editor/word_wrap.h"
+#include "program_windows.h"
+
+namespace {
+
+class Editor : public ProgramWindows {
+ protected:
+  static CHARRANGE Selection() {
+    CHARRANGE selection{};
+    SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    return selection;
+  }
+  static void Select(LONG start, LONG end) {
+    CHARRANGE selection{start, end};
+    SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  }
+  static bool Modified() { return SendMessageA(editorWindow, EM_GETMODIFY, 0, 0) != 0; }
+  static bool WrapChecked() { return (GetMenuState(mainMenu, wordWrapCommand, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+  static LONG_PTR Style() { return GetWindowLongPtrA(editorWindow, GWL_STYLE); }
+
+  // Toggles and checks that nothing but the wrap changed.
+  static void ExpectToggleKeepsDocument(const std::string& text, LONG start, LONG end, bool modified) {
+    HWND before = editorWindow;
+    ToggleWordWrap();
+    ASSERT_NE(editorWindow, nullptr);
+    EXPECT_NE(editorWindow, before);
+    EXPECT_FALSE(IsWindow(before));
+    EXPECT_TRUE(EditorText() == text) << "text of " << text.size() << " bytes changed";
+    EXPECT_EQ(Selection().cpMin, start);
+    EXPECT_EQ(Selection().cpMax, end);
+    EXPECT_EQ(Modified(), modified);
+  }
+};
+
+TEST_F(Editor, NewEditorIsEmptyUnmodifiedInInsertModeAndReportsColumnOneLineOne) {
+  DestroyWindow(editorWindow);
+  editorWindow = nullptr;
+  overwriteMode = true;
+  lastCaretRange = {0, 0};  // the report must not be skipped as unchanged
+  SendMessageA(statusWindow, SB_SETTEXTA, caretPane, reinterpret_cast<LPARAM>("old"));
+  CreateEditor();
+  ASSERT_NE(editorWindow, nullptr);
+  EXPECT_EQ(EditorText(), "");
+  EXPECT_FALSE(Modified());
+  EXPECT_FALSE(overwriteMode);
+  EXPECT_EQ(StatusPaneText(insertModePane), "Вставка");
+  EXPECT_EQ(StatusPaneText(caretPane), "   1:1");
+  EXPECT_TRUE(IsWindowVisible(editorWindow));
+  EXPECT_EQ(GetFocus(), editorWindow);
+  EXPECT_EQ(GetParent(editorWindow), mainWindow);
+  EXPECT_EQ((Style() & ES_AUTOHSCROLL) != 0, wrapStyle != 0);
+  EXPECT_GE(textLimit, 1048575);
+}
+
+TEST_F(Editor, CaretReportShowsColumnAndLineAndSkipsAnUnchangedCaret) {
+  SetEditorText("ab\r\ncdef\r\n\xEF\xF0\xE8");
+  Select(6, 6);
+  ReportCaretPosition();
+  EXPECT_EQ(StatusPaneText(caretPane), "   3:2");
+  SendMessageA(statusWindow, SB_SETTEXTA, caretPane, reinterpret_cast<LPARAM>("untouched"));
+  ReportCaretPosition();
+  EXPECT_EQ(StatusPaneText(caretPane), "untouched");
+  Select(6, 9);  // same start, other end: a new selection
+  ReportCaretPosition();
+  EXPECT_EQ(StatusPaneText(caretPane), "   3:2");
+  Select(13, 13);
+  ReportCaretPosition();
+  EXPECT_EQ(StatusPaneText(caretPane), "   4:3");
+  SetEditorText(std::string(12345, 'x'));
+  Select(12345, 12345);
+  ReportCaretPosition();
+  EXPECT_EQ(StatusPaneText(caretPane), "12346:1");
+  overwriteMode = true;
+  ReportInsertMode();
+  EXPECT_EQ(StatusPaneText(insertModePane), "Замена");
+  overwriteMode = false;
+  ReportInsertMode();
+  EXPECT_EQ(StatusPaneText(insertModePane), "Вставка");
+}
+
+TEST_F(Editor, WordWrapTwiceRestoresStyleMenuCheckAndSettingAndKeepsTheDocument) {
+  std::string text = "Первая строка\r\nвторая\nтретья\r\x80\xFF";
+  SetEditorText(text);
+  Select(3, 17);
+  SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
+  ASSERT_EQ(wrapStyle, wordWrapOffStyle);
+  ASSERT_FALSE(WrapChecked());
+
+  ExpectToggleKeepsDocument(text, 3, 17, true);
+  EXPECT_EQ(wrapStyle, 0u);
+  EXPECT_EQ(Style() & ES_AUTOHSCROLL, 0);  // the scroll bar itself comes and goes with the text
+  EXPECT_TRUE(WrapChecked());
+  EXPECT_EQ(ReadSettingDword("WW", -1), 0);
+
+  ExpectToggleKeepsDocument(text, 3, 17, true);
+  EXPECT_EQ(wrapStyle, wordWrapOffStyle);
+  EXPECT_EQ(Style() & ES_AUTOHSCROLL, ES_AUTOHSCROLL);
+  EXPECT_FALSE(WrapChecked());
+  EXPECT_EQ(ReadSettingDword("WW", -1), static_cast<int32_t>(wordWrapOffStyle));
+}
+
+TEST_F(Editor, WordWrapKeepsAnUnmodifiedLargeTextUnmodifiedAndLaysTheNewEditorOut) {
+  std::string text;
+  for (int i = 0; text.size() < 3 << 20; ++i) text += "строка " + std::to_string(i) + "\r\n";
+  SetEditorText(text);
+  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
+  Select(static_cast<LONG>(text.size()), static_cast<LONG>(text.size()));
+  ExpectToggleKeepsDocument(text, static_cast<LONG>(text.size()), static_cast<LONG>(text.size()), false);
+
+  RECT client, editor, status;
+  GetClientRect(mainWindow, &client);
+  GetWindowRect(editorWindow, &editor);
+  GetWindowRect(statusWindow, &status);
+  MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT*>(&editor), 2);
+  MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT*>(&status), 2);
+  EXPECT_EQ(editor.top, 0);
+  EXPECT_EQ(editor.right - editor.left, client.right);
+  EXPECT_EQ(editor.bottom, status.top);
+  ToggleWordWrap();
+}
+
+}  // namespace

@@ -1,0 +1,139 @@
+// Two real zorn2.exe processes: one file is shown by one window only, and the
+// window placement is remembered across runs unless the caller chose the state.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "app/settings_store.h"
+#include "program_process.h"
+
+namespace {
+
+std::string TestDirectory() {
+  char temp[MAX_PATH];
+  GetTempPathA(sizeof temp, temp);
+  std::string directory = std::string(temp) + "zorn2 instances";
+  CreateDirectoryA(directory.c_str(), nullptr);
+  return directory;
+}
+
+std::string MakeFile(const std::string& name) {
+  std::string path = TestDirectory() + "\\" + name;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, "\xEF\xE8\xF1\xFC\xEC\xEE\r\n", 8, &written, nullptr);
+  CloseHandle(file);
+  return path;
+}
+
+std::string Title(HWND window) {
+  char title[MAX_PATH + 16] = {};
+  GetWindowTextA(window, title, sizeof title);
+  return title;
+}
+
+TEST(RunningInstances, FileShownByOneInstanceIsNotOpenedAgainUnderAnyOfItsNames) {
+  std::string document = MakeFile("Long document name.txt");
+  char shortName[MAX_PATH];
+  ASSERT_GT(GetShortPathNameA(document.c_str(), shortName, sizeof shortName), 0u);
+  ASSERT_STRNE(shortName, document.c_str()) << "the file needs a short name of its own";
+  std::string upperName = document;
+  CharUpperA(upperName.data());
+
+  ProgramProcess untitled;  // its marker has no text yet
+  ASSERT_TRUE(untitled.Start(""));
+  ASSERT_NE(untitled.WaitForMainWindow(), nullptr);
+  ProgramProcess first;
+  ASSERT_TRUE(first.Start("\"" + document + "\""));
+  ASSERT_NE(first.WaitForMainWindow(), nullptr);
+  EXPECT_EQ(Title(first.mainWindow), "[Long document name.txt]-ZORN2");
+
+  for (const std::string& arguments : {document, std::string(shortName), "\"" + upperName + "\""}) {
+    ShowWindow(first.mainWindow, SW_MINIMIZE);
+    ASSERT_TRUE(Eventually([&] { return IsIconic(first.mainWindow) != FALSE; }));
+    ProgramProcess second;
+    ASSERT_TRUE(second.Start(arguments));
+    EXPECT_EQ(second.WaitForExit(), 255u) << arguments;
+    EXPECT_TRUE(Eventually([&] { return !IsIconic(first.mainWindow); })) << "not brought back: " << arguments;
+  }
+  EXPECT_EQ(first.Close(), 0u);
+  EXPECT_EQ(untitled.Close(), 0u);
+}
+
+TEST(RunningInstances, AnotherFileMissingFileOrNoFileOpensAWindowOfItsOwn) {
+  std::string shown = MakeFile("shown.txt");
+  std::string other = MakeFile("other.txt");
+  ProgramProcess first;
+  ASSERT_TRUE(first.Start(shown));
+  ASSERT_NE(first.WaitForMainWindow(), nullptr);
+  ProgramProcess untitled;
+  ASSERT_TRUE(untitled.Start(""));
+  ASSERT_NE(untitled.WaitForMainWindow(), nullptr);
+
+  ProgramProcess onOther;
+  ASSERT_TRUE(onOther.Start(other));
+  ASSERT_NE(onOther.WaitForMainWindow(), nullptr);
+  EXPECT_EQ(Title(onOther.mainWindow), "[other.txt]-ZORN2");
+  // A file that does not exist has no short name: it must not match the untitled marker.
+  ProgramProcess onMissing;
+  ASSERT_TRUE(onMissing.Start(TestDirectory() + "\\missing.txt"));
+  ASSERT_NE(onMissing.WaitForMainWindow(), nullptr);
+  EXPECT_EQ(Title(onMissing.mainWindow), "[БезИмени]-ZORN2");
+  ProgramProcess secondUntitled;
+  ASSERT_TRUE(secondUntitled.Start(""));
+  ASSERT_NE(secondUntitled.WaitForMainWindow(), nullptr);
+
+  for (ProgramProcess* program : {&secondUntitled, &onMissing, &onOther, &untitled, &first}) {
+    EXPECT_EQ(program->Close(), 0u);
+  }
+}
+
+class WindowPlacement : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
+    WriteSettingDword("AU", 1);  // the placement is only stored once the key exists
+  }
+  void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath); }
+};
+
+TEST_F(WindowPlacement, MaximisedByTheCallerOpensMaximisedAndLeavesThePlacementUnsaved) {
+  ProgramProcess program;
+  ASSERT_TRUE(program.Start("", SW_SHOWMAXIMIZED));
+  ASSERT_NE(program.WaitForMainWindow(), nullptr);
+  EXPECT_TRUE(Eventually([&] { return IsZoomed(program.mainWindow) != FALSE; }));
+  EXPECT_EQ(program.Close(), 0u);
+  WINDOWPLACEMENT stored{};
+  EXPECT_FALSE(ReadPlacementSetting(&stored));
+}
+
+TEST_F(WindowPlacement, StoredPlacementIsRestoredAndTheLastOneSavedAtExit) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  placement.showCmd = SW_SHOWNORMAL;
+  placement.rcNormalPosition = RECT{60, 70, 560, 470};
+  WritePlacementSetting(placement);
+
+  ProgramProcess program;
+  ASSERT_TRUE(program.Start(""));
+  ASSERT_NE(program.WaitForMainWindow(), nullptr);
+  WINDOWPLACEMENT shown{};
+  shown.length = sizeof shown;
+  ASSERT_TRUE(GetWindowPlacement(program.mainWindow, &shown));
+  EXPECT_EQ(shown.rcNormalPosition.left, 60);
+  EXPECT_EQ(shown.rcNormalPosition.top, 70);
+  EXPECT_EQ(shown.rcNormalPosition.right, 560);
+  EXPECT_EQ(shown.rcNormalPosition.bottom, 470);
+
+  SetWindowPos(program.mainWindow, nullptr, 80, 90, 420, 330, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(program.Close(), 0u);
+  WINDOWPLACEMENT stored{};
+  ASSERT_TRUE(ReadPlacementSetting(&stored));
+  EXPECT_EQ(stored.rcNormalPosition.left, 80);
+  EXPECT_EQ(stored.rcNormalPosition.top, 90);
+  EXPECT_EQ(stored.rcNormalPosition.right, 500);
+  EXPECT_EQ(stored.rcNormalPosition.bottom, 420);
+}
+
+}  // namespace

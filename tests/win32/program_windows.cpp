@@ -1,0 +1,116 @@
+#include "program_windows.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include "app/globals.h"
+#include "app/initialisation.h"
+#include "app/menu_bar.h"
+#include "app/settings_store.h"
+#include "app/window_classes.h"
+#include "chrome/status_bar.h"
+#include "editor/editor_control.h"
+#include "editor/memory_stream.h"
+
+namespace {
+
+bool classesRegistered = false;
+
+BOOL CALLBACK AddStaticText(HWND child, LPARAM param) {
+  char className[32] = {};
+  GetClassNameA(child, className, sizeof className);
+  if (lstrcmpiA(className, "Static") != 0) return TRUE;
+  char text[1024] = {};
+  GetWindowTextA(child, text, sizeof text);
+  *reinterpret_cast<std::string*>(param) += std::string(text) + "\n";
+  return TRUE;
+}
+
+BOOL CALLBACK FindOwnDialog(HWND window, LPARAM param) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (owner != GetCurrentProcessId() || lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(param) = window;
+  return FALSE;
+}
+
+DWORD WINAPI CloseDialog(void* param) {
+  auto* seen = static_cast<DialogSeen*>(param);
+  for (int i = 0; i < 200 && !seen->appeared; ++i) {
+    HWND dialog = nullptr;
+    EnumWindows(FindOwnDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog) {
+      Sleep(25);
+      continue;
+    }
+    seen->appeared = true;
+    seen->owner = GetWindow(dialog, GW_OWNER);
+    char title[256] = {};
+    GetWindowTextA(dialog, title, sizeof title);
+    seen->title = title;
+    EnumChildWindows(dialog, AddStaticText, reinterpret_cast<LPARAM>(&seen->texts));
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  }
+  return 0;
+}
+
+}  // namespace
+
+DialogSeen RunClosingDialog(const std::function<void()>& action) {
+  DialogSeen seen;
+  HANDLE closer = CreateThread(nullptr, 0, CloseDialog, &seen, 0, nullptr);
+  action();
+  WaitForSingleObject(closer, INFINITE);
+  CloseHandle(closer);
+  return seen;
+}
+
+void ProgramWindows::SetUpTestSuite() {
+  RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
+  processHeap = GetProcessHeap();
+  appInstance = GetModuleHandleA(nullptr);
+  if (!classesRegistered) classesRegistered = RegisterWindowClasses(appInstance);
+  ASSERT_TRUE(classesRegistered);
+  ASSERT_TRUE(CreateMainWindow(appInstance));
+  BuildMenuBar();
+  InitialiseSharedState(appInstance);
+  ASSERT_NE(editorWindow, nullptr);
+  ASSERT_NE(statusWindow, nullptr);
+  ShowWindow(mainWindow, SW_SHOWNORMAL);
+}
+
+void ProgramWindows::TearDownTestSuite() {
+  if (mainWindow) DestroyWindow(mainWindow);
+  mainWindow = nullptr;
+  statusWindow = nullptr;
+  // The main window's end posts WM_QUIT; it must not end a later test's modal loop.
+  MSG quit;
+  while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+  RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
+}
+
+std::string ProgramWindows::EditorText() {
+  auto length = static_cast<size_t>(SendMessageA(editorWindow, WM_GETTEXTLENGTH, 0, 0));
+  std::string text(length + 1, '\0');
+  text.resize(static_cast<size_t>(
+      SendMessageA(editorWindow, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+
+void ProgramWindows::SetEditorText(const std::string& text) {
+  std::string bytes = text;
+  MemoryStream stream{0, static_cast<int32_t>(bytes.size()), reinterpret_cast<BYTE*>(bytes.data()),
+                      static_cast<int32_t>(bytes.size())};
+  StreamInFromMemory(&stream, SF_TEXT);
+}
+
+std::string ProgramWindows::StatusPaneText(int pane) {
+  char text[MAX_PATH] = {};
+  LRESULT length = SendMessageA(statusWindow, SB_GETTEXTLENGTHA, pane, 0);
+  if (LOWORD(length) >= sizeof text) return "<too long>";
+  SendMessageA(statusWindow, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(text));
+  return text;
+}

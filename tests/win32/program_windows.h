@@ -1,0 +1,31 @@
+// The program's own windows created inside the test process, as start-up
+// creates them: main window, marker, menu bar, status bar and editor.
+#pragma once
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+class ProgramWindows : public ::testing::Test {
+ protected:
+  // With no settings stored: status bar on, word wrap off.
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
+
+  static std::string EditorText();
+  static void SetEditorText(const std::string& text);  // bytes, zero included
+  static std::string StatusPaneText(int pane);
+};
+
+// What a modal dialog showed before it was closed with OK.
+struct DialogSeen {
+  bool appeared = false;
+  HWND owner = nullptr;
+  std::string title;
+  std::string texts;  // its static texts, one per line
+};
+
+// Runs `action`, which opens a modal dialog of this process; another thread
+// waits for it, records what it shows and presses OK.
+DialogSeen RunClosingDialog(const std::function<void()>& action);

@@ -1,0 +1,93 @@
+// The undo journal working on the real document control through messages:
+// bytes the control holds (NUL included), word deletions, snapshots with the
+// view code page, and a journal that survives the control's re-creation.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+
+#include "app/globals.h"
+#include "conversion/undo_commands.h"
+#include "conversion/view_format.h"
+#include "editor/control/document_control.h"
+#include "editor/control_editor.h"
+#include "editor/editor_control.h"
+#include "editor/word_wrap.h"
+#include "program_windows.h"
+
+namespace {
+
+class UndoOnControl : public ProgramWindows {
+ protected:
+  void SetUp() override {
+    useEditorUndo = false;
+    ClearUndoJournal();
+    SetEditorText("");
+  }
+  void TearDown() override { ClearUndoJournal(); }
+
+  static void Type(const std::string& bytes) {
+    for (char c : bytes) {
+      RecordUndo(UndoTyping, 1);
+      ASSERT_TRUE(editor.ReplaceSelection(std::string(1, c)));
+    }
+  }
+  static ControlEditor editor;
+};
+
+ControlEditor UndoOnControl::editor;
+
+TEST_F(UndoOnControl, TypingRunUndoesOneByteAtATimeAndKeepsZeroBytes) {
+  SetEditorText(std::string("x\0y", 3));
+  editor.SetSelection({3, 3});
+  Type(std::string("a\0b", 3));
+  EXPECT_EQ(EditorText(), std::string("x\0ya\0b", 6));
+  UndoLast();
+  EXPECT_EQ(EditorText(), std::string("x\0ya\0", 5));
+  UndoLast();
+  UndoLast();
+  EXPECT_EQ(EditorText(), std::string("x\0y", 3));
+  EXPECT_FALSE(UndoJournalHoldsRecord());
+}
+
+TEST_F(UndoOnControl, WordDeletionIsPerformedByTheJournalAndComesBack) {
+  SetEditorText("один два три");
+  editor.SetSelection({5, 5});
+  RecordUndo(UndoDeleteWordRight, 0);
+  EXPECT_EQ(EditorText(), "один три");
+  UndoLast();
+  EXPECT_EQ(EditorText(), "один два три");
+}
+
+TEST_F(UndoOnControl, SnapshotBringsBackTextAndViewCodePage) {
+  SetEditorText("Привет");
+  CodePage before = viewCodePage;
+  RecordUndo(UndoSnapshot, 0);
+  ASSERT_TRUE(editor.ReplaceWholeText("\x8F\xE0\xA8\xA2\xA5\xE2"));  // the same word in DOS-866
+  viewCodePage = Oem;
+  RecordUndo(UndoSnapshot, 0);  // a second conversion in a row keeps the first snapshot
+  UndoLast();
+  EXPECT_EQ(EditorText(), "Привет");
+  EXPECT_EQ(viewCodePage, before);
+  EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), before);
+  EXPECT_FALSE(UndoJournalHoldsRecord());
+}
+
+TEST_F(UndoOnControl, JournalOutlivesTheControlsRecreationForWordWrap) {
+  editor.SetSelection({0, 0});
+  Type("ab");
+  ToggleWordWrap();
+  UndoLast();
+  EXPECT_EQ(EditorText(), "a");
+  ToggleWordWrap();
+}
+
+TEST_F(UndoOnControl, EditorUndoSwitchRecordsNothing) {
+  useEditorUndo = true;
+  Type("z");
+  EXPECT_FALSE(UndoJournalHoldsRecord());
+  useEditorUndo = false;
+}
+
+}  // namespace
