@@ -86,11 +86,20 @@ Row RowLayout::RowAt(Position position) const {
   position = std::clamp(position, Position{0}, engine_.GetLength());
   Line line = LineAt(position);
   if (!Wraps()) return MakeRow(line, line.start, line.contentEnd);
-  Position start = SegmentStart(line, position);
-  Position segmentEnd = SegmentEnd(line, start);
-  for (;;) {
+  Position segmentStart = SegmentStart(line, position);
+  Position segmentEnd = SegmentEnd(line, segmentStart);
+  if (segmentStart != memoStart_ || segmentEnd != memoEnd_) {
+    memoStart_ = segmentStart;
+    memoEnd_ = segmentEnd;
+    memoRows_.assign(1, segmentStart);
+  }
+  auto next = std::upper_bound(memoRows_.begin(), memoRows_.end(), position);
+  if (next != memoRows_.end()) return MakeRow(line, *(next - 1), *next);
+  for (Position start = memoRows_.back();;) {
     Position end = BreakAfter(start, segmentEnd);
-    if (end == segmentEnd || position < end) return MakeRow(line, start, end);
+    if (end == segmentEnd) return MakeRow(line, start, end);
+    memoRows_.push_back(end);
+    if (position < end) return MakeRow(line, start, end);
     start = end;
   }
 }

@@ -49,6 +49,8 @@ class LineXCache {
   std::vector<std::int64_t> x_;  // x_[k]: x at lineStart_ + (k + 1) * SegmentLength
 };
 
+// A layout answers for the text as it was when it was made: it remembers
+// bytes and rows, so it lives no longer than one operation.
 class RowLayout {
  public:
   static constexpr Position SegmentLength = 65536;
@@ -123,6 +125,12 @@ class RowLayout {
   const RowMetrics& metrics_;
   int wrapWidth_;
   LineXCache* cache_;
+
+  // The row starts found so far in the last segment wrapped, so that walking
+  // back row by row through a long line wraps its segment once.
+  mutable Position memoStart_ = -1;
+  mutable Position memoEnd_ = -1;
+  mutable std::vector<Position> memoRows_;
 
   // A small window on the text, so that scanning a row copies bytes in chunks.
   static constexpr Position ChunkLength = 4096;
