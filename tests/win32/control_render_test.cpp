@@ -186,7 +186,7 @@ TEST_F(RenderTest, SelectionAndColourRunsArePainted) {
 // a whole repaint shows, also when words move between rows.
 TEST_F(RenderTest, TheScreenAfterEditsIsAWholeRepaint) {
   std::string text;
-  for (int i = 0; i < 12; ++i) {
+  for (int i = 0; i < 40; ++i) {
     text += "paragraph " + std::to_string(i) + " with words that wrap and wrap again, and again, and once more\r\n";
   }
   SetText(text);
@@ -225,6 +225,28 @@ TEST_F(RenderTest, TheScreenAfterEditsIsAWholeRepaint) {
   EXPECT_EQ(select(third, third + 40), 0);                    // shrinks
   EXPECT_EQ(select(third + 90, third + 20), 0);               // turns round
   EXPECT_EQ(select(third + 5, third + 5), 0);                 // and goes
+  Key(VK_NEXT);
+  EXPECT_EQ(screenMismatch(), 0);  // a page further down
+  Key(VK_DOWN, true);
+  EXPECT_EQ(screenMismatch(), 0);
+  ShowWindow(parent, SW_HIDE);
+}
+
+TEST_F(RenderTest, TypingPastTheRightEdgeWithoutWrapScrollsTheWholeView) {
+  Create(EditorStyle | NoWrapStyle);
+  SetText("a first line\r\nand a second\r\n");
+  ShowWindow(parent, SW_SHOWNA);
+  Select(12, 12);
+  UpdateWindow(control);
+  for (int i = 0; i < 80; ++i) Type("x");
+  UpdateWindow(control);
+  RECT client = Client();
+  Picture screen(client.right, client.bottom), whole(client.right, client.bottom);
+  HDC dc = GetDC(control);
+  BitBlt(screen.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+  ReleaseDC(control, dc);
+  Capture(whole);
+  EXPECT_EQ(screen.Differences(whole, client), 0);
   ShowWindow(parent, SW_HIDE);
 }
 

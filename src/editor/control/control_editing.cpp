@@ -42,6 +42,7 @@ bool ReplaceSelection(DocumentControl& control, std::string_view text, UndoActio
   DocumentEngine& engine = control.engine;
   PositionRange selection = engine.GetSelection();
   Position topBefore = control.top.start;
+  std::int64_t xBefore = control.xOffset;
   std::vector<Position> rowsBefore;
   {
     RowLayout layout = control.Layout();
@@ -56,7 +57,7 @@ bool ReplaceSelection(DocumentControl& control, std::string_view text, UndoActio
   AfterReplace(control, selection.start, selection.end - selection.start, inserted);
   control.goalX = -1;
   EnsureCaretVisible(control);
-  if (control.top.start != topBefore || linesChange) {
+  if (control.top.start != topBefore || control.xOffset != xBefore || linesChange) {
     RefreshView(control);
   } else {
     RefreshEditedRows(control, rowsBefore, selection, inserted - (selection.end - selection.start));
