@@ -234,11 +234,16 @@ TEST_F(RenderTest, TheScreenAfterEditsIsAWholeRepaint) {
 
 TEST_F(RenderTest, TypingPastTheRightEdgeWithoutWrapScrollsTheWholeView) {
   Create(EditorStyle | NoWrapStyle);
-  SetText("a first line\r\nand a second\r\n");
+  std::string digits;
+  for (int i = 0; i < 40; ++i) digits += "0123456789";
+  SetText("a first line\r\n" + digits + "\r\n");
   ShowWindow(parent, SW_SHOWNA);
   Select(12, 12);
   UpdateWindow(control);
-  for (int i = 0; i < 80; ++i) Type("x");
+  for (int i = 0; i < 200; ++i) {  // several jumps sideways, the bar shown after the first
+    Type("x");
+    UpdateWindow(control);
+  }
   UpdateWindow(control);
   RECT client = Client();
   Picture screen(client.right, client.bottom), whole(client.right, client.bottom);
