@@ -128,6 +128,15 @@ TEST_F(ControlTest, ReplaceSelectionLinesAndRanges) {
   EXPECT_EQ(Text(), "first\r\n2nd\rthird\nfourth");
 }
 
+TEST_F(ControlTest, TheTitleGivenAtCreationIsTheFirstTextAndNotAChange) {
+  HWND titled = CreateWindowExA(0, documentControlClassName, "from a template", EditorStyle, 0, 0, 100, 100, parent,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+  char text[32] = {};
+  EXPECT_EQ(SendMessageA(titled, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)), 15);
+  EXPECT_STREQ(text, "from a template");
+  EXPECT_FALSE(SendMessageA(titled, EM_GETMODIFY, 0, 0));
+}
+
 TEST_F(ControlTest, ViewCodePageIsKeptAndReturnedAndRefusesOthers) {
   EXPECT_EQ(Send(EM_GETVIEWCODEPAGE), Ansi);
   EXPECT_EQ(Send(EM_SETVIEWCODEPAGE, Koi8), Ansi);

@@ -36,7 +36,10 @@ void ApplyCreationStyle(DocumentControl& control, DWORD style) {
   ApplyEditStyle(control, style);
 }
 
-LRESULT OnCreate(DocumentControl& control) {
+LRESULT OnCreate(DocumentControl& control, const CREATESTRUCTA& create) {
+  // A title given at creation (a dialog template's text) is the first text.
+  if (create.lpszName && !IS_INTRESOURCE(create.lpszName)) control.engine.SetText(create.lpszName);
+  control.engine.SetModified(false);
   control.fontFormat = control.engine.GetTextFormat();
   BuildViewFont(control.font, control.fontFormat, control.viewCodePage);
   control.selectionShown = control.noHideSelection;
@@ -61,7 +64,7 @@ bool HandleWindowMessage(DocumentControl& control, UINT message, WPARAM wParam, 
   result = 0;
   switch (message) {
     case WM_CREATE:
-      result = OnCreate(control);
+      result = OnCreate(control, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
       return true;
     case WM_SIZE:
       OnSize(control);
