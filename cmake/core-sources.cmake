@@ -30,6 +30,8 @@ set(CORE_SOURCES
   src/editor/engine/text_find.cpp
   src/editor/engine/text_storage.cpp
   src/editor/engine/word_breaks.cpp
+  src/documents/recent_list.cpp
+  src/editor/text_limit.cpp
   # Rows of the document control on screen: portable, tested natively.
   src/editor/control/row_layout.cpp
   src/editor/text_limit.cpp

@@ -36,8 +36,12 @@ set(APP_SOURCES
   src/app/error_box.cpp
   src/app/globals.cpp
   src/app/initialisation.cpp
+  src/app/command_captions.cpp
   src/app/main_window.cpp
   src/app/menu_bar.cpp
+  src/app/menu_item_drawing.cpp
+  src/app/menu_mnemonics.cpp
+  src/app/recent_file_text.cpp
   src/app/message_loop.cpp
   src/app/running_instance.cpp
   src/app/settings_store.cpp
@@ -48,11 +52,22 @@ set(APP_SOURCES
   src/app/window_placement.cpp
   src/chrome/status_bar.cpp
   src/chrome/toolbar.cpp
+  src/conversion/code_page_chord.cpp
+  src/conversion/text_transform.cpp
   src/conversion/undo_commands.cpp
+  src/conversion/view_commands.cpp
   src/conversion/view_format.cpp
+  src/documents/document_commands.cpp
+  src/documents/document_insert.cpp
   src/documents/document_load.cpp
+  src/documents/document_save.cpp
   src/documents/document_title.cpp
   src/documents/file_dialogs.cpp
+  src/documents/file_streams.cpp
+  src/documents/load_guess.cpp
+  src/documents/recent_files.cpp
+  src/documents/safe_write.cpp
+  src/documents/save_as.cpp
   src/documents/save_prompt.cpp
   src/editor/caret_report.cpp
   src/editor/control_editor.cpp
@@ -78,6 +93,13 @@ target_link_libraries(zorn2 PRIVATE app)
 target_link_options(zorn2 PRIVATE ${WIN_LINK})
 set_target_properties(zorn2 PROPERTIES OUTPUT_NAME zorn2 RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+# The welcome document `make run` opens when no file is given: DOS-866 with CR LF line ends.
+set(WELCOME_SOURCE ${CMAKE_SOURCE_DIR}/src/resources/welcome.txt)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/welcome.txt
+  COMMAND sh -c "iconv -f UTF-8 -t CP866 '${WELCOME_SOURCE}' | sed 's/$/\r/' > '${CMAKE_BINARY_DIR}/welcome.txt'"
+  DEPENDS ${WELCOME_SOURCE} VERBATIM)
+add_custom_target(welcome ALL DEPENDS ${CMAKE_BINARY_DIR}/welcome.txt)
+
 # Timings of the document control on a huge text; run by hand, not by ctest.
 add_executable(control-bench ${CMAKE_SOURCE_DIR}/bench/win32/control_bench.cpp)
 target_link_libraries(control-bench PRIVATE editor psapi)
@@ -98,10 +120,11 @@ set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
-add_executable(win32_tests ${WIN32_TEST_SOURCES})
+# The program's resources too: the tests load its accelerators and pictures.
+add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)
 target_link_libraries(win32_tests PRIVATE app gtest_main)
 target_link_options(win32_tests PRIVATE ${WIN_LINK})
-add_dependencies(win32_tests zorn2)
+add_dependencies(win32_tests zorn2 welcome)
 target_compile_definitions(win32_tests PRIVATE ZORN2_EXE="zorn2.exe")
 set_target_properties(win32_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_test(NAME win32_tests COMMAND win32_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -7,6 +7,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-common.sh"
 build=$(realpath "${1:?usage: run-editor.sh BUILD_DIR [FILE]}")
 shift
+# Without a file, the bundled welcome text (DOS-866) shows the code-page guess at work.
+if [ $# -eq 0 ] && [ -f "$build/welcome.txt" ]; then set -- "Z:${build//\//\\}\\welcome.txt"; fi
 exe=$build/zorn2.exe
 session=$build/wine-run
 shot=$(realpath -m "$here/../build/zorn2-screenshot.png")

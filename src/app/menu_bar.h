@@ -1,11 +1,30 @@
-// The menu bar: eight pop-up menus built in code.
+// The menu bar: eight pop-up menus built in code, every item owner-drawn.
 #pragma once
 #include <windows.h>
 
-constexpr int popupMenuCount = 8;
+#include <cstdint>
+
+#include "app/command_captions.h"
+
+constexpr UINT firstRecentCommand = 900;  // 900..909: the recent files in list order
+constexpr int recentCommandCount = 10;
 
 extern HMENU mainMenu;
 extern HMENU popupMenus[popupMenuCount];  // by menu index, "&Файл" first
 
-// Builds the bar and attaches it to the main window.
+// One keyboard mnemonic of an owner-drawn item, which the system does not
+// handle for such items.
+struct MnemonicRecord {
+  BYTE menu;  // menu index
+  BYTE character;
+  uint32_t command;
+};
+constexpr int mnemonicCapacity = 80;
+extern MnemonicRecord mnemonicTable[mnemonicCapacity];  // in insertion order
+extern BYTE mnemonicCount;
+
+// Builds the bar and the mnemonic table and attaches the bar to the main window.
 void BuildMenuBar();
+
+// Makes the system measure and draw the ten recent-file items again.
+void RefreshRecentItems();

@@ -5,5 +5,9 @@
 
 extern CodePage viewCodePage;  // Ansi, Oem or Koi8
 
-// Shows the whole text in the current view code page.
+// Gives the whole text and the control's default format the stored font of
+// the view code page, and tells the control the code page. Keeps the modified
+// flag and the keyboard layout, empties the control's own undo, marks the view
+// command in the menu and refreshes the status bar. Leaves the whole text
+// selected: callers restore the selection.
 void ApplyViewFormat();

@@ -5,6 +5,7 @@
 #include "app/globals.h"
 
 OPENFILENAMEA fileDialogRecord;
+DWORD fileFilterIndex = 1;
 
 namespace {
 
@@ -22,6 +23,21 @@ const char fileFilters[] =
     "C++ файлы (*.c,*.cpp,*.h,*.rc)\0*.c;*.h;*.cpp;*.rc\0"
     "OS файлы (*.bat,*.log,*.ini)\0*.bat;*.log;*.ini\0";
 
+// By filter index, from 1.
+const char* const defaultExtensions[] = {"txt", "", "htm", "pas", "c", "bat"};
+
+constexpr DWORD openFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_ENABLEHOOK | OFN_HIDEREADONLY;
+constexpr DWORD saveFlags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+
+void PrepareDialog(DWORD flags, char* path) {
+  fileDialogRecord.hwndOwner = mainWindow;
+  fileDialogRecord.nFilterIndex = fileFilterIndex;
+  fileDialogRecord.Flags = flags;
+  fileDialogRecord.lpstrFile = path;
+  fileDialogRecord.nMaxFile = MAX_PATH;
+  SetDefaultExtension(fileFilterIndex);
+}
+
 }  // namespace
 
 void PrepareFileDialogRecord() {
@@ -33,9 +49,34 @@ void PrepareFileDialogRecord() {
   fileDialogRecord.lpfnHook = FileDialogHook;
 }
 
-UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT message, WPARAM, LPARAM) {
+void SetDefaultExtension(DWORD filterIndex) {
+  if (filterIndex < 1 || filterIndex > sizeof defaultExtensions / sizeof defaultExtensions[0]) return;
+  fileDialogRecord.lpstrDefExt = defaultExtensions[filterIndex - 1];
+}
+
+bool AskOpenPath(char (&path)[MAX_PATH]) {
+  path[0] = '\0';
+  PrepareDialog(openFlags, path);
+  if (!GetOpenFileNameA(&fileDialogRecord)) return false;
+  fileFilterIndex = fileDialogRecord.nFilterIndex;
+  return true;
+}
+
+bool AskSavePath(char (&path)[MAX_PATH]) {
+  PrepareDialog(saveFlags, path);
+  if (!GetSaveFileNameA(&fileDialogRecord)) return false;
+  fileFilterIndex = fileDialogRecord.nFilterIndex;
+  return true;
+}
+
+UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT message, WPARAM, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SendMessageA(GetParent(hook), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
+  } else if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_TYPECHANGE) {
+    // The extension follows the filter shown, so a bare name gets the one the user sees.
+    auto* notify = reinterpret_cast<OFNOTIFYA*>(lParam);
+    SetDefaultExtension(notify->lpOFN ? notify->lpOFN->nFilterIndex : fileDialogRecord.nFilterIndex);
+    SendMessageA(GetParent(hook), CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(fileDialogRecord.lpstrDefExt));
   }
   return 0;
 }

@@ -36,8 +36,14 @@ BOOL CALLBACK FindOwnDialog(HWND window, LPARAM param) {
   return FALSE;
 }
 
+struct DialogWatch {
+  DialogSeen* seen;
+  int button;
+};
+
 DWORD WINAPI CloseDialog(void* param) {
-  auto* seen = static_cast<DialogSeen*>(param);
+  auto* watch = static_cast<DialogWatch*>(param);
+  DialogSeen* seen = watch->seen;
   for (int i = 0; i < 200 && !seen->appeared; ++i) {
     HWND dialog = nullptr;
     EnumWindows(FindOwnDialog, reinterpret_cast<LPARAM>(&dialog));
@@ -51,16 +57,17 @@ DWORD WINAPI CloseDialog(void* param) {
     GetWindowTextA(dialog, title, sizeof title);
     seen->title = title;
     EnumChildWindows(dialog, AddStaticText, reinterpret_cast<LPARAM>(&seen->texts));
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    PostMessageA(dialog, WM_COMMAND, watch->button, 0);
   }
   return 0;
 }
 
 }  // namespace
 
-DialogSeen RunClosingDialog(const std::function<void()>& action) {
+DialogSeen RunClosingDialog(const std::function<void()>& action, int button) {
   DialogSeen seen;
-  HANDLE closer = CreateThread(nullptr, 0, CloseDialog, &seen, 0, nullptr);
+  DialogWatch watch{&seen, button};
+  HANDLE closer = CreateThread(nullptr, 0, CloseDialog, &watch, 0, nullptr);
   action();
   WaitForSingleObject(closer, INFINITE);
   CloseHandle(closer);

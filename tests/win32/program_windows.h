@@ -27,5 +27,5 @@ struct DialogSeen {
 };
 
 // Runs `action`, which opens a modal dialog of this process; another thread
-// waits for it, records what it shows and presses OK.
-DialogSeen RunClosingDialog(const std::function<void()>& action);
+// waits for it, records what it shows and presses `button` (OK unless told).
+DialogSeen RunClosingDialog(const std::function<void()>& action, int button = IDOK);

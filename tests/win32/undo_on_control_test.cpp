@@ -83,6 +83,17 @@ TEST_F(UndoOnControl, JournalOutlivesTheControlsRecreationForWordWrap) {
   ToggleWordWrap();
 }
 
+// Delete and Undo as the menu sends them to the main window.
+TEST_F(UndoOnControl, DeleteAndUndoCommandsOfTheMainWindow) {
+  SetEditorText("abc\r\ndef");
+  editor.SetSelection({1, 6});
+  SendMessageA(mainWindow, WM_COMMAND, 6, 0);
+  EXPECT_EQ(EditorText(), "aef");
+  SendMessageA(mainWindow, WM_COMMAND, 4, 0);
+  EXPECT_EQ(EditorText(), "abc\r\ndef");
+  EXPECT_FALSE(UndoJournalHoldsRecord());
+}
+
 TEST_F(UndoOnControl, EditorUndoSwitchRecordsNothing) {
   useEditorUndo = true;
   Type("z");

@@ -1,0 +1,154 @@
+#include "app/menu_item_drawing.h"
+
+#include <iterator>
+
+#include "app/command_captions.h"
+#include "app/globals.h"
+#include "app/menu_bar.h"
+#include "app/recent_file_text.h"
+
+namespace {
+
+constexpr int imageSize = 16;
+constexpr int imageColumn = 18;  // the picture's frame
+constexpr int imageGap = 19;     // the text's shift past the picture column
+constexpr int firstProgramImage = 16;
+constexpr int lastImageCommand = 22;
+constexpr UINT textFormat = DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER;
+
+struct ItemText {
+  char text[64];
+  HICON icon;
+};
+
+// The texts are in the ANSI code page; drawing them as UTF-16 keeps the
+// glyphs right whatever character set the menu font names.
+struct WideText {
+  explicit WideText(const char* text) {
+    if (!MultiByteToWideChar(CP_ACP, 0, text, -1, chars, static_cast<int>(std::size(chars)))) chars[0] = L'\0';
+  }
+  wchar_t chars[64];
+};
+
+bool EndsWith(const char* path, const char* suffix) {
+  int length = lstrlenA(path);
+  int suffixLength = lstrlenA(suffix);
+  return length >= suffixLength && lstrcmpiA(path + length - suffixLength, suffix) == 0;
+}
+
+HICON RecentFileIcon(const char* path) {
+  if (EndsWith(path, ".htm") || EndsWith(path, ".html")) return webIconSmall;
+  if (EndsWith(path, ".txt")) return appIconSmall;
+  return nullptr;
+}
+
+ItemText TextOf(UINT command) {
+  ItemText item = {};
+  if (command >= firstRecentCommand && command < firstRecentCommand + recentCommandCount) {
+    RecentFileEntry entry = RecentFileText(static_cast<int>(command - firstRecentCommand));
+    lstrcpynA(item.text, entry.label, sizeof item.text);
+    if (entry.label[0]) item.icon = RecentFileIcon(entry.path);
+    return item;
+  }
+  lstrcpynA(item.text, CommandCaption(static_cast<int>(command)), sizeof item.text);
+  if (command == 51) item.icon = appIconSmall;
+  if (command == 54 || command == 55) item.icon = webIconSmall;
+  return item;
+}
+
+// The view code pages and the recodings show their picture only as the checked one.
+bool PictureOnlyWhenChecked(UINT command) {
+  return (command >= 16 && command <= 18) || (command >= 29 && command <= 31);
+}
+
+void CopyImage(HDC target, int x, int y, UINT command) {
+  HBITMAP strip = command < firstProgramImage ? stdImages : programImages;
+  int index = static_cast<int>(command < firstProgramImage ? command - 1 : command - firstProgramImage);
+  if (!strip) return;
+  HDC source = CreateCompatibleDC(target);
+  HGDIOBJ old = SelectObject(source, strip);
+  BitBlt(target, x, y, imageSize, imageSize, source, imageSize * index, 0, SRCCOPY);
+  SelectObject(source, old);
+  DeleteDC(source);
+}
+
+void DrawCaption(HDC dc, RECT textRect, const char* caption, COLORREF colour, bool embossed) {
+  WideText text(caption);
+  HGDIOBJ oldFont = SelectObject(dc, menuFont);
+  int oldMode = SetBkMode(dc, TRANSPARENT);
+  COLORREF oldColour = GetTextColor(dc);
+  if (embossed) {
+    SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    RECT shadow = textRect;
+    OffsetRect(&shadow, 1, 1);
+    DrawTextW(dc, text.chars, -1, &shadow, textFormat);
+  }
+  SetTextColor(dc, colour);
+  DrawTextW(dc, text.chars, -1, &textRect, textFormat);
+  SetTextColor(dc, oldColour);
+  SetBkMode(dc, oldMode);
+  SelectObject(dc, oldFont);
+}
+
+}  // namespace
+
+BOOL MeasureMenuItem(MEASUREITEMSTRUCT* item) {
+  ItemText text = TextOf(item->itemID);
+  item->itemWidth = 0;
+  item->itemHeight = 0;
+  if (!text.text[0]) return TRUE;
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ oldFont = SelectObject(screen, menuFont);
+  RECT bounds = {0, 0, 0, 0};
+  DrawTextW(screen, WideText(text.text).chars, -1, &bounds, DT_CALCRECT | textFormat);
+  SelectObject(screen, oldFont);
+  ReleaseDC(nullptr, screen);
+  int height = bounds.bottom - bounds.top;
+  if (height < imageColumn) height = imageColumn;
+  if (height < menuMetrics.iMenuHeight) height = menuMetrics.iMenuHeight;
+  item->itemWidth = static_cast<UINT>(bounds.right - bounds.left + imageColumn);
+  item->itemHeight = static_cast<UINT>(height);
+  return TRUE;
+}
+
+BOOL DrawMenuItem(const DRAWITEMSTRUCT* item) {
+  ItemText text = TextOf(item->itemID);
+  if (!text.text[0]) return TRUE;
+  HDC dc = item->hDC;
+  const RECT& bounds = item->rcItem;
+  bool grayed = item->itemState & ODS_GRAYED;
+  bool checked = item->itemState & ODS_CHECKED;
+  bool selected = item->itemState & ODS_SELECTED;
+  bool hasImage = !grayed && (checked || !PictureOnlyWhenChecked(item->itemID)) &&
+                  (text.icon || item->itemID <= lastImageCommand);
+
+  RECT textRect = bounds;
+  if (hasImage) textRect.left += imageGap;
+  RECT imageRect = {bounds.left, bounds.top, bounds.left + imageColumn, bounds.bottom};
+  COLORREF colour;
+  if (selected) {
+    colour = GetSysColor(grayed ? COLOR_GRAYTEXT : COLOR_HIGHLIGHTTEXT);
+    if (hasImage) DrawEdge(dc, &imageRect, checked ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+    FillRect(dc, &textRect, GetSysColorBrush(COLOR_HIGHLIGHT));
+  } else {
+    colour = GetSysColor(grayed ? COLOR_GRAYTEXT : COLOR_MENUTEXT);
+    if (hasImage) DrawEdge(dc, &imageRect, BDR_RAISEDINNER, BF_RECT | BF_FLAT);
+    FillRect(dc, &textRect, GetSysColorBrush(COLOR_MENU));
+  }
+  textRect.left += 2;
+
+  int imageTop = (bounds.top + bounds.bottom - imageSize) / 2;
+  if (text.icon) {
+    DrawIconEx(dc, bounds.left, imageTop, text.icon, 0, 0, 0, nullptr, DI_NORMAL);
+  } else if (hasImage) {
+    CopyImage(dc, bounds.left + 1, imageTop, item->itemID);
+  }
+  if (item->itemID == 23 || item->itemID == 25) {
+    InflateRect(&imageRect, -2, -2);
+    DrawFrameControl(dc, &imageRect, DFC_BUTTON, checked ? DFCS_CHECKED : 0);
+    hasImage = false;
+  }
+  if (!hasImage) textRect.left += imageGap;
+  DrawCaption(dc, textRect, text.text, colour, grayed && !selected);
+  return TRUE;
+}

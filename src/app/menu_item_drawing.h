@@ -1,0 +1,10 @@
+// Measuring and drawing the owner-drawn menu items: a 16-pixel picture column
+// at the left, then the caption (or a recent file's label).
+#pragma once
+#include <windows.h>
+
+constexpr int menuTextIndent = 21;  // the caption's distance from the item's left edge
+
+// Both answer WM_MEASUREITEM / WM_DRAWITEM for ODT_MENU and return TRUE.
+BOOL MeasureMenuItem(MEASUREITEMSTRUCT* item);
+BOOL DrawMenuItem(const DRAWITEMSTRUCT* item);

@@ -1,0 +1,25 @@
+#include "conversion/view_commands.h"
+
+#include "app/settings_store.h"
+#include "conversion/code_page_fonts.h"
+#include "conversion/view_format.h"
+#include "editor/view_refresh.h"
+
+void SetViewCodePage(CodePage codePage) {
+  if (codePage >= viewCodePageCount) return;
+  viewCodePage = codePage;
+  RefreshViewFormat();
+}
+
+void ChangeFontSize(int step) {
+  const char* name = fontSizeSettings[viewCodePage];
+  int32_t size = ReadSettingDword(name, defaultFontSize);
+  if (step > 0 && size < largestFontSize) {
+    WriteSettingDword(name, size + fontSizeStep);
+  } else if (step < 0 && size > smallestFontSize) {
+    WriteSettingDword(name, size - fontSizeStep);
+  } else {
+    return;
+  }
+  RefreshViewFormat();
+}

@@ -1,0 +1,43 @@
+#include "documents/document_commands.h"
+
+#include <windows.h>
+#include <richedit.h>
+
+#include "app/globals.h"
+#include "conversion/undo_commands.h"
+#include "documents/document_insert.h"
+#include "documents/document_load.h"
+#include "documents/document_save.h"
+#include "documents/document_title.h"
+#include "documents/file_dialogs.h"
+#include "documents/save_as.h"
+#include "documents/save_prompt.h"
+#include "editor/editor_control.h"
+
+void NewDocument() {
+  if (!editorWindow || !QueryCloseDocument()) return;
+  SetWindowTextA(editorWindow, "");
+  ClearUndoJournal();
+  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
+  lstrcpynA(currentPath, untitledName, sizeof currentPath);
+  UpdateTitle();
+}
+
+void OpenCommand() {
+  if (!QueryCloseDocument()) return;
+  char path[MAX_PATH];
+  if (AskOpenPath(path)) LoadDocument(path);
+}
+
+void InsertFromCommand() {
+  char path[MAX_PATH];
+  if (AskOpenPath(path)) InsertFile(path);
+}
+
+void SaveCommand() {
+  if (lstrcmpA(currentPath, untitledName) == 0) {
+    SaveAs();
+  } else {
+    SaveDocument();
+  }
+}

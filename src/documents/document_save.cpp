@@ -1,0 +1,45 @@
+#include "documents/document_save.h"
+
+#include <windows.h>
+#include <richedit.h>
+
+#include "app/error_box.h"
+#include "app/globals.h"
+#include "documents/safe_write.h"
+#include "editor/editor_control.h"
+
+namespace {
+
+bool ConfirmReadOnlyOverwrite() {
+  char question[MAX_PATH + 64];
+  wsprintfA(question, "%s: только для чтения!\rПерезаписать?", currentPath);
+  return MessageBoxA(mainWindow, question, mainClassName, MB_ICONQUESTION | MB_YESNO) == IDYES;
+}
+
+}  // namespace
+
+bool SaveDocument() {
+  if (!editorWindow) return false;
+  DWORD attributes = FILE_ATTRIBUTE_ARCHIVE;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(currentPath, &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    FindClose(search);
+    attributes = found.dwFileAttributes;
+  }
+  bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+  if (readOnly) {
+    if (!ConfirmReadOnlyOverwrite()) return false;
+    SetFileAttributesA(currentPath, FILE_ATTRIBUTE_ARCHIVE);
+  }
+  bool written = WriteDocumentFile(currentPath);
+  DWORD error = GetLastError();
+  if (readOnly) SetFileAttributesA(currentPath, attributes);
+  if (!written) {
+    SetLastError(error);
+    ShowLastError();
+    return false;
+  }
+  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
+  return true;
+}

@@ -1,0 +1,26 @@
+#include "documents/load_guess.h"
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "conversion/code_page_guess.h"
+#include "conversion/view_format.h"
+#include "editor/editor_control.h"
+#include "editor/heap_blocks.h"
+#include "editor/view_refresh.h"
+
+void GuessViewAfterLoad() {
+  if (!editorWindow) return;
+  // Room for the whole sample, its terminating zero and one spare byte.
+  auto* sample = static_cast<char*>(HeapAllocZero(codePageGuessSample + 2));
+  if (!sample) return;
+  auto length = static_cast<size_t>(SendMessageA(editorWindow, WM_GETTEXT, codePageGuessSample + 1,
+                                                 reinterpret_cast<LPARAM>(sample)));
+  CodePage guess = GuessViewCodePage(std::string_view(sample, length < codePageGuessSample ? length : codePageGuessSample));
+  if (guess != viewCodePage) {
+    viewCodePage = guess;
+    RefreshViewFormat();
+  }
+  HeapFreeIfAny(sample);
+}

@@ -1,0 +1,6 @@
+// The view code page chosen for a text just loaded.
+#pragma once
+
+// Guesses the code page from the start of the editor's text and shows the text
+// in it when that differs from the view's. Skipped when no sample block can be had.
+void GuessViewAfterLoad();

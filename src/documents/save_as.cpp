@@ -1,0 +1,19 @@
+#include "documents/save_as.h"
+
+#include "app/globals.h"
+#include "conversion/undo_commands.h"
+#include "documents/document_save.h"
+#include "documents/document_title.h"
+#include "documents/file_dialogs.h"
+#include "documents/recent_files.h"
+
+bool SaveAs() {
+  if (!AskSavePath(currentPath)) return false;
+  bool saved = SaveDocument();
+  if (saved) {
+    AddRecentFile(currentPath, false);
+    ClearUndoJournal();
+  }
+  UpdateTitle();
+  return saved;
+}

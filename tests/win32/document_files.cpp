@@ -1,0 +1,74 @@
+#include "document_files.h"
+
+#include <richedit.h>
+
+#include "app/globals.h"
+#include "editor/editor_control.h"
+
+void DocumentFiles::SetUp() {
+  savedLimit = textLimit;
+  char temp[MAX_PATH];
+  GetTempPathA(sizeof temp, temp);
+  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+  directory = std::string(temp) + "zorn2 " + test->name() + "\\";
+  CreateDirectoryA(directory.c_str(), nullptr);
+  lstrcpynA(currentPath, untitledName, MAX_PATH);
+  SetEditorText("");
+  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
+}
+
+void DocumentFiles::TearDown() {
+  textLimit = savedLimit;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((directory + "*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      std::string path = directory + found.cFileName;
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(path.c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(directory.c_str());
+  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
+}
+
+std::string DocumentFiles::MakeFile(const std::string& name, const std::string& bytes) const {
+  std::string path = PathOf(name);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  return path;
+}
+
+std::string DocumentFiles::FileBytes(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<missing>";
+  std::string bytes(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  CloseHandle(file);
+  bytes.resize(read);
+  return bytes;
+}
+
+int DocumentFiles::FileCount(const char* pattern) const {
+  int count = 0;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((directory + pattern).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return 0;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return count;
+}
+
+bool DocumentFiles::Modified() { return SendMessageA(editorWindow, EM_GETMODIFY, 0, 0) != 0; }
+
+std::string DocumentFiles::WindowText(HWND window) {
+  char text[MAX_PATH + 16] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}

@@ -1,0 +1,183 @@
+// Saving, inserting, starting anew and the save prompt, on real files.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <richedit.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/globals.h"
+#include "conversion/view_format.h"
+#include "document_files.h"
+#include "documents/document_commands.h"
+#include "documents/document_insert.h"
+#include "documents/document_load.h"
+#include "documents/document_save.h"
+#include "documents/file_streams.h"
+#include "documents/save_prompt.h"
+#include "editor/editor_control.h"
+
+namespace {
+
+class DocumentSave : public DocumentFiles {
+ protected:
+  static void SetModifiedText(const std::string& text) {
+    SetEditorText(text);
+    SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
+  }
+};
+
+std::string EveryByteWithLineEnds() {
+  std::string bytes;
+  for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);
+  bytes += std::string("line\r\nlone cr\rlone lf\nnul\0\0end\r\n", 32);
+  return bytes;
+}
+
+
+TEST_F(DocumentSave, LoadThenSaveElsewhereWritesEveryByteAsItWas) {
+  std::string bytes = EveryByteWithLineEnds();
+  ASSERT_TRUE(LoadDocument(MakeFile("source.bin", bytes).c_str()));
+  EXPECT_EQ(EditorText().size(), bytes.size());
+  lstrcpynA(currentPath, PathOf("copy.bin").c_str(), MAX_PATH);
+  SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
+
+  ASSERT_TRUE(SaveDocument());
+  EXPECT_EQ(FileBytes(PathOf("copy.bin")), bytes);
+  EXPECT_FALSE(Modified());
+  EXPECT_EQ(FileCount("*"), 2);  // nothing left over beside the file
+}
+
+TEST_F(DocumentSave, SaveReplacesAnExistingFileWhole) {
+  std::string path = MakeFile("old.txt", std::string(5000, 'o'));
+  lstrcpynA(currentPath, path.c_str(), MAX_PATH);
+  SetModifiedText("short\r\n");
+  ASSERT_TRUE(SaveDocument());
+  EXPECT_EQ(FileBytes(path), "short\r\n");
+  EXPECT_EQ(FileCount("*"), 1);
+}
+
+TEST_F(DocumentSave, ReadOnlyFileIsWrittenOnlyAfterYesAndStaysReadOnly) {
+  std::string path = MakeFile("locked.txt", "old");
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  lstrcpynA(currentPath, path.c_str(), MAX_PATH);
+  SetModifiedText("new");
+
+  bool saved = true;
+  DialogSeen asked = RunClosingDialog([&] { saved = SaveDocument(); }, IDNO);
+  EXPECT_TRUE(asked.appeared);
+  EXPECT_NE(asked.texts.find(path + ": только для чтения!\rПерезаписать?"), std::string::npos) << asked.texts;
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(FileBytes(path), "old");
+  EXPECT_TRUE(Modified());
+
+  RunClosingDialog([&] { saved = SaveDocument(); }, IDYES);
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(FileBytes(path), "new");
+  EXPECT_TRUE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY);
+  EXPECT_FALSE(Modified());
+}
+
+TEST_F(DocumentSave, FailedSaveReportsKeepsTheOldFileAndTheDocumentModified) {
+  std::string path = MakeFile("busy.txt", "old bytes");
+  lstrcpynA(currentPath, path.c_str(), MAX_PATH);
+  SetModifiedText("new bytes");
+  // Another program holds the file open and shares nothing.
+  HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+
+  bool saved = true;
+  DialogSeen error = RunClosingDialog([&] { saved = SaveDocument(); });
+  CloseHandle(holder);
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(error.appeared);
+  EXPECT_EQ(error.title, "ZORN2");
+  EXPECT_EQ(FileBytes(path), "old bytes");
+  EXPECT_EQ(FileCount("zn2*"), 0);  // the new text went nowhere (Wine may leave a file of its own)
+  EXPECT_TRUE(Modified());
+}
+
+TEST_F(DocumentSave, WriteCallbackReportsAFailedWrite) {
+  std::string path = MakeFile("read only handle.txt", "x");
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  BYTE bytes[4] = {'a', 'b', 'c', 'd'};
+  LONG written = -1;
+  EXPECT_EQ(WriteFileChunk(reinterpret_cast<DWORD_PTR>(file), bytes, 4, &written), 2u);
+  EXPECT_EQ(written, 0);
+  CloseHandle(file);
+}
+
+TEST_F(DocumentSave, InsertReplacesTheSelectionAndKeepsTheName) {
+  std::string path = MakeFile("doc.txt", "");
+  lstrcpynA(currentPath, path.c_str(), MAX_PATH);
+  SetEditorText("one TWO three");
+  SendMessageA(editorWindow, EM_SETSEL, 4, 7);
+  InsertFile(MakeFile("part.txt", "2\r\n\x80").c_str());
+  EXPECT_EQ(EditorText(), "one 2\r\n\x80 three");
+  EXPECT_STREQ(currentPath, path.c_str());
+
+  textLimit = 3;
+  InsertFile(MakeFile("big.txt", "four").c_str());
+  InsertFile(PathOf("missing.txt").c_str());
+  EXPECT_EQ(EditorText(), "one 2\r\n\x80 three");
+}
+
+TEST_F(DocumentSave, LoadGuessesTheViewCodePage) {
+  // "Привет, мир" with box drawing, in DOS-866.
+  ASSERT_TRUE(LoadDocument(MakeFile("dos.txt", "\xC9\xCD\xBB \x8F\xE0\xA8\xA2\xA5\xE2, \xAC\xA8\xE0").c_str()));
+  EXPECT_EQ(viewCodePage, Oem);
+  ASSERT_TRUE(LoadDocument(MakeFile("empty.txt", "").c_str()));
+  EXPECT_EQ(viewCodePage, Ansi);
+  EXPECT_FALSE(Modified());
+  // Only the first 1277 bytes are looked at.
+  std::string filler(1276, 'x');
+  ASSERT_TRUE(LoadDocument(MakeFile("last.txt", filler + "\x80").c_str()));
+  EXPECT_EQ(viewCodePage, Oem);
+  ASSERT_TRUE(LoadDocument(MakeFile("past.txt", filler + "x\x80\x80\x80").c_str()));
+  EXPECT_EQ(viewCodePage, Ansi);
+  // The welcome text bundled with the program (built beside the tests).
+  char welcome[MAX_PATH];
+  GetModuleFileNameA(nullptr, welcome, sizeof welcome);  // the dialogs may have moved the current directory
+  lstrcpyA(std::strrchr(welcome, '\\') + 1, "welcome.txt");
+  ASSERT_TRUE(LoadDocument(welcome)) << welcome;
+  EXPECT_EQ(viewCodePage, Oem);
+}
+
+TEST_F(DocumentSave, NewEmptiesTheTextAndNamesItUntitled) {
+  ASSERT_TRUE(LoadDocument(MakeFile("named.txt", "text").c_str()));
+  NewDocument();
+  EXPECT_EQ(EditorText(), "");
+  EXPECT_STREQ(currentPath, untitledName);
+  EXPECT_EQ(WindowText(mainWindow), "[БезИмени]-ZORN2");
+  EXPECT_FALSE(Modified());
+}
+
+TEST_F(DocumentSave, SavePromptAnswers) {
+  std::string path = MakeFile("asked.txt", "old");
+  lstrcpynA(currentPath, path.c_str(), MAX_PATH);
+  EXPECT_TRUE(QueryCloseDocument());  // not modified: no question
+
+  SetModifiedText("new");
+  bool answer = true;
+  DialogSeen asked = RunClosingDialog([&] { answer = QueryCloseDocument(); }, IDCANCEL);
+  EXPECT_NE(asked.texts.find("Сохранить " + path + "?"), std::string::npos) << asked.texts;
+  EXPECT_FALSE(answer);
+  RunClosingDialog([&] { answer = QueryCloseDocument(); }, IDNO);
+  EXPECT_TRUE(answer);
+  EXPECT_EQ(FileBytes(path), "old");
+  RunClosingDialog([&] { answer = QueryCloseDocument(); }, IDYES);
+  EXPECT_TRUE(answer);
+  EXPECT_EQ(FileBytes(path), "new");
+  EXPECT_FALSE(Modified());
+}
+
+TEST_F(DocumentSave, NewAfterCancelledPromptKeepsTheDocument) {
+  std::string path = MakeFile("kept.txt", "");
+  lstrcpynA(currentPath, path.c_str(), MAX_PATH);
+  SetModifiedText("unsaved");
+  RunClosingDialog([] { NewDocument(); }, IDCANCEL);
+  EXPECT_EQ(EditorText(), "unsaved");
+  EXPECT_STREQ(currentPath, path.c_str());
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+// The recent-files list in the registry as loading, closing and Save As use it.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+
+#include "app/globals.h"
+#include "app/settings_store.h"
+#include "document_files.h"
+#include "documents/document_load.h"
+#include "documents/file_dialogs.h"
+#include "documents/recent_files.h"
+#include "documents/save_as.h"
+#include "documents/save_prompt.h"
+#include "editor/editor_control.h"
+
+namespace {
+
+class RecentFiles : public DocumentFiles {
+ protected:
+  void SetUp() override {
+    DocumentFiles::SetUp();
+    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
+    rememberCaret = true;
+  }
+  static std::string Setting(const char* name) {
+    char text[MAX_PATH] = {};
+    ReadSettingString(name, text, sizeof text);
+    return text;
+  }
+  static LONG Caret() {
+    CHARRANGE selection{};
+    SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    return selection.cpMin;
+  }
+};
+
+TEST_F(RecentFiles, ClosingRemembersTheCaretAndReopeningRestoresIt) {
+  std::string first = MakeFile("first.txt", "0123456789");
+  std::string second = MakeFile("second.txt", "abc");
+  ASSERT_TRUE(LoadDocument(first.c_str()));
+  EXPECT_EQ(Setting("LIST"), "0");
+  EXPECT_EQ(Setting("0F"), first);
+  SendMessageA(editorWindow, EM_SETSEL, 6, 6);
+  EXPECT_TRUE(QueryCloseDocument());  // not modified, yet the caret is kept
+  EXPECT_EQ(ReadSettingDword("0FC", -1), 6);
+
+  ASSERT_TRUE(LoadDocument(second.c_str()));
+  EXPECT_EQ(Setting("LIST"), "10");
+  // The short name in other letters is the same file.
+  char shortForm[MAX_PATH];
+  GetShortPathNameA(first.c_str(), shortForm, sizeof shortForm);
+  CharUpperA(shortForm);
+  ASSERT_TRUE(LoadDocument(shortForm));
+  EXPECT_EQ(Caret(), 6);
+  EXPECT_EQ(Setting("LIST"), "01");
+}
+
+TEST_F(RecentFiles, AnEntryWhoseFileIsGoneIsEmptiedWhenOpened) {
+  std::string gone = MakeFile("gone.txt", "x");
+  std::string kept = MakeFile("kept.txt", "y");
+  ASSERT_TRUE(LoadDocument(gone.c_str()));
+  ASSERT_TRUE(LoadDocument(kept.c_str()));
+  DeleteFileA(gone.c_str());
+  OpenRecentFile(1);
+  EXPECT_EQ(Setting("0F"), "");
+  EXPECT_EQ(Setting("LIST"), "10");
+  EXPECT_STREQ(currentPath, kept.c_str());
+  OpenRecentFile(5);  // no such entry: nothing happens
+  EXPECT_STREQ(currentPath, kept.c_str());
+}
+
+TEST_F(RecentFiles, SaveAsWithTheTextFilterAddsItsExtensionAndListsTheFile) {
+  SetEditorText("saved text");
+  SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
+  lstrcpynA(currentPath, PathOf("chosen").c_str(), MAX_PATH);
+  fileFilterIndex = 1;
+  bool saved = false;
+  DialogSeen dialog = RunClosingDialog([&] { saved = SaveAs(); });
+  EXPECT_TRUE(dialog.appeared);
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(std::string(currentPath), PathOf("chosen.txt"));
+  EXPECT_EQ(FileBytes(PathOf("chosen.txt")), "saved text");
+  EXPECT_EQ(WindowText(mainWindow), "[chosen.txt]-ZORN2");
+  EXPECT_EQ(Setting("0F"), PathOf("chosen.txt"));
+  EXPECT_FALSE(Modified());
+}
+
+}  // namespace

@@ -1,0 +1,215 @@
+// The text transformations on the real control: bytes in, bytes out, the
+// view code page a whole-text recoding switches to, the selection left
+// behind, one undo for each, and the Ctrl+W / Ctrl+D / Ctrl+K chord.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+
+#include "app/globals.h"
+#include "app/settings_store.h"
+#include "conversion/alignment.h"
+#include "conversion/code_page_chord.h"
+#include "conversion/text_transform.h"
+#include "conversion/undo_commands.h"
+#include "conversion/view_commands.h"
+#include "conversion/view_format.h"
+#include "editor/control/document_control.h"
+#include "editor/editor_control.h"
+#include "program_windows.h"
+
+namespace {
+
+// "Привет мир" in each code page.
+const std::string ansiWords = "\xCF\xF0\xE8\xE2\xE5\xF2 \xEC\xE8\xF0";
+const std::string oemWords = "\x8F\xE0\xA8\xA2\xA5\xE2 \xAC\xA8\xE0";
+const std::string koi8Words = "\xF0\xD2\xC9\xD7\xC5\xD4 \xCD\xC9\xD2";
+
+class TextTransform : public ProgramWindows {
+ protected:
+  void SetUp() override {
+    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
+    useEditorUndo = false;
+    chordSource = -1;
+    SetViewCodePage(Ansi);
+    SetEditorText("");
+    ClearUndoJournal();
+  }
+  void TearDown() override {
+    ClearUndoJournal();
+    SetViewCodePage(Ansi);
+    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
+  }
+
+  static void Select(LONG start, LONG end) {
+    CHARRANGE range{start, end};
+    SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  }
+  static void ExpectSelection(LONG start, LONG end) {
+    CHARRANGE range{};
+    SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    EXPECT_EQ(range.cpMin, start);
+    EXPECT_EQ(range.cpMax, end);
+  }
+  static void ExpectView(CodePage codePage) {
+    EXPECT_EQ(viewCodePage, codePage);
+    EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), codePage);
+  }
+  // Runs `command` on `before` (all of it unless a selection is given) and
+  // checks that one undo brings `before` back.
+  static std::string RunAndUndo(int command, const std::string& before) {
+    SetEditorText(before);
+    ClearUndoJournal();
+    Select(0, 0);
+    TransformText(command, NoTable, NoTable);
+    std::string after = EditorText();
+    UndoLast();
+    EXPECT_EQ(EditorText(), before) << "after command " << command;
+    return after;
+  }
+};
+
+TEST_F(TextTransform, WholeTextRecodingSwitchesTheViewAndOneUndoBringsBothBack) {
+  SetViewCodePage(Oem);
+  SetEditorText(oemWords);
+  Select(3, 3);
+  RecodeFromView(29);
+  EXPECT_EQ(EditorText(), ansiWords);
+  ExpectView(Ansi);
+  ExpectSelection(3, 3);
+  UndoLast();
+  EXPECT_EQ(EditorText(), oemWords);
+  ExpectView(Oem);
+  ExpectSelection(3, 3);
+  EXPECT_FALSE(UndoJournalHoldsRecord());
+}
+
+TEST_F(TextTransform, TwoWholeTextRecodingsInARowUndoInOneStep) {
+  SetEditorText(ansiWords);
+  RecodeFromView(30);
+  EXPECT_EQ(EditorText(), oemWords);
+  RecodeFromView(31);
+  EXPECT_EQ(EditorText(), koi8Words);
+  ExpectView(Koi8);
+  UndoLast();
+  EXPECT_EQ(EditorText(), ansiWords);
+  ExpectView(Ansi);
+  EXPECT_FALSE(UndoJournalHoldsRecord());
+}
+
+TEST_F(TextTransform, SelectionRecodingKeepsTheViewAndTheSelection) {
+  SetEditorText(ansiWords);
+  Select(7, 10);
+  RecodeFromView(30);
+  EXPECT_EQ(EditorText(), ansiWords.substr(0, 7) + oemWords.substr(7));
+  ExpectView(Ansi);
+  ExpectSelection(7, 10);
+  UndoLast();
+  EXPECT_EQ(EditorText(), ansiWords);
+}
+
+TEST_F(TextTransform, RecodingLosesWhatDosLacksAndFidoWritesLatinLetters) {
+  SetEditorText("\x85\xA9\x97");  // … © —
+  RecodeFromView(29);
+  EXPECT_EQ(EditorText(), ":c-");
+  ExpectView(Ansi);
+
+  SetViewCodePage(Oem);
+  SetEditorText("\x8D\xAE\xE0\xA0 \xE0\xEB\xA1\xA0");  // Нора рыба
+  RecodeFromView(32);
+  EXPECT_EQ(EditorText(), "H\xAEp\xA0 p\xEB\xA1\xA0");
+  ExpectView(Oem);
+}
+
+TEST_F(TextTransform, EmptyTextChangesNeitherTextNorView) {
+  for (int command : {29, 30, 31, 32, 33, 34, 35, 36, 19, 20, 21, 22}) {
+    if (command >= 29 && command <= 32) {
+      RecodeFromView(command);
+    } else {
+      TransformText(command, NoTable, NoTable);
+    }
+    EXPECT_EQ(EditorText(), "") << command;
+    ExpectView(Ansi);
+    EXPECT_FALSE(UndoJournalHoldsRecord()) << command;
+  }
+}
+
+TEST_F(TextTransform, EachTransformationRewritesTheBytesAndUndoesInOneStep) {
+  EXPECT_EQ(RunAndUndo(translitCommand, "\xD9\xF3\xEA\xE0 \xA8\xE6 \xDB \xFB \xFE"), "SHuka Ezh I y iu");
+  EXPECT_EQ(RunAndUndo(equalsEscapesCommand, "=D8=E0 =d8 =G1 ="), "\xD8\xE0 =d8 =G1 =");
+  EXPECT_EQ(RunAndUndo(lineBreakCommand, "a\rb\r\nc"), "a\r\nb\r\nc");
+  std::string rtf = "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 Arial;}}\\f0 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}";
+  EXPECT_EQ(RunAndUndo(rtfToTextCommand, rtf), "\xCF\xF0\xE8\xE2\xE5\xF2\r\n");
+}
+
+TEST_F(TextTransform, LengthChangingTransformationSelectsItsResult) {
+  SetEditorText("x a\rb y");
+  Select(2, 5);
+  TransformText(lineBreakCommand, NoTable, NoTable);
+  EXPECT_EQ(EditorText(), "x a\r\nb y");
+  ExpectSelection(2, 6);
+  ExpectView(Ansi);
+}
+
+TEST_F(TextTransform, RtfCommandNeedsTheExactSignature) {
+  for (const std::string text : {" {\\rtf1 x}", "{\\RTF1 x}", "plain"}) {
+    SetEditorText(text);
+    Select(1, 2);
+    TransformText(rtfToTextCommand, NoTable, NoTable);
+    EXPECT_EQ(EditorText(), text);
+    EXPECT_FALSE(UndoJournalHoldsRecord());
+  }
+}
+
+TEST_F(TextTransform, AlignmentWidensASelectionToWholeLinesAndLeavesTheCaretAtItsStart) {
+  WriteSettingDword("RI", 20);
+  const std::string before = "aaa\r\none two\r\nzzz";
+  SetEditorText(before);
+  Select(6, 8);
+  TransformText(AlignRight, NoTable, NoTable);
+  // The range "one two" ends without its line break: its last byte is not measured.
+  EXPECT_EQ(EditorText(), "aaa\r\n" + std::string(14, ' ') + "one two\r\n\r\nzzz");
+  ExpectSelection(5, 5);
+  UndoLast();
+  EXPECT_EQ(EditorText(), before);
+
+  SetEditorText("one two\r\n");
+  Select(4, 4);
+  TransformText(AlignCentre, NoTable, NoTable);
+  EXPECT_EQ(EditorText(), std::string(6, ' ') + "one two\r\n");
+  ExpectSelection(4, 4);
+}
+
+TEST_F(TextTransform, ChordOfTwoKeysRecodesFromTheFirstIntoTheSecondCodePage) {
+  SetViewCodePage(Oem);
+  SetEditorText(ansiWords);
+  OnCodePageChord(100);  // Ctrl+W
+  EXPECT_EQ(EditorText(), ansiWords);
+  OnCodePageChord(102);  // Ctrl+K
+  EXPECT_EQ(EditorText(), koi8Words);
+  ExpectView(Koi8);
+  EXPECT_EQ(chordSource, -1);
+}
+
+TEST_F(TextTransform, ChordOfTheSameKeyTwiceOnlySwitchesTheView) {
+  SetEditorText(ansiWords);
+  OnCodePageChord(101);
+  OnCodePageChord(101);
+  EXPECT_EQ(EditorText(), ansiWords);
+  ExpectView(Oem);
+  EXPECT_FALSE(UndoJournalHoldsRecord());
+  EXPECT_EQ(chordSource, -1);
+}
+
+TEST_F(TextTransform, PressingCtrlAgainStartsANewChord) {
+  SetEditorText(ansiWords);
+  OnCodePageChord(100);
+  SendMessageA(editorWindow, WM_KEYDOWN, VK_CONTROL, 0);
+  OnCodePageChord(102);
+  EXPECT_EQ(EditorText(), ansiWords);
+  ExpectView(Ansi);
+  EXPECT_EQ(chordSource, Koi8);
+}
+
+}  // namespace

@@ -1,0 +1,136 @@
+// Switching the view code page and the font size on the real control: the
+// bytes, the selection, the scroll position, the modified flag and the input
+// language stay; the control's own undo does not survive.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+
+#include "app/settings_store.h"
+#include "conversion/view_commands.h"
+#include "conversion/view_format.h"
+#include "editor/control/document_control.h"
+#include "editor/editor_control.h"
+#include "program_windows.h"
+
+namespace {
+
+class ViewFormat : public ProgramWindows {
+ protected:
+  void SetUp() override {
+    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
+    SetViewCodePage(Ansi);
+  }
+  void TearDown() override {
+    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
+    SetViewCodePage(Ansi);
+  }
+
+  static CHARFORMATA TextFormat() {
+    CHARFORMATA format{};
+    format.cbSize = sizeof format;
+    SendMessageA(editorWindow, EM_SETSEL, 0, 0);
+    SendMessageA(editorWindow, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    return format;
+  }
+  static CHARRANGE Selection() {
+    CHARRANGE range{};
+    SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return range;
+  }
+  static LRESULT FirstVisibleLine() { return SendMessageA(editorWindow, EM_GETFIRSTVISIBLELINE, 0, 0); }
+};
+
+std::string ManyLines() {
+  std::string text;
+  for (int i = 0; i < 300; ++i) text += "Строка \xA0\xE0\xFF номер " + std::to_string(i) + "\r\n";
+  return text;
+}
+
+TEST_F(ViewFormat, SwitchKeepsBytesSelectionScrollModifiedFlagAndLayoutAndEmptiesControlUndo) {
+  const std::string text = ManyLines();
+  SetEditorText(text);
+  SendMessageA(editorWindow, EM_SETSEL, 40, 40);
+  SendMessageA(editorWindow, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));
+  ASSERT_TRUE(SendMessageA(editorWindow, EM_CANUNDO, 0, 0));
+  const std::string edited = EditorText();
+  SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
+  SendMessageA(editorWindow, EM_LINESCROLL, 0, 120);
+  CHARRANGE chosen{2500, 2600};
+  SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&chosen));
+  SendMessageA(editorWindow, EM_LINESCROLL, 0, 100 - FirstVisibleLine());
+  const LRESULT firstLine = FirstVisibleLine();
+  ASSERT_GT(firstLine, 0);
+  HKL russian = LoadKeyboardLayoutA("00000419", KLF_ACTIVATE);
+  HKL layout = GetKeyboardLayout(0);
+
+  for (CodePage codePage : {Oem, Koi8, Ansi}) {
+    SetViewCodePage(codePage);
+    EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), codePage);
+    EXPECT_EQ(EditorText(), edited);
+    CHARRANGE now = Selection();
+    EXPECT_EQ(now.cpMin, chosen.cpMin);
+    EXPECT_EQ(now.cpMax, chosen.cpMax);
+    EXPECT_EQ(FirstVisibleLine(), firstLine);
+    EXPECT_NE(SendMessageA(editorWindow, EM_GETMODIFY, 0, 0), 0);
+    EXPECT_EQ(GetKeyboardLayout(0), layout);
+    EXPECT_FALSE(SendMessageA(editorWindow, EM_CANUNDO, 0, 0));
+  }
+  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
+  SetViewCodePage(Oem);
+  EXPECT_EQ(SendMessageA(editorWindow, EM_GETMODIFY, 0, 0), 0);
+  if (russian) UnloadKeyboardLayout(russian);
+}
+
+TEST_F(ViewFormat, MissingSettingsGiveEachCodePageItsCharsetAndTenPointText) {
+  SetEditorText("abc");
+  const BYTE charsets[] = {RUSSIAN_CHARSET, OEM_CHARSET, DEFAULT_CHARSET};
+  for (CodePage codePage : {Ansi, Oem, Koi8}) {
+    SetViewCodePage(codePage);
+    CHARFORMATA format = TextFormat();
+    EXPECT_EQ(format.bCharSet, charsets[codePage]) << codePage;
+    EXPECT_EQ(format.yHeight, 200) << codePage;
+    EXPECT_EQ(format.crTextColor, 8u);
+    EXPECT_EQ(format.dwEffects & (CFE_BOLD | CFE_ITALIC), 0u);
+  }
+}
+
+TEST_F(ViewFormat, StoredFontOfTheViewCodePageIsApplied) {
+  SetEditorText("abc");
+  WriteSettingString("FontD", "Courier New");
+  WriteSettingDword("EffD", CFE_BOLD | CFE_ITALIC);
+  WriteSettingDword("SetD", RUSSIAN_CHARSET);
+  WriteSettingDword("Cl", RGB(0, 0, 200));
+  SetViewCodePage(Oem);
+  CHARFORMATA format = TextFormat();
+  EXPECT_STREQ(format.szFaceName, "Courier New");
+  EXPECT_EQ(format.dwEffects & (CFE_BOLD | CFE_ITALIC), static_cast<DWORD>(CFE_BOLD | CFE_ITALIC));
+  EXPECT_EQ(format.bCharSet, RUSSIAN_CHARSET);
+  EXPECT_EQ(format.crTextColor, RGB(0, 0, 200));
+  SetViewCodePage(Ansi);
+  EXPECT_STRNE(TextFormat().szFaceName, "Courier New");
+}
+
+TEST_F(ViewFormat, FontSizeStepsOnePointWithinLimitsForTheViewCodePageOnly) {
+  SetEditorText("abc");
+  SetViewCodePage(Koi8);
+  ChangeFontSize(+1);
+  EXPECT_EQ(ReadSettingDword("SizeK", 0), 220);
+  EXPECT_EQ(TextFormat().yHeight, 220);
+  EXPECT_EQ(ReadSettingDword("SizeW", 0), 0);
+  ChangeFontSize(-1);
+  ChangeFontSize(-1);
+  EXPECT_EQ(TextFormat().yHeight, 180);
+
+  WriteSettingDword("SizeK", 520);
+  ChangeFontSize(+1);
+  EXPECT_EQ(ReadSettingDword("SizeK", 0), 520);
+  WriteSettingDword("SizeK", 80);
+  ChangeFontSize(-1);
+  EXPECT_EQ(ReadSettingDword("SizeK", 0), 80);
+  ChangeFontSize(+1);
+  EXPECT_EQ(ReadSettingDword("SizeK", 0), 100);
+}
+
+}  // namespace
