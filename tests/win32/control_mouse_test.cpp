@@ -10,6 +10,11 @@ TEST_F(ControlTest, ClickPlacesTheCaretAndShiftClickExtends) {
   Click(Right(PointOf(15), 1));
   EXPECT_EQ(Selection().cpMin, 15);
   EXPECT_EQ(Selection().cpMax, 15);
+  EXPECT_EQ(GetFocus(), control);  // a click takes the focus, and the caret shows where it went
+  POINT caret{};
+  GetCaretPos(&caret);
+  EXPECT_EQ(caret.x, PointOf(15).x);
+  EXPECT_EQ(caret.y, PointOf(15).y);
   Click(Right(PointOf(27), 1), MK_SHIFT);
   EXPECT_EQ(Selection().cpMin, 15);
   EXPECT_EQ(Selection().cpMax, 27);

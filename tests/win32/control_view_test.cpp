@@ -80,6 +80,34 @@ TEST_F(ControlTest, EditsAboveTheViewKeepTheSameTextOnTop) {
   EXPECT_STREQ(again, word);
 }
 
+TEST_F(ControlTest, TheSelectionBarStyleBitDoesNotMaximizeTheControl) {
+  // ES_SELECTIONBAR shares its value with WS_MAXIMIZE.
+  RECT box;
+  GetWindowRect(control, &box);
+  EXPECT_EQ(box.right - box.left, 400);
+  EXPECT_EQ(box.bottom - box.top, 300);
+  EXPECT_FALSE(IsZoomed(control));
+  POINT start = PointOf(0);
+  EXPECT_GE(start.x, 8);  // the bar is there all the same
+}
+
+TEST_F(ControlTest, ScrollBarsComeAndGoWithTheText) {
+  Create(EditorStyle | NoWrapStyle);
+  SetText("short\r\ntext");
+  EXPECT_FALSE(GetWindowLongA(control, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL));
+  SetText(Lines(100) + std::string(1000, 'x'));
+  Key(VK_END, false, true);
+  UpdateWindow(control);
+  EXPECT_TRUE(GetWindowLongA(control, GWL_STYLE) & WS_VSCROLL);
+  EXPECT_TRUE(GetWindowLongA(control, GWL_STYLE) & WS_HSCROLL);
+  SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+  GetScrollInfo(control, SB_VERT, &info);
+  EXPECT_EQ(info.nMax, 100);
+  EXPECT_EQ(info.nPos + static_cast<int>(info.nPage), 101);  // at the bottom
+  Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("gone"));
+  EXPECT_FALSE(GetWindowLongA(control, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL));
+}
+
 TEST_F(ControlTest, WithoutWrapALongLineScrollsSideways) {
   Create(EditorStyle | NoWrapStyle);
   std::string longLine(2000, 'x');

@@ -1,14 +1,39 @@
 #include "editor/control/control_editing.h"
 
+#include <vector>
+
 #include "editor/control/control_view.h"
 
 namespace {
 
-// Rows from `row` to the end of its text line, counted no further than `most`.
-int RowsToLineEnd(const RowLayout& layout, Row row, int most) {
-  int count = 1;
-  while (!row.hardEnd && count <= most && layout.NextRow(row, row)) ++count;
-  return count;
+// Starts of the rows from the one holding `from` to the end of the text line
+// that holds `edit` (from lies at most one row before it), at most `most`.
+std::vector<Position> RowStarts(const RowLayout& layout, Position from, Position edit, int most) {
+  std::vector<Position> starts;
+  Row row = layout.RowAt(from);
+  for (;;) {
+    starts.push_back(row.start);
+    bool lineDone = row.hardEnd && row.next > edit;
+    if (lineDone || static_cast<int>(starts.size()) >= most || !layout.NextRow(row, row)) return starts;
+  }
+}
+
+// Repaints what an edit inside one text line changed: from the row before it
+// (a word may now fit there) to the first row that only moved by the bytes
+// inserted or removed; everything below when the line's rows changed in
+// number or the view ends first.
+void RefreshEditedRows(DocumentControl& control, const std::vector<Position>& before, PositionRange replaced,
+                       Position delta) {
+  std::vector<Position> after =
+      RowStarts(control.Layout(), before.front(), replaced.start, PartlyVisibleRows(control) + 1);
+  for (std::size_t i = 1; i < before.size() && i < after.size(); ++i) {
+    if (before[i] >= replaced.end && after[i] == before[i] + delta) {
+      RefreshRows(control, before.front(), after[i - 1]);
+      return;
+    }
+  }
+  bool sameRows = before.size() == after.size() && static_cast<int>(after.size()) <= PartlyVisibleRows(control);
+  RefreshRows(control, before.front(), sameRows ? after.back() : -1);
 }
 
 }  // namespace
@@ -17,37 +42,25 @@ bool ReplaceSelection(DocumentControl& control, std::string_view text, UndoActio
   DocumentEngine& engine = control.engine;
   PositionRange selection = engine.GetSelection();
   Position topBefore = control.top.start;
-  int most = PartlyVisibleRows(control);
-  // What an edit inside one line can change: from the row before it (a word
-  // may now fit there) to the end of the line, unless the line's rows grow or
-  // shrink and move everything below.
-  Position repaintFrom;
-  int rowsBefore;
+  std::int64_t xBefore = control.xOffset;
+  std::vector<Position> rowsBefore;
   {
     RowLayout layout = control.Layout();
     Row row = layout.RowAt(selection.start), previous;
-    repaintFrom = layout.PreviousRow(row, previous) ? previous.start : row.start;
-    rowsBefore = RowsToLineEnd(layout, row, most);
+    Position from = layout.PreviousRow(row, previous) ? previous.start : row.start;
+    rowsBefore = RowStarts(layout, from, selection.start, PartlyVisibleRows(control) + 1);
   }
   bool linesChange = text.find_first_of("\r\n") != std::string_view::npos ||
                      engine.GetLineFromPosition(selection.start) != engine.GetLineFromPosition(selection.end);
   if (!engine.ReplaceSelection(text, undo)) return false;
-  AfterReplace(control, selection.start, selection.end - selection.start, static_cast<Position>(text.size()));
+  auto inserted = static_cast<Position>(text.size());
+  AfterReplace(control, selection.start, selection.end - selection.start, inserted);
   control.goalX = -1;
   EnsureCaretVisible(control);
-  if (control.top.start != topBefore || linesChange) {
+  if (control.top.start != topBefore || control.xOffset != xBefore || linesChange) {
     RefreshView(control);
-    return true;
-  }
-  RowLayout layout = control.Layout();
-  Row row = layout.RowAt(selection.start);
-  int rowsAfter = RowsToLineEnd(layout, row, most);
-  if (rowsAfter != rowsBefore || rowsAfter > most) {
-    RefreshRows(control, repaintFrom, -1);
   } else {
-    Row last = row;
-    layout.MoveRows(last, rowsAfter - 1);
-    RefreshRows(control, repaintFrom, last.start);
+    RefreshEditedRows(control, rowsBefore, selection, inserted - (selection.end - selection.start));
   }
   return true;
 }

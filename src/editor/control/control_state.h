@@ -37,6 +37,8 @@ struct DocumentControl {
   bool wrap;
   bool readOnly;
   bool selectionBar;
+  bool verticalBarWanted;
+  bool horizontalBarWanted;
   bool noHideSelection;
 
   // Looks.
@@ -63,6 +65,7 @@ struct DocumentControl {
   SCROLLINFO verticalBar{};  // as last set
   SCROLLINFO horizontalBar{};
   ScreenLineMark screenLineMark;
+  mutable LineXCache xCache;  // x along the last long line without wrap
 
   // Mouse.
   DragUnit drag = DragUnit::None;

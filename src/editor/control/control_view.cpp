@@ -17,13 +17,38 @@ Row LowestTop(const DocumentControl& control, const RowLayout& layout) {
   return row;
 }
 
-// Sets a scroll bar only when it changes: redrawing a bar is not cheap.
+// Where a bar's thumb is drawn along a track of `track` pixels; zero size
+// when the bar has nothing to scroll and is hidden.
+struct Thumb {
+  int start = 0;
+  int size = 0;
+  bool operator==(const Thumb&) const = default;
+};
+
+Thumb ThumbOf(const SCROLLINFO& info, int track) {
+  std::int64_t range = std::int64_t{info.nMax} - info.nMin + 1;
+  if (info.cbSize == 0 || range <= static_cast<std::int64_t>(info.nPage)) return {};
+  track = std::max(track, 1);
+  std::int64_t size = std::max<std::int64_t>(std::int64_t{track} * info.nPage / range, 6);
+  std::int64_t travel = range - info.nPage;
+  std::int64_t start = travel > 0 ? (track - size) * (std::int64_t{info.nPos} - info.nMin) / travel : 0;
+  return {static_cast<int>(start), static_cast<int>(size)};
+}
+
+// Sets a scroll bar when it changes, and redraws it only when its thumb
+// moves: under Wine a redrawn bar costs milliseconds, and typing changes the
+// range of the bar with every character.
 void SetBar(HWND window, int bar, SCROLLINFO& info, SCROLLINFO& shown) {
   if (shown.cbSize == sizeof shown && shown.nMin == info.nMin && shown.nMax == info.nMax && shown.nPage == info.nPage &&
       shown.nPos == info.nPos) {
     return;
   }
-  SetScrollInfo(window, bar, &info, TRUE);
+  RECT client{};
+  GetClientRect(window, &client);
+  int track = bar == SB_VERT ? client.bottom - 2 * GetSystemMetrics(SM_CYVSCROLL)
+                             : client.right - 2 * GetSystemMetrics(SM_CXHSCROLL);
+  bool redraw = !(ThumbOf(info, track) == ThumbOf(shown, track));
+  SetScrollInfo(window, bar, &info, redraw ? TRUE : FALSE);
   shown = info;
 }
 
@@ -68,18 +93,24 @@ void ClampTop(DocumentControl& control) {
 }
 
 std::int64_t ScrollRows(DocumentControl& control, std::int64_t rows) {
-  Row before = control.top;
   RowLayout layout = control.Layout();
-  if (rows > 0) {
-    // Never further down than the top that shows the end of the text.
-    Row lowest = LowestTop(control, layout);
-    if (control.top.start >= lowest.start) return 0;
-    std::int64_t moved = layout.MoveRows(control.top, rows);
+  if (rows <= 0) return layout.MoveRows(control.top, rows);
+  // Never further down than the top that shows the end of the text.
+  Row lowest = LowestTop(control, layout);
+  if (control.top.start >= lowest.start) return 0;
+  if (!layout.Wraps()) {
+    Position line = control.engine.GetLineFromPosition(control.top.start);
+    layout.MoveRows(control.top, rows);
     if (control.top.start > lowest.start) control.top = lowest;
-    if (control.top == before) return 0;
-    return moved;
+    return control.engine.GetLineFromPosition(control.top.start) - line;
   }
-  return layout.MoveRows(control.top, rows);
+  std::int64_t moved = 0;
+  Row next;
+  while (moved < rows && control.top.start < lowest.start && layout.NextRow(control.top, next)) {
+    control.top = next;
+    ++moved;
+  }
+  return moved;
 }
 
 void ScrollToX(DocumentControl& control, std::int64_t x) {
@@ -139,6 +170,7 @@ void EnsureCaretVisible(DocumentControl& control) {
 }
 
 void AfterReplace(DocumentControl& control, Position at, Position removed, Position inserted) {
+  control.xCache.Replaced(at, removed, inserted);
   Position top = control.top.start;
   if (at + removed <= top) {
     top += inserted - removed;
@@ -150,6 +182,7 @@ void AfterReplace(DocumentControl& control, Position at, Position removed, Posit
 }
 
 void AfterWholeText(DocumentControl& control) {
+  control.xCache.Clear();
   control.top = control.Layout().RowAt(0);
   control.xOffset = 0;
   control.widestSeen = 0;
@@ -157,6 +190,7 @@ void AfterWholeText(DocumentControl& control) {
 }
 
 void AfterLayoutChange(DocumentControl& control) {
+  control.xCache.Clear();
   control.widestSeen = 0;
   control.goalX = -1;
   if (control.wrap) control.xOffset = 0;
@@ -196,9 +230,8 @@ void RefreshRows(DocumentControl& control, Position from, Position to) {
 void UpdateScrollBars(DocumentControl& control) {
   if (!control.redraw || control.updatingScrollBars) return;
   control.updatingScrollBars = true;
-  LONG style = GetWindowLongA(control.window, GWL_STYLE);
   RowLayout layout = control.Layout();
-  if (style & WS_VSCROLL) {
+  if (control.verticalBarWanted) {
     SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
     int rows = VisibleRows(control);
     if (control.wrap) {
@@ -217,11 +250,12 @@ void UpdateScrollBars(DocumentControl& control) {
     }
     SetBar(control.window, SB_VERT, info, control.verticalBar);
   }
-  if ((style & WS_HSCROLL) && !control.wrap) {
+  if (control.horizontalBarWanted && !control.wrap) {
     RECT area = TextArea(control);
     int width = std::max<int>(1, area.right - area.left);
     SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
-    info.nMax = ClampToInt(std::max(control.widestSeen, control.xOffset + width));
+    // nMax is the last pixel: a text no wider than the view needs no bar.
+    info.nMax = ClampToInt(std::max(control.widestSeen, control.xOffset + width) - 1);
     info.nPage = static_cast<UINT>(width);
     info.nPos = ClampToInt(control.xOffset);
     SetBar(control.window, SB_HORZ, info, control.horizontalBar);
@@ -266,8 +300,26 @@ Position SelectionAnchor(const DocumentControl& control) {
 }
 
 void SelectByUser(DocumentControl& control, Position anchor, Position caret, bool keepGoal) {
+  PositionRange before = control.engine.GetSelection();
+  Position topBefore = control.top.start;
+  std::int64_t xBefore = control.xOffset;
   control.engine.SetSelection(anchor, caret);
   if (!keepGoal) control.goalX = -1;
   EnsureCaretVisible(control);
-  RefreshView(control);
+  if (control.top.start != topBefore || control.xOffset != xBefore) {
+    RefreshView(control);
+    return;
+  }
+  // The view stays: only the rows whose highlight changed are drawn again.
+  PlaceCaret(control);
+  if (!control.selectionShown) return;
+  PositionRange after = control.engine.GetSelection();
+  bool wasEmpty = before.start == before.end, isEmpty = after.start == after.end;
+  if (wasEmpty && isEmpty) return;
+  if (wasEmpty) before = {after.start, after.start};
+  if (isEmpty) after = {before.start, before.start};
+  if (before.start != after.start) {
+    RefreshRows(control, std::min(before.start, after.start), std::max(before.start, after.start));
+  }
+  if (before.end != after.end) RefreshRows(control, std::min(before.end, after.end), std::max(before.end, after.end));
 }

@@ -19,15 +19,27 @@ namespace {
 // Word wrap is off when the style asks for horizontal scrolling.
 bool WrapsWithStyle(DWORD style) { return (style & ES_MULTILINE) && !(style & (WS_HSCROLL | ES_AUTOHSCROLL)); }
 
-void ApplyStyle(DocumentControl& control, DWORD style) {
-  control.multiline = (style & ES_MULTILINE) != 0;
-  control.wrap = WrapsWithStyle(style);
+// The options a program may change after creation by setting the style.
+void ApplyEditStyle(DocumentControl& control, DWORD style) {
   control.readOnly = (style & ES_READONLY) != 0;
-  control.selectionBar = (style & ES_SELECTIONBAR) != 0;
   control.noHideSelection = (style & ES_NOHIDESEL) != 0;
 }
 
-LRESULT OnCreate(DocumentControl& control) {
+// The creation style decides the rest for good: the system clears the scroll
+// bar bits whenever it hides a bar that has nothing to scroll.
+void ApplyCreationStyle(DocumentControl& control, DWORD style) {
+  control.multiline = (style & ES_MULTILINE) != 0;
+  control.wrap = WrapsWithStyle(style);
+  control.selectionBar = (style & ES_SELECTIONBAR) != 0;
+  control.verticalBarWanted = (style & WS_VSCROLL) != 0;
+  control.horizontalBarWanted = (style & WS_HSCROLL) != 0;
+  ApplyEditStyle(control, style);
+}
+
+LRESULT OnCreate(DocumentControl& control, const CREATESTRUCTA& create) {
+  // A title given at creation (a dialog template's text) is the first text.
+  if (create.lpszName && !IS_INTRESOURCE(create.lpszName)) control.engine.SetText(create.lpszName);
+  control.engine.SetModified(false);
   control.fontFormat = control.engine.GetTextFormat();
   BuildViewFont(control.font, control.fontFormat, control.viewCodePage);
   control.selectionShown = control.noHideSelection;
@@ -52,7 +64,7 @@ bool HandleWindowMessage(DocumentControl& control, UINT message, WPARAM wParam, 
   result = 0;
   switch (message) {
     case WM_CREATE:
-      result = OnCreate(control);
+      result = OnCreate(control, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
       return true;
     case WM_SIZE:
       OnSize(control);
@@ -72,6 +84,15 @@ bool HandleWindowMessage(DocumentControl& control, UINT message, WPARAM wParam, 
     case WM_KILLFOCUS:
       OnKillFocus(control);
       return true;
+    case EM_SETTARGETDEVICE:
+      // No device: lParam 0 wraps at the window's width, 1 does not wrap.
+      if (control.multiline && !wParam) {
+        control.wrap = lParam == 0;
+        AfterLayoutChange(control);
+        RefreshView(control);
+      }
+      result = TRUE;
+      return true;
     case EM_HIDESELECTION:
       HideSelection(control, wParam != 0, lParam != 0);
       return true;
@@ -80,8 +101,7 @@ bool HandleWindowMessage(DocumentControl& control, UINT message, WPARAM wParam, 
       return true;
     case WM_STYLECHANGED:
       if (wParam == static_cast<WPARAM>(GWL_STYLE)) {
-        ApplyStyle(control, reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew);
-        AfterLayoutChange(control);
+        ApplyEditStyle(control, reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew);
         RefreshView(control);
       }
       return true;
@@ -96,6 +116,9 @@ LRESULT CALLBACK DocumentControlProc(HWND window, UINT message, WPARAM wParam, L
     auto* control = new (std::nothrow) DocumentControl(window, static_cast<DWORD>(create->style));
     if (!control) return FALSE;
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+    // ES_SELECTIONBAR has the value of WS_MAXIMIZE: kept, the system would
+    // create the control maximized over its parent.
+    SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) & ~WS_MAXIMIZE);
     return DefWindowProcA(window, message, wParam, lParam);
   }
   DocumentControl* control = ControlOf(window);
@@ -122,7 +145,7 @@ LRESULT CALLBACK DocumentControlProc(HWND window, UINT message, WPARAM wParam, L
 }  // namespace
 
 DocumentControl::DocumentControl(HWND window, DWORD style) : window(window), background(GetSysColor(COLOR_WINDOW)) {
-  ApplyStyle(*this, style);
+  ApplyCreationStyle(*this, style);
 }
 
 DocumentControl::~DocumentControl() {
@@ -130,7 +153,7 @@ DocumentControl::~DocumentControl() {
   ReleaseViewFont(font);
 }
 
-RowLayout DocumentControl::Layout() const { return RowLayout(engine, font.metrics, WrapWidth(*this)); }
+RowLayout DocumentControl::Layout() const { return RowLayout(engine, font.metrics, WrapWidth(*this), &xCache); }
 
 DocumentControl* ControlOf(HWND window) {
   return reinterpret_cast<DocumentControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));

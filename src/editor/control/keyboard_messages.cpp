@@ -40,8 +40,11 @@ void MoveCaretByRows(DocumentControl& control, std::int64_t rows, bool extend) {
 
 void PageCaret(DocumentControl& control, int direction, bool extend) {
   int page = std::max(1, VisibleRows(control) - 1);
+  Position top = control.top.start;
   ScrollRows(control, static_cast<std::int64_t>(direction) * page);
   MoveCaretByRows(control, static_cast<std::int64_t>(direction) * page, extend);
+  // The caret kept its place on screen, so only the scroll calls for a repaint.
+  if (control.top.start != top) RefreshView(control);
 }
 
 void MoveHorizontally(DocumentControl& control, bool right, bool word, bool extend) {

@@ -8,8 +8,22 @@ bool IsBlank(unsigned char b) { return b == ' ' || b == '\t'; }
 
 }  // namespace
 
-RowLayout::RowLayout(const DocumentEngine& engine, const RowMetrics& metrics, int wrapWidth)
-    : engine_(engine), metrics_(metrics), wrapWidth_(wrapWidth) {}
+void LineXCache::Replaced(Position at, Position removed, Position inserted) {
+  if (lineStart_ < 0) return;
+  if (at < lineStart_) {
+    if (at + removed <= lineStart_) {
+      lineStart_ += inserted - removed;
+    } else {
+      Clear();
+    }
+    return;
+  }
+  std::size_t valid = static_cast<std::size_t>((at - lineStart_) / RowLayout::SegmentLength);
+  if (x_.size() > valid) x_.resize(valid);
+}
+
+RowLayout::RowLayout(const DocumentEngine& engine, const RowMetrics& metrics, int wrapWidth, LineXCache* cache)
+    : engine_(engine), metrics_(metrics), wrapWidth_(wrapWidth), cache_(cache) {}
 
 unsigned char RowLayout::ByteAt(Position position) const {
   if (position < chunkStart_ || position >= chunkEnd_) {
@@ -72,11 +86,20 @@ Row RowLayout::RowAt(Position position) const {
   position = std::clamp(position, Position{0}, engine_.GetLength());
   Line line = LineAt(position);
   if (!Wraps()) return MakeRow(line, line.start, line.contentEnd);
-  Position start = SegmentStart(line, position);
-  Position segmentEnd = SegmentEnd(line, start);
-  for (;;) {
+  Position segmentStart = SegmentStart(line, position);
+  Position segmentEnd = SegmentEnd(line, segmentStart);
+  if (segmentStart != memoStart_ || segmentEnd != memoEnd_) {
+    memoStart_ = segmentStart;
+    memoEnd_ = segmentEnd;
+    memoRows_.assign(1, segmentStart);
+  }
+  auto next = std::upper_bound(memoRows_.begin(), memoRows_.end(), position);
+  if (next != memoRows_.end()) return MakeRow(line, *(next - 1), *next);
+  for (Position start = memoRows_.back();;) {
     Position end = BreakAfter(start, segmentEnd);
-    if (end == segmentEnd || position < end) return MakeRow(line, start, end);
+    if (end == segmentEnd) return MakeRow(line, start, end);
+    memoRows_.push_back(end);
+    if (position < end) return MakeRow(line, start, end);
     start = end;
   }
 }
@@ -108,17 +131,55 @@ std::int64_t RowLayout::MoveRows(Row& row, std::int64_t count) const {
   return moved;
 }
 
+bool RowLayout::UsesCache(const Row& row) const {
+  // A wrapped row never spans more than one segment.
+  if (cache_ == nullptr || Wraps() || row.end - row.start <= SegmentLength) return false;
+  if (cache_->lineStart_ != row.start) {
+    cache_->Clear();
+    cache_->lineStart_ = row.start;
+  }
+  return true;
+}
+
+void RowLayout::AddMark(const Row& row) const {
+  std::vector<std::int64_t>& marks = cache_->x_;
+  Position from = row.start + static_cast<Position>(marks.size()) * SegmentLength;
+  std::int64_t x = marks.empty() ? 0 : marks.back();
+  for (Position p = from; p < from + SegmentLength; ++p) x += Advance(ByteAt(p), x);
+  marks.push_back(x);
+}
+
+RowLayout::Mark RowLayout::MarkBefore(const Row& row, Position position) const {
+  if (!UsesCache(row)) return {row.start, 0};
+  std::size_t count = static_cast<std::size_t>((position - row.start) / SegmentLength);
+  while (cache_->x_.size() < count) AddMark(row);
+  if (count == 0) return {row.start, 0};
+  return {row.start + static_cast<Position>(count) * SegmentLength, cache_->x_[count - 1]};
+}
+
+RowLayout::Mark RowLayout::MarkBeforeX(const Row& row, std::int64_t x) const {
+  if (!UsesCache(row)) return {row.start, 0};
+  std::vector<std::int64_t>& marks = cache_->x_;
+  auto fits = [&] { return static_cast<Position>(marks.size() + 1) * SegmentLength <= row.end - row.start; };
+  while ((marks.empty() || marks.back() <= x) && fits()) AddMark(row);
+  auto count = static_cast<std::size_t>(std::upper_bound(marks.begin(), marks.end(), x) - marks.begin());
+  if (count == 0) return {row.start, 0};
+  return {row.start + static_cast<Position>(count) * SegmentLength, marks[count - 1]};
+}
+
 std::int64_t RowLayout::XOf(const Row& row, Position position) const {
   position = std::clamp(position, row.start, row.end);
-  std::int64_t x = 0;
-  for (Position p = row.start; p < position; ++p) x += Advance(ByteAt(p), x);
+  Mark mark = MarkBefore(row, position);
+  std::int64_t x = mark.x;
+  for (Position p = mark.position; p < position; ++p) x += Advance(ByteAt(p), x);
   return x;
 }
 
 Position RowLayout::PositionAtX(const Row& row, std::int64_t x) const {
   Position last = CaretEnd(row);
-  std::int64_t left = 0;
-  for (Position p = row.start; p < last; ++p) {
+  Mark mark = MarkBeforeX(row, x);
+  std::int64_t left = mark.x;
+  for (Position p = mark.position; p < last; ++p) {
     int advance = Advance(ByteAt(p), left);
     if (x < left + (advance + 1) / 2) return p;
     left += advance;
@@ -127,8 +188,9 @@ Position RowLayout::PositionAtX(const Row& row, std::int64_t x) const {
 }
 
 Position RowLayout::ByteAtX(const Row& row, std::int64_t x, std::int64_t& byteX) const {
-  std::int64_t left = 0;
-  for (Position p = row.start; p < row.end; ++p) {
+  Mark mark = MarkBeforeX(row, x);
+  std::int64_t left = mark.x;
+  for (Position p = mark.position; p < row.end; ++p) {
     int advance = Advance(ByteAt(p), left);
     if (left + advance > x) {
       byteX = left;

@@ -8,6 +8,7 @@
 // position never wraps more than one segment, however long the line.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "editor/engine/document_engine.h"
 
@@ -30,12 +31,32 @@ struct Row {
   bool operator==(const Row&) const = default;
 };
 
+// Without wrap a row is a whole line, however long. This remembers x at every
+// SegmentLength bytes of the last long line measured, so that x and positions
+// far along it are found from the nearest mark. The owner reports edits.
+class LineXCache {
+ public:
+  void Clear() {
+    lineStart_ = -1;
+    x_.clear();
+  }
+  // [at, at + removed) became `inserted` bytes: marks after `at` are dropped.
+  void Replaced(Position at, Position removed, Position inserted);
+
+ private:
+  friend class RowLayout;
+  Position lineStart_ = -1;
+  std::vector<std::int64_t> x_;  // x_[k]: x at lineStart_ + (k + 1) * SegmentLength
+};
+
+// A layout answers for the text as it was when it was made: it remembers
+// bytes and rows, so it lives no longer than one operation.
 class RowLayout {
  public:
   static constexpr Position SegmentLength = 65536;
 
-  // wrapWidth <= 0: no word wrap, every line is one row.
-  RowLayout(const DocumentEngine& engine, const RowMetrics& metrics, int wrapWidth);
+  // wrapWidth <= 0: no word wrap, every line is one row. `cache` may be null.
+  RowLayout(const DocumentEngine& engine, const RowMetrics& metrics, int wrapWidth, LineXCache* cache = nullptr);
 
   bool Wraps() const { return wrapWidth_ > 0; }
 
@@ -89,9 +110,27 @@ class RowLayout {
 
   unsigned char ByteAt(Position position) const;
 
+  // A known x on `row` at or before a position or an x: a mark of the cache,
+  // or the row start.
+  struct Mark {
+    Position position;
+    std::int64_t x;
+  };
+  Mark MarkBefore(const Row& row, Position position) const;
+  Mark MarkBeforeX(const Row& row, std::int64_t x) const;
+  bool UsesCache(const Row& row) const;
+  void AddMark(const Row& row) const;
+
   const DocumentEngine& engine_;
   const RowMetrics& metrics_;
   int wrapWidth_;
+  LineXCache* cache_;
+
+  // The row starts found so far in the last segment wrapped, so that walking
+  // back row by row through a long line wraps its segment once.
+  mutable Position memoStart_ = -1;
+  mutable Position memoEnd_ = -1;
+  mutable std::vector<Position> memoRows_;
 
   // A small window on the text, so that scanning a row copies bytes in chunks.
   static constexpr Position ChunkLength = 4096;
