@@ -169,7 +169,7 @@ void FindAbsent(benchmark::State& state, std::uint32_t options) {
   DocumentEngine& engine = Loaded();
   const std::string word = "\xEE\xF2\xF1\xF3\xF2\xF1\xF2\xE2\xF3\xFE\xF9\xE5\xE5\xFF";
   for (auto _ : state) {
-    Position found = engine.FindText({0, -1}, word, options);
+    Position found = engine.Find({0, -1}, word, options);
     if (found != -1) state.SkipWithError("the word is in the text");
     benchmark::DoNotOptimize(found);
   }

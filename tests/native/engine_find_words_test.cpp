@@ -23,32 +23,32 @@ TEST(EngineFind, CyrillicCaseFoldsInEachCodePageYoIncluded) {
   };
   for (const Case& c : cases) {
     DocumentEngine engine = WithText(c.text, c.codePage);
-    EXPECT_EQ(engine.FindText({0, -1}, c.pattern, 0), 0) << c.codePage;
-    EXPECT_EQ(engine.FindText({0, -1}, c.pattern, FindMatchCase), -1) << c.codePage;
+    EXPECT_EQ(engine.Find({0, -1}, c.pattern, 0), 0) << c.codePage;
+    EXPECT_EQ(engine.Find({0, -1}, c.pattern, FindMatchCase), -1) << c.codePage;
     // E and Yo are different letters: "е" does not find "Ё".
-    EXPECT_EQ(engine.FindText({0, -1}, c.text.substr(5, 1), 0), 5) << c.codePage;
+    EXPECT_EQ(engine.Find({0, -1}, c.text.substr(5, 1), 0), 5) << c.codePage;
   }
   // The same bytes are other letters in another code page: "Р" and "р" in DOS-866.
-  EXPECT_EQ(WithText("\x90", Oem).FindText({0, -1}, "\xE0", 0), 0);
-  EXPECT_EQ(WithText("\x90", Ansi).FindText({0, -1}, "\xE0", 0), -1);
-  EXPECT_EQ(WithText("Abc", Ansi).FindText({0, -1}, "aBC", 0), 0);
+  EXPECT_EQ(WithText("\x90", Oem).Find({0, -1}, "\xE0", 0), 0);
+  EXPECT_EQ(WithText("\x90", Ansi).Find({0, -1}, "\xE0", 0), -1);
+  EXPECT_EQ(WithText("Abc", Ansi).Find({0, -1}, "aBC", 0), 0);
 }
 
 TEST(EngineFind, RangeBoundsWholeWordsAndEdgeArguments) {
   DocumentEngine engine = WithText("cat concat cat_ cat2 cat");
-  EXPECT_EQ(engine.FindText({0, -1}, "cat", 0), 0);
-  EXPECT_EQ(engine.FindText({1, -1}, "cat", 0), 7);
-  EXPECT_EQ(engine.FindText({1, 9}, "cat", 0), -1);  // the match must end by the range end
-  EXPECT_EQ(engine.FindText({1, 10}, "cat", 0), 7);
-  EXPECT_EQ(engine.FindText({1, -1}, "cat", FindWholeWord), 11);  // '_' separates words
-  EXPECT_EQ(engine.FindText({12, -1}, "cat", FindWholeWord), 21);
-  EXPECT_EQ(engine.FindText({0, -1}, " concat", FindWholeWord), 3);  // a blank at the edge needs no gap
-  EXPECT_EQ(engine.FindText({0, -1}, " con", FindWholeWord), -1);
-  EXPECT_EQ(engine.FindText({-5, -1}, "cat", 0), 0);
-  EXPECT_EQ(engine.FindText({10, 5}, "cat", 0), -1);
-  EXPECT_EQ(engine.FindText({0, -1}, "", 0), -1);
-  EXPECT_EQ(engine.FindText({0, -1}, "dog", 0), -1);
-  EXPECT_EQ(WithText("a\0b\0c"s).FindText({0, -1}, "\0c"s, 0), 3);
+  EXPECT_EQ(engine.Find({0, -1}, "cat", 0), 0);
+  EXPECT_EQ(engine.Find({1, -1}, "cat", 0), 7);
+  EXPECT_EQ(engine.Find({1, 9}, "cat", 0), -1);  // the match must end by the range end
+  EXPECT_EQ(engine.Find({1, 10}, "cat", 0), 7);
+  EXPECT_EQ(engine.Find({1, -1}, "cat", FindWholeWord), 11);  // '_' separates words
+  EXPECT_EQ(engine.Find({12, -1}, "cat", FindWholeWord), 21);
+  EXPECT_EQ(engine.Find({0, -1}, " concat", FindWholeWord), 3);  // a blank at the edge needs no gap
+  EXPECT_EQ(engine.Find({0, -1}, " con", FindWholeWord), -1);
+  EXPECT_EQ(engine.Find({-5, -1}, "cat", 0), 0);
+  EXPECT_EQ(engine.Find({10, 5}, "cat", 0), -1);
+  EXPECT_EQ(engine.Find({0, -1}, "", 0), -1);
+  EXPECT_EQ(engine.Find({0, -1}, "dog", 0), -1);
+  EXPECT_EQ(WithText("a\0b\0c"s).Find({0, -1}, "\0c"s, 0), 3);
 }
 
 TEST(EngineFind, MatchesThatStraddleStorageBlocks) {
@@ -60,11 +60,11 @@ TEST(EngineFind, MatchesThatStraddleStorageBlocks) {
   }
   DocumentEngine engine = WithText(text);
   std::size_t count = 0;
-  for (Position found = -1; (found = engine.FindText({found + 1, -1}, "wORD", FindWholeWord)) >= 0; ++count) {
+  for (Position found = -1; (found = engine.Find({found + 1, -1}, "wORD", FindWholeWord)) >= 0; ++count) {
     EXPECT_EQ((found + 2) % TextStorage::BlockFill, 0) << found;
   }
   EXPECT_EQ(count, edges);
-  EXPECT_EQ(engine.FindText({0, TextStorage::BlockFill + 1}, "Word", FindMatchCase), -1);
+  EXPECT_EQ(engine.Find({0, TextStorage::BlockFill + 1}, "Word", FindMatchCase), -1);
 }
 
 TEST(EngineWords, CtrlArrowStopsAtWordStartsAndLineBreaks) {

@@ -194,7 +194,7 @@ class RandomEdits {
     std::uint32_t options = static_cast<std::uint32_t>(random_() % 8) & (FindMatchCase | FindWholeWord);
     Position expected = NaiveFind(text_, from, to < 0 ? length : to, pattern, (options & FindMatchCase) != 0,
                                   (options & FindWholeWord) != 0, CharClassesFor(Ansi));
-    ASSERT_EQ(engine_.FindText({from, to}, pattern, options), expected) << "step " << step << " options " << options;
+    ASSERT_EQ(engine_.Find({from, to}, pattern, options), expected) << "step " << step << " options " << options;
   }
 
   void CheckColours(int step) {

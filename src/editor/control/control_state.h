@@ -4,8 +4,6 @@
 #pragma once
 #include <windows.h>
 #include <unknwn.h>
-// commdlg.h names FindTextA this way; here it is the engine's method.
-#undef FindText
 
 #include "editor/control/row_layout.h"
 #include "editor/control/view_font.h"

@@ -38,7 +38,7 @@ LRESULT Find(DocumentControl& control, WPARAM options, LPARAM lParam, bool exten
   if (!find || !find->lpstrText) return -1;
   PositionRange range{find->chrg.cpMin, find->chrg.cpMax};
   std::string_view pattern(find->lpstrText);
-  Position found = control.engine.FindText(range, pattern, static_cast<std::uint32_t>(options));
+  Position found = control.engine.Find(range, pattern, static_cast<std::uint32_t>(options));
   if (extended) {
     find->chrgText.cpMin = found;
     find->chrgText.cpMax = found < 0 ? -1 : found + static_cast<Position>(pattern.size());

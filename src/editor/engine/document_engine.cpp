@@ -153,7 +153,7 @@ Position DocumentEngine::FindWordBreak(WordMove move, Position position) const {
                                  : PreviousWordStart(state_->text, classes, position);
 }
 
-Position DocumentEngine::FindText(PositionRange range, std::string_view pattern, std::uint32_t options) const {
+Position DocumentEngine::Find(PositionRange range, std::string_view pattern, std::uint32_t options) const {
   PositionRange r = state_->Resolve({std::max(range.start, Position{0}), range.end});
   return FindForward(state_->text, CharClassesFor(state_->codePage), r.start, r.end, pattern, options);
 }

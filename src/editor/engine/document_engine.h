@@ -112,7 +112,7 @@ class DocumentEngine {
   // start means 0. `options` combines FindWholeWord and FindMatchCase; without
   // FindMatchCase, small and capital letters of the code page match, Yo
   // included. An empty pattern finds nothing.
-  Position FindText(PositionRange range, std::string_view pattern, std::uint32_t options) const;
+  Position Find(PositionRange range, std::string_view pattern, std::uint32_t options) const;
 
   // --- Streams (EM_STREAMIN, EM_STREAMOUT) ---------------------------------
   // StreamText or StreamRtf, optionally with StreamSelection. Reads the whole

@@ -34,7 +34,7 @@ enum SelectionType : std::uint32_t {
   SelectionMultiChar = 0x4,
 };
 
-// Options of FindText (FR_WHOLEWORD, FR_MATCHCASE); other bits are ignored.
+// Options of Find (FR_WHOLEWORD, FR_MATCHCASE); other bits are ignored.
 enum FindOptions : std::uint32_t {
   FindWholeWord = 0x2,
   FindMatchCase = 0x4,
