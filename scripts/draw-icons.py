@@ -6,9 +6,10 @@ web.ico    a small blue globe with meridians, 16 px
 Shapes are rendered at 8x8 supersampling for smooth edges and stored as
 32-bit icons with alpha plus the AND mask older systems need.
 """
-import math
 import os
 import struct
+
+from shapes import both, disc, poly, rect, ring
 
 SS = 8
 
@@ -41,36 +42,6 @@ def render(size, shapes):
                 row.append((0, 0, 0, 0))
         px.append(row)
     return px
-
-
-def poly(points):
-    def inside(x, y):
-        hit = False
-        j = len(points) - 1
-        for i in range(len(points)):
-            xi, yi = points[i]
-            xj, yj = points[j]
-            if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
-                hit = not hit
-            j = i
-        return hit
-    return inside
-
-
-def rect(x0, y0, x1, y1):
-    return lambda x, y: x0 <= x < x1 and y0 <= y < y1
-
-
-def ring(cx, cy, r0, r1):
-    return lambda x, y: r0 <= math.hypot(x - cx, y - cy) < r1
-
-
-def disc(cx, cy, r):
-    return lambda x, y: math.hypot(x - cx, y - cy) < r
-
-
-def both(a, b):
-    return lambda x, y: a(x, y) and b(x, y)
 
 
 def sheet_icon(size):

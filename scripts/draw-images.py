@@ -13,6 +13,8 @@ import math
 import os
 import struct
 
+from shapes import poly, rect
+
 SS = 4
 BACKGROUND = (192, 192, 192)
 BLACK = (0, 0, 0)
@@ -48,24 +50,6 @@ def render(size, shapes):
             row.append(tuple(round(a / (SS * SS)) for a in acc))
         rows.append(row)
     return rows
-
-
-def rect(x0, y0, x1, y1):
-    return lambda x, y: x0 <= x < x1 and y0 <= y < y1
-
-
-def poly(points):
-    def inside(x, y):
-        hit = False
-        j = len(points) - 1
-        for i in range(len(points)):
-            xi, yi = points[i]
-            xj, yj = points[j]
-            if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
-                hit = not hit
-            j = i
-        return hit
-    return inside
 
 
 def pixels(size, boxes):

@@ -9,33 +9,11 @@
 #include "app/globals.h"
 #include "documents/document_load.h"
 #include "editor/editor_control.h"
-#include "program_windows.h"
+#include "document_files.h"
 
 namespace {
 
-class DocumentLoad : public ProgramWindows {
- protected:
-  void SetUp() override { savedLimit = textLimit; }
-  void TearDown() override { textLimit = savedLimit; }
-
-  static std::string MakeFile(const char* name, const std::string& bytes) {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::string path = std::string(temp) + name;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return path;
-  }
-  static std::string WindowText(HWND window) {
-    char text[MAX_PATH + 16] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-  }
-
-  int32_t savedLimit = 0;
-};
+using DocumentLoad = DocumentFiles;
 
 TEST_F(DocumentLoad, FileOfExactlyTheLimitLoadsAndOneByteMoreIsRefusedWithAnErrorBox) {
   std::string exact = MakeFile("Exactly The Limit.txt", std::string("\xEF\xF0\xE8\r\n\0\x80\x81\xFF\n", 10));
@@ -63,9 +41,7 @@ TEST_F(DocumentLoad, FileOfExactlyTheLimitLoadsAndOneByteMoreIsRefusedWithAnErro
 
 TEST_F(DocumentLoad, MissingFileEmptyPathOrDirectoryFailSilently) {
   SetEditorText("kept");
-  char temp[MAX_PATH];
-  GetTempPathA(sizeof temp, temp);
-  for (std::string path : {std::string(temp) + "no such file.txt", std::string(), std::string(temp)}) {
+  for (std::string path : {PathOf("no such file.txt"), std::string(), directory}) {
     EXPECT_FALSE(LoadDocument(path.c_str())) << path;
   }
   EXPECT_EQ(EditorText(), "kept");
