@@ -37,8 +37,11 @@ set(APP_SOURCES
   src/app/globals.cpp
   src/app/initialisation.cpp
   src/app/command_captions.cpp
+  src/app/command_dispatch.cpp
+  src/app/help_command.cpp
   src/app/main_window.cpp
   src/app/menu_bar.cpp
+  src/app/menu_enabling.cpp
   src/app/menu_item_drawing.cpp
   src/app/menu_mnemonics.cpp
   src/app/recent_file_text.cpp
@@ -70,9 +73,13 @@ set(APP_SOURCES
   src/documents/save_as.cpp
   src/documents/save_prompt.cpp
   src/editor/caret_report.cpp
+  src/editor/clipboard_specials.cpp
   src/editor/control_editor.cpp
+  src/editor/date_time.cpp
   src/editor/editor_control.cpp
   src/editor/editor_input.cpp
+  src/editor/input_keys.cpp
+  src/editor/input_typing.cpp
   src/editor/heap_blocks.cpp
   src/editor/memory_stream.cpp
   src/editor/ole_callback.cpp

@@ -1,29 +1,17 @@
 #include "app/main_window.h"
 
-#include <richedit.h>
-
-#include "app/about_box.h"
+#include "app/command_dispatch.h"
 #include "app/globals.h"
+#include "app/menu_enabling.h"
 #include "app/menu_item_drawing.h"
 #include "app/menu_mnemonics.h"
 #include "app/shutdown.h"
 #include "app/window_placement.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
-#include "conversion/code_page_chord.h"
-#include "conversion/code_pages.h"
-#include "conversion/text_transform.h"
-#include "conversion/view_commands.h"
-#include "app/menu_bar.h"
-#include "conversion/undo_commands.h"
-#include "documents/document_commands.h"
-#include "documents/recent_files.h"
-#include "documents/save_as.h"
 #include "documents/save_prompt.h"
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
-#include "editor/word_wrap.h"
-#include "printing/print_document.h"
 
 namespace {
 
@@ -40,48 +28,6 @@ void LayOutChildren(int width, int height) {
   int top = FittedHeight(toolbarWindow);
   int bottom = FittedHeight(statusWindow);
   if (editorWindow) MoveWindow(editorWindow, 0, top, width, height - bottom - top, TRUE);
-}
-
-void UndoCommand() {
-  if (useEditorUndo) {
-    SendMessageA(editorWindow, EM_UNDO, 0, 0);
-  } else {
-    UndoLast();
-  }
-}
-
-void DeleteCommand() {
-  RecordUndo(UndoReplace, 0);
-  SendMessageA(editorWindow, WM_CLEAR, 0, 0);
-}
-
-bool RunCommand(int command) {
-  int recentSlot = command - static_cast<int>(firstRecentCommand);
-  if (recentSlot >= 0 && recentSlot < 10) {
-    OpenRecentFile(recentSlot);
-    return true;
-  }
-  switch (command) {
-    case 4: UndoCommand(); return true;
-    case 6: DeleteCommand(); return true;
-    case 7: NewDocument(); return true;
-    case 8: OpenCommand(); return true;
-    case 9: SaveCommand(); return true;
-    case 26: SaveAs(); return true;
-    case 38: InsertFromCommand(); return true;
-    case 15: PrintDocument(); return true;
-    case wordWrapCommand: ToggleWordWrap(); return true;
-    case 44: SendMessageA(mainWindow, WM_CLOSE, 0, 0); return true;
-    case 51: ShowAboutBox(mainWindow); return true;
-    case 16: case 17: case 18: SetViewCodePage(static_cast<CodePage>(command - viewAnsiCommand)); return true;
-    case 19: case 20: case 21: case 22:
-    case 33: case 34: case 35: case 36: TransformText(command, NoTable, NoTable); return true;
-    case 29: case 30: case 31: case 32: RecodeFromView(command); return true;
-    case fontLargerCommand: ChangeFontSize(+1); return true;
-    case fontSmallerCommand: ChangeFontSize(-1); return true;
-    case 100: case 101: case 102: OnCodePageChord(command); return true;
-    default: return false;
-  }
 }
 
 }  // namespace
@@ -104,6 +50,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       break;
     case caretMovedMessage:
       ReportCaretPosition();
+      break;
+    case WM_QUERYENDSESSION:
+      if (!QueryCloseDocument()) return 0;
+      break;
+    case WM_INITMENUPOPUP:
+      if (HIWORD(lParam) == 0) EnableMenuItems();
       break;
     case WM_COMMAND:
       if (RunCommand(LOWORD(wParam))) return 0;

@@ -1,4 +1,4 @@
-// The main window procedure: layout, closing, and the commands that exist so far.
+// The main window procedure: layout, closing, menus, and the commands.
 #pragma once
 #include <windows.h>
 

@@ -11,6 +11,7 @@ constexpr int recentCommandCount = 10;
 
 extern HMENU mainMenu;
 extern HMENU popupMenus[popupMenuCount];  // by menu index, "&Файл" first
+constexpr int editMenuIndex = 1;         // "&Правка", also the editor's context menu
 
 // One keyboard mnemonic of an owner-drawn item, which the system does not
 // handle for such items.

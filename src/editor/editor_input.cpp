@@ -1,8 +1,17 @@
 #include "editor/editor_input.h"
 
+#include <shellapi.h>
+
 #include "app/globals.h"
-#include "conversion/code_page_chord.h"
+#include "app/main_window.h"
+#include "app/menu_bar.h"
+#include "chrome/status_bar.h"
+#include "documents/document_load.h"
+#include "documents/save_prompt.h"
+#include "editor/caret_report.h"
 #include "editor/editor_control.h"
+#include "editor/input_keys.h"
+#include "editor/input_typing.h"
 
 namespace {
 
@@ -18,11 +27,48 @@ bool TranslateForMainWindow(UINT message, WPARAM wParam, LPARAM lParam) {
   return TranslateAcceleratorA(mainWindow, accelerators, &record) != 0;
 }
 
+// The Edit menu where the mouse is; its commands go to the main window.
+void ShowEditMenu() {
+  DWORD position = GetMessagePos();
+  TrackPopupMenu(popupMenus[editMenuIndex], TPM_RIGHTBUTTON, static_cast<short>(LOWORD(position)),
+                 static_cast<short>(HIWORD(position)), 0, mainWindow, nullptr);
+}
+
+// Only the first file of a drop is opened, after the save-changes question.
+bool OpenDroppedFile(HDROP drop) {
+  char path[MAX_PATH] = {};
+  if (DragQueryFileA(drop, 0, path, sizeof path) == 0) return false;
+  DragFinish(drop);
+  if (QueryCloseDocument()) LoadDocument(path);
+  return true;
+}
+
 }  // namespace
 
-// Undo recording of keys and typing in the OEM and KOI8-R views come here later.
 LRESULT CALLBACK EditorInputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (TranslateForMainWindow(message, wParam, lParam)) return 0;
-  if (message == WM_KEYDOWN && wParam == VK_CONTROL) ResetCodePageChord();
+  switch (message) {
+    case WM_KEYDOWN:
+      if (HandleEditingKey(wParam)) return 0;
+      break;
+    case WM_KEYUP:
+      ReportCaretPosition();
+      break;
+    case WM_CHAR:
+      if (!PrepareTypedCharacter(window, wParam)) return 0;
+      break;
+    case WM_LBUTTONDOWN:
+      PostMessageA(mainWindow, caretMovedMessage, 0, 0);
+      break;
+    case WM_RBUTTONUP:
+      ShowEditMenu();
+      return 0;
+    case WM_DROPFILES:
+      if (OpenDroppedFile(reinterpret_cast<HDROP>(wParam))) return 0;
+      break;
+    case WM_INPUTLANGCHANGE:
+      RefreshKeyboardPane();
+      return 1;
+  }
   return CallWindowProcA(editorBaseProc, window, message, wParam, lParam);
 }

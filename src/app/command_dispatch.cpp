@@ -1,0 +1,134 @@
+#include "app/command_dispatch.h"
+
+#include <windows.h>
+#include <richedit.h>
+#include <shellapi.h>
+
+#include "app/about_box.h"
+#include "app/command_captions.h"
+#include "app/globals.h"
+#include "app/help_command.h"
+#include "app/menu_bar.h"
+#include "conversion/code_page_chord.h"
+#include "conversion/code_pages.h"
+#include "conversion/text_transform.h"
+#include "conversion/undo_commands.h"
+#include "conversion/view_commands.h"
+#include "documents/document_commands.h"
+#include "documents/recent_files.h"
+#include "documents/save_as.h"
+#include "editor/clipboard_specials.h"
+#include "editor/date_time.h"
+#include "editor/editor_control.h"
+#include "editor/word_wrap.h"
+#include "printing/print_document.h"
+
+namespace {
+
+constexpr int zoomCommand = 300;  // F4
+
+void UndoCommand() {
+  if (useEditorUndo) {
+    SendMessageA(editorWindow, EM_UNDO, 0, 0);
+  } else {
+    UndoLast();
+  }
+}
+
+void DeleteCommand() {
+  RecordUndo(UndoReplace, 0);
+  SendMessageA(editorWindow, WM_CLEAR, 0, 0);
+}
+
+void CutCommand() {
+  SendMessageA(mainWindow, WM_COMMAND, 2, 0);
+  DeleteCommand();
+}
+
+void SelectAll() { SendMessageA(editorWindow, EM_SETSEL, 0, -1); }
+
+// Commands 54 and 55 carry their targets as captions: the home page and the mail address.
+void OpenProjectLink(int command) {
+  ShellExecuteA(mainWindow, "open", CommandCaption(command), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void ToggleZoom() {
+  WPARAM next = IsZoomed(mainWindow) ? SC_RESTORE : SC_MAXIMIZE;
+  SendMessageA(mainWindow, WM_SYSCOMMAND, next, 0);
+}
+
+bool RunEditCommand(int command) {
+  switch (command) {
+    case 1: CutCommand(); return true;
+    case 2: CopyCommand(); return true;
+    case 3: PasteCommand(); return true;
+    case 4: UndoCommand(); return true;
+    case 6: DeleteCommand(); return true;
+    case 39: InsertDateTime(); return true;
+    case 48: SelectAll(); return true;
+    default: return false;
+  }
+}
+
+bool RunFileCommand(int command) {
+  int recentSlot = command - static_cast<int>(firstRecentCommand);
+  if (recentSlot >= 0 && recentSlot < recentCommandCount) {
+    OpenRecentFile(recentSlot);
+    return true;
+  }
+  switch (command) {
+    case 7: NewDocument(); return true;
+    case 8: OpenCommand(); return true;
+    case 9: SaveCommand(); return true;
+    case 15: PrintDocument(); return true;
+    case 26: SaveAs(); return true;
+    case 38: InsertFromCommand(); return true;
+    case 44: SendMessageA(mainWindow, WM_CLOSE, 0, 0); return true;
+    default: return false;
+  }
+}
+
+bool RunTextCommand(int command) {
+  switch (command) {
+    case 16: case 17: case 18: SetViewCodePage(static_cast<CodePage>(command - viewAnsiCommand)); return true;
+    case 19: case 20: case 21: case 22:
+    case 33: case 34: case 35: case 36: TransformText(command, NoTable, NoTable); return true;
+    case 29: case 30: case 31: case 32: RecodeFromView(command); return true;
+    case fontLargerCommand: ChangeFontSize(+1); return true;
+    case fontSmallerCommand: ChangeFontSize(-1); return true;
+    case 100: case 101: case 102: OnCodePageChord(command); return true;
+    default: return false;
+  }
+}
+
+bool RunWindowCommand(int command) {
+  switch (command) {
+    case 12: ShowHelp(); return true;
+    case wordWrapCommand: ToggleWordWrap(); return true;
+    case 51: ShowAboutBox(mainWindow); return true;
+    case 54: case 55: OpenProjectLink(command); return true;
+    case zoomCommand: ToggleZoom(); return true;
+    default: return false;
+  }
+}
+
+// Dialogs and tools still to come: find and replace (13, 14, 28), printing
+// (10, 23, 24), the character table (11), code pages (27), options (37),
+// fonts (40-42), the byte patcher (43), the toolbar (45), colours (46, 47,
+// 52, 53) and associations (56). They are known, and do nothing yet.
+bool IsCommandToCome(int command) {
+  switch (command) {
+    case 10: case 11: case 13: case 14: case 23: case 24: case 27: case 28: case 37:
+    case 40: case 41: case 42: case 43: case 45: case 46: case 47: case 52: case 53: case 56:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool RunCommand(int command) {
+  return RunEditCommand(command) || RunFileCommand(command) || RunTextCommand(command) ||
+         RunWindowCommand(command) || IsCommandToCome(command);
+}

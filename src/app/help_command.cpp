@@ -1,0 +1,55 @@
+#include "app/help_command.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "app/globals.h"
+
+namespace {
+
+const char helpText[] =
+    "ZORN2 — редактор текстов в кодировках Windows-1251, DOS-866 и KOI8-R.\r\n"
+    "\r\n"
+    "Просмотр. F2 — показать текст как ANSI (1251), Ctrl+F2 — как OEM (866),\r\n"
+    "Alt+F2 — как KOI8-R. Байты файла при этом не меняются.\r\n"
+    "\r\n"
+    "Перекодировка. Ctrl+W, Ctrl+D или Ctrl+K, а затем ещё одна из этих клавиш:\r\n"
+    "первая называет исходную кодировку, вторая — нужную (W — 1251, D — 866,\r\n"
+    "K — KOI8-R), Ctrl держите нажатой. Без выделения перекодируется весь текст,\r\n"
+    "с выделением — только оно. Дважды одна и та же клавиша (Ctrl+D, Ctrl+D)\r\n"
+    "только переключает просмотр.\r\n"
+    "Меню «Кодировки» переводит текст также в Fido и в транслит.\r\n"
+    "\r\n"
+    "Правка. Ctrl+Z или Alt+Backspace — отменить, Ctrl+Y — удалить строку,\r\n"
+    "Ctrl+Delete и Ctrl+Backspace — удалить слово, Insert — вставка или замена.\r\n"
+    "Ctrl+J, Ctrl+E, Ctrl+L, Ctrl+R — выровнять абзац по ширине, по центру,\r\n"
+    "по левому и по правому краю.\r\n"
+    "\r\n"
+    "Шрифт. Ctrl+плюс и Ctrl+минус меняют размер шрифта текущей кодировки.\r\n"
+    "F4 разворачивает окно и возвращает его обратно, Esc закрывает программу.\r\n"
+    "\r\n"
+    "Файл сохраняется ровно теми байтами, что в нём есть: программа ничего\r\n"
+    "не добавляет и не перекодирует сама.";
+
+// "ZORN2.HLP" beside the program: the help file is named after the window class.
+bool HelpFileBesideProgram(char* path, DWORD size) {
+  DWORD length = GetModuleFileNameA(nullptr, path, size);
+  if (length == 0 || length >= size) return false;
+  char* name = std::strrchr(path, '\\');
+  name = name ? name + 1 : path;
+  const char file[] = "ZORN2.HLP";
+  if (static_cast<size_t>(name - path) + sizeof file > size) return false;
+  std::memcpy(name, file, sizeof file);
+  return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
+const char* HelpText() { return helpText; }
+
+void ShowHelp() {
+  char path[MAX_PATH];
+  if (HelpFileBesideProgram(path, sizeof path) && WinHelpA(mainWindow, mainClassName, HELP_INDEX, 0)) return;
+  MessageBoxA(mainWindow, helpText, mainClassName, MB_OK | MB_ICONINFORMATION);
+}

@@ -1,0 +1,9 @@
+// Command 12 (F1): the program's help.
+#pragma once
+
+// The help file beside the program in the platform's help viewer when there
+// is one; otherwise the short help text in a message box.
+void ShowHelp();
+
+// The short help text, in Windows-1251.
+const char* HelpText();

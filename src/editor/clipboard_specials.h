@@ -1,0 +1,9 @@
+// Copy and Paste in the clipboard format of the view code page: the document
+// holds bytes of the view code page, other programs expect Windows-1251
+// (CF_TEXT) or DOS-866 (CF_OEMTEXT), and the system converts between the two.
+#pragma once
+
+// Command 2; Cut sends it before deleting. Nothing selected: the clipboard stays.
+void CopyCommand();
+// Command 3: replaces the selection, one undo step.
+void PasteCommand();

@@ -1,0 +1,5 @@
+// Command 39: the date, a blank and the time typed at the caret.
+#pragma once
+
+// Two undo steps: the time comes back out first, then the date with its blank.
+void InsertDateTime();

@@ -1,0 +1,106 @@
+#include "editor/input_keys.h"
+
+#include <richedit.h>
+
+#include "app/globals.h"
+#include "conversion/code_page_chord.h"
+#include "conversion/undo_commands.h"
+#include "editor/caret_report.h"
+#include "editor/control_editor.h"
+#include "editor/editor_control.h"
+
+namespace {
+
+bool CtrlHeld() { return GetKeyState(VK_CONTROL) < 0; }
+
+LRESULT Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return SendMessageA(editorWindow, message, wParam, lParam);
+}
+
+bool SomethingSelected() { return Ask(EM_SELECTIONTYPE) != SEL_EMPTY; }
+
+void ClearRecorded() {
+  RecordUndo(UndoReplace, 0);
+  Ask(WM_CLEAR);
+}
+
+// A selection that starts inside a line and ends with its line break keeps
+// the line break; whole lines go with theirs.
+void SpareTrailingLineBreak() {
+  ControlEditor editor;
+  PositionRange selection = editor.GetSelection();
+  if (selection.end - selection.start <= 2) return;
+  std::string last = editor.GetTextRange({selection.end - 2, selection.end});
+  if (last.size() != 2 || last[1] != '\n') return;
+  auto line = static_cast<Position>(Ask(EM_EXLINEFROMCHAR, 0, selection.start));
+  if (selection.start - static_cast<Position>(Ask(EM_LINEINDEX, line)) == 0) return;
+  editor.SetSelection({selection.start, selection.end - 2});
+}
+
+bool OnDelete() {
+  if (CtrlHeld()) {
+    if (useEditorUndo) return false;
+    RecordUndo(UndoDeleteWordRight, 0);
+    return true;
+  }
+  SpareTrailingLineBreak();
+  if (SomethingSelected()) {
+    ClearRecorded();
+    return true;
+  }
+  RecordUndo(UndoDelete, 0);
+  return false;
+}
+
+bool OnBackspace() {
+  if (CtrlHeld()) {
+    if (useEditorUndo) return false;
+    RecordUndo(UndoDeleteWordLeft, 0);
+    return true;
+  }
+  if (SomethingSelected()) {
+    ClearRecorded();
+    return true;
+  }
+  RecordUndo(UndoBackspace, 0);
+  return false;
+}
+
+// Ctrl+Y: the caret's line with its line break; the last line has none.
+void DeleteCaretLine() {
+  ControlEditor editor;
+  Position caret = editor.GetSelection().start;
+  auto line = static_cast<Position>(Ask(EM_EXLINEFROMCHAR, 0, caret));
+  if (line < 0) return;
+  auto from = static_cast<Position>(Ask(EM_LINEINDEX, line));
+  if (from == -1) return;
+  auto to = static_cast<Position>(Ask(EM_LINEINDEX, line + 1));
+  if (to == -1) to = from + static_cast<Position>(Ask(EM_LINELENGTH, from));
+  editor.SetSelection({from, to});
+  RecordUndo(UndoReplace, 0);
+  Ask(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(""));
+}
+
+// The control flips its own mode on the same key; Ctrl+Insert is Copy.
+void OnInsert() {
+  if (CtrlHeld()) return;
+  overwriteMode = !overwriteMode;
+  ReportInsertMode();
+}
+
+}  // namespace
+
+bool HandleEditingKey(WPARAM key) {
+  switch (key) {
+    case VK_CONTROL: ResetCodePageChord(); return false;
+    case VK_RETURN: RecordUndo(UndoEnter, 2); return false;
+    case VK_INSERT: OnInsert(); return false;
+    case VK_DELETE: return OnDelete();
+    case VK_BACK: return OnBackspace();
+    case 'Y':
+      if (!CtrlHeld()) return false;
+      DeleteCaretLine();
+      return true;
+    default: return false;
+  }
+}

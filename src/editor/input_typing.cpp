@@ -1,0 +1,58 @@
+#include "editor/input_typing.h"
+
+#include <richedit.h>
+
+#include "conversion/undo_commands.h"
+#include "conversion/view_format.h"
+#include "editor/control_editor.h"
+#include "editor/editor_control.h"
+
+namespace {
+
+constexpr unsigned char ansiSmallA = 0xE0;  // "а"; its DOS-866 code is 0xA0
+constexpr char oemSmallA[] = "\xA0";
+
+bool Recorded(unsigned code) { return code == '\t' || (code >= 32 && code <= 126) || (code >= 128 && code <= 255); }
+
+void RecordTyped() { RecordUndo(overwriteMode ? UndoOverwrite : UndoTyping, 1); }
+
+// Typing over a block that ends with a line break keeps the line break.
+// True when the selection was shortened.
+bool SpareTrailingLineBreak(ControlEditor& editor, PositionRange selection) {
+  if (selection.end - selection.start <= 2) return false;
+  if (editor.GetTextRange({selection.end - 2, selection.end}) != "\r\n") return false;
+  editor.SetSelection({selection.start, selection.end - 2});
+  return true;
+}
+
+// "а" in the DOS-866 view goes in as its byte directly. Overwrite takes the
+// next byte, as the control's own typing does, but never a line break.
+void PutSmallAInOemView(HWND window, Position caret) {
+  if (overwriteMode) {
+    ControlEditor editor;
+    std::string next = editor.GetTextRange({caret, caret + 1});
+    if (next.size() == 1 && next != "\r" && next != "\n") {
+      CHARRANGE extended{caret, caret + 1};
+      CallWindowProcA(editorBaseProc, window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&extended));
+    }
+  }
+  CallWindowProcA(editorBaseProc, window, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(oemSmallA));
+}
+
+}  // namespace
+
+bool PrepareTypedCharacter(HWND window, WPARAM& code) {
+  auto k = static_cast<unsigned>(code);
+  if (!Recorded(k)) return true;  // control characters go on untranslated
+  ControlEditor editor;
+  PositionRange selection = editor.GetSelection();
+  bool spared = SpareTrailingLineBreak(editor, selection);
+  if (!spared && viewCodePage == Oem && k == ansiSmallA && selection.start == selection.end) {
+    RecordTyped();
+    PutSmallAInOemView(window, selection.start);
+    return false;
+  }
+  RecordTyped();
+  code = AnsiToView(static_cast<unsigned char>(k), viewCodePage);
+  return true;
+}

@@ -1,0 +1,8 @@
+// Typed characters: the undo step of each, and the byte it becomes in the
+// view code page (the keyboard gives Windows-1251 codes).
+#pragma once
+#include <windows.h>
+
+// Records the character's step and returns the code to pass on to the
+// control; false when the character was already put in here.
+bool PrepareTypedCharacter(HWND window, WPARAM& code);
