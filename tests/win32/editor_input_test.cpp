@@ -1,0 +1,246 @@
+// The editor input procedure in front of the program's control: what keys and
+// typed characters record in the undo journal, typing in each view code page,
+// line deletion, the insert indicator, the context menu and dropped files.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <richedit.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/globals.h"
+#include "app/menu_bar.h"
+#include "chrome/status_bar.h"
+#include "conversion/undo_commands.h"
+#include "conversion/view_format.h"
+#include "document_files.h"
+#include "editor/editor_control.h"
+
+namespace {
+
+class EditorInput : public DocumentFiles {
+ protected:
+  void SetUp() override {
+    DocumentFiles::SetUp();
+    if (!accelerators) accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    useEditorUndo = false;
+    View(16);
+    SetEditorText("");
+    ClearUndoJournal();
+    if (overwriteMode) Key(VK_INSERT);
+  }
+  void TearDown() override {
+    if (overwriteMode) Key(VK_INSERT);
+    View(16);
+    ClearUndoJournal();
+    SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
+    DocumentFiles::TearDown();
+  }
+
+  static void View(int command) { SendMessageA(mainWindow, WM_COMMAND, command, 0); }
+  static void Select(LONG start, LONG end) {
+    CHARRANGE range{start, end};
+    SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  }
+  static LONG Caret() {
+    CHARRANGE range{};
+    SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return range.cpMin;
+  }
+  // A key as the message loop delivers it, Ctrl held in the thread's key state when asked.
+  static void Key(WPARAM key, bool ctrl = false) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_CONTROL] = ctrl ? 0x80 : 0;
+    SetKeyboardState(state);
+    SendMessageA(editorWindow, WM_KEYDOWN, key, 1);
+    SendMessageA(editorWindow, WM_KEYUP, key, 0xC0000001);
+    state[VK_CONTROL] = 0;
+    SetKeyboardState(state);
+  }
+  // Characters as the Windows-1251 keyboard gives them.
+  static void Type(const std::string& ansi) {
+    for (char c : ansi) {
+      if (c == '\r') Key(VK_RETURN);
+      SendMessageA(editorWindow, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+  }
+  static void Undo() { SendMessageA(mainWindow, WM_COMMAND, 4, 0); }
+};
+
+TEST_F(EditorInput, TypingStoresTheBytesOfTheViewAndUndoesOneCharacterAtATime) {
+  struct Case {
+    int viewCommand;
+    const char* bytes;
+  } cases[] = {{16, "\xE0\xFF\x31 \xC0z"}, {17, "\xA0\xEF\x31 \x80z"}, {18, "\xC1\xD1\x31 \xE1z"}};
+  for (const Case& c : cases) {
+    View(c.viewCommand);
+    SetEditorText("");
+    ClearUndoJournal();
+    Type("ая1 Аz");
+    EXPECT_EQ(EditorText(), c.bytes) << "view command " << c.viewCommand;
+  }
+  Type("\r!");
+  EXPECT_EQ(EditorText(), "\xC1\xD1\x31 \xE1z\r\n!");
+  Undo();
+  EXPECT_EQ(EditorText(), "\xC1\xD1\x31 \xE1z\r\n");
+  Undo();
+  EXPECT_EQ(EditorText(), "\xC1\xD1\x31 \xE1z");
+  for (int i = 0; i < 6; ++i) Undo();
+  EXPECT_EQ(EditorText(), "");
+  EXPECT_FALSE(UndoJournalHoldsRecord());
+}
+
+TEST_F(EditorInput, SmallAInTheDosViewGoesInAsItsByteAndOverwriteSparesLineBreaks) {
+  View(17);
+  SetEditorText("xy\r\nz");
+  Select(0, 0);
+  Type("а");
+  EXPECT_EQ(EditorText(), "\xA0xy\r\nz");
+  Key(VK_INSERT);
+  Type("а");
+  EXPECT_EQ(EditorText(), "\xA0\xA0y\r\nz");
+  Select(3, 3);  // before the line break
+  Type("а");
+  EXPECT_EQ(EditorText(), "\xA0\xA0y\xA0\r\nz");
+  Key(VK_INSERT);
+  Select(0, 2);  // over a selection it is an ordinary character
+  Type("а");
+  EXPECT_EQ(EditorText(), "\xA0y\xA0\r\nz");
+  for (int i = 0; i < 4; ++i) Undo();
+  EXPECT_EQ(EditorText(), "xy\r\nz");
+}
+
+TEST_F(EditorInput, TypingOverABlockEndingWithALineBreakKeepsTheLineBreak) {
+  SetEditorText("abc\r\nd");
+  Select(0, 5);
+  Type("x");
+  EXPECT_EQ(EditorText(), "x\r\nd");
+  Select(1, 3);  // the line break alone is replaced
+  Type("y");
+  EXPECT_EQ(EditorText(), "xyd");
+  Undo();
+  Undo();
+  EXPECT_EQ(EditorText(), "abc\r\nd");
+}
+
+TEST_F(EditorInput, DeleteTakesTheLineBreakOfWholeLinesOnly) {
+  SetEditorText("ab\r\ncd\r\nef");
+  Select(0, 4);
+  Key(VK_DELETE);
+  EXPECT_EQ(EditorText(), "cd\r\nef");
+  Select(1, 4);
+  Key(VK_DELETE);
+  EXPECT_EQ(EditorText(), "c\r\nef");
+  Select(1, 1);
+  Key(VK_DELETE);  // the line break goes whole
+  Key(VK_BACK);
+  EXPECT_EQ(EditorText(), "ef");
+  for (int i = 0; i < 4; ++i) Undo();
+  EXPECT_EQ(EditorText(), "ab\r\ncd\r\nef");
+}
+
+TEST_F(EditorInput, CtrlYDeletesTheCaretsLineAndOnTheLastLineOnlyItsText) {
+  SetEditorText("one\r\ntwo\r\nthree");
+  Select(6, 6);
+  Key('Y', true);
+  EXPECT_EQ(EditorText(), "one\r\nthree");
+  EXPECT_EQ(Caret(), 5);
+  Key('Y', true);
+  EXPECT_EQ(EditorText(), "one\r\n");
+  Undo();
+  Undo();
+  EXPECT_EQ(EditorText(), "one\r\ntwo\r\nthree");
+  Key('Y');  // without Ctrl it is a letter key like any other
+  EXPECT_EQ(EditorText(), "one\r\ntwo\r\nthree");
+}
+
+TEST_F(EditorInput, InsertSwitchesTheIndicatorAndTheUndoKindCtrlInsertNeither) {
+  SetEditorText("abc");
+  Select(0, 0);
+  Key(VK_INSERT);
+  EXPECT_EQ(StatusPaneText(insertModePane), "Замена");
+  Key(VK_INSERT, true);
+  EXPECT_EQ(StatusPaneText(insertModePane), "Замена");
+  Type("xy");
+  EXPECT_EQ(EditorText(), "xyc");
+  Undo();
+  EXPECT_EQ(EditorText(), "xbc");
+  Key(VK_INSERT);
+  EXPECT_EQ(StatusPaneText(insertModePane), "Вставка");
+  Type("z");
+  EXPECT_EQ(EditorText(), "xzbc");
+}
+
+TEST_F(EditorInput, WordDeletionIsTheJournalsOrWithItOffTheControlsOwn) {
+  SetEditorText("один два три");
+  Select(5, 5);
+  Key(VK_DELETE, true);
+  EXPECT_EQ(EditorText(), "один три");
+  Key(VK_BACK, true);
+  EXPECT_EQ(EditorText(), "три");
+  Undo();
+  Undo();
+  EXPECT_EQ(EditorText(), "один два три");
+
+  useEditorUndo = true;
+  ClearUndoJournal();
+  Select(5, 5);
+  Key(VK_DELETE, true);
+  Key(VK_BACK, true);
+  EXPECT_EQ(EditorText(), "три");
+  EXPECT_FALSE(UndoJournalHoldsRecord());
+}
+
+// The pop-up menu's window answers which menu it shows, then Esc ends it.
+DWORD WINAPI CloseShownMenu(void* shown) {
+  for (int i = 0; i < 200; ++i) {
+    HWND popup = FindWindowA("#32768", nullptr);
+    if (popup && IsWindowVisible(popup)) {
+      *static_cast<HMENU*>(shown) = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+      PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+      return 0;
+    }
+    Sleep(25);
+  }
+  return 0;
+}
+
+TEST_F(EditorInput, RightClickShowsTheEditMenuAndTheControlNeverSeesIt) {
+  SetEditorText("abc");
+  Select(1, 2);
+  HMENU shown = nullptr;
+  HANDLE closer = CreateThread(nullptr, 0, CloseShownMenu, &shown, 0, nullptr);
+  SendMessageA(editorWindow, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+  WaitForSingleObject(closer, INFINITE);
+  CloseHandle(closer);
+  EXPECT_EQ(shown, popupMenus[editMenuIndex]);
+  EXPECT_EQ(Caret(), 1);  // the click did not move the selection
+}
+
+// A drop of `paths` as the shell hands it over.
+HDROP DropOf(const std::string& path) {
+  SIZE_T size = sizeof(DROPFILES) + path.size() + 2;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+  auto* files = static_cast<DROPFILES*>(GlobalLock(block));
+  files->pFiles = sizeof(DROPFILES);
+  std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), path.data(), path.size());
+  GlobalUnlock(block);
+  return static_cast<HDROP>(block);
+}
+
+TEST_F(EditorInput, DroppedFileOnAModifiedDocumentAsksFirstAndCancelKeepsIt) {
+  std::string path = MakeFile("dropped.txt", "dropped");
+  SetEditorText("mine");
+  SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
+  DialogSeen asked = RunClosingDialog(
+      [&] { SendMessageA(editorWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(path)), 0); }, IDCANCEL);
+  EXPECT_TRUE(asked.appeared);
+  EXPECT_EQ(EditorText(), "mine");
+  RunClosingDialog([&] { SendMessageA(editorWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(path)), 0); },
+                   IDNO);
+  EXPECT_EQ(EditorText(), "dropped");
+}
+
+}  // namespace
