@@ -37,32 +37,21 @@ void SpareTrailingLineBreak() {
   editor.SetSelection({selection.start, selection.end - 2});
 }
 
-bool OnDelete() {
+// Delete and Backspace. With Ctrl the journal deletes the word itself (the
+// control does, when its own undo is in use); otherwise a selection goes with
+// its step and a single character is left to the control.
+bool OnDeletionKey(UndoKind wordKind, UndoKind characterKind) {
   if (CtrlHeld()) {
     if (useEditorUndo) return false;
-    RecordUndo(UndoDeleteWordRight, 0);
+    RecordUndo(wordKind, 0);
     return true;
   }
-  SpareTrailingLineBreak();
+  if (characterKind == UndoDelete) SpareTrailingLineBreak();
   if (SomethingSelected()) {
     ClearRecorded();
     return true;
   }
-  RecordUndo(UndoDelete, 0);
-  return false;
-}
-
-bool OnBackspace() {
-  if (CtrlHeld()) {
-    if (useEditorUndo) return false;
-    RecordUndo(UndoDeleteWordLeft, 0);
-    return true;
-  }
-  if (SomethingSelected()) {
-    ClearRecorded();
-    return true;
-  }
-  RecordUndo(UndoBackspace, 0);
+  RecordUndo(characterKind, 0);
   return false;
 }
 
@@ -95,8 +84,8 @@ bool HandleEditingKey(WPARAM key) {
     case VK_CONTROL: ResetCodePageChord(); return false;
     case VK_RETURN: RecordUndo(UndoEnter, 2); return false;
     case VK_INSERT: OnInsert(); return false;
-    case VK_DELETE: return OnDelete();
-    case VK_BACK: return OnBackspace();
+    case VK_DELETE: return OnDeletionKey(UndoDeleteWordRight, UndoDelete);
+    case VK_BACK: return OnDeletionKey(UndoDeleteWordLeft, UndoBackspace);
     case 'Y':
       if (!CtrlHeld()) return false;
       DeleteCaretLine();
