@@ -26,8 +26,8 @@ run: build
 
 test: build test-native test-windows
 
-# ctest's summary, then the closing lines of each GoogleTest runner.
-SUMMARY = grep -hE '^\[  (PASSED|FAILED) +\]|^\[==========\] [0-9]+ tests? from' $(1)/Testing/Temporary/LastTest.log || true
+# ctest's summary, then the closing lines of each GoogleTest and unittest runner.
+SUMMARY = grep -hE '^\[  (PASSED|FAILED) +\]|^\[==========\] [0-9]+ tests? from|^Ran [0-9]+ tests? in|^(OK|FAILED \(.*\))$$' $(1)/Testing/Temporary/LastTest.log || true
 
 test-native:
 	@ctest --preset native; status=$$?; $(call SUMMARY,build/native); exit $$status

@@ -136,3 +136,9 @@ target_compile_definitions(win32_tests PRIVATE ZORN2_EXE="zorn2.exe")
 set_target_properties(win32_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_test(NAME win32_tests COMMAND win32_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 set_tests_properties(win32_tests PROPERTIES FIXTURES_REQUIRED wine)
+
+# The program as a user drives it: xdotool on the session's display. One display,
+# one keyboard focus: never beside the in-process tests.
+add_test(NAME e2e_editor COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(e2e_editor PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK display TIMEOUT 600)
+set_tests_properties(win32_tests PROPERTIES RESOURCE_LOCK display)

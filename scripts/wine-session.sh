@@ -52,6 +52,9 @@ case "$cmd" in
     tpl=$(make_template)
     rm -rf "$dir/prefix"
     cp -a "$tpl" "$dir/prefix"
+    # Without a window manager on the virtual display, Wine places and sizes its
+    # windows itself, so that maximise and restore really change them.
+    [ -f "$dir/xvfb.pid" ] && printf '\n[Software\\\\Wine\\\\X11 Driver] 1700000000\n"Managed"="N"\n' >>"$dir/prefix/user.reg"
     write_env "$dir"
     . "$dir/env"
     "$WINESERVER" -p </dev/null >/dev/null 2>&1

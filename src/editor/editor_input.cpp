@@ -24,7 +24,12 @@ bool TranslateForMainWindow(UINT message, WPARAM wParam, LPARAM lParam) {
   record.message = message;
   record.wParam = wParam;
   record.lParam = lParam;
-  return TranslateAcceleratorA(mainWindow, accelerators, &record) != 0;
+  if (!TranslateAcceleratorA(mainWindow, accelerators, &record)) return false;
+  // The default procedure learns that a key came with Alt, as it would have
+  // without the accelerator; otherwise releasing Alt (after Alt+F2, say)
+  // would put the menu bar in keyboard mode.
+  if (message == WM_SYSKEYDOWN && wParam != VK_F4) DefWindowProcA(mainWindow, message, wParam, lParam);
+  return true;
 }
 
 // The Edit menu where the mouse is; its commands go to the main window.

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs the end-to-end tests against the zorn2.exe of BUILD_DIR, inside the Wine
+# session that CTest started in BUILD_DIR/wine. Extra arguments go to unittest,
+# e.g. EditorAsUser.test_f4_maximises_and_restores.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(realpath "${1:?usage: run.sh BUILD_DIR [TEST ...]}")
+shift
+. "$here/../../scripts/wine-common.sh"
+session=${ZORN2_WINE_SESSION:-$build/wine}
+. "$session/env"
+export WINE64 ZORN2_BUILD=$build
+cd "$here"
+exec python3 -m unittest -v "${@:-editor_as_user}"
