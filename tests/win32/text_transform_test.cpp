@@ -85,19 +85,6 @@ TEST_F(TextTransform, WholeTextRecodingSwitchesTheViewAndOneUndoBringsBothBack) 
   EXPECT_FALSE(UndoJournalHoldsRecord());
 }
 
-TEST_F(TextTransform, TwoWholeTextRecodingsInARowUndoInOneStep) {
-  SetEditorText(ansiWords);
-  RecodeFromView(30);
-  EXPECT_EQ(EditorText(), oemWords);
-  RecodeFromView(31);
-  EXPECT_EQ(EditorText(), koi8Words);
-  ExpectView(Koi8);
-  UndoLast();
-  EXPECT_EQ(EditorText(), ansiWords);
-  ExpectView(Ansi);
-  EXPECT_FALSE(UndoJournalHoldsRecord());
-}
-
 TEST_F(TextTransform, SelectionRecodingKeepsTheViewAndTheSelection) {
   SetEditorText(ansiWords);
   Select(7, 10);

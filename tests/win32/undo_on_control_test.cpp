@@ -1,6 +1,6 @@
 // The undo journal working on the real document control through messages:
-// bytes the control holds (NUL included), word deletions, snapshots with the
-// view code page, and a journal that survives the control's re-creation.
+// bytes the control holds (NUL included), and a journal that survives the
+// control's re-creation.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <richedit.h>
@@ -51,29 +51,6 @@ TEST_F(UndoOnControl, TypingRunUndoesOneByteAtATimeAndKeepsZeroBytes) {
   EXPECT_FALSE(UndoJournalHoldsRecord());
 }
 
-TEST_F(UndoOnControl, WordDeletionIsPerformedByTheJournalAndComesBack) {
-  SetEditorText("один два три");
-  editor.SetSelection({5, 5});
-  RecordUndo(UndoDeleteWordRight, 0);
-  EXPECT_EQ(EditorText(), "один три");
-  UndoLast();
-  EXPECT_EQ(EditorText(), "один два три");
-}
-
-TEST_F(UndoOnControl, SnapshotBringsBackTextAndViewCodePage) {
-  SetEditorText("Привет");
-  CodePage before = viewCodePage;
-  RecordUndo(UndoSnapshot, 0);
-  ASSERT_TRUE(editor.ReplaceWholeText("\x8F\xE0\xA8\xA2\xA5\xE2"));  // the same word in DOS-866
-  viewCodePage = Oem;
-  RecordUndo(UndoSnapshot, 0);  // a second conversion in a row keeps the first snapshot
-  UndoLast();
-  EXPECT_EQ(EditorText(), "Привет");
-  EXPECT_EQ(viewCodePage, before);
-  EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), before);
-  EXPECT_FALSE(UndoJournalHoldsRecord());
-}
-
 TEST_F(UndoOnControl, JournalOutlivesTheControlsRecreationForWordWrap) {
   editor.SetSelection({0, 0});
   Type("ab");
@@ -92,13 +69,6 @@ TEST_F(UndoOnControl, DeleteAndUndoCommandsOfTheMainWindow) {
   SendMessageA(mainWindow, WM_COMMAND, 4, 0);
   EXPECT_EQ(EditorText(), "abc\r\ndef");
   EXPECT_FALSE(UndoJournalHoldsRecord());
-}
-
-TEST_F(UndoOnControl, EditorUndoSwitchRecordsNothing) {
-  useEditorUndo = true;
-  Type("z");
-  EXPECT_FALSE(UndoJournalHoldsRecord());
-  useEditorUndo = false;
 }
 
 }  // namespace
