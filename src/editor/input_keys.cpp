@@ -26,7 +26,7 @@ void ClearRecorded() {
 
 // A selection that starts inside a line and ends with its line break keeps
 // the line break; whole lines go with theirs.
-void SpareTrailingLineBreak() {
+void KeepLineBreakAfterPartOfALine() {
   ControlEditor editor;
   PositionRange selection = editor.GetSelection();
   if (selection.end - selection.start <= 2) return;
@@ -46,7 +46,7 @@ bool OnDeletionKey(UndoKind wordKind, UndoKind characterKind) {
     RecordUndo(wordKind, 0);
     return true;
   }
-  if (characterKind == UndoDelete) SpareTrailingLineBreak();
+  if (characterKind == UndoDelete) KeepLineBreakAfterPartOfALine();
   if (SomethingSelected()) {
     ClearRecorded();
     return true;

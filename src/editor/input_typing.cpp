@@ -18,7 +18,7 @@ void RecordTyped() { RecordUndo(overwriteMode ? UndoOverwrite : UndoTyping, 1); 
 
 // Typing over a block that ends with a line break keeps the line break.
 // True when the selection was shortened.
-bool SpareTrailingLineBreak(ControlEditor& editor, PositionRange selection) {
+bool KeepTrailingLineBreak(ControlEditor& editor, PositionRange selection) {
   if (selection.end - selection.start <= 2) return false;
   if (editor.GetTextRange({selection.end - 2, selection.end}) != "\r\n") return false;
   editor.SetSelection({selection.start, selection.end - 2});
@@ -46,7 +46,7 @@ bool PrepareTypedCharacter(HWND window, WPARAM& code) {
   if (!Recorded(k)) return true;  // control characters go on untranslated
   ControlEditor editor;
   PositionRange selection = editor.GetSelection();
-  bool spared = SpareTrailingLineBreak(editor, selection);
+  bool spared = KeepTrailingLineBreak(editor, selection);
   if (!spared && viewCodePage == Oem && k == ansiSmallA && selection.start == selection.end) {
     RecordTyped();
     PutSmallAInOemView(window, selection.start);
