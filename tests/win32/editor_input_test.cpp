@@ -15,6 +15,7 @@
 #include "conversion/undo_commands.h"
 #include "conversion/view_format.h"
 #include "document_files.h"
+#include "editor/control/document_control.h"
 #include "editor/editor_control.h"
 
 namespace {
@@ -90,6 +91,12 @@ TEST_F(EditorInput, TypingStoresTheBytesOfTheViewAndUndoesOneCharacterAtATime) {
   for (int i = 0; i < 6; ++i) Undo();
   EXPECT_EQ(EditorText(), "");
   EXPECT_FALSE(UndoJournalHoldsRecord());
+}
+
+TEST_F(EditorInput, AcceleratorKeysBecomeTheMainWindowsCommands) {
+  View(17);
+  SendMessageA(editorWindow, WM_KEYDOWN, VK_F2, 0x003C0001);
+  EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), Ansi);
 }
 
 TEST_F(EditorInput, SmallAInTheDosViewGoesInAsItsByteAndOverwriteSparesLineBreaks) {

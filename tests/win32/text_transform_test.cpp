@@ -62,9 +62,9 @@ class TextTransform : public ProgramWindows {
     SetEditorText(before);
     ClearUndoJournal();
     Select(0, 0);
-    TransformText(command, NoTable, NoTable);
+    SendMessageA(mainWindow, WM_COMMAND, command, 0);  // as the menu sends it
     std::string after = EditorText();
-    UndoLast();
+    SendMessageA(mainWindow, WM_COMMAND, 4, 0);
     EXPECT_EQ(EditorText(), before) << "after command " << command;
     return after;
   }

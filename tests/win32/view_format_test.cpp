@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "app/globals.h"
 #include "app/settings_store.h"
 #include "conversion/view_commands.h"
 #include "conversion/view_format.h"
@@ -39,6 +40,7 @@ class ViewFormat : public ProgramWindows {
     SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
     return range;
   }
+  static void Command(int command) { SendMessageA(mainWindow, WM_COMMAND, command, 0); }  // as the menu sends it
   static LRESULT FirstVisibleLine() { return SendMessageA(editorWindow, EM_GETFIRSTVISIBLELINE, 0, 0); }
 };
 
@@ -115,21 +117,21 @@ TEST_F(ViewFormat, StoredFontOfTheViewCodePageIsApplied) {
 TEST_F(ViewFormat, FontSizeStepsOnePointWithinLimitsForTheViewCodePageOnly) {
   SetEditorText("abc");
   SetViewCodePage(Koi8);
-  ChangeFontSize(+1);
+  Command(fontLargerCommand);
   EXPECT_EQ(ReadSettingDword("SizeK", 0), 220);
   EXPECT_EQ(TextFormat().yHeight, 220);
   EXPECT_EQ(ReadSettingDword("SizeW", 0), 0);
-  ChangeFontSize(-1);
-  ChangeFontSize(-1);
+  Command(fontSmallerCommand);
+  Command(fontSmallerCommand);
   EXPECT_EQ(TextFormat().yHeight, 180);
 
   WriteSettingDword("SizeK", 520);
-  ChangeFontSize(+1);
+  Command(fontLargerCommand);
   EXPECT_EQ(ReadSettingDword("SizeK", 0), 520);
   WriteSettingDword("SizeK", 80);
-  ChangeFontSize(-1);
+  Command(fontSmallerCommand);
   EXPECT_EQ(ReadSettingDword("SizeK", 0), 80);
-  ChangeFontSize(+1);
+  Command(fontLargerCommand);
   EXPECT_EQ(ReadSettingDword("SizeK", 0), 100);
 }
 
