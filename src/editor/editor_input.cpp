@@ -54,7 +54,7 @@ LRESULT CALLBACK EditorInputProc(HWND window, UINT message, WPARAM wParam, LPARA
   if (TranslateForMainWindow(message, wParam, lParam)) return 0;
   switch (message) {
     case WM_KEYDOWN:
-      if (HandleEditingKey(wParam)) return 0;
+      if (HandleEditingKey(wParam, lParam)) return 0;
       break;
     case WM_KEYUP:
       ReportCaretPosition();

@@ -13,6 +13,8 @@ namespace {
 
 bool CtrlHeld() { return GetKeyState(VK_CONTROL) < 0; }
 
+bool RepeatedKey(LPARAM keyData) { return (keyData & (1 << 30)) != 0; }
+
 LRESULT Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return SendMessageA(editorWindow, message, wParam, lParam);
 }
@@ -79,9 +81,12 @@ void OnInsert() {
 
 }  // namespace
 
-bool HandleEditingKey(WPARAM key) {
+bool HandleEditingKey(WPARAM key, LPARAM keyData) {
   switch (key) {
-    case VK_CONTROL: ResetCodePageChord(); return false;
+    case VK_CONTROL:
+      // A new press ends a pending chord; a held Ctrl repeating its key-down does not.
+      if (!RepeatedKey(keyData)) ResetCodePageChord();
+      return false;
     case VK_RETURN: RecordUndo(UndoEnter, 2); return false;
     case VK_INSERT: OnInsert(); return false;
     case VK_DELETE: return OnDeletionKey(UndoDeleteWordRight, UndoDelete);

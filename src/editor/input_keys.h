@@ -4,4 +4,4 @@
 #include <windows.h>
 
 // True when the key was dealt with here and the control must not see it.
-bool HandleEditingKey(WPARAM key);
+bool HandleEditingKey(WPARAM key, LPARAM keyData);

@@ -189,10 +189,14 @@ TEST_F(TextTransform, ChordOfTheSameKeyTwiceOnlySwitchesTheView) {
   EXPECT_EQ(chordSource, -1);
 }
 
-TEST_F(TextTransform, PressingCtrlAgainStartsANewChord) {
+// Only a new press of Ctrl: a Ctrl held down repeats its key-down, and the
+// chord must survive a user who is slow to press the second key.
+TEST_F(TextTransform, PressingCtrlAgainStartsANewChordHoldingItDoesNot) {
   SetEditorText(ansiWords);
   OnCodePageChord(100);
-  SendMessageA(editorWindow, WM_KEYDOWN, VK_CONTROL, 0);
+  SendMessageA(editorWindow, WM_KEYDOWN, VK_CONTROL, 0x401D0001);  // repeated: the key was already down
+  EXPECT_EQ(chordSource, Ansi);
+  SendMessageA(editorWindow, WM_KEYDOWN, VK_CONTROL, 0x001D0001);
   OnCodePageChord(102);
   EXPECT_EQ(EditorText(), ansiWords);
   ExpectView(Ansi);
