@@ -124,6 +124,19 @@ class EditorAsUser(unittest.TestCase):
         self.assertEqual(editor.save(), "а".encode("cp1251"))
         self.close_unmodified(editor)
 
+    def test_chord_with_ctrl_held_converts_the_whole_text(self):
+        editor = self.open_editor()
+        editor.keys("F2")
+        editor.type(GREETING)
+        xdotool("keydown", "ctrl")
+        editor.keys("w", "d")  # Ctrl+W, Ctrl+D: from Windows-1251 into DOS-866
+        xdotool("keyup", "ctrl")
+        self.assertEqual(editor.save(), GREETING.encode("cp866"))
+        editor.keys("ctrl+z")  # one undo brings back the bytes and the view
+        editor.type("!")
+        self.assertEqual(editor.save(), (GREETING + "!").encode("cp1251"))
+        self.close_unmodified(editor)
+
     def test_escape_on_a_modified_document_asks_and_cancel_keeps_the_window(self):
         editor = self.open_editor(content=b"kept")
         editor.type("x")
