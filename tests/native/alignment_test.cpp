@@ -51,9 +51,8 @@ std::size_t LeadingSpaces(const std::string& line) { return std::min(line.find_f
 
 }  // namespace
 
+// Flush right and centred widths are checked on real texts below.
 TEST(Alignment, ExamplesOfEachMode) {
-  EXPECT_EQ(Align("one two\r\n", AlignRight, Width(20)), std::string(13, ' ') + "one two\r\n");
-  EXPECT_EQ(Align("one two\r\n", AlignCentre, Width(20)), std::string(6, ' ') + "one two\r\n");
   EXPECT_EQ(Align("one  \t two\r\n", AlignLeft, Width(20)), "one two\r\n");
   // The last byte of a range without a line break is written but not measured.
   EXPECT_EQ(Align("one two", AlignRight, Width(20)), std::string(14, ' ') + "one two\r\n");

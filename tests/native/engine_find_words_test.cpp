@@ -7,8 +7,6 @@
 #include "engine_test_support.h"
 #include "editor/engine/text_storage.h"
 
-using namespace std::string_literals;
-
 TEST(EngineFind, CyrillicCaseFoldsInEachCodePageYoIncluded) {
   // "Ёлка Ель" and the pattern "ёЛ" in Windows-1251, DOS-866 and KOI8-R.
   struct Case {
@@ -31,24 +29,16 @@ TEST(EngineFind, CyrillicCaseFoldsInEachCodePageYoIncluded) {
   // The same bytes are other letters in another code page: "Р" and "р" in DOS-866.
   EXPECT_EQ(WithText("\x90", Oem).Find({0, -1}, "\xE0", 0), 0);
   EXPECT_EQ(WithText("\x90", Ansi).Find({0, -1}, "\xE0", 0), -1);
-  EXPECT_EQ(WithText("Abc", Ansi).Find({0, -1}, "aBC", 0), 0);
 }
 
-TEST(EngineFind, RangeBoundsWholeWordsAndEdgeArguments) {
+// Plain ranges and whole words over letters are compared with a model on random edits.
+TEST(EngineFind, UnderscoreSeparatesWordsAndEdgeArguments) {
   DocumentEngine engine = WithText("cat concat cat_ cat2 cat");
-  EXPECT_EQ(engine.Find({0, -1}, "cat", 0), 0);
-  EXPECT_EQ(engine.Find({1, -1}, "cat", 0), 7);
-  EXPECT_EQ(engine.Find({1, 9}, "cat", 0), -1);  // the match must end by the range end
-  EXPECT_EQ(engine.Find({1, 10}, "cat", 0), 7);
-  EXPECT_EQ(engine.Find({1, -1}, "cat", FindWholeWord), 11);  // '_' separates words
+  EXPECT_EQ(engine.Find({1, -1}, "cat", FindWholeWord), 11);
   EXPECT_EQ(engine.Find({12, -1}, "cat", FindWholeWord), 21);
-  EXPECT_EQ(engine.Find({0, -1}, " concat", FindWholeWord), 3);  // a blank at the edge needs no gap
-  EXPECT_EQ(engine.Find({0, -1}, " con", FindWholeWord), -1);
   EXPECT_EQ(engine.Find({-5, -1}, "cat", 0), 0);
   EXPECT_EQ(engine.Find({10, 5}, "cat", 0), -1);
   EXPECT_EQ(engine.Find({0, -1}, "", 0), -1);
-  EXPECT_EQ(engine.Find({0, -1}, "dog", 0), -1);
-  EXPECT_EQ(WithText("a\0b\0c"s).Find({0, -1}, "\0c"s, 0), 3);
 }
 
 TEST(EngineFind, MatchesThatStraddleStorageBlocks) {
