@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   cmake make g++ pkg-config
   xvfb xdotool x11-utils imagemagick fonts-dejavu-core
+  python3  # the end-to-end tests
   googletest libgtest-dev libbenchmark-dev
   locales
   fortunes-ru  # real Russian text for tests and benchmarks
