@@ -19,15 +19,6 @@ namespace {
 
 class Editor : public ProgramWindows {
  protected:
-  static CHARRANGE Selection() {
-    CHARRANGE selection{};
-    SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    return selection;
-  }
-  static void Select(LONG start, LONG end) {
-    CHARRANGE selection{start, end};
-    SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-  }
   static bool Modified() { return SendMessageA(editorWindow, EM_GETMODIFY, 0, 0) != 0; }
   static bool WrapChecked() { return (GetMenuState(mainMenu, wordWrapCommand, MF_BYCOMMAND) & MF_CHECKED) != 0; }
   static LONG_PTR Style() { return GetWindowLongPtrA(editorWindow, GWL_STYLE); }
