@@ -70,6 +70,10 @@ TEST_F(ControlTest, OverwriteReplacesInsideALineButNotItsBreak) {
   Key(VK_INSERT);
   Type("i");
   EXPECT_EQ(Text(), "aXYZWi\r\ndef");
+  Key(VK_INSERT, false, true);  // Ctrl+Insert copies; it does not switch the mode
+  Select(0, 0);
+  Type("!");
+  EXPECT_EQ(Text(), "!aXYZWi\r\ndef");
 }
 
 TEST_F(ControlTest, UpAndDownKeepTheColumnAcrossShortLines) {
