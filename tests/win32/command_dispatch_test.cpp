@@ -28,11 +28,6 @@ class CommandDispatch : public ProgramWindows {
     SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
   }
 
-  static void Command(int command) { SendMessageA(mainWindow, WM_COMMAND, command, 0); }
-  static void Select(LONG start, LONG end) {
-    CHARRANGE range{start, end};
-    SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-  }
   static bool Enabled(UINT command) {
     SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popupMenus[editMenuIndex]), 1);
     return (GetMenuState(mainMenu, command, MF_BYCOMMAND) & MF_GRAYED) == 0;

@@ -97,6 +97,18 @@ class RenderTest : public ControlTest {
     DrawExpected(wanted, {{expected, RGB(0, 0, 0)}});
     return drawn.Differences(wanted, FirstRow());
   }
+
+  // Pixels where the screen differs from a whole repaint of the control.
+  int ScreenMismatch() {
+    UpdateWindow(control);
+    RECT client = Client();
+    Picture screen(client.right, client.bottom), whole(client.right, client.bottom);
+    HDC dc = GetDC(control);
+    BitBlt(screen.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    ReleaseDC(control, dc);
+    Capture(whole);
+    return screen.Differences(whole, client);
+  }
 };
 
 TEST_F(RenderTest, Dos866AndKoi8LinesShowTheirOwnCyrillicLetters) {
@@ -192,27 +204,17 @@ TEST_F(RenderTest, TheScreenAfterEditsIsAWholeRepaint) {
   SetText(text);
   ShowWindow(parent, SW_SHOWNA);
   UpdateWindow(control);
-  RECT client = Client();
-  Picture screen(client.right, client.bottom), whole(client.right, client.bottom);
   Send(EM_HIDESELECTION, FALSE, TRUE);  // selections show without the focus
-  auto screenMismatch = [&] {
-    UpdateWindow(control);
-    HDC dc = GetDC(control);
-    BitBlt(screen.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    ReleaseDC(control, dc);
-    Capture(whole);
-    return screen.Differences(whole, client);
-  };
   auto edit = [&](LONG at, const std::string& typed, int backspaces) {
     Select(at, at);
     UpdateWindow(control);
     Type(typed);
     for (int i = 0; i < backspaces; ++i) Key(VK_BACK);
-    return screenMismatch();
+    return ScreenMismatch();
   };
   auto select = [&](LONG anchor, LONG caret) {
     Select(anchor, caret);
-    return screenMismatch();
+    return ScreenMismatch();
   };
   LONG third = static_cast<LONG>(Send(EM_LINEINDEX, 2));
   EXPECT_EQ(edit(third + 30, "x", 0), 0);
@@ -226,9 +228,9 @@ TEST_F(RenderTest, TheScreenAfterEditsIsAWholeRepaint) {
   EXPECT_EQ(select(third + 90, third + 20), 0);               // turns round
   EXPECT_EQ(select(third + 5, third + 5), 0);                 // and goes
   Key(VK_NEXT);
-  EXPECT_EQ(screenMismatch(), 0);  // a page further down
+  EXPECT_EQ(ScreenMismatch(), 0);  // a page further down
   Key(VK_DOWN, true);
-  EXPECT_EQ(screenMismatch(), 0);
+  EXPECT_EQ(ScreenMismatch(), 0);
   ShowWindow(parent, SW_HIDE);
 }
 
@@ -244,14 +246,7 @@ TEST_F(RenderTest, TypingPastTheRightEdgeWithoutWrapScrollsTheWholeView) {
     Type("x");
     UpdateWindow(control);
   }
-  UpdateWindow(control);
-  RECT client = Client();
-  Picture screen(client.right, client.bottom), whole(client.right, client.bottom);
-  HDC dc = GetDC(control);
-  BitBlt(screen.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-  ReleaseDC(control, dc);
-  Capture(whole);
-  EXPECT_EQ(screen.Differences(whole, client), 0);
+  EXPECT_EQ(ScreenMismatch(), 0);
   ShowWindow(parent, SW_HIDE);
 }
 

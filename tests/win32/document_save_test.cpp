@@ -143,8 +143,15 @@ TEST_F(DocumentSave, LoadGuessesTheViewCodePage) {
   EXPECT_EQ(viewCodePage, Oem);
 }
 
-TEST_F(DocumentSave, NewEmptiesTheTextAndNamesItUntitled) {
-  ASSERT_TRUE(LoadDocument(MakeFile("named.txt", "text").c_str()));
+TEST_F(DocumentSave, NewAsksFirstThenEmptiesTheTextAndNamesItUntitled) {
+  std::string path = MakeFile("named.txt", "text");
+  ASSERT_TRUE(LoadDocument(path.c_str()));
+  SetModifiedText("unsaved");
+  RunClosingDialog([] { NewDocument(); }, IDCANCEL);
+  EXPECT_EQ(EditorText(), "unsaved");
+  EXPECT_STREQ(currentPath, path.c_str());
+
+  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
   NewDocument();
   EXPECT_EQ(EditorText(), "");
   EXPECT_STREQ(currentPath, untitledName);
@@ -169,15 +176,6 @@ TEST_F(DocumentSave, SavePromptAnswers) {
   EXPECT_TRUE(answer);
   EXPECT_EQ(FileBytes(path), "new");
   EXPECT_FALSE(Modified());
-}
-
-TEST_F(DocumentSave, NewAfterCancelledPromptKeepsTheDocument) {
-  std::string path = MakeFile("kept.txt", "");
-  lstrcpynA(currentPath, path.c_str(), MAX_PATH);
-  SetModifiedText("unsaved");
-  RunClosingDialog([] { NewDocument(); }, IDCANCEL);
-  EXPECT_EQ(EditorText(), "unsaved");
-  EXPECT_STREQ(currentPath, path.c_str());
 }
 
 }  // namespace

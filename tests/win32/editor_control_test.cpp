@@ -19,15 +19,6 @@ namespace {
 
 class Editor : public ProgramWindows {
  protected:
-  static CHARRANGE Selection() {
-    CHARRANGE selection{};
-    SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    return selection;
-  }
-  static void Select(LONG start, LONG end) {
-    CHARRANGE selection{start, end};
-    SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-  }
   static bool Modified() { return SendMessageA(editorWindow, EM_GETMODIFY, 0, 0) != 0; }
   static bool WrapChecked() { return (GetMenuState(mainMenu, wordWrapCommand, MF_BYCOMMAND) & MF_CHECKED) != 0; }
   static LONG_PTR Style() { return GetWindowLongPtrA(editorWindow, GWL_STYLE); }
@@ -84,43 +75,24 @@ TEST_F(Editor, CaretReportShowsColumnAndLineAndSkipsAnUnchangedCaret) {
   Select(12345, 12345);
   ReportCaretPosition();
   EXPECT_EQ(StatusPaneText(caretPane), "12346:1");
-  overwriteMode = true;
-  ReportInsertMode();
-  EXPECT_EQ(StatusPaneText(insertModePane), "Замена");
-  overwriteMode = false;
-  ReportInsertMode();
-  EXPECT_EQ(StatusPaneText(insertModePane), "Вставка");
 }
 
+// A large text (and its unmodified flag) goes whole into the new editor too.
 TEST_F(Editor, WordWrapTwiceRestoresStyleMenuCheckAndSettingAndKeepsTheDocument) {
   std::string text = "Первая строка\r\nвторая\nтретья\r\x80\xFF";
+  for (int i = 0; text.size() < 3 << 20; ++i) text += "строка " + std::to_string(i) + "\r\n";
+  const auto end = static_cast<LONG>(text.size());
   SetEditorText(text);
+  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
   Select(3, 17);
-  SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
   ASSERT_EQ(wrapStyle, wordWrapOffStyle);
   ASSERT_FALSE(WrapChecked());
 
-  ExpectToggleKeepsDocument(text, 3, 17, true);
+  ExpectToggleKeepsDocument(text, 3, 17, false);
   EXPECT_EQ(wrapStyle, 0u);
   EXPECT_EQ(Style() & ES_AUTOHSCROLL, 0);  // the scroll bar itself comes and goes with the text
   EXPECT_TRUE(WrapChecked());
   EXPECT_EQ(ReadSettingDword("WW", -1), 0);
-
-  ExpectToggleKeepsDocument(text, 3, 17, true);
-  EXPECT_EQ(wrapStyle, wordWrapOffStyle);
-  EXPECT_EQ(Style() & ES_AUTOHSCROLL, ES_AUTOHSCROLL);
-  EXPECT_FALSE(WrapChecked());
-  EXPECT_EQ(ReadSettingDword("WW", -1), static_cast<int32_t>(wordWrapOffStyle));
-}
-
-TEST_F(Editor, WordWrapKeepsAnUnmodifiedLargeTextUnmodifiedAndLaysTheNewEditorOut) {
-  std::string text;
-  for (int i = 0; text.size() < 3 << 20; ++i) text += "строка " + std::to_string(i) + "\r\n";
-  SetEditorText(text);
-  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
-  Select(static_cast<LONG>(text.size()), static_cast<LONG>(text.size()));
-  ExpectToggleKeepsDocument(text, static_cast<LONG>(text.size()), static_cast<LONG>(text.size()), false);
-
   RECT client, editor, status;
   GetClientRect(mainWindow, &client);
   GetWindowRect(editorWindow, &editor);
@@ -130,7 +102,14 @@ TEST_F(Editor, WordWrapKeepsAnUnmodifiedLargeTextUnmodifiedAndLaysTheNewEditorOu
   EXPECT_EQ(editor.top, 0);
   EXPECT_EQ(editor.right - editor.left, client.right);
   EXPECT_EQ(editor.bottom, status.top);
-  ToggleWordWrap();
+
+  SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
+  Select(end, end);
+  ExpectToggleKeepsDocument(text, end, end, true);
+  EXPECT_EQ(wrapStyle, wordWrapOffStyle);
+  EXPECT_EQ(Style() & ES_AUTOHSCROLL, ES_AUTOHSCROLL);
+  EXPECT_FALSE(WrapChecked());
+  EXPECT_EQ(ReadSettingDword("WW", -1), static_cast<int32_t>(wordWrapOffStyle));
 }
 
 }  // namespace

@@ -26,29 +26,19 @@ class EditorInput : public DocumentFiles {
     DocumentFiles::SetUp();
     if (!accelerators) accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
     useEditorUndo = false;
-    View(16);
+    Command(16);
     SetEditorText("");
     ClearUndoJournal();
     if (overwriteMode) Key(VK_INSERT);
   }
   void TearDown() override {
     if (overwriteMode) Key(VK_INSERT);
-    View(16);
+    Command(16);
     ClearUndoJournal();
     SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
     DocumentFiles::TearDown();
   }
 
-  static void View(int command) { SendMessageA(mainWindow, WM_COMMAND, command, 0); }
-  static void Select(LONG start, LONG end) {
-    CHARRANGE range{start, end};
-    SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-  }
-  static LONG Caret() {
-    CHARRANGE range{};
-    SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    return range.cpMin;
-  }
   // A key as the message loop delivers it, Ctrl held in the thread's key state when asked.
   static void Key(WPARAM key, bool ctrl = false) {
     BYTE state[256] = {};
@@ -67,7 +57,7 @@ class EditorInput : public DocumentFiles {
       SendMessageA(editorWindow, WM_CHAR, static_cast<unsigned char>(c), 1);
     }
   }
-  static void Undo() { SendMessageA(mainWindow, WM_COMMAND, 4, 0); }
+  static void Undo() { Command(4); }
 };
 
 TEST_F(EditorInput, TypingStoresTheBytesOfTheViewAndUndoesOneCharacterAtATime) {
@@ -76,7 +66,7 @@ TEST_F(EditorInput, TypingStoresTheBytesOfTheViewAndUndoesOneCharacterAtATime) {
     const char* bytes;
   } cases[] = {{16, "\xE0\xFF\x31 \xC0z"}, {17, "\xA0\xEF\x31 \x80z"}, {18, "\xC1\xD1\x31 \xE1z"}};
   for (const Case& c : cases) {
-    View(c.viewCommand);
+    Command(c.viewCommand);
     SetEditorText("");
     ClearUndoJournal();
     Type("ая1 Аz");
@@ -94,13 +84,13 @@ TEST_F(EditorInput, TypingStoresTheBytesOfTheViewAndUndoesOneCharacterAtATime) {
 }
 
 TEST_F(EditorInput, AcceleratorKeysBecomeTheMainWindowsCommands) {
-  View(17);
+  Command(17);
   SendMessageA(editorWindow, WM_KEYDOWN, VK_F2, 0x003C0001);
   EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), Ansi);
 }
 
 TEST_F(EditorInput, SmallAInTheDosViewGoesInAsItsByteAndOverwriteSparesLineBreaks) {
-  View(17);
+  Command(17);
   SetEditorText("xy\r\nz");
   Select(0, 0);
   Type("а");
@@ -153,7 +143,7 @@ TEST_F(EditorInput, CtrlYDeletesTheCaretsLineAndOnTheLastLineOnlyItsText) {
   Select(6, 6);
   Key('Y', true);
   EXPECT_EQ(EditorText(), "one\r\nthree");
-  EXPECT_EQ(Caret(), 5);
+  EXPECT_EQ(Selection().cpMin, 5);
   Key('Y', true);
   EXPECT_EQ(EditorText(), "one\r\n");
   Undo();
@@ -223,7 +213,7 @@ TEST_F(EditorInput, RightClickShowsTheEditMenuAndTheControlNeverSeesIt) {
   WaitForSingleObject(closer, INFINITE);
   CloseHandle(closer);
   EXPECT_EQ(shown, popupMenus[editMenuIndex]);
-  EXPECT_EQ(Caret(), 1);  // the click did not move the selection
+  EXPECT_EQ(Selection().cpMin, 1);  // the click did not move the selection
 }
 
 // A drop of `paths` as the shell hands it over.

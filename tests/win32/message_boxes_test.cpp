@@ -19,7 +19,7 @@ std::string SystemText(DWORD code) {
 
 class MessageBoxes : public ProgramWindows {};
 
-TEST_F(MessageBoxes, ErrorBoxShowsTheLastErrorsSystemTextOwnedByTheMainWindow) {
+TEST_F(MessageBoxes, ErrorBoxShowsTheLastErrorsSystemTextOrItsNumberOwnedByTheMainWindow) {
   DialogSeen seen = RunClosingDialog([] {
     SetLastError(ERROR_FILE_NOT_FOUND);
     ShowLastError();
@@ -29,10 +29,9 @@ TEST_F(MessageBoxes, ErrorBoxShowsTheLastErrorsSystemTextOwnedByTheMainWindow) {
   EXPECT_EQ(seen.owner, mainWindow);
   ASSERT_FALSE(SystemText(ERROR_FILE_NOT_FOUND).empty());
   EXPECT_NE(seen.texts.find(SystemText(ERROR_FILE_NOT_FOUND)), std::string::npos) << seen.texts;
-}
 
-TEST_F(MessageBoxes, ErrorBoxWithoutAnErrorShowsErrorTenAndUnknownCodesByNumber) {
-  DialogSeen seen = RunClosingDialog([] {
+  // Without an error it shows error ten; an unknown code by its number.
+  seen = RunClosingDialog([] {
     SetLastError(0);
     ShowLastError();
   });

@@ -73,8 +73,7 @@ TEST_F(IdleStep, LoopRunsTheIdleStepWhenTheQueueEmptiesAndEndsWithTheQuitCode) {
 
 TEST_F(IdleStep, ButtonsFollowClipboardSelectionModifiedFlagUndoAndWrap) {
   SetEditorText("some text");
-  CHARRANGE selection{2, 5};
-  SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  Select(2, 5);
   SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
   PutTextOnClipboard(true);
   wrapStyle = 0;
@@ -86,8 +85,7 @@ TEST_F(IdleStep, ButtonsFollowClipboardSelectionModifiedFlagUndoAndWrap) {
   EXPECT_EQ(State(wordWrapCommand), enabled | TBSTATE_CHECKED);
 
   editorUndoSeen = true;
-  selection = {4, 4};
-  SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  Select(4, 4);
   PutTextOnClipboard(false);
   wrapStyle = wordWrapOffStyle;
   IdleUpdate();

@@ -114,6 +114,19 @@ void ProgramWindows::SetEditorText(const std::string& text) {
   StreamInFromMemory(&stream, SF_TEXT);
 }
 
+CHARRANGE ProgramWindows::Selection() {
+  CHARRANGE range{};
+  SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  return range;
+}
+
+void ProgramWindows::Select(LONG start, LONG end) {
+  CHARRANGE range{start, end};
+  SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+void ProgramWindows::Command(int command) { SendMessageA(mainWindow, WM_COMMAND, command, 0); }
+
 std::string ProgramWindows::StatusPaneText(int pane) {
   char text[MAX_PATH] = {};
   LRESULT length = SendMessageA(statusWindow, SB_GETTEXTLENGTHA, pane, 0);

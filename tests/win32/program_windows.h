@@ -3,6 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <richedit.h>
 
 #include <functional>
 #include <string>
@@ -16,6 +17,9 @@ class ProgramWindows : public ::testing::Test {
   static std::string EditorText();
   static void SetEditorText(const std::string& text);  // bytes, zero included
   static std::string StatusPaneText(int pane);
+  static CHARRANGE Selection();
+  static void Select(LONG start, LONG end);
+  static void Command(int command);  // WM_COMMAND to the main window, as the menu sends it
 };
 
 // What a modal dialog showed before it was closed with OK.

@@ -29,11 +29,6 @@ class RecentFiles : public DocumentFiles {
     ReadSettingString(name, text, sizeof text);
     return text;
   }
-  static LONG Caret() {
-    CHARRANGE selection{};
-    SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    return selection.cpMin;
-  }
 };
 
 TEST_F(RecentFiles, ClosingRemembersTheCaretAndReopeningRestoresIt) {
@@ -53,7 +48,7 @@ TEST_F(RecentFiles, ClosingRemembersTheCaretAndReopeningRestoresIt) {
   GetShortPathNameA(first.c_str(), shortForm, sizeof shortForm);
   CharUpperA(shortForm);
   ASSERT_TRUE(LoadDocument(shortForm));
-  EXPECT_EQ(Caret(), 6);
+  EXPECT_EQ(Selection().cpMin, 6);
   EXPECT_EQ(Setting("LIST"), "01");
 }
 

@@ -35,12 +35,6 @@ class ViewFormat : public ProgramWindows {
     SendMessageA(editorWindow, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     return format;
   }
-  static CHARRANGE Selection() {
-    CHARRANGE range{};
-    SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    return range;
-  }
-  static void Command(int command) { SendMessageA(mainWindow, WM_COMMAND, command, 0); }  // as the menu sends it
   static LRESULT FirstVisibleLine() { return SendMessageA(editorWindow, EM_GETFIRSTVISIBLELINE, 0, 0); }
 };
 
@@ -60,7 +54,7 @@ TEST_F(ViewFormat, SwitchKeepsBytesSelectionScrollModifiedFlagAndLayoutAndEmptie
   SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
   SendMessageA(editorWindow, EM_LINESCROLL, 0, 120);
   CHARRANGE chosen{2500, 2600};
-  SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&chosen));
+  Select(chosen.cpMin, chosen.cpMax);
   SendMessageA(editorWindow, EM_LINESCROLL, 0, 100 - FirstVisibleLine());
   const LRESULT firstLine = FirstVisibleLine();
   ASSERT_GT(firstLine, 0);
