@@ -27,14 +27,6 @@ namespace {
 
 constexpr int zoomCommand = 300;  // F4
 
-void UndoCommand() {
-  if (useEditorUndo) {
-    SendMessageA(editorWindow, EM_UNDO, 0, 0);
-  } else {
-    UndoLast();
-  }
-}
-
 void DeleteCommand() {
   RecordUndo(UndoReplace, 0);
   SendMessageA(editorWindow, WM_CLEAR, 0, 0);

@@ -20,7 +20,7 @@ bool EditorSays(UINT message) { return editorWindow && SendMessageA(editorWindow
 
 void EnableMenuItems() {
   Enable(9, EditorSays(EM_GETMODIFY));
-  Enable(4, useEditorUndo ? EditorSays(EM_CANUNDO) : UndoJournalHoldsRecord());
+  Enable(4, CanUndo());
   Enable(3, IsClipboardFormatAvailable(CF_TEXT) != 0);
   bool selected = EditorSays(EM_SELECTIONTYPE);
   for (UINT command : {2u, 1u, 6u}) Enable(command, selected);

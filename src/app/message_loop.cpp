@@ -19,8 +19,6 @@ void SetButton(int command, bool enabled) {
   SendMessageA(toolbarWindow, TB_SETSTATE, command, enabled ? TBSTATE_ENABLED : TBSTATE_INDETERMINATE);
 }
 
-bool CanUndo() { return useEditorUndo ? AskEditor(EM_CANUNDO) != 0 : UndoJournalHoldsRecord(); }
-
 }  // namespace
 
 void IdleUpdate() {

@@ -1,11 +1,13 @@
 #include "conversion/undo_commands.h"
 
 #include <windows.h>
+#include <richedit.h>
 
 #include "app/error_box.h"
 #include "app/globals.h"
 #include "conversion/view_format.h"
 #include "editor/control_editor.h"
+#include "editor/editor_control.h"
 #include "editor/view_refresh.h"
 
 namespace {
@@ -32,3 +34,16 @@ void UndoLast() { Journal().UndoLast(); }
 void ClearUndoJournal() { Journal().ClearUndoJournal(); }
 
 bool UndoJournalHoldsRecord() { return !Journal().IsEmpty(); }
+
+void UndoCommand() {
+  if (useEditorUndo) {
+    SendMessageA(editorWindow, EM_UNDO, 0, 0);
+  } else {
+    UndoLast();
+  }
+}
+
+bool CanUndo() {
+  if (!useEditorUndo) return UndoJournalHoldsRecord();
+  return editorWindow && SendMessageA(editorWindow, EM_CANUNDO, 0, 0) != 0;
+}

@@ -11,5 +11,9 @@ void RecordUndo(UndoKind kind, int32_t length);
 void UndoLast();
 // Forgets every step: a new or loaded document, Save As, the journal switched off.
 void ClearUndoJournal();
-// What enables Undo and the Save button while the journal is used.
+// What enables the Save button while the journal is used.
 bool UndoJournalHoldsRecord();
+// Command 4, and whether it can act: the control's own undo while
+// `useEditorUndo` is set, the journal otherwise.
+void UndoCommand();
+bool CanUndo();
