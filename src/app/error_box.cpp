@@ -2,20 +2,35 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "app/globals.h"
 
-void ShowLastError() {
+namespace {
+
+void ShowText(const char* text, const char* more) {
+  if (!more) {
+    MessageBoxA(mainWindow, text, mainClassName, MB_ICONINFORMATION);
+    return;
+  }
+  std::string whole = std::string(text) + "\r\n" + more;
+  MessageBoxA(mainWindow, whole.c_str(), mainClassName, MB_ICONINFORMATION);
+}
+
+}  // namespace
+
+void ShowLastError(const char* more) {
   DWORD code = GetLastError();
   if (code == 0) code = ERROR_BAD_ENVIRONMENT;
   // The whole system text, however long; a code without one is shown by number.
   char* text = nullptr;
   DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS;
   if (FormatMessageA(flags, nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr)) {
-    MessageBoxA(mainWindow, text, mainClassName, MB_ICONINFORMATION);
+    ShowText(text, more);
     LocalFree(text);
     return;
   }
   char number[32];
   wsprintfA(number, "Ошибка %lu", code);
-  MessageBoxA(mainWindow, number, mainClassName, MB_ICONINFORMATION);
+  ShowText(number, more);
 }

@@ -2,5 +2,6 @@
 #pragma once
 
 // Shows the text of the calling thread's last error code (error 10 when the
-// code is 0) in a message box owned by the main window, captioned "ZORN2".
-void ShowLastError();
+// code is 0) in a message box owned by the main window, captioned "ZORN2";
+// `more`, when given, follows it on a line of its own.
+void ShowLastError(const char* more = nullptr);

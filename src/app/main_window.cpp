@@ -9,8 +9,10 @@
 #include "app/window_placement.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
+#include "conversion/undo_commands.h"
 #include "documents/save_prompt.h"
 #include "editor/caret_report.h"
+#include "editor/control/document_control.h"
 #include "editor/editor_control.h"
 
 namespace {
@@ -28,6 +30,13 @@ void LayOutChildren(int width, int height) {
   int top = FittedHeight(toolbarWindow);
   int bottom = FittedHeight(statusWindow);
   if (editorWindow) MoveWindow(editorWindow, 0, top, width, height - bottom - top, TRUE);
+}
+
+// The document's changes reach the undo journal before they happen.
+void OnNotify(const NMHDR& header) {
+  if (header.code != EN_TEXTCHANGING || !editorWindow || header.hwndFrom != editorWindow) return;
+  const auto& change = reinterpret_cast<const TEXTCHANGING&>(header);
+  NoteDocumentChange({change.replaced.cpMin, change.replaced.cpMax}, change.inserted);
 }
 
 }  // namespace
@@ -70,6 +79,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if (item->CtlType == ODT_MENU) return DrawMenuItem(item);
       break;
     }
+    case WM_NOTIFY:
+      OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+      break;
     case WM_MENUCHAR:
       return MenuChar(LOWORD(wParam), reinterpret_cast<HMENU>(lParam));
   }

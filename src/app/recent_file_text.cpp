@@ -1,6 +1,6 @@
 #include "app/recent_file_text.h"
 
-#include "app/settings_store.h"
+#include "documents/recent_files.h"
 
 namespace {
 
@@ -34,11 +34,8 @@ void BuildLabel(int slot, const char* path, char* label, int labelSize) {
 RecentFileEntry RecentFileText(int slot) {
   RecentFileEntry entry = {};
   if (slot < 0 || slot > 9) return entry;
-  char order[11];
-  ReadSettingString("LIST", order, sizeof order);
-  if (slot >= lstrlenA(order)) return entry;
-  char valueName[] = {order[slot], 'F', '\0'};
-  ReadSettingString(valueName, entry.path, sizeof entry.path);
+  // The list read as the open command reads it, so an item opens the file it shows.
+  lstrcpynA(entry.path, RecentFilePath(slot).c_str(), sizeof entry.path);
   if (entry.path[0]) BuildLabel(slot, entry.path, entry.label, sizeof entry.label);
   return entry;
 }

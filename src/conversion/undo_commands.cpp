@@ -33,6 +33,10 @@ void UndoLast() { Journal().UndoLast(); }
 
 void ClearUndoJournal() { Journal().ClearUndoJournal(); }
 
+void NoteDocumentChange(PositionRange replaced, Position inserted) { Journal().NoteChange(replaced, inserted); }
+
+void ExpectUnrecordedChange(UndoJournal::UnrecordedChange change) { Journal().ExpectUnrecordedChange(change); }
+
 bool UndoJournalHoldsRecord() { return !Journal().IsEmpty(); }
 
 void UndoCommand() {

@@ -11,6 +11,12 @@ void RecordUndo(UndoKind kind, int32_t length);
 void UndoLast();
 // Forgets every step: a new or loaded document, Save As, the journal switched off.
 void ClearUndoJournal();
+// Every change of the document, just before it happens (the control's
+// EN_TEXTCHANGING): a change no step announced becomes a step of its own.
+void NoteDocumentChange(PositionRange replaced, Position inserted);
+// The next change loads a new document (the steps go) or puts the same text
+// into a re-created control (the steps stay).
+void ExpectUnrecordedChange(UndoJournal::UnrecordedChange change);
 // What enables the Save button while the journal is used.
 bool UndoJournalHoldsRecord();
 // Command 4, and whether it can act: the control's own undo while

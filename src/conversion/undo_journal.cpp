@@ -48,13 +48,51 @@ void UndoJournal::SetUseEditorUndo(bool useEditorUndo) {
   useEditorUndo_ = useEditorUndo;
 }
 
-void UndoJournal::ClearUndoJournal() { std::vector<Record>().swap(records_); }
+void UndoJournal::ClearUndoJournal() {
+  std::vector<Record>().swap(records_);
+  expected_ = Expected::Nothing;
+}
+
+void UndoJournal::ExpectUnrecordedChange(UnrecordedChange change) {
+  expected_ = change == UnrecordedChange::NewDocument ? Expected::NewDocument : Expected::SameText;
+}
+
+// --- Changes --------------------------------------------------------------------
+
+void UndoJournal::NoteChange(PositionRange replaced, Position inserted) {
+  if (useEditorUndo_ || undoing_) return;
+  switch (std::exchange(expected_, Expected::Nothing)) {
+    case Expected::RecordedStep:
+    case Expected::SameText:
+      return;
+    case Expected::NewDocument:
+      ClearUndoJournal();
+      return;
+    case Expected::Nothing:
+      RecordUnannounced(replaced, inserted);
+      return;
+  }
+}
+
+// With no step to keep valid there is nothing to record; after a snapshot
+// every change is undone by restoring it.
+void UndoJournal::RecordUnannounced(PositionRange replaced, Position inserted) {
+  if (records_.empty() || records_.back().kind == UndoSnapshot) return;
+  try {
+    Position lengthAfter = editor_.GetTextLength() - (replaced.end - replaced.start) + inserted;
+    records_.push_back({UndoReplace, replaced.start, replaced.start + inserted, 0, lengthAfter,
+                        editor_.GetSelection(), viewCodePage_, editor_.GetTextRange(replaced)});
+  } catch (const std::bad_alloc&) {
+    LoseStep();
+  }
+}
 
 // --- Recording ----------------------------------------------------------------
 
 void UndoJournal::RecordUndo(UndoKind kind, Position length) {
   if (useEditorUndo_ || kind > UndoOverwrite) return;
   DropUnperformedStep();
+  expected_ = Expected::RecordedStep;
   EditorState state{editor_.GetTextLength(), editor_.GetSelection()};
   bool selected = state.selection.end > state.selection.start;
   if (kind == UndoDeleteWordRight || kind == UndoDeleteWordLeft) {
@@ -93,8 +131,10 @@ void UndoJournal::RecordUndo(UndoKind kind, Position length) {
 
 // A step whose edit was refused (the text limit) leaves the text at another
 // length than it expects, and is dropped. Only the newest step can be
-// unchecked, since every record and every undo checks it first; if the text
-// still disagrees, it was changed unrecorded and no older step can be trusted.
+// unchecked, since every record and every undo checks it first. Every other
+// change is recorded as it happens, so the text can only disagree still when
+// a change was taken for the one a step announced and was not: where it
+// happened is unknown, and no older step can be trusted.
 void UndoJournal::DropUnperformedStep() {
   if (AgreesWithText()) return;
   Record& last = records_.back();
@@ -197,7 +237,13 @@ void UndoJournal::DeleteWord(UndoKind kind, const EditorState& state) {
 
 void UndoJournal::UndoLast() {
   DropUnperformedStep();
+  expected_ = Expected::Nothing;
   if (records_.empty()) return;
+  struct Undoing {
+    bool& flag;
+    explicit Undoing(bool& f) : flag(f) { flag = true; }
+    ~Undoing() { flag = false; }
+  } undoing(undoing_);
   Record& last = records_.back();
   if (last.kind == UndoTyping || last.kind == UndoEnter) {
     UndoUnit(last);

@@ -14,6 +14,11 @@
 // the step expects; such a step is dropped unseen, so an Undo never applies a
 // step to a text it does not fit. A step that cannot be recorded for lack of
 // memory empties the journal: its edit still happens, unrecorded.
+//
+// The journal is also told of every change just before it happens
+// (NoteChange). A change that no step announced is recorded there and then as
+// a step of its own, so it can be undone and every older step still finds its
+// text where it left it.
 #pragma once
 #include <cstddef>
 #include <functional>
@@ -54,6 +59,15 @@ class UndoJournal {
   void UndoLast();
   void ClearUndoJournal();
 
+  // Every change of the text, just before it happens, while the bytes of
+  // `replaced` can still be read.
+  void NoteChange(PositionRange replaced, Position inserted);
+  // What the next change means when no step announces it: a new document
+  // (the steps go with the old one) or the same text put back into a new
+  // control (the steps stay as they are).
+  enum class UnrecordedChange : unsigned char { NewDocument, SameText };
+  void ExpectUnrecordedChange(UnrecordedChange change);
+
   // An empty journal greys out Undo.
   bool IsEmpty() const { return records_.empty(); }
   std::size_t RecordCount() const { return records_.size(); }
@@ -80,7 +94,10 @@ class UndoJournal {
     PositionRange selection;
   };
 
+  enum class Expected : unsigned char { Nothing, RecordedStep, NewDocument, SameText };
+
   void DropUnperformedStep();
+  void RecordUnannounced(PositionRange replaced, Position inserted);
   bool AgreesWithText() const;
   void LoseStep();
   void RecordRun(UndoKind kind, Position unit, const EditorState& state);
@@ -98,5 +115,7 @@ class UndoJournal {
   std::function<void()> refreshViewFormat_;
   std::function<void()> reportError_;
   bool useEditorUndo_ = false;
+  Expected expected_ = Expected::Nothing;  // what the next change is
+  bool undoing_ = false;                   // the changes are Undo's own
   std::vector<Record> records_;  // newest last
 };

@@ -16,8 +16,8 @@
 
 void NewDocument() {
   if (!editorWindow || !QueryCloseDocument()) return;
-  SetWindowTextA(editorWindow, "");
   ClearUndoJournal();
+  SetWindowTextA(editorWindow, "");
   SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
   lstrcpynA(currentPath, untitledName, sizeof currentPath);
   UpdateTitle();

@@ -20,6 +20,7 @@ bool LoadDocument(const char* path) {
     if (tooLarge) ShowLastError();
     return false;
   }
+  ExpectUnrecordedChange(UndoJournal::UnrecordedChange::NewDocument);
   bool read = StreamFileIn(file, SF_TEXT);
   CloseHandle(file);
   if (!read) {

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <string>
+
 #include "app/error_box.h"
 #include "app/globals.h"
 #include "documents/safe_write.h"
@@ -32,12 +34,15 @@ bool SaveDocument() {
     if (!ConfirmReadOnlyOverwrite()) return false;
     SetFileAttributesA(currentPath, FILE_ATTRIBUTE_ARCHIVE);
   }
-  bool written = WriteDocumentFile(currentPath);
+  char keptCopy[MAX_PATH];
+  bool written = WriteDocumentFile(currentPath, keptCopy);
   DWORD error = GetLastError();
   if (readOnly) SetFileAttributesA(currentPath, attributes);
   if (!written) {
+    // The file may be damaged or gone, but a complete copy of the text was written.
+    std::string copyNote = std::string("Весь текст сохранён в файле ") + keptCopy;
     SetLastError(error);
-    ShowLastError();
+    ShowLastError(keptCopy[0] ? copyNote.c_str() : nullptr);
     return false;
   }
   SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);

@@ -1,7 +1,10 @@
 #include "documents/file_dialogs.h"
 
+#include <cderr.h>
+
 #include <cstddef>
 
+#include "app/error_box.h"
 #include "app/globals.h"
 
 OPENFILENAMEA fileDialogRecord;
@@ -38,6 +41,25 @@ void PrepareDialog(DWORD flags, char* path) {
   SetDefaultExtension(fileFilterIndex);
 }
 
+// On OK the buffer holds the chosen path. A path longer than the buffer fails
+// the dialog, which then leaves its needed size in the buffer's first bytes:
+// the user is told, and the caller's buffer is never the dialog's.
+bool RunFileDialog(BOOL(WINAPI* dialog)(LPOPENFILENAMEA), DWORD flags, char (&path)[MAX_PATH]) {
+  char chosen[MAX_PATH];
+  lstrcpynA(chosen, path, sizeof chosen);
+  PrepareDialog(flags, chosen);
+  if (!dialog(&fileDialogRecord)) {
+    if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+      SetLastError(ERROR_FILENAME_EXCED_RANGE);
+      ShowLastError();
+    }
+    return false;
+  }
+  fileFilterIndex = fileDialogRecord.nFilterIndex;
+  lstrcpynA(path, chosen, MAX_PATH);
+  return true;
+}
+
 }  // namespace
 
 void PrepareFileDialogRecord() {
@@ -56,18 +78,10 @@ void SetDefaultExtension(DWORD filterIndex) {
 
 bool AskOpenPath(char (&path)[MAX_PATH]) {
   path[0] = '\0';
-  PrepareDialog(openFlags, path);
-  if (!GetOpenFileNameA(&fileDialogRecord)) return false;
-  fileFilterIndex = fileDialogRecord.nFilterIndex;
-  return true;
+  return RunFileDialog(GetOpenFileNameA, openFlags, path);
 }
 
-bool AskSavePath(char (&path)[MAX_PATH]) {
-  PrepareDialog(saveFlags, path);
-  if (!GetSaveFileNameA(&fileDialogRecord)) return false;
-  fileFilterIndex = fileDialogRecord.nFilterIndex;
-  return true;
-}
+bool AskSavePath(char (&path)[MAX_PATH]) { return RunFileDialog(GetSaveFileNameA, saveFlags, path); }
 
 UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT message, WPARAM, LPARAM lParam) {
   if (message == WM_INITDIALOG) {

@@ -15,7 +15,8 @@ void SetDefaultExtension(DWORD filterIndex);
 // The Open dialog for an existing file; true with its full path in `path` after OK.
 bool AskOpenPath(char (&path)[MAX_PATH]);
 
-// The Save As dialog writing the chosen name straight into `path`; false on cancel.
+// The Save As dialog opening with the name in `path`; true with the chosen
+// path there after OK. Cancel, or a path too long for it, leaves `path` as it was.
 bool AskSavePath(char (&path)[MAX_PATH]);
 
 UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT message, WPARAM wParam, LPARAM lParam);

@@ -53,6 +53,13 @@ void AddRecentFile(const char* path, bool restoreCaret) {
   if (added.listChanged) RefreshRecentItems();
 }
 
+std::string RecentFilePath(int k) {
+  RegistryRecentStore store;
+  char slot = 0;
+  std::string path;
+  return RecentEntry(store, k, &slot, &path) ? path : std::string();
+}
+
 void RememberCaretOfDocument() {
   if (!editorWindow || lstrcmpA(currentPath, untitledName) == 0) return;
   CHARRANGE selection{};

@@ -15,9 +15,22 @@
 
 namespace {
 
+bool SameKey(LPARAM keyData, LPARAM characterData) { return ((keyData ^ characterData) & 0x01FF0000) == 0; }
+
+// The loop has already turned the key into a character (Ctrl+J into a line
+// feed); once the key is a command, that character must not reach the text.
+void DropCharacterOfKey(HWND window, UINT keyMessage, LPARAM keyData) {
+  UINT first = keyMessage == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
+  UINT last = keyMessage == WM_SYSKEYDOWN ? WM_SYSDEADCHAR : WM_DEADCHAR;
+  MSG queued;
+  while (PeekMessageA(&queued, window, first, last, PM_NOREMOVE) && SameKey(keyData, queued.lParam)) {
+    PeekMessageA(&queued, window, first, last, PM_REMOVE);
+  }
+}
+
 // Accelerators act while the editor has the focus: the loop does not translate
 // them, this procedure does, with the main window as the command's target.
-bool TranslateForMainWindow(UINT message, WPARAM wParam, LPARAM lParam) {
+bool TranslateForMainWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!accelerators || !mainWindow) return false;
   MSG record{};
   record.hwnd = mainWindow;
@@ -25,6 +38,7 @@ bool TranslateForMainWindow(UINT message, WPARAM wParam, LPARAM lParam) {
   record.wParam = wParam;
   record.lParam = lParam;
   if (!TranslateAcceleratorA(mainWindow, accelerators, &record)) return false;
+  if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) DropCharacterOfKey(window, message, lParam);
   // The default procedure learns that a key came with Alt, as it would have
   // without the accelerator; otherwise releasing Alt (after Alt+F2, say)
   // would put the menu bar in keyboard mode.
@@ -51,7 +65,7 @@ bool OpenDroppedFile(HDROP drop) {
 }  // namespace
 
 LRESULT CALLBACK EditorInputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (TranslateForMainWindow(message, wParam, lParam)) return 0;
+  if (TranslateForMainWindow(window, message, wParam, lParam)) return 0;
   switch (message) {
     case WM_KEYDOWN:
       if (HandleEditingKey(wParam, lParam)) return 0;
@@ -60,7 +74,7 @@ LRESULT CALLBACK EditorInputProc(HWND window, UINT message, WPARAM wParam, LPARA
       ReportCaretPosition();
       break;
     case WM_CHAR:
-      if (!PrepareTypedCharacter(window, wParam)) return 0;
+      if (!PrepareTypedCharacter(window, wParam, lParam)) return 0;
       break;
     case WM_LBUTTONDOWN:
       PostMessageA(mainWindow, caretMovedMessage, 0, 0);

@@ -72,23 +72,46 @@ void DeleteCaretLine() {
   Ask(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(""));
 }
 
-// The control flips its own mode on the same key; Ctrl+Insert is Copy.
-void OnInsert() {
-  if (CtrlHeld()) return;
+bool ShiftHeld() { return GetKeyState(VK_SHIFT) < 0; }
+
+// The control flips its own mode on the same key. With Ctrl or Shift it is
+// Copy or Paste, which the program does as commands; such a key that comes
+// this far (the command greyed, or both held) does nothing.
+bool OnInsert() {
+  if (CtrlHeld() || ShiftHeld()) return true;
   overwriteMode = !overwriteMode;
   ReportInsertMode();
+  return false;
+}
+
+// The control's own clipboard and undo keys would change the text unrecorded
+// and with the clipboard's bytes unconverted for the view. The program's
+// versions arrive as commands through the accelerators; with an extra Shift,
+// or while the command is greyed, the key does nothing.
+bool IsControlsOwnEditingKey(WPARAM key) {
+  switch (key) {
+    case 'C':
+    case 'V':
+    case 'X':
+    case 'Z':
+      return CtrlHeld();
+    case VK_DELETE:
+      return ShiftHeld() && !CtrlHeld();  // Cut
+    default:
+      return false;
+  }
 }
 
 }  // namespace
 
 bool HandleEditingKey(WPARAM key, LPARAM keyData) {
+  if (IsControlsOwnEditingKey(key)) return true;
   switch (key) {
     case VK_CONTROL:
       // A new press ends a pending chord; a held Ctrl repeating its key-down does not.
       if (!RepeatedKey(keyData)) ResetCodePageChord();
       return false;
-    case VK_RETURN: RecordUndo(UndoEnter, 2); return false;
-    case VK_INSERT: OnInsert(); return false;
+    case VK_INSERT: return OnInsert();
     case VK_DELETE: return OnDeletionKey(UndoDeleteWordRight, UndoDelete);
     case VK_BACK: return OnDeletionKey(UndoDeleteWordLeft, UndoBackspace);
     case 'Y':

@@ -14,6 +14,12 @@ constexpr char oemSmallA[] = "\xA0";
 
 bool Recorded(unsigned code) { return code == '\t' || (code >= 32 && code <= 126) || (code >= 128 && code <= 255); }
 
+// A character that names no key (scan code 0) was sent by a program, not typed.
+bool FromKey(LPARAM keyData, UINT key) {
+  UINT scanCode = (static_cast<UINT>(keyData) >> 16) & 0xFF;
+  return scanCode == 0 || scanCode == MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
+}
+
 void RecordTyped() { RecordUndo(overwriteMode ? UndoOverwrite : UndoTyping, 1); }
 
 // Typing over a block that ends with a line break keeps the line break.
@@ -41,9 +47,18 @@ void PutSmallAInOemView(HWND window, Position caret) {
 
 }  // namespace
 
-bool PrepareTypedCharacter(HWND window, WPARAM& code) {
+bool PrepareTypedCharacter(HWND window, WPARAM& code, LPARAM keyData) {
   auto k = static_cast<unsigned>(code);
-  if (!Recorded(k)) return true;  // control characters go on untranslated
+  if (k == '\r' || k == '\n' || k == '\t') {
+    // Ctrl+M, Ctrl+J and Ctrl+I spell these too; only Enter and Tab type them.
+    if (!FromKey(keyData, k == '\t' ? VK_TAB : VK_RETURN)) return false;
+    // The control puts a CR LF pair for either line-break character.
+    if (k != '\t') {
+      RecordUndo(UndoEnter, 2);
+      return true;
+    }
+  }
+  if (!Recorded(k)) return true;  // other control characters go on untranslated; the control ignores them
   ControlEditor editor;
   PositionRange selection = editor.GetSelection();
   bool spared = KeepTrailingLineBreak(editor, selection);

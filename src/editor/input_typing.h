@@ -4,5 +4,6 @@
 #include <windows.h>
 
 // Records the character's step and returns the code to pass on to the
-// control; false when the character was already put in here.
-bool PrepareTypedCharacter(HWND window, WPARAM& code);
+// control; false when the character was already put in here, or must not go
+// in at all (a line break or tab spelt with Ctrl and a letter).
+bool PrepareTypedCharacter(HWND window, WPARAM& code, LPARAM keyData);

@@ -8,6 +8,7 @@
 #include "app/globals.h"
 #include "app/menu_bar.h"
 #include "app/settings_store.h"
+#include "conversion/undo_commands.h"
 #include "editor/editor_control.h"
 #include "editor/heap_blocks.h"
 #include "editor/memory_stream.h"
@@ -56,6 +57,7 @@ void ToggleWordWrap() {
   if (StreamOutToMemory(&stream) && ReplaceEditor()) {
     ShowWrapState();
     LayOutMainWindow();
+    ExpectUnrecordedChange(UndoJournal::UnrecordedChange::SameText);
     StreamInFromMemory(&stream, SF_TEXT);
     SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     SendMessageA(editorWindow, EM_SETMODIFY, modified != 0, 0);

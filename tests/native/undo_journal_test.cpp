@@ -73,14 +73,37 @@ TEST(UndoJournal, AnUndoTheTextLimitRefusesKeepsItsStepAndTheSelection) {
   ExpectState(keys, "abcdef", {0, 6});
 }
 
-TEST(UndoJournal, TextChangedBehindTheJournalEmptiesIt) {
+// A change no step announced becomes a step of its own, so every older step
+// still finds its text; after a snapshot, restoring it takes the change back.
+// A new document forgets the steps; the same text put back keeps them.
+TEST(UndoJournal, TextChangedBehindTheJournalIsUndoneInItsTurn) {
   UndoKeys keys;
   keys.Start("0123", 4, 4);
   keys.Type('a');
   keys.Type('b');
-  keys.engine.ReplaceSelection("zz");
+  keys.engine.SetSelection(1, 3);
+  keys.engine.ReplaceSelection("zzz");
+  keys.Type('c');
+  EXPECT_EQ(keys.Text(), "0zzzc3ab");
+  for (const char* text : {"0zzz3ab", "0123ab", "0123a", "0123"}) {
+    keys.journal.UndoLast();
+    EXPECT_EQ(keys.Text(), text);
+  }
+  EXPECT_TRUE(keys.journal.IsEmpty());
+
+  keys.InsertWithSnapshot("x");
+  keys.engine.SetSelection(0, 0);
+  keys.engine.ReplaceSelection("yy");
+  EXPECT_EQ(keys.journal.RecordCount(), 1u);
   keys.journal.UndoLast();
-  EXPECT_EQ(keys.Text(), "0123abzz");
+  EXPECT_EQ(keys.Text(), "0123");
+
+  keys.Type('d');
+  keys.journal.ExpectUnrecordedChange(UndoJournal::UnrecordedChange::SameText);
+  keys.engine.SetText(keys.Text());
+  EXPECT_EQ(keys.journal.RecordCount(), 1u);
+  keys.journal.ExpectUnrecordedChange(UndoJournal::UnrecordedChange::NewDocument);
+  keys.engine.SetText("new");
   EXPECT_TRUE(keys.journal.IsEmpty());
 }
 

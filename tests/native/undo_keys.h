@@ -45,7 +45,11 @@ struct UndoKeys {
   int errors = 0;
   UndoJournal journal{editor, view, [this] { ++refreshes; }, [this] { ++errors; }};
 
-  UndoKeys() { engine.SetTextLimit(MaxTextLength); }
+  // The journal hears of every change, as the program's main window tells it.
+  UndoKeys() {
+    engine.SetTextLimit(MaxTextLength);
+    engine.SetChangeListener([this](PositionRange replaced, Position inserted) { journal.NoteChange(replaced, inserted); });
+  }
 
   void Start(std::string_view text, Position start, Position end) {
     engine.SetText(text);

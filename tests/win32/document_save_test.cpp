@@ -97,6 +97,55 @@ TEST_F(DocumentSave, FailedSaveReportsKeepsTheOldFileAndTheDocumentModified) {
   EXPECT_TRUE(Modified());
 }
 
+// Another program holds the file open without letting it be deleted, so it
+// cannot be replaced: the text goes into it in place when that program lets
+// it be written. A write in place that fails half way keeps the complete copy
+// beside it and names it; no failure loses the text.
+TEST_F(DocumentSave, AFileHeldOpenIsWrittenInPlaceOrItsCompleteCopyIsKept) {
+  struct Case {
+    const char* holder;
+    DWORD sharing;
+    bool mapped;
+    bool saved;
+    const char* fileAfter;
+    int copies;
+  } cases[] = {
+      {"reads and lets write", FILE_SHARE_READ | FILE_SHARE_WRITE, false, true, "new", 0},
+      {"maps it into memory, so it cannot be cut", FILE_SHARE_READ | FILE_SHARE_WRITE, true, false, nullptr, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.holder);
+    std::string path = MakeFile("held.txt", "old bytes, longer");
+    lstrcpynA(currentPath, path.c_str(), MAX_PATH);
+    SetModifiedText("new");
+    HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, c.sharing, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    HANDLE mapping = c.mapped ? CreateFileMappingA(holder, nullptr, PAGE_READONLY, 0, 0, nullptr) : nullptr;
+    void* view = mapping ? MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0) : nullptr;
+    ASSERT_EQ(view != nullptr, c.mapped);
+    bool saved = !c.saved;
+    DialogSeen error = RunClosingDialog([&] { saved = SaveDocument(); });
+    if (view) UnmapViewOfFile(view);
+    if (mapping) CloseHandle(mapping);
+    CloseHandle(holder);
+    EXPECT_EQ(saved, c.saved);
+    EXPECT_EQ(error.appeared, !c.saved);
+    EXPECT_EQ(Modified(), !c.saved);
+    if (c.fileAfter) {
+      EXPECT_EQ(FileBytes(path), c.fileAfter);
+    }
+    EXPECT_EQ(FileCount("zn2*"), c.copies);
+    if (c.copies == 0) continue;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(PathOf("zn2*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    FindClose(search);
+    EXPECT_EQ(FileBytes(PathOf(found.cFileName)), "new");
+    EXPECT_NE(error.texts.find(found.cFileName), std::string::npos) << error.texts;
+    DeleteFileA(PathOf(found.cFileName).c_str());
+  }
+}
+
 TEST_F(DocumentSave, WriteCallbackReportsAFailedWrite) {
   std::string path = MakeFile("read only handle.txt", "x");
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/globals.h"
+#include "app/recent_file_text.h"
 #include "app/settings_store.h"
 #include "document_files.h"
 #include "documents/document_load.h"
@@ -80,6 +81,51 @@ TEST_F(RecentFiles, SaveAsWithTheTextFilterAddsItsExtensionAndListsTheFile) {
   EXPECT_EQ(WindowText(mainWindow), "[chosen.txt]-ZORN2");
   EXPECT_EQ(Setting("0F"), PathOf("chosen.txt"));
   EXPECT_FALSE(Modified());
+}
+
+// A damaged "LIST" is read one way by the menu and by the open command: each
+// item opens the file it shows, and an item that shows nothing opens nothing.
+TEST_F(RecentFiles, TheMenuAndTheOpenCommandReadADamagedListAlike) {
+  std::string first = MakeFile("first.txt", "1"), second = MakeFile("second.txt", "2");
+  WriteSettingString("0F", first.c_str());
+  WriteSettingString("1F", second.c_str());
+  for (const char* list : {"0012", "0a1", "x01"}) {
+    SCOPED_TRACE(list);
+    WriteSettingString("LIST", list);
+    EXPECT_STREQ(RecentFileText(0).path, first.c_str());
+    EXPECT_STREQ(RecentFileText(1).path, second.c_str());
+    for (int k = 0; k < 3; ++k) {
+      WriteSettingString("LIST", list);  // opening a file moves it to the front
+      RecentFileEntry entry = RecentFileText(k);
+      lstrcpynA(currentPath, untitledName, MAX_PATH);
+      OpenRecentFile(k);
+      EXPECT_STREQ(currentPath, entry.path[0] ? entry.path : untitledName) << "item " << k;
+    }
+  }
+}
+
+// A name that fills the path buffer: Cancel keeps the document's name and
+// title; OK saves under it and names the document after it.
+TEST_F(RecentFiles, SaveAsWithALongNameCancelledAndConfirmed) {
+  SetEditorText("kept");
+  std::string name = PathOf("named.txt");
+  std::string longName = std::string(MAX_PATH - 1 - directory.size() - 4, 'x') + ".txt";
+  for (int button : {IDCANCEL, IDOK}) {
+    SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
+    lstrcpynA(currentPath, PathOf(longName).c_str(), MAX_PATH);
+    bool saved = false;
+    EXPECT_TRUE(RunClosingDialog([&] { saved = SaveAs(); }, button).appeared);
+    if (button == IDCANCEL) {
+      EXPECT_FALSE(saved);
+      EXPECT_EQ(FileBytes(PathOf(longName)), "<missing>");
+      EXPECT_TRUE(Modified());
+    } else {
+      EXPECT_TRUE(saved);
+      EXPECT_EQ(FileBytes(PathOf(longName)), "kept");
+      EXPECT_EQ(WindowText(mainWindow), "[" + longName + "]-ZORN2");
+    }
+    EXPECT_EQ(std::string(currentPath), PathOf(longName));
+  }
 }
 
 }  // namespace

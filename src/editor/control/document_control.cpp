@@ -36,9 +36,21 @@ void ApplyCreationStyle(DocumentControl& control, DWORD style) {
   ApplyEditStyle(control, style);
 }
 
+void AnnounceChange(HWND window, PositionRange replaced, Position inserted) {
+  TEXTCHANGING change{};
+  change.header.hwndFrom = window;
+  change.header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(window));
+  change.header.code = EN_TEXTCHANGING;
+  change.replaced = {replaced.start, replaced.end};
+  change.inserted = inserted;
+  SendMessageA(GetParent(window), WM_NOTIFY, change.header.idFrom, reinterpret_cast<LPARAM>(&change));
+}
+
 LRESULT OnCreate(DocumentControl& control, const CREATESTRUCTA& create) {
   // A title given at creation (a dialog template's text) is the first text.
   if (create.lpszName && !IS_INTRESOURCE(create.lpszName)) control.engine.SetText(create.lpszName);
+  control.engine.SetChangeListener(
+      [window = control.window](PositionRange replaced, Position inserted) { AnnounceChange(window, replaced, inserted); });
   control.engine.SetModified(false);
   control.fontFormat = control.engine.GetTextFormat();
   BuildViewFont(control.font, control.fontFormat, control.viewCodePage);

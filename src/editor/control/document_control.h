@@ -3,6 +3,7 @@
 // draws its bytes through the code page it is told, whatever the system's.
 #pragma once
 #include <windows.h>
+#include <richedit.h>
 
 // The class name the control is registered under (once per process).
 extern const char documentControlClassName[];
@@ -15,3 +16,14 @@ bool RegisterDocumentControlClass(HINSTANCE instance);
 // Returns the previous code page. EM_GETVIEWCODEPAGE returns the current one.
 constexpr UINT EM_SETVIEWCODEPAGE = WM_USER + 0x300;
 constexpr UINT EM_GETVIEWCODEPAGE = WM_USER + 0x301;
+
+// Sent to the parent as WM_NOTIFY just before every change of the text,
+// whatever made it: the bytes of `replaced` are about to give way to
+// `inserted` new ones and can still be read. The parent must not change the
+// text while it handles it.
+constexpr UINT EN_TEXTCHANGING = 0x07F0;
+struct TEXTCHANGING {
+  NMHDR header;
+  CHARRANGE replaced;
+  LONG inserted;
+};

@@ -1,6 +1,7 @@
 #include "editor/engine/document_engine.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "editor/engine/engine_state.h"
@@ -159,6 +160,8 @@ Position DocumentEngine::Find(PositionRange range, std::string_view pattern, std
 }
 
 // --- Modified flag and undo -----------------------------------------------------
+
+void DocumentEngine::SetChangeListener(ChangeListener listener) { state_->beforeChange = std::move(listener); }
 
 bool DocumentEngine::GetModified() const { return state_->modified; }
 void DocumentEngine::SetModified(bool modified) { state_->modified = modified; }

@@ -12,6 +12,7 @@
 // a line lookup or a position lookup costs a few microseconds even in a text of
 // hundreds of megabytes, and nothing is rebuilt whole on an edit.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -124,6 +125,14 @@ class DocumentEngine {
   // StreamText, optionally with StreamSelection: hands the bytes to the
   // callback in chunks. Returns the number of bytes the callback took.
   Position StreamOut(EngineStream& stream, std::uint32_t format) const;
+
+  // --- Change listener -------------------------------------------------------
+  // Called just before every change of the bytes, whatever its cause: the
+  // bytes of `replaced` are about to give way to `inserted` new ones and can
+  // still be read. Refused changes are not announced. The listener must not
+  // change the text.
+  using ChangeListener = std::function<void(PositionRange replaced, Position inserted)>;
+  void SetChangeListener(ChangeListener listener);
 
   // --- Modified flag (EM_GETMODIFY, EM_SETMODIFY) ---------------------------
   // Set by every change of the text, never by a change of format.

@@ -28,6 +28,7 @@ bool EngineState::Replace(Position at, Position removed, const TextStorage::Piec
   if (size > static_cast<std::uint64_t>(MaxTextLength) || !Fits(removed, static_cast<std::size_t>(size))) return false;
   auto inserted = static_cast<Position>(size);
   if (removed == 0 && inserted == 0) return true;
+  AnnounceChange(at, removed, inserted);
   Position oldLength = Length();
   bool tookAll = Remember(at, removed, inserted, action);
   lines.BeforeReplace(at, removed);
@@ -65,6 +66,7 @@ bool EngineState::Remember(Position at, Position removed, Position inserted, Und
 }
 
 void EngineState::Adopt(TextStorage&& newText, LineIndex&& newLines) {
+  AnnounceChange(0, Length(), newText.Length());
   text = std::move(newText);
   lines = std::move(newLines);
   colours.Reset(Length());
@@ -75,6 +77,7 @@ void EngineState::Adopt(TextStorage&& newText, LineIndex&& newLines) {
 
 bool EngineState::UndoWholeText(UndoStep& step) {
   if (!Fits(Length(), static_cast<std::size_t>(step.removed.Length()))) return false;
+  AnnounceChange(0, Length(), step.removed.Length());
   UndoStep next;
   next.inserted = step.removed.Length();
   next.removed = std::move(text);

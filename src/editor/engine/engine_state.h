@@ -1,6 +1,7 @@
 // Inside of DocumentEngine: the document's parts and the one primitive that
 // changes its bytes, keeping text, lines, colours, undo and flag in step.
 #pragma once
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,8 @@ class EngineState {
   std::optional<UndoStep> undo;
   CharFormat defaultFormat;
   CharFormat textFormat;
+  // Told of every change just before it happens, while the old bytes can still be read.
+  std::function<void(PositionRange replaced, Position inserted)> beforeChange;
 
   Position Length() const { return text.Length(); }
   Position Clamp(Position position) const { return position < 0 ? 0 : position > Length() ? Length() : position; }
@@ -63,6 +66,9 @@ class EngineState {
   bool UndoWholeText(UndoStep& step);
 
  private:
+  void AnnounceChange(Position at, Position removed, Position inserted) const {
+    if (beforeChange && (removed > 0 || inserted > 0)) beforeChange({at, at + removed}, inserted);
+  }
   // Keeps what the change removes; true when that took the whole text away.
   bool Remember(Position at, Position removed, Position inserted, UndoAction action);
 };

@@ -1,0 +1,194 @@
+// Every modified key as the message loop delivers it (TranslateMessage, then
+// the editor's procedure): a key of the accelerator table does exactly what
+// its command does, every other key does what the editor defines for it or
+// nothing, and one Ctrl+Z takes back any change a key made.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+#include <vector>
+
+#include "app/globals.h"
+#include "conversion/code_page_chord.h"
+#include "conversion/undo_commands.h"
+#include "document_files.h"
+#include "editor/editor_control.h"
+
+namespace {
+
+constexpr int Plain = 0, Shift = 1, Ctrl = 2, Alt = 4;
+
+struct KeyPress {
+  WORD key;
+  int modifiers;
+};
+
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
+
+// Commands that open a modal window or end the program; their keys are
+// checked elsewhere with the window closed by another thread.
+bool OpensAWindow(WORD command) { return command == 8 || command == 9 || command == 12 || command == SC_CLOSE; }
+
+class EditorKeys : public DocumentFiles {
+ protected:
+  static constexpr char text[] = "\xEE\xE4\xE8\xED \xE4\xE2\xE0 \xF2\xF0\xE8\r\n\xF7\xE5\xF2\xFB\xF0\xE5\r\n";
+  static constexpr char clip[] = "\xEA\xEB\xE8\xEF";  // "клип"
+
+  void SetUp() override {
+    DocumentFiles::SetUp();
+    if (!accelerators) accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    useEditorUndo = false;
+  }
+  void TearDown() override {
+    Command(16);
+    ClearUndoJournal();
+    SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
+    DocumentFiles::TearDown();
+  }
+
+  static void PutOnClipboard(const char* bytes) {
+    if (!OpenClipboard(mainWindow)) return;
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, lstrlenA(bytes) + 1);
+    lstrcpyA(static_cast<char*>(GlobalLock(block)), bytes);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+  }
+
+  static void Start(int viewCommand, CHARRANGE selection) {
+    Command(viewCommand);
+    SetEditorText(text);
+    ClearUndoJournal();
+    ResetCodePageChord();
+    if (overwriteMode) Press({VK_INSERT, Plain});
+    PutOnClipboard(clip);
+    Select(selection.cpMin, selection.cpMax);
+  }
+
+  static void SetModifiers(int modifiers) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    state[VK_SHIFT] = (modifiers & Shift) ? 0x80 : 0;
+    state[VK_CONTROL] = (modifiers & Ctrl) ? 0x80 : 0;
+    state[VK_MENU] = (modifiers & Alt) ? 0x80 : 0;
+    SetKeyboardState(state);
+  }
+
+  // Down and up through the queue, translated and dispatched as the loop
+  // does. A menu that Alt and a letter open is closed by a timer.
+  static void Press(KeyPress press) {
+    SetModifiers(press.modifiers);
+    bool alt = (press.modifiers & Alt) != 0;
+    LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyA(press.key, MAPVK_VK_TO_VSC)) << 16 | (alt ? 1 << 29 : 0);
+    PostMessageA(editorWindow, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, press.key, data);
+    PostMessageA(editorWindow, alt ? WM_SYSKEYUP : WM_KEYUP, press.key, data | 0xC0000000);
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMenu);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    KillTimer(nullptr, timer);
+    SetModifiers(Plain);
+  }
+
+  static WORD CommandOf(KeyPress press) {
+    static std::vector<ACCEL> table = [] {
+      std::vector<ACCEL> entries(CopyAcceleratorTableA(accelerators, nullptr, 0));
+      CopyAcceleratorTableA(accelerators, entries.data(), static_cast<int>(entries.size()));
+      return entries;
+    }();
+    BYTE wanted = FVIRTKEY | ((press.modifiers & Shift) ? FSHIFT : 0) | ((press.modifiers & Ctrl) ? FCONTROL : 0) |
+                  ((press.modifiers & Alt) ? FALT : 0);
+    for (const ACCEL& entry : table) {
+      if (entry.key == press.key && (entry.fVirt & ~FNOINVERT) == wanted) return entry.cmd;
+    }
+    return 0;
+  }
+
+  static std::string WithRange(std::string bytes, CHARRANGE range, const std::string& by) {
+    return bytes.replace(range.cpMin, range.cpMax - range.cpMin, by);
+  }
+
+  // What a key outside the table does to the text.
+  static std::string OwnResult(KeyPress press, CHARRANGE selection) {
+    std::string before = EditorText();
+    bool ctrl = (press.modifiers & Ctrl) != 0, alt = (press.modifiers & Alt) != 0;
+    bool selected = selection.cpMax > selection.cpMin;
+    LONG caret = selection.cpMin;
+    if (alt) return before;
+    switch (press.key) {
+      case 'Y': {
+        if (!ctrl) return before;
+        LONG line = static_cast<LONG>(SendMessageA(editorWindow, EM_EXLINEFROMCHAR, 0, caret));
+        LONG from = static_cast<LONG>(SendMessageA(editorWindow, EM_LINEINDEX, line, 0));
+        LONG to = static_cast<LONG>(SendMessageA(editorWindow, EM_LINEINDEX, line + 1, 0));
+        return WithRange(before, {from, to}, "");
+      }
+      case VK_RETURN:  // the keyboard gives no character for Ctrl+Shift+Enter
+        return (press.modifiers & Shift) && ctrl ? before : WithRange(before, selection, "\r\n");
+      case VK_DELETE:
+      case VK_BACK: {
+        if (selected) return WithRange(before, selection, "");
+        bool right = press.key == VK_DELETE;
+        if (!ctrl) return right ? before : WithRange(before, {caret - 1, caret}, "");  // Shift+Delete is Cut
+        auto next = static_cast<LONG>(
+            SendMessageA(editorWindow, EM_FINDWORDBREAK, right ? WB_MOVEWORDRIGHT : WB_MOVEWORDLEFT, caret));
+        return WithRange(before, right ? CHARRANGE{caret, next} : CHARRANGE{next, caret}, "");
+      }
+      default: return before;
+    }
+  }
+};
+
+std::vector<KeyPress> AllPresses() {
+  std::vector<KeyPress> presses;
+  for (WORD letter = 'A'; letter <= 'Z'; ++letter) {
+    for (int modifiers : {Ctrl, Ctrl | Shift, Alt}) presses.push_back({letter, modifiers});
+  }
+  for (WORD key : {VK_DELETE, VK_BACK, VK_INSERT, VK_RETURN}) {
+    for (int modifiers : {Shift, Ctrl, Ctrl | Shift, Alt}) presses.push_back({key, modifiers});
+  }
+  // Alt+F4 closes the window, as everywhere; the plain keys of + and - type.
+  for (WORD key : {VK_F2, VK_F3, VK_F4, VK_F5, VK_F7}) {
+    for (int modifiers : {Plain, Ctrl, Alt}) {
+      if (key != VK_F4 || modifiers != Alt) presses.push_back({key, modifiers});
+    }
+  }
+  for (WORD key : {107, 109, 187, 189}) {
+    for (int modifiers : {Ctrl, Alt}) presses.push_back({key, modifiers});
+  }
+  return presses;
+}
+
+TEST_F(EditorKeys, EachKeyDoesWhatItsCommandDoesOrItsOwnEditAndOneUndoTakesItBack) {
+  for (int view : {16, 17, 18}) {
+    for (CHARRANGE selection : {CHARRANGE{6, 6}, CHARRANGE{2, 7}}) {
+      for (KeyPress press : AllPresses()) {
+        WORD command = CommandOf(press);
+        if (OpensAWindow(command)) continue;
+        Start(view, selection);
+        std::string expected;
+        if (command) {
+          Command(command);
+          expected = EditorText();
+          Start(view, selection);
+        } else {
+          expected = OwnResult(press, selection);
+        }
+        Press(press);
+        SCOPED_TRACE(testing::Message() << "view " << view << ", selection " << selection.cpMin << "-"
+                                        << selection.cpMax << ", key " << press.key << ", modifiers "
+                                        << press.modifiers << ", command " << command);
+        ASSERT_EQ(EditorText(), expected);
+        if (expected == text) continue;
+        Press({'Z', Ctrl});
+        ASSERT_EQ(EditorText(), text);
+      }
+    }
+  }
+}
+
+}  // namespace
