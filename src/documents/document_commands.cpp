@@ -26,7 +26,7 @@ void NewDocument() {
 void OpenCommand() {
   if (!QueryCloseDocument()) return;
   char path[MAX_PATH];
-  if (AskOpenPath(path)) LoadDocument(path);
+  if (AskOpenPath(path)) LoadDocument(path, OpenFailure::Reported);
 }
 
 void InsertFromCommand() {

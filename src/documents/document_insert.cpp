@@ -11,7 +11,10 @@ void InsertFile(const char* path) {
   if (!editorWindow) return;
   bool tooLarge = false;
   HANDLE file = OpenWithinTextLimit(path, &tooLarge);
-  if (file == INVALID_HANDLE_VALUE) return;
+  if (file == INVALID_HANDLE_VALUE) {
+    ReportUnopenedFile(path, tooLarge);  // the user has just chosen it
+    return;
+  }
   RecordUndo(UndoSnapshot, 0);
   StreamFileIn(file, SFF_SELECTION | SF_TEXT);
   CloseHandle(file);

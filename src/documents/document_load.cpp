@@ -12,12 +12,12 @@
 #include "documents/recent_files.h"
 #include "editor/editor_control.h"
 
-bool LoadDocument(const char* path) {
+bool LoadDocument(const char* path, OpenFailure openFailure) {
   if (!editorWindow) return false;
   bool tooLarge = false;
   HANDLE file = OpenWithinTextLimit(path, &tooLarge);
   if (file == INVALID_HANDLE_VALUE) {
-    if (tooLarge) ShowLastError();
+    if (tooLarge || (openFailure == OpenFailure::Reported && path[0])) ReportUnopenedFile(path, tooLarge);
     return false;
   }
   ExpectUnrecordedChange(UndoJournal::UnrecordedChange::NewDocument);

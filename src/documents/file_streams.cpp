@@ -1,5 +1,6 @@
 #include "documents/file_streams.h"
 
+#include "app/error_box.h"
 #include "editor/editor_control.h"
 
 DWORD CALLBACK ReadFileChunk(DWORD_PTR cookie, BYTE* buffer, LONG requested, LONG* transferred) {
@@ -34,15 +35,39 @@ bool StreamFileOut(HANDLE file) {
 
 HANDLE OpenWithinTextLimit(const char* path, bool* tooLarge) {
   *tooLarge = false;
-  if (!path[0] || lstrlenA(path) >= MAX_PATH) return INVALID_HANDLE_VALUE;
+  if (!path[0] || lstrlenA(path) >= MAX_PATH) {
+    SetLastError(path[0] ? ERROR_FILENAME_EXCED_RANGE : ERROR_FILE_NOT_FOUND);
+    return INVALID_HANDLE_VALUE;
+  }
+  // A directory opens for reading on some systems; it is not a document.
+  DWORD attributes = GetFileAttributesA(path);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    SetLastError(ERROR_DIRECTORY);
+    return INVALID_HANDLE_VALUE;
+  }
   HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return file;
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file, &size) || size.QuadPart > textLimit) {
-    CloseHandle(file);
-    *tooLarge = true;
-    return INVALID_HANDLE_VALUE;
+  bool sized = GetFileSizeEx(file, &size) != FALSE;
+  if (sized && size.QuadPart <= textLimit) return file;
+  DWORD error = sized ? ERROR_FILE_TOO_LARGE : GetLastError();
+  CloseHandle(file);
+  *tooLarge = sized;
+  SetLastError(error);
+  return INVALID_HANDLE_VALUE;
+}
+
+void ReportUnopenedFile(const char* path, bool tooLarge) {
+  DWORD error = GetLastError();
+  char more[MAX_PATH + 96];
+  if (tooLarge) {
+    wsprintfA(more, "%s\r\nФайл больше %ld байт, которые вмещает редактор.", path, static_cast<long>(textLimit));
+  } else if (error == ERROR_DIRECTORY) {
+    wsprintfA(more, "%s\r\nЭто папка, а не файл.", path);
+  } else {
+    lstrcpynA(more, path, sizeof more);
   }
-  return file;
+  SetLastError(error);
+  ShowLastError(more);
 }

@@ -16,7 +16,12 @@ bool StreamFileIn(HANDLE file, WPARAM format);
 // The whole text as plain bytes; false after a write error.
 bool StreamFileOut(HANDLE file);
 
-// Opens `path` for reading. INVALID_HANDLE_VALUE when it cannot be opened (a
-// directory included) or, with `*tooLarge` set, when it holds more than
-// `textLimit` bytes; sizes of 4 GB and more are compared whole.
+// Opens `path` for reading. INVALID_HANDLE_VALUE with the last error set when
+// it cannot be opened (ERROR_DIRECTORY for a directory) or, with `*tooLarge`
+// set and ERROR_FILE_TOO_LARGE, when it holds more than `textLimit` bytes;
+// sizes of 4 GB and more are compared whole.
 HANDLE OpenWithinTextLimit(const char* path, bool* tooLarge);
+
+// The error box for a file OpenWithinTextLimit refused: the system's reason,
+// the file's name and, for a file too large, how much the editor holds.
+void ReportUnopenedFile(const char* path, bool tooLarge);

@@ -58,7 +58,7 @@ bool OpenDroppedFile(HDROP drop) {
   char path[MAX_PATH] = {};
   if (DragQueryFileA(drop, 0, path, sizeof path) == 0) return false;
   DragFinish(drop);
-  if (QueryCloseDocument()) LoadDocument(path);
+  if (QueryCloseDocument()) LoadDocument(path, OpenFailure::Reported);
   return true;
 }
 

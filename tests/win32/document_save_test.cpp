@@ -166,8 +166,9 @@ TEST_F(DocumentSave, InsertReplacesTheSelectionAndKeepsTheName) {
   EXPECT_STREQ(currentPath, path.c_str());
 
   textLimit = 3;
-  InsertFile(MakeFile("big.txt", "four").c_str());
-  InsertFile(PathOf("missing.txt").c_str());
+  for (std::string refused : {MakeFile("big.txt", "four"), PathOf("missing.txt")}) {
+    EXPECT_NE(RunClosingDialog([&] { InsertFile(refused.c_str()); }).texts.find(refused), std::string::npos);
+  }
   EXPECT_EQ(EditorText(), "one 2\r\n\x80 three");
 }
 
