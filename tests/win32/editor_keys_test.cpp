@@ -14,17 +14,9 @@
 #include "conversion/undo_commands.h"
 #include "document_files.h"
 #include "editor/editor_control.h"
+#include "key_presses.h"
 
 namespace {
-
-constexpr int Plain = 0, Shift = 1, Ctrl = 2, Alt = 4;
-
-struct KeyPress {
-  WORD key;
-  int modifiers;
-};
-
-void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
 
 // Commands that open a modal window or end the program; their keys are
 // checked elsewhere with the window closed by another thread.
@@ -67,32 +59,7 @@ class EditorKeys : public DocumentFiles {
     Select(selection.cpMin, selection.cpMax);
   }
 
-  static void SetModifiers(int modifiers) {
-    BYTE state[256];
-    GetKeyboardState(state);
-    state[VK_SHIFT] = (modifiers & Shift) ? 0x80 : 0;
-    state[VK_CONTROL] = (modifiers & Ctrl) ? 0x80 : 0;
-    state[VK_MENU] = (modifiers & Alt) ? 0x80 : 0;
-    SetKeyboardState(state);
-  }
-
-  // Down and up through the queue, translated and dispatched as the loop
-  // does. A menu that Alt and a letter open is closed by a timer.
-  static void Press(KeyPress press) {
-    SetModifiers(press.modifiers);
-    bool alt = (press.modifiers & Alt) != 0;
-    LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyA(press.key, MAPVK_VK_TO_VSC)) << 16 | (alt ? 1 << 29 : 0);
-    PostMessageA(editorWindow, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, press.key, data);
-    PostMessageA(editorWindow, alt ? WM_SYSKEYUP : WM_KEYUP, press.key, data | 0xC0000000);
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMenu);
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    KillTimer(nullptr, timer);
-    SetModifiers(Plain);
-  }
+  static void Press(KeyPress press) { ::Press(editorWindow, press); }
 
   static WORD CommandOf(KeyPress press) {
     static std::vector<ACCEL> table = [] {
