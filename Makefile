@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Each installs what is
 # missing first. `make build` builds without running anything.
-.PHONY: deps build build-native build-windows run test test-native test-windows clean
+.PHONY: deps build build-native build-windows build-fuzz run test test-native test-windows test-fuzz fuzz clean
 
 WINDOWS_PRESET := $(shell scripts/windows-preset.sh)
 
@@ -21,10 +21,15 @@ build-windows:
 	  echo "This kernel runs no 32-bit code: Windows tests use the $(WINDOWS_PRESET) build of the same sources."; \
 	  cmake --preset $(WINDOWS_PRESET) >/dev/null && cmake --build --preset $(WINDOWS_PRESET) -j2; fi
 
+# The core's fuzz targets (clang, libFuzzer); only `make test` and `make fuzz` need them.
+build-fuzz:
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j2
+
 run: build
 	@scripts/run-editor.sh build/$(WINDOWS_PRESET)
 
-test: build test-native test-windows
+test: build build-fuzz test-native test-windows test-fuzz
 
 # ctest's summary, then the closing lines of each GoogleTest and unittest runner.
 SUMMARY = grep -hE '^\[  (PASSED|FAILED) +\]|^\[==========\] [0-9]+ tests? from|^Ran [0-9]+ tests? in|^(OK|FAILED \(.*\))$$' $(1)/Testing/Temporary/LastTest.log || true
@@ -35,6 +40,15 @@ test-native:
 test-windows:
 	@scripts/check-program.sh build/win32/zorn2.exe
 	@ctest --preset $(WINDOWS_PRESET); status=$$?; $(call SUMMARY,build/$(WINDOWS_PRESET)); exit $$status
+
+# Every fuzz target over its committed corpus, once: seconds, so the harnesses never rot.
+test-fuzz:
+	@ctest --preset fuzz
+
+# Every fuzz target in turn for FUZZ_SECONDS (default 60); finds stay in build/fuzz.
+FUZZ_SECONDS ?= 60
+fuzz: deps build-fuzz
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh
 
 clean:
 	rm -rf build

@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick fonts-dejavu-core
   python3  # the end-to-end tests
   googletest libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes
   locales
   fortunes-ru  # real Russian text for tests and benchmarks
 )

@@ -33,7 +33,8 @@ AlignmentSettings AdjustAlignmentSettings(Alignment alignment, const AlignmentSe
 // in CR LF. Words are packed while they fit the width with single spaces between them; unless
 // lines are joined, a line feed ends the output line. Justified lines are stretched to the
 // width except the last line of the text; the last byte of the text is written but not
-// measured, so a text without a final line break may end in a line one column wider.
+// measured, so a text without a final line break may end in a line one column wider, or two
+// when that byte is a word of its own and takes a space before it.
 //
 // Returns nothing when the result would exceed `outputLimit` bytes or memory runs out; the
 // result is at most about (width + 3) bytes per output line plus the text itself.

@@ -1,0 +1,41 @@
+// What the fuzz targets share: a check that stops the run with its reason, and
+// a reader that decodes an input's bytes into the choices of a target.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+// Unlike assert, stays on in every build type; libFuzzer saves the input that stopped it.
+#define FUZZ_CHECK(condition) ((condition) ? void(0) : FuzzFailure(#condition, __FILE__, __LINE__))
+
+[[noreturn]] inline void FuzzFailure(const char* condition, const char* file, int line) {
+  std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, condition);
+  std::abort();
+}
+
+// Takes choices off the front of the input; an exhausted input reads as zeros.
+class FuzzInput {
+ public:
+  FuzzInput(const std::uint8_t* data, std::size_t size) : rest_(reinterpret_cast<const char*>(data), size) {}
+
+  bool Empty() const { return rest_.empty(); }
+  std::uint8_t Byte() {
+    if (rest_.empty()) return 0;
+    auto b = static_cast<std::uint8_t>(rest_.front());
+    rest_.remove_prefix(1);
+    return b;
+  }
+  // Up to `most` bytes, as many as the next byte says.
+  std::string_view Bytes(std::size_t most) { return Take(Byte() % (most + 1)); }
+  std::string_view Take(std::size_t count) {
+    std::string_view taken = rest_.substr(0, count);
+    rest_.remove_prefix(taken.size());
+    return taken;
+  }
+  std::string_view Rest() { return Take(rest_.size()); }
+
+ private:
+  std::string_view rest_;
+};
