@@ -106,13 +106,20 @@ class Editor:
     def __init__(self, path):
         self.path = path
         windows_path = "Z:" + path.replace("/", "\\")
+        # Wine's errors are kept for the message of a start that shows no window.
+        self.errors = tempfile.TemporaryFile()
         self.process = subprocess.Popen([WINE, os.path.join(BUILD, "zorn2.exe"), windows_path],
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                        env=dict(os.environ, WINEDEBUG="-all,err+all"),
+                                        stdout=subprocess.DEVNULL, stderr=self.errors)
         title = "[" + os.path.basename(path) + "]-ZORN2"
         found = eventually(lambda: visible_windows("^" + title.replace("[", r"\[").replace("]", r"\]") + "$"), 60)
         if not found:
+            shown = [" ".join(xdotool("getwindowname", window)) for window in visible_windows("")]
+            state = "running" if self.running() else f"exited with {self.process.returncode}"
+            self.errors.seek(0)
+            state += "; Wine said: " + self.errors.read().decode(errors="replace")[-2000:]
             self.kill()
-            raise AssertionError("the editor window did not appear")
+            raise AssertionError(f"the editor window did not appear; the editor {state}; windows shown: {shown}")
         self.window = found[0]
         xdotool("windowfocus", "--sync", self.window)
 
