@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   cmake make g++ pkg-config
-  xvfb xdotool x11-utils imagemagick fonts-dejavu-core
+  xvfb xdotool x11-utils x11-xserver-utils imagemagick fonts-dejavu-core  # xmodmap: the e2e keyboard
   python3  # the end-to-end tests
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes

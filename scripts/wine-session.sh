@@ -16,9 +16,11 @@ start_display() {
   if [ -n "${DISPLAY:-}" ] && [ -z "${ZORN2_FORCE_XVFB:-}" ]; then
     echo "$DISPLAY" >"$dir/display"; return
   fi
-  # Xvfb picks a free display number and reports it on the given descriptor.
+  # Xvfb picks a free display number and reports it on the given descriptor;
+  # -noreset keeps its keyboard map (the end-to-end tests' Russian keys) when
+  # the last program on it exits.
   exec 9>"$dir/display.fd"
-  Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   echo $! >"$dir/xvfb.pid"
   exec 9>&-
   for _ in $(seq 100); do
