@@ -51,48 +51,39 @@ std::size_t LeadingSpaces(const std::string& line) { return std::min(line.find_f
 
 }  // namespace
 
-// Flush right and centred widths are checked on real texts below.
-TEST(Alignment, ExamplesOfEachMode) {
-  EXPECT_EQ(Align("one  \t two\r\n", AlignLeft, Width(20)), "one two\r\n");
-  // The last byte of a range without a line break is written but not measured.
-  EXPECT_EQ(Align("one two", AlignRight, Width(20)), std::string(14, ' ') + "one two\r\n");
-  // The spare column goes to the first gap; the range's last line keeps single spaces.
-  EXPECT_EQ(Align("aaa bbb ccc ddd eee fff\r\n", AlignJustify, Width(20, true)), "aaa  bbb ccc ddd eee\r\nfff\r\n");
-}
-
-TEST(Alignment, LinesKeptUnlessJoined) {
-  const std::string text = "aa b\r\ncc d\r\n\r\nx y\r\n";
-  // Every line ending at a line break is stretched, the range's last one is not; a blank line
-  // is its indent (LI 2) plus, centred or flush right, its free columns.
-  EXPECT_EQ(Align(text, AlignJustify, {20, 0, 2, false}),
-            "aa" + std::string(17, ' ') + "b\r\n  cc" + std::string(15, ' ') + "d\r\n  \r\n  x y\r\n");
-  EXPECT_EQ(Align(text, AlignRight, {20, 0, 2, false}),
-            std::string(16, ' ') + "aa b\r\n" + std::string(16, ' ') + "cc d\r\n" + std::string(20, ' ') + "\r\n" +
-                std::string(17, ' ') + "x y\r\n");
-  EXPECT_EQ(Align(text, AlignLeft, {20, 0, 0, true}), "aa b cc d x y\r\n");
-  // Bare line feeds end lines as CR LF does, and a leading empty line stays.
-  EXPECT_EQ(Align("\naa b\ncc d\n\nx y\n", AlignJustify, {20, 0, 2, false}), "\r\n" + Align(text, AlignJustify, {20, 2, 2, false}));
-}
-
-TEST(Alignment, IndentsAndTheirAdjustments) {
-  const std::string text = "aaa bbb ccc ddd\r\n";
-  EXPECT_EQ(Align(text, AlignLeft, {12, 3, 1, false}), "   aaa bbb\r\n ccc ddd\r\n");
-  // Centring uses the left indent for the first line too.
-  EXPECT_EQ(Align(text, AlignCentre, {12, 3, 1, false}), " aaa bbb ccc\r\n     ddd\r\n");
-  // An indent not smaller than width - 8 counts as 0: LI 75 with RI 80 is ignored, LI 71 is not.
-  EXPECT_EQ(Lines(Align("a b c\r\nd\r\n", AlignLeft, {80, 75, 75, false})), (std::vector<std::string>{"a b c", "d"}));
+// The rules the real texts below cannot show, one example each.
+TEST(Alignment, ExamplesOfTheRules) {
+  const std::string lines = "aa b\r\ncc d\r\n\r\nx y\r\n", abcd = "aaa bbb ccc ddd\r\n", longWord(30, 'w');
+  const struct { std::string text; Alignment alignment; AlignmentSettings settings; std::string aligned; } cases[] = {
+      {"one  \t two\r\n", AlignLeft, Width(20), "one two\r\n"},
+      // The last byte of a range without a line break is written but not measured.
+      {"one two", AlignRight, Width(20), std::string(14, ' ') + "one two\r\n"},
+      // The spare column goes to the first gap; the range's last line keeps single spaces.
+      {"aaa bbb ccc ddd eee fff\r\n", AlignJustify, Width(20, true), "aaa  bbb ccc ddd eee\r\nfff\r\n"},
+      // Every line ending at a line break is stretched, the range's last one is not; a blank line
+      // is its indent (LI 2) plus, centred or flush right, its free columns.
+      {lines, AlignJustify, {20, 0, 2, false},
+       "aa" + std::string(17, ' ') + "b\r\n  cc" + std::string(15, ' ') + "d\r\n  \r\n  x y\r\n"},
+      {lines, AlignRight, {20, 0, 2, false},
+       std::string(16, ' ') + "aa b\r\n" + std::string(16, ' ') + "cc d\r\n" + std::string(20, ' ') + "\r\n" +
+           std::string(17, ' ') + "x y\r\n"},
+      {lines, AlignLeft, {20, 0, 0, true}, "aa b cc d x y\r\n"},
+      // Bare line feeds end lines as CR LF does, and a leading empty line stays.
+      {"\naa b\ncc d\n\nx y\n", AlignJustify, {20, 0, 2, false}, "\r\n" + Align(lines, AlignJustify, {20, 2, 2, false})},
+      {abcd, AlignLeft, {12, 3, 1, false}, "   aaa bbb\r\n ccc ddd\r\n"},
+      // Centring uses the left indent for the first line too.
+      {abcd, AlignCentre, {12, 3, 1, false}, " aaa bbb ccc\r\n     ddd\r\n"},
+      // An indent not smaller than width - 8 counts as 0: LI 75 with RI 80 is ignored, LI 71 is not.
+      {"a b c\r\nd\r\n", AlignLeft, {80, 75, 75, false}, "a b c\r\nd\r\n"},
+      // Long words stay whole; blanks after one do not make an empty line of their own.
+      {"a " + longWord + " b\r\n", AlignJustify, Width(10), "a\r\n" + longWord + "\r\nb\r\n"},
+      {longWord + " \t\r\nb\r\n", AlignLeft, Width(10), longWord + "\r\nb\r\n"},
+      {longWord + " \nb\n", AlignLeft, Width(10), longWord + "\r\nb\r\n"},
+      // A final word after the last measured one is separated from it, not glued on.
+      {"one t", AlignLeft, Width(20), "one t\r\n"}, {"one t", AlignJustify, Width(20), "one t\r\n"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Align(c.text, c.alignment, c.settings), c.aligned) << c.text;
   EXPECT_EQ(Lines(Align("a b c\r\nd\r\n", AlignLeft, {80, 71, 71, false}))[1], std::string(71, ' ') + "d");
-}
-
-TEST(Alignment, LongWordsStayWholeAndWordsStaySeparate) {
-  const std::string longWord(30, 'w');
-  EXPECT_EQ(Align("a " + longWord + " b\r\n", AlignJustify, Width(10)), "a\r\n" + longWord + "\r\nb\r\n");
-  // Blanks after a word too long for the line do not make an empty line of their own.
-  EXPECT_EQ(Align(longWord + " \t\r\nb\r\n", AlignLeft, Width(10)), longWord + "\r\nb\r\n");
-  EXPECT_EQ(Align(longWord + " \nb\n", AlignLeft, Width(10)), longWord + "\r\nb\r\n");
-  // A final word after the last measured one is separated from it, not glued on.
-  EXPECT_EQ(Align("one t", AlignLeft, Width(20)), "one t\r\n");
-  EXPECT_EQ(Align("one t", AlignJustify, Width(20)), "one t\r\n");
 }
 
 TEST(Alignment, OddSettingsStaySane) {

@@ -79,7 +79,7 @@ TEST(EngineStream, InInChunksOfEverySize) {
   }
 }
 
-TEST(EngineStream, SelectionStreamReplacesOnlyTheSelectionAsOneUndoStep) {
+TEST(EngineStream, SelectionStreamReplacesOnlyTheSelectionAsOneUndoStepAndRtfBecomesText) {
   DocumentEngine engine;
   engine.SetText("left|old|right");
   engine.SetSelection(5, 8);
@@ -90,6 +90,14 @@ TEST(EngineStream, SelectionStreamReplacesOnlyTheSelectionAsOneUndoStep) {
   EXPECT_EQ(engine.GetLineCount(), 2);
   EXPECT_TRUE(engine.Undo());
   EXPECT_EQ(engine.GetText(), "left|old|right");
+  // RTF becomes plain text, in the selection or as the whole text.
+  engine.SetSelection(5, 5);
+  Source rtf{"{\\rtf1 abc}", 4};
+  StreamIn(engine, rtf, StreamRtf | StreamSelection);
+  EXPECT_EQ(engine.GetText(), "left|abcold|right");
+  Source whole{"{\\rtf1 xyz}"};
+  StreamIn(engine, whole, StreamRtf);
+  EXPECT_EQ(engine.GetText(), "xyz");
 }
 
 TEST(EngineStream, FailuresLeaveTheDocumentAsItWas) {
@@ -158,16 +166,4 @@ TEST(EngineStream, OutInChunksWholeTextOrSelection) {
   EXPECT_EQ(engine.StreamOut(stuck, StreamText), 0);
   EXPECT_EQ(stuck.error, StreamErrorNoProgress);
   EXPECT_EQ(refusing.offered.size(), 1u);
-}
-
-TEST(EngineStream, RtfBecomesPlainTextWholeOrInTheSelection) {
-  DocumentEngine engine;
-  engine.SetText("[]");
-  engine.SetSelection(1, 1);
-  Source rtf{"{\\rtf1 abc}", 4};
-  StreamIn(engine, rtf, StreamRtf | StreamSelection);
-  EXPECT_EQ(engine.GetText(), "[abc]");
-  Source whole{"{\\rtf1 xyz}"};
-  StreamIn(engine, whole, StreamRtf);
-  EXPECT_EQ(engine.GetText(), "xyz");
 }

@@ -43,7 +43,7 @@ std::vector<std::string> RowTexts(const Document& doc, int width) {
   return texts;
 }
 
-TEST(RowLayout, WrapsAfterBlanksAndCutsWordsLongerThanARow) {
+TEST(RowLayout, WrapsAfterBlanksCutsWordsLongerThanARowAndTabsGoToTheNextStop) {
   Document doc("one two three\r\nabcdefghijkl x\n\nend");
   EXPECT_EQ(RowTexts(doc, 8), (std::vector<std::string>{"one two ", "three", "abcdefgh", "ijkl x", "", "end"}));
   // Blanks hang past the edge instead of starting a row.
@@ -51,17 +51,14 @@ TEST(RowLayout, WrapsAfterBlanksAndCutsWordsLongerThanARow) {
   EXPECT_EQ(RowTexts(blanks, 4), (std::vector<std::string>{"ab      ", "cd"}));
   // Without wrap every line is one row.
   EXPECT_EQ(RowTexts(doc, 0), (std::vector<std::string>{"one two three", "abcdefghijkl x", "", "end"}));
-}
-
-TEST(RowLayout, TabsGoToTheNextStopAndCountInTheWrap) {
-  Document doc("a\tb\t\tc");
-  RowLayout layout = doc.Layout(0);
+  // Tabs go to the next stop and count in the wrap.
+  Document tabs("a\tb\t\tc");
+  RowLayout layout = tabs.Layout(0);
   Row row = layout.RowAt(0);
-  EXPECT_EQ(layout.XOf(row, 2), 4);
-  EXPECT_EQ(layout.XOf(row, 4), 8);
-  EXPECT_EQ(layout.XOf(row, 5), 12);
+  const std::pair<Position, int> stops[] = {{2, 4}, {4, 8}, {5, 12}};
+  for (const auto& [position, x] : stops) EXPECT_EQ(layout.XOf(row, position), x) << position;
   EXPECT_EQ(layout.Width(row), 13);
-  EXPECT_EQ(RowTexts(doc, 9), (std::vector<std::string>{"a\tb\t\t", "c"}));
+  EXPECT_EQ(RowTexts(tabs, 9), (std::vector<std::string>{"a\tb\t\t", "c"}));
 }
 
 TEST(RowLayout, WalksPositionsAndXAgreeOnRandomTexts) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "conversion/code_pages.h"
 #include "editor/control/document_control.h"
@@ -75,6 +76,8 @@ class ControlTest : public ::testing::Test {
     Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
     return range;
   }
+  // The selection as {start, end}, to compare whole.
+  std::pair<int, int> Selected() { return {Selection().cpMin, Selection().cpMax}; }
   void Select(LONG start, LONG end) {
     CHARRANGE range{start, end};
     Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));

@@ -1,5 +1,5 @@
-// Character formats, the font they make, the OLE callback, and keeping the
-// view across a change of format as the program does it.
+// Character formats, the font they make and the OLE callback; the view kept
+// across a change of font is tested through the program (view_format_test.cpp).
 #include "control_fixture.h"
 
 namespace {
@@ -93,46 +93,6 @@ TEST_F(ControlTest, TheOleCallbackIsHeldUntilTheControlGoes) {
   DestroyWindow(parent);
   parent = nullptr;
   EXPECT_EQ(callback.references, 1u);
-}
-
-// RefreshViewFormat of the program: drawing off, remember the first visible
-// line and the selection, select all and set the format, restore the
-// selection, scroll back by the lines the view moved down, drawing on.
-TEST_F(ControlTest, AChangeOfFontDoneAsTheProgramDoesKeepsTheTextOnTop) {
-  std::string text;
-  for (int i = 0; i < 200; ++i) {
-    text += "paragraph " + std::to_string(i);
-    for (int w = 0; w < 30; ++w) text += " word";
-    text += "\r\n";
-  }
-  SetText(text);
-  Send(EM_LINESCROLL, 0, 150);
-  POINTL corner{20, 3};
-  LONG topPosition = static_cast<LONG>(Send(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&corner)));
-  POINTL lower{60, 100};
-  LONG caret = static_cast<LONG>(Send(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&lower)));
-  Select(caret, caret);
-  ASSERT_GT(topPosition, 1000);
-
-  for (LONG height : {300, 160}) {
-    Send(WM_SETREDRAW, FALSE);
-    LONG first = FirstVisible();
-    CHARRANGE selection = Selection();
-    Send(EM_SETSEL, 0, -1);
-    CHARFORMATA format = Format(CFM_SIZE);
-    format.yHeight = height;
-    Send(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
-    Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    LONG now = FirstVisible();
-    if (now > first) Send(EM_LINESCROLL, 0, first - now);
-    Send(WM_SETREDRAW, TRUE);
-
-    EXPECT_EQ(Selection().cpMin, caret);
-    // The old top position now lies in the top row.
-    POINT shown = PointOf(topPosition);
-    EXPECT_EQ(shown.y, PointOf(static_cast<LONG>(Send(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&corner)))).y);
-    EXPECT_LT(shown.y, 5) << "height " << height;
-  }
 }
 
 }  // namespace

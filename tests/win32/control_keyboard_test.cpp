@@ -3,42 +3,24 @@
 
 namespace {
 
-TEST_F(ControlTest, ShiftArrowsExtendAndPlainArrowsCollapseTheSelection) {
+// Each key after the one before, with the selection it leaves.
+TEST_F(ControlTest, ArrowsHomeAndEndMoveExtendAndCollapseTheSelection) {
   SetText("alpha beta\r\ngamma");
   Select(2, 2);
-  Key(VK_RIGHT, true);
-  Key(VK_RIGHT, true);
-  EXPECT_EQ(Selection().cpMin, 2);
-  EXPECT_EQ(Selection().cpMax, 4);
-  Key(VK_LEFT, true);
-  Key(VK_LEFT, true);
-  Key(VK_LEFT, true);  // past the anchor: the selection turns round
-  EXPECT_EQ(Selection().cpMin, 1);
-  EXPECT_EQ(Selection().cpMax, 2);
-  Key(VK_RIGHT);  // collapses to the right end
-  EXPECT_EQ(Selection().cpMin, 2);
-  EXPECT_EQ(Selection().cpMax, 2);
-  Key(VK_END, true);
-  EXPECT_EQ(Selection().cpMax, 10);
-  Key(VK_RIGHT);
-  Key(VK_RIGHT);  // CR LF is one step
-  EXPECT_EQ(Selection().cpMin, 12);
-  Key(VK_LEFT);
-  EXPECT_EQ(Selection().cpMin, 10);
-  Key(VK_END, true, true);
-  EXPECT_EQ(Selection().cpMin, 10);
-  EXPECT_EQ(Selection().cpMax, 17);
-  Key(VK_HOME, false, true);
-  EXPECT_EQ(Selection().cpMax, 0);
-  // Ctrl moves to the engine's word stops; a plain Ctrl+arrow leaves from the caret.
-  Key(VK_RIGHT, false, true);
-  EXPECT_EQ(Selection().cpMin, 6);
-  Key(VK_RIGHT, true, true);
-  EXPECT_EQ(Selection().cpMin, 6);
-  EXPECT_EQ(Selection().cpMax, 10);
-  Key(VK_LEFT, false, true);
-  EXPECT_EQ(Selection().cpMin, 6);
-  EXPECT_EQ(Selection().cpMax, 6);
+  const struct { WPARAM key; bool shift, ctrl; LONG start, end; } steps[] = {
+      {VK_RIGHT, true, false, 2, 3},   {VK_RIGHT, true, false, 2, 4},  {VK_LEFT, true, false, 2, 3},
+      {VK_LEFT, true, false, 2, 2},    {VK_LEFT, true, false, 1, 2},   // past the anchor: turns round
+      {VK_RIGHT, false, false, 2, 2},  // collapses to the right end
+      {VK_END, true, false, 2, 10},    {VK_RIGHT, false, false, 10, 10}, {VK_RIGHT, false, false, 12, 12},  // CR LF is one step
+      {VK_LEFT, false, false, 10, 10}, {VK_END, true, true, 10, 17},   {VK_HOME, false, true, 0, 0},
+      // Ctrl moves to the engine's word stops; a plain Ctrl+arrow leaves from the caret.
+      {VK_RIGHT, false, true, 6, 6},   {VK_RIGHT, true, true, 6, 10},  {VK_LEFT, false, true, 6, 6},
+  };
+  for (const auto& step : steps) {
+    Key(step.key, step.shift, step.ctrl);
+    EXPECT_EQ(Selection().cpMin, step.start) << step.key;
+    EXPECT_EQ(Selection().cpMax, step.end) << step.key;
+  }
 }
 
 TEST_F(ControlTest, TypingReplacesTheSelectionAsOneUndoableRun) {
@@ -85,11 +67,9 @@ TEST_F(ControlTest, UpAndDownKeepTheColumnAcrossShortLines) {
   EXPECT_EQ(Selection().cpMin, 20);  // back in column 6
   Key(VK_UP, true);
   Key(VK_UP, true);
-  EXPECT_EQ(Selection().cpMin, 6);
-  EXPECT_EQ(Selection().cpMax, 20);
+  EXPECT_EQ(Selected(), std::pair(6, 20));
   Key(VK_UP);  // on the first row Up only drops the selection
-  EXPECT_EQ(Selection().cpMin, 6);
-  EXPECT_EQ(Selection().cpMax, 6);
+  EXPECT_EQ(Selected(), std::pair(6, 6));
 }
 
 TEST_F(ControlTest, PageDownAtTheEndStopsOnTheLastLine) {

@@ -10,6 +10,7 @@
 #include "app/menu_bar.h"
 #include "app/settings_store.h"
 #include "chrome/status_bar.h"
+#include "conversion/undo_commands.h"
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
 #include "editor/word_wrap.h"
@@ -110,6 +111,18 @@ TEST_F(Editor, WordWrapTwiceRestoresStyleMenuCheckAndSettingAndKeepsTheDocument)
   EXPECT_EQ(Style() & ES_AUTOHSCROLL, ES_AUTOHSCROLL);
   EXPECT_FALSE(WrapChecked());
   EXPECT_EQ(ReadSettingDword("WW", -1), static_cast<int32_t>(wordWrapOffStyle));
+}
+
+TEST_F(Editor, TheUndoJournalOutlivesTheControlsRecreation) {
+  useEditorUndo = false;
+  SetEditorText("");
+  ClearUndoJournal();
+  for (char c : {'a', 'b'}) SendMessageA(editorWindow, WM_CHAR, c, 1);
+  ToggleWordWrap();
+  Command(4);
+  EXPECT_EQ(EditorText(), "a");
+  ToggleWordWrap();
+  ClearUndoJournal();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The editor input procedure in front of the program's control: what keys and
 // typed characters record in the undo journal, typing in each view code page,
 // line deletion, the insert indicator, the context menu and dropped files.
+// Every modified key is checked against its command in editor_keys_test.cpp.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <richedit.h>
@@ -16,6 +17,7 @@
 #include "conversion/view_format.h"
 #include "document_files.h"
 #include "editor/control/document_control.h"
+#include "editor/control_editor.h"
 #include "editor/editor_control.h"
 
 namespace {
@@ -83,12 +85,6 @@ TEST_F(EditorInput, TypingStoresTheBytesOfTheViewAndUndoesOneCharacterAtATime) {
   EXPECT_FALSE(UndoJournalHoldsRecord());
 }
 
-TEST_F(EditorInput, AcceleratorKeysBecomeTheMainWindowsCommands) {
-  Command(17);
-  SendMessageA(editorWindow, WM_KEYDOWN, VK_F2, 0x003C0001);
-  EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), Ansi);
-}
-
 TEST_F(EditorInput, SmallAInTheDosViewGoesInAsItsByteAndOverwriteSparesLineBreaks) {
   Command(17);
   SetEditorText("xy\r\nz");
@@ -138,19 +134,14 @@ TEST_F(EditorInput, DeleteTakesTheLineBreakOfWholeLinesOnly) {
   EXPECT_EQ(EditorText(), "ab\r\ncd\r\nef");
 }
 
-TEST_F(EditorInput, CtrlYDeletesTheCaretsLineAndOnTheLastLineOnlyItsText) {
-  SetEditorText("one\r\ntwo\r\nthree");
+// From the first line Ctrl+Y is checked with every other key (editor_keys_test.cpp).
+TEST_F(EditorInput, CtrlYOnTheLastLineDeletesOnlyItsText) {
+  SetEditorText("one\r\nthree");
   Select(6, 6);
-  Key('Y', true);
-  EXPECT_EQ(EditorText(), "one\r\nthree");
-  EXPECT_EQ(Selection().cpMin, 5);
   Key('Y', true);
   EXPECT_EQ(EditorText(), "one\r\n");
   Undo();
-  Undo();
-  EXPECT_EQ(EditorText(), "one\r\ntwo\r\nthree");
-  Key('Y');  // without Ctrl it is a letter key like any other
-  EXPECT_EQ(EditorText(), "one\r\ntwo\r\nthree");
+  EXPECT_EQ(EditorText(), "one\r\nthree");
 }
 
 TEST_F(EditorInput, InsertSwitchesTheIndicatorAndTheUndoKindCtrlInsertNeither) {
@@ -170,24 +161,31 @@ TEST_F(EditorInput, InsertSwitchesTheIndicatorAndTheUndoKindCtrlInsertNeither) {
   EXPECT_EQ(EditorText(), "xzbc");
 }
 
-TEST_F(EditorInput, WordDeletionIsTheJournalsOrWithItOffTheControlsOwn) {
+// With the journal, Ctrl+Delete and Ctrl+Backspace are checked in editor_keys_test.cpp.
+TEST_F(EditorInput, WithTheEditorsOwnUndoWordDeletionIsTheControls) {
   SetEditorText("один два три");
-  Select(5, 5);
-  Key(VK_DELETE, true);
-  EXPECT_EQ(EditorText(), "один три");
-  Key(VK_BACK, true);
-  EXPECT_EQ(EditorText(), "три");
-  Undo();
-  Undo();
-  EXPECT_EQ(EditorText(), "один два три");
-
   useEditorUndo = true;
-  ClearUndoJournal();
   Select(5, 5);
   Key(VK_DELETE, true);
   Key(VK_BACK, true);
   EXPECT_EQ(EditorText(), "три");
   EXPECT_FALSE(UndoJournalHoldsRecord());
+}
+
+// The journal reads the control's bytes through messages: zero bytes too.
+TEST_F(EditorInput, UndoOfTypingKeepsTheZeroBytesTheControlHolds) {
+  SetEditorText(std::string("x\0y", 3));
+  ControlEditor editor;
+  editor.SetSelection({3, 3});
+  for (char c : std::string("a\0b", 3)) {
+    RecordUndo(UndoTyping, 1);
+    ASSERT_TRUE(editor.ReplaceSelection(std::string(1, c)));
+  }
+  Undo();
+  EXPECT_EQ(EditorText(), std::string("x\0ya\0", 5));
+  Undo();
+  Undo();
+  EXPECT_EQ(EditorText(), std::string("x\0y", 3));
 }
 
 // The pop-up menu's window answers which menu it shows, then Esc ends it.

@@ -1,11 +1,14 @@
-// Two real zorn2.exe processes: one file is shown by one window only, and the
-// window placement is remembered across runs unless the caller chose the state.
+// zorn2.exe as other processes see it: its windows, title, icons and exit code;
+// one file is shown by one window only; the window placement is remembered
+// across runs unless the caller chose the state.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "app/settings_store.h"
+#include "conversion/code_page_fonts.h"
 #include "program_process.h"
 
 namespace {
@@ -31,6 +34,79 @@ std::string Title(HWND window) {
   char title[MAX_PATH + 16] = {};
   GetWindowTextA(window, title, sizeof title);
   return title;
+}
+
+TEST(RunningProgram, ShowsUntitledMainWindowWithHiddenMarkerAndExitsWithZeroOnClose) {
+  ProgramProcess program;
+  ASSERT_TRUE(program.Start("")) << "cannot start " << ZORN2_EXE << ", error " << GetLastError();
+  ASSERT_NE(program.WaitForMainWindow(), nullptr) << "no top-level window of class ZORN2 appeared";
+  EXPECT_EQ(Title(program.mainWindow), "[БезИмени]-ZORN2");  // compiled as Windows-1251 bytes
+  EXPECT_EQ(static_cast<unsigned char>(Title(program.mainWindow)[1]), 0xC1u);  // "Б" in Windows-1251
+  HWND marker = FindWindowExA(program.mainWindow, nullptr, "Zorn2 - ZovaV", nullptr);
+  ASSERT_NE(marker, nullptr);
+  EXPECT_EQ(GetWindowLongA(marker, GWL_STYLE) & (WS_CHILD | WS_VISIBLE), WS_CHILD);
+  EXPECT_EQ(program.Close(), 0u);
+  // The class icons come from these resources; each must load at the size it is used in.
+  HMODULE resources = LoadLibraryExA(ZORN2_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(resources, nullptr);
+  for (int id = 1; id <= 3; ++id) {
+    HANDLE icon = LoadImageA(resources, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0);
+    EXPECT_NE(icon, nullptr) << "icon " << id;
+    if (icon) DestroyIcon(static_cast<HICON>(icon));
+  }
+  EXPECT_NE(LoadImageA(resources, MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0), nullptr);
+  FreeLibrary(resources);
+}
+
+// Settings edited by hand or left by another program may have any type. Each
+// setting the program reads, stored with each wrong type at once: the program
+// still starts, opens its file, shows its window and leaves the file alone.
+TEST(RunningProgram, SettingsOfEveryWrongTypeStillLetItStartAndOpenTheFile) {
+  std::vector<std::string> names = {"ST", "TL", "WW", "NO", "RP", "Bk", "RI", "FI", "LI", "IG", "LIST", "DEF", "AU", "Cl"};
+  for (char slot = '0'; slot <= '9'; ++slot) {
+    names.push_back(std::string(1, slot) + "F");
+    names.push_back(std::string(1, slot) + "FC");
+  }
+  for (int page = 0; page < viewCodePageCount; ++page) {
+    for (const char* name : {fontFaceSettings[page], fontSizeSettings[page], fontCharsetSettings[page]}) names.push_back(name);
+  }
+  struct Wrong {
+    DWORD type;
+    std::string bytes;
+  } wrongs[] = {{REG_SZ, std::string("\xC0\xC1\x31\x32\x33\x34\x35\x36\x37", 10)},  // no end where a number is read
+                {REG_BINARY, std::string("\xFF", 1)},
+                {REG_BINARY, std::string(300, '\x7F')},
+                {REG_MULTI_SZ, std::string("a\0b\0\0", 5)},
+                {REG_QWORD, std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 8)},
+                {REG_DWORD, std::string("\x00\x00\x00\x80", 4)},  // the smallest number where a string or size is read
+                {REG_NONE, std::string()}};
+  std::string file = MakeFile("wrong types.txt");
+  for (const Wrong& wrong : wrongs) {
+    SCOPED_TRACE(wrong.type);
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, settingsKeyPath, &key), ERROR_SUCCESS);
+    for (const std::string& name : names) {
+      RegSetValueExA(key, name.c_str(), 0, wrong.type, reinterpret_cast<const BYTE*>(wrong.bytes.data()),
+                     static_cast<DWORD>(wrong.bytes.size()));
+    }
+    RegCloseKey(key);
+    ProgramProcess program;
+    ASSERT_TRUE(program.Start("\"" + file + "\""));
+    ASSERT_NE(program.WaitForMainWindow(), nullptr);
+    EXPECT_TRUE(Eventually([&] {
+      char title[64] = {};
+      GetWindowTextA(program.mainWindow, title, sizeof title);
+      return std::string(title) == "[wrong types.txt]-ZORN2";
+    }));
+    EXPECT_EQ(program.Close(), 0u);
+  }
+  RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
+  HANDLE read = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  char bytes[16] = {};
+  DWORD count = 0;
+  ReadFile(read, bytes, sizeof bytes, &count, nullptr);
+  CloseHandle(read);
+  EXPECT_EQ(std::string(bytes, count), "\xEF\xE8\xF1\xFC\xEC\xEE\r\n");
 }
 
 TEST(RunningInstances, FileShownByOneInstanceIsNotOpenedAgainUnderAnyOfItsNames) {
@@ -98,42 +174,31 @@ class WindowPlacement : public ::testing::Test {
   void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath); }
 };
 
-TEST_F(WindowPlacement, MaximisedByTheCallerOpensMaximisedAndLeavesThePlacementUnsaved) {
-  ProgramProcess program;
-  ASSERT_TRUE(program.Start("", SW_SHOWMAXIMIZED));
-  ASSERT_NE(program.WaitForMainWindow(), nullptr);
-  EXPECT_TRUE(Eventually([&] { return IsZoomed(program.mainWindow) != FALSE; }));
-  EXPECT_EQ(program.Close(), 0u);
-  WINDOWPLACEMENT stored{};
-  EXPECT_FALSE(ReadPlacementSetting(&stored));
-}
-
-TEST_F(WindowPlacement, StoredPlacementIsRestoredAndTheLastOneSavedAtExit) {
-  WINDOWPLACEMENT placement{};
-  placement.length = sizeof placement;
-  placement.showCmd = SW_SHOWNORMAL;
-  placement.rcNormalPosition = RECT{60, 70, 560, 470};
+TEST_F(WindowPlacement, StoredPlacementIsRestoredAndSavedAtExitUnlessTheCallerMaximised) {
+  WINDOWPLACEMENT placement{sizeof placement, 0, SW_SHOWNORMAL, {}, {}, RECT{60, 70, 560, 470}};
   WritePlacementSetting(placement);
-
   ProgramProcess program;
   ASSERT_TRUE(program.Start(""));
   ASSERT_NE(program.WaitForMainWindow(), nullptr);
   WINDOWPLACEMENT shown{};
   shown.length = sizeof shown;
   ASSERT_TRUE(GetWindowPlacement(program.mainWindow, &shown));
-  EXPECT_EQ(shown.rcNormalPosition.left, 60);
-  EXPECT_EQ(shown.rcNormalPosition.top, 70);
-  EXPECT_EQ(shown.rcNormalPosition.right, 560);
-  EXPECT_EQ(shown.rcNormalPosition.bottom, 470);
-
+  EXPECT_TRUE(EqualRect(&shown.rcNormalPosition, &placement.rcNormalPosition));
   SetWindowPos(program.mainWindow, nullptr, 80, 90, 420, 330, SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_EQ(program.Close(), 0u);
   WINDOWPLACEMENT stored{};
   ASSERT_TRUE(ReadPlacementSetting(&stored));
-  EXPECT_EQ(stored.rcNormalPosition.left, 80);
-  EXPECT_EQ(stored.rcNormalPosition.top, 90);
-  EXPECT_EQ(stored.rcNormalPosition.right, 500);
-  EXPECT_EQ(stored.rcNormalPosition.bottom, 420);
+  const RECT moved{80, 90, 500, 420};
+  EXPECT_TRUE(EqualRect(&stored.rcNormalPosition, &moved));
+
+  RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
+  WriteSettingDword("AU", 1);
+  ProgramProcess maximised;
+  ASSERT_TRUE(maximised.Start("", SW_SHOWMAXIMIZED));
+  ASSERT_NE(maximised.WaitForMainWindow(), nullptr);
+  EXPECT_TRUE(Eventually([&] { return IsZoomed(maximised.mainWindow) != FALSE; }));
+  EXPECT_EQ(maximised.Close(), 0u);
+  EXPECT_FALSE(ReadPlacementSetting(&stored));
 }
 
 }  // namespace

@@ -111,35 +111,31 @@ TEST_F(MenuDrawing, OnlyListedRecentFilesTakeSpace) {
   EXPECT_GT(Measured(10).itemWidth, Measured(13).itemWidth + 18);  // the longer caption is wider
 }
 
-TEST_F(MenuDrawing, SelectedCheckedItemShowsItsImageInASunkenFrame) {
-  ItemPicture picture;
-  picture.Draw(16, ODS_SELECTED | ODS_CHECKED);
+// The picture of each item: from the standard or the program's strip, none for an
+// unchecked code page or a greyed item, nothing at all for an empty recent slot.
+TEST_F(MenuDrawing, ItemsShowTheirImageOrNone) {
   const int imageTop = (itemHeight - 16) / 2;
-  EXPECT_TRUE(ShowsImage(picture, 1, imageTop, programImages, 0));
-  EXPECT_EQ(picture.At(0, 0), GetSysColor(COLOR_BTNSHADOW));  // sunken: dark top left
-  EXPECT_EQ(picture.At(17, itemHeight - 1), GetSysColor(COLOR_BTNHIGHLIGHT));
-  EXPECT_TRUE(picture.Uniform(18, 19, untouched));  // the gap between picture and text
-  EXPECT_EQ(picture.At(19, 0), GetSysColor(COLOR_HIGHLIGHT));
-  EXPECT_EQ(picture.At(itemWidth - 1, itemHeight - 1), GetSysColor(COLOR_HIGHLIGHT));
-}
-
-TEST_F(MenuDrawing, ImagesComeFromTheStandardOrTheProgramStrip) {
-  ItemPicture print;
-  print.Draw(15, 0);
-  EXPECT_TRUE(ShowsImage(print, 1, (itemHeight - 16) / 2, stdImages, 16 * 14));
-  EXPECT_TRUE(print.Uniform(18, 19, untouched));
-  ItemPicture rightAligned;
-  rightAligned.Draw(22, 0);
-  EXPECT_TRUE(ShowsImage(rightAligned, 1, (itemHeight - 16) / 2, programImages, 16 * 6));
-}
-
-TEST_F(MenuDrawing, UncheckedCodePageAndGrayedItemsHaveNoImage) {
-  ItemPicture codePage;
-  codePage.Draw(17, 0);
-  EXPECT_TRUE(codePage.Uniform(0, menuTextIndent, GetSysColor(COLOR_MENU)));
+  const struct { UINT command, state; HBITMAP strip; int index; } items[] = {
+      {16, ODS_SELECTED | ODS_CHECKED, programImages, 0}, {15, 0, stdImages, 14}, {22, 0, programImages, 6},
+      {17, 0, nullptr, 0}, {3, ODS_GRAYED, nullptr, 0}};
+  for (const auto& item : items) {
+    ItemPicture picture;
+    picture.Draw(item.command, item.state);
+    if (item.strip) {
+      EXPECT_TRUE(ShowsImage(picture, 1, imageTop, item.strip, 16 * item.index)) << item.command;
+      EXPECT_TRUE(picture.Uniform(18, 19, untouched)) << "the gap between picture and text, " << item.command;
+    } else {
+      EXPECT_TRUE(picture.Uniform(0, menuTextIndent, GetSysColor(COLOR_MENU))) << item.command;
+    }
+  }
+  ItemPicture selected;  // sunken: dark top left, light bottom right; the text highlighted
+  selected.Draw(16, ODS_SELECTED | ODS_CHECKED);
+  EXPECT_EQ(selected.At(0, 0), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(selected.At(17, itemHeight - 1), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(selected.At(19, 0), GetSysColor(COLOR_HIGHLIGHT));
+  EXPECT_EQ(selected.At(itemWidth - 1, itemHeight - 1), GetSysColor(COLOR_HIGHLIGHT));
   ItemPicture grayed;
   grayed.Draw(3, ODS_GRAYED);
-  EXPECT_TRUE(grayed.Uniform(0, menuTextIndent, GetSysColor(COLOR_MENU)));
   bool highlight = false, gray = false;
   for (int x = menuTextIndent; x < itemWidth; ++x) {
     for (int y = 0; y < itemHeight; ++y) {
@@ -148,12 +144,9 @@ TEST_F(MenuDrawing, UncheckedCodePageAndGrayedItemsHaveNoImage) {
     }
   }
   EXPECT_TRUE(highlight && gray) << "embossed text: a light copy under the gray one";
-}
-
-TEST_F(MenuDrawing, EmptyRecentSlotDrawsNothing) {
-  ItemPicture picture;
-  picture.Draw(905, ODS_SELECTED);
-  EXPECT_TRUE(picture.Uniform(0, itemWidth, untouched));
+  ItemPicture empty;
+  empty.Draw(905, ODS_SELECTED);
+  EXPECT_TRUE(empty.Uniform(0, itemWidth, untouched));
 }
 
 }  // namespace

@@ -19,31 +19,22 @@ std::string SystemText(DWORD code) {
 
 class MessageBoxes : public ProgramWindows {};
 
+// The last error's system text; error ten when there is none; an unknown code by its number.
 TEST_F(MessageBoxes, ErrorBoxShowsTheLastErrorsSystemTextOrItsNumberOwnedByTheMainWindow) {
-  DialogSeen seen = RunClosingDialog([] {
-    SetLastError(ERROR_FILE_NOT_FOUND);
-    ShowLastError();
-  });
-  ASSERT_TRUE(seen.appeared);
-  EXPECT_EQ(seen.title, "ZORN2");
-  EXPECT_EQ(seen.owner, mainWindow);
   ASSERT_FALSE(SystemText(ERROR_FILE_NOT_FOUND).empty());
-  EXPECT_NE(seen.texts.find(SystemText(ERROR_FILE_NOT_FOUND)), std::string::npos) << seen.texts;
-
-  // Without an error it shows error ten; an unknown code by its number.
-  seen = RunClosingDialog([] {
-    SetLastError(0);
-    ShowLastError();
-  });
-  ASSERT_TRUE(seen.appeared);
-  EXPECT_NE(seen.texts.find(SystemText(ERROR_BAD_ENVIRONMENT)), std::string::npos) << seen.texts;
-
-  seen = RunClosingDialog([] {
-    SetLastError(0x2ABCDEF);
-    ShowLastError();
-  });
-  ASSERT_TRUE(seen.appeared);
-  EXPECT_NE(seen.texts.find("Ошибка " + std::to_string(0x2ABCDEF)), std::string::npos) << seen.texts;
+  const struct { DWORD code; std::string text; } cases[] = {
+      {ERROR_FILE_NOT_FOUND, SystemText(ERROR_FILE_NOT_FOUND)}, {0, SystemText(ERROR_BAD_ENVIRONMENT)},
+      {0x2ABCDEF, "Ошибка " + std::to_string(0x2ABCDEF)}};
+  for (const auto& c : cases) {
+    DialogSeen seen = RunClosingDialog([&] {
+      SetLastError(c.code);
+      ShowLastError();
+    });
+    ASSERT_TRUE(seen.appeared) << c.code;
+    EXPECT_EQ(seen.title, "ZORN2");
+    EXPECT_EQ(seen.owner, mainWindow);
+    EXPECT_NE(seen.texts.find(c.text), std::string::npos) << seen.texts;
+  }
 }
 
 }  // namespace

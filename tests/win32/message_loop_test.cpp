@@ -37,17 +37,6 @@ class IdleStep : public ProgramWindows {
     useEditorUndo = editorUndoSeen = false;
   }
   static LRESULT State(int command) { return SendMessageA(toolbarWindow, TB_GETSTATE, command, 0); }
-  static void PutTextOnClipboard(bool text) {
-    ASSERT_TRUE(OpenClipboard(mainWindow));
-    EmptyClipboard();
-    if (text) {
-      HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 4);
-      lstrcpyA(static_cast<char*>(GlobalLock(block)), "abc");
-      GlobalUnlock(block);
-      SetClipboardData(CF_TEXT, block);
-    }
-    CloseClipboard();
-  }
 };
 
 WNDPROC toolbarProc;
@@ -75,7 +64,7 @@ TEST_F(IdleStep, ButtonsFollowClipboardSelectionModifiedFlagUndoAndWrap) {
   SetEditorText("some text");
   Select(2, 5);
   SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
-  PutTextOnClipboard(true);
+  PutOnClipboard(CF_TEXT, "abc");
   wrapStyle = 0;
   IdleUpdate();
   EXPECT_EQ(State(3), enabled);
@@ -86,7 +75,7 @@ TEST_F(IdleStep, ButtonsFollowClipboardSelectionModifiedFlagUndoAndWrap) {
 
   editorUndoSeen = true;
   Select(4, 4);
-  PutTextOnClipboard(false);
+  PutOnClipboard(CF_TEXT, "");
   wrapStyle = wordWrapOffStyle;
   IdleUpdate();
   EXPECT_EQ(State(3), grey);

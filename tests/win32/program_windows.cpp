@@ -134,3 +134,26 @@ std::string ProgramWindows::StatusPaneText(int pane) {
   SendMessageA(statusWindow, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(text));
   return text;
 }
+
+void ProgramWindows::PutOnClipboard(UINT format, const std::string& bytes) {
+  ASSERT_TRUE(OpenClipboard(mainWindow));
+  EmptyClipboard();
+  if (!bytes.empty()) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes.size() + 1);
+    memcpy(GlobalLock(block), bytes.data(), bytes.size());
+    GlobalUnlock(block);
+    SetClipboardData(format, block);
+  }
+  CloseClipboard();
+}
+
+std::string ProgramWindows::FromClipboard(UINT format) {
+  std::string text = "<none>";
+  if (!OpenClipboard(mainWindow)) return text;
+  if (HANDLE data = GetClipboardData(format)) {
+    text = static_cast<const char*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}

@@ -20,6 +20,8 @@ class ProgramWindows : public ::testing::Test {
   static CHARRANGE Selection();
   static void Select(LONG start, LONG end);
   static void Command(int command);  // WM_COMMAND to the main window, as the menu sends it
+  static void PutOnClipboard(UINT format, const std::string& bytes);  // empty: an empty clipboard
+  static std::string FromClipboard(UINT format);                       // "<none>" when it has no such data
 };
 
 // What a modal dialog showed before it was closed with OK.

@@ -67,49 +67,38 @@ TEST_F(SettingsStore, FirstRunGivesDefaultsAndTheFirstWriteCreatesTheKey) {
   EXPECT_EQ(placement.rcNormalPosition.right, 640);
 }
 
-TEST_F(SettingsStore, DwordReadTakesWhateverBytesAreStoredUpToFour) {
+// Values stored by other programs or older versions: a number takes whatever bytes
+// are stored, up to four; a string is always terminated, and empty when it does not fit.
+TEST_F(SettingsStore, RawValuesOfAnyTypeReadSafely) {
+  const BYTE two[] = {5, 1}, eight[8] = {1};
+  const DWORD letters = 0x44434241;  // "ABCD" with no zero after it
   StoreRaw("ST", REG_SZ, "abc", 4);
-  EXPECT_EQ(ReadSettingDword("ST", 0), 0x636261);  // a string reads as a non-zero number: on
-  BYTE two[] = {5, 1};
   StoreRaw("TL", REG_BINARY, two, sizeof two);
-  EXPECT_EQ(ReadSettingDword("TL", 7), 0x105);
-  BYTE eight[8] = {1};
   StoreRaw("BIG", REG_BINARY, eight, sizeof eight);
-  EXPECT_EQ(ReadSettingDword("BIG", 7), 7);
   StoreRaw("NO", REG_SZ, "", 1);
-  EXPECT_EQ(ReadSettingDword("NO", 7), 0);
-}
-
-TEST_F(SettingsStore, StringReadIsAlwaysTerminatedAndEmptyWhenTheValueDoesNotFit) {
-  std::string longText(40, 'x');
-  WriteSettingString("0", longText.c_str());
-  EXPECT_EQ(ReadString("0", 33), "");
-  EXPECT_EQ(ReadString("0", 41), longText);  // exactly the text and its zero
-  EXPECT_EQ(ReadString("0", 40), "");
-
-  DWORD letters = 0x44434241;  // "ABCD" with no zero after it
   StoreRaw("FontW", REG_DWORD, &letters, sizeof letters);
-  EXPECT_EQ(ReadString("FontW", 33), "ABCD");
-  EXPECT_EQ(ReadString("FontW", 4), "");
   StoreRaw("FontD", REG_BINARY, "ab", 2);
-  EXPECT_EQ(ReadString("FontD", 3), "ab");
-  EXPECT_EQ(ReadString("missing", 33), "");
+  WriteSettingString("0", std::string(40, 'x').c_str());
+  const struct { const char* name; int32_t number; } numbers[] = {{"ST", 0x636261}, {"TL", 0x105}, {"BIG", 7}, {"NO", 0}};
+  for (const auto& n : numbers) EXPECT_EQ(ReadSettingDword(n.name, 7), n.number) << n.name;
+  const struct { const char* name; DWORD size; std::string text; } strings[] = {
+      {"0", 33, ""}, {"0", 41, std::string(40, 'x')}, {"0", 40, ""}, {"FontW", 33, "ABCD"},
+      {"FontW", 4, ""}, {"FontD", 3, "ab"}, {"missing", 33, ""}};
+  for (const auto& r : strings) EXPECT_EQ(ReadString(r.name, r.size), r.text) << r.name << " " << r.size;
 }
 
 TEST_F(SettingsStore, PlacementIsReadOnlyAsAWholeRecordThatShowsTheWindow) {
-  WINDOWPLACEMENT placement = SomePlacement(SW_SHOWNORMAL);
+  WINDOWPLACEMENT placement = SomePlacement(SW_SHOWNORMAL), read{};
   StoreRaw("DEF", REG_BINARY, &placement, 40);
-  WINDOWPLACEMENT read{};
   EXPECT_FALSE(ReadPlacementSetting(&read));
   placement.length = 12;
   StoreRaw("DEF", REG_BINARY, &placement, sizeof placement);
   EXPECT_FALSE(ReadPlacementSetting(&read));
-  placement = SomePlacement(SW_HIDE);
-  StoreRaw("DEF", REG_BINARY, &placement, sizeof placement);
-  EXPECT_FALSE(ReadPlacementSetting(&read));
-  placement = SomePlacement(SW_SHOWMINIMIZED);
-  StoreRaw("DEF", REG_BINARY, &placement, sizeof placement);
-  EXPECT_TRUE(ReadPlacementSetting(&read));
+  for (UINT show : {SW_HIDE, SW_SHOWMINIMIZED}) {
+    placement = SomePlacement(show);
+    StoreRaw("DEF", REG_BINARY, &placement, sizeof placement);
+    EXPECT_EQ(ReadPlacementSetting(&read), show != SW_HIDE) << show;
+  }
   EXPECT_EQ(read.showCmd, static_cast<UINT>(SW_SHOWMINIMIZED));
 }
 

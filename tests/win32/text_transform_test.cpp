@@ -65,38 +65,29 @@ class TextTransform : public ProgramWindows {
   }
 };
 
-TEST_F(TextTransform, WholeTextRecodingSwitchesTheViewAndOneUndoBringsBothBack) {
-  SetViewCodePage(Oem);
-  SetEditorText(oemWords);
-  Select(3, 3);
-  RecodeFromView(29);
-  EXPECT_EQ(EditorText(), ansiWords);
-  ExpectView(Ansi);
-  ExpectSelection(3, 3);
-  UndoLast();
-  EXPECT_EQ(EditorText(), oemWords);
-  ExpectView(Oem);
-  ExpectSelection(3, 3);
-  EXPECT_FALSE(UndoJournalHoldsRecord());
-}
-
-TEST_F(TextTransform, SelectionRecodingKeepsTheViewAndTheSelection) {
-  SetEditorText(ansiWords);
-  Select(7, 10);
-  RecodeFromView(30);
-  EXPECT_EQ(EditorText(), ansiWords.substr(0, 7) + oemWords.substr(7));
-  ExpectView(Ansi);
-  ExpectSelection(7, 10);
-  UndoLast();
-  EXPECT_EQ(EditorText(), ansiWords);
-}
-
-TEST_F(TextTransform, FidoRecodingKeepsTheDosView) {
-  SetViewCodePage(Oem);
-  SetEditorText("\x8D\xAE\xE0\xA0 \xE0\xEB\xA1\xA0");  // Нора рыба
-  RecodeFromView(32);
-  EXPECT_EQ(EditorText(), "H\xAEp\xA0 p\xEB\xA1\xA0");
-  ExpectView(Oem);
+// Whole text: the view follows the target; a selection: the view stays, as it does for Fido.
+TEST_F(TextTransform, RecodingSwitchesTheViewForTheWholeTextAndOneUndoBringsAllBack) {
+  const struct { CodePage view; std::string text; LONG start, end; int command; std::string after; CodePage viewAfter; } cases[] = {
+      {Oem, oemWords, 3, 3, 29, ansiWords, Ansi},
+      {Ansi, ansiWords, 7, 10, 30, ansiWords.substr(0, 7) + oemWords.substr(7), Ansi},
+      {Oem, "\x8D\xAE\xE0\xA0 \xE0\xEB\xA1\xA0", 0, 0, 32, "H\xAEp\xA0 p\xEB\xA1\xA0", Oem},  // Нора рыба
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    SetViewCodePage(c.view);
+    SetEditorText(c.text);
+    ClearUndoJournal();
+    Select(c.start, c.end);
+    RecodeFromView(c.command);
+    EXPECT_EQ(EditorText(), c.after);
+    ExpectView(c.viewAfter);
+    ExpectSelection(c.start, c.end);
+    UndoLast();
+    EXPECT_EQ(EditorText(), c.text);
+    ExpectView(c.view);
+    ExpectSelection(c.start, c.end);
+    EXPECT_FALSE(UndoJournalHoldsRecord());
+  }
 }
 
 TEST_F(TextTransform, EmptyTextChangesNeitherTextNorView) {
@@ -112,12 +103,28 @@ TEST_F(TextTransform, EmptyTextChangesNeitherTextNorView) {
   }
 }
 
-TEST_F(TextTransform, EachTransformationRewritesTheBytesAndUndoesInOneStep) {
-  EXPECT_EQ(RunAndUndo(translitCommand, "\xD9\xF3\xEA\xE0 \xA8\xE6 \xDB \xFB \xFE"), "SHuka Ezh I y iu");
-  EXPECT_EQ(RunAndUndo(equalsEscapesCommand, "=D8=E0 =d8 =G1 ="), "\xD8\xE0 =d8 =G1 =");
-  EXPECT_EQ(RunAndUndo(lineBreakCommand, "a\rb\r\nc"), "a\r\nb\r\nc");
-  std::string rtf = "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 Arial;}}\\f0 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}";
-  EXPECT_EQ(RunAndUndo(rtfToTextCommand, rtf), "\xCF\xF0\xE8\xE2\xE5\xF2\r\n");
+// Each menu command reaches its transformation and one Undo takes it back; what
+// each makes of the text is tested natively.
+TEST_F(TextTransform, EachCommandRewritesTheBytesAndUndoesInOneStep) {
+  const std::string rtf = "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 Arial;}}\\f0 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}";
+  const std::string words = "один два три четыре пять шесть семь восемь девять десять одиннадцать двенадцать";
+  const struct { CodePage view; int command; std::string before, after; } cases[] = {
+      {Ansi, translitCommand, "\xD9\xF3\xEA\xE0 \xA8\xE6 \xDB \xFB \xFE", "SHuka Ezh I y iu"},
+      {Ansi, equalsEscapesCommand, "=D8=E0 =d8 =G1 =", "\xD8\xE0 =d8 =G1 ="},
+      {Ansi, lineBreakCommand, "a\rb\r\nc", "a\r\nb\r\nc"},
+      {Ansi, rtfToTextCommand, rtf, "\xCF\xF0\xE8\xE2\xE5\xF2\r\n"},
+      // Alignment and recoding: only that they act.
+      {Ansi, 19, words, ""}, {Ansi, 20, "a", ""}, {Ansi, 21, "   a", ""}, {Ansi, 22, "a", ""},
+      {Oem, 29, "\x8F", ""}, {Ansi, 30, "П", ""}, {Ansi, 31, "П", ""}, {Ansi, 32, "Нр", ""},
+  };
+  for (const auto& c : cases) {
+    SetViewCodePage(c.view);
+    const std::string after = RunAndUndo(c.command, c.before);
+    EXPECT_NE(after, c.before) << "command " << c.command;
+    if (!c.after.empty()) {
+      EXPECT_EQ(after, c.after) << "command " << c.command;
+    }
+  }
 }
 
 TEST_F(TextTransform, LengthChangingTransformationSelectsItsResult) {

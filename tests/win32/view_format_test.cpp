@@ -108,10 +108,16 @@ TEST_F(ViewFormat, StoredFontOfTheViewCodePageIsApplied) {
   EXPECT_STRNE(TextFormat().szFaceName, "Courier New");
 }
 
+// The text on top stays on top when the font grows.
 TEST_F(ViewFormat, FontSizeStepsOnePointWithinLimitsForTheViewCodePageOnly) {
-  SetEditorText("abc");
+  SetEditorText(ManyLines());
   SetViewCodePage(Koi8);
+  SendMessageA(editorWindow, EM_LINESCROLL, 0, 100);
+  const LRESULT caret = SendMessageA(editorWindow, EM_LINEINDEX, 101, 0);
+  Select(static_cast<LONG>(caret), static_cast<LONG>(caret));
   Command(fontLargerCommand);
+  EXPECT_EQ(FirstVisibleLine(), 100);
+  EXPECT_EQ(Selection().cpMin, caret);
   EXPECT_EQ(ReadSettingDword("SizeK", 0), 220);
   EXPECT_EQ(TextFormat().yHeight, 220);
   EXPECT_EQ(ReadSettingDword("SizeW", 0), 0);
