@@ -37,9 +37,13 @@ SUMMARY = grep -hE '^\[  (PASSED|FAILED) +\]|^\[==========\] [0-9]+ tests? from|
 test-native:
 	@ctest --preset native; status=$$?; $(call SUMMARY,build/native); exit $$status
 
+# Where the host runs no 32-bit code, the PE32 smoke suite runs the shipped build too.
 test-windows:
 	@scripts/check-program.sh build/win32/zorn2.exe
-	@ctest --preset $(WINDOWS_PRESET); status=$$?; $(call SUMMARY,build/$(WINDOWS_PRESET)); exit $$status
+	@ctest --preset $(WINDOWS_PRESET); status=$$?; $(call SUMMARY,build/$(WINDOWS_PRESET)); \
+	  if [ "$(WINDOWS_PRESET)" != win32 ]; then \
+	    ctest --preset pe32-smoke || status=1; $(call SUMMARY,build/win32); fi; \
+	  exit $$status
 
 # Every fuzz target over its committed corpus, once: seconds, so the harnesses never rot.
 test-fuzz:

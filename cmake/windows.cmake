@@ -142,3 +142,11 @@ set_tests_properties(win32_tests PROPERTIES FIXTURES_REQUIRED wine)
 add_test(NAME e2e_editor COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(e2e_editor PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK display TIMEOUT 600)
 set_tests_properties(win32_tests PROPERTIES RESOURCE_LOCK display)
+
+# The shipped PE32 program, started once and driven through the paths where 32
+# and 64 bits differ. It brings its own Wine session (and, on kernels that run no
+# 32-bit code, its own qemu-i386 handler); `make test` runs it after the PE32+ suite.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  add_test(NAME pe32_smoke COMMAND ${CMAKE_SOURCE_DIR}/tests/pe32/run.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(pe32_smoke PROPERTIES LABELS pe32 SKIP_RETURN_CODE 77 TIMEOUT 1500 RESOURCE_LOCK display)
+endif()

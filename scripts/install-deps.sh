@@ -10,6 +10,7 @@ packages=(
   cmake make g++ pkg-config
   xvfb xdotool x11-utils x11-xserver-utils imagemagick fonts-dejavu-core  # xmodmap: the e2e keyboard
   python3  # the end-to-end tests
+  qemu-user  # runs Wine's 32-bit loader for the PE32 smoke suite on kernels without 32-bit code
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes
   locales

@@ -32,9 +32,12 @@ start_display() {
 }
 
 make_template() {
-  # Creating a prefix takes ~20 s; do it once per build directory and copy it.
+  # Creating a prefix takes ~20 s (minutes where qemu runs its 32-bit half); do it
+  # once per build directory and copy it.
+  # A template made where no 32-bit code ran lacks its 32-bit half (syswow64).
   local tpl="$dir/../wine-template"
-  if [ ! -f "$tpl/system.reg" ]; then
+  if [ ! -f "$tpl/system.reg" ] ||
+     { [ ! -f "$tpl/drive_c/windows/syswow64/kernel32.dll" ] && "$WINE32" --version >/dev/null 2>&1; }; then
     rm -rf "$tpl.tmp"
     mkdir -p "$tpl.tmp"
     WINEPREFIX="$(realpath "$tpl.tmp")" "$WINE64" wineboot -i </dev/null >/dev/null 2>&1

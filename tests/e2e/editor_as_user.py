@@ -4,77 +4,27 @@ it saves and from the X windows it shows."""
 
 import os
 import shutil
-import string
 import subprocess
 import tempfile
-import time
 import unittest
+
+from desktop import (TYPABLE, bind_russian_keys, eventually, replaced, stamp, titled, visible_windows, windows_path,
+                     xdotool)
 
 BUILD = os.environ["ZORN2_BUILD"]
 ZORN2_TEXT = os.path.join(BUILD, "..", "native", "zorn2-text")  # the same alignment, without a window
 WINE = os.environ["WINE64"]
 GREETING = "Привет, мир"
 
-# xdotool types a character that is on no key by binding it to a spare keycode
-# for the press and unbinding it right after. Wine reads the binding from the
-# display when it takes the press and again when the program translates it, so
-# a program a few milliseconds behind gets no key, no character or the next
-# one's. Every Russian letter therefore has a key of its own for the whole run,
-# on keys no test uses: grave, semicolon, apostrophe, the extra key of ISO
-# keyboards, empty keycodes and unused Japanese and multimedia ones (none is a
-# modifier). These 33 are what Wine has distinct spare virtual-key codes for.
-RUSSIAN = "ёйцукенгшщзхъфывапролджэячсмитьбю"
-RUSSIAN_KEYCODES = (49, 47, 48, 93, 94, 97, 98, 99, 101, 103, 109, 120, 124, 126, 128, 132, 137, 138, 139,
-                    140, 141, 142, 143, 144, 145, 147, 148, 149, 150, 151, 152, 153, 154)
-TYPABLE = set(RUSSIAN + RUSSIAN.upper() + string.ascii_letters + string.digits + " !#$%&()*+,-./<=>?@[]^_{|}\\")
-saved_keymap = []
-
-
-def xkbcomp(source, target, given=None):
-    return subprocess.run(["xkbcomp", "-w", "0", "-xkb", source, target], input=given, capture_output=True,
-                          check=True).stdout
+restore_keyboard = []
 
 
 def setUpModule():
-    saved_keymap[:] = [xkbcomp(os.environ["DISPLAY"], "-")]
-    bindings = "".join(f"keycode {code} = U{ord(letter):04X} U{ord(letter.upper()):04X}\n"
-                       for code, letter in zip(RUSSIAN_KEYCODES, RUSSIAN))
-    subprocess.run(["xmodmap", "-"], input=bindings, text=True, check=True)
-    # A display that resets when its last client leaves has dropped them again.
-    keymap = subprocess.run(["xmodmap", "-pke"], capture_output=True, text=True, check=True).stdout
-    if not all(f"U{ord(letter):04X}" in keymap for letter in RUSSIAN):
-        raise RuntimeError("the display did not keep the Russian keys: restart the Wine session (Xvfb -noreset)")
+    restore_keyboard[:] = [bind_russian_keys()]
 
 
 def tearDownModule():
-    xkbcomp("-", os.environ["DISPLAY"], saved_keymap[0])
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.split()
-
-
-def eventually(condition, seconds=15.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        result = condition()
-        if result:
-            return result
-        time.sleep(0.1)
-    return condition()
-
-
-def visible_windows(name):
-    return xdotool("search", "--onlyvisible", "--name", name)
-
-
-def stamp(path):
-    """None while the program swaps the saved file in."""
-    try:
-        status = os.stat(path)
-    except FileNotFoundError:
-        return None
-    return status.st_mtime_ns, status.st_size
+    restore_keyboard[0]()
 
 
 MENU_CORNER = "380x260+0+0"
@@ -106,14 +56,12 @@ class Editor:
 
     def __init__(self, path):
         self.path = path
-        windows_path = "Z:" + path.replace("/", "\\")
         # Wine's errors are kept for the message of a start that shows no window.
         self.errors = tempfile.TemporaryFile()
-        self.process = subprocess.Popen([WINE, os.path.join(BUILD, "zorn2.exe"), windows_path],
+        self.process = subprocess.Popen([WINE, os.path.join(BUILD, "zorn2.exe"), windows_path(path)],
                                         env=dict(os.environ, WINEDEBUG="-all,err+all"),
                                         stdout=subprocess.DEVNULL, stderr=self.errors)
-        title = "[" + os.path.basename(path) + "]-ZORN2"
-        found = eventually(lambda: visible_windows("^" + title.replace("[", r"\[").replace("]", r"\]") + "$"), 60)
+        found = eventually(lambda: visible_windows(titled("[" + os.path.basename(path) + "]-ZORN2")), 60)
         if not found:
             shown = [" ".join(xdotool("getwindowname", window)) for window in visible_windows("")]
             state = "running" if self.running() else f"exited with {self.process.returncode}"
@@ -138,10 +86,9 @@ class Editor:
         """Ctrl+S, then the bytes of the file once it has been replaced."""
         before = stamp(self.path)
         self.keys("ctrl+s")
-        saved = eventually(lambda: stamp(self.path) not in (before, None), 10)
-        assert saved, "Ctrl+S did not save " + self.path
-        with open(self.path, "rb") as file:
-            return file.read()
+        saved = replaced(self.path, before, 10)
+        assert saved is not None, "Ctrl+S did not save " + self.path
+        return saved
 
     def running(self):
         return self.process.poll() is None
