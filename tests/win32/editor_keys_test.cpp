@@ -39,23 +39,13 @@ class EditorKeys : public DocumentFiles {
     DocumentFiles::TearDown();
   }
 
-  static void PutOnClipboard(const char* bytes) {
-    if (!OpenClipboard(mainWindow)) return;
-    EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, lstrlenA(bytes) + 1);
-    lstrcpyA(static_cast<char*>(GlobalLock(block)), bytes);
-    GlobalUnlock(block);
-    SetClipboardData(CF_TEXT, block);
-    CloseClipboard();
-  }
-
   static void Start(int viewCommand, CHARRANGE selection) {
     Command(viewCommand);
     SetEditorText(text);
     ClearUndoJournal();
     ResetCodePageChord();
     if (overwriteMode) Press({VK_INSERT, Plain});
-    PutOnClipboard(clip);
+    PutOnClipboard(CF_TEXT, clip);
     Select(selection.cpMin, selection.cpMax);
   }
 

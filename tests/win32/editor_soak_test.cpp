@@ -146,14 +146,7 @@ class EditorSoak : public DocumentFiles {
     DocumentFiles::SetUp();
     if (!accelerators) accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
     useEditorUndo = false;
-    if (OpenClipboard(mainWindow)) {
-      EmptyClipboard();
-      HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof clip);
-      lstrcpyA(static_cast<char*>(GlobalLock(block)), clip);
-      GlobalUnlock(block);
-      SetClipboardData(CF_TEXT, block);
-      CloseClipboard();
-    }
+    PutOnClipboard(CF_TEXT, clip);
   }
   void TearDown() override {
     if (overwriteMode) Press(editorWindow, {VK_INSERT, Plain});
