@@ -18,6 +18,7 @@ enable_testing()
 find_package(GTest REQUIRED)
 file(GLOB NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(native_tests ${NATIVE_TEST_SOURCES})
+target_include_directories(native_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(native_tests PRIVATE core_sanitized GTest::gtest_main)
 target_compile_definitions(native_tests PRIVATE
   ZORN2_TEXT="$<TARGET_FILE:zorn2-text>" ZORN2_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

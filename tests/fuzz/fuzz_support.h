@@ -10,8 +10,11 @@
 // Unlike assert, stays on in every build type; libFuzzer saves the input that stopped it.
 #define FUZZ_CHECK(condition) ((condition) ? void(0) : FuzzFailure(#condition, __FILE__, __LINE__))
 
+// What a run outside libFuzzer names to reproduce a failure (its seed, say).
+inline const char* fuzzFailureContext = "";
+
 [[noreturn]] inline void FuzzFailure(const char* condition, const char* file, int line) {
-  std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, condition);
+  std::fprintf(stderr, "%s:%d: check failed: %s %s\n", file, line, condition, fuzzFailureContext);
   std::abort();
 }
 
