@@ -142,18 +142,6 @@ TEST_F(RenderTest, ControlBytesShowInvertedAndNeverCutTheLine) {
   EXPECT_GT(PointOf(6).x, PointOf(0).x);  // "d" lies further right: nothing ended at the zero
 }
 
-TEST_F(RenderTest, TabsReachTheNextStopOfEightBlanks) {
-  SetText("a\tb\r\n12345678\tc");
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(Send(WM_GETFONT)));
-  SIZE blank{};
-  GetTextExtentPoint32W(dc, L" ", 1, &blank);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  EXPECT_EQ(PointOf(2).x - PointOf(0).x, 8 * blank.cx);
-  EXPECT_EQ(PointOf(14).x - PointOf(5).x, 16 * blank.cx);
-}
-
 TEST_F(RenderTest, SelectionAndColourRunsArePainted) {
   SetText("plain red plain\r\n");
   Select(6, 9);

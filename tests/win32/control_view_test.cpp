@@ -80,17 +80,6 @@ TEST_F(ControlTest, EditsAboveTheViewKeepTheSameTextOnTop) {
   EXPECT_STREQ(again, word);
 }
 
-TEST_F(ControlTest, TheSelectionBarStyleBitDoesNotMaximizeTheControl) {
-  // ES_SELECTIONBAR shares its value with WS_MAXIMIZE.
-  RECT box;
-  GetWindowRect(control, &box);
-  EXPECT_EQ(box.right - box.left, 400);
-  EXPECT_EQ(box.bottom - box.top, 300);
-  EXPECT_FALSE(IsZoomed(control));
-  POINT start = PointOf(0);
-  EXPECT_GE(start.x, 8);  // the bar is there all the same
-}
-
 TEST_F(ControlTest, ScrollBarsComeAndGoWithTheText) {
   Create(EditorStyle | NoWrapStyle);
   SetText("short\r\ntext");

@@ -140,16 +140,6 @@ TEST_F(DocumentSave, AFileHeldOpenIsWrittenInPlaceOrItsCompleteCopyIsKept) {
   }
 }
 
-TEST_F(DocumentSave, WriteCallbackReportsAFailedWrite) {
-  std::string path = MakeFile("read only handle.txt", "x");
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  BYTE bytes[4] = {'a', 'b', 'c', 'd'};
-  LONG written = -1;
-  EXPECT_EQ(WriteFileChunk(reinterpret_cast<DWORD_PTR>(file), bytes, 4, &written), 2u);
-  EXPECT_EQ(written, 0);
-  CloseHandle(file);
-}
-
 TEST_F(DocumentSave, InsertReplacesTheSelectionAndKeepsTheName) {
   std::string path = MakeFile("doc.txt", "");
   lstrcpynA(currentPath, path.c_str(), MAX_PATH);

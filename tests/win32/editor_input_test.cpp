@@ -1,7 +1,8 @@
-// The editor input procedure in front of the program's control: what keys and
-// typed characters record in the undo journal, typing in each view code page,
-// line deletion, the insert indicator, the context menu and dropped files.
-// Every modified key is checked against its command in editor_keys_test.cpp.
+// The editor input procedure in front of the program's control: the insert
+// indicator, the editor's own undo, zero bytes, the context menu and dropped
+// files. Typing, deleting and line breaks in each view are the soak's part
+// (editor_soak_test.cpp); every modified key is checked against its command in
+// editor_keys_test.cpp.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <richedit.h>
@@ -61,88 +62,6 @@ class EditorInput : public DocumentFiles {
   }
   static void Undo() { Command(4); }
 };
-
-TEST_F(EditorInput, TypingStoresTheBytesOfTheViewAndUndoesOneCharacterAtATime) {
-  struct Case {
-    int viewCommand;
-    const char* bytes;
-  } cases[] = {{16, "\xE0\xFF\x31 \xC0z"}, {17, "\xA0\xEF\x31 \x80z"}, {18, "\xC1\xD1\x31 \xE1z"}};
-  for (const Case& c : cases) {
-    Command(c.viewCommand);
-    SetEditorText("");
-    ClearUndoJournal();
-    Type("ая1 Аz");
-    EXPECT_EQ(EditorText(), c.bytes) << "view command " << c.viewCommand;
-  }
-  Type("\r!");
-  EXPECT_EQ(EditorText(), "\xC1\xD1\x31 \xE1z\r\n!");
-  Undo();
-  EXPECT_EQ(EditorText(), "\xC1\xD1\x31 \xE1z\r\n");
-  Undo();
-  EXPECT_EQ(EditorText(), "\xC1\xD1\x31 \xE1z");
-  for (int i = 0; i < 6; ++i) Undo();
-  EXPECT_EQ(EditorText(), "");
-  EXPECT_FALSE(UndoJournalHoldsRecord());
-}
-
-TEST_F(EditorInput, SmallAInTheDosViewGoesInAsItsByteAndOverwriteSparesLineBreaks) {
-  Command(17);
-  SetEditorText("xy\r\nz");
-  Select(0, 0);
-  Type("а");
-  EXPECT_EQ(EditorText(), "\xA0xy\r\nz");
-  Key(VK_INSERT);
-  Type("а");
-  EXPECT_EQ(EditorText(), "\xA0\xA0y\r\nz");
-  Select(3, 3);  // before the line break
-  Type("а");
-  EXPECT_EQ(EditorText(), "\xA0\xA0y\xA0\r\nz");
-  Key(VK_INSERT);
-  Select(0, 2);  // over a selection it is an ordinary character
-  Type("а");
-  EXPECT_EQ(EditorText(), "\xA0y\xA0\r\nz");
-  for (int i = 0; i < 4; ++i) Undo();
-  EXPECT_EQ(EditorText(), "xy\r\nz");
-}
-
-TEST_F(EditorInput, TypingOverABlockEndingWithALineBreakKeepsTheLineBreak) {
-  SetEditorText("abc\r\nd");
-  Select(0, 5);
-  Type("x");
-  EXPECT_EQ(EditorText(), "x\r\nd");
-  Select(1, 3);  // the line break alone is replaced
-  Type("y");
-  EXPECT_EQ(EditorText(), "xyd");
-  Undo();
-  Undo();
-  EXPECT_EQ(EditorText(), "abc\r\nd");
-}
-
-TEST_F(EditorInput, DeleteTakesTheLineBreakOfWholeLinesOnly) {
-  SetEditorText("ab\r\ncd\r\nef");
-  Select(0, 4);
-  Key(VK_DELETE);
-  EXPECT_EQ(EditorText(), "cd\r\nef");
-  Select(1, 4);
-  Key(VK_DELETE);
-  EXPECT_EQ(EditorText(), "c\r\nef");
-  Select(1, 1);
-  Key(VK_DELETE);  // the line break goes whole
-  Key(VK_BACK);
-  EXPECT_EQ(EditorText(), "ef");
-  for (int i = 0; i < 4; ++i) Undo();
-  EXPECT_EQ(EditorText(), "ab\r\ncd\r\nef");
-}
-
-// From the first line Ctrl+Y is checked with every other key (editor_keys_test.cpp).
-TEST_F(EditorInput, CtrlYOnTheLastLineDeletesOnlyItsText) {
-  SetEditorText("one\r\nthree");
-  Select(6, 6);
-  Key('Y', true);
-  EXPECT_EQ(EditorText(), "one\r\n");
-  Undo();
-  EXPECT_EQ(EditorText(), "one\r\nthree");
-}
 
 TEST_F(EditorInput, InsertSwitchesTheIndicatorAndTheUndoKindCtrlInsertNeither) {
   SetEditorText("abc");

@@ -67,48 +67,8 @@ TEST_F(MenuBar, MnemonicTableHasOneRecordPerLetteredItem) {
     EXPECT_TRUE(item.fType & MFT_OWNERDRAW) << record.command;
   }
   for (UINT unlettered : {27u, 31u, 32u, 33u, 35u, 54u, 55u}) EXPECT_EQ(RecordOf(unlettered), nullptr) << unlettered;
-  // The view code pages and their fonts use the Cyrillic key.
-  EXPECT_EQ(RecordOf(16)->character, 0xC0);
-  EXPECT_EQ(RecordOf(17)->character, 0xCE);
-  EXPECT_EQ(RecordOf(42)->character, 0xCA);
-  EXPECT_EQ(RecordOf(53)->character, 0xCD);
-  EXPECT_EQ(RecordOf(29)->character, 'N');
-  EXPECT_EQ(RecordOf(8)->menu, 0);
-  EXPECT_EQ(RecordOf(8)->character, 0xCE);
-  EXPECT_EQ(RecordOf(907)->character, '7');
-  EXPECT_EQ(RecordOf(907)->menu, 0);
+  EXPECT_EQ(RecordOf(16)->character, 0xC0);  // the view code pages use the Cyrillic key
 }
 
-struct Accelerator {
-  BYTE modifiers;
-  WORD key;
-  WORD command;
-};
-
-TEST_F(MenuBar, AcceleratorTableIsResourceOne) {
-  const Accelerator expected[] = {
-      {FCONTROL, VK_OEM_PLUS, 49}, {FCONTROL, VK_OEM_MINUS, 50}, {FCONTROL, 'C', 2},     {FCONTROL, 'D', 101},
-      {FCONTROL, 'E', 20},         {FCONTROL, 'F', 13},          {FCONTROL, 'H', 53},    {FCONTROL, 'J', 19},
-      {FCONTROL, 'K', 102},        {FCONTROL, 'L', 21},          {FCONTROL, 'O', 8},     {FCONTROL, 'R', 22},
-      {FCONTROL, 'S', 9},          {FCONTROL, 'V', 3},           {FCONTROL, VK_ADD, 49}, {FALT, VK_BACK, 4},
-      {FSHIFT, VK_DELETE, 1},      {0, VK_ESCAPE, SC_CLOSE},     {0, VK_F1, 12},         {0, VK_F2, 16},
-      {FCONTROL, VK_F2, 17},       {FALT, VK_F2, 18},            {0, VK_F3, 28},         {0, VK_F4, 300},
-      {0, VK_F5, 53},              {0, VK_F7, 13},               {FCONTROL, VK_F7, 14},  {FCONTROL, VK_INSERT, 2},
-      {FSHIFT, VK_INSERT, 3},      {FCONTROL, VK_SUBTRACT, 50},  {FCONTROL, 'W', 100},   {FCONTROL, 'X', 1},
-      {FCONTROL, 'Z', 4},
-  };
-  HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-  ASSERT_NE(table, nullptr);
-  ACCEL entries[64];
-  int count = CopyAcceleratorTableA(table, entries, 64);
-  ASSERT_EQ(count, static_cast<int>(std::size(expected)));
-  for (int i = 0; i < count; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(entries[i].fVirt, FVIRTKEY | FNOINVERT | expected[i].modifiers);
-    EXPECT_EQ(entries[i].key, expected[i].key);
-    EXPECT_EQ(entries[i].cmd, expected[i].command);
-  }
-  DestroyAcceleratorTable(table);
-}
 
 }  // namespace
