@@ -61,9 +61,8 @@ bool SeekToByte(HANDLE file, uint64_t offset) {
   return SetFilePointerEx(file, position, nullptr, FILE_BEGIN) != 0;
 }
 
-// The byte at the offset the field shows, read from the file opened with `access`.
-std::optional<uint8_t> CurrentByte(HWND dialog, DWORD access) {
-  std::optional<uint64_t> offset = OffsetValue(dialog);
+// The byte at `offset`, read from the file opened with `access`.
+std::optional<uint8_t> ByteAt(std::optional<uint64_t> offset, DWORD access) {
   if (!offset) return std::nullopt;
   HANDLE file = OpenPatchFile(access);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
@@ -86,7 +85,7 @@ bool WriteByteAt(uint64_t offset, uint8_t value) {
 void EnableWriting(HWND dialog, bool enabled) { EnableWindow(GetDlgItem(dialog, writeButton), enabled); }
 
 void ShowCurrentByte(HWND dialog) {
-  std::optional<uint8_t> value = CurrentByte(dialog, GENERIC_READ);
+  std::optional<uint8_t> value = ByteAt(OffsetValue(dialog), GENERIC_READ);
   EnableWriting(dialog, value.has_value());
   SetDlgItemTextA(dialog, byteField, value ? FormatByte(*value).data() : errorText);
 }
@@ -94,7 +93,8 @@ void ShowCurrentByte(HWND dialog) {
 // The file is checked for writing, then closed while the user answers; the
 // write opens it again and lands only where a byte still is.
 void WriteNewByte(HWND dialog) {
-  std::optional<uint8_t> current = CurrentByte(dialog, GENERIC_READ | GENERIC_WRITE);
+  std::optional<uint64_t> offset = OffsetValue(dialog);
+  std::optional<uint8_t> current = ByteAt(offset, GENERIC_READ | GENERIC_WRITE);
   if (!current) {
     SetDlgItemTextA(dialog, byteField, errorText);
     return;
@@ -105,7 +105,7 @@ void WriteNewByte(HWND dialog) {
     return;
   }
   if (MessageBoxA(dialog, "Вы уверены?", mainClassName, MB_ICONQUESTION | MB_YESNO) != IDYES) return;
-  if (!WriteByteAt(*OffsetValue(dialog), *wanted)) SetDlgItemTextA(dialog, byteField, errorText);
+  if (!WriteByteAt(*offset, *wanted)) SetDlgItemTextA(dialog, byteField, errorText);
 }
 
 void SetPatchTitle(HWND dialog) {
