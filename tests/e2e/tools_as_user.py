@@ -1,5 +1,5 @@
-"""The tools as a user reaches them from the menu: the byte patcher on a file
-on disk, and the associations written to the session prefix's registry."""
+"""The tools as a user reaches them from the "Разное" menu: a byte patched in a
+file on disk, and an association written to the session prefix's registry."""
 
 import os
 import shutil
@@ -10,73 +10,61 @@ import unittest
 from desktop import bind_russian_keys, eventually, replaced, stamp, titled, visible_windows, xdotool
 from editor_as_user import BUILD, WINE, Editor
 
-restore_keyboard = []
-
-
-def setUpModule():
-    restore_keyboard[:] = [bind_russian_keys()]
-
-
-def tearDownModule():
-    restore_keyboard[0]()
-
-
-def reg_query(key):
-    return subprocess.run([WINE, "reg", "query", key], capture_output=True, text=True, errors="replace").stdout
-
 
 class ToolsAsUser(unittest.TestCase):
     def setUp(self):
         self.directory = tempfile.mkdtemp(prefix="zorn2-e2e-", dir=BUILD)
         self.addCleanup(shutil.rmtree, self.directory, ignore_errors=True)
+        self.addCleanup(bind_russian_keys())
         document = os.path.join(self.directory, "document.txt")
         open(document, "wb").close()
         self.editor = Editor(document)
         self.addCleanup(self.editor.kill)
 
-    def menu_item(self, letter):
-        """"&Разное" from the menu bar, then its item by the item's letter."""
+    def from_menu(self, letter, title):
+        """The "Разное" item with this letter; then the window it opens, focused."""
         self.editor.keys("F10")
         self.editor.type("р" + letter)
+        return self.focus(title)
 
-    def dialog(self, title):
+    def focus(self, title):
         found = eventually(lambda: visible_windows(titled(title)), 10)
         self.assertTrue(found, "no window titled " + title)
         xdotool("windowfocus", "--sync", found[0])
-        return found[0]
 
-    def test_patches_the_byte_at_offset_1a_of_a_file_and_nothing_else(self):
+    def registry(self, key):
+        return subprocess.run([WINE, "reg", "query", key], capture_output=True, text=True, errors="replace").stdout
+
+    def test_patch_byte_at_1a_then_make_zorn2_the_opener_of_text_files(self):
         path = os.path.join(self.directory, "target.bin")
-        original = bytes(range(64))
         with open(path, "wb") as file:
-            file.write(original)
-        self.menu_item("б")
-        self.dialog("Открыть")  # the system's Open dialog: the path goes into its name field
+            file.write(bytes(range(64)))
+        before = stamp(path)
+        self.from_menu("б", "Открыть")  # the system's Open dialog takes the path in its name field
         self.editor.type(path.replace("/", "\\"))
         self.editor.keys("Return")
-        self.dialog("Изменить байт: target.bin")
-        before = stamp(path)
-        self.editor.type("1a")
+        self.focus("Изменить байт: target.bin")
+        self.editor.type("1a")  # the offset field has the focus
         self.editor.keys("Tab")
         self.editor.type("a5")
         self.editor.keys("Tab", "space")  # "ОК"
-        self.dialog("ZORN2")
+        self.focus("ZORN2")
         self.editor.keys("Return")  # Yes
-        expected = bytearray(original)
-        expected[0x1A] = 0xA5
-        self.assertEqual(replaced(path, before, 10), bytes(expected))
+        self.assertEqual(replaced(path, before, 10), bytes(range(0x1A)) + b"\xA5" + bytes(range(0x1B, 64)))
+        self.focus("Изменить байт: target.bin")
+        self.editor.keys("Escape")  # "Закрыть"
+        self.assertTrue(eventually(lambda: not visible_windows(titled("Изменить байт: target.bin")), 10))
 
-    def test_open_box_writes_the_quoted_command_for_text_files(self):
         saved = os.path.join(self.directory, "txtfile.reg")
         subprocess.run([WINE, "reg", "export", r"HKCR\txtfile", saved], capture_output=True, check=True)
         self.addCleanup(subprocess.run, [WINE, "reg", "import", saved], capture_output=True)
         self.addCleanup(subprocess.run, [WINE, "reg", "delete", r"HKCR\txtfile", "/f"], capture_output=True)
+        self.focus("[document.txt]-ZORN2")
+        self.from_menu("р", "Расширения")
+        self.editor.keys("space", "Return")  # "*.txt, *.log, *.scp" under "Открыть (по умолчанию)", then OK
         key = r"HKCR\txtfile\shell\open\command"
-        self.menu_item("р")
-        self.dialog("Расширения")
-        self.editor.keys("space", "Return")  # the first box, "*.txt, *.log, *.scp", then OK
-        command = '"' + "Z:" + os.path.join(BUILD, "zorn2.exe").replace("/", "\\") + '" %1'
-        self.assertTrue(eventually(lambda: command in reg_query(key), 10), reg_query(key))
+        command = '"Z:' + os.path.join(BUILD, "zorn2.exe").replace("/", "\\") + '" %1'
+        self.assertTrue(eventually(lambda: command in self.registry(key), 10), self.registry(key))
 
 
 if __name__ == "__main__":

@@ -1,10 +1,10 @@
-// The associations dialog against HKEY_CLASSES_ROOT of the test's Wine prefix;
-// every value a test touches is put back as it was.
+// The associations dialog (modeless, driven by messages) against HKEY_CLASSES_ROOT
+// of the session's private Wine prefix. This test program stands for zorn2.exe.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "app/globals.h"
 #include "program_windows.h"
@@ -12,162 +12,95 @@
 
 namespace {
 
-// The keys the dialog writes, with the box that writes each.
-const struct {
-  int box;
-  const char* className;
-  AssociationVerb verb;
-} keys[] = {
-    {1001, "txtfile", AssociationVerb::Open}, {1001, "txtfile", AssociationVerb::Icon},
-    {1002, "inifile", AssociationVerb::Open}, {1002, "inifile", AssociationVerb::Icon},
-    {1003, "inffile", AssociationVerb::Open}, {1003, "inffile", AssociationVerb::Icon},
-    {1011, "batfile", AssociationVerb::Edit}, {1012, "cmdfile", AssociationVerb::Edit},
-    {1013, "regfile", AssociationVerb::Edit}, {1021, "txtfile", AssociationVerb::Print},
-};
+using enum AssociationVerb;
 
-// A key's default value: "<none>" when the key or the value is missing.
-struct Stored {
-  DWORD type = REG_SZ;
-  std::string data = "<none>";
-  bool operator==(const Stored&) const = default;
-};
-
-std::string KeyOf(const char* className, AssociationVerb verb) { return AssociationKey(className, verb); }
-
-Stored Read(const std::string& key) {
-  Stored stored;
-  HKEY handle;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) return stored;
+// A key's default value as stored, whatever its type; empty when there is none.
+std::string Read(const char* className, AssociationVerb verb) {
   char data[1024];
   DWORD size = sizeof data;
-  if (RegQueryValueExA(handle, nullptr, nullptr, &stored.type, reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS)
-    stored.data.assign(data, size);
-  RegCloseKey(handle);
-  return stored;
+  LONG status = RegGetValueA(HKEY_CLASSES_ROOT, AssociationKey(className, verb).c_str(), nullptr,
+                             RRF_RT_ANY | RRF_NOEXPAND, nullptr, data, &size);
+  return status == ERROR_SUCCESS ? std::string(data, size) : "";
 }
 
-void Write(const std::string& key, const Stored& stored) {
-  if (stored.data == "<none>") {
-    RegDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
-    return;
-  }
+void Write(const char* className, AssociationVerb verb, const std::string& data, DWORD type = REG_SZ) {
+  std::string key = AssociationKey(className, verb);
+  RegDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
   HKEY handle;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr),
-            ERROR_SUCCESS);
-  RegSetValueExA(handle, nullptr, 0, stored.type, reinterpret_cast<const BYTE*>(stored.data.data()),
-                 static_cast<DWORD>(stored.data.size()));
+  if (data.empty() || RegCreateKeyA(HKEY_CLASSES_ROOT, key.c_str(), &handle) != ERROR_SUCCESS) return;
+  RegSetValueExA(handle, nullptr, 0, type, reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size()));
   RegCloseKey(handle);
 }
-
-Stored Sz(const std::string& text) { return {REG_SZ, text + '\0'}; }
 
 class FileAssociations : public ProgramWindows {
  protected:
-  void SetUp() override {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    self = path;
-    for (const auto& k : keys) saved.push_back(Read(KeyOf(k.className, k.verb)));
-  }
-  void TearDown() override {
-    CloseDialog();
-    for (size_t i = 0; i < saved.size(); ++i) Write(KeyOf(keys[i].className, keys[i].verb), saved[i]);
-  }
-  void OpenDialog() {
-    CloseDialog();
+  void TearDown() override { DestroyWindow(dialog); }
+  // Opens the dialog; true when the box shows the association as the program's own (checked and greyed).
+  bool Own(int box) {
+    DestroyWindow(dialog);
     dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(associationsDialogResource), mainWindow,
                                 AssociationsDialogProc, 0);
-    ASSERT_NE(dialog, nullptr);
-  }
-  void CloseDialog() {
-    if (dialog) DestroyWindow(dialog);
-    dialog = nullptr;
-  }
-  void ClearAll() {
-    for (const auto& k : keys) Write(KeyOf(k.className, k.verb), {});
-  }
-  // Checked and greyed: the program's own already.
-  bool Own(int box) const {
     HWND check = GetDlgItem(dialog, box);
     bool checked = SendMessageA(check, BM_GETCHECK, 0, 0) == BST_CHECKED;
     EXPECT_EQ(checked, !IsWindowEnabled(check)) << box;
     return checked;
   }
-  void Press(int button) { SendMessageA(dialog, WM_COMMAND, button, 0); }
-  void CheckAll() {
-    for (const auto& k : keys) SendDlgItemMessageA(dialog, k.box, BM_SETCHECK, BST_CHECKED, 0);
-  }
-  std::vector<Stored> All() const {
-    std::vector<Stored> all;
-    for (const auto& k : keys) all.push_back(Read(KeyOf(k.className, k.verb)));
-    return all;
+  void CheckAndPress(int box, int button) {
+    SendDlgItemMessageA(dialog, box, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(dialog, WM_COMMAND, button, 0);
   }
 
-  std::string self;  // this test program stands for zorn2.exe
-  std::vector<Stored> saved;
   HWND dialog = nullptr;
+  const std::string self = [] {
+    char path[MAX_PATH];
+    return std::string(path, GetModuleFileNameA(nullptr, path, sizeof path));
+  }();
+  const std::string quoted = '"' + self + "\" %1", icon = self + ",1";
 };
 
-// What the text-file box shows for the stored open command and icon, and what
-// OK with the box checked leaves there.
+// The text-file box for each stored command and icon; Cancel writes nothing, OK
+// with the box checked writes both where the box was not the program's own.
 TEST_F(FileAssociations, OpenBoxIsOwnOnlyWhenCommandAndIconBothAreAndOkWritesBothOtherwise) {
-  const std::string openKey = KeyOf("txtfile", AssociationVerb::Open);
-  const std::string iconKey = KeyOf("txtfile", AssociationVerb::Icon);
-  const Stored quoted = Sz("\"" + self + "\" %1"), unquoted = Sz(self + " %1"), icon = Sz(self + ",1");
   std::string upper = self + " %1";
   CharUpperA(upper.data());
-  const Stored shouting = Sz(upper);
-  const Stored other = Sz("notepad.exe %1"), otherIcon = Sz("notepad.exe,0");
-  const Stored unterminated{REG_SZ, self + " %1"};
-  const Stored number{REG_DWORD, std::string("\1\0\0\0", 4)};
   const struct {
-    const char* what;
-    Stored open, icon;
+    std::string open;
+    DWORD type;
+    std::string icon;
     bool own;
   } cases[] = {
-      {"nothing stored", {}, {}, false},
-      {"quoted command", quoted, icon, true},
-      {"unquoted command of earlier versions", unquoted, icon, true},
-      {"other case", shouting, icon, true},
-      {"stored without its zero", unterminated, icon, true},
-      {"icon changed by another program", quoted, otherIcon, false},
-      {"another program opens", other, icon, false},
-      {"no icon", unquoted, {}, false},
-      {"a number, not a text", number, icon, false},
+      {"", REG_SZ, "", false},
+      {quoted + '\0', REG_SZ, icon + '\0', true},
+      {self + " %1" + '\0', REG_SZ, icon + '\0', true},  // unquoted, as earlier versions wrote
+      {upper + '\0', REG_SZ, icon + '\0', true},
+      {self + " %1", REG_SZ, icon + '\0', true},  // stored without its zero
+      {quoted + '\0', REG_SZ, "notepad.exe,0", false},  // icon changed by another program
+      {"notepad.exe %1", REG_SZ, icon + '\0', false},
+      {std::string("\1\0\0\0", 4), REG_DWORD, icon + '\0', false},
   };
   for (const auto& c : cases) {
-    Write(openKey, c.open);
-    Write(iconKey, c.icon);
-    const Stored openBefore = Read(openKey), iconBefore = Read(iconKey);
-    OpenDialog();
-    EXPECT_EQ(Own(1001), c.own) << c.what;
-    SendDlgItemMessageA(dialog, 1001, BM_SETCHECK, BST_CHECKED, 0);
-    Press(IDOK);
-    EXPECT_EQ(Read(openKey), c.own ? openBefore : quoted) << c.what;
-    EXPECT_EQ(Read(iconKey), c.own ? iconBefore : icon) << c.what;
+    Write("txtfile", Open, c.open, c.type);
+    Write("txtfile", Icon, c.icon);
+    const std::string openBefore = Read("txtfile", Open), iconBefore = Read("txtfile", Icon);
+    EXPECT_EQ(Own(1001), c.own) << c.open;
+    CheckAndPress(1001, IDCANCEL);
+    EXPECT_EQ(Read("txtfile", Open) + Read("txtfile", Icon), openBefore + iconBefore) << c.open;
+    Own(1001);
+    CheckAndPress(1001, IDOK);
+    EXPECT_EQ(Read("txtfile", Open), c.own ? openBefore : quoted + '\0') << c.open;
+    EXPECT_EQ(Read("txtfile", Icon), c.own ? iconBefore : icon + '\0') << c.open;
   }
-}
-
-TEST_F(FileAssociations, CancelAndUncheckedBoxesWriteNothingAndOkWritesEveryCheckedOne) {
-  ClearAll();
-  const std::vector<Stored> empty = All();
-  OpenDialog();
-  CheckAll();
-  Press(IDCANCEL);
-  EXPECT_EQ(All(), empty);
-  OpenDialog();
-  Press(IDOK);
-  EXPECT_EQ(All(), empty);
-
-  OpenDialog();
-  for (const auto& k : keys) EXPECT_FALSE(Own(k.box)) << k.box;
-  CheckAll();
-  Press(IDOK);
-  EXPECT_EQ(Read(KeyOf("batfile", AssociationVerb::Edit)), Sz("\"" + self + "\" %1"));
-  EXPECT_EQ(Read(KeyOf("txtfile", AssociationVerb::Print)), Sz("\"" + self + "\" /p %1"));
-  EXPECT_EQ(Read(KeyOf("inffile", AssociationVerb::Icon)), Sz(self + ",1"));
-  OpenDialog();
-  for (const auto& k : keys) EXPECT_TRUE(Own(k.box)) << k.box;
+  // The edit and print boxes: unchecked, OK writes nothing; checked, their commands.
+  for (auto [box, className, verb, written] : {std::tuple(1011, "batfile", Edit, quoted),
+                                               std::tuple(1021, "txtfile", Print, '"' + self + "\" /p %1")}) {
+    Write(className, verb, "");
+    EXPECT_FALSE(Own(box));
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_FALSE(Own(box));
+    CheckAndPress(box, IDOK);
+    EXPECT_EQ(Read(className, verb), written + '\0');
+    EXPECT_TRUE(Own(box));
+  }
 }
 
 }  // namespace
