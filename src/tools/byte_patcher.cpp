@@ -12,9 +12,6 @@ char patchPath[MAX_PATH];
 
 namespace {
 
-constexpr int offsetField = patchOffsetField;
-constexpr int byteField = patchByteField;
-constexpr int writeButton = patchWriteButton;
 constexpr int closeButton = IDCANCEL;
 
 const char errorText[] = "Error";
@@ -32,13 +29,13 @@ bool ReadField(HWND dialog, int field, FieldText& text) {
 
 std::optional<uint64_t> OffsetValue(HWND dialog) {
   FieldText text;
-  if (!ReadField(dialog, offsetField, text)) return std::nullopt;
+  if (!ReadField(dialog, patchOffsetField, text)) return std::nullopt;
   return ParseHexField(text);
 }
 
 std::optional<uint8_t> NewByte(HWND dialog) {
   FieldText text;
-  if (!ReadField(dialog, byteField, text)) return std::nullopt;
+  if (!ReadField(dialog, patchByteField, text)) return std::nullopt;
   return ParseByteField(text);
 }
 
@@ -82,12 +79,12 @@ bool WriteByteAt(uint64_t offset, uint8_t value) {
   return CloseHandle(file) && ok;
 }
 
-void EnableWriting(HWND dialog, bool enabled) { EnableWindow(GetDlgItem(dialog, writeButton), enabled); }
+void EnableWriting(HWND dialog, bool enabled) { EnableWindow(GetDlgItem(dialog, patchWriteButton), enabled); }
 
 void ShowCurrentByte(HWND dialog) {
   std::optional<uint8_t> value = ByteAt(OffsetValue(dialog), GENERIC_READ);
   EnableWriting(dialog, value.has_value());
-  SetDlgItemTextA(dialog, byteField, value ? FormatByte(*value).data() : errorText);
+  SetDlgItemTextA(dialog, patchByteField, value ? FormatByte(*value).data() : errorText);
 }
 
 // The file is checked for writing, then closed while the user answers; the
@@ -96,7 +93,7 @@ void WriteNewByte(HWND dialog) {
   std::optional<uint64_t> offset = OffsetValue(dialog);
   std::optional<uint8_t> current = ByteAt(offset, GENERIC_READ | GENERIC_WRITE);
   if (!current) {
-    SetDlgItemTextA(dialog, byteField, errorText);
+    SetDlgItemTextA(dialog, patchByteField, errorText);
     return;
   }
   std::optional<uint8_t> wanted = NewByte(dialog);
@@ -105,7 +102,7 @@ void WriteNewByte(HWND dialog) {
     return;
   }
   if (MessageBoxA(dialog, "Вы уверены?", mainClassName, MB_ICONQUESTION | MB_YESNO) != IDYES) return;
-  if (!WriteByteAt(*offset, *wanted)) SetDlgItemTextA(dialog, byteField, errorText);
+  if (!WriteByteAt(*offset, *wanted)) SetDlgItemTextA(dialog, patchByteField, errorText);
 }
 
 void SetPatchTitle(HWND dialog) {
@@ -127,9 +124,9 @@ INT_PTR CALLBACK PatchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
   if (message != WM_COMMAND) return FALSE;
   int control = LOWORD(wParam);
   int notification = HIWORD(wParam);
-  if (control == offsetField && (notification == EN_SETFOCUS || notification == EN_CHANGE)) {
+  if (control == patchOffsetField && (notification == EN_SETFOCUS || notification == EN_CHANGE)) {
     ShowCurrentByte(dialog);
-  } else if (control == writeButton && notification == BN_CLICKED) {
+  } else if (control == patchWriteButton && notification == BN_CLICKED) {
     WriteNewByte(dialog);
   } else if (control == closeButton) {
     EndDialog(dialog, closeButton);
