@@ -35,5 +35,8 @@ set(CORE_SOURCES
   # Rows of the document control on screen: portable, tested natively.
   src/editor/control/row_layout.cpp
   src/editor/text_limit.cpp
+  # Tools: the patcher's hexadecimal fields and the association values.
+  src/tools/association_verbs.cpp
+  src/tools/hex_field.cpp
 )
 list(TRANSFORM CORE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)

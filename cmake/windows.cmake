@@ -87,6 +87,8 @@ set(APP_SOURCES
   src/editor/word_wrap.cpp
   src/printing/print_document.cpp
   src/printing/print_setup.cpp
+  src/tools/byte_patcher.cpp
+  src/tools/file_associations.cpp
 )
 list(TRANSFORM APP_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 add_library(app STATIC ${APP_SOURCES})

@@ -22,6 +22,8 @@
 #include "editor/editor_control.h"
 #include "editor/word_wrap.h"
 #include "printing/print_document.h"
+#include "tools/byte_patcher.h"
+#include "tools/file_associations.h"
 
 namespace {
 
@@ -100,18 +102,20 @@ bool RunWindowCommand(int command) {
     case 51: ShowAboutBox(mainWindow); return true;
     case 54: case 55: OpenProjectLink(command); return true;
     case zoomCommand: ToggleZoom(); return true;
+    case patchByteCommand: PatchByteCommand(); return true;
+    case associationsCommand: RunAssociationsDialog(); return true;
     default: return false;
   }
 }
 
 // Dialogs and tools still to come: find and replace (13, 14, 28), printing
 // (10, 23, 24), the character table (11), code pages (27), options (37),
-// fonts (40-42), the byte patcher (43), the toolbar (45), colours (46, 47,
-// 52, 53) and associations (56). They are known, and do nothing yet.
+// fonts (40-42), the toolbar (45) and colours (46, 47, 52, 53). They are
+// known, and do nothing yet.
 bool IsCommandToCome(int command) {
   switch (command) {
     case 10: case 11: case 13: case 14: case 23: case 24: case 27: case 28: case 37:
-    case 40: case 41: case 42: case 43: case 45: case 46: case 47: case 52: case 53: case 56:
+    case 40: case 41: case 42: case 45: case 46: case 47: case 52: case 53:
       return true;
     default:
       return false;

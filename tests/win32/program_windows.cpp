@@ -39,12 +39,13 @@ BOOL CALLBACK FindOwnDialog(HWND window, LPARAM param) {
 struct DialogWatch {
   DialogSeen* seen;
   int button;
+  volatile LONG actionDone;  // an action that showed no dialog needs no more watching
 };
 
 DWORD WINAPI CloseDialog(void* param) {
   auto* watch = static_cast<DialogWatch*>(param);
   DialogSeen* seen = watch->seen;
-  for (int i = 0; i < 200 && !seen->appeared; ++i) {
+  for (int i = 0; i < 200 && !seen->appeared && !InterlockedCompareExchange(&watch->actionDone, 0, 0); ++i) {
     HWND dialog = nullptr;
     EnumWindows(FindOwnDialog, reinterpret_cast<LPARAM>(&dialog));
     if (!dialog) {
@@ -66,9 +67,10 @@ DWORD WINAPI CloseDialog(void* param) {
 
 DialogSeen RunClosingDialog(const std::function<void()>& action, int button) {
   DialogSeen seen;
-  DialogWatch watch{&seen, button};
+  DialogWatch watch{&seen, button, 0};
   HANDLE closer = CreateThread(nullptr, 0, CloseDialog, &watch, 0, nullptr);
   action();
+  InterlockedExchange(&watch.actionDone, 1);
   WaitForSingleObject(closer, INFINITE);
   CloseHandle(closer);
   return seen;
