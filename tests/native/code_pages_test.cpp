@@ -46,17 +46,14 @@ TEST(RecodeBytes, EveryRouteAndFidoTargetMatchesTheOracleOnEveryByte) {
 TEST(RecodeBytes, StaysInsideItsRangeAndIgnoresUnknownTableNumbers) {
   std::vector<unsigned char> buffer(1000, 0xE0);
   RecodeBytes(buffer.data() + 3, 990, toOemTable[Oem], FidoTarget);
-  EXPECT_EQ(buffer[2], 0xE0);
-  EXPECT_EQ(buffer[3], 'p');
-  EXPECT_EQ(buffer[992], 'p');
-  EXPECT_EQ(buffer[993], 0xE0);
+  EXPECT_EQ(std::vector(buffer.begin() + 2, buffer.begin() + 4), (std::vector<unsigned char>{0xE0, 'p'}));
+  EXPECT_EQ(std::vector(buffer.begin() + 992, buffer.begin() + 994), (std::vector<unsigned char>{'p', 0xE0}));
   RecodeBytes(nullptr, 0, AnsiToOem, OemToKoi8);
-
-  EXPECT_EQ(Recoded(AllBytes(), 42, -7), AllBytes());
-  EXPECT_EQ(Recoded(AllBytes(), NoTable, 10), AllBytes());
-  EXPECT_EQ(Recoded(AllBytes(), 9, NoTable), AllBytes());
   // Transliteration is a source table only; as a second table it does nothing.
-  EXPECT_EQ(Recoded(AllBytes(), NoTable, OemToTranslit), AllBytes());
+  const std::pair<int, int> unknown[] = {{42, -7}, {NoTable, 10}, {9, NoTable}, {NoTable, OemToTranslit}};
+  for (auto [from, to] : unknown) {
+    EXPECT_EQ(Recoded(AllBytes(), from, to), AllBytes()) << from << " " << to;
+  }
 }
 
 TEST(ViewConversions, FollowTheRouteBetweenWindows1251AndTheView) {

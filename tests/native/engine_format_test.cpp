@@ -18,26 +18,18 @@ CharFormat Coloured(Colour colour) {
 
 }  // namespace
 
-TEST(EngineFormat, FieldsAreSetByMaskAndFacesAreCut) {
+TEST(EngineFormat, FieldsAreSetByMaskFacesAreCutAndARangeReportsItsColourOrThatItIsMixed) {
   DocumentEngine engine;
-  CharFormat wanted;
-  wanted.face = "A face name much longer than thirty-one bytes";
-  wanted.pitchAndFamily = 0x30;
-  wanted.height = 240;
-  wanted.charset = 204;
-  wanted.bold = true;
-  wanted.italic = true;
-  wanted.colour = 8;
+  CharFormat wanted{.face = "A face name much longer than thirty-one bytes", .pitchAndFamily = 0x30, .height = 240,
+                    .charset = 204, .bold = true, .italic = true, .colour = 8};
   engine.SetDefaultFormat(wanted, FormatFace | FormatHeight | FormatBold);
-  CharFormat got = engine.GetDefaultFormat();
-  EXPECT_EQ(got.face, wanted.face.substr(0, MaxFaceLength));
-  EXPECT_EQ(got.pitchAndFamily, 0x30);
-  EXPECT_EQ(got.height, 240);
-  EXPECT_TRUE(got.bold);
-  EXPECT_FALSE(got.italic);
-  EXPECT_EQ(got.charset, CharFormat{}.charset);
-  EXPECT_EQ(engine.GetTextFormat(), got);  // an empty control types in its default format
-
+  CharFormat expected;
+  expected.face = wanted.face.substr(0, MaxFaceLength);
+  expected.pitchAndFamily = 0x30;
+  expected.height = 240;
+  expected.bold = true;
+  EXPECT_EQ(engine.GetDefaultFormat(), expected);
+  EXPECT_EQ(engine.GetTextFormat(), expected);  // an empty control types in its default format
   // With text, the default no longer changes the text; a format set before
   // the text is set stays (the character table sets its font first).
   engine.SetTextFormat(wanted, FormatEvery);
@@ -45,17 +37,14 @@ TEST(EngineFormat, FieldsAreSetByMaskAndFacesAreCut) {
   engine.SetDefaultFormat(CharFormat{}, FormatEvery);
   EXPECT_EQ(engine.GetTextFormat().height, 240);
   EXPECT_EQ(engine.GetRangeFormat({0, -1}).uniform, static_cast<std::uint32_t>(FormatEvery));
-}
 
-// How colours move with edits is the random programs' part (engine_program.h).
-TEST(EngineFormat, ARangeReportsItsColourOrThatItIsMixed) {
-  DocumentEngine engine;
+  // How colours move with edits is the random programs' part (engine_program.h).
   engine.SetText("a<b>c<d");
   engine.SetTextFormat(Coloured(1), FormatColour);
   engine.SetRangeFormat({1, 4}, Coloured(2), FormatColour);
   EXPECT_EQ(engine.GetRangeFormat({1, 4}).uniform & FormatColour, static_cast<std::uint32_t>(FormatColour));
   EXPECT_EQ(engine.GetRangeFormat({1, 4}).format.colour, 2u);
-  FormatQuery mixed = engine.GetRangeFormat({0, 5});
+  const FormatQuery mixed = engine.GetRangeFormat({0, 5});
   EXPECT_EQ(mixed.uniform, FormatEvery & ~std::uint32_t{FormatColour});
   EXPECT_EQ(mixed.format.colour, 1u);
   EXPECT_EQ(engine.GetRangeFormat({4, 4}).format.colour, 2u);  // a caret: the byte before it
@@ -63,9 +52,9 @@ TEST(EngineFormat, ARangeReportsItsColourOrThatItIsMixed) {
   EXPECT_EQ(DocumentEngine().GetColourRun(0).end, 0);
 }
 
-// The blocks behind the text: a small text takes separate blocks; beyond
-// that, blocks come from slabs, are distinct, come back for reuse, and a slab
-// whose blocks are all returned goes back to the system.
+// The blocks behind the text: a small text takes separate blocks; beyond that, blocks come
+// from slabs, are distinct (the sanitizer and the byte patterns see any overlap), come back
+// for reuse, and a slab whose blocks are all returned goes back to the system.
 TEST(EngineBlockPool, SlabsHandOutDistinctBlocksAndReturnWhenEmpty) {
   BlockPool pool(true);
   std::vector<unsigned char*> blocks;
@@ -75,17 +64,15 @@ TEST(EngineBlockPool, SlabsHandOutDistinctBlocksAndReturnWhenEmpty) {
   EXPECT_EQ(pool.BytesReserved(), 3 * BlockPool::SlabSize);
   for (std::size_t i = 0; i < blocks.size(); ++i) std::memset(blocks[i], static_cast<int>(i & 0xFF), BlockPool::BlockSize);
   for (std::size_t i = 0; i < blocks.size(); ++i) {
-    ASSERT_EQ(blocks[i][0], static_cast<unsigned char>(i & 0xFF));
-    ASSERT_EQ(blocks[i][BlockPool::BlockSize - 1], static_cast<unsigned char>(i & 0xFF));
+    const auto byte = static_cast<unsigned char>(i & 0xFF);
+    ASSERT_TRUE(blocks[i][0] == byte && blocks[i][BlockPool::BlockSize - 1] == byte) << i;
   }
   // Return the singles, the whole first slab and one block of the second.
   const std::size_t second = BlockPool::SingleBlocks + BlockPool::BlocksPerSlab;
   for (std::size_t i = 0; i <= second; ++i) pool.Free(blocks[i]);
   EXPECT_EQ(pool.BytesReserved(), 2 * BlockPool::SlabSize);
-  unsigned char* again = pool.Allocate();  // singles first again
-  pool.Free(again);
-  for (std::uint32_t i = 0; i < BlockPool::SingleBlocks; ++i) blocks[i] = pool.Allocate();
-  again = pool.Allocate();  // the current slab is full: the returned block comes back
+  for (std::uint32_t i = 0; i < BlockPool::SingleBlocks; ++i) blocks[i] = pool.Allocate();  // singles first again
+  unsigned char* again = pool.Allocate();  // the current slab is full: the returned block comes back
   EXPECT_EQ(again, blocks[second]);
   EXPECT_EQ(pool.BytesReserved(), 2 * BlockPool::SlabSize);
   pool.Free(again);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "editor/engine/document_engine.h"
 
@@ -16,9 +15,3 @@ inline DocumentEngine WithText(const std::string& text, CodePage codePage = Ansi
   return engine;
 }
 
-// The first position of every line.
-inline std::vector<Position> LineStarts(const DocumentEngine& engine) {
-  std::vector<Position> starts;
-  for (Position line = 0; engine.GetLineIndex(line) >= 0; ++line) starts.push_back(engine.GetLineIndex(line));
-  return starts;
-}

@@ -7,16 +7,12 @@
 #include "editor/engine/document_engine.h"
 #include "engine_test_support.h"
 
-using namespace std::string_literals;
-
 TEST(EngineText, ReadsAndLineQueriesOutsideTheTextAreSafe) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
   DocumentEngine engine = WithText(all);
-  char buffer[8] = {'x', 'x', 'x', 'x', 'x', 'x', 'x', 'x'};
-  EXPECT_EQ(engine.GetText(buffer, 5), 4);  // n - 1 bytes and a zero
-  EXPECT_EQ(std::string(buffer, 6), "\0\x01\x02\x03\0x"s);
-  EXPECT_EQ(engine.GetText(buffer, 0), 0);
+  char buffer[8] = {'x'};
+  EXPECT_EQ(engine.GetText(buffer, 0), 0);  // other sizes: the random programs' bounded copies
   EXPECT_EQ(engine.GetByte(255), 0xFF);
   EXPECT_EQ(engine.GetByte(256), 0);
   EXPECT_EQ(engine.GetByte(-1), 0);

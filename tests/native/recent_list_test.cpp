@@ -14,52 +14,39 @@ struct FakeStore final : RecentFilesStore {
   std::map<std::string, int32_t> dwords;
   int writes = 0;
 
-  std::string ReadString(const std::string& name) override {
-    auto found = strings.find(name);
-    return found == strings.end() ? "" : found->second;
+  std::string ReadString(const std::string& name) override { return strings.contains(name) ? strings[name] : ""; }
+  int32_t ReadDword(const std::string& name, int32_t fallback) override {
+    return dwords.contains(name) ? dwords[name] : fallback;
   }
-  int32_t ReadDword(const std::string& name, int32_t defaultValue) override {
-    auto found = dwords.find(name);
-    return found == dwords.end() ? defaultValue : found->second;
-  }
-  void WriteString(const std::string& name, const std::string& text) override {
-    strings[name] = text;
-    ++writes;
-  }
-  void WriteDword(const std::string& name, int32_t value) override {
-    dwords[name] = value;
-    ++writes;
-  }
+  void WriteString(const std::string& name, const std::string& text) override { strings[name] = text, ++writes; }
+  void WriteDword(const std::string& name, int32_t value) override { dwords[name] = value, ++writes; }
   std::string ComparisonForm(const std::string& path) override {
     std::string lower;
     for (char c : path) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     const std::string longDir = "c:\\program files\\";
-    if (lower.rfind(longDir, 0) == 0) lower = "c:\\progra~1\\" + lower.substr(longDir.size());
-    return lower;
+    return lower.starts_with(longDir) ? "c:\\progra~1\\" + lower.substr(longDir.size()) : lower;
   }
   bool OnFixedDrive(const std::string& path) override { return !path.empty() && (path[0] == 'C' || path[0] == 'c'); }
 };
 
 std::string File(int n) { return "C:\\texts\\file" + std::to_string(n) + ".txt"; }
 
+}  // namespace
+
 TEST(RecentList, NewFilesGoFirstAListedFileMovesToTheFrontAndAnEleventhTakesTheLeastRecentSlot) {
   FakeStore store;
-  EXPECT_TRUE(AddRecentFileTo(store, File(0), true).listChanged);
-  EXPECT_EQ(store.strings["0F"], File(0));
-  EXPECT_EQ(store.dwords["0FC"], 0);
-  AddRecentFileTo(store, File(1), true);
-  AddRecentFileTo(store, File(2), true);
+  for (int n = 0; n < 3; ++n) EXPECT_TRUE(AddRecentFileTo(store, File(n), true).listChanged);
   EXPECT_EQ(store.strings["LIST"], "210");
   store.dwords["0FC"] = 42;
-  RecentFileAdded moved = AddRecentFileTo(store, File(0), true);
+  const RecentFileAdded moved = AddRecentFileTo(store, File(0), true);
   EXPECT_TRUE(moved.listChanged);
   EXPECT_EQ(moved.caret, 42);
   EXPECT_EQ(store.strings["LIST"], "021");
   EXPECT_EQ(AddRecentFileTo(store, File(1), false).caret, -1);
   // The most recent file again writes nothing but still gives its caret.
   store.dwords["1FC"] = 7;
-  int writes = store.writes;
-  RecentFileAdded again = AddRecentFileTo(store, File(1), true);
+  const int writes = store.writes;
+  const RecentFileAdded again = AddRecentFileTo(store, File(1), true);
   EXPECT_FALSE(again.listChanged);
   EXPECT_EQ(again.caret, 7);
   EXPECT_EQ(store.writes, writes);
@@ -73,7 +60,8 @@ TEST(RecentList, NewFilesGoFirstAListedFileMovesToTheFrontAndAnEleventhTakesTheL
   EXPECT_EQ(store.dwords["2FC"], 0);
 }
 
-TEST(RecentList, AnEmptiedSlotIsReusedAndItsDigitListedOnce) {
+// An emptied slot is reused and its digit listed once; a damaged list is read as its distinct digits.
+TEST(RecentList, EmptiedSlotsAndDamagedLists) {
   FakeStore store;
   for (int n = 0; n < 3; ++n) AddRecentFileTo(store, File(n), true);  // "210"
   FreeRecentSlot(store, '2');
@@ -83,44 +71,34 @@ TEST(RecentList, AnEmptiedSlotIsReusedAndItsDigitListedOnce) {
   FreeRecentSlot(store, '0');
   AddRecentFileTo(store, File(8), true);
   EXPECT_EQ(store.strings["LIST"], "021");
+
+  FakeStore damaged;
+  damaged.strings = {{"LIST", "1x1"}, {"1F", File(1)}};
+  char slot = 0;
+  std::string path;
+  ASSERT_TRUE(RecentEntry(damaged, 0, &slot, &path));
+  EXPECT_EQ(std::string(1, slot) + path, "1" + File(1));
+  EXPECT_FALSE(RecentEntry(damaged, 1, &slot, &path));
+  AddRecentFileTo(damaged, File(2), true);
+  EXPECT_EQ(damaged.strings["LIST"], "01");
 }
 
-TEST(RecentList, LongAndShortNamesInAnyCaseAreOneEntry) {
+TEST(RecentList, LongAndShortNamesInAnyCaseAreOneEntryAndOtherDrivesOrADollarStayOut) {
   FakeStore store;
   AddRecentFileTo(store, "C:\\Program Files\\Notes.txt", true);
   AddRecentFileTo(store, File(1), true);
   store.dwords["0FC"] = 5;
-  RecentFileAdded same = AddRecentFileTo(store, "c:\\PROGRA~1\\NOTES.TXT", true);
-  EXPECT_EQ(same.caret, 5);
+  EXPECT_EQ(AddRecentFileTo(store, "c:\\PROGRA~1\\NOTES.TXT", true).caret, 5);
   EXPECT_EQ(store.strings["LIST"], "01");
   EXPECT_EQ(store.strings["0F"], "C:\\Program Files\\Notes.txt");
-
   RememberRecentCaret(store, "C:\\progra~1\\notes.TXT", 12);
   EXPECT_EQ(store.dwords["0FC"], 12);
   RememberRecentCaret(store, "C:\\elsewhere.txt", 13);
-  EXPECT_EQ(store.dwords.count("2FC"), 0u);
-}
+  EXPECT_FALSE(store.dwords.contains("2FC"));
 
-TEST(RecentList, PathsOffFixedDrivesOrWithADollarStayOut) {
-  FakeStore store;
+  const int writes = store.writes;
   for (const char* path : {"A:\\floppy.txt", "\\\\server\\share\\net.txt", "C:\\hidden$\\x.txt", "C:\\x$.txt", ""}) {
     EXPECT_FALSE(AddRecentFileTo(store, path, true).listChanged) << path;
   }
-  EXPECT_EQ(store.writes, 0);
+  EXPECT_EQ(store.writes, writes);
 }
-
-TEST(RecentList, DamagedListIsReadAsItsDistinctDigits) {
-  FakeStore store;
-  store.strings["LIST"] = "1x1";
-  store.strings["1F"] = File(1);
-  char slot = 0;
-  std::string path;
-  ASSERT_TRUE(RecentEntry(store, 0, &slot, &path));
-  EXPECT_EQ(slot, '1');
-  EXPECT_EQ(path, File(1));
-  EXPECT_FALSE(RecentEntry(store, 1, &slot, &path));
-  AddRecentFileTo(store, File(2), true);
-  EXPECT_EQ(store.strings["LIST"], "01");
-}
-
-}  // namespace

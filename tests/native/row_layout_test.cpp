@@ -44,21 +44,20 @@ std::vector<std::string> RowTexts(const Document& doc, int width) {
 }
 
 TEST(RowLayout, WrapsAfterBlanksCutsWordsLongerThanARowAndTabsGoToTheNextStop) {
-  Document doc("one two three\r\nabcdefghijkl x\n\nend");
-  EXPECT_EQ(RowTexts(doc, 8), (std::vector<std::string>{"one two ", "three", "abcdefgh", "ijkl x", "", "end"}));
-  // Blanks hang past the edge instead of starting a row.
-  Document blanks("ab      cd");
-  EXPECT_EQ(RowTexts(blanks, 4), (std::vector<std::string>{"ab      ", "cd"}));
-  // Without wrap every line is one row.
-  EXPECT_EQ(RowTexts(doc, 0), (std::vector<std::string>{"one two three", "abcdefghijkl x", "", "end"}));
-  // Tabs go to the next stop and count in the wrap.
+  const std::string text = "one two three\r\nabcdefghijkl x\n\nend";
+  const struct { std::string text; int width; std::vector<std::string> rows; } cases[] = {
+      {text, 8, {"one two ", "three", "abcdefgh", "ijkl x", "", "end"}},
+      {"ab      cd", 4, {"ab      ", "cd"}},  // blanks hang past the edge instead of starting a row
+      {text, 0, {"one two three", "abcdefghijkl x", "", "end"}},  // without wrap a line is a row
+      {"a\tb\t\tc", 9, {"a\tb\t\t", "c"}},  // tabs count in the wrap
+  };
+  for (const auto& c : cases) EXPECT_EQ(RowTexts(Document(c.text), c.width), c.rows) << c.text;
   Document tabs("a\tb\t\tc");
   RowLayout layout = tabs.Layout(0);
   Row row = layout.RowAt(0);
   const std::pair<Position, int> stops[] = {{2, 4}, {4, 8}, {5, 12}};
   for (const auto& [position, x] : stops) EXPECT_EQ(layout.XOf(row, position), x) << position;
   EXPECT_EQ(layout.Width(row), 13);
-  EXPECT_EQ(RowTexts(tabs, 9), (std::vector<std::string>{"a\tb\t\t", "c"}));
 }
 
 TEST(RowLayout, WalksPositionsAndXAgreeOnRandomTexts) {
@@ -110,9 +109,8 @@ TEST(RowLayout, ALineLongerThanASegmentWrapsSegmentBySegment) {
   Document doc("first\r\n" + line + "\r\nlast");
   RowLayout layout = doc.Layout(40);
   Position lineStart = 7;
-  Row atSegment = layout.RowAt(lineStart + S);
-  EXPECT_EQ(atSegment.start, lineStart + S);
-  Row beforeSegment = layout.RowAt(lineStart + S - 1);
+  EXPECT_EQ(layout.RowAt(lineStart + S).start, lineStart + S);
+  const Row beforeSegment = layout.RowAt(lineStart + S - 1);
   EXPECT_FALSE(beforeSegment.hardEnd);
   EXPECT_EQ(beforeSegment.next, lineStart + S);
   Row end = layout.RowAt(lineStart + static_cast<Position>(line.size()));

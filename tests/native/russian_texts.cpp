@@ -2,7 +2,6 @@
 
 #include <iconv.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,32 +11,15 @@ namespace {
 
 const std::filesystem::path fortunesDir = "/usr/share/games/fortunes/ru";
 
-void RequirePackage() {
-  if (!std::filesystem::is_directory(fortunesDir)) {
-    throw std::runtime_error("Russian texts missing: install fortunes-ru (scripts/install-deps.sh)");
-  }
-}
-
 }  // namespace
 
 std::string RussianText(const std::string& name) {
-  RequirePackage();
+  if (!std::filesystem::is_directory(fortunesDir)) {
+    throw std::runtime_error("Russian texts missing: install fortunes-ru (scripts/install-deps.sh)");
+  }
   std::ifstream file(fortunesDir / name, std::ios::binary);
   if (!file) throw std::runtime_error("no Russian text " + name);
   return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-std::vector<std::string> RussianTextNames() {
-  RequirePackage();
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(fortunesDir)) {
-    const std::string extension = entry.path().extension();
-    if (entry.is_regular_file() && !entry.is_symlink() && extension != ".dat" && extension != ".u8") {
-      names.push_back(entry.path().filename());
-    }
-  }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 std::string ConvertFromUtf8(std::string_view utf8, const char* charset) {

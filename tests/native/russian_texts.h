@@ -3,14 +3,10 @@
 #pragma once
 #include <string>
 #include <string_view>
-#include <vector>
 
 // The text of the named collection (a file name under /usr/share/games/fortunes/ru), in UTF-8.
 // Throws when the package is missing.
 std::string RussianText(const std::string& name);
-
-// The names of every collection of the package.
-std::vector<std::string> RussianTextNames();
 
 // `utf8` in `charset` (an iconv name such as "CP866"); characters the charset lacks are left out.
 std::string ConvertFromUtf8(std::string_view utf8, const char* charset);

