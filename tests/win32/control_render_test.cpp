@@ -173,6 +173,8 @@ TEST_F(RenderTest, SelectionAndColourRunsArePainted) {
     Picture drawn(client.right, client.bottom);
     Capture(drawn);
     EXPECT_GT(drawn.CountColour(selected, highlight), (selected.right - selected.left) * (row.bottom - row.top) / 2);
+    RECT after{PointOf(5).x + 1, row.top, PointOf(6).x, row.bottom};  // the blank after the selection
+    EXPECT_EQ(drawn.CountColour(after, highlight), 0);
   }
   Send(EM_SETBKGNDCOLOR, 0, RGB(0, 0, 128));
   {
