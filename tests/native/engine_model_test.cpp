@@ -168,9 +168,12 @@ class RandomEdits {
     Position from = Pick(length);
     Position to = random_() % 4 == 0 ? -1 : from + Pick(length - from + 1);
     std::uint32_t options = static_cast<std::uint32_t>(random_() % 8) & (FindMatchCase | FindWholeWord);
-    Position expected = NaiveFind(text_, from, to < 0 ? length : to, pattern, (options & FindMatchCase) != 0,
-                                  (options & FindWholeWord) != 0, CharClassesFor(Ansi));
-    ASSERT_EQ(engine_.Find({from, to}, pattern, options), expected) << "step " << step << " options " << options;
+    for (bool last : {false, true}) {
+      Position expected = NaiveFind(text_, from, to < 0 ? length : to, pattern, (options & FindMatchCase) != 0,
+                                    (options & FindWholeWord) != 0, CharClassesFor(Ansi), last);
+      Position found = last ? engine_.FindLast({from, to}, pattern, options) : engine_.Find({from, to}, pattern, options);
+      ASSERT_EQ(found, expected) << "step " << step << " options " << options << " last " << last;
+    }
   }
 
   void CheckColours(int step) {
