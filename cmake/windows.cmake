@@ -87,6 +87,9 @@ set(APP_SOURCES
   src/editor/word_wrap.cpp
   src/printing/print_document.cpp
   src/printing/print_setup.cpp
+  src/search/find_replace_dialog.cpp
+  src/search/replace_confirm_dialog.cpp
+  src/search/search_commands.cpp
 )
 list(TRANSFORM APP_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 add_library(app STATIC ${APP_SOURCES})

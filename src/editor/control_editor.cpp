@@ -98,11 +98,11 @@ Position ControlEditor::FindWordBreak(WordMove move, Position position) const {
   return static_cast<Position>(Ask(EM_FINDWORDBREAK, static_cast<WPARAM>(move), position));
 }
 
-Position ControlEditor::FindText(PositionRange range, std::string_view pattern, std::uint32_t options) const {
+Position ControlEditor::FindInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const {
   return AskFind(EM_FINDTEXT, range, pattern, options);
 }
 
-Position ControlEditor::FindLastText(PositionRange range, std::string_view pattern, std::uint32_t options) const {
+Position ControlEditor::FindLastInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const {
   return AskFind(EM_FINDTEXTBACKWARD, range, pattern, options);
 }
 

@@ -43,9 +43,9 @@ class EditorOperations {
   // EM_FINDTEXT: the first occurrence of `pattern` that starts at or after
   // range.start and ends at or before range.end (-1: the end of the text), or
   // -1. `options` takes FindWholeWord and FindMatchCase.
-  virtual Position FindText(PositionRange range, std::string_view pattern, std::uint32_t options) const = 0;
+  virtual Position FindInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const = 0;
   // The control's backward scan (EM_FINDTEXTBACKWARD): the last such occurrence.
-  virtual Position FindLastText(PositionRange range, std::string_view pattern, std::uint32_t options) const = 0;
+  virtual Position FindLastInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const = 0;
 
   // The whole text (StreamOutToMemory: EM_STREAMOUT with SF_TEXT).
   virtual std::string GetWholeText() const = 0;

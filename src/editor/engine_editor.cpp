@@ -18,11 +18,11 @@ Position EngineEditor::FindWordBreak(WordMove move, Position position) const {
   return engine_.FindWordBreak(move, position);
 }
 
-Position EngineEditor::FindText(PositionRange range, std::string_view pattern, std::uint32_t options) const {
+Position EngineEditor::FindInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const {
   return engine_.Find(range, pattern, options);
 }
 
-Position EngineEditor::FindLastText(PositionRange range, std::string_view pattern, std::uint32_t options) const {
+Position EngineEditor::FindLastInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const {
   return engine_.FindLast(range, pattern, options);
 }
 

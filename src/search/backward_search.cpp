@@ -14,7 +14,7 @@ Position BisectBackward(const EditorOperations& editor, Position limit, std::str
                         std::uint32_t options) {
   const auto size = static_cast<std::int64_t>(pattern.size());
   auto find = [&](std::int64_t from, std::int64_t to) {
-    return editor.FindText({ToBound(from), ToBound(to)}, pattern, options);
+    return editor.FindInRange({ToBound(from), ToBound(to)}, pattern, options);
   };
   std::int64_t hi = limit;
   Position r = find(0, hi);
@@ -40,9 +40,9 @@ Position FindBackward(const EditorOperations& editor, Position limit, std::strin
                       std::uint32_t options) {
   if (limit < 0) return BisectBackward(editor, limit, pattern, options);  // -1 means the end of the text
   const auto size = static_cast<Position>(pattern.size());
-  Position last = editor.FindLastText({0, limit}, pattern, options);
+  Position last = editor.FindLastInRange({0, limit}, pattern, options);
   if (last < 0 || last <= limit - 2 * size + 1) return last;
-  Position straddling = editor.FindText({last + 1, ToBound(std::int64_t{limit} - 1 + size)}, pattern, options);
+  Position straddling = editor.FindInRange({last + 1, ToBound(std::int64_t{limit} - 1 + size)}, pattern, options);
   if (straddling < 0) return last;
   return BisectBackward(editor, limit, pattern, options);
 }

@@ -29,8 +29,8 @@ Position ContinueFrom(const SearchState& state, Position selectionStart) {
 Position NextMatch(const SearchState& state, const EditorOperations& editor, Position from) {
   std::string_view pattern(state.searchPattern);
   std::uint32_t options = FindOptionsOf(state);
-  if (!state.backwards) return editor.FindText({from, -1}, pattern, options);
-  if (state.replaceMode) return editor.FindLastText({0, from}, pattern, options);
+  if (!state.backwards) return editor.FindInRange({from, -1}, pattern, options);
+  if (state.replaceMode) return editor.FindLastInRange({0, from}, pattern, options);
   return FindBackward(editor, from, pattern, options);
 }
 
@@ -108,7 +108,7 @@ void StartSearch(SearchState& state, EditorOperations& editor, SearchHost& host)
   }
 }
 
-bool FindNext(SearchState& state, EditorOperations& editor, SearchHost& host) {
+bool ContinueSearch(SearchState& state, EditorOperations& editor, SearchHost& host) {
   if (!state.replaceMode) return FindStep(state, editor, host);
   host.RecordSnapshot();
   RunSteps(state, editor, host);

@@ -36,7 +36,7 @@ bool FindStep(SearchState& state, EditorOperations& editor, SearchHost& host);
 // snapshot of a replace run, then one step or, replacing all, the whole run.
 void StartSearch(SearchState& state, EditorOperations& editor, SearchHost& host);
 
-// Find next. Replace mode: a snapshot, then a step or the rest of the run.
+// Find next (ContinueSearch). Replace mode: a snapshot, then a step or the rest of the run.
 // Find mode: one step. False when the Find dialog should open again (find
 // mode, nothing found or no pattern yet).
-bool FindNext(SearchState& state, EditorOperations& editor, SearchHost& host);
+bool ContinueSearch(SearchState& state, EditorOperations& editor, SearchHost& host);

@@ -59,7 +59,7 @@ struct Search : SearchHost {
     return *this;
   }
   void Start() { StartSearch(state, editor, *this); }
-  bool Next() { return FindNext(state, editor, *this); }
+  bool Next() { return ContinueSearch(state, editor, *this); }
   PositionRange Selection() const { return engine.GetSelection(); }
 };
 

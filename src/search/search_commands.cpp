@@ -1,0 +1,57 @@
+#include "search/search_commands.h"
+
+#include <windows.h>
+
+#include "app/globals.h"
+#include "conversion/undo_commands.h"
+#include "editor/control_editor.h"
+#include "editor/editor_control.h"
+#include "search/find_replace_dialog.h"
+#include "search/replace_confirm_dialog.h"
+#include "search/search_engine.h"
+
+SearchState searchState;
+
+namespace {
+
+struct ProgramSearchHost final : SearchHost {
+  int ConfirmReplace() override { return ReplaceConfirmDialog(mainWindow); }
+  void RecordSnapshot() override { RecordUndo(UndoSnapshot, 0); }
+  void ReportRefusedReplace() override {
+    char text[160];
+    wsprintfA(text, "Замена не сделана: текст стал бы больше %ld байт, которые вмещает редактор.",
+              static_cast<long>(textLimit));
+    MessageBoxA(mainWindow, text, mainClassName, MB_ICONINFORMATION);
+  }
+};
+
+}  // namespace
+
+void RunFindReplace() {
+  if (FindReplaceDialog(mainWindow, searchState) != IDOK || !editorWindow) return;
+  ControlEditor editor;
+  ProgramSearchHost host;
+  StartSearch(searchState, editor, host);
+}
+
+void FindNext() {
+  if (!editorWindow) return;
+  ControlEditor editor;
+  ProgramSearchHost host;
+  if (!ContinueSearch(searchState, editor, host)) RunFindReplace();
+}
+
+bool RunSearchCommand(int command) {
+  switch (command) {
+    case findCommand:
+    case replaceCommand:
+      searchState.replaceMode = command == replaceCommand;
+      RunFindReplace();
+      return true;
+    case findNextCommand:
+      FindNext();
+      return true;
+    default:
+      return false;
+  }
+}
