@@ -46,6 +46,7 @@ struct NoQuestions final : SearchHost {
     if (journal) journal->RecordUndo(UndoSnapshot, 0);
   }
   void ReportRefusedReplace() override {}
+  void ReplacingUnasked() override {}
 };
 
 // 100 MB with the far word 100 KB before the end.

@@ -14,7 +14,20 @@ SearchState searchState;
 
 namespace {
 
+// A run that asks nothing draws nothing until it ends: the caret and the
+// scroll bars drawn again for each match cost about a millisecond under Wine.
 struct ProgramSearchHost final : SearchHost {
+  ProgramSearchHost() = default;
+  ProgramSearchHost(const ProgramSearchHost&) = delete;
+  ProgramSearchHost& operator=(const ProgramSearchHost&) = delete;
+  ~ProgramSearchHost() override {
+    if (quiet && editorWindow) SendMessageA(editorWindow, WM_SETREDRAW, TRUE, 0);  // draws the view anew
+  }
+  void ReplacingUnasked() override {
+    if (quiet || !editorWindow) return;
+    SendMessageA(editorWindow, WM_SETREDRAW, FALSE, 0);
+    quiet = true;
+  }
   int ConfirmReplace() override { return ReplaceConfirmDialog(mainWindow); }
   void RecordSnapshot() override { RecordUndo(UndoSnapshot, 0); }
   void ReportRefusedReplace() override {
@@ -23,6 +36,7 @@ struct ProgramSearchHost final : SearchHost {
               static_cast<long>(textLimit));
     MessageBoxA(mainWindow, text, mainClassName, MB_ICONINFORMATION);
   }
+  bool quiet = false;
 };
 
 }  // namespace

@@ -59,6 +59,7 @@ void Confirmed(SearchState& state, EditorOperations& editor, SearchHost& host, P
     case ReplaceAll:
       state.confirmReplace = false;  // off for the rest of the run and the next dialog
       state.replaceAll = true;
+      host.ReplacingUnasked();
       ReplaceCurrent(state, editor, host);
       return;
     case ReplaceCancel:
@@ -69,6 +70,7 @@ void Confirmed(SearchState& state, EditorOperations& editor, SearchHost& host, P
 }
 
 void RunSteps(SearchState& state, EditorOperations& editor, SearchHost& host) {
+  if (state.replaceAll && !state.confirmReplace) host.ReplacingUnasked();
   while (FindStep(state, editor, host) && state.replaceMode && state.replaceAll) {
   }
 }

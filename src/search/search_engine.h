@@ -25,6 +25,8 @@ class SearchHost {
   virtual void RecordSnapshot() = 0;
   // The text limit refused a replacement: nothing changed.
   virtual void ReportRefusedReplace() = 0;
+  // The rest of the run replaces without asking: nobody needs to watch it.
+  virtual void ReplacingUnasked() = 0;
 };
 
 // One search step: false when the pattern is empty or nothing was found
