@@ -31,6 +31,12 @@ set(CORE_SOURCES
   src/editor/engine/text_storage.cpp
   src/editor/engine/word_breaks.cpp
   src/documents/recent_list.cpp
+  src/search/backward_search.cpp
+  src/search/hex_pattern.cpp
+  src/search/search_engine.cpp
+  src/search/search_history.cpp
+  src/search/search_state.cpp
+  src/search/search_texts.cpp
   src/editor/text_limit.cpp
   # Rows of the document control on screen: portable, tested natively.
   src/editor/control/row_layout.cpp

@@ -87,6 +87,9 @@ set(APP_SOURCES
   src/editor/word_wrap.cpp
   src/printing/print_document.cpp
   src/printing/print_setup.cpp
+  src/search/find_replace_dialog.cpp
+  src/search/replace_confirm_dialog.cpp
+  src/search/search_commands.cpp
   src/tools/byte_patcher.cpp
   src/tools/file_associations.cpp
 )
@@ -111,7 +114,7 @@ add_custom_target(welcome ALL DEPENDS ${CMAKE_BINARY_DIR}/welcome.txt)
 
 # Timings of the document control on a huge text; run by hand, not by ctest.
 add_executable(control-bench ${CMAKE_SOURCE_DIR}/bench/win32/control_bench.cpp)
-target_link_libraries(control-bench PRIVATE editor psapi)
+target_link_libraries(control-bench PRIVATE app psapi)
 target_link_options(control-bench PRIVATE ${WIN_LINK})
 set_target_properties(control-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 

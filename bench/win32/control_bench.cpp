@@ -1,6 +1,7 @@
 // Times the document control on a huge text under Wine or Windows: stream-in
 // of 100 MB to the first complete paint, one keystroke, Ctrl+End and a few
-// other moves, with and without word wrap. Prints its numbers; not a test.
+// other moves, with and without word wrap; then the search through the
+// control's messages. Prints its numbers; not a test.
 //
 //   control-bench [megabytes]
 #include <windows.h>
@@ -14,6 +15,9 @@
 #include <vector>
 
 #include "editor/control/document_control.h"
+#include "editor/control_editor.h"
+#include "editor/editor_control.h"
+#include "search/search_engine.h"
 
 namespace {
 
@@ -92,6 +96,14 @@ double Median(int runs, Step step) {
   return Median(runs, [] {}, step);
 }
 
+// The process's own processor time, which other programs' load does not inflate.
+double CpuNow() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  auto seconds = [](FILETIME t) { return (static_cast<double>(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) / 1e7; };
+  return seconds(kernel) + seconds(user);
+}
+
 double MegabytesInUse() {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
@@ -162,6 +174,63 @@ void Run(const char* name, const std::string& text, DWORD extraStyle) {
   DestroyWindow(parent);
 }
 
+struct NoQuestions final : SearchHost {
+  int ConfirmReplace() override { return ReplaceAll; }
+  void RecordSnapshot() override { snapshot = ControlEditor().GetWholeText(); }  // what the journal copies
+  void ReportRefusedReplace() override {}
+  void ReplacingUnasked() override { SendMessageA(editorWindow, WM_SETREDRAW, FALSE, 0); }  // as the program does
+  std::string snapshot;
+};
+
+// Find next and find previous of a word near the far end, and replace all of
+// a word planted every `spacing` bytes, by the program's search steps.
+void RunSearch(std::size_t size) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 820, 640, nullptr, nullptr, instance, nullptr);
+  editorWindow = CreateWindowExA(0, documentControlClassName, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE,
+                                 0, 0, 800, 600, parent, nullptr, instance, nullptr);
+  SendMessageA(editorWindow, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  ControlEditor editor;
+  NoQuestions host;
+  const std::string farWord = "\xEF\xEE\xF1\xEB\xE5\xE4\xED\xE8\xE9";  // "последний"
+  std::string text = MakeText(size, 10);
+  text.replace(text.size() - 100000, farWord.size(), farWord);
+  editor.ReplaceWholeText(text);
+  auto step = [&](bool backwards) {
+    SearchState state;
+    SetPattern(state.searchPattern, farWord);
+    state.backwards = backwards;
+    Position caret = backwards ? editor.GetTextLength() : 0;
+    editor.SetSelection({caret, caret});
+    double start = Now();
+    StartSearch(state, editor, host);
+    return (Now() - start) * 1000;
+  };
+  std::printf("search %.0f MB: find next of a word 100 KB before the end %.1f ms, find previous %.2f ms\n",
+              size / 1048576.0, step(false), step(true));
+
+  const std::size_t spacing = 524;  // 100 000 matches in 50 MB
+  text = MakeText(size / 2, 10);
+  for (std::size_t at = spacing; at + 8 < text.size(); at += spacing) text.replace(at, 4, "\xF9\xF3\xEA\xE0");  // "щука"
+  editor.ReplaceWholeText(text);
+  editor.SetSelection({0, 0});
+  SearchState state;
+  SetPattern(state.searchPattern, "\xF9\xF3\xEA\xE0");
+  SetPattern(state.replacePattern, "\xC2\xF1\xE5");  // "Все"
+  state.replaceMode = state.replaceAll = true;
+  state.confirmReplace = false;
+  double memoryBefore = MegabytesInUse();
+  double start = Now(), cpuStart = CpuNow();
+  StartSearch(state, editor, host);
+  SendMessageA(editorWindow, WM_SETREDRAW, TRUE, 0);
+  double took = (Now() - start) * 1000, cpu = (CpuNow() - cpuStart) * 1000;
+  std::printf("replace all of %zu matches in %.0f MB: %.0f ms (processor %.0f ms), %.0f MB more afterwards, snapshot included (%.2f times the text)\n",
+              text.size() / spacing, text.size() / 1048576.0, took, cpu, MegabytesInUse() - memoryBefore,
+              (MegabytesInUse() - memoryBefore) / (text.size() / 1048576.0));
+  DestroyWindow(parent);
+  editorWindow = nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -169,11 +238,16 @@ int main(int argc, char** argv) {
   if (megabytes == 0) megabytes = 100;
   if (!RegisterDocumentControlClass(GetModuleHandleA(nullptr))) return 1;
   std::size_t size = megabytes << 20;
+  if (argc > 2 && std::string(argv[2]) == "search") {  // control-bench 100 search: the search alone
+    RunSearch(size);
+    return 0;
+  }
   Run("short lines, wrap", MakeText(size, 10), 0);
   Run("short lines, no wrap", MakeText(size, 10), WS_HSCROLL | ES_AUTOHSCROLL);
   Run("paragraphs, wrap", MakeText(size, 400), 0);
   // One line of the whole size: rows of one wrapped segment, x from the nearest mark.
   Run("one line, wrap", MakeText(size, 0x7FFFFFFF), 0);
   Run("one line, no wrap", MakeText(size, 0x7FFFFFFF), WS_HSCROLL | ES_AUTOHSCROLL);
+  RunSearch(size);
   return 0;
 }

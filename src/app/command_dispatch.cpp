@@ -24,6 +24,7 @@
 #include "printing/print_document.h"
 #include "tools/byte_patcher.h"
 #include "tools/file_associations.h"
+#include "search/search_commands.h"
 
 namespace {
 
@@ -108,13 +109,13 @@ bool RunWindowCommand(int command) {
   }
 }
 
-// Dialogs and tools still to come: find and replace (13, 14, 28), printing
+// Dialogs and tools still to come: printing
 // (10, 23, 24), the character table (11), code pages (27), options (37),
 // fonts (40-42), the toolbar (45) and colours (46, 47, 52, 53). They are
 // known, and do nothing yet.
 bool IsCommandToCome(int command) {
   switch (command) {
-    case 10: case 11: case 13: case 14: case 23: case 24: case 27: case 28: case 37:
+    case 10: case 11: case 23: case 24: case 27: case 37:
     case 40: case 41: case 42: case 45: case 46: case 47: case 52: case 53:
       return true;
     default:
@@ -126,5 +127,5 @@ bool IsCommandToCome(int command) {
 
 bool RunCommand(int command) {
   return RunEditCommand(command) || RunFileCommand(command) || RunTextCommand(command) ||
-         RunWindowCommand(command) || IsCommandToCome(command);
+         RunSearchCommand(command) || RunWindowCommand(command) || IsCommandToCome(command);
 }

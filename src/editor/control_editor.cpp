@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "editor/control/document_control.h"
 #include "editor/editor_control.h"
 
 namespace {
@@ -48,6 +49,14 @@ bool StreamIn(std::string_view bytes, WPARAM format) {
   return stream.dwError == 0;
 }
 
+// EM_FINDTEXT and its backward twin: the pattern goes as a zero-terminated copy.
+Position AskFind(UINT message, PositionRange range, std::string_view pattern, std::uint32_t options) {
+  if (!editorWindow) return -1;
+  std::string text(pattern);
+  FINDTEXTA request{{range.start, range.end}, text.c_str()};
+  return static_cast<Position>(SendMessageA(editorWindow, message, options, reinterpret_cast<LPARAM>(&request)));
+}
+
 // A copy of the bytes of `range`, already clamped to the text.
 std::string CopyRange(PositionRange range) {
   std::string text(static_cast<size_t>(range.end - range.start) + 1, '\0');
@@ -87,6 +96,14 @@ void ControlEditor::ClearSelection() { Ask(WM_CLEAR); }
 
 Position ControlEditor::FindWordBreak(WordMove move, Position position) const {
   return static_cast<Position>(Ask(EM_FINDWORDBREAK, static_cast<WPARAM>(move), position));
+}
+
+Position ControlEditor::FindInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const {
+  return AskFind(EM_FINDTEXT, range, pattern, options);
+}
+
+Position ControlEditor::FindLastInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const {
+  return AskFind(EM_FINDTEXTBACKWARD, range, pattern, options);
 }
 
 std::string ControlEditor::GetWholeText() const {

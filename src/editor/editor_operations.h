@@ -40,6 +40,13 @@ class EditorOperations {
   // EM_FINDWORDBREAK with WB_MOVEWORDLEFT or WB_MOVEWORDRIGHT.
   virtual Position FindWordBreak(WordMove move, Position position) const = 0;
 
+  // EM_FINDTEXT: the first occurrence of `pattern` that starts at or after
+  // range.start and ends at or before range.end (-1: the end of the text), or
+  // -1. `options` takes FindWholeWord and FindMatchCase.
+  virtual Position FindInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const = 0;
+  // The control's backward scan (EM_FINDTEXTBACKWARD): the last such occurrence.
+  virtual Position FindLastInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const = 0;
+
   // The whole text (StreamOutToMemory: EM_STREAMOUT with SF_TEXT).
   virtual std::string GetWholeText() const = 0;
   // Replaces the whole text (StreamInFromMemory: EM_STREAMIN with SF_TEXT);

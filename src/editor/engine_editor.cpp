@@ -18,6 +18,14 @@ Position EngineEditor::FindWordBreak(WordMove move, Position position) const {
   return engine_.FindWordBreak(move, position);
 }
 
+Position EngineEditor::FindInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const {
+  return engine_.Find(range, pattern, options);
+}
+
+Position EngineEditor::FindLastInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const {
+  return engine_.FindLast(range, pattern, options);
+}
+
 std::string EngineEditor::GetWholeText() const { return engine_.GetText(); }
 
 bool EngineEditor::ReplaceWholeText(std::string_view bytes) { return engine_.SetText(bytes); }

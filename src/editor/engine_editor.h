@@ -16,6 +16,8 @@ class EngineEditor final : public EditorOperations {
   bool ReplaceSelection(std::string_view bytes) override;
   void ClearSelection() override;
   Position FindWordBreak(WordMove move, Position position) const override;
+  Position FindInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const override;
+  Position FindLastInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const override;
   std::string GetWholeText() const override;
   bool ReplaceWholeText(std::string_view bytes) override;
 

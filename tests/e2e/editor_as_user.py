@@ -197,6 +197,46 @@ class EditorAsUser(unittest.TestCase):
         self.assertTrue(eventually(lambda: geometry(editor.window) == normal, 5))
         self.close_unmodified(editor)
 
+    def dialog(self, editor, title):
+        """Waits for the dialog titled `title` and gives it the keyboard."""
+        shown = eventually(lambda: visible_windows(titled(title)), 10)
+        self.assertTrue(shown, f"no dialog {title} appeared")
+        xdotool("windowfocus", "--sync", shown[0])
+        return shown[0]
+
+    def back_to_editor(self, editor, title):
+        self.assertTrue(eventually(lambda: not visible_windows(titled(title)), 10), f"{title} stayed open")
+        xdotool("windowfocus", "--sync", editor.window)
+
+    def test_find_find_next_and_replace_all_in_the_koi8_view(self):
+        """The file begins with a line break, so the dialog opens with no word of the text filled in."""
+        def koi8(text):
+            return ("\r\n" + text + "\r\nконец мира").encode("koi8_r")
+        editor = self.open_editor("koi8.txt", koi8("мир, Мир и мир"))
+        editor.keys("alt+F2", "ctrl+f")
+        self.dialog(editor, "Найти...")
+        editor.type("мир")
+        editor.keys("Return")
+        self.back_to_editor(editor, "Найти...")
+        editor.type("ура")  # over the selected match
+        self.assertEqual(editor.save(), koi8("ура, Мир и мир"))
+        editor.keys("F3")
+        editor.type("ура")
+        self.assertEqual(editor.save(), koi8("ура, ура и мир"))
+
+        editor.keys("ctrl+Home", "ctrl+F7")
+        self.dialog(editor, "Заменить...")
+        editor.type("мир")
+        editor.keys("Tab")
+        editor.type("Все")
+        # Hex, then "Запрос" switched off; back past the fields to "Все", the last control.
+        editor.keys("Tab", "Tab", "space", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "space")
+        self.back_to_editor(editor, "Заменить...")
+        self.assertEqual(editor.save(), ("\r\nура, ура и Все\r\nконец Всеа").encode("koi8_r"))
+        editor.keys("ctrl+z")
+        self.assertEqual(editor.save(), koi8("ура, ура и мир"))
+        self.close_unmodified(editor)
+
     def test_file_menu_opens_from_the_keyboard(self):
         """Leaves build/zorn2-file-menu.png, the picture in the README."""
         editor = self.open_editor("menu.txt")

@@ -237,10 +237,11 @@ class EngineRun {
       pattern = in_.Bytes(6);
     }
     const std::uint32_t options = in_.Byte();
-    const Position found = engine_.Find({from, to}, pattern, options);
+    const bool last = (options & 0x80) != 0;  // the first match, or the last (backward search)
+    const Position found = last ? engine_.FindLast({from, to}, pattern, options) : engine_.Find({from, to}, pattern, options);
     const Position end = to < 0 ? Length() : Clamp(to), start = std::min(Clamp(from), end);
     FUZZ_CHECK(found == NaiveFind(text_, start, end, pattern, (options & FindMatchCase) != 0,
-                                  (options & FindWholeWord) != 0, CharClassesFor(codePage_)));
+                                  (options & FindWholeWord) != 0, CharClassesFor(codePage_), last));
   }
 
   // Word moves go the way asked and stay in the text.

@@ -17,20 +17,28 @@ inline std::vector<Position> NaiveLineStarts(const std::string& text) {
   return starts;
 }
 
-// The first match of `pattern` in [from, to), compared byte by byte.
-inline Position NaiveFind(const std::string& text, Position from, Position to, const std::string& pattern,
-                          bool matchCase, bool wholeWord, const CharClasses& classes) {
+// Whether `pattern` matches at `i`, compared byte by byte.
+inline bool NaiveMatchesAt(const std::string& text, Position i, const std::string& pattern, bool matchCase,
+                           bool wholeWord, const CharClasses& classes) {
   auto fold = [&](char c) { return matchCase ? static_cast<unsigned char>(c) : classes.fold[static_cast<unsigned char>(c)]; };
   auto word = [&](char c) { return classes.classOf[static_cast<unsigned char>(c)] == ByteClass::Word; };
   auto m = static_cast<Position>(pattern.size());
-  if (m == 0) return -1;
-  for (Position i = from; i + m <= to; ++i) {
-    bool same = true;
-    for (Position k = 0; k < m && same; ++k) same = fold(text[static_cast<std::size_t>(i + k)]) == fold(pattern[static_cast<std::size_t>(k)]);
-    if (!same) continue;
-    if (wholeWord && i > 0 && word(text[static_cast<std::size_t>(i - 1)]) && word(pattern.front())) continue;
-    if (wholeWord && i + m < static_cast<Position>(text.size()) && word(text[static_cast<std::size_t>(i + m)]) && word(pattern.back())) continue;
-    return i;
+  for (Position k = 0; k < m; ++k) {
+    if (fold(text[static_cast<std::size_t>(i + k)]) != fold(pattern[static_cast<std::size_t>(k)])) return false;
+  }
+  if (wholeWord && i > 0 && word(text[static_cast<std::size_t>(i - 1)]) && word(pattern.front())) return false;
+  return !(wholeWord && i + m < static_cast<Position>(text.size()) && word(text[static_cast<std::size_t>(i + m)]) &&
+           word(pattern.back()));
+}
+
+// The first match of `pattern` in [from, to), or with `last` the last one.
+inline Position NaiveFind(const std::string& text, Position from, Position to, const std::string& pattern,
+                          bool matchCase, bool wholeWord, const CharClasses& classes, bool last = false) {
+  auto m = static_cast<Position>(pattern.size());
+  if (m == 0 || to - from < m) return -1;
+  for (Position k = 0; k <= to - m - from; ++k) {
+    Position i = last ? to - m - k : from + k;
+    if (NaiveMatchesAt(text, i, pattern, matchCase, wholeWord, classes)) return i;
   }
   return -1;
 }

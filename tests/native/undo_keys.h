@@ -26,6 +26,12 @@ class FailingEditor final : public EditorOperations {
   Position FindWordBreak(WordMove move, Position position) const override {
     return inner_.FindWordBreak(move, position);
   }
+  Position FindInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const override {
+    return inner_.FindInRange(range, pattern, options);
+  }
+  Position FindLastInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const override {
+    return inner_.FindLastInRange(range, pattern, options);
+  }
   std::string GetWholeText() const override { return Copy(inner_.GetWholeText()); }
   bool ReplaceWholeText(std::string_view bytes) override { return inner_.ReplaceWholeText(bytes); }
 

@@ -15,12 +15,16 @@
 #include "document_files.h"
 #include "editor/editor_control.h"
 #include "key_presses.h"
+#include "search/search_commands.h"
 
 namespace {
 
 // Commands that open a modal window or end the program; their keys are
 // checked elsewhere with the window closed by another thread.
-bool OpensAWindow(WORD command) { return command == 8 || command == 9 || command == 12 || command == SC_CLOSE; }
+bool OpensAWindow(WORD command) {
+  return command == 8 || command == 9 || command == 12 || command == findCommand || command == replaceCommand ||
+         command == findNextCommand || command == SC_CLOSE;
+}
 
 class EditorKeys : public DocumentFiles {
  protected:

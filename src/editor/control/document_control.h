@@ -17,6 +17,10 @@ bool RegisterDocumentControlClass(HINSTANCE instance);
 constexpr UINT EM_SETVIEWCODEPAGE = WM_USER + 0x300;
 constexpr UINT EM_GETVIEWCODEPAGE = WM_USER + 0x301;
 
+// EM_FINDTEXT from the other end: wParam and lParam as there (a FINDTEXTA),
+// the answer the occurrence with the greatest start inside chrg, or -1.
+constexpr UINT EM_FINDTEXTBACKWARD = WM_USER + 0x302;
+
 // Sent to the parent as WM_NOTIFY just before every change of the text,
 // whatever made it: the bytes of `replaced` are about to give way to
 // `inserted` new ones and can still be read. The parent must not change the

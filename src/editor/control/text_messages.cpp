@@ -9,6 +9,7 @@
 #include "editor/control/control_editing.h"
 #include "editor/control/control_messages.h"
 #include "editor/control/control_view.h"
+#include "editor/control/document_control.h"
 
 namespace {
 
@@ -33,12 +34,13 @@ void SelectByProgram(DocumentControl& control, Position anchor, Position caret) 
   SelectByUser(control, anchor, caret);
 }
 
-LRESULT Find(DocumentControl& control, WPARAM options, LPARAM lParam, bool extended) {
+LRESULT Find(DocumentControl& control, WPARAM options, LPARAM lParam, bool extended, bool backward = false) {
   auto* find = reinterpret_cast<FINDTEXTEXA*>(lParam);
   if (!find || !find->lpstrText) return -1;
   PositionRange range{find->chrg.cpMin, find->chrg.cpMax};
   std::string_view pattern(find->lpstrText);
-  Position found = control.engine.Find(range, pattern, static_cast<std::uint32_t>(options));
+  auto flags = static_cast<std::uint32_t>(options);
+  Position found = backward ? control.engine.FindLast(range, pattern, flags) : control.engine.Find(range, pattern, flags);
   if (extended) {
     find->chrgText.cpMin = found;
     find->chrgText.cpMax = found < 0 ? -1 : found + static_cast<Position>(pattern.size());
@@ -171,6 +173,9 @@ bool HandleTextMessage(DocumentControl& control, UINT message, WPARAM wParam, LP
     case EM_FINDTEXT:
     case EM_FINDTEXTEX:
       result = Find(control, wParam, lParam, message == EM_FINDTEXTEX);
+      return true;
+    case EM_FINDTEXTBACKWARD:
+      result = Find(control, wParam, lParam, false, true);
       return true;
     case EM_GETMODIFY:
       result = engine.GetModified() ? -1 : 0;

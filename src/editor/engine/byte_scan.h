@@ -42,6 +42,24 @@ inline std::uint64_t DropFirst(std::uint64_t mask) {
   }
 }
 
+// Offset of the flagged byte at the highest address in a nonzero mask.
+inline std::size_t LastFlagged(std::uint64_t mask) {
+  if constexpr (std::endian::native == std::endian::little) {
+    return static_cast<std::size_t>(63 - std::countl_zero(mask)) / 8;
+  } else {
+    return static_cast<std::size_t>(63 - std::countr_zero(mask)) / 8;
+  }
+}
+
+// Clears the flag LastFlagged reported.
+inline std::uint64_t DropLast(std::uint64_t mask) {
+  if constexpr (std::endian::native == std::endian::little) {
+    return mask & ~(std::uint64_t{1} << (63 - std::countl_zero(mask)));
+  } else {
+    return mask & (mask - 1);
+  }
+}
+
 // Offset of the first CR or LF in data[0, size), or size.
 inline std::size_t FindLineBreakByte(const unsigned char* data, std::size_t size) {
   constexpr std::uint64_t cr = Broadcast('\r');

@@ -159,6 +159,11 @@ Position DocumentEngine::Find(PositionRange range, std::string_view pattern, std
   return FindForward(state_->text, CharClassesFor(state_->codePage), r.start, r.end, pattern, options);
 }
 
+Position DocumentEngine::FindLast(PositionRange range, std::string_view pattern, std::uint32_t options) const {
+  PositionRange r = state_->Resolve({std::max(range.start, Position{0}), range.end});
+  return FindBackward(state_->text, CharClassesFor(state_->codePage), r.start, r.end, pattern, options);
+}
+
 // --- Modified flag and undo -----------------------------------------------------
 
 void DocumentEngine::SetChangeListener(ChangeListener listener) { state_->beforeChange = std::move(listener); }

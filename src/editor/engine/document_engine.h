@@ -114,6 +114,9 @@ class DocumentEngine {
   // FindMatchCase, small and capital letters of the code page match, Yo
   // included. An empty pattern finds nothing.
   Position Find(PositionRange range, std::string_view pattern, std::uint32_t options) const;
+  // The last such occurrence (the greatest start), found by scanning from the
+  // range's end backwards.
+  Position FindLast(PositionRange range, std::string_view pattern, std::uint32_t options) const;
 
   // --- Streams (EM_STREAMIN, EM_STREAMOUT) ---------------------------------
   // StreamText or StreamRtf, optionally with StreamSelection. Reads the whole

@@ -55,6 +55,32 @@ class Matcher {
     return -1;
   }
 
+  // The same, the greatest start first.
+  Position ScanContiguousBackward(const unsigned char* data, Position starts, Position base) const {
+    Position i = starts;  // candidates [0, i) are left
+    if (wordAnchors_) {
+      const Position tail = size_ - 1;
+      for (; i >= 8; i -= 8) {
+        const unsigned char* block = data + i - 8;
+        std::uint64_t head = byte_scan::Load(block);
+        std::uint64_t end = byte_scan::Load(block + tail);
+        std::uint64_t mask = (byte_scan::EqualBytes(head, first_[0]) | byte_scan::EqualBytes(head, first_[1])) &
+                             (byte_scan::EqualBytes(end, last_[0]) | byte_scan::EqualBytes(end, last_[1]));
+        while (mask != 0) {
+          Position k = i - 8 + static_cast<Position>(byte_scan::LastFlagged(mask));
+          if (Same(data + k) && WholeWordAt(base + k)) return base + k;
+          mask = byte_scan::DropLast(mask);
+        }
+      }
+    }
+    const auto head = static_cast<unsigned char>(folded_.front());
+    for (; i > 0; --i) {
+      const Position k = i - 1;
+      if (fold_[data[k]] == head && Same(data + k) && WholeWordAt(base + k)) return base + k;
+    }
+    return -1;
+  }
+
   // A candidate whose bytes lie in more than one block.
   bool MatchesAt(Position start, std::string& scratch) const {
     if (fold_[text_.At(start)] != static_cast<unsigned char>(folded_.front())) return false;
@@ -132,6 +158,33 @@ Position FindForward(const TextStorage& text, const CharClasses& classes, Positi
     Position crossingEnd = std::min(lastStart + 1, segmentEnd);
     for (; position < crossingEnd; ++position) {
       if (matcher.MatchesAt(position, scratch)) return position;
+    }
+  }
+  return -1;
+}
+
+Position FindBackward(const TextStorage& text, const CharClasses& classes, Position from, Position to,
+                      std::string_view pattern, std::uint32_t options) {
+  if (pattern.empty() || pattern.size() > static_cast<std::size_t>(to - from)) return -1;
+  Matcher matcher(text, classes, pattern, options);
+  const Position size = matcher.size();
+  std::string scratch;
+  Position position = to - size;  // the greatest start still to test
+  while (position >= from) {
+    TextStorage::Segment segment = text.SegmentAt(position);
+    const Position segmentEnd = segment.start + segment.length;
+    // Starts whose match runs into the next block.
+    const Position crossingStart = std::max({from, segment.start, segmentEnd - size + 1});
+    for (; position >= crossingStart; --position) {
+      if (matcher.MatchesAt(position, scratch)) return position;
+    }
+    // Starts whose match lies inside this block.
+    const Position insideStart = std::max(from, segment.start);
+    if (position >= insideStart) {
+      Position found = matcher.ScanContiguousBackward(segment.data + (insideStart - segment.start),
+                                                      position - insideStart + 1, insideStart);
+      if (found >= 0) return found;
+      position = insideStart - 1;
     }
   }
   return -1;

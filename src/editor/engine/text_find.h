@@ -12,3 +12,9 @@
 // match neither continues a word before it nor runs into one after it.
 Position FindForward(const TextStorage& text, const CharClasses& classes, Position from, Position to,
                      std::string_view pattern, std::uint32_t options);
+
+// The last occurrence under the same rules: the one with the greatest start
+// that starts at or after `from` and ends at or before `to`, or -1. Scans
+// from `to` backwards, so its cost grows with the distance to that match.
+Position FindBackward(const TextStorage& text, const CharClasses& classes, Position from, Position to,
+                      std::string_view pattern, std::uint32_t options);

@@ -1,0 +1,22 @@
+#include "search/replace_confirm_dialog.h"
+
+#include <richedit.h>
+
+#include "app/globals.h"
+#include "editor/editor_control.h"
+
+namespace {
+
+INT_PTR CALLBACK ConfirmProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  // The selected match stays highlighted while the dialog has the focus.
+  if (editorWindow) SendMessageA(editorWindow, EM_HIDESELECTION, FALSE, FALSE);
+  if (message == WM_INITDIALOG) SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
+  if (message == WM_COMMAND) EndDialog(dialog, LOWORD(wParam));
+  return FALSE;
+}
+
+}  // namespace
+
+int ReplaceConfirmDialog(HWND owner) {
+  return static_cast<int>(DialogBoxParamA(appInstance, MAKEINTRESOURCEA(3), owner, ConfirmProcedure, 0));
+}

@@ -1,0 +1,71 @@
+#include "search/search_commands.h"
+
+#include <windows.h>
+
+#include "app/globals.h"
+#include "conversion/undo_commands.h"
+#include "editor/control_editor.h"
+#include "editor/editor_control.h"
+#include "search/find_replace_dialog.h"
+#include "search/replace_confirm_dialog.h"
+#include "search/search_engine.h"
+
+SearchState searchState;
+
+namespace {
+
+// A run that asks nothing draws nothing until it ends: the caret and the
+// scroll bars drawn again for each match cost about a millisecond under Wine.
+struct ProgramSearchHost final : SearchHost {
+  ProgramSearchHost() = default;
+  ProgramSearchHost(const ProgramSearchHost&) = delete;
+  ProgramSearchHost& operator=(const ProgramSearchHost&) = delete;
+  ~ProgramSearchHost() override {
+    if (quiet && editorWindow) SendMessageA(editorWindow, WM_SETREDRAW, TRUE, 0);  // draws the view anew
+  }
+  void ReplacingUnasked() override {
+    if (quiet || !editorWindow) return;
+    SendMessageA(editorWindow, WM_SETREDRAW, FALSE, 0);
+    quiet = true;
+  }
+  int ConfirmReplace() override { return ReplaceConfirmDialog(mainWindow); }
+  void RecordSnapshot() override { RecordUndo(UndoSnapshot, 0); }
+  void ReportRefusedReplace() override {
+    char text[160];
+    wsprintfA(text, "Замена не сделана: текст стал бы больше %ld байт, которые вмещает редактор.",
+              static_cast<long>(textLimit));
+    MessageBoxA(mainWindow, text, mainClassName, MB_ICONINFORMATION);
+  }
+  bool quiet = false;
+};
+
+}  // namespace
+
+void RunFindReplace() {
+  if (FindReplaceDialog(mainWindow, searchState) != IDOK || !editorWindow) return;
+  ControlEditor editor;
+  ProgramSearchHost host;
+  StartSearch(searchState, editor, host);
+}
+
+void FindNext() {
+  if (!editorWindow) return;
+  ControlEditor editor;
+  ProgramSearchHost host;
+  if (!ContinueSearch(searchState, editor, host)) RunFindReplace();
+}
+
+bool RunSearchCommand(int command) {
+  switch (command) {
+    case findCommand:
+    case replaceCommand:
+      searchState.replaceMode = command == replaceCommand;
+      RunFindReplace();
+      return true;
+    case findNextCommand:
+      FindNext();
+      return true;
+    default:
+      return false;
+  }
+}

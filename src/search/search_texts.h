@@ -1,0 +1,16 @@
+// The texts the Find/Replace dialog exchanges with the document: the word at
+// the caret shown in Windows-1251, and typed text stored in the view code page.
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "conversion/code_pages.h"
+#include "editor/editor_operations.h"
+
+// The word at the selection start, at most 32 bytes of it, without blanks,
+// line breaks or other control bytes, converted from the view code page into
+// Windows-1251. Empty when there is none.
+std::string WordAtCaret(const EditorOperations& editor, CodePage viewCodePage);
+
+// Typed Windows-1251 text in the bytes of the view code page.
+std::string AnsiTextToView(std::string_view text, CodePage viewCodePage);

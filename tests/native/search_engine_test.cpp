@@ -1,0 +1,242 @@
+// The search engine over a bare document engine: steps and runs in both
+// directions, the backward answer against the bisection it stands for, hex
+// patterns, the history and the dialog's texts.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <map>
+#include <random>
+#include <string>
+
+#include "editor/engine/document_engine.h"
+#include "editor/engine_editor.h"
+#include "search/backward_search.h"
+#include "search/hex_pattern.h"
+#include "search/search_engine.h"
+#include "search/search_history.h"
+
+namespace {
+
+// A document with the host's answers queued; every answer and report is counted.
+struct Search : SearchHost {
+  DocumentEngine engine;
+  EngineEditor editor{engine};
+  SearchState state;
+  std::deque<int> answers;
+  int asked = 0, snapshots = 0, refusals = 0, unasked = 0;
+
+  explicit Search(const std::string& text, CodePage codePage = Ansi) {
+    engine.SetTextLimit(MaxTextLength);
+    engine.SetCodePage(codePage);
+    engine.SetText(text);
+  }
+  int ConfirmReplace() override {
+    ++asked;
+    if (answers.empty()) return -1;
+    int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void RecordSnapshot() override { ++snapshots; }
+  void ReportRefusedReplace() override { ++refusals; }
+  void ReplacingUnasked() override { ++unasked; }
+
+  Search& Find(const std::string& pattern, bool backwards = false) {
+    SetPattern(state.searchPattern, pattern);
+    state.backwards = backwards;
+    return *this;
+  }
+  Search& Replace(const std::string& pattern, const std::string& replacement, bool all, bool backwards = false) {
+    Find(pattern, backwards);
+    SetPattern(state.replacePattern, replacement);
+    state.replaceMode = true;
+    state.confirmReplace = false;
+    state.replaceAll = all;
+    return *this;
+  }
+  Search& Caret(Position start, Position end = -1) {
+    engine.SetSelection(start, end < 0 ? start : end);
+    return *this;
+  }
+  void Start() { StartSearch(state, editor, *this); }
+  bool Next() { return ContinueSearch(state, editor, *this); }
+  PositionRange Selection() const { return engine.GetSelection(); }
+};
+
+PositionRange At(Position start, Position length) { return {start, start + length}; }
+
+}  // namespace
+
+// Find, then Find next, from the caret in each direction; the caret moved on wins, moved back does not.
+TEST(SearchEngine, FindAndFindNextFollowTheCaretOnlyForwards) {
+  Search s("cat cat cat cat");
+  s.Find("cat").Caret(4, 7);
+  s.Start();
+  EXPECT_EQ(s.Selection(), At(4, 3)) << "a selected match is found itself first";
+  s.Caret(1);
+  EXPECT_TRUE(s.Next());
+  EXPECT_EQ(s.Selection(), At(8, 3)) << "a caret moved back is ignored";
+  s.Caret(12);
+  EXPECT_TRUE(s.Next());
+  EXPECT_EQ(s.Selection(), At(12, 3)) << "a caret moved forward past the last match wins";
+  EXPECT_FALSE(s.Next());
+  EXPECT_EQ(s.Selection(), At(12, 3)) << "nothing found leaves the selection";
+  s.Caret(5);
+  EXPECT_TRUE(s.Next()) << "after a failure the caret decides";
+  EXPECT_EQ(s.Selection(), At(8, 3));
+
+  s.state.wholeText = true;
+  s.Caret(14);
+  s.Start();
+  EXPECT_EQ(s.Selection(), At(0, 3)) << "whole text starts at the beginning";
+  s.Caret(13);
+  EXPECT_TRUE(s.Next());
+  EXPECT_EQ(s.Selection(), At(4, 3)) << "...and ignores the caret";
+
+  s.Find("cat", true).Caret(9);
+  s.Start();
+  EXPECT_EQ(s.Selection(), At(4, 3)) << "backwards and whole text still start at the selection";
+  EXPECT_TRUE(s.Next());
+  EXPECT_FALSE(s.Next()) << "a backward search never wraps";
+  EXPECT_FALSE(Search("x").Next()) << "no pattern yet: the dialog opens";
+}
+
+TEST(SearchEngine, WholeWordAndCaseRulesPerCodePage) {
+  // "Ёж ёжик ЁЖ" in each code page; the patterns "ёж" and "Ёж".
+  const struct { CodePage codePage; std::string text, small, capital; } cases[] = {
+      {Ansi, "\xA8\xE6 \xB8\xE6\xE8\xEA \xA8\xC6", "\xB8\xE6", "\xA8\xE6"},
+      {Oem, "\xF0\xA6 \xF1\xA6\xA8\xAA \xF0\x86", "\xF1\xA6", "\xF0\xA6"},
+      {Koi8, "\xB3\xD6 \xA3\xD6\xC9\xCB \xB3\xF6", "\xA3\xD6", "\xB3\xD6"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.codePage);
+    auto found = [&](const std::string& pattern, bool wholeWord, bool matchCase, bool backwards) {
+      Search s(c.text, c.codePage);
+      s.Find(pattern, backwards).Caret(backwards ? 10 : 1);
+      s.state.wholeWord = wholeWord;
+      s.state.matchCase = matchCase;
+      s.Start();
+      return s.state.searchPosition < 0 ? -1 : s.Selection().start;
+    };
+    EXPECT_EQ(found(c.small, false, false, false), 3);
+    EXPECT_EQ(found(c.small, true, false, false), 8);
+    EXPECT_EQ(found(c.capital, false, true, false), -1);
+    EXPECT_EQ(found(c.small, false, true, false), 3);
+    EXPECT_EQ(found(c.capital, false, false, true), 8);
+    EXPECT_EQ(found(c.small, true, false, true), 8);
+    EXPECT_EQ(found(c.capital, false, true, true), 0);
+  }
+}
+
+// The bisection's own example, and the fast answer against it on random texts, patterns and limits.
+TEST(SearchEngine, BackwardScanGivesTheBisectionsAnswers) {
+  DocumentEngine aaaa;
+  aaaa.SetText("aaaa");
+  EngineEditor editor(aaaa);
+  EXPECT_EQ(BisectBackward(editor, 2, "aa", 0), 2) << "the overlap case reaches past the limit";
+  EXPECT_EQ(FindBackward(editor, 2, "aa", 0), 2);
+  EXPECT_EQ(FindBackward(editor, 1, "aa", 0), -1);
+
+  std::mt19937 random(12);
+  const std::string alphabets[] = {"ab", "aab", "a b", "ab\xC0\xE0"};
+  int straddled = 0, differed = 0;
+  for (int round = 0; round < 10000; ++round) {
+    const std::string& alphabet = alphabets[random() % 4];
+    std::string text(random() % (round % 20 == 0 ? 2000 : 60), ' ');
+    for (char& c : text) c = alphabet[random() % alphabet.size()];
+    std::string pattern(1 + random() % 5, ' ');
+    for (char& c : pattern) c = alphabet[random() % alphabet.size()];
+    DocumentEngine engine;
+    engine.SetTextLimit(MaxTextLength);
+    engine.SetText(text);
+    EngineEditor ops(engine);
+    auto limit = static_cast<Position>(random() % (text.size() + 1));
+    std::uint32_t options = random() % 2 ? FindWholeWord : 0u;
+    Position expected = BisectBackward(ops, limit, pattern, options);
+    ASSERT_EQ(FindBackward(ops, limit, pattern, options), expected)
+        << "text " << text << " pattern " << pattern << " limit " << limit << " options " << options;
+    Position last = engine.FindLast({0, limit}, pattern, options);
+    straddled += last >= 0 && engine.Find({last + 1, limit - 1 + static_cast<Position>(pattern.size())}, pattern, options) >= 0;
+    differed += expected != last;
+  }
+  EXPECT_GT(straddled, 200) << "the rare case is exercised";
+  EXPECT_GT(differed, 25) << "answers past the limit are exercised";
+}
+
+// A replacement never meets its own output, forwards or backwards; one snapshot per run.
+TEST(SearchEngine, ReplaceAllNeverReplacesItsOwnOutput) {
+  const struct { std::string text, pattern, replacement; bool backwards; std::string after; } cases[] = {
+      {"aaa", "a", "aa", false, "aaaaaa"},
+      {"aaa", "a", "aa", true, "aaaaaa"},
+      {"aaaa", "aa", "aaa", true, "aaaaaa"},
+      {"xaax", "aa", "", false, "xx"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text + " " + c.pattern + " -> " + c.replacement + (c.backwards ? " backwards" : ""));
+    Search s(c.text);
+    s.Replace(c.pattern, c.replacement, true, c.backwards).Caret(c.backwards ? 4 : 0);
+    s.Start();
+    EXPECT_EQ(s.engine.GetText(), c.after);
+    EXPECT_EQ(s.snapshots, 1);
+    EXPECT_EQ(s.unasked, 1);
+  }
+}
+
+// Each answer of the confirmation dialog, and a dialog that never appears.
+TEST(SearchEngine, ConfirmationAnswersSteerTheRun) {
+  const struct { std::deque<int> answers; std::string after; bool confirmAfter; int asked; PositionRange selection; } cases[] = {
+      {{ReplaceYes, ReplaceNo, ReplaceYes, ReplaceNo}, "b a b a", true, 4, At(6, 1)},
+      {{ReplaceNo, ReplaceAll}, "a b b b", false, 2, At(7, 0)},
+      {{ReplaceYes, ReplaceCancel}, "b a a a", true, 2, At(2, 1)},
+      {{}, "a a a a", true, 1, At(0, 1)},
+  };
+  for (const auto& c : cases) {
+    Search s("a a a a");
+    s.Replace("a", "b", true).Caret(0);
+    s.state.confirmReplace = true;
+    s.answers = c.answers;
+    s.Start();
+    EXPECT_EQ(s.engine.GetText(), c.after);
+    EXPECT_EQ(s.state.confirmReplace, c.confirmAfter);
+    EXPECT_EQ(s.asked, c.asked);
+    EXPECT_EQ(s.Selection(), c.selection);
+    EXPECT_EQ(s.unasked, std::count(c.answers.begin(), c.answers.end(), ReplaceAll));
+  }
+}
+
+TEST(SearchEngine, ReplacementTheTextLimitRefusesChangesNothingAndEndsTheRun) {
+  Search s("a a a");
+  s.engine.SetTextLimit(6);
+  s.Replace("a", "bb", true).Caret(0);
+  s.Start();
+  EXPECT_EQ(s.engine.GetText(), "bb a a");
+  EXPECT_EQ(s.refusals, 1);
+  EXPECT_EQ(s.Selection(), At(3, 1)) << "the refused match stays selected";
+  EXPECT_FALSE(s.state.replaceAll);
+}
+
+TEST(ParseHexPattern, PairsByPositionAndEndsAtZero) {
+  EXPECT_EQ(ParseHexPattern("4142"), "AB");
+  EXPECT_EQ(ParseHexPattern("41 42"), std::string("\x41\x04\x02"));
+  EXPECT_EQ(ParseHexPattern("414"), std::string("\x41\x04"));
+  EXPECT_EQ(ParseHexPattern("4100"), "A");
+  EXPECT_EQ(ParseHexPattern(std::string(100, 'f')), std::string(32, '\xFF')) << "at most 32 bytes";
+}
+
+TEST(SearchHistory, NewestFirstWithoutRepeatsTenAtMost) {
+  struct Values : SearchHistoryValues {
+    std::map<int, std::string> slots;
+    std::string Read(int slot) const override { return slots.count(slot) ? slots.at(slot) : ""; }
+    void Write(int slot, const std::string& text) override { slots[slot] = text; }
+  } values;
+  for (const char* text : {"a", "b", "a", "c"}) RecordSearchHistory(values, text);
+  EXPECT_EQ(ReadSearchHistory(values), (std::vector<std::string>{"c", "a", "b"}));
+  values.slots[1] = "";
+  RecordSearchHistory(values, "d");
+  EXPECT_EQ(ReadSearchHistory(values), (std::vector<std::string>{"d", "c", "b"})) << "an empty slot is filled first";
+  for (int i = 0; i < 12; ++i) RecordSearchHistory(values, std::to_string(i));
+  RecordSearchHistory(values, "x");
+  EXPECT_EQ(ReadSearchHistory(values),
+            (std::vector<std::string>{"x", "11", "10", "9", "8", "7", "6", "5", "4", "3"}));
+}
