@@ -118,7 +118,7 @@ TEST_F(ControlTest, WithoutWrapALongLineScrollsSideways) {
 }
 
 TEST_F(ControlTest, NothingIsDrawnWhileRedrawIsOffAndAllOnceItIsBackOn) {
-  SetText(Lines(50));
+  SetText(Lines(200));
   ShowWindow(parent, SW_SHOWNA);
   UpdateWindow(control);
   ValidateRect(control, nullptr);
@@ -130,6 +130,21 @@ TEST_F(ControlTest, NothingIsDrawnWhileRedrawIsOffAndAllOnceItIsBackOn) {
   EXPECT_EQ(FirstVisible(), 10);  // the view still moves, unseen
   Send(WM_SETREDRAW, TRUE);
   EXPECT_TRUE(GetUpdateRect(control, &dirty, FALSE));
+  EXPECT_EQ(FirstVisible(), 10);  // the scroll asked for wins over the edited caret
+
+  // Edits far below while drawing is off leave the view alone; the caret is
+  // brought into view once, when drawing is back.
+  Send(WM_SETREDRAW, FALSE);
+  for (LONG line : {150, 199}) {
+    LONG at = static_cast<LONG>(Send(EM_LINEINDEX, line));
+    Select(at, at + 1);
+    Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("xy"));
+  }
+  EXPECT_EQ(FirstVisible(), 10);
+  Send(WM_SETREDRAW, TRUE);
+  EXPECT_GT(FirstVisible(), 150);
+  EXPECT_EQ(CaretLine(), 199);
+  EXPECT_EQ(Text().substr(Text().size() - 11), "xyine 199\r\n");
   ShowWindow(parent, SW_HIDE);
 }
 

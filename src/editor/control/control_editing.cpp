@@ -44,7 +44,7 @@ bool ReplaceSelection(DocumentControl& control, std::string_view text, UndoActio
   Position topBefore = control.top.start;
   std::int64_t xBefore = control.xOffset;
   std::vector<Position> rowsBefore;
-  {
+  if (control.redraw) {  // the rows to repaint; nothing is painted while drawing is off
     RowLayout layout = control.Layout();
     Row row = layout.RowAt(selection.start), previous;
     Position from = layout.PreviousRow(row, previous) ? previous.start : row.start;
@@ -57,6 +57,7 @@ bool ReplaceSelection(DocumentControl& control, std::string_view text, UndoActio
   AfterReplace(control, selection.start, selection.end - selection.start, inserted);
   control.goalX = -1;
   EnsureCaretVisible(control);
+  if (!control.redraw) return true;
   if (control.top.start != topBefore || control.xOffset != xBefore || linesChange) {
     RefreshView(control);
   } else {

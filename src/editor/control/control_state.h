@@ -60,6 +60,7 @@ struct DocumentControl {
   std::int64_t widestSeen = 0;
   std::int64_t goalX = -1;  // where Up, Down and the page keys aim; -1: from the caret
   bool updatingScrollBars = false;
+  bool caretToShow = false;  // edited while drawing was off: bring the caret into view when it is back
   SCROLLINFO verticalBar{};  // as last set
   SCROLLINFO horizontalBar{};
   ScreenLineMark screenLineMark;

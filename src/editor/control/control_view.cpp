@@ -93,6 +93,7 @@ void ClampTop(DocumentControl& control) {
 }
 
 std::int64_t ScrollRows(DocumentControl& control, std::int64_t rows) {
+  control.caretToShow = false;  // a scroll asked for wins over a caret waiting to be shown
   RowLayout layout = control.Layout();
   if (rows <= 0) return layout.MoveRows(control.top, rows);
   // Never further down than the top that shows the end of the text.
@@ -142,6 +143,10 @@ Position FirstVisibleLine(DocumentControl& control) {
 }
 
 void EnsureCaretVisible(DocumentControl& control) {
+  if (!control.redraw) {  // done when drawing is back
+    control.caretToShow = true;
+    return;
+  }
   RowLayout layout = control.Layout();
   Position caret = control.engine.GetCaret();
   Row caretRow = layout.RowAt(caret);
@@ -178,6 +183,13 @@ void AfterReplace(DocumentControl& control, Position at, Position removed, Posit
     top = at;
   }
   control.top.start = top;
+  // While nothing is drawn, a run of edits below the top (a replace run) need
+  // not measure the rows of the view after each one: the top row still starts
+  // where it did, and the view is settled when drawing is back.
+  if (!control.redraw && at >= top) {
+    if (at <= control.top.next) control.top = control.Layout().RowAt(top);
+    return;
+  }
   ClampTop(control);
 }
 

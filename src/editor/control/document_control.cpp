@@ -69,6 +69,8 @@ void OnSetRedraw(DocumentControl& control, bool redraw) {
   control.redraw = redraw;
   if (!redraw) return;
   ClampTop(control);
+  if (control.caretToShow) EnsureCaretVisible(control);
+  control.caretToShow = false;
   RefreshView(control);
 }
 
