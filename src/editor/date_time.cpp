@@ -9,7 +9,7 @@ namespace {
 
 void ReplaceSelectionRecorded(const char* text) {
   RecordUndo(UndoReplace, lstrlenA(text));
-  SendMessageA(editorWindow, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text));
+  SendMessageA(editorWindow, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
 }
 
 }  // namespace

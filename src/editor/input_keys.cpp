@@ -69,7 +69,7 @@ void DeleteCaretLine() {
   if (to == -1) to = from + static_cast<Position>(Ask(EM_LINELENGTH, from));
   editor.SetSelection({from, to});
   RecordUndo(UndoReplace, 0);
-  Ask(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(""));
+  Ask(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));  // the control keeps the step too: its own undo when the journal is off
 }
 
 bool ShiftHeld() { return GetKeyState(VK_SHIFT) < 0; }

@@ -42,7 +42,7 @@ void PutSmallAInOemView(HWND window, Position caret) {
       CallWindowProcA(editorBaseProc, window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&extended));
     }
   }
-  CallWindowProcA(editorBaseProc, window, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(oemSmallA));
+  CallWindowProcA(editorBaseProc, window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(oemSmallA));
 }
 
 }  // namespace

@@ -81,13 +81,28 @@ TEST_F(EditorInput, InsertSwitchesTheIndicatorAndTheUndoKindCtrlInsertNeither) {
 }
 
 // With the journal, Ctrl+Delete and Ctrl+Backspace are checked in editor_keys_test.cpp.
-TEST_F(EditorInput, WithTheEditorsOwnUndoWordDeletionIsTheControls) {
+// Without it, the control's own undo takes back the editor's own edits too.
+TEST_F(EditorInput, WithTheEditorsOwnUndoWordDeletionIsTheControlsAndItsEditsUndo) {
   SetEditorText("один два три");
   useEditorUndo = true;
   Select(5, 5);
   Key(VK_DELETE, true);
   Key(VK_BACK, true);
   EXPECT_EQ(EditorText(), "три");
+  EXPECT_FALSE(UndoJournalHoldsRecord());
+
+  SetEditorText("one\r\ntwo");
+  Select(1, 1);
+  Key('Y', true);  // Ctrl+Y deletes the line
+  EXPECT_EQ(EditorText(), "two");
+  Undo();
+  EXPECT_EQ(EditorText(), "one\r\ntwo");
+  Command(17);  // "а" of the DOS-866 view goes in as its byte
+  Select(0, 0);
+  Type("а");
+  EXPECT_EQ(EditorText(), "\xA0one\r\ntwo");
+  Undo();
+  EXPECT_EQ(EditorText(), "one\r\ntwo");
   EXPECT_FALSE(UndoJournalHoldsRecord());
 }
 
