@@ -7,12 +7,15 @@ set(CORE_SOURCES
   src/conversion/code_pages.cpp
   src/conversion/conversion_tables.cpp
   src/conversion/equals_escapes.cpp
+  src/conversion/font_sample.cpp
+  src/conversion/html_tags.cpp
   src/conversion/line_breaks.cpp
   src/conversion/recode_bytes.cpp
   src/conversion/recoding_routes.cpp
   src/conversion/transliteration.cpp
   src/conversion/undo_journal.cpp
   src/conversion/unicode_maps.cpp
+  src/editor/character_table_text.cpp
   src/editor/engine_editor.cpp
   src/editor/engine/block_pool.cpp
   src/editor/engine/char_classes.cpp

@@ -56,6 +56,10 @@ set(APP_SOURCES
   src/chrome/status_bar.cpp
   src/chrome/toolbar.cpp
   src/conversion/code_page_chord.cpp
+  src/conversion/code_page_dialog.cpp
+  src/conversion/colour_commands.cpp
+  src/conversion/colour_settings.cpp
+  src/conversion/font_dialog.cpp
   src/conversion/text_transform.cpp
   src/conversion/undo_commands.cpp
   src/conversion/view_commands.cpp
@@ -73,6 +77,7 @@ set(APP_SOURCES
   src/documents/save_as.cpp
   src/documents/save_prompt.cpp
   src/editor/caret_report.cpp
+  src/editor/character_table.cpp
   src/editor/clipboard_specials.cpp
   src/editor/control_editor.cpp
   src/editor/date_time.cpp

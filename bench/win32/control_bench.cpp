@@ -3,7 +3,7 @@
 // other moves, with and without word wrap; then the search through the
 // control's messages. Prints its numbers; not a test.
 //
-//   control-bench [megabytes]
+//   control-bench [megabytes] [search | tags]
 #include <windows.h>
 #include <psapi.h>
 #include <richedit.h>
@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "../html_text.h"
+#include "conversion/colour_commands.h"
 #include "editor/control/document_control.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
@@ -182,14 +184,20 @@ struct NoQuestions final : SearchHost {
   std::string snapshot;
 };
 
-// Find next and find previous of a word near the far end, and replace all of
-// a word planted every `spacing` bytes, by the program's search steps.
-void RunSearch(std::size_t size) {
+// The program's editor in a window of its own; returns that window.
+HWND CreateBenchEditor() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 820, 640, nullptr, nullptr, instance, nullptr);
   editorWindow = CreateWindowExA(0, documentControlClassName, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE,
                                  0, 0, 800, 600, parent, nullptr, instance, nullptr);
   SendMessageA(editorWindow, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  return parent;
+}
+
+// Find next and find previous of a word near the far end, and replace all of
+// a word planted every `spacing` bytes, by the program's search steps.
+void RunSearch(std::size_t size) {
+  HWND parent = CreateBenchEditor();
   ControlEditor editor;
   NoQuestions host;
   const std::string farWord = "\xEF\xEE\xF1\xEB\xE5\xE4\xED\xE8\xE9";  // "последний"
@@ -231,6 +239,25 @@ void RunSearch(std::size_t size) {
   editorWindow = nullptr;
 }
 
+// Ctrl+H on an HTML text of `size` bytes: the command as the program runs it,
+// then the first complete paint.
+void RunTags(std::size_t size) {
+  HWND parent = CreateBenchEditor();
+  ControlEditor editor;
+  editor.ReplaceWholeText(HtmlText(size));
+  Paint(editorWindow);
+  for (int round = 0; round < 3; ++round) {
+    double start = Now(), cpuStart = CpuNow();
+    PaintHtmlTags();
+    double command = (Now() - start) * 1000;
+    Paint(editorWindow);
+    std::printf("tags of %.0f MB HTML: command %.0f ms (processor %.0f ms), with the paint %.0f ms\n",
+                size / 1048576.0, command, (CpuNow() - cpuStart) * 1000, (Now() - start) * 1000);
+  }
+  DestroyWindow(parent);
+  editorWindow = nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -238,6 +265,10 @@ int main(int argc, char** argv) {
   if (megabytes == 0) megabytes = 100;
   if (!RegisterDocumentControlClass(GetModuleHandleA(nullptr))) return 1;
   std::size_t size = megabytes << 20;
+  if (argc > 2 && std::string(argv[2]) == "tags") {  // control-bench 10 tags: Ctrl+H alone
+    RunTags(size);
+    return 0;
+  }
   if (argc > 2 && std::string(argv[2]) == "search") {  // control-bench 100 search: the search alone
     RunSearch(size);
     return 0;

@@ -10,6 +10,8 @@
 #include "app/help_command.h"
 #include "app/menu_bar.h"
 #include "conversion/code_page_chord.h"
+#include "conversion/code_page_dialog.h"
+#include "conversion/colour_commands.h"
 #include "conversion/code_pages.h"
 #include "conversion/text_transform.h"
 #include "conversion/undo_commands.h"
@@ -17,6 +19,7 @@
 #include "documents/document_commands.h"
 #include "documents/recent_files.h"
 #include "documents/save_as.h"
+#include "editor/character_table.h"
 #include "editor/clipboard_specials.h"
 #include "editor/date_time.h"
 #include "editor/editor_control.h"
@@ -59,6 +62,7 @@ bool RunEditCommand(int command) {
     case 3: PasteCommand(); return true;
     case 4: UndoCommand(); return true;
     case 6: DeleteCommand(); return true;
+    case characterTableCommand: ShowCharacterTable(); return true;
     case 39: InsertDateTime(); return true;
     case 48: SelectAll(); return true;
     default: return false;
@@ -88,7 +92,13 @@ bool RunTextCommand(int command) {
     case 16: case 17: case 18: SetViewCodePage(static_cast<CodePage>(command - viewAnsiCommand)); return true;
     case 19: case 20: case 21: case 22:
     case 33: case 34: case 35: case 36: TransformText(command, NoTable, NoTable); return true;
+    case chooseCodePagesCommand: ChooseCodePages(); return true;
     case 29: case 30: case 31: case 32: RecodeFromView(command); return true;
+    case 40: case 41: case 42: EditCodePageFont(static_cast<CodePage>(command - firstCodePageFontCommand)); return true;
+    case backgroundColourCommand: ChooseBackgroundColour(); return true;
+    case textColourCommand: ChooseTextColour(); return true;
+    case tagColourCommand: ChooseTagColour(); return true;
+    case paintTagsCommand: PaintHtmlTags(); return true;
     case fontLargerCommand: ChangeFontSize(+1); return true;
     case fontSmallerCommand: ChangeFontSize(-1); return true;
     case 100: case 101: case 102: OnCodePageChord(command); return true;
@@ -109,14 +119,11 @@ bool RunWindowCommand(int command) {
   }
 }
 
-// Dialogs and tools still to come: printing
-// (10, 23, 24), the character table (11), code pages (27), options (37),
-// fonts (40-42), the toolbar (45) and colours (46, 47, 52, 53). They are
-// known, and do nothing yet.
+// Dialogs and tools still to come: printing (10, 23, 24), options (37) and
+// the toolbar (45). They are known, and do nothing yet.
 bool IsCommandToCome(int command) {
   switch (command) {
-    case 10: case 11: case 23: case 24: case 27: case 37:
-    case 40: case 41: case 42: case 45: case 46: case 47: case 52: case 53:
+    case 10: case 23: case 24: case 37: case 45:
       return true;
     default:
       return false;

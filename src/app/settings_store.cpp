@@ -1,15 +1,17 @@
 #include "app/settings_store.h"
 
+#include <string>
+
 const char settingsKeyPath[] = "Software\\Mirt\\Zorn2c";
 
 namespace {
 
 // Fills `data` from the value; true when the whole value fitted. `size` is in
 // bytes, the count read on success.
-bool QueryValue(const char* name, void* data, DWORD* size) {
+bool QueryValue(const char* name, void* data, DWORD* size, DWORD* type = nullptr) {
   HKEY key;
   if (RegOpenKeyA(HKEY_CURRENT_USER, settingsKeyPath, &key) != ERROR_SUCCESS) return false;
-  LONG status = RegQueryValueExA(key, name, nullptr, nullptr, static_cast<BYTE*>(data), size);
+  LONG status = RegQueryValueExA(key, name, nullptr, type, static_cast<BYTE*>(data), size);
   RegCloseKey(key);
   return status == ERROR_SUCCESS;
 }
@@ -29,6 +31,14 @@ int32_t ReadSettingDword(const char* name, int32_t defaultValue) {
   return QueryValue(name, &value, &size) ? value : defaultValue;
 }
 
+int32_t ReadSettingStrictDword(const char* name, int32_t defaultValue) {
+  int32_t value = 0;
+  DWORD size = sizeof value;
+  DWORD type = REG_NONE;
+  bool read = QueryValue(name, &value, &size, &type);
+  return read && type == REG_DWORD && size == sizeof value ? value : defaultValue;
+}
+
 void ReadSettingString(const char* name, char* buffer, DWORD bufferSize) {
   if (bufferSize == 0) return;
   DWORD size = bufferSize;
@@ -40,6 +50,16 @@ void ReadSettingString(const char* name, char* buffer, DWORD bufferSize) {
   } else if (size == 0 || buffer[size - 1] != '\0') {
     buffer[size] = '\0';
   }
+}
+
+void ReadSettingStringCut(const char* name, char* buffer, DWORD bufferSize) {
+  if (bufferSize == 0) return;
+  buffer[0] = '\0';
+  DWORD size = 0;
+  if (!QueryValue(name, nullptr, &size) || size == 0) return;
+  std::string whole(size + 1, '\0');
+  if (!QueryValue(name, whole.data(), &size)) return;
+  lstrcpynA(buffer, whole.c_str(), static_cast<int>(bufferSize));
 }
 
 void WriteSettingString(const char* name, const char* text) {

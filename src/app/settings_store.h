@@ -13,9 +13,15 @@ extern const char settingsKeyPath[];  // under HKEY_CURRENT_USER
 // the value is longer than four bytes.
 int32_t ReadSettingDword(const char* name, int32_t defaultValue);
 
+// Only a REG_DWORD of exactly four bytes; `defaultValue` for anything else.
+int32_t ReadSettingStrictDword(const char* name, int32_t defaultValue);
+
 // The value's bytes as a zero-terminated string in `buffer`; the empty string
 // when the key or the value is missing or the value does not fit with its zero.
 void ReadSettingString(const char* name, char* buffer, DWORD bufferSize);
+
+// Like ReadSettingString, but a value too long for `buffer` is cut to fit.
+void ReadSettingStringCut(const char* name, char* buffer, DWORD bufferSize);
 
 // These create the key when it does not exist yet; a failure is ignored.
 void WriteSettingString(const char* name, const char* text);

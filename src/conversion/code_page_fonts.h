@@ -22,4 +22,7 @@ constexpr int32_t fontSizeStep = 20;
 constexpr int32_t smallestFontSize = 80;
 constexpr int32_t largestFontSize = 520;
 
+// A stored size the program never offers (below 1 point, above 72) is taken as missing.
+constexpr int32_t UsableFontSize(int32_t stored) { return stored >= 20 && stored <= 1440 ? stored : defaultFontSize; }
+
 constexpr int32_t defaultTextColour = 8;  // "Cl": practically black

@@ -1,7 +1,12 @@
 #include "conversion/view_commands.h"
 
+#include <windows.h>
+
+#include "app/globals.h"
 #include "app/settings_store.h"
 #include "conversion/code_page_fonts.h"
+#include "conversion/font_dialog.h"
+#include "conversion/font_sample.h"
 #include "conversion/view_format.h"
 #include "editor/view_refresh.h"
 
@@ -13,7 +18,7 @@ void SetViewCodePage(CodePage codePage) {
 
 void ChangeFontSize(int step) {
   const char* name = fontSizeSettings[viewCodePage];
-  int32_t size = ReadSettingDword(name, defaultFontSize);
+  int32_t size = UsableFontSize(ReadSettingDword(name, defaultFontSize));
   if (step > 0 && size < largestFontSize) {
     WriteSettingDword(name, size + fontSizeStep);
   } else if (step < 0 && size > smallestFontSize) {
@@ -21,5 +26,23 @@ void ChangeFontSize(int step) {
   } else {
     return;
   }
+  RefreshViewFormat();
+}
+
+void EditCodePageFont(CodePage codePage) {
+  if (codePage >= viewCodePageCount) return;
+  fontDialogSize = UsableFontSize(ReadSettingDword(fontSizeSettings[codePage], defaultFontSize));
+  fontDialogEffects = ReadSettingDword(fontEffectsSettings[codePage], 0);
+  fontDialogCharset = ReadSettingDword(fontCharsetSettings[codePage], defaultFontCharsets[codePage]);
+  ReadSettingStringCut(fontFaceSettings[codePage], fontDialogFace, sizeof fontDialogFace);
+  lstrcpynA(fontSampleText, FontSampleText(codePage).c_str(), sizeof fontSampleText);
+  if (DialogBoxParamA(appInstance, MAKEINTRESOURCEA(fontDialogResource), mainWindow, FontDialogProc, codePage) !=
+      FontDialogOk) {
+    return;
+  }
+  WriteSettingString(fontFaceSettings[codePage], fontDialogFace);
+  WriteSettingDword(fontCharsetSettings[codePage], fontDialogCharset);
+  WriteSettingDword(fontEffectsSettings[codePage], fontDialogEffects);
+  WriteSettingDword(fontSizeSettings[codePage], fontDialogSize);
   RefreshViewFormat();
 }

@@ -8,6 +8,8 @@
 #include "app/settings_store.h"
 #include "chrome/status_bar.h"
 #include "conversion/code_page_fonts.h"
+#include "conversion/colour_settings.h"
+#include "conversion/font_dialog.h"
 #include "editor/control/document_control.h"
 #include "editor/editor_control.h"
 
@@ -22,11 +24,13 @@ CHARFORMATA ViewCharFormat(CodePage codePage) {
   CHARFORMATA format{};
   format.cbSize = sizeof format;
   format.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC;
-  format.crTextColor = static_cast<COLORREF>(ReadSettingDword("Cl", defaultTextColour));
-  format.yHeight = ReadSettingDword(fontSizeSettings[codePage], defaultFontSize);
+  format.crTextColor = StoredTextColour();
+  format.yHeight = UsableFontSize(ReadSettingDword(fontSizeSettings[codePage], defaultFontSize));
   format.bCharSet = static_cast<BYTE>(ReadSettingDword(fontCharsetSettings[codePage], defaultFontCharsets[codePage]));
   format.dwEffects = static_cast<DWORD>(ReadSettingDword(fontEffectsSettings[codePage], 0));
-  ReadSettingString(fontFaceSettings[codePage], format.szFaceName, sizeof format.szFaceName);
+  // A face that is no longer installed leaves the choice to the control, as no face does.
+  ReadSettingStringCut(fontFaceSettings[codePage], format.szFaceName, sizeof format.szFaceName);
+  if (!IsInstalledFace(format.szFaceName)) format.szFaceName[0] = '\0';
   format.bPitchAndFamily = format.szFaceName[0] == '\0' ? FF_MODERN : 0;
   return format;
 }

@@ -17,8 +17,10 @@ namespace {
 
 UINT ClipboardFormat() { return viewCodePage == Ansi ? CF_TEXT : CF_OEMTEXT; }
 
-// Fills a clipboard block with the selected bytes; KOI8-R goes out as DOS-866.
-HGLOBAL SelectionBlock(LONG length) {
+// Fills a clipboard block with `length` bytes that `fill` writes and reports
+// the count of; KOI8-R goes out as DOS-866.
+template <class Fill>
+HGLOBAL ClipboardBlock(LONG length, Fill fill) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE, static_cast<SIZE_T>(length) + 1);
   if (!block) return nullptr;
   auto* bytes = static_cast<BYTE*>(GlobalLock(block));
@@ -26,10 +28,24 @@ HGLOBAL SelectionBlock(LONG length) {
     GlobalFree(block);
     return nullptr;
   }
-  LRESULT copied = SendMessageA(editorWindow, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes));
-  if (viewCodePage == Koi8) RecodeBytes(bytes, static_cast<size_t>(copied), Koi8ToOem, NoTable);
+  size_t copied = fill(bytes);
+  if (viewCodePage == Koi8) RecodeBytes(bytes, copied, Koi8ToOem, NoTable);
   GlobalUnlock(block);
   return block;
+}
+
+// The clipboard takes the block; false when it cannot be had.
+bool HandToClipboard(HGLOBAL block) {
+  if (!block) return false;
+  if (!OpenClipboard(mainWindow)) {
+    GlobalFree(block);
+    return false;
+  }
+  EmptyClipboard();
+  bool taken = SetClipboardData(ClipboardFormat(), block) != nullptr;
+  if (!taken) GlobalFree(block);
+  CloseClipboard();
+  return taken;
 }
 
 void PasteBytes(BYTE* bytes, int32_t length) {
@@ -60,15 +76,17 @@ void CopyCommand() {
   SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
   LONG length = selection.cpMax - selection.cpMin;
   if (length <= 0) return;
-  HGLOBAL block = SelectionBlock(length);
-  if (!block) return;
-  if (!OpenClipboard(mainWindow)) {
-    GlobalFree(block);
-    return;
-  }
-  EmptyClipboard();
-  if (!SetClipboardData(ClipboardFormat(), block)) GlobalFree(block);
-  CloseClipboard();
+  HandToClipboard(ClipboardBlock(length, [](BYTE* bytes) {
+    return static_cast<size_t>(SendMessageA(editorWindow, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes)));
+  }));
+}
+
+bool CopyBytesToClipboard(const char* bytes, long length) {
+  if (length <= 0) return false;
+  return HandToClipboard(ClipboardBlock(length, [&](BYTE* block) {
+    std::memcpy(block, bytes, static_cast<size_t>(length));
+    return static_cast<size_t>(length);
+  }));
 }
 
 void PasteCommand() {

@@ -7,3 +7,6 @@
 void CopyCommand();
 // Command 3: replaces the selection, one undo step.
 void PasteCommand();
+// Puts `length` bytes of the view code page on the clipboard as Copy does;
+// false, and the clipboard left alone, when the block or the clipboard cannot be had.
+bool CopyBytesToClipboard(const char* bytes, long length);

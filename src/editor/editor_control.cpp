@@ -3,7 +3,7 @@
 #include <richedit.h>
 
 #include "app/globals.h"
-#include "app/settings_store.h"
+#include "conversion/colour_settings.h"
 #include "editor/caret_report.h"
 #include "editor/control/document_control.h"
 #include "editor/editor_input.h"
@@ -49,7 +49,7 @@ void CreateEditor() {
   CreateEditorWindow();
   if (!editorWindow) return;
   SendMessageA(editorWindow, EM_EXLIMITTEXT, 0, textLimit);
-  SendMessageA(editorWindow, EM_SETBKGNDCOLOR, 0, ReadSettingDword("Bk", static_cast<int32_t>(GetSysColor(COLOR_WINDOW))));
+  SendMessageA(editorWindow, EM_SETBKGNDCOLOR, 0, StoredBackgroundColour());
   RefreshViewFormat();
   SetWindowTextA(editorWindow, "");
   SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);

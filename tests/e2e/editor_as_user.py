@@ -44,6 +44,13 @@ def painted(crop):
     return eventually(still, 5)
 
 
+def blue_pixels(window):
+    """Pixels of the window that are clearly blue: painted tags, never the near-black text."""
+    picture = subprocess.run(["import", "-window", window, "rgb:-"], capture_output=True, check=True).stdout
+    return sum(1 for i in range(0, len(picture) - 2, 3)
+               if picture[i + 2] > 160 and picture[i] < 90 and picture[i + 1] < 90)
+
+
 def geometry(window):
     values = dict(line.split("=", 1) for line in
                   subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
@@ -249,6 +256,35 @@ class EditorAsUser(unittest.TestCase):
                         os.path.join(BUILD, "..", "zorn2-file-menu.png")], check=True)
         editor.keys("Escape", "Escape")
         self.close_unmodified(editor)
+
+    def menu_command(self, editor, menu, item):
+        """Opens pop-up `menu` (its place in the bar) and runs its item at place `item` (separators count)."""
+        editor.keys("F10", *["Right"] * menu, "Down", *["Down"] * item, "Return")
+
+    def test_code_page_dialog_character_table_and_tag_colours(self):
+        """A Mac Cyrillic HTML file into Windows-1251, a KOI8-R letter from the table, then Ctrl+H."""
+        html = "<p>Привет, <b>мир</b></p>\r\n".encode("mac_cyrillic")
+        editor = self.open_editor("page.html", html)
+        self.menu_command(editor, 5, 6)  # "Кодировки", "Выбор..."
+        self.dialog(editor, "Кодировки")
+        editor.keys("End", "Tab", "Tab", "Home", "Return")  # MAC => ANSI (1251)
+        self.back_to_editor(editor, "Кодировки")
+        converted = subprocess.run([ZORN2_TEXT, "recode", "mac", "ansi"], input=html, capture_output=True,
+                                   check=True).stdout
+        self.assertEqual(editor.save(), converted)
+
+        editor.keys("alt+F2", "ctrl+End")
+        self.menu_command(editor, 3, 0)  # "Разное", "Символ..."
+        self.dialog(editor, "Таблица символов")
+        # Ж is KOI8-R 0xF6: the last row, column 0x16.
+        editor.keys("ctrl+End", "Home", *["Right"] * 0x16, "shift+Right", "Return", "Escape")
+        self.back_to_editor(editor, "Таблица символов")
+        self.assertEqual(editor.save(), converted + "Ж".encode("koi8_r"))
+
+        self.assertEqual(blue_pixels(editor.window), 0)
+        editor.keys("ctrl+h")
+        self.assertTrue(eventually(lambda: blue_pixels(editor.window) > 50, 10), "no tag was painted blue")
+        self.close_unmodified(editor)  # painting left the document unmodified
 
 
 if __name__ == "__main__":

@@ -7,16 +7,7 @@
 
 #include "editor/engine/block_pool.h"
 #include "editor/engine/document_engine.h"
-
-namespace {
-
-CharFormat Coloured(Colour colour) {
-  CharFormat format;
-  format.colour = colour;
-  return format;
-}
-
-}  // namespace
+#include "engine_test_support.h"
 
 TEST(EngineFormat, FieldsAreSetByMaskFacesAreCutAndARangeReportsItsColourOrThatItIsMixed) {
   DocumentEngine engine;

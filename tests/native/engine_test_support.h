@@ -15,3 +15,10 @@ inline DocumentEngine WithText(const std::string& text, CodePage codePage = Ansi
   return engine;
 }
 
+
+// A format whose only meaning is its colour.
+inline CharFormat Coloured(Colour colour) {
+  CharFormat format;
+  format.colour = colour;
+  return format;
+}

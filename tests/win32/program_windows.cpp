@@ -9,6 +9,8 @@
 #include "app/settings_store.h"
 #include "app/window_classes.h"
 #include "chrome/status_bar.h"
+#include "conversion/undo_commands.h"
+#include "conversion/view_commands.h"
 #include "editor/editor_control.h"
 #include "editor/memory_stream.h"
 
@@ -39,6 +41,7 @@ BOOL CALLBACK FindOwnDialog(HWND window, LPARAM param) {
 struct DialogWatch {
   DialogSeen* seen;
   int button;
+  const std::function<void(HWND)>* drive;
   volatile LONG actionDone;  // an action that showed no dialog needs no more watching
 };
 
@@ -58,6 +61,7 @@ DWORD WINAPI CloseDialog(void* param) {
     GetWindowTextA(dialog, title, sizeof title);
     seen->title = title;
     EnumChildWindows(dialog, AddStaticText, reinterpret_cast<LPARAM>(&seen->texts));
+    if (*watch->drive) (*watch->drive)(dialog);
     PostMessageA(dialog, WM_COMMAND, watch->button, 0);
   }
   return 0;
@@ -65,9 +69,10 @@ DWORD WINAPI CloseDialog(void* param) {
 
 }  // namespace
 
-DialogSeen RunClosingDialog(const std::function<void()>& action, int button) {
+DialogSeen RunClosingDialog(const std::function<void()>& action, int button,
+                            const std::function<void(HWND)>& drive) {
   DialogSeen seen;
-  DialogWatch watch{&seen, button, 0};
+  DialogWatch watch{&seen, button, &drive, 0};
   HANDLE closer = CreateThread(nullptr, 0, CloseDialog, &watch, 0, nullptr);
   action();
   InterlockedExchange(&watch.actionDone, 1);
@@ -158,4 +163,18 @@ std::string ProgramWindows::FromClipboard(UINT format) {
   }
   CloseClipboard();
   return text;
+}
+
+void FreshDocument::SetUp() {
+  RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
+  useEditorUndo = false;
+  SetViewCodePage(Ansi);
+  SetEditorText("");
+  ClearUndoJournal();
+}
+
+void FreshDocument::TearDown() {
+  ClearUndoJournal();
+  SetViewCodePage(Ansi);
+  RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
 }

@@ -24,6 +24,14 @@ class ProgramWindows : public ::testing::Test {
   static std::string FromClipboard(UINT format);                       // "<none>" when it has no such data
 };
 
+// Each test starts and ends with no settings, the journal empty and in use,
+// the Windows-1251 view and (at the start) an empty document.
+class FreshDocument : public ProgramWindows {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+};
+
 // What a modal dialog showed before it was closed with OK.
 struct DialogSeen {
   bool appeared = false;
@@ -33,5 +41,7 @@ struct DialogSeen {
 };
 
 // Runs `action`, which opens a modal dialog of this process; another thread
-// waits for it, records what it shows and presses `button` (OK unless told).
-DialogSeen RunClosingDialog(const std::function<void()>& action, int button = IDOK);
+// waits for it, records what it shows, lets `drive` work the dialog (by
+// messages; it must not assert) and presses `button` (OK unless told).
+DialogSeen RunClosingDialog(const std::function<void()>& action, int button = IDOK,
+                            const std::function<void(HWND)>& drive = {});

@@ -85,6 +85,18 @@ TEST_F(SettingsStore, RawValuesOfAnyTypeReadSafely) {
       {"0", 33, ""}, {"0", 41, std::string(40, 'x')}, {"0", 40, ""}, {"FontW", 33, "ABCD"},
       {"FontW", 4, ""}, {"FontD", 3, "ab"}, {"missing", 33, ""}};
   for (const auto& r : strings) EXPECT_EQ(ReadString(r.name, r.size), r.text) << r.name << " " << r.size;
+
+  // Colours take only a whole DWORD; a font face too long is cut with its zero kept.
+  WriteSettingDword("Cl", 0x123456);
+  for (const char* name : {"ST", "TL", "BIG", "FontW"}) EXPECT_EQ(ReadSettingStrictDword(name, 7), 7) << name;
+  EXPECT_EQ(ReadSettingStrictDword("Cl", 7), 0x123456);
+  for (const auto& r : strings) {
+    std::string cut(r.size, '#');
+    ReadSettingStringCut(r.name, cut.data(), r.size);
+    std::string expected = r.name == std::string("0") ? std::string(r.size - 1, 'x') : r.text;
+    if (r.name == std::string("FontW") && r.size == 4) expected = "ABC";
+    EXPECT_EQ(cut.c_str(), expected) << r.name << " " << r.size;
+  }
 }
 
 TEST_F(SettingsStore, PlacementIsReadOnlyAsAWholeRecordThatShowsTheWindow) {

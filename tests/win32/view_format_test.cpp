@@ -94,18 +94,18 @@ TEST_F(ViewFormat, MissingSettingsGiveEachCodePageItsCharsetAndTenPointText) {
 
 TEST_F(ViewFormat, StoredFontOfTheViewCodePageIsApplied) {
   SetEditorText("abc");
-  WriteSettingString("FontD", "Courier New");
+  WriteSettingString("FontD", "DejaVu Sans Mono");
   WriteSettingDword("EffD", CFE_BOLD | CFE_ITALIC);
   WriteSettingDword("SetD", RUSSIAN_CHARSET);
   WriteSettingDword("Cl", RGB(0, 0, 200));
   SetViewCodePage(Oem);
   CHARFORMATA format = TextFormat();
-  EXPECT_STREQ(format.szFaceName, "Courier New");
+  EXPECT_STREQ(format.szFaceName, "DejaVu Sans Mono");
   EXPECT_EQ(format.dwEffects & (CFE_BOLD | CFE_ITALIC), static_cast<DWORD>(CFE_BOLD | CFE_ITALIC));
   EXPECT_EQ(format.bCharSet, RUSSIAN_CHARSET);
   EXPECT_EQ(format.crTextColor, RGB(0, 0, 200));
   SetViewCodePage(Ansi);
-  EXPECT_STRNE(TextFormat().szFaceName, "Courier New");
+  EXPECT_STRNE(TextFormat().szFaceName, "DejaVu Sans Mono");
 }
 
 // The text on top stays on top when the font grows.

@@ -21,6 +21,16 @@ constexpr UINT EM_GETVIEWCODEPAGE = WM_USER + 0x301;
 // the answer the occurrence with the greatest start inside chrg, or -1.
 constexpr UINT EM_FINDTEXTBACKWARD = WM_USER + 0x302;
 
+// Paints many ranges in one colour at once (HTML tags), with one repaint:
+// lParam points to a COLOURRANGES whose ranges are sorted, disjoint, non-empty
+// and inside the text. Returns FALSE, painting nothing, when they are not.
+constexpr UINT EM_PAINTRANGES = WM_USER + 0x303;
+struct COLOURRANGES {
+  COLORREF colour;
+  LONG count;
+  const CHARRANGE* ranges;
+};
+
 // Sent to the parent as WM_NOTIFY just before every change of the text,
 // whatever made it: the bytes of `replaced` are about to give way to
 // `inserted` new ones and can still be read. The parent must not change the

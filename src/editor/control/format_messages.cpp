@@ -2,6 +2,9 @@
 // that changes how the bytes look but never the bytes.
 #include <richedit.h>
 
+#include <new>
+#include <vector>
+
 #include "editor/control/char_format_mapping.h"
 #include "editor/control/control_caret.h"
 #include "editor/control/control_messages.h"
@@ -43,6 +46,19 @@ LRESULT SetCharFormat(DocumentControl& control, WPARAM scope, const CHARFORMATA*
     engine.SetDefaultFormat(format, mask);
   }
   ShowTextFormat(control);
+  return TRUE;
+}
+
+LRESULT PaintRanges(DocumentControl& control, const COLOURRANGES* request) {
+  if (!request || request->count < 0 || (request->count > 0 && !request->ranges)) return FALSE;
+  try {
+    std::vector<PositionRange> ranges(static_cast<std::size_t>(request->count));
+    for (std::size_t i = 0; i < ranges.size(); ++i) ranges[i] = {request->ranges[i].cpMin, request->ranges[i].cpMax};
+    if (!control.engine.PaintRanges(ranges.data(), ranges.size(), request->colour)) return FALSE;
+  } catch (const std::bad_alloc&) {
+    return FALSE;
+  }
+  RefreshView(control);
   return TRUE;
 }
 
@@ -101,6 +117,9 @@ bool HandleFormatMessage(DocumentControl& control, UINT message, WPARAM wParam, 
   switch (message) {
     case EM_SETCHARFORMAT:
       result = SetCharFormat(control, wParam, reinterpret_cast<const CHARFORMATA*>(lParam));
+      return true;
+    case EM_PAINTRANGES:
+      result = PaintRanges(control, reinterpret_cast<const COLOURRANGES*>(lParam));
       return true;
     case EM_GETCHARFORMAT:
       result = GetCharFormat(control, wParam, reinterpret_cast<CHARFORMATA*>(lParam));

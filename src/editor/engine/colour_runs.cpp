@@ -25,6 +25,21 @@ void ColourRuns::Paint(Position from, Position to, Colour colour, Colour base, P
   if (ColourBefore(from, base) != colour) runs_.Insert(from, colour);
 }
 
+void ColourRuns::PaintSorted(const PositionRange* ranges, std::size_t count, Colour colour, Colour base,
+                             Position length) {
+  if (!Empty()) {
+    for (std::size_t i = 0; i < count; ++i) Paint(ranges[i].start, ranges[i].end, colour, base, length);
+    return;
+  }
+  if (colour == base) return;
+  // Touching ranges make one run: its start is pushed once, its end once.
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i == 0 || ranges[i].start != ranges[i - 1].end) runs_.PushBack(ranges[i].start, colour);
+    bool joinsNext = i + 1 < count && ranges[i + 1].start == ranges[i].end;
+    if (!joinsNext && ranges[i].end < length) runs_.PushBack(ranges[i].end, base);
+  }
+}
+
 void ColourRuns::Replace(Position at, Position removed, Position inserted, Colour base, Position length) {
   if (removed > 0) {
     bool hasAfter = at + removed < length;

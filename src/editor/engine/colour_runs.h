@@ -5,6 +5,7 @@
 // before it (of the byte after it at position 0).
 #pragma once
 #include "editor/engine/char_format.h"
+#include "editor/engine/engine_types.h"
 #include "editor/engine/position_list.h"
 
 class ColourRuns {
@@ -28,6 +29,9 @@ class ColourRuns {
 
   // Colours [from, to) of a text of `length` bytes; 0 <= from < to <= length.
   void Paint(Position from, Position to, Colour colour, Colour base, Position length);
+  // Colours the ranges, sorted and disjoint, all in one
+  // colour. Over a text without runs the list is built in one pass.
+  void PaintSorted(const PositionRange* ranges, std::size_t count, Colour colour, Colour base, Position length);
   // The text [at, at + removed) of a text of `length` bytes became `inserted` bytes.
   void Replace(Position at, Position removed, Position inserted, Colour base, Position length);
 

@@ -162,6 +162,9 @@ class DocumentEngine {
   // A range: its colour changes; any other field in `mask` changes for the
   // whole text, since those are uniform. An empty range changes no colour.
   void SetRangeFormat(PositionRange range, const CharFormat& format, std::uint32_t mask);
+  // Many ranges in one colour at once (HTML tags): sorted, disjoint, each
+  // non-empty and inside the text; false, and nothing painted, otherwise.
+  bool PaintRanges(const PositionRange* ranges, std::size_t count, Colour colour);
   // The format at the start of `range` (for an empty range: of the byte before
   // it, or of the first byte at position 0) and the mask of the fields uniform
   // over the range.

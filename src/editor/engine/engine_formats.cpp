@@ -33,6 +33,18 @@ void DocumentEngine::SetRangeFormat(PositionRange range, const CharFormat& forma
   }
 }
 
+bool DocumentEngine::PaintRanges(const PositionRange* ranges, std::size_t count, Colour colour) {
+  EngineState& s = *state_;
+  Position previousEnd = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const PositionRange& r = ranges[i];
+    if (r.start < previousEnd || r.end <= r.start || r.end > s.Length()) return false;
+    previousEnd = r.end;
+  }
+  s.colours.PaintSorted(ranges, count, colour, s.textFormat.colour, s.Length());
+  return true;
+}
+
 FormatQuery DocumentEngine::GetRangeFormat(PositionRange range) const {
   const EngineState& s = *state_;
   PositionRange r = s.Resolve(range);

@@ -1,0 +1,19 @@
+// Command 27: recodes the selection, or the whole text, from any of the five
+// code pages into any other through a dialog that remembers the last pair
+// ("CP1", "CP2"). The view code page never changes.
+#pragma once
+#include <windows.h>
+
+constexpr int chooseCodePagesCommand = 27;
+constexpr int codePageDialogResource = 8;
+
+enum CodePageDialogControl : int {
+  CodePageConvert = IDOK,  // "=>"
+  CodePageCancel = IDCANCEL,
+  CodePageSourceList = 101,
+  CodePageTargetList = 102,
+};
+
+void ChooseCodePages();
+
+INT_PTR CALLBACK CodePageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,79 @@
+#include "editor/character_table.h"
+
+#include <richedit.h>
+
+#include "app/globals.h"
+#include "conversion/colour_settings.h"
+#include "conversion/undo_commands.h"
+#include "conversion/view_format.h"
+#include "editor/character_table_text.h"
+#include "editor/clipboard_specials.h"
+#include "editor/control/document_control.h"
+#include "editor/editor_control.h"
+
+namespace {
+
+// The table shows the glyphs of the view code page in the editor's font.
+void ShowLikeEditor(HWND grid) {
+  CHARFORMATA format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_CHARSET | CFM_FACE | CFM_COLOR | CFM_SIZE;
+  if (editorWindow) SendMessageA(editorWindow, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  SendMessageA(grid, EM_SETVIEWCODEPAGE, viewCodePage, 0);
+  SendMessageA(grid, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+  SendMessageA(grid, EM_SETBKGNDCOLOR, 0, StoredBackgroundColour());
+  SetWindowTextA(grid, CharacterTableText().c_str());
+}
+
+// The selected characters go into the document as one undoable step; Copy
+// puts them on the clipboard first and closes the dialog.
+void TakeSelection(HWND dialog, int button) {
+  HWND grid = GetDlgItem(dialog, CharacterTableGrid);
+  CHARRANGE selection{};
+  SendMessageA(grid, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  LONG length = selection.cpMax - selection.cpMin;
+  char text[256] = {};  // the whole table is 236 bytes
+  if (length <= 0 || length >= static_cast<LONG>(sizeof text)) return;
+  length = static_cast<LONG>(SendMessageA(grid, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text)));
+  if (button == CharacterTableCopy) {
+    CopyBytesToClipboard(text, length);
+  } else {
+    SetFocus(grid);
+  }
+  if (editorWindow) {
+    RecordUndo(UndoReplace, length);
+    SendMessageA(editorWindow, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+  }
+  if (button == CharacterTableCopy) EndDialog(dialog, CharacterTableCopy);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK CharacterTableDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
+      ShowLikeEditor(GetDlgItem(dialog, CharacterTableGrid));
+      // Focused here, so that the dialog does not select the whole table.
+      SetFocus(GetDlgItem(dialog, CharacterTableGrid));
+      return FALSE;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case CharacterTableInsert:
+        case CharacterTableCopy:
+          TakeSelection(dialog, LOWORD(wParam));
+          return TRUE;
+        case CharacterTableClose:
+          EndDialog(dialog, CharacterTableClose);
+          return TRUE;
+        default:
+          return FALSE;
+      }
+    default:
+      return FALSE;
+  }
+}
+
+void ShowCharacterTable() {
+  DialogBoxParamA(appInstance, MAKEINTRESOURCEA(characterTableDialogResource), mainWindow, CharacterTableDialogProc, 0);
+}
