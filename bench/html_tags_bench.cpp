@@ -18,6 +18,7 @@ const std::string& Text() {
 }
 
 void BM_FindHtmlTags(benchmark::State& state) {
+  Text();  // made outside the timing
   std::size_t tags = 0;
   for (auto _ : state) {
     std::vector<TagRange> found = FindHtmlTags(Text().data(), Text().size());

@@ -88,8 +88,9 @@ TEST_F(SettingsStore, RawValuesOfAnyTypeReadSafely) {
 
   // Colours take only a whole DWORD; a font face too long is cut with its zero kept.
   WriteSettingDword("Cl", 0x123456);
-  for (const char* name : {"ST", "TL", "BIG", "FontW"}) EXPECT_EQ(ReadSettingStrictDword(name, 7), 7) << name;
+  for (const char* name : {"ST", "TL", "BIG", "NO"}) EXPECT_EQ(ReadSettingStrictDword(name, 7), 7) << name;
   EXPECT_EQ(ReadSettingStrictDword("Cl", 7), 0x123456);
+  EXPECT_EQ(ReadSettingStrictDword("FontW", 7), static_cast<int32_t>(letters));
   for (const auto& r : strings) {
     std::string cut(r.size, '#');
     ReadSettingStringCut(r.name, cut.data(), r.size);
