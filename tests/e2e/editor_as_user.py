@@ -44,12 +44,15 @@ def painted(crop):
     return eventually(still, 5)
 
 
-def blue_pixels(window):
-    """Pixels of the window that are clearly blue (smoothed glyph edges included), never the near-black text."""
+def window_crop(window):
     values = dict(line.split("=", 1) for line in xdotool("getwindowgeometry", "--shell", window))
-    crop = "{WIDTH}x{HEIGHT}+{X}+{Y}".format(**values)
-    picture = subprocess.run(["import", "-window", "root", "-crop", crop, "-depth", "8", "rgb:-"], capture_output=True,
-                             check=True).stdout
+    return "{WIDTH}x{HEIGHT}+{X}+{Y}".format(**values)
+
+
+def blue_pixels(crop):
+    """Pixels that are clearly blue (smoothed glyph edges included), never the near-black text."""
+    picture = subprocess.run(["import", "-window", "root", "-crop", crop, "-depth", "8", "rgb:-"],
+                             capture_output=True, check=True).stdout
     return sum(1 for i in range(0, len(picture) - 2, 3)
                if picture[i + 2] >= 200 and picture[i + 2] - max(picture[i], picture[i + 1]) >= 80)
 
@@ -284,9 +287,11 @@ class EditorAsUser(unittest.TestCase):
         self.back_to_editor(editor, "Таблица символов")
         self.assertEqual(editor.save(), converted + "Ж".encode("koi8_r"))
 
-        before = blue_pixels(editor.window)
+        crop = window_crop(editor.window)
+        self.assertTrue(painted(crop))
+        before = blue_pixels(crop)
         editor.keys("ctrl+h")
-        self.assertTrue(eventually(lambda: blue_pixels(editor.window) > before + 60, 10), "no tag was painted blue")
+        self.assertTrue(eventually(lambda: blue_pixels(crop) > before + 60, 10), "no tag was painted blue")
         self.close_unmodified(editor)  # painting left the document unmodified
 
 
