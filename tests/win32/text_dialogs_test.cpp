@@ -86,7 +86,6 @@ TEST_F(TextDialogs, CharacterTableInsertsTheBytesOfTheViewCodePage) {
   RunDialog(characterTableCommand, CharacterTableCopy, pick(31, 36, 0));
   EXPECT_EQ(EditorText(), "\x80?\r\n@A");
   EXPECT_EQ(FromClipboard(CF_OEMTEXT), "?\r\n@A");
-
 }
 
 struct FontSeen {

@@ -26,20 +26,11 @@ const std::string ansiWords = "\xCF\xF0\xE8\xE2\xE5\xF2 \xEC\xE8\xF0";
 const std::string oemWords = "\x8F\xE0\xA8\xA2\xA5\xE2 \xAC\xA8\xE0";
 const std::string koi8Words = "\xF0\xD2\xC9\xD7\xC5\xD4 \xCD\xC9\xD2";
 
-class TextTransform : public ProgramWindows {
+class TextTransform : public FreshDocument {
  protected:
   void SetUp() override {
-    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
-    useEditorUndo = false;
+    FreshDocument::SetUp();
     chordSource = -1;
-    SetViewCodePage(Ansi);
-    SetEditorText("");
-    ClearUndoJournal();
-  }
-  void TearDown() override {
-    ClearUndoJournal();
-    SetViewCodePage(Ansi);
-    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
   }
 
   static void ExpectSelection(LONG start, LONG end) {

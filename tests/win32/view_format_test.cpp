@@ -17,16 +17,8 @@
 
 namespace {
 
-class ViewFormat : public ProgramWindows {
+class ViewFormat : public FreshDocument {
  protected:
-  void SetUp() override {
-    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
-    SetViewCodePage(Ansi);
-  }
-  void TearDown() override {
-    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
-    SetViewCodePage(Ansi);
-  }
 
   static CHARFORMATA TextFormat() {
     CHARFORMATA format{};
