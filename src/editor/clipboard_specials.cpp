@@ -13,9 +13,9 @@
 #include "editor/heap_blocks.h"
 #include "editor/memory_stream.h"
 
-namespace {
+UINT ViewClipboardFormat() { return viewCodePage == Ansi ? CF_TEXT : CF_OEMTEXT; }
 
-UINT ClipboardFormat() { return viewCodePage == Ansi ? CF_TEXT : CF_OEMTEXT; }
+namespace {
 
 // Fills a clipboard block with the selected bytes; KOI8-R goes out as DOS-866.
 HGLOBAL SelectionBlock(LONG length) {
@@ -67,14 +67,14 @@ void CopyCommand() {
     return;
   }
   EmptyClipboard();
-  if (!SetClipboardData(ClipboardFormat(), block)) GlobalFree(block);
+  if (!SetClipboardData(ViewClipboardFormat(), block)) GlobalFree(block);
   CloseClipboard();
 }
 
 void PasteCommand() {
   if (!editorWindow || !IsClipboardFormatAvailable(CF_TEXT)) return;
   if (!OpenClipboard(mainWindow)) return;
-  HANDLE data = GetClipboardData(ClipboardFormat());
+  HANDLE data = GetClipboardData(ViewClipboardFormat());
   if (const char* text = data ? static_cast<const char*>(GlobalLock(data)) : nullptr) {
     PasteText(text);
     GlobalUnlock(data);
