@@ -5,6 +5,8 @@
 #include <new>
 #include <string>
 
+#include "app/globals.h"
+#include "app/main_window.h"
 #include "conversion/code_pages.h"
 #include "conversion/undo_commands.h"
 #include "conversion/view_format.h"
@@ -58,6 +60,8 @@ STDMETHODIMP EditorOleCallback::QueryAcceptData(LPDATAOBJECT data, CLIPFORMAT* f
   if (operation != RECO_DROP) return S_OK;
   if (format) *format = static_cast<CLIPFORMAT>(ViewClipboardFormat());
   if (!really) return S_OK;
+  // The status bar shows the caret where the dropped text ends, once it is in.
+  PostMessageA(mainWindow, caretMovedMessage, 0, 0);
   if (viewCodePage == Koi8 && !IsDragFromControl(editorWindow, data)) {
     try {
       return DropKoi8Text(data);

@@ -52,7 +52,7 @@ def geometry(window):
 
 
 def picture(window):
-    return subprocess.run(["import", "-window", window, "rgb:-"], capture_output=True, check=True).stdout
+    return subprocess.run(["import", "-window", window, "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
 
 
 def selection_box(before, after, width):
