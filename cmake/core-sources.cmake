@@ -31,6 +31,7 @@ set(CORE_SOURCES
   src/editor/engine/rtf_reader.cpp
   src/editor/engine/target_text.cpp
   src/editor/engine/text_find.cpp
+  src/editor/engine/text_move.cpp
   src/editor/engine/text_storage.cpp
   src/editor/engine/word_breaks.cpp
   src/documents/recent_list.cpp

@@ -14,6 +14,10 @@ set(EDITOR_SOURCES
   src/editor/control/control_editing.cpp
   src/editor/control/control_paint.cpp
   src/editor/control/control_view.cpp
+  src/editor/control/data_object.cpp
+  src/editor/control/drag_source.cpp
+  src/editor/control/drop_target.cpp
+  src/editor/control/dropped_text.cpp
   src/editor/control/document_control.cpp
   src/editor/control/format_messages.cpp
   src/editor/control/keyboard_messages.cpp
@@ -28,7 +32,7 @@ add_library(editor STATIC ${EDITOR_SOURCES})
 target_include_directories(editor PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(editor PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
 target_compile_options(editor PRIVATE ${WIN_CHARSET})
-target_link_libraries(editor PUBLIC core gdi32 user32 kernel32)
+target_link_libraries(editor PUBLIC core ole32 uuid shell32 gdi32 user32 kernel32)
 
 # Everything of the program but its entry point, so that the in-process tests link it.
 set(APP_SOURCES

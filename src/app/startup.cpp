@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include <ole2.h>
+
 #include "app/globals.h"
 #include "app/initialisation.h"
 #include "app/menu_bar.h"
@@ -44,6 +46,8 @@ int RunZorn2(HINSTANCE instance) {
   if (!RegisterWindowClasses(instance) || !CreateMainWindow(instance)) return 255;
   BuildMenuBar();
   rememberCaret = ReadSettingDword("RP", 1) != 0;
+  // Drag and drop of text needs OLE in this thread before the editor exists.
+  bool oleReady = SUCCEEDED(OleInitialize(nullptr));
   InitialiseSharedState(instance);
   int show = PlaceMainWindow();
   ReadMenuMetrics();
@@ -54,5 +58,6 @@ int RunZorn2(HINSTANCE instance) {
   accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(1));
   int exitCode = RunMessageLoop();
   ReleaseGdiObjects();
+  if (oleReady) OleUninitialize();
   return exitCode;
 }

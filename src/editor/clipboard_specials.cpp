@@ -13,9 +13,9 @@
 #include "editor/heap_blocks.h"
 #include "editor/memory_stream.h"
 
-namespace {
+UINT ViewClipboardFormat() { return viewCodePage == Ansi ? CF_TEXT : CF_OEMTEXT; }
 
-UINT ClipboardFormat() { return viewCodePage == Ansi ? CF_TEXT : CF_OEMTEXT; }
+namespace {
 
 // Fills a clipboard block with `length` bytes that `fill` writes and reports
 // the count of; KOI8-R goes out as DOS-866.
@@ -42,7 +42,7 @@ bool HandToClipboard(HGLOBAL block) {
     return false;
   }
   EmptyClipboard();
-  bool taken = SetClipboardData(ClipboardFormat(), block) != nullptr;
+  bool taken = SetClipboardData(ViewClipboardFormat(), block) != nullptr;
   if (!taken) GlobalFree(block);
   CloseClipboard();
   return taken;
@@ -92,7 +92,7 @@ bool CopyBytesToClipboard(const char* bytes, long length) {
 void PasteCommand() {
   if (!editorWindow || !IsClipboardFormatAvailable(CF_TEXT)) return;
   if (!OpenClipboard(mainWindow)) return;
-  HANDLE data = GetClipboardData(ClipboardFormat());
+  HANDLE data = GetClipboardData(ViewClipboardFormat());
   if (const char* text = data ? static_cast<const char*>(GlobalLock(data)) : nullptr) {
     PasteText(text);
     GlobalUnlock(data);

@@ -2,6 +2,11 @@
 // holds bytes of the view code page, other programs expect Windows-1251
 // (CF_TEXT) or DOS-866 (CF_OEMTEXT), and the system converts between the two.
 #pragma once
+#include <windows.h>
+
+// The format the document's bytes are exchanged in: CF_TEXT in view Ansi,
+// CF_OEMTEXT in the others (KOI8-R through the DOS-866 table).
+UINT ViewClipboardFormat();
 
 // Command 2; Cut sends it before deleting. Nothing selected: the clipboard stays.
 void CopyCommand();

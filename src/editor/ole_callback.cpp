@@ -1,8 +1,38 @@
 #include "editor/ole_callback.h"
 
+#include <richedit.h>
+
+#include <new>
+#include <string>
+
+#include "app/globals.h"
+#include "app/main_window.h"
+#include "conversion/code_pages.h"
 #include "conversion/undo_commands.h"
+#include "conversion/view_format.h"
+#include "editor/clipboard_specials.h"
+#include "editor/control/text_transfer.h"
+#include "editor/editor_control.h"
+#include "editor/memory_stream.h"
 
 EditorOleCallback editorOleCallback;
+
+namespace {
+
+// The KOI8-R view takes dropped text as DOS-866 and recodes it, as Paste does;
+// the control cannot, so the text is put in here.
+HRESULT DropKoi8Text(IDataObject* data) {
+  std::string text;
+  if (!ReadDroppedText(data, CF_OEMTEXT, text)) return E_FAIL;
+  RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), OemToKoi8, NoTable);
+  RecordUndo(UndoSnapshot, 0);
+  auto length = static_cast<int32_t>(text.size());
+  MemoryStream stream{0, length, reinterpret_cast<BYTE*>(text.data()), length};
+  StreamInFromMemory(&stream, SF_TEXT | SFF_SELECTION);
+  return S_FALSE;
+}
+
+}  // namespace
 
 STDMETHODIMP EditorOleCallback::QueryInterface(REFIID, void** object) {
   if (!object) return E_POINTER;
@@ -23,11 +53,23 @@ STDMETHODIMP EditorOleCallback::ShowContainerUI(BOOL) { return E_NOTIMPL; }
 STDMETHODIMP EditorOleCallback::QueryInsertObject(LPCLSID, LPSTORAGE, LONG) { return S_OK; }
 STDMETHODIMP EditorOleCallback::DeleteObject(LPOLEOBJECT) { return S_OK; }
 
-STDMETHODIMP EditorOleCallback::QueryAcceptData(LPDATAOBJECT, CLIPFORMAT* format, DWORD operation, BOOL, HGLOBAL) {
-  if (operation == RECO_DROP) {
-    if (format) *format = CF_TEXT;
-    RecordUndo(UndoSnapshot, 0);
+// Asked once more with `really` when the drop happens: only then is the undo
+// step recorded. The editor's own drag is moved as it is, bytes unchanged.
+STDMETHODIMP EditorOleCallback::QueryAcceptData(LPDATAOBJECT data, CLIPFORMAT* format, DWORD operation, BOOL really,
+                                                HGLOBAL) {
+  if (operation != RECO_DROP) return S_OK;
+  if (format) *format = static_cast<CLIPFORMAT>(ViewClipboardFormat());
+  if (!really) return S_OK;
+  // The status bar shows the caret where the dropped text ends, once it is in.
+  PostMessageA(mainWindow, caretMovedMessage, 0, 0);
+  if (viewCodePage == Koi8 && !IsDragFromControl(editorWindow, data)) {
+    try {
+      return DropKoi8Text(data);
+    } catch (const std::bad_alloc&) {
+      return E_OUTOFMEMORY;
+    }
   }
+  RecordUndo(UndoSnapshot, 0);
   return S_OK;
 }
 

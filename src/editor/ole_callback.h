@@ -16,7 +16,8 @@ class EditorOleCallback final : public IRichEditOleCallback {
   STDMETHODIMP ShowContainerUI(BOOL show) override;
   STDMETHODIMP QueryInsertObject(LPCLSID classId, LPSTORAGE storage, LONG position) override;
   STDMETHODIMP DeleteObject(LPOLEOBJECT object) override;
-  // A drop is taken as plain text and recorded for undo first.
+  // A drop is taken as text in the view code page's clipboard format and
+  // recorded for undo first.
   STDMETHODIMP QueryAcceptData(LPDATAOBJECT data, CLIPFORMAT* format, DWORD operation, BOOL really,
                                HGLOBAL metaPicture) override;
   STDMETHODIMP ContextSensitiveHelp(BOOL enterMode) override;

@@ -64,6 +64,24 @@ def geometry(window):
     return int(values["WIDTH"]), int(values["HEIGHT"])
 
 
+def picture(window):
+    return subprocess.run(["import", "-window", window, "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
+
+
+def selection_box(before, after, width):
+    """The box (left, top, right, bottom) of a new selection: among the pixels that changed between two pictures
+    of a window (the caret, the status bar and the toolbar change too), those of the most common new colour."""
+    changed = {}
+    for i in range(0, min(len(before), len(after)), 3):
+        if before[i:i + 3] != after[i:i + 3]:
+            changed.setdefault(after[i:i + 3], []).append(i // 3)
+    if not changed:
+        return None
+    fill = max(changed.values(), key=len)
+    xs, ys = [p % width for p in fill], [p // width for p in fill]
+    return min(xs), min(ys), max(xs), max(ys)
+
+
 class Editor:
     """One zorn2.exe process with a document given on its command line."""
 
@@ -208,6 +226,29 @@ class EditorAsUser(unittest.TestCase):
         self.assertGreater(maximised[1], normal[1])
         editor.keys("F4")
         self.assertTrue(eventually(lambda: geometry(editor.window) == normal, 5))
+        self.close_unmodified(editor)
+
+    def test_a_word_dragged_to_the_end_of_its_line_moves_and_one_ctrl_z_brings_it_back(self):
+        original = "слово и ещё\r\nвторая".encode("cp1251")
+        editor = self.open_editor(content=original)
+        width, _ = geometry(editor.window)
+        editor.keys("ctrl+Home")
+        self.assertTrue(painted(MENU_CORNER))
+        before = picture(editor.window)
+        editor.keys("ctrl+shift+Right")  # the word and its blank
+        # Wider than the caret, which blinks meanwhile.
+        word = eventually(lambda: (box := selection_box(before, picture(editor.window), width)) and
+                          box[2] - box[0] > 20 and box, 5)
+        self.assertTrue(word, "the selection was not shown")
+        x, y = (word[0] + word[2]) // 2, (word[1] + word[3]) // 2
+        xdotool("mousemove", "--window", editor.window, str(x), str(y))
+        xdotool("mousedown", "1")
+        for step in (x + 10, x + 60, width - 40):  # far right of a line is its end
+            xdotool("mousemove", "--window", editor.window, str(step), str(y))
+        xdotool("mouseup", "1")
+        self.assertEqual(editor.save(), "и ещёслово \r\nвторая".encode("cp1251"))
+        editor.keys("ctrl+z")
+        self.assertEqual(editor.save(), original)
         self.close_unmodified(editor)
 
     def dialog(self, editor, title):

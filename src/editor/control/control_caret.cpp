@@ -1,5 +1,7 @@
 #include "editor/control/control_caret.h"
 
+#include <utility>
+
 #include "editor/control/control_view.h"
 
 void PlaceCaret(DocumentControl& control) {
@@ -47,4 +49,24 @@ void HideSelection(DocumentControl& control, bool hide, bool changeStyle) {
   // the focus goes elsewhere.
   control.selectionShown = control.focused || !hide;
   if (control.redraw) InvalidateRect(control.window, nullptr, FALSE);
+}
+
+void ShowDropCaret(DocumentControl& control, Position position) {
+  if (!control.focused && !control.dropCaretMade) {
+    if (GetFocus()) return;  // another window of the thread owns the caret
+    CreateCaret(control.window, nullptr, CaretWidth, control.font.lineHeight);
+    ShowCaret(control.window);
+    control.dropCaretMade = true;
+  }
+  POINT point{};
+  if (!PointOfPosition(control, position, point)) point = {-1000, -1000};
+  SetCaretPos(point.x, point.y);
+}
+
+void HideDropCaret(DocumentControl& control) {
+  if (std::exchange(control.dropCaretMade, false) && !control.focused) {
+    DestroyCaret();
+  } else {
+    PlaceCaret(control);
+  }
 }

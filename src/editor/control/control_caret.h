@@ -14,3 +14,8 @@ void OnKillFocus(DocumentControl& control);
 // EM_HIDESELECTION: hide or show the selection; `changeStyle` makes it the
 // rule for unfocused times too.
 void HideSelection(DocumentControl& control, bool hide, bool changeStyle);
+// The caret that shows where dragged text would land while it hovers; an
+// unfocused control makes a caret of its own when the thread has none.
+void ShowDropCaret(DocumentControl& control, Position position);
+// Back to the caret of the selection, or none without the focus.
+void HideDropCaret(DocumentControl& control);

@@ -3,15 +3,16 @@
 // in GWLP_USERDATA.
 #pragma once
 #include <windows.h>
-#include <unknwn.h>
+#include <ole2.h>
 
 #include "editor/control/row_layout.h"
 #include "editor/control/view_font.h"
 #include "editor/engine/document_engine.h"
 
 // How a mouse drag extends the selection: by characters, words or whole rows
-// (a drag that began in the selection bar).
-enum class DragUnit { None, Character, Word, Row };
+// (a drag that began in the selection bar). Text: the press was on the
+// selection, and moving the mouse drags the selected text away.
+enum class DragUnit { None, Character, Word, Row, Text };
 
 // The last answer to EM_GETFIRSTVISIBLELINE with word wrap and the top row it
 // was given for.
@@ -72,6 +73,12 @@ struct DocumentControl {
   Position dragAnchorEnd = 0;
   POINT lastMouse{};
   int wheelRest = 0;
+
+  // Drag and drop of text.
+  bool dropTargetRegistered = false;  // with OLE in the thread
+  IDataObject* dragData = nullptr;    // what the control is dragging away now
+  bool dragLanded = false;            // the drag was dropped in the control itself
+  bool dropCaretMade = false;         // a caret made to show where a hovering drop lands
 
   // The rows of the text as they are now; a fresh layout is cheap.
   RowLayout Layout() const;

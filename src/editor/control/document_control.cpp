@@ -11,6 +11,7 @@
 #include "editor/control/control_messages.h"
 #include "editor/control/control_paint.h"
 #include "editor/control/control_view.h"
+#include "editor/control/drop_target.h"
 
 const char documentControlClassName[] = "Zorn2Document";
 
@@ -57,6 +58,7 @@ LRESULT OnCreate(DocumentControl& control, const CREATESTRUCTA& create) {
   control.selectionShown = control.noHideSelection;
   control.top = control.Layout().RowAt(0);
   UpdateScrollBars(control);
+  RegisterDropTarget(control);
   return 0;
 }
 
@@ -163,6 +165,7 @@ DocumentControl::DocumentControl(HWND window, DWORD style) : window(window), bac
 }
 
 DocumentControl::~DocumentControl() {
+  RevokeDropTarget(*this);
   if (oleCallback) oleCallback->Release();
   ReleaseViewFont(font);
 }

@@ -1,11 +1,14 @@
 // The mouse: click, Shift+click, drag with auto-scroll, double-click for a
-// word, and the selection bar for whole rows.
+// word, the selection bar for whole rows, and a press on the selection that
+// drags the selected text.
 #include <richedit.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "editor/control/control_messages.h"
 #include "editor/control/control_view.h"
+#include "editor/control/drag_source.h"
 
 namespace {
 
@@ -68,9 +71,21 @@ void BeginDrag(DocumentControl& control, DragUnit unit, PositionRange anchor, bo
   SelectByUser(control, anchor.start, anchor.end);
 }
 
+// A press on selected text may become a drag of it.
+bool OnSelection(const DocumentControl& control, POINT point) {
+  PositionRange selection = control.engine.GetSelection();
+  if (selection.start == selection.end || InSelectionBar(control, point)) return false;
+  Position position = PositionOfPoint(control, point);
+  return position >= selection.start && position < selection.end;
+}
+
 void OnButtonDown(DocumentControl& control, POINT point, bool extend) {
   control.lastMouse = point;
-  if (InSelectionBar(control, point)) {
+  if (!extend && OnSelection(control, point)) {
+    if (GetFocus() != control.window) SetFocus(control.window);
+    SetCapture(control.window);
+    control.drag = DragUnit::Text;
+  } else if (InSelectionBar(control, point)) {
     BeginDrag(control, DragUnit::Row, RowRange(RowOfPoint(control, point.y)), extend);
   } else {
     Position position = PositionOfPoint(control, point);
@@ -87,8 +102,29 @@ void OnDoubleClick(DocumentControl& control, POINT point) {
   }
 }
 
+// Beyond the system's drag distance a press on the selection drags the text.
+void OnPressMove(DocumentControl& control, POINT point) {
+  if (std::abs(point.x - control.lastMouse.x) <= GetSystemMetrics(SM_CXDRAG) &&
+      std::abs(point.y - control.lastMouse.y) <= GetSystemMetrics(SM_CYDRAG)) {
+    return;
+  }
+  ReleaseCapture();
+  control.drag = DragUnit::None;
+  StartTextDrag(control);
+}
+
+// A press on the selection that never became a drag is a plain click.
+void OnPressRelease(DocumentControl& control) {
+  Position position = PositionOfPoint(control, control.lastMouse);
+  SelectByUser(control, position, position);
+}
+
 void OnMouseMove(DocumentControl& control, POINT point) {
   if (control.drag == DragUnit::None || GetCapture() != control.window) return;
+  if (control.drag == DragUnit::Text) {
+    OnPressMove(control, point);
+    return;
+  }
   control.lastMouse = point;
   ExtendDrag(control, point);
   RECT area = TextArea(control);
@@ -110,7 +146,8 @@ bool OnSetCursor(DocumentControl& control, LPARAM lParam) {
   POINT point{};
   GetCursorPos(&point);
   ScreenToClient(control.window, &point);
-  SetCursor(LoadCursor(nullptr, InSelectionBar(control, point) ? IDC_ARROW : IDC_IBEAM));
+  bool arrow = InSelectionBar(control, point) || OnSelection(control, point);
+  SetCursor(LoadCursor(nullptr, arrow ? IDC_ARROW : IDC_IBEAM));
   return true;
 }
 
@@ -129,6 +166,7 @@ bool HandleMouseMessage(DocumentControl& control, UINT message, WPARAM wParam, L
       OnMouseMove(control, PointOf(lParam));
       return true;
     case WM_LBUTTONUP:
+      if (control.drag == DragUnit::Text) OnPressRelease(control);
       if (GetCapture() == control.window) ReleaseCapture();
       EndDrag(control);
       return true;

@@ -1,0 +1,253 @@
+// Drag and drop through OLE as Wine runs it: DoDragDrop follows the cursor,
+// set here, and the thread's key state, so a drop lands without a real mouse.
+// The control on its own (its drag, its undo, files, refusals), then the
+// program's editor with its callback: every text format in every view.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <ole2.h>
+#include <richedit.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/globals.h"
+#include "conversion/undo_commands.h"
+#include "conversion/view_commands.h"
+#include "control_fixture.h"
+#include "editor/control/text_transfer.h"
+#include "editor/editor_control.h"
+#include "program_windows.h"
+
+namespace {
+
+// Drops wherever the cursor is when the system has asked `asks` times.
+class DropAfter final : public IDropSource {
+ public:
+  explicit DropAfter(int asks = 1) : asks_(asks) {}
+  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
+    *object = riid == IID_IUnknown || riid == IID_IDropSource ? this : nullptr;
+    return *object ? S_OK : E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP QueryContinueDrag(BOOL, DWORD) override { return --asks_ > 0 ? S_OK : DRAGDROP_S_DROP; }
+  STDMETHODIMP GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+
+ private:
+  int asks_;
+};
+
+void HoldCtrl(bool held) {
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  state[VK_CONTROL] = held ? 0x80 : 0;
+  state[VK_LBUTTON] = 0;
+  SetKeyboardState(state);
+}
+
+POINT ClientPointOf(HWND window, LONG position) {
+  POINTL point{};
+  SendMessageA(window, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), position);
+  return {point.x + 1, point.y + 3};
+}
+
+void PutCursorAt(HWND window, LONG position) {
+  POINT point = ClientPointOf(window, position);
+  ClientToScreen(window, &point);
+  SetCursorPos(point.x, point.y);
+}
+
+// Another program's drag of one block dropped at the cursor; the effect it reports.
+DWORD DropHere(CLIPFORMAT format, std::string bytes, bool ctrl = false, int asks = 1) {
+  IDataObject* data = CreateTextDataObject({{format, std::move(bytes)}});
+  HoldCtrl(ctrl);
+  DropAfter source(asks);
+  DWORD effect = DROPEFFECT_NONE;
+  HRESULT result = DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+  HoldCtrl(false);
+  data->Release();
+  return result == DRAGDROP_S_DROP ? effect : DROPEFFECT_NONE;
+}
+
+DWORD DropBlock(HWND window, CLIPFORMAT format, std::string bytes, LONG position, bool ctrl = false) {
+  PutCursorAt(window, position);
+  return DropHere(format, std::move(bytes), ctrl);
+}
+
+// The user's drag: a press on the selection, then a move past the drag
+// distance, which runs the whole drag; it drops where the cursor is.
+void DragSelection(HWND window, LONG from, LONG to, bool ctrl = false) {
+  POINT press = ClientPointOf(window, from);
+  PutCursorAt(window, to);
+  HoldCtrl(ctrl);
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
+  SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(press.x + 30, press.y + 30));
+  HoldCtrl(false);
+}
+
+class ControlDrops : public ControlTest {
+ public:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+    ControlTest::SetUp();
+    ShowWindow(parent, SW_SHOWNORMAL);
+    UpdateWindow(parent);
+  }
+  void TearDown() override {
+    ControlTest::TearDown();
+    OleUninitialize();
+  }
+};
+
+TEST_F(ControlDrops, OwnSelectionMovesOrWithCtrlCopiesItsBytesAndUndoesInOneStep) {
+  const std::string text("one two\0 three", 14);
+  SetText(text);
+  Select(4, 8);
+  Click(ClientPointOf(control, 5));  // a press that never moves is a click
+  EXPECT_EQ(Selected(), std::pair(5, 5));
+
+  Select(4, 8);
+  DragSelection(control, 5, 14);
+  EXPECT_EQ(Text(), std::string("one  threetwo\0", 14));
+  EXPECT_EQ(Selected(), std::pair(10, 14));
+  Send(EM_UNDO);
+  EXPECT_EQ(Text(), text);
+
+  Select(4, 8);
+  DragSelection(control, 5, 0, true);
+  EXPECT_EQ(Text(), std::string("two\0", 4) + text);
+  EXPECT_EQ(Selected(), std::pair(0, 4));
+  Send(EM_UNDO);
+  EXPECT_EQ(Text(), text);
+
+  Select(4, 8);
+  DragSelection(control, 5, 6);  // onto itself: nothing moves
+  EXPECT_EQ(Text(), text);
+}
+
+TEST_F(ControlDrops, OtherProgramsTextComesAsCfTextUnlessReadOnly) {
+  SetText("ab");
+  // Only Unicode, as text from Linux programs comes: converted as the clipboard would.
+  std::u16string word = u"Привет";
+  std::string unicode(reinterpret_cast<const char*>(word.c_str()), (word.size() + 1) * 2);
+  EXPECT_EQ(DropBlock(control, CF_UNICODETEXT, unicode, 1), static_cast<DWORD>(DROPEFFECT_MOVE));
+  EXPECT_EQ(Text(), "aПриветb");
+  EXPECT_EQ(Selected(), std::pair(1, 7));
+  Send(EM_UNDO);
+  EXPECT_EQ(Text(), "ab");
+  EXPECT_EQ(DropBlock(control, CF_TEXT, std::string("xy\0z", 5), 2, true), static_cast<DWORD>(DROPEFFECT_COPY));
+  EXPECT_EQ(Text(), "abxy");
+
+  Send(EM_SETREADONLY, TRUE);
+  EXPECT_EQ(DropBlock(control, CF_TEXT, std::string("no", 3), 0), static_cast<DWORD>(DROPEFFECT_NONE));
+  EXPECT_EQ(Text(), "abxy");
+}
+
+TEST_F(ControlDrops, DroppedFilesArePostedAsDropFilesAndNeverMoved) {
+  SetText("kept");
+  const std::string path = "C:\\dropped.txt";
+  std::string block(sizeof(DROPFILES), '\0');
+  DROPFILES header{};
+  header.pFiles = sizeof(DROPFILES);
+  std::memcpy(block.data(), &header, sizeof header);
+  block += path + std::string(2, '\0');
+  EXPECT_EQ(DropBlock(control, CF_HDROP, block, 0), static_cast<DWORD>(DROPEFFECT_COPY));
+  MSG posted{};
+  ASSERT_TRUE(PeekMessageA(&posted, control, WM_DROPFILES, WM_DROPFILES, PM_REMOVE));
+  auto drop = reinterpret_cast<HDROP>(posted.wParam);
+  char name[MAX_PATH] = {};
+  DragQueryFileA(drop, 0, name, MAX_PATH);
+  DragFinish(drop);
+  EXPECT_EQ(std::string(name), path);
+  EXPECT_EQ(Text(), "kept");
+}
+
+TEST_F(ControlDrops, HoveringAtTheBottomEdgeScrollsSoTextLandsBelowTheView) {
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += "row " + std::to_string(i) + "\r\n";
+  SetText(text);
+  RECT client;
+  GetClientRect(control, &client);
+  POINT bottom{40, client.bottom - 3};
+  LRESULT shown = Send(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&bottom));
+  LRESULT lastShown = Send(EM_EXLINEFROMCHAR, 0, shown);
+  ClientToScreen(control, &bottom);
+  SetCursorPos(bottom.x, bottom.y);
+  DropHere(CF_TEXT, std::string("x", 2), false, 5);
+  EXPECT_GT(FirstVisible(), 0);
+  EXPECT_GT(Send(EM_EXLINEFROMCHAR, 0, Selection().cpMin), lastShown);
+}
+
+// The program's editor: its callback takes text in the view's clipboard
+// format, and the undo journal takes a drop back in one step.
+class EditorDrops : public ProgramWindows {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+    ProgramWindows::SetUpTestSuite();
+  }
+  static void TearDownTestSuite() {
+    ProgramWindows::TearDownTestSuite();
+    OleUninitialize();
+  }
+  void SetUp() override { useEditorUndo = false; }
+  void TearDown() override {
+    SetViewCodePage(Ansi);
+    ClearUndoJournal();
+    SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
+  }
+  static void Undo() { Command(4); }
+};
+
+const char ansiWord[] = "Привет";  // Windows-1251, as the sources are compiled
+const char oemWord[] = "\x8F\xE0\xA8\xA2\xA5\xE2";
+const char koi8Word[] = "\xF0\xD2\xC9\xD7\xC5\xD4";
+
+TEST_F(EditorDrops, TextInEveryFormatLandsInTheViewCodePageAndOneUndoTakesItBack) {
+  std::u16string word = u"Привет";
+  const struct {
+    CLIPFORMAT format;
+    std::string bytes;
+  } offers[] = {{CF_TEXT, std::string(ansiWord, 7)},
+                {CF_OEMTEXT, std::string(oemWord, 7)},
+                {CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(word.c_str()), (word.size() + 1) * 2)}};
+  const struct {
+    CodePage view;
+    const char* word;
+  } views[] = {{Ansi, ansiWord}, {Oem, oemWord}, {Koi8, koi8Word}};
+  for (const auto& view : views) {
+    for (const auto& offer : offers) {
+      SetViewCodePage(view.view);
+      SetEditorText("ab");
+      ClearUndoJournal();
+      DropBlock(editorWindow, offer.format, offer.bytes, 1);
+      EXPECT_EQ(EditorText(), std::string("a") + view.word + "b") << view.view << " " << offer.format;
+      EXPECT_EQ(Selection().cpMin, 1);
+      EXPECT_EQ(Selection().cpMax, 7);
+      Undo();
+      EXPECT_EQ(EditorText(), "ab") << view.view << " " << offer.format;
+    }
+  }
+}
+
+TEST_F(EditorDrops, MoveAndCopyInsideTheEditorKeepTheBytesAndUndoInOneStep) {
+  SetViewCodePage(Koi8);
+  const std::string text = std::string("x ") + koi8Word + std::string("\0 y", 3);
+  SetEditorText(text);
+  ClearUndoJournal();
+  Select(2, 9);
+  DragSelection(editorWindow, 3, 11);
+  EXPECT_EQ(EditorText(), std::string("x  y") + koi8Word + std::string("\0", 1));
+  Undo();
+  EXPECT_EQ(EditorText(), text);
+  EXPECT_EQ(Selection().cpMin, 2);
+  EXPECT_EQ(Selection().cpMax, 9);
+
+  DragSelection(editorWindow, 3, 0, true);
+  EXPECT_EQ(EditorText(), std::string(koi8Word) + std::string("\0", 1) + text);
+  Undo();
+  EXPECT_EQ(EditorText(), text);
+}
+
+}  // namespace
