@@ -21,7 +21,10 @@
 #include "editor/date_time.h"
 #include "editor/editor_control.h"
 #include "editor/word_wrap.h"
+#include "printing/page_count.h"
 #include "printing/print_document.h"
+#include "printing/print_preview.h"
+#include "printing/print_setup.h"
 #include "tools/byte_patcher.h"
 #include "tools/file_associations.h"
 #include "search/search_commands.h"
@@ -75,7 +78,10 @@ bool RunFileCommand(int command) {
     case 7: NewDocument(); return true;
     case 8: OpenCommand(); return true;
     case 9: SaveCommand(); return true;
-    case 15: PrintDocument(); return true;
+    case printPreviewCommand: ShowPrintPreview(); return true;
+    case printCommand: PrintDocument(); return true;
+    case pageNumbersCommand: CountPagesAndAskNumbers(); return true;
+    case pageSetupCommand: PageSetup(); return true;
     case 26: SaveAs(); return true;
     case 38: InsertFromCommand(); return true;
     case 44: SendMessageA(mainWindow, WM_CLOSE, 0, 0); return true;
@@ -109,13 +115,12 @@ bool RunWindowCommand(int command) {
   }
 }
 
-// Dialogs and tools still to come: printing
-// (10, 23, 24), the character table (11), code pages (27), options (37),
+// Dialogs and tools still to come: the character table (11), code pages (27), options (37),
 // fonts (40-42), the toolbar (45) and colours (46, 47, 52, 53). They are
 // known, and do nothing yet.
 bool IsCommandToCome(int command) {
   switch (command) {
-    case 10: case 11: case 23: case 24: case 27: case 37:
+    case 11: case 27: case 37:
     case 40: case 41: case 42: case 45: case 46: case 47: case 52: case 53:
       return true;
     default:
