@@ -47,6 +47,13 @@ void OnInitDialog(HWND dialog) {
   GetWindowTextA(mainWindow, caption + prefix, static_cast<int>(sizeof caption - prefix));
   SetWindowTextA(dialog, caption);
   if (preview.previewNumbers) MatchPageNumberFormat(GetDlgItem(dialog, numberControl));
+  // Its normal size is the whole work area too: Wine without a window
+  // manager puts a dialog back to its normal size soon after it opened.
+  RECT workArea{};
+  if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0)) {
+    MoveWindow(dialog, workArea.left, workArea.top, workArea.right - workArea.left, workArea.bottom - workArea.top,
+               FALSE);
+  }
   ShowWindow(dialog, SW_SHOWMAXIMIZED);
 }
 
