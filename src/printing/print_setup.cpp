@@ -17,9 +17,8 @@ void FreePrintSetup() {
 }
 
 void StorePrinter(HGLOBAL devMode, HGLOBAL devNames) {
-  // The dialogs may hand back the blocks they were given, or new ones.
-  if (printerDevMode && printerDevMode != devMode) GlobalFree(printerDevMode);
-  if (printerDevNames && printerDevNames != devNames) GlobalFree(printerDevNames);
+  // The dialogs own the blocks they were given: they return them, or free
+  // them and return new ones.
   printerDevMode = devMode;
   printerDevNames = devNames;
 }

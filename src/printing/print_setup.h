@@ -17,7 +17,7 @@ constexpr int pageSetupCommand = 24;
 
 // Frees the two blocks of the chosen printer.
 void FreePrintSetup();
-// Makes the dialog's printer the chosen one, freeing blocks no longer used.
+// Makes the printer a Print or Page Setup dialog returned the chosen one.
 void StorePrinter(HGLOBAL devMode, HGLOBAL devNames);
 
 // A device context of the chosen printer, or of the system's default printer

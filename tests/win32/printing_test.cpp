@@ -99,6 +99,21 @@ TEST_F(Printing, PageMetricsGiveTheWholePaperLessAnInchEachSideOnA4AndLetter) {
   SetPaper(DMPAPER_A4);
 }
 
+// Page setup shows and returns the margins in the user's units: 2500 is 25 mm
+// on this metric system, and comes back unchanged; Cancel changes nothing.
+TEST_F(Printing, PageSetupReturnsTheMarginsInTheUsersUnits) {
+  for (int button : {IDOK, IDCANCEL}) {
+    pageMargins = RECT{2500, 2000, 1500, 3000};
+    DialogSeen seen = RunClosingDialog([] { Command(pageSetupCommand); }, button);
+    ASSERT_TRUE(seen.appeared);
+    EXPECT_EQ(pageMargins.left, 2500);
+    EXPECT_EQ(pageMargins.top, 2000);
+    EXPECT_EQ(pageMargins.right, 1500);
+    EXPECT_EQ(pageMargins.bottom, 3000);
+    EXPECT_NE(printerDevNames, nullptr);
+  }
+}
+
 TEST_F(Printing, PageCountAsksForPageNumbersAndTheAnswerChecksTheMenuItem) {
   SetThreePages();
   EXPECT_EQ(CountPrintedPages(), 3u);
