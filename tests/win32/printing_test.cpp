@@ -88,12 +88,6 @@ TEST_F(Printing, PageMetricsGiveTheWholePaperLessAnInchEachSideOnA4AndLetter) {
     EXPECT_EQ(print.top, 1440);
     EXPECT_EQ(print.right, page.right - 1440);
     EXPECT_EQ(print.bottom, page.bottom - 1440);
-    // Top and bottom margins that leave less than an inch are dropped: no room for numbers.
-    pageMargins = RECT{2500, 14000, 2500, 14000};
-    EXPECT_FALSE(PageMetrics(printer, page, print));
-    EXPECT_EQ(print.top, 0);
-    EXPECT_EQ(print.bottom, page.bottom);
-    pageMargins = RECT{2500, 2500, 2500, 2500};
     DeleteDC(printer);
   }
   SetPaper(DMPAPER_A4);
@@ -137,7 +131,6 @@ struct PagePicture {
   int width = 0, height = 0;
   std::vector<bool> ink;
   bool At(int x, int y) const { return ink[static_cast<std::size_t>(y * width + x)]; }
-  int Count() const { return static_cast<int>(std::count(ink.begin(), ink.end(), true)); }
   // The first inked pixel, row by row.
   POINT FirstInk() const {
     for (int y = 0; y < height; ++y)
@@ -231,7 +224,7 @@ TEST_F(Printing, PreviewStepsThroughThePagesAndMagnifiesThreeTimesAroundTheClick
   EXPECT_EQ(seen.title, std::string("Просмотр: ") + mainCaption);
   EXPECT_EQ(captions, (std::vector<std::string>{"1&.>>", "2&.>>", "3 ||", "1&.>>"}));
   EXPECT_TRUE(lastDisabled);
-  ASSERT_GT(whole.Count(), 0);
+  ASSERT_LT(numberTop.y, whole.height);  // something was drawn
   // The page number sits in the top margin, above the text.
   EXPECT_LT(numberTop.y, whole.height / 12);
   EXPECT_NEAR(numberTop.x, whole.width / 2, whole.width / 30);
@@ -255,20 +248,6 @@ TEST_F(Printing, PrintDialogOffersTheSelectionOnlyForMoreThanOneCharacter) {
                                        [&](HWND dialog) { selectionEnabled = IsWindowEnabled(GetDlgItem(dialog, rad2)); });
     ASSERT_TRUE(seen.appeared);
     EXPECT_EQ(selectionEnabled, end > 1) << end;
-  }
-}
-
-// The magnifier cursors, with their hot spot at the centre of the glass.
-TEST(PrintPreviewCursors, HaveTheirHotSpotInTheGlass) {
-  for (int id : {1, 2}) {
-    HCURSOR cursor = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-    ASSERT_NE(cursor, nullptr) << id;
-    ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(cursor, &info));
-    EXPECT_EQ(info.xHotspot, 7u);
-    EXPECT_EQ(info.yHotspot, 7u);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
-    if (info.hbmColor) DeleteObject(info.hbmColor);
   }
 }
 
