@@ -44,6 +44,10 @@ set(CORE_SOURCES
   src/editor/text_limit.cpp
   # Rows of the document control on screen: portable, tested natively.
   src/editor/control/row_layout.cpp
+  src/editor/control/page_layout.cpp
+  # Printing: page rectangles and the order of printed pages.
+  src/printing/page_geometry.cpp
+  src/printing/page_sequence.cpp
   src/editor/text_limit.cpp
   # Tools: the patcher's hexadecimal fields and the association values.
   src/tools/association_verbs.cpp

@@ -22,6 +22,7 @@ set(EDITOR_SOURCES
   src/editor/control/format_messages.cpp
   src/editor/control/keyboard_messages.cpp
   src/editor/control/mouse_messages.cpp
+  src/editor/control/page_print.cpp
   src/editor/control/scroll_messages.cpp
   src/editor/control/stream_messages.cpp
   src/editor/control/text_messages.cpp
@@ -94,7 +95,10 @@ set(APP_SOURCES
   src/editor/ole_callback.cpp
   src/editor/view_refresh.cpp
   src/editor/word_wrap.cpp
+  src/printing/page_count.cpp
+  src/printing/page_number.cpp
   src/printing/print_document.cpp
+  src/printing/print_preview.cpp
   src/printing/print_setup.cpp
   src/search/find_replace_dialog.cpp
   src/search/replace_confirm_dialog.cpp
@@ -127,6 +131,12 @@ target_link_libraries(control-bench PRIVATE app psapi)
 target_link_options(control-bench PRIVATE ${WIN_LINK})
 set_target_properties(control-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+# Page count and first preview page on the default printer; run by hand, not by ctest.
+add_executable(print-bench ${CMAKE_SOURCE_DIR}/bench/win32/print_bench.cpp ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)
+target_link_libraries(print-bench PRIVATE app)
+target_link_options(print-bench PRIVATE ${WIN_LINK})
+set_target_properties(print-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 # Tests run under Wine: one private prefix and one wineserver for the whole run.
 enable_testing()
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
@@ -140,6 +150,14 @@ add_test(NAME wine_session_stop COMMAND ${WINE_SESSION} stop ${CMAKE_BINARY_DIR}
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
 
+# A private print spooler with a PDF printer for the print tests; the Wine
+# scripts point CUPS_SERVER at its socket when it runs.
+set(CUPS_SESSION ${CMAKE_SOURCE_DIR}/scripts/cups-session.sh)
+add_test(NAME cups_session_start COMMAND ${CUPS_SESSION} start ${CMAKE_BINARY_DIR}/cups)
+add_test(NAME cups_session_stop COMMAND ${CUPS_SESSION} stop ${CMAKE_BINARY_DIR}/cups)
+set_tests_properties(cups_session_start PROPERTIES FIXTURES_SETUP cups)
+set_tests_properties(cups_session_stop PROPERTIES FIXTURES_CLEANUP cups)
+
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 # The program's resources too: the tests load its accelerators and pictures.
 add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)
@@ -149,12 +167,12 @@ add_dependencies(win32_tests zorn2 welcome)
 target_compile_definitions(win32_tests PRIVATE ZORN2_EXE="zorn2.exe")
 set_target_properties(win32_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_test(NAME win32_tests COMMAND win32_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
-set_tests_properties(win32_tests PROPERTIES FIXTURES_REQUIRED wine)
+set_tests_properties(win32_tests PROPERTIES FIXTURES_REQUIRED "wine;cups")
 
 # The program as a user drives it: xdotool on the session's display. One display,
 # one keyboard focus: never beside the in-process tests.
 add_test(NAME e2e_editor COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run.sh ${CMAKE_BINARY_DIR})
-set_tests_properties(e2e_editor PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK display TIMEOUT 600)
+set_tests_properties(e2e_editor PROPERTIES FIXTURES_REQUIRED "wine;cups" RESOURCE_LOCK display TIMEOUT 600)
 set_tests_properties(win32_tests PROPERTIES RESOURCE_LOCK display)
 
 # The shipped PE32 program, started once and driven through the paths where 32

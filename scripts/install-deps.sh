@@ -15,6 +15,7 @@ packages=(
   clang libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes
   locales
   fortunes-ru  # real Russian text for tests and benchmarks
+  cups-daemon cups-client printer-driver-cups-pdf poppler-utils  # the print tests' private PDF printer and pdftotext
 )
 
 sudo_() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -18,5 +18,7 @@ if [ ! -f "$session/env" ] || ! session_alive "$session"; then
   "$here/wine-session.sh" start "$session"
 fi
 . "$session/env"
+# The print tests' private spooler, when it runs (cups-session.sh).
+[ -S "$(dirname "$session")/cups/socket" ] && export CUPS_SERVER=$(dirname "$session")/cups/socket
 exe=$1; shift
 exec "$(loader_for "$exe")" "$exe" "$@"

@@ -24,7 +24,10 @@
 #include "editor/date_time.h"
 #include "editor/editor_control.h"
 #include "editor/word_wrap.h"
+#include "printing/page_count.h"
 #include "printing/print_document.h"
+#include "printing/print_preview.h"
+#include "printing/print_setup.h"
 #include "tools/byte_patcher.h"
 #include "tools/file_associations.h"
 #include "search/search_commands.h"
@@ -79,7 +82,10 @@ bool RunFileCommand(int command) {
     case 7: NewDocument(); return true;
     case 8: OpenCommand(); return true;
     case 9: SaveCommand(); return true;
-    case 15: PrintDocument(); return true;
+    case printPreviewCommand: ShowPrintPreview(); return true;
+    case printCommand: PrintDocument(); return true;
+    case pageNumbersCommand: CountPagesAndAskNumbers(); return true;
+    case pageSetupCommand: PageSetup(); return true;
     case 26: SaveAs(); return true;
     case 38: InsertFromCommand(); return true;
     case 44: SendMessageA(mainWindow, WM_CLOSE, 0, 0); return true;
@@ -119,11 +125,11 @@ bool RunWindowCommand(int command) {
   }
 }
 
-// Dialogs and tools still to come: printing (10, 23, 24), options (37) and
-// the toolbar (45). They are known, and do nothing yet.
+// Dialogs and tools still to come: options (37) and the toolbar (45). They
+// are known, and do nothing yet.
 bool IsCommandToCome(int command) {
   switch (command) {
-    case 10: case 23: case 24: case 37: case 45:
+    case 37: case 45:
       return true;
     default:
       return false;

@@ -13,10 +13,9 @@
 #include "app/window_classes.h"
 #include "app/window_placement.h"
 #include "documents/document_load.h"
+#include "printing/print_setup.h"
 
 namespace {
-
-constexpr int printCommand = 15;
 
 // Started minimised or maximised by its caller, the window keeps that state
 // and its placement is neither restored nor saved.

@@ -1,4 +1,130 @@
 #include "printing/print_document.h"
 
-// Printing is not there yet: the command does nothing.
-void PrintDocument() {}
+#include <windows.h>
+#include <commdlg.h>
+#include <richedit.h>
+
+#include "app/globals.h"
+#include "editor/control/document_control.h"
+#include "editor/editor_control.h"
+#include "printing/page_number.h"
+#include "printing/page_sequence.h"
+#include "printing/print_setup.h"
+
+namespace {
+
+constexpr WORD NoPage = 0xFFFF;
+
+// What the Print dialog answered, or false on Cancel.
+bool AskPrintDialog(PRINTDLGA& request, const CHARRANGE& selection) {
+  request = PRINTDLGA{};
+  request.lStructSize = sizeof request;
+  request.hwndOwner = mainWindow;
+  request.hDevMode = printerDevMode;
+  request.hDevNames = printerDevNames;
+  request.Flags = PD_RETURNDC;
+  // A selection of one character cannot be printed alone.
+  if (selection.cpMax - selection.cpMin < 2) request.Flags |= PD_NOSELECTION;
+  request.nFromPage = request.nToPage = NoPage;
+  request.nMinPage = 1;
+  request.nMaxPage = NoPage;
+  request.nCopies = 1;
+  return PrintDlgA(&request) != FALSE;
+}
+
+PrintChoice ChoiceOf(const PRINTDLGA& request) {
+  PrintChoice choice;
+  choice.copies = request.nCopies;
+  choice.collate = (request.Flags & PD_COLLATE) != 0;
+  choice.pageRange = (request.Flags & PD_PAGENUMS) != 0;
+  choice.fromPage = request.nFromPage;
+  choice.toPage = request.nToPage;
+  return choice;
+}
+
+// One job on the printer `dc`: every page of [start, end) the run asks for.
+class PrintJob {
+ public:
+  explicit PrintJob(HDC dc) : dc_(dc), geometry_(PageGeometryOf(dc)) {
+    range_.hdc = range_.hdcTarget = dc;
+    range_.rcPage = ToRect(geometry_.page);
+    if (geometry_.verticalMargins && pageNumbersOn) {
+      number_ = CreateWindowExA(0, documentControlClassName, nullptr, WS_CHILD, 0, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                                mainWindow, nullptr, appInstance, nullptr);
+      if (number_) MatchPageNumberFormat(number_);
+    }
+  }
+  ~PrintJob() {
+    if (number_) DestroyWindow(number_);
+    SendMessageA(editorWindow, EM_FORMATRANGE, FALSE, 0);
+  }
+  PrintJob(const PrintJob&) = delete;
+  PrintJob& operator=(const PrintJob&) = delete;
+
+  void Run(const PrintRun& run, PagePosition start, PagePosition end) {
+    RunPrintJob(
+        run, start, end,
+        [&](PagePosition at) {
+          // Each pass lays out afresh from the start of the range.
+          if (at == start) SendMessageA(editorWindow, EM_FORMATRANGE, FALSE, 0);
+          return FormatPage(at, end);
+        },
+        [&](unsigned page) { PrintPage(page); });
+  }
+
+ private:
+  PagePosition FormatPage(PagePosition at, PagePosition end) {
+    range_.rc = ToRect(geometry_.print);
+    range_.chrg = {static_cast<LONG>(at), static_cast<LONG>(end)};
+    return SendMessageA(editorWindow, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&range_));
+  }
+
+  void PrintPage(unsigned page) {
+    StartPage(dc_);
+    if (number_) {
+      RECT place = LayOutPageNumber(number_, dc_, dc_, geometry_, page, false);
+      SendMessageA(number_, EM_DISPLAYBAND, 0, reinterpret_cast<LPARAM>(&place));
+    }
+    RECT print = ToRect(geometry_.print);
+    SendMessageA(editorWindow, EM_DISPLAYBAND, 0, reinterpret_cast<LPARAM>(&print));
+    EndPage(dc_);
+  }
+
+  HDC dc_;
+  PageGeometry geometry_;
+  FORMATRANGE range_{};
+  HWND number_ = nullptr;
+};
+
+}  // namespace
+
+void PrintDocument() {
+  if (!editorWindow) return;
+  CHARRANGE selection{};
+  SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  PRINTDLGA request;
+  if (!AskPrintDialog(request, selection)) return;
+  StorePrinter(request.hDevMode, request.hDevNames);
+  if (!request.hDC) return;
+
+  char caption[MAX_PATH];
+  GetWindowTextA(mainWindow, caption, sizeof caption);
+  DOCINFOA document{};
+  document.cbSize = sizeof document;
+  document.lpszDocName = caption;
+  if (request.Flags & PD_PRINTTOFILE) document.lpszOutput = "FILE:";
+  if (StartDocA(request.hDC, &document) <= 0) {
+    DeleteDC(request.hDC);
+    return;
+  }
+  EnableWindow(mainWindow, FALSE);
+  PagePosition start = 0, end = SendMessageA(editorWindow, WM_GETTEXTLENGTH, 0, 0);
+  if (request.Flags & PD_SELECTION) start = selection.cpMin, end = selection.cpMax;
+  {
+    PrintJob job(request.hDC);
+    job.Run(PlanPrintRun(ChoiceOf(request)), start, end);
+  }
+  EndDoc(request.hDC);
+  DeleteDC(request.hDC);
+  EnableWindow(mainWindow, TRUE);
+}

@@ -1,5 +1,9 @@
 #include "printing/print_setup.h"
 
+#include <commdlg.h>
+
+#include "app/globals.h"
+
 HGLOBAL printerDevMode;
 HGLOBAL printerDevNames;
 RECT pageMargins;
@@ -10,4 +14,69 @@ void FreePrintSetup() {
   if (printerDevNames) GlobalFree(printerDevNames);
   printerDevMode = nullptr;
   printerDevNames = nullptr;
+}
+
+void StorePrinter(HGLOBAL devMode, HGLOBAL devNames) {
+  // The dialogs own the blocks they were given: they return them, or free
+  // them and return new ones.
+  printerDevMode = devMode;
+  printerDevNames = devNames;
+}
+
+namespace {
+
+HDC ChosenPrinterDC() {
+  if (!printerDevMode || !printerDevNames) return nullptr;
+  auto* names = static_cast<DEVNAMES*>(GlobalLock(printerDevNames));
+  auto* mode = static_cast<DEVMODEA*>(GlobalLock(printerDevMode));
+  HDC dc = nullptr;
+  if (names && mode) {
+    const char* base = reinterpret_cast<const char*>(names);
+    dc = CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset, nullptr, mode);
+  }
+  if (mode) GlobalUnlock(printerDevMode);
+  if (names) GlobalUnlock(printerDevNames);
+  return dc;
+}
+
+}  // namespace
+
+HDC GetPrinterDC() {
+  if (HDC dc = ChosenPrinterDC()) return dc;
+  FreePrintSetup();
+  PRINTDLGA request{};
+  request.lStructSize = sizeof request;
+  request.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+  if (!PrintDlgA(&request)) return nullptr;
+  printerDevMode = request.hDevMode;
+  printerDevNames = request.hDevNames;
+  return request.hDC;
+}
+
+RECT ToRect(const TwipRect& rect) { return RECT{rect.left, rect.top, rect.right, rect.bottom}; }
+
+PageGeometry PageGeometryOf(HDC printer) {
+  TwipRect margins{pageMargins.left, pageMargins.top, pageMargins.right, pageMargins.bottom};
+  return ComputePageGeometry(GetDeviceCaps(printer, PHYSICALWIDTH), GetDeviceCaps(printer, PHYSICALHEIGHT),
+                             GetDeviceCaps(printer, LOGPIXELSX), GetDeviceCaps(printer, LOGPIXELSY), margins);
+}
+
+bool PageMetrics(HDC printer, RECT& page, RECT& print) {
+  PageGeometry geometry = PageGeometryOf(printer);
+  page = ToRect(geometry.page);
+  print = ToRect(geometry.print);
+  return geometry.verticalMargins;
+}
+
+void PageSetup() {
+  PAGESETUPDLGA request{};
+  request.lStructSize = sizeof request;
+  request.hwndOwner = mainWindow;
+  request.hDevMode = printerDevMode;
+  request.hDevNames = printerDevNames;
+  request.Flags = PSD_MARGINS;
+  request.rtMargin = pageMargins;
+  if (!PageSetupDlgA(&request)) return;
+  StorePrinter(request.hDevMode, request.hDevNames);
+  pageMargins = request.rtMargin;
 }

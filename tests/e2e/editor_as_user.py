@@ -85,11 +85,11 @@ def selection_box(before, after, width):
 class Editor:
     """One zorn2.exe process with a document given on its command line."""
 
-    def __init__(self, path):
+    def __init__(self, path, switches=()):
         self.path = path
         # Wine's errors are kept for the message of a start that shows no window.
         self.errors = tempfile.TemporaryFile()
-        self.process = subprocess.Popen([WINE, os.path.join(BUILD, "zorn2.exe"), windows_path(path)],
+        self.process = subprocess.Popen([WINE, os.path.join(BUILD, "zorn2.exe"), *switches, windows_path(path)],
                                         env=dict(os.environ, WINEDEBUG="-all,err+all"),
                                         stdout=subprocess.DEVNULL, stderr=self.errors)
         found = eventually(lambda: visible_windows(titled("[" + os.path.basename(path) + "]-ZORN2")), 60)

@@ -7,27 +7,9 @@
 #include <vector>
 
 #include "editor/control/row_layout.h"
+#include "unit_rows.h"
 
 namespace {
-
-// Every byte one pixel wide, so that x counts bytes; tab stops every 4.
-RowMetrics UnitMetrics() {
-  RowMetrics metrics;
-  for (int& width : metrics.byteWidth) width = 1;
-  metrics.byteWidth['\r'] = metrics.byteWidth['\n'] = 0;
-  metrics.tabWidth = 4;
-  return metrics;
-}
-
-struct Document {
-  DocumentEngine engine;
-  RowMetrics metrics = UnitMetrics();
-  explicit Document(const std::string& text) {
-    engine.SetTextLimit(MaxTextLength);
-    engine.SetText(text);
-  }
-  RowLayout Layout(int width) const { return RowLayout(engine, metrics, width); }
-};
 
 // All rows from the first by NextRow.
 std::vector<Row> AllRows(const RowLayout& layout) {

@@ -9,4 +9,5 @@ bool HandleFormatMessage(DocumentControl& control, UINT message, WPARAM wParam, 
 bool HandleScrollMessage(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 bool HandleKeyboardMessage(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 bool HandleMouseMessage(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+bool HandlePrintMessage(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 bool HandleClipboardMessage(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

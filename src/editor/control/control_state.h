@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include "editor/control/page_print.h"
 #include "editor/control/row_layout.h"
 #include "editor/control/view_font.h"
 #include "editor/engine/document_engine.h"
@@ -66,6 +67,9 @@ struct DocumentControl {
   SCROLLINFO horizontalBar{};
   ScreenLineMark screenLineMark;
   mutable LineXCache xCache;  // x along the last long line without wrap
+
+  // Printing.
+  PrintLayout print;
 
   // Mouse.
   DragUnit drag = DragUnit::None;

@@ -152,7 +152,8 @@ LRESULT CALLBACK DocumentControlProc(HWND window, UINT message, WPARAM wParam, L
       HandleScrollMessage(*control, message, wParam, lParam, result) ||
       HandleKeyboardMessage(*control, message, wParam, lParam, result) ||
       HandleMouseMessage(*control, message, wParam, lParam, result) ||
-      HandleClipboardMessage(*control, message, wParam, lParam, result)) {
+      HandleClipboardMessage(*control, message, wParam, lParam, result) ||
+      HandlePrintMessage(*control, message, wParam, lParam, result)) {
     return result;
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -168,6 +169,7 @@ DocumentControl::~DocumentControl() {
   RevokeDropTarget(*this);
   if (oleCallback) oleCallback->Release();
   ReleaseViewFont(font);
+  ReleasePrintLayout(print);
 }
 
 RowLayout DocumentControl::Layout() const { return RowLayout(engine, font.metrics, WrapWidth(*this), &xCache); }

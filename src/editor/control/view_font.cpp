@@ -40,8 +40,7 @@ LOGFONTA FontOf(const CharFormat& format, int pixelsPerInch) {
   return font;
 }
 
-void MeasureBytes(ViewFont& font, CodePage codePage) {
-  HDC dc = GetDC(nullptr);
+void MeasureBytesOn(HDC dc, ViewFont& font, CodePage codePage) {
   HGDIOBJ old = SelectObject(dc, font.handle ? font.handle : GetStockObject(ANSI_FIXED_FONT));
   for (int b = 0; b < 256; ++b) {
     auto byte = static_cast<unsigned char>(b);
@@ -57,11 +56,15 @@ void MeasureBytes(ViewFont& font, CodePage codePage) {
   font.metrics.byteWidth['\n'] = 0;
   font.metrics.tabWidth = std::max(1, TabColumns * font.metrics.byteWidth[' ']);
   SelectObject(dc, old);
+}
+
+void MeasureBytes(ViewFont& font, CodePage codePage) {
+  HDC dc = GetDC(nullptr);
+  MeasureBytesOn(dc, font, codePage);
   ReleaseDC(nullptr, dc);
 }
 
-void BuildViewFont(ViewFont& font, const CharFormat& format, CodePage codePage) {
-  HDC dc = GetDC(nullptr);
+void BuildViewFontOn(HDC dc, ViewFont& font, const CharFormat& format, CodePage codePage) {
   LOGFONTA description = FontOf(format, GetDeviceCaps(dc, LOGPIXELSY));
   HFONT created = CreateFontIndirectA(&description);
   if (created) {
@@ -72,11 +75,16 @@ void BuildViewFont(ViewFont& font, const CharFormat& format, CodePage codePage) 
   TEXTMETRICA metrics{};
   GetTextMetricsA(dc, &metrics);
   SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
   font.lineHeight = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
   font.ascent = metrics.tmAscent;
   font.averageWidth = std::max<int>(1, metrics.tmAveCharWidth);
-  MeasureBytes(font, codePage);
+  MeasureBytesOn(dc, font, codePage);
+}
+
+void BuildViewFont(ViewFont& font, const CharFormat& format, CodePage codePage) {
+  HDC dc = GetDC(nullptr);
+  BuildViewFontOn(dc, font, format, codePage);
+  ReleaseDC(nullptr, dc);
 }
 
 void ReleaseViewFont(ViewFont& font) {

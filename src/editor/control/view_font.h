@@ -36,4 +36,7 @@ LOGFONTA FontOf(const CharFormat& format, int pixelsPerInch);
 void BuildViewFont(ViewFont& font, const CharFormat& format, CodePage codePage);
 // Measures again for another code page in the same font.
 void MeasureBytes(ViewFont& font, CodePage codePage);
+// The same on another device (a printer): the font sized and measured there.
+void BuildViewFontOn(HDC dc, ViewFont& font, const CharFormat& format, CodePage codePage);
+void MeasureBytesOn(HDC dc, ViewFont& font, CodePage codePage);
 void ReleaseViewFont(ViewFont& font);

@@ -1,0 +1,9 @@
+// Command 23: counts the pages on the printer and asks whether to print page
+// numbers; the answer checks or clears the menu item.
+#pragma once
+
+// The pages of the whole text on the chosen printer; 0 without a printer,
+// PageCountLimit when there are too many or the layout makes no progress.
+unsigned CountPrintedPages();
+
+void CountPagesAndAskNumbers();

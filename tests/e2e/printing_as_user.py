@@ -1,0 +1,162 @@
+"""Printing as a user does it, on the private spooler's PDF printer: the Print
+dialog from /p at start-up, page numbers switched on from the menu, a page
+range, the selection, and the preview. The printed PDFs are read back with
+pdftotext. Without a spooler the tests say so and are skipped."""
+
+import glob
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import unittest
+
+from desktop import eventually, titled, visible_windows, xdotool
+from editor_as_user import BUILD, Editor, painted, setUpModule, tearDownModule  # noqa: F401 (the Russian keyboard)
+
+PRINTED = os.environ.get("ZORN2_PRINTED", "")
+LINES = 150  # three pages of A4 with the default margins and font
+PRINT_DIALOG = "Печать"
+
+def line(n):
+    return f"Строка {n}: съешь же ещё этих мягких французских булок"
+
+
+class PrintedJobs:
+    """The PDFs the spooler lands, one per job, in order."""
+
+    def __init__(self):
+        self.seen = set(glob.glob(os.path.join(PRINTED, "job-*.pdf")))
+
+    def next(self):
+        def landed():
+            return sorted(set(glob.glob(os.path.join(PRINTED, "job-*.pdf"))) - self.seen)
+        new = eventually(landed, 60)
+        assert new, "no job reached the PDF printer"
+        self.seen.add(new[0])
+        return new[0]
+
+    @staticmethod
+    def pages(pdf):
+        """The text of each page."""
+        text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True, check=True).stdout
+        return text.rstrip("\f").split("\f")
+
+
+@unittest.skipUnless(PRINTED and os.path.isdir(PRINTED), "no print spooler: the private cupsd did not start")
+class PrintingAsUser(unittest.TestCase):
+    def setUp(self):
+        self.directory = tempfile.mkdtemp(prefix="zorn2-print-", dir=BUILD)
+        self.editor = None
+
+    def tearDown(self):
+        if self.editor:
+            self.editor.kill()
+        shutil.rmtree(self.directory, ignore_errors=True)
+
+    def print_dialog(self):
+        shown = eventually(lambda: visible_windows(titled(PRINT_DIALOG)), 20)
+        self.assertTrue(shown, "the Print dialog did not appear")
+        xdotool("windowfocus", "--sync", shown[0])
+        return shown[0]
+
+    def menu(self, command):
+        """A command of the menu "Разное", reached from its last item upwards: letters
+        typed while a menu opens could reach the text."""
+        xdotool("windowfocus", "--sync", self.editor.window)
+        before = set(visible_windows(""))
+        self.editor.keys("F10", "Right", "Right", "Right", "Down")
+        self.assertTrue(eventually(lambda: set(visible_windows("")) - before, 5), "the menu did not open")
+        self.editor.keys(*["Up"] * FROM_THE_END[command], "Return")
+
+    def assertLinesInOrder(self, text, numbers):
+        found = [int(n) for n in re.findall(r"Строка (\d+):", text)]
+        self.assertEqual(found, list(numbers))
+        self.assertIn(line(numbers[0]), " ".join(text.split()))
+
+    def test_prints_from_the_command_line_with_numbers_a_range_and_the_selection(self):
+        path = os.path.join(self.directory, "три страницы.txt")
+        with open(path, "wb") as file:
+            file.write("".join(line(n) + "\r\n" for n in range(1, LINES + 1)).encode("cp866"))
+        jobs = PrintedJobs()
+        self.editor = Editor(path, ["/p"])
+
+        # /p: the Print dialog comes up after the load; OK prints every page.
+        self.print_dialog()
+        self.editor.keys("Return")
+        pages = PrintedJobs.pages(jobs.next())
+        self.assertEqual(len(pages), 3)
+        self.assertNotIn("-1-", pages[0])
+        self.assertLinesInOrder("".join(pages), range(1, LINES + 1))
+        per_page = [len(re.findall(r"Строка \d+:", page)) for page in pages]
+
+        # Page numbers on: the count's question answered Yes.
+        self.menu("page numbers")
+        question = eventually(lambda: visible_windows(titled("Страниц: 3")), 20)
+        self.assertTrue(question, "the page count's question did not appear")
+        xdotool("windowfocus", "--sync", question[0])
+        self.editor.keys("shift+Tab", "Return")
+
+        self.menu("print")
+        self.print_dialog()
+        self.editor.keys("Return")
+        pages = PrintedJobs.pages(jobs.next())
+        self.assertEqual(len(pages), 3)
+        first = 1
+        for number, page in enumerate(pages, 1):
+            self.assertEqual(page.split()[0], f"-{number}-")
+            self.assertLinesInOrder(page, range(first, first + per_page[number - 1]))
+            first += per_page[number - 1]
+
+        # Pages 2 to 3.
+        self.menu("print")
+        self.print_dialog()
+        self.editor.keys(*PAGES_2_TO_3)
+        pages = PrintedJobs.pages(jobs.next())
+        self.assertEqual([page.split()[0] for page in pages], ["-2-", "-3-"])
+        self.assertLinesInOrder("".join(pages), range(per_page[0] + 1, LINES + 1))
+
+        # The selection: lines 3 to 7, numbered from 1.
+        xdotool("windowfocus", "--sync", self.editor.window)
+        self.editor.keys("ctrl+Home", "Down", "Down", *["shift+Down"] * 5)
+        self.menu("print")
+        self.print_dialog()
+        self.editor.keys(*SELECTION_ONLY)
+        pages = PrintedJobs.pages(jobs.next())
+        self.assertEqual(len(pages), 1)
+        self.assertEqual(pages[0].split()[0], "-1-")
+        self.assertLinesInOrder(pages[0], range(3, 8))
+
+        self.preview_pictures()
+        self.editor.keys("Escape")
+        self.assertEqual(self.editor.process.wait(10), 0)
+
+    def preview_pictures(self):
+        """Leaves build/zorn2-preview.png and build/zorn2-preview-magnified.png, the pictures in the README."""
+        self.editor.keys("ctrl+Home")
+        self.menu("preview")
+        caption = "Просмотр: [три страницы.txt]-ZORN2"
+        shown = eventually(lambda: visible_windows(titled(caption)), 20)
+        self.assertTrue(shown, "the preview did not appear")
+        self.assertTrue(painted("1280x1024+0+0"))
+        out = os.path.join(BUILD, "..")
+        subprocess.run(["import", "-window", "root", os.path.join(out, "zorn2-preview.png")], check=True)
+        xdotool("mousemove", "560", "200", "click", "1")
+        self.assertTrue(painted("1280x1024+0+0"))
+        subprocess.run(["import", "-window", "root", os.path.join(out, "zorn2-preview-magnified.png")], check=True)
+        self.editor.keys("Escape")
+        self.assertTrue(eventually(lambda: not visible_windows(titled(caption)), 10))
+        xdotool("windowfocus", "--sync", self.editor.window)
+
+
+# The last items of "Разное": "Номер страницы...", "Предварительный просмотр...", "Печать...".
+FROM_THE_END = {"page numbers": 3, "preview": 2, "print": 1}
+
+# Keys in Wine's Print dialog, from the printer's name: three tabs reach the
+# radio buttons "Все", "Страницы" and "Выделение"; the page fields follow.
+PAGES_2_TO_3 = ["Tab", "Tab", "Tab", "Down", "Tab", "2", "Tab", "3", "Return"]
+SELECTION_ONLY = ["Tab", "Tab", "Tab", "Down", "Down", "Return"]
+
+
+if __name__ == "__main__":
+    unittest.main()

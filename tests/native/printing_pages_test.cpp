@@ -1,0 +1,126 @@
+// Pages of a printout: rows cut into pages, the page count, which pages a job
+// prints in which order, and the page and print rectangles.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "editor/control/page_layout.h"
+#include "printing/page_geometry.h"
+#include "printing/page_sequence.h"
+#include "unit_rows.h"
+
+namespace {
+
+// The printed pages of a text whose bytes are each one pixel wide.
+struct Printout : Document {
+  using Document::Document;
+  // The printed text of every page of [start, end), pages of `rows` rows `width` wide.
+  std::vector<std::string> Pages(int width, int rows, Position start = 0, Position end = -1) const {
+    RowLayout layout = Layout(width);
+    if (end < 0) end = engine.GetLength();
+    std::vector<std::string> pages;
+    for (Position at = start;;) {
+      PageSpan page = LayOutPage(layout, at, end, rows);
+      std::string text;
+      ForEachPageRow(layout, page, [&](int, Position from, Position to, Position) {
+        text += engine.GetTextRange({from, to}) + "|";
+      });
+      pages.push_back(text);
+      if (page.end <= at || page.end >= end) break;
+      at = page.end;
+    }
+    return pages;
+  }
+};
+
+TEST(PageLayout, CutsWrappedRowsIntoPagesAndARangeStartsAndEndsInsideLines) {
+  Printout doc("one two three\r\nfour\r\nfive six\r\n");
+  EXPECT_EQ(doc.Pages(8, 2), (std::vector<std::string>{"one two |three|", "four|five six|"}));
+  EXPECT_EQ(doc.Pages(100, 5), (std::vector<std::string>{"one two three|four|five six|"}));
+  // The selection "two three\r\nfo": its first row starts at "two", its last ends in "four".
+  EXPECT_EQ(doc.Pages(100, 1, 4, 17), (std::vector<std::string>{"two three|", "fo|"}));
+  EXPECT_EQ(doc.Pages(8, 2, 4, 17), (std::vector<std::string>{"two |three|", "fo|"}));
+
+  RowLayout layout(doc.engine, doc.metrics, 8);
+  PageSpan first = LayOutPage(layout, 0, doc.engine.GetLength(), 2);
+  EXPECT_EQ(first.rows, 2);
+  EXPECT_EQ(first.width, 8);  // "one two " with its blank hanging at the edge
+  EXPECT_EQ(first.end, 15);   // the next page starts after the line break
+  // Not one row fits, or nothing is left: no progress, nothing laid out.
+  for (auto [start, rows] : {std::pair<Position, int>{0, 0}, {31, 3}}) {
+    PageSpan none = LayOutPage(layout, start, doc.engine.GetLength(), rows);
+    EXPECT_EQ(none.end, start);
+    EXPECT_EQ(none.rows, 0);
+  }
+}
+
+// A model paginator: pages of `rows` lines of a text of `lines` lines, one
+// byte each; position = line number.
+FormatPage PagesOfLines(PagePosition lines, PagePosition rows) {
+  return [=](PagePosition at) { return std::min(lines, at + rows); };
+}
+
+TEST(PageSequence, CountsPagesAndStopsAtTheLimitOrWithoutProgress) {
+  EXPECT_EQ(CountPages(0, PagesOfLines(0, 60)), 1u);  // the empty text is one page
+  EXPECT_EQ(CountPages(180, PagesOfLines(180, 60)), 3u);
+  EXPECT_EQ(CountPages(181, PagesOfLines(181, 60)), 4u);
+  EXPECT_EQ(CountPages(100000, PagesOfLines(100000, 60)), PageCountLimit);
+  EXPECT_EQ(CountPages(100, PagesOfLines(100, 0)), PageCountLimit);
+}
+
+std::vector<unsigned> Printed(const PrintChoice& choice, PagePosition lines, PagePosition rows, PagePosition start = 0) {
+  std::vector<unsigned> pages;
+  RunPrintJob(PlanPrintRun(choice), start, lines, PagesOfLines(lines, rows),
+              [&](unsigned page) { pages.push_back(page); });
+  return pages;
+}
+
+TEST(PageSequence, PrintsRangesAndCopiesInTheirOrder) {
+  using P = std::vector<unsigned>;
+  const struct { PrintChoice choice; P pages; } cases[] = {
+      {{}, P{1, 2, 3, 4, 5, 6}},
+      {{1, false, true, 3, 5}, P{3, 4, 5}},  // pages 1 and 2 formatted, not printed
+      {{1, false, true, 5, 99}, P{5, 6}},
+      {{1, false, true, 9, 12}, P{}},  // past the last page
+      {{3, true, false, 1, 0xFFFF}, P{1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 5, 6}},
+      {{2, false, true, 2, 3}, P{2, 2, 3, 3}},
+      {{2, true, true, 2, 3}, P{2, 3, 2, 3}},
+      {{0, false, false, 1, 1}, P{1, 2, 3, 4, 5, 6}},  // no copies asked: one; no range: every page
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Printed(c.choice, 60, 10), c.pages) << c.choice.copies << " " << c.choice.fromPage << "-" << c.choice.toPage;
+  }
+  // A selection from line 25 to the end numbers its pages from 1.
+  EXPECT_EQ(Printed({}, 60, 10, 25), (P{1, 2, 3, 4}));
+  EXPECT_EQ(Printed({}, 0, 10), P{1});  // the empty text prints one blank page
+  EXPECT_EQ(Printed({}, 60, 0), P{});   // no line fits: the job ends instead of printing blank pages
+}
+
+TEST(PageGeometry, MarginsLeaveAnInchOrAreDropped) {
+  const TwipRect inch{2500, 2500, 2500, 2500};
+  // A4 and Letter at 300 dpi: the page less an inch each side.
+  PageGeometry a4 = ComputePageGeometry(2480, 3508, 300, 300, inch);
+  EXPECT_EQ(a4.page, (TwipRect{0, 0, 11904, 16838}));
+  EXPECT_EQ(a4.print, (TwipRect{1440, 1440, 11904 - 1440, 16838 - 1440}));
+  EXPECT_TRUE(a4.verticalMargins);
+  PageGeometry letter = ComputePageGeometry(2550, 3300, 300, 300, inch);
+  EXPECT_EQ(letter.print, (TwipRect{1440, 1440, 12240 - 1440, 15840 - 1440}));
+  // Top and bottom that leave less than an inch: the full height, no numbers.
+  PageGeometry tall = ComputePageGeometry(2480, 3508, 300, 300, {2500, 14000, 2500, 14000});
+  EXPECT_EQ(tall.print, (TwipRect{1440, 0, 11904 - 1440, 16838}));
+  EXPECT_FALSE(tall.verticalMargins);
+  PageGeometry wide = ComputePageGeometry(2480, 3508, 300, 300, {9500, 2500, 9500, 2500});
+  EXPECT_EQ(wide.print.left, 0);
+  EXPECT_EQ(wide.print.right, 11904);
+
+  TwipRect number = PageNumberRect(a4, 400, 240);
+  EXPECT_EQ(number.left, (11904 - 400) / 2);
+  EXPECT_EQ(number.top, (1440 - 240) / 2);
+  EXPECT_EQ(number.bottom, 1440);
+  EXPECT_GE(number.right, number.left + 400);
+  EXPECT_EQ(ScaleRounded(7, 3, 2), 11);  // 10.5 rounds up, as MulDiv
+  EXPECT_EQ(ScaleRounded(7, 3, 0), 0);
+}
+
+}  // namespace
