@@ -15,6 +15,7 @@ packages=(
   clang libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes
   locales
   fortunes-ru  # real Russian text for tests and benchmarks
+  tesseract-ocr tesseract-ocr-rus tesseract-ocr-eng  # the e2e tests read the status bar and tooltips from the screen
 )
 
 sudo_() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

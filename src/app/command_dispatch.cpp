@@ -9,6 +9,8 @@
 #include "app/globals.h"
 #include "app/help_command.h"
 #include "app/menu_bar.h"
+#include "app/options_dialog.h"
+#include "chrome/toolbar.h"
 #include "conversion/code_page_chord.h"
 #include "conversion/code_pages.h"
 #include "conversion/text_transform.h"
@@ -99,6 +101,8 @@ bool RunTextCommand(int command) {
 bool RunWindowCommand(int command) {
   switch (command) {
     case 12: ShowHelp(); return true;
+    case optionsCommand: RunOptionsDialog(); return true;
+    case customizeToolbarCommand: CustomizeToolbar(); return true;
     case wordWrapCommand: ToggleWordWrap(); return true;
     case 51: ShowAboutBox(mainWindow); return true;
     case 54: case 55: OpenProjectLink(command); return true;
@@ -110,13 +114,13 @@ bool RunWindowCommand(int command) {
 }
 
 // Dialogs and tools still to come: printing
-// (10, 23, 24), the character table (11), code pages (27), options (37),
-// fonts (40-42), the toolbar (45) and colours (46, 47, 52, 53). They are
+// (10, 23, 24), the character table (11), code pages (27),
+// fonts (40-42) and colours (46, 47, 52, 53). They are
 // known, and do nothing yet.
 bool IsCommandToCome(int command) {
   switch (command) {
-    case 10: case 11: case 23: case 24: case 27: case 37:
-    case 40: case 41: case 42: case 45: case 46: case 47: case 52: case 53:
+    case 10: case 11: case 23: case 24: case 27:
+    case 40: case 41: case 42: case 46: case 47: case 52: case 53:
       return true;
     default:
       return false;

@@ -5,11 +5,11 @@ const char settingsKeyPath[] = "Software\\Mirt\\Zorn2c";
 namespace {
 
 // Fills `data` from the value; true when the whole value fitted. `size` is in
-// bytes, the count read on success.
-bool QueryValue(const char* name, void* data, DWORD* size) {
+// bytes, the count read on success. Without `data`, only the size and type are asked.
+bool QueryValue(const char* name, void* data, DWORD* size, DWORD* type = nullptr) {
   HKEY key;
   if (RegOpenKeyA(HKEY_CURRENT_USER, settingsKeyPath, &key) != ERROR_SUCCESS) return false;
-  LONG status = RegQueryValueExA(key, name, nullptr, nullptr, static_cast<BYTE*>(data), size);
+  LONG status = RegQueryValueExA(key, name, nullptr, type, static_cast<BYTE*>(data), size);
   RegCloseKey(key);
   return status == ERROR_SUCCESS;
 }
@@ -40,6 +40,11 @@ void ReadSettingString(const char* name, char* buffer, DWORD bufferSize) {
   } else if (size == 0 || buffer[size - 1] != '\0') {
     buffer[size] = '\0';
   }
+}
+
+bool DescribeSetting(const char* name, DWORD* type, DWORD* size) {
+  *size = 0;
+  return QueryValue(name, nullptr, size, type);
 }
 
 void WriteSettingString(const char* name, const char* text) {

@@ -17,6 +17,9 @@ int32_t ReadSettingDword(const char* name, int32_t defaultValue);
 // when the key or the value is missing or the value does not fit with its zero.
 void ReadSettingString(const char* name, char* buffer, DWORD bufferSize);
 
+// The type and size in bytes of a stored value; false when it is missing.
+bool DescribeSetting(const char* name, DWORD* type, DWORD* size);
+
 // These create the key when it does not exist yet; a failure is ignored.
 void WriteSettingString(const char* name, const char* text);
 void WriteSettingDword(const char* name, int32_t value);

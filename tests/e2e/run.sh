@@ -11,5 +11,5 @@ session=${ZORN2_WINE_SESSION:-$build/wine}
 . "$session/env"
 export WINE64 ZORN2_BUILD=$build
 cd "$here"
-[ $# -gt 0 ] || set -- editor_as_user tools_as_user
+[ $# -gt 0 ] || set -- editor_as_user tools_as_user chrome_as_user
 exec python3 -m unittest -v "$@"

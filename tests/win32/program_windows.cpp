@@ -39,6 +39,7 @@ BOOL CALLBACK FindOwnDialog(HWND window, LPARAM param) {
 struct DialogWatch {
   DialogSeen* seen;
   int button;
+  const std::function<void(HWND)>* fill;
   volatile LONG actionDone;  // an action that showed no dialog needs no more watching
 };
 
@@ -58,6 +59,7 @@ DWORD WINAPI CloseDialog(void* param) {
     GetWindowTextA(dialog, title, sizeof title);
     seen->title = title;
     EnumChildWindows(dialog, AddStaticText, reinterpret_cast<LPARAM>(&seen->texts));
+    if (*watch->fill) (*watch->fill)(dialog);
     PostMessageA(dialog, WM_COMMAND, watch->button, 0);
   }
   return 0;
@@ -65,9 +67,10 @@ DWORD WINAPI CloseDialog(void* param) {
 
 }  // namespace
 
-DialogSeen RunClosingDialog(const std::function<void()>& action, int button) {
+DialogSeen RunClosingDialog(const std::function<void()>& action, int button,
+                            const std::function<void(HWND)>& fill) {
   DialogSeen seen;
-  DialogWatch watch{&seen, button, 0};
+  DialogWatch watch{&seen, button, &fill, 0};
   HANDLE closer = CreateThread(nullptr, 0, CloseDialog, &watch, 0, nullptr);
   action();
   InterlockedExchange(&watch.actionDone, 1);

@@ -33,5 +33,7 @@ struct DialogSeen {
 };
 
 // Runs `action`, which opens a modal dialog of this process; another thread
-// waits for it, records what it shows and presses `button` (OK unless told).
-DialogSeen RunClosingDialog(const std::function<void()>& action, int button = IDOK);
+// waits for it, records what it shows, lets `fill` set its controls and
+// presses `button` (OK unless told).
+DialogSeen RunClosingDialog(const std::function<void()>& action, int button = IDOK,
+                            const std::function<void(HWND)>& fill = {});
