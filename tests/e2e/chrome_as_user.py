@@ -17,7 +17,7 @@ SETTINGS = r"HKCU\Software\Mirt\Zorn2c"
 # manager: its frame, then the caption and the menu bar.
 FRAME = 4
 CLIENT_TOP = FRAME + 19 + 19
-BUTTON = 23  # a flat 16-pixel button is 23 pixels wide and 22 high
+BUTTON = 23  # a flat 16-pixel button is 23 pixels wide, its picture 5 to 20 pixels down
 
 
 def origin(window):
@@ -27,11 +27,15 @@ def origin(window):
     return int(values["X"]), int(values["Y"])
 
 
-def read_screen(crop, scale=3):
-    """The text tesseract reads in this part of the screen, enlarged for it."""
-    picture = subprocess.run(["import", "-window", "root", "-crop", crop, "-scale", f"{scale * 100}%", "png:-"],
+def read_screen(crop, language):
+    """The line of text tesseract reads in this part of the screen: smoothly
+    enlarged and framed in white, small screen fonts read reliably."""
+    picture = subprocess.run(["import", "-window", "root", "-crop", crop, "png:-"], capture_output=True,
+                             check=True).stdout
+    picture = subprocess.run(["convert", "png:-", "+repage", "-colorspace", "gray", "-resize", "400%",
+                              "-bordercolor", "white", "-border", "20", "png:-"], input=picture,
                              capture_output=True, check=True).stdout
-    return subprocess.run(["tesseract", "stdin", "stdout", "-l", "rus+eng", "--psm", "7"], input=picture,
+    return subprocess.run(["tesseract", "stdin", "stdout", "-l", language, "--psm", "7"], input=picture,
                           capture_output=True, check=True).stdout.decode().strip()
 
 
@@ -56,8 +60,8 @@ class ChromeAsUser(unittest.TestCase):
     def registry(self, *args):
         return subprocess.run([WINE, "reg", *args], capture_output=True, text=True, errors="replace").stdout
 
-    def start(self):
-        path = os.path.join(self.directory, "document.txt")
+    def start(self, path=None):
+        path = path or os.path.join(self.directory, "document.txt")
         if not os.path.exists(path):
             open(path, "wb").close()
         editor = Editor(path)
@@ -80,29 +84,33 @@ class ChromeAsUser(unittest.TestCase):
         return f"{7 * BUTTON}x22+{x + FRAME}+{y + CLIENT_TOP}"
 
     def test_status_bar_tooltip_and_insert_mode_then_a_picture_for_the_readme(self):
-        editor = self.start()
+        # On the prefix's drive C:, so that the picture shows an ordinary Windows path.
+        documents = os.path.join(os.environ["WINEPREFIX"], "drive_c", "Документы")
+        os.makedirs(documents, exist_ok=True)
+        self.addCleanup(shutil.rmtree, documents, ignore_errors=True)
+        editor = self.start(os.path.join(documents, "письмо.txt"))
         for key, name in (("ctrl+F2", "OEM (866)"), ("alt+F2", "KOI8 R")):
             editor.keys(key)
-            pane = self.status_pane(editor, 125, 230)
-            self.assertTrue(eventually(lambda: read_screen(pane).endswith(name), 5), read_screen(pane))
+            pane = self.status_pane(editor, 125 + 19, 228)  # the name, right of the picture
+            self.assertTrue(eventually(lambda: read_screen(pane, "eng") == name, 5), read_screen(pane, "eng"))
         editor.keys("Insert")
-        mode = self.status_pane(editor, 230, 300)
-        self.assertTrue(eventually(lambda: read_screen(mode) == "Замена", 5), read_screen(mode))
+        mode = self.status_pane(editor, 232, 298)
+        self.assertTrue(eventually(lambda: read_screen(mode, "rus") == "Замена", 5), read_screen(mode, "rus"))
 
         x, y = origin(editor.window)
         before = set(visible_windows(""))
-        xdotool("mousemove", str(x + FRAME + BUTTON + BUTTON // 2), str(y + CLIENT_TOP + 11))
+        xdotool("mousemove", str(x + FRAME + BUTTON + BUTTON // 2), str(y + CLIENT_TOP + 13))
         tip = eventually(lambda: set(visible_windows("")) - before, 10)
         self.assertTrue(tip, "no tooltip appeared over the open button")
         tip = tip.pop()
         tip_x, tip_y = origin(tip)
         tip_width, tip_height = geometry(tip)
-        self.assertTrue(painted(f"{tip_width}x{tip_height}+{tip_x}+{tip_y}"))
-        self.assertEqual(read_screen(f"{tip_width}x{tip_height}+{tip_x}+{tip_y}"), "Открыть...")
+        crop = f"{tip_width - 6}x{tip_height - 4}+{tip_x + 3}+{tip_y + 2}"  # inside its frame
+        self.assertTrue(eventually(lambda: read_screen(crop, "rus") == "Открыть...", 5), read_screen(crop, "rus"))
         xdotool("mousemove", "0", "0")
 
         editor.keys("Insert", "F2")
-        editor.type("Zorn2: Windows-1251, DOS-866, KOI8-R")
+        editor.type("Zorn2 - Windows-1251, DOS-866, KOI8-R")
         editor.keys("Return")
         editor.type("Привет, мир")
         self.assertTrue(painted(self.toolbar_strip(editor)))
@@ -118,7 +126,8 @@ class ChromeAsUser(unittest.TestCase):
         self.assertTrue(painted(strip))
         self.assertGreater(coloured_pixels(strip), 50, "no toolbar on the first start")
         editor.keys("F10")
-        editor.type("ра")  # "Разное", "Параметры..."
+        editor.type("р")  # "Разное"
+        editor.keys("Down", "Down", "Return")  # "Параметры..."
         dialog = eventually(lambda: visible_windows(titled("Параметры")), 10)
         self.assertTrue(dialog, "the options dialog did not open")
         xdotool("windowfocus", "--sync", dialog[0])
