@@ -89,6 +89,8 @@ class ChromeAsUser(unittest.TestCase):
         os.makedirs(documents, exist_ok=True)
         self.addCleanup(shutil.rmtree, documents, ignore_errors=True)
         editor = self.start(os.path.join(documents, "письмо.txt"))
+        keyboard = self.status_pane(editor, 97, 123)
+        self.assertTrue(eventually(lambda: read_screen(keyboard, "eng") == "RU", 5), read_screen(keyboard, "eng"))
         for key, name in (("ctrl+F2", "OEM (866)"), ("alt+F2", "KOI8 R")):
             editor.keys(key)
             pane = self.status_pane(editor, 125 + 19, 228)  # the name, right of the picture
