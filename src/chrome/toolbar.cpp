@@ -29,7 +29,7 @@ bool StoredArrangementUsable() {
 void AddImages() {
   int size = bigButtons ? 24 : 16;
   SendMessageA(toolbarWindow, TB_SETBITMAPSIZE, 0, MAKELONG(size, size));
-  TBADDBITMAP standard{HINST_COMMCTRL, bigButtons ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR};
+  TBADDBITMAP standard{HINST_COMMCTRL, static_cast<UINT_PTR>(bigButtons ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR)};
   SendMessageA(toolbarWindow, TB_ADDBITMAP, standardImageCount, reinterpret_cast<LPARAM>(&standard));
   if (toolbarImages) DeleteObject(toolbarImages);
   toolbarImages = static_cast<HBITMAP>(

@@ -1,121 +1,95 @@
-"""The window's chrome as a user sees it: the status bar read from the screen
-after the view keys and Insert, the open button's tooltip, and the toolbar
-switched off in the options dialog for this run and the next."""
+"""The window's chrome as a user sees it: the status bar read from the screen,
+the open button's tooltip, and the toolbar switched off in the options dialog
+for this run and the next."""
 
 import os
 import shutil
 import subprocess
-import tempfile
 import unittest
 
 from desktop import bind_russian_keys, eventually, titled, visible_windows, xdotool
-from editor_as_user import BUILD, WINE, Editor, geometry, painted
+from editor_as_user import BUILD, WINE, Editor, painted
 
-SETTINGS = r"HKCU\Software\Mirt\Zorn2c"
-
-# Where the client area starts inside the window Wine shows without a window
-# manager: its frame, then the caption and the menu bar.
-FRAME = 4
-CLIENT_TOP = FRAME + 19 + 19
-BUTTON = 23  # a flat 16-pixel button is 23 pixels wide, its picture 5 to 20 pixels down
+# The client area inside the window Wine shows without a window manager: frame, caption, menu bar.
+LEFT, TOP = 4, 42
+BUTTON = 23  # a flat 16-pixel button's width
 
 
-def origin(window):
-    values = dict(line.split("=", 1) for line in
-                  subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
-                                 capture_output=True, text=True).stdout.split())
-    return int(values["X"]), int(values["Y"])
+def place(window):
+    shown = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], capture_output=True, text=True)
+    values = dict(line.split("=", 1) for line in shown.stdout.split())
+    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+def screen(crop, *conversion):
+    shot = subprocess.run(["import", "-window", "root", "-crop", crop, "png:-"], capture_output=True, check=True)
+    return subprocess.run(["convert", "png:-", "+repage", *conversion], input=shot.stdout, capture_output=True,
+                          check=True).stdout
 
 
 def read_screen(crop, language):
-    """The line of text tesseract reads in this part of the screen: smoothly
-    enlarged and framed in white, small screen fonts read reliably."""
-    picture = subprocess.run(["import", "-window", "root", "-crop", crop, "png:-"], capture_output=True,
-                             check=True).stdout
-    picture = subprocess.run(["convert", "png:-", "+repage", "-colorspace", "gray", "-resize", "400%",
-                              "-bordercolor", "white", "-border", "20", "png:-"], input=picture,
-                             capture_output=True, check=True).stdout
+    """One line of small screen text: tesseract reads it smoothly enlarged and framed in white."""
+    picture = screen(crop, "-colorspace", "gray", "-resize", "400%", "-bordercolor", "white", "-border", "20", "png:-")
     return subprocess.run(["tesseract", "stdin", "stdout", "-l", language, "--psm", "7"], input=picture,
                           capture_output=True, check=True).stdout.decode().strip()
 
 
 def coloured_pixels(crop):
-    """Pixels of a clear colour: the toolbar's pictures have them, a blank editor none."""
-    pixels = subprocess.run(["import", "-window", "root", "-crop", crop, "rgb:-"], capture_output=True,
-                            check=True).stdout
-    count = 0
-    for i in range(0, len(pixels) - 2, 3):
-        r, g, b = pixels[i], pixels[i + 1], pixels[i + 2]
-        count += max(r, g, b) - min(r, g, b) > 60
-    return count
+    """The toolbar's pictures have clearly coloured pixels; a blank editor has none."""
+    pixels = screen(crop, "rgb:-")
+    return sum(max(pixel) - min(pixel) > 60 for pixel in zip(pixels[0::3], pixels[1::3], pixels[2::3]))
 
 
 class ChromeAsUser(unittest.TestCase):
     def setUp(self):
-        self.directory = tempfile.mkdtemp(prefix="zorn2-e2e-", dir=BUILD)
-        self.addCleanup(shutil.rmtree, self.directory, ignore_errors=True)
         self.addCleanup(bind_russian_keys())
-        self.addCleanup(self.registry, "delete", SETTINGS, "/v", "TL", "/f")
+        self.addCleanup(subprocess.run, [WINE, "reg", "delete", r"HKCU\Software\Mirt\Zorn2c", "/v", "TL", "/f"],
+                        capture_output=True)
+        # On the prefix's drive C:, so that the README's picture shows an ordinary Windows path.
+        self.directory = os.path.join(os.environ["WINEPREFIX"], "drive_c", "Документы")
+        os.makedirs(self.directory, exist_ok=True)
+        self.addCleanup(shutil.rmtree, self.directory, ignore_errors=True)
 
-    def registry(self, *args):
-        return subprocess.run([WINE, "reg", *args], capture_output=True, text=True, errors="replace").stdout
-
-    def start(self, path=None):
-        path = path or os.path.join(self.directory, "document.txt")
-        if not os.path.exists(path):
-            open(path, "wb").close()
+    def start(self):
+        path = os.path.join(self.directory, "письмо.txt")
+        open(path, "ab").close()
         editor = Editor(path)
         self.addCleanup(editor.kill)
+        x, y, width, height = place(editor.window)
+        self.status = lambda left, right: f"{right - left}x20+{x + LEFT + left}+{y + height - LEFT - 21}"
+        self.toolbar = f"{7 * BUTTON}x22+{x + LEFT}+{y + TOP}"
+        self.assertTrue(painted(self.toolbar))
         return editor
+
+    def assertReads(self, crop, language, text):
+        self.assertTrue(eventually(lambda: read_screen(crop, language) == text, 5), read_screen(crop, language))
 
     def close(self, editor):
         editor.keys("Escape")
         self.assertEqual(editor.process.wait(10), 0)
 
-    def status_pane(self, editor, left, right):
-        x, y = origin(editor.window)
-        width, height = geometry(editor.window)
-        crop = f"{right - left}x20+{x + FRAME + left}+{y + height - FRAME - 21}"
-        self.assertTrue(painted(crop))
-        return crop
-
-    def toolbar_strip(self, editor):
-        x, y = origin(editor.window)
-        return f"{7 * BUTTON}x22+{x + FRAME}+{y + CLIENT_TOP}"
-
     def test_status_bar_tooltip_and_insert_mode_then_a_picture_for_the_readme(self):
-        # On the prefix's drive C:, so that the picture shows an ordinary Windows path.
-        documents = os.path.join(os.environ["WINEPREFIX"], "drive_c", "Документы")
-        os.makedirs(documents, exist_ok=True)
-        self.addCleanup(shutil.rmtree, documents, ignore_errors=True)
-        editor = self.start(os.path.join(documents, "письмо.txt"))
-        keyboard = self.status_pane(editor, 97, 123)
-        self.assertTrue(eventually(lambda: read_screen(keyboard, "eng") == "RU", 5), read_screen(keyboard, "eng"))
+        editor = self.start()
         for key, name in (("ctrl+F2", "OEM (866)"), ("alt+F2", "KOI8 R")):
             editor.keys(key)
-            pane = self.status_pane(editor, 125 + 19, 228)  # the name, right of the picture
-            self.assertTrue(eventually(lambda: read_screen(pane, "eng") == name, 5), read_screen(pane, "eng"))
+            self.assertReads(self.status(125 + 19, 228), "eng", name)  # right of the picture
         editor.keys("Insert")
-        mode = self.status_pane(editor, 232, 298)
-        self.assertTrue(eventually(lambda: read_screen(mode, "rus") == "Замена", 5), read_screen(mode, "rus"))
+        self.assertReads(self.status(232, 298), "rus", "Замена")
 
-        x, y = origin(editor.window)
         before = set(visible_windows(""))
-        xdotool("mousemove", str(x + FRAME + BUTTON + BUTTON // 2), str(y + CLIENT_TOP + 13))
+        x, y, _, _ = place(editor.window)
+        xdotool("mousemove", str(x + LEFT + BUTTON + BUTTON // 2), str(y + TOP + 13))
         tip = eventually(lambda: set(visible_windows("")) - before, 10)
         self.assertTrue(tip, "no tooltip appeared over the open button")
-        tip = tip.pop()
-        tip_x, tip_y = origin(tip)
-        tip_width, tip_height = geometry(tip)
-        crop = f"{tip_width - 6}x{tip_height - 4}+{tip_x + 3}+{tip_y + 2}"  # inside its frame
-        self.assertTrue(eventually(lambda: read_screen(crop, "rus") == "Открыть...", 5), read_screen(crop, "rus"))
+        x, y, width, height = place(tip.pop())
+        self.assertReads(f"{width - 6}x{height - 4}+{x + 3}+{y + 2}", "rus", "Открыть...")  # inside its frame
         xdotool("mousemove", "0", "0")
 
         editor.keys("Insert", "F2")
         editor.type("Zorn2 - Windows-1251, DOS-866, KOI8-R")
         editor.keys("Return")
         editor.type("Привет, мир")
-        self.assertTrue(painted(self.toolbar_strip(editor)))
+        self.assertTrue(painted(self.toolbar))
         subprocess.run(["import", "-window", editor.window, os.path.join(BUILD, "..", "zorn2-screenshot.png")],
                        check=True)
         editor.keys("ctrl+a", "Delete")
@@ -124,9 +98,7 @@ class ChromeAsUser(unittest.TestCase):
 
     def test_toolbar_switched_off_in_the_options_stays_off_at_the_next_start(self):
         editor = self.start()
-        strip = self.toolbar_strip(editor)
-        self.assertTrue(painted(strip))
-        self.assertGreater(coloured_pixels(strip), 50, "no toolbar on the first start")
+        self.assertGreater(coloured_pixels(self.toolbar), 50, "no toolbar at the first start")
         editor.keys("F10")
         editor.type("р")  # "Разное"
         editor.keys("Down", "Down", "Return")  # "Параметры..."
@@ -134,17 +106,11 @@ class ChromeAsUser(unittest.TestCase):
         self.assertTrue(dialog, "the options dialog did not open")
         xdotool("windowfocus", "--sync", dialog[0])
         editor.keys("space", "Return")  # "Панель" off, OK
-        self.assertTrue(eventually(lambda: not visible_windows(titled("Параметры")), 10))
-        self.assertTrue(eventually(lambda: painted(strip) and coloured_pixels(strip) == 0, 5), "the toolbar stayed")
-        self.assertIn("0x0", self.registry("query", SETTINGS, "/v", "TL"))
+        self.assertTrue(eventually(lambda: painted(self.toolbar) and coloured_pixels(self.toolbar) == 0, 5))
         xdotool("windowfocus", "--sync", editor.window)
         self.close(editor)
-
-        editor = self.start()
-        strip = self.toolbar_strip(editor)
-        self.assertTrue(painted(strip))
-        self.assertEqual(coloured_pixels(strip), 0, "a toolbar at the next start")
-        self.close(editor)
+        self.start()
+        self.assertEqual(coloured_pixels(self.toolbar), 0, "a toolbar at the next start")
 
 
 if __name__ == "__main__":

@@ -4,8 +4,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
-#include <iterator>
 #include <map>
 #include <string>
 
@@ -21,30 +19,6 @@
 
 namespace {
 
-using Controls = std::map<int, std::string>;  // check box: "1" or "0"; edit: its text
-
-const int boxes[] = {101, 108, 109, 110, 111, 144, 1001};
-const int fields[] = {113, 115, 121};
-
-// Every box and field as the dialog opened, then `set` put into them.
-Controls Drive(HWND dialog, const Controls& set) {
-  Controls seen;
-  for (int box : boxes) seen[box] = IsDlgButtonChecked(dialog, box) ? "1" : "0";
-  for (int field : fields) {
-    char text[32] = {};
-    GetDlgItemTextA(dialog, field, text, sizeof text);
-    seen[field] = text;
-  }
-  for (const auto& [id, value] : set) {
-    if (std::find(std::begin(fields), std::end(fields), id) == std::end(fields)) {
-      CheckDlgButton(dialog, id, value == "1" ? BST_CHECKED : BST_UNCHECKED);
-    } else {
-      SetDlgItemTextA(dialog, id, value.c_str());
-    }
-  }
-  return seen;
-}
-
 class OptionsDialog : public ProgramWindows {
  protected:
   void SetUp() override {
@@ -53,91 +27,58 @@ class OptionsDialog : public ProgramWindows {
   }
   void TearDown() override {
     useEditorUndo = editorUndoSeen = bigButtons = false;
-    if (!statusWindow) CreateStatusBar();
     RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
   }
 
-  static Controls Run(const Controls& set, int button = IDOK) {
-    Controls seen;
-    DialogSeen dialog = RunClosingDialog([] { Command(optionsCommand); }, button,
-                                         [&](HWND options) { seen = Drive(options, set); });
+  // Puts `set` into the dialog's boxes ("1" or "0") and fields, then presses `button`.
+  static void Run(const std::map<int, std::string>& set, int button = IDOK) {
+    RunClosingDialog([] { Command(optionsCommand); }, button, [&](HWND dialog) {
+      for (const auto& [id, value] : set) {
+        if (id == 113 || id == 115 || id == 121) SetDlgItemTextA(dialog, id, value.c_str());
+        else CheckDlgButton(dialog, id, value == "1" ? BST_CHECKED : BST_UNCHECKED);
+      }
+    });
     PumpMessages();  // the layout it posted
-    EXPECT_EQ(dialog.title, "Параметры");
-    return seen;
   }
-
-  static RECT EditorPlace() {
+  static RECT Place(HWND window) {
     RECT rect;
-    GetWindowRect(editorWindow, &rect);
+    GetWindowRect(window, &rect);
     MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
   }
-  static int Height(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    return rect.bottom - rect.top;
-  }
 };
 
-TEST_F(OptionsDialog, FirstRunShowsTheDefaultsAndCancelChangesNothing) {
-  HWND toolbar = toolbarWindow, status = statusWindow;
-  Controls seen = Run({{108, "0"}, {109, "0"}, {115, "50"}}, IDCANCEL);
-  const Controls firstRun = {{101, "0"}, {108, "1"}, {109, "1"}, {110, "1"}, {111, "1"},
-                             {144, "1"}, {1001, "1"}, {113, "0"}, {115, "80"}, {121, "0"}};
-  EXPECT_EQ(seen, firstRun);
-  EXPECT_EQ(toolbarWindow, toolbar);
-  EXPECT_EQ(statusWindow, status);
-  DWORD type, size;
-  for (const char* name : {"ST", "TL", "IG", "RI"}) EXPECT_FALSE(DescribeSetting(name, &type, &size)) << name;
+TEST_F(OptionsDialog, CancelChangesNothing) {
+  Run({{108, "0"}, {109, "0"}, {101, "1"}}, IDCANCEL);
+  EXPECT_TRUE(toolbarWindow && statusWindow && !bigButtons);
+  EXPECT_EQ(ReadSettingDword("ST", -1), -1);
 }
 
-TEST_F(OptionsDialog, OkWritesEveryValueAndAppliesItAtOnce) {
+TEST_F(OptionsDialog, OkWritesEveryValueClampedAndAppliesItAtOnce) {
   SetEditorText("abc");
   Select(0, 1);
   Command(6);  // Delete: a step in the undo journal
-  ASSERT_TRUE(UndoJournalHoldsRecord());
-  Run({{108, "0"}, {109, "0"}, {101, "1"}, {110, "0"}, {111, "0"}, {1001, "0"}, {144, "0"},
-       {121, "12"}, {113, "abc"}, {115, "200"}});
-  const std::map<std::string, int> written = {{"ST", 0}, {"TL", 0}, {"NO", 1}, {"AU", 0}, {"RP", 0}, {"BIG", 1},
-                                              {"IG", 0}, {"FI", 12}, {"LI", 0}, {"RI", 80}};
-  for (const auto& [name, value] : written) EXPECT_EQ(ReadSettingDword(name.c_str(), -1), value) << name;
-  EXPECT_EQ(toolbarWindow, nullptr);
-  EXPECT_EQ(statusWindow, nullptr);
-  EXPECT_TRUE(useEditorUndo);
-  EXPECT_TRUE(editorUndoSeen);
+  WriteSettingDword("FI", 500);
+  WriteSettingDword("RI", 5);
+  // Two stored indents out of range start clamped; the left field is given no number.
+  Run({{108, "0"}, {109, "0"}, {101, "1"}, {110, "0"}, {111, "0"}, {1001, "0"}, {144, "0"}, {113, "abc"}});
+  for (auto [name, value] : {std::pair{"ST", 0}, {"TL", 0}, {"NO", 1}, {"AU", 0}, {"RP", 0}, {"BIG", 1}, {"IG", 0},
+                             {"FI", 80}, {"LI", 0}, {"RI", 10}}) {
+    EXPECT_EQ(ReadSettingDword(name, -1), value) << name;
+  }
+  EXPECT_TRUE(toolbarWindow == nullptr && statusWindow == nullptr && useEditorUndo && editorUndoSeen);
   EXPECT_FALSE(UndoJournalHoldsRecord());
-  EXPECT_FALSE(rememberPlacement || rememberCaret);
   RECT client;
   GetClientRect(mainWindow, &client);
-  RECT editor = EditorPlace();
-  EXPECT_EQ(editor.top, 0);
-  EXPECT_EQ(editor.bottom, client.bottom);
+  EXPECT_EQ(Place(editorWindow).top, 0);
+  EXPECT_EQ(Place(editorWindow).bottom, client.bottom);
 
-  // Both bars back, the buttons big, the editor between them.
-  Run({{108, "1"}, {109, "1"}});
-  ASSERT_NE(toolbarWindow, nullptr);
-  ASSERT_NE(statusWindow, nullptr);
-  EXPECT_EQ(ReadSettingDword("TL", -1), 1);
-  EXPECT_EQ(ReadSettingDword("ST", -1), 1);
-  EXPECT_EQ(StatusPaneText(insertModePane), "Вставка");
-  EXPECT_EQ(StatusPaneText(caretPane), "   1:1");
+  Run({{108, "1"}, {109, "1"}});  // both bars back, with big buttons, the editor between them
+  ASSERT_TRUE(toolbarWindow && statusWindow);
+  EXPECT_EQ(StatusPaneText(insertModePane) + StatusPaneText(caretPane), "Вставка   1:1");
   EXPECT_GE(HIWORD(SendMessageA(toolbarWindow, TB_GETBUTTONSIZE, 0, 0)), 30);
-  editor = EditorPlace();
-  EXPECT_EQ(editor.top, Height(toolbarWindow));
-  EXPECT_EQ(editor.bottom, client.bottom - Height(statusWindow));
-}
-
-TEST_F(OptionsDialog, StoredValuesOutOfRangeAreShownAndWrittenClamped) {
-  WriteSettingDword("FI", 500);
-  WriteSettingDword("LI", -3);
-  WriteSettingDword("RI", 5);
-  Controls seen = Run({});
-  EXPECT_EQ(seen[121], "80");
-  EXPECT_EQ(seen[113], "0");
-  EXPECT_EQ(seen[115], "10");
-  EXPECT_EQ(ReadSettingDword("FI", -1), 80);
-  EXPECT_EQ(ReadSettingDword("LI", -1), 0);
-  EXPECT_EQ(ReadSettingDword("RI", -1), 10);
+  EXPECT_EQ(Place(editorWindow).top, Place(toolbarWindow).bottom);
+  EXPECT_EQ(Place(editorWindow).bottom, Place(statusWindow).top);
 }
 
 }  // namespace
