@@ -27,7 +27,8 @@ void DrawKeyboardPane(const DRAWITEMSTRUCT& item) {
 // The view code page's picture, then its name.
 void DrawCodePagePane(const DRAWITEMSTRUCT& item) {
   if (viewCodePage >= viewCodePageCount) return;
-  if (HDC images = CreateCompatibleDC(item.hDC)) {
+  HDC images = programImages ? CreateCompatibleDC(item.hDC) : nullptr;
+  if (images) {
     HGDIOBJ previous = SelectObject(images, programImages);
     BitBlt(item.hDC, item.rcItem.left + 1, (item.rcItem.top + item.rcItem.bottom - imageSize) / 2, imageSize,
            imageSize, images, imageSize * viewCodePage, 0, SRCCOPY);
