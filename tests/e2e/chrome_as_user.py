@@ -70,6 +70,7 @@ class ChromeAsUser(unittest.TestCase):
 
     def test_status_bar_tooltip_and_insert_mode_then_a_picture_for_the_readme(self):
         editor = self.start()
+        self.assertReads(self.status(97, 123), "eng", "RU")  # the keyboard layout's language
         for key, name in (("ctrl+F2", "OEM (866)"), ("alt+F2", "KOI8 R")):
             editor.keys(key)
             self.assertReads(self.status(125 + 19, 228), "eng", name)  # right of the picture
