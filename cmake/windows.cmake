@@ -49,6 +49,7 @@ set(APP_SOURCES
   src/app/menu_enabling.cpp
   src/app/menu_item_drawing.cpp
   src/app/menu_mnemonics.cpp
+  src/app/options_dialog.cpp
   src/app/recent_file_text.cpp
   src/app/message_loop.cpp
   src/app/running_instance.cpp
@@ -59,7 +60,10 @@ set(APP_SOURCES
   src/app/window_classes.cpp
   src/app/window_placement.cpp
   src/chrome/status_bar.cpp
+  src/chrome/status_panes.cpp
   src/chrome/toolbar.cpp
+  src/chrome/toolbar_buttons.cpp
+  src/chrome/toolbar_notify.cpp
   src/conversion/code_page_chord.cpp
   src/conversion/code_page_dialog.cpp
   src/conversion/colour_commands.cpp

@@ -9,6 +9,8 @@
 #include "app/globals.h"
 #include "app/help_command.h"
 #include "app/menu_bar.h"
+#include "app/options_dialog.h"
+#include "chrome/toolbar.h"
 #include "conversion/code_page_chord.h"
 #include "conversion/code_page_dialog.h"
 #include "conversion/colour_commands.h"
@@ -115,6 +117,8 @@ bool RunTextCommand(int command) {
 bool RunWindowCommand(int command) {
   switch (command) {
     case 12: ShowHelp(); return true;
+    case optionsCommand: RunOptionsDialog(); return true;
+    case customizeToolbarCommand: CustomizeToolbar(); return true;
     case wordWrapCommand: ToggleWordWrap(); return true;
     case 51: ShowAboutBox(mainWindow); return true;
     case 54: case 55: OpenProjectLink(command); return true;
@@ -125,20 +129,9 @@ bool RunWindowCommand(int command) {
   }
 }
 
-// Dialogs and tools still to come: options (37) and the toolbar (45). They
-// are known, and do nothing yet.
-bool IsCommandToCome(int command) {
-  switch (command) {
-    case 37: case 45:
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 bool RunCommand(int command) {
   return RunEditCommand(command) || RunFileCommand(command) || RunTextCommand(command) ||
-         RunSearchCommand(command) || RunWindowCommand(command) || IsCommandToCome(command);
+         RunSearchCommand(command) || RunWindowCommand(command);
 }

@@ -9,6 +9,7 @@
 #include "app/window_placement.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
+#include "chrome/toolbar_notify.h"
 #include "conversion/undo_commands.h"
 #include "documents/save_prompt.h"
 #include "editor/caret_report.h"
@@ -40,6 +41,12 @@ void OnNotify(const NMHDR& header) {
 }
 
 }  // namespace
+
+void PostLayout() {
+  RECT client;
+  GetClientRect(mainWindow, &client);
+  PostMessageA(mainWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+}
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -76,12 +83,19 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item->CtlID == statusBarId && statusWindow && item->hwndItem == statusWindow) {
+        DrawStatusPane(*item);
+        return TRUE;
+      }
       if (item->CtlType == ODT_MENU) return DrawMenuItem(item);
       break;
     }
-    case WM_NOTIFY:
+    case WM_NOTIFY: {
+      LRESULT answer;
+      if (OnToolbarNotify(reinterpret_cast<NMHDR*>(lParam), &answer)) return answer;
       OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
       break;
+    }
     case WM_MENUCHAR:
       return MenuChar(LOWORD(wParam), reinterpret_cast<HMENU>(lParam));
   }

@@ -7,7 +7,7 @@ const char settingsKeyPath[] = "Software\\Mirt\\Zorn2c";
 namespace {
 
 // Fills `data` from the value; true when the whole value fitted. `size` is in
-// bytes, the count read on success.
+// bytes, the count read on success. Without `data`, only the size and type are asked.
 bool QueryValue(const char* name, void* data, DWORD* size, DWORD* type = nullptr) {
   HKEY key;
   if (RegOpenKeyA(HKEY_CURRENT_USER, settingsKeyPath, &key) != ERROR_SUCCESS) return false;
@@ -60,6 +60,11 @@ void ReadSettingStringCut(const char* name, char* buffer, DWORD bufferSize) {
   std::string whole(size + 1, '\0');
   if (!QueryValue(name, whole.data(), &size)) return;
   lstrcpynA(buffer, whole.c_str(), static_cast<int>(bufferSize));
+}
+
+bool DescribeSetting(const char* name, DWORD* type, DWORD* size) {
+  *size = 0;
+  return QueryValue(name, nullptr, size, type);
 }
 
 void WriteSettingString(const char* name, const char* text) {

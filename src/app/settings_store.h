@@ -22,6 +22,8 @@ void ReadSettingString(const char* name, char* buffer, DWORD bufferSize);
 
 // Like ReadSettingString, but a value too long for `buffer` is cut to fit.
 void ReadSettingStringCut(const char* name, char* buffer, DWORD bufferSize);
+// The type and size in bytes of a stored value; false when it is missing.
+bool DescribeSetting(const char* name, DWORD* type, DWORD* size);
 
 // These create the key when it does not exist yet; a failure is ignored.
 void WriteSettingString(const char* name, const char* text);

@@ -2,15 +2,69 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 #include "app/globals.h"
+#include "app/menu_bar.h"
 
 HWND statusWindow;
+
+namespace {
+
+constexpr int codePageMenuIndex = 5;  // "&Кодировки"
+
+HWND statusTooltip;
+RECT codePagePaneRect;  // in the bar's client coordinates; the panes left of the path have fixed widths
+WNDPROC statusBaseProc;
+
+TTTOOLINFOA PathTool() {
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;
+  tool.hwnd = statusWindow;
+  tool.uId = statusBarId;
+  tool.hinst = appInstance;
+  tool.lpszText = currentPath;
+  return tool;
+}
+
+// The path pane's tool: the whole pane, however wide the bar grows.
+void AddPathTooltip() {
+  statusTooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, 0, 0, 0, 0, mainWindow, nullptr, appInstance,
+                                  nullptr);
+  if (!statusTooltip) return;
+  TTTOOLINFOA tool = PathTool();
+  tool.uFlags = TTF_SUBCLASS;
+  SendMessageA(statusWindow, SB_GETRECT, pathPane, reinterpret_cast<LPARAM>(&tool.rect));
+  tool.rect.right = 65535;
+  SendMessageA(statusTooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void OpenCodePageMenu(LPARAM where) {
+  POINT point{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+  if (!PtInRect(&codePagePaneRect, point) || !popupMenus[codePageMenuIndex]) return;
+  ClientToScreen(statusWindow, &point);
+  TrackPopupMenu(popupMenus[codePageMenuIndex], TPM_RIGHTBUTTON, point.x, point.y, 0, mainWindow, nullptr);
+}
+
+// A click on the code-page pane opens the code-page menu; the bar still sees every message.
+LRESULT CALLBACK StatusClickProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  WNDPROC base = statusBaseProc;
+  if (message == WM_LBUTTONUP || message == WM_RBUTTONUP) OpenCodePageMenu(lParam);
+  return CallWindowProcA(base, window, message, wParam, lParam);
+}
+
+void SetOwnerDrawn(int pane) { SendMessageA(statusWindow, SB_SETTEXTA, pane, 0); }
+
+}  // namespace
 
 void CreateStatusBar() {
   statusWindow = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER, "", mainWindow, statusBarId);
   if (!statusWindow) return;
-  int edges[] = {95, 125, 230, 300, -1};
-  SendMessageA(statusWindow, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(edges));
+  SendMessageA(statusWindow, SB_SETPARTS, std::size(statusPaneEdges), reinterpret_cast<LPARAM>(statusPaneEdges));
+  AddPathTooltip();
+  SendMessageA(statusWindow, SB_GETRECT, codePagePane, reinterpret_cast<LPARAM>(&codePagePaneRect));
+  statusBaseProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(statusWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StatusClickProc)));
   RefreshCodePagePane();
   ShowFilePath();
   RefreshKeyboardPane();
@@ -18,16 +72,29 @@ void CreateStatusBar() {
 
 void DestroyStatusBar() {
   if (!statusWindow) return;
+  if (statusTooltip) {
+    TTTOOLINFOA tool = PathTool();
+    SendMessageA(statusTooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    DestroyWindow(statusTooltip);
+    statusTooltip = nullptr;
+  }
   DestroyWindow(statusWindow);
   statusWindow = nullptr;
 }
 
-// The keyboard and code-page panes are drawn by the bar's owner; until they
-// are, they stay empty.
-void RefreshKeyboardPane() {}
-void RefreshCodePagePane() {}
+// Owner-drawn panes carry no text: setting them again repaints them.
+void RefreshKeyboardPane() {
+  if (statusWindow) SetOwnerDrawn(keyboardPane | SBT_OWNERDRAW | SBT_POPOUT);
+}
+
+void RefreshCodePagePane() {
+  if (statusWindow) SetOwnerDrawn(codePagePane | SBT_OWNERDRAW);
+}
 
 void ShowFilePath() {
   if (!statusWindow) return;
   SendMessageA(statusWindow, SB_SETTEXTA, pathPane, reinterpret_cast<LPARAM>(currentPath));
+  if (!statusTooltip) return;
+  TTTOOLINFOA tool = PathTool();
+  SendMessageA(statusTooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }

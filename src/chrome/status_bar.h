@@ -12,9 +12,13 @@ constexpr int keyboardPane = 1;
 constexpr int codePagePane = 2;
 constexpr int insertModePane = 3;
 constexpr int pathPane = 4;
+constexpr int statusPaneEdges[] = {95, 125, 230, 300, -1};  // right edges; -1 runs to the bar's end
 
 void CreateStatusBar();
 void DestroyStatusBar();
 void RefreshKeyboardPane();
 void RefreshCodePagePane();
 void ShowFilePath();
+
+// WM_DRAWITEM of the two owner-drawn panes: keyboard language and code page.
+void DrawStatusPane(const DRAWITEMSTRUCT& item);

@@ -64,6 +64,10 @@ def titled(title):
 
 
 def windows_path(path):
+    """Drive C: for a file of the prefix's own drive, else the Z: drive of the Linux root."""
+    drive_c = os.path.join(os.environ.get("WINEPREFIX", "/nonexistent"), "drive_c") + "/"
+    if path.startswith(drive_c):
+        return "C:\\" + path[len(drive_c):].replace("/", "\\")
     return "Z:" + path.replace("/", "\\")
 
 

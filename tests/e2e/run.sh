@@ -13,5 +13,5 @@ export WINE64 ZORN2_BUILD=$build
 # The print tests' private spooler, when it runs (cups-session.sh).
 [ -S "$build/cups/socket" ] && export CUPS_SERVER=$build/cups/socket ZORN2_PRINTED=$build/cups/pdf
 cd "$here"
-[ $# -gt 0 ] || set -- editor_as_user tools_as_user printing_as_user
+[ $# -gt 0 ] || set -- editor_as_user tools_as_user printing_as_user chrome_as_user
 exec python3 -m unittest -v "$@"

@@ -10,6 +10,7 @@
 #include "app/menu_bar.h"
 #include "app/settings_store.h"
 #include "chrome/status_bar.h"
+#include "chrome/toolbar.h"
 #include "conversion/undo_commands.h"
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
@@ -94,13 +95,16 @@ TEST_F(Editor, WordWrapTwiceRestoresStyleMenuCheckAndSettingAndKeepsTheDocument)
   EXPECT_EQ(Style() & ES_AUTOHSCROLL, 0);  // the scroll bar itself comes and goes with the text
   EXPECT_TRUE(WrapChecked());
   EXPECT_EQ(ReadSettingDword("WW", -1), 0);
-  RECT client, editor, status;
+  RECT client, editor, status, toolbar;
   GetClientRect(mainWindow, &client);
   GetWindowRect(editorWindow, &editor);
   GetWindowRect(statusWindow, &status);
+  ASSERT_NE(toolbarWindow, nullptr);
+  GetWindowRect(toolbarWindow, &toolbar);
   MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT*>(&editor), 2);
   MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT*>(&status), 2);
-  EXPECT_EQ(editor.top, 0);
+  MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT*>(&toolbar), 2);
+  EXPECT_EQ(editor.top, toolbar.bottom);
   EXPECT_EQ(editor.right - editor.left, client.right);
   EXPECT_EQ(editor.bottom, status.top);
 

@@ -19,6 +19,7 @@ constexpr LRESULT enabled = TBSTATE_ENABLED;
 class IdleStep : public ProgramWindows {
  protected:
   void SetUp() override {
+    DestroyToolbar();  // the program's own, made at start: this one holds all seven buttons
     toolbarWindow = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, mainWindow,
                                     nullptr, appInstance, nullptr);
     ASSERT_NE(toolbarWindow, nullptr);

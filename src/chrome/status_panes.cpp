@@ -1,0 +1,48 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/globals.h"
+#include "chrome/status_bar.h"
+#include "conversion/code_page_fonts.h"
+#include "conversion/code_pages.h"
+#include "conversion/view_format.h"
+
+namespace {
+
+constexpr int imageSize = 16;
+
+// The first two letters of the active layout's abbreviated language name, "RU" or "EN".
+void DrawKeyboardPane(const DRAWITEMSTRUCT& item) {
+  char name[4] = {};
+  LANGID language = LOWORD(reinterpret_cast<UINT_PTR>(GetKeyboardLayout(0)));
+  GetLocaleInfoA(MAKELCID(language, SORT_DEFAULT), LOCALE_SABBREVLANGNAME, name, sizeof name);
+  name[2] = '\0';
+  CharUpperA(name);
+  int mode = SetBkMode(item.hDC, TRANSPARENT);
+  RECT rect = item.rcItem;
+  DrawTextA(item.hDC, name, -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+  SetBkMode(item.hDC, mode);
+}
+
+// The view code page's picture, then its name.
+void DrawCodePagePane(const DRAWITEMSTRUCT& item) {
+  if (viewCodePage >= viewCodePageCount) return;
+  HDC images = programImages ? CreateCompatibleDC(item.hDC) : nullptr;
+  if (images) {
+    HGDIOBJ previous = SelectObject(images, programImages);
+    BitBlt(item.hDC, item.rcItem.left + 1, (item.rcItem.top + item.rcItem.bottom - imageSize) / 2, imageSize,
+           imageSize, images, imageSize * viewCodePage, 0, SRCCOPY);
+    SelectObject(images, previous);
+    DeleteDC(images);
+  }
+  RECT rect = item.rcItem;
+  rect.left += imageSize + 2;
+  DrawStatusTextA(item.hDC, &rect, codePageNames[viewCodePage], SBT_NOBORDERS);
+}
+
+}  // namespace
+
+void DrawStatusPane(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == keyboardPane) DrawKeyboardPane(item);
+  if (item.itemID == codePagePane) DrawCodePagePane(item);
+}

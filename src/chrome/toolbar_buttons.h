@@ -1,0 +1,18 @@
+// The buttons the toolbar knows: the seven of a first run and the 32 that its
+// customisation dialog offers. Image numbers 0-14 are the common controls'
+// standard pictures, 15-22 the program's own strip.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+constexpr int offeredButtonCount = 32;
+constexpr int programFirstImage = 15;
+
+// Item `item` of the customisation list; false past its end.
+bool OfferedButton(int item, TBBUTTON* button);
+
+// The offered button that sends `command`; false for a command never offered.
+bool ButtonForCommand(int command, TBBUTTON* button);
+
+// The first-run arrangement: three groups split by separators.
+void AddDefaultButtons(HWND toolbar);

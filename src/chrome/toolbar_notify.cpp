@@ -1,0 +1,84 @@
+#include "chrome/toolbar_notify.h"
+
+#include <commctrl.h>
+
+#include "app/command_captions.h"
+#include "app/globals.h"
+#include "chrome/toolbar.h"
+#include "chrome/toolbar_buttons.h"
+
+namespace {
+
+constexpr int helpCommand = 12;
+
+bool restoreDamaged;
+
+// The caption without its mnemonic mark, as Windows shows it in a tooltip
+// (Wine's tooltip would underline the letter instead).
+void CopyTooltipText(int command, char* target, size_t capacity) {
+  size_t length = 0;
+  for (const char* c = CommandCaption(command); *c && length + 1 < capacity; ++c) {
+    if (*c != '&') target[length++] = *c;
+  }
+  target[length] = '\0';
+}
+
+LRESULT GetButtonInfo(NMTOOLBARA* info) {
+  if (!OfferedButton(info->iItem, &info->tbButton)) return FALSE;
+  if (info->pszText && info->cchText > 0) {
+    lstrcpynA(info->pszText, CommandCaption(info->tbButton.idCommand), info->cchText);
+  }
+  return TRUE;
+}
+
+// Each stored button comes with its command only: the picture and style are
+// the program's to give. No command of the program is 0, which is how Wine
+// stores a separator.
+void RestoreButton(NMTBRESTORE* restore) {
+  TBBUTTON& button = restore->tbButton;
+  if (restore->iItem < 0 || (button.fsStyle & TBSTYLE_SEP)) return;
+  if (button.idCommand == 0) {
+    button = TBBUTTON{};
+    button.fsStyle = TBSTYLE_SEP;
+  } else if (!ButtonForCommand(button.idCommand, &button)) {
+    restoreDamaged = true;
+  }
+}
+
+}  // namespace
+
+bool OnToolbarNotify(NMHDR* header, LRESULT* result) {
+  *result = 0;
+  switch (header->code) {
+    case TTN_NEEDTEXTA: {
+      auto* text = reinterpret_cast<NMTTDISPINFOA*>(header);
+      CopyTooltipText(static_cast<int>(header->idFrom), text->szText, sizeof text->szText);
+      text->lpszText = text->szText;
+      return true;
+    }
+    case TBN_GETBUTTONINFOA:
+      *result = GetButtonInfo(reinterpret_cast<NMTOOLBARA*>(header));
+      return true;
+    case TBN_QUERYINSERT:
+    case TBN_QUERYDELETE:
+      *result = TRUE;
+      return true;
+    case TBN_TOOLBARCHANGE:
+      SaveToolbar();
+      return true;
+    case TBN_RESET:
+      RestoreToolbar();
+      return true;
+    case TBN_CUSTHELP:
+      PostMessageA(mainWindow, WM_COMMAND, helpCommand, 0);
+      return true;
+    case TBN_RESTORE:
+      RestoreButton(reinterpret_cast<NMTBRESTORE*>(header));
+      return true;
+    default:
+      return false;
+  }
+}
+
+void StartRestoreCheck() { restoreDamaged = false; }
+bool RestoreWasDamaged() { return restoreDamaged; }

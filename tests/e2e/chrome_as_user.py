@@ -1,0 +1,118 @@
+"""The window's chrome as a user sees it: the status bar read from the screen,
+the open button's tooltip, and the toolbar switched off in the options dialog
+for this run and the next."""
+
+import os
+import shutil
+import subprocess
+import unittest
+
+from desktop import bind_russian_keys, eventually, titled, visible_windows, xdotool
+from editor_as_user import BUILD, WINE, Editor, painted
+
+# The client area inside the window Wine shows without a window manager: frame, caption, menu bar.
+LEFT, TOP = 4, 42
+BUTTON = 23  # a flat 16-pixel button's width
+
+
+def place(window):
+    shown = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], capture_output=True, text=True)
+    values = dict(line.split("=", 1) for line in shown.stdout.split())
+    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+def screen(crop, *conversion):
+    shot = subprocess.run(["import", "-window", "root", "-crop", crop, "png:-"], capture_output=True, check=True)
+    return subprocess.run(["convert", "png:-", "+repage", *conversion], input=shot.stdout, capture_output=True,
+                          check=True).stdout
+
+
+def read_screen(crop, language):
+    """One line of small screen text: tesseract reads it smoothly enlarged and framed in white."""
+    picture = screen(crop, "-colorspace", "gray", "-resize", "400%", "-bordercolor", "white", "-border", "20", "png:-")
+    return subprocess.run(["tesseract", "stdin", "stdout", "-l", language, "--psm", "7"], input=picture,
+                          capture_output=True, check=True).stdout.decode().strip()
+
+
+def coloured_pixels(crop):
+    """The toolbar's pictures have clearly coloured pixels; a blank editor has none."""
+    pixels = screen(crop, "rgb:-")
+    return sum(max(pixel) - min(pixel) > 60 for pixel in zip(pixels[0::3], pixels[1::3], pixels[2::3]))
+
+
+class ChromeAsUser(unittest.TestCase):
+    def setUp(self):
+        self.addCleanup(bind_russian_keys())
+        self.addCleanup(subprocess.run, [WINE, "reg", "delete", r"HKCU\Software\Mirt\Zorn2c", "/v", "TL", "/f"],
+                        capture_output=True)
+        # On the prefix's drive C:, so that the README's picture shows an ordinary Windows path.
+        self.directory = os.path.join(os.environ["WINEPREFIX"], "drive_c", "Документы")
+        os.makedirs(self.directory, exist_ok=True)
+        self.addCleanup(shutil.rmtree, self.directory, ignore_errors=True)
+
+    def start(self):
+        path = os.path.join(self.directory, "письмо.txt")
+        open(path, "ab").close()
+        editor = Editor(path)
+        self.addCleanup(editor.kill)
+        x, y, width, height = place(editor.window)
+        self.status = lambda left, right: f"{right - left}x20+{x + LEFT + left}+{y + height - LEFT - 21}"
+        self.toolbar = f"{7 * BUTTON}x22+{x + LEFT}+{y + TOP}"
+        self.assertTrue(painted(self.toolbar))
+        return editor
+
+    def assertReads(self, crop, language, text):
+        self.assertTrue(eventually(lambda: read_screen(crop, language) == text, 5), read_screen(crop, language))
+
+    def close(self, editor):
+        editor.keys("Escape")
+        self.assertEqual(editor.process.wait(10), 0)
+
+    def test_status_bar_tooltip_and_insert_mode_then_a_picture_for_the_readme(self):
+        editor = self.start()
+        self.assertReads(self.status(97, 123), "eng", "RU")  # the keyboard layout's language
+        for key, name in (("ctrl+F2", "OEM (866)"), ("alt+F2", "KOI8 R")):
+            editor.keys(key)
+            self.assertReads(self.status(125 + 19, 228), "eng", name)  # right of the picture
+        editor.keys("Insert")
+        self.assertReads(self.status(232, 298), "rus", "Замена")
+
+        before = set(visible_windows(""))
+        x, y, _, _ = place(editor.window)
+        xdotool("mousemove", str(x + LEFT + BUTTON + BUTTON // 2), str(y + TOP + 13))
+        tip = eventually(lambda: set(visible_windows("")) - before, 10)
+        self.assertTrue(tip, "no tooltip appeared over the open button")
+        x, y, width, height = place(tip.pop())
+        self.assertReads(f"{width - 6}x{height - 4}+{x + 3}+{y + 2}", "rus", "Открыть...")  # inside its frame
+        xdotool("mousemove", "0", "0")
+
+        editor.keys("Insert", "F2")
+        editor.type("Zorn2 - Windows-1251, DOS-866, KOI8-R")
+        editor.keys("Return")
+        editor.type("Привет, мир")
+        self.assertTrue(painted(self.toolbar))
+        subprocess.run(["import", "-window", editor.window, os.path.join(BUILD, "..", "zorn2-screenshot.png")],
+                       check=True)
+        editor.keys("ctrl+a", "Delete")
+        editor.save()
+        self.close(editor)
+
+    def test_toolbar_switched_off_in_the_options_stays_off_at_the_next_start(self):
+        editor = self.start()
+        self.assertGreater(coloured_pixels(self.toolbar), 50, "no toolbar at the first start")
+        editor.keys("F10")
+        editor.type("р")  # "Разное"
+        editor.keys("Down", "Down", "Return")  # "Параметры..."
+        dialog = eventually(lambda: visible_windows(titled("Параметры")), 10)
+        self.assertTrue(dialog, "the options dialog did not open")
+        xdotool("windowfocus", "--sync", dialog[0])
+        editor.keys("space", "Return")  # "Панель" off, OK
+        self.assertTrue(eventually(lambda: painted(self.toolbar) and coloured_pixels(self.toolbar) == 0, 5))
+        xdotool("windowfocus", "--sync", editor.window)
+        self.close(editor)
+        self.start()
+        self.assertEqual(coloured_pixels(self.toolbar), 0, "a toolbar at the next start")
+
+
+if __name__ == "__main__":
+    unittest.main()
