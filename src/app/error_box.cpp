@@ -34,3 +34,8 @@ void ShowLastError(const char* more) {
   wsprintfA(number, "Ошибка %lu", code);
   ShowText(number, more);
 }
+
+void ReportOutOfMemory() {
+  SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+  ShowLastError();
+}

@@ -5,3 +5,6 @@
 // code is 0) in a message box owned by the main window, captioned "ZORN2";
 // `more`, when given, follows it on a line of its own.
 void ShowLastError(const char* more = nullptr);
+
+// The system's words for running out of memory (an edit the editor refused).
+void ReportOutOfMemory();

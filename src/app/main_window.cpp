@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/command_dispatch.h"
+#include "app/error_box.h"
 #include "app/globals.h"
 #include "app/menu_enabling.h"
 #include "app/menu_item_drawing.h"
@@ -74,6 +75,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if (HIWORD(lParam) == 0) EnableMenuItems();
       break;
     case WM_COMMAND:
+      if (editorWindow && reinterpret_cast<HWND>(lParam) == editorWindow) {
+        // The editor's own notifications: only running out of memory needs telling.
+        if (HIWORD(wParam) == EN_ERRSPACE) ReportOutOfMemory();
+        return 0;
+      }
       if (RunCommand(LOWORD(wParam))) return 0;
       break;
     case WM_MEASUREITEM: {

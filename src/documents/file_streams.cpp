@@ -22,6 +22,8 @@ bool StreamFileIn(HANDLE file, WPARAM format) {
   stream.dwCookie = reinterpret_cast<DWORD_PTR>(file);
   stream.pfnCallback = ReadFileChunk;
   SendMessageA(editorWindow, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+  // The editor's own failure, unlike the reader's, is not in the last error yet.
+  if (stream.dwError == ERROR_NOT_ENOUGH_MEMORY) SetLastError(ERROR_NOT_ENOUGH_MEMORY);
   return stream.dwError == 0;
 }
 

@@ -126,6 +126,43 @@ bool HandleWindowMessage(DocumentControl& control, UINT message, WPARAM wParam, 
   }
 }
 
+LRESULT Dispatch(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (HandleWindowMessage(control, message, wParam, lParam, result) ||
+      HandleTextMessage(control, message, wParam, lParam, result) ||
+      HandleStreamMessage(control, message, wParam, lParam, result) ||
+      HandleFormatMessage(control, message, wParam, lParam, result) ||
+      HandleScrollMessage(control, message, wParam, lParam, result) ||
+      HandleKeyboardMessage(control, message, wParam, lParam, result) ||
+      HandleMouseMessage(control, message, wParam, lParam, result) ||
+      HandleClipboardMessage(control, message, wParam, lParam, result) ||
+      HandlePrintMessage(control, message, wParam, lParam, result)) {
+    return result;
+  }
+  return DefWindowProcA(control.window, message, wParam, lParam);
+}
+
+// Out of memory, a message fails as it can: the engine has changed nothing, a
+// stream reports the error in its record, and anything else tells the owner
+// with EN_ERRSPACE, as edit controls do. The view is put right in case it
+// stopped half way through following an earlier change.
+LRESULT RefuseForMemory(DocumentControl& control, UINT message, LPARAM lParam) {
+  if (message == EM_STREAMIN || message == EM_STREAMOUT) {
+    if (auto* stream = reinterpret_cast<EDITSTREAM*>(lParam)) stream->dwError = ERROR_NOT_ENOUGH_MEMORY;
+  } else {
+    HWND owner = GetParent(control.window);
+    int id = GetDlgCtrlID(control.window);
+    if (owner) SendMessageA(owner, WM_COMMAND, MAKEWPARAM(id, EN_ERRSPACE), reinterpret_cast<LPARAM>(control.window));
+  }
+  try {
+    AfterLayoutChange(control);
+    RefreshView(control);
+  } catch (const std::bad_alloc&) {
+    InvalidateRect(control.window, nullptr, TRUE);
+  }
+  return 0;
+}
+
 LRESULT CALLBACK DocumentControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
@@ -144,19 +181,12 @@ LRESULT CALLBACK DocumentControlProc(HWND window, UINT message, WPARAM wParam, L
     delete control;
     return DefWindowProcA(window, message, wParam, lParam);
   }
-  LRESULT result = 0;
-  if (HandleWindowMessage(*control, message, wParam, lParam, result) ||
-      HandleTextMessage(*control, message, wParam, lParam, result) ||
-      HandleStreamMessage(*control, message, wParam, lParam, result) ||
-      HandleFormatMessage(*control, message, wParam, lParam, result) ||
-      HandleScrollMessage(*control, message, wParam, lParam, result) ||
-      HandleKeyboardMessage(*control, message, wParam, lParam, result) ||
-      HandleMouseMessage(*control, message, wParam, lParam, result) ||
-      HandleClipboardMessage(*control, message, wParam, lParam, result) ||
-      HandlePrintMessage(*control, message, wParam, lParam, result)) {
-    return result;
+  // No exception may unwind into the system's code that called us.
+  try {
+    return Dispatch(*control, message, wParam, lParam);
+  } catch (const std::bad_alloc&) {
+    return RefuseForMemory(*control, message, lParam);
   }
-  return DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace

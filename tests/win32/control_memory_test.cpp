@@ -1,0 +1,107 @@
+// The document control running out of memory: every allocation a message
+// makes is made to fail in turn. The message must leave the text as it was
+// (and say so) or as it would have been, and the control must go on working.
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <new>
+
+#include "control_fixture.h"
+
+namespace {
+
+long allocationsBeforeFailure = -1;  // -1: no failure planned
+
+void* Allocate(std::size_t size) {
+  if (allocationsBeforeFailure >= 0 && allocationsBeforeFailure-- == 0) throw std::bad_alloc();
+  if (void* block = std::malloc(size ? size : 1)) return block;
+  throw std::bad_alloc();
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) { return Allocate(size); }
+void* operator new[](std::size_t size) { return Allocate(size); }
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete[](void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+
+namespace {
+
+int spaceErrors = 0;  // EN_ERRSPACE notifications the parent got
+WNDPROC staticProc = nullptr;
+
+LRESULT CALLBACK CountingParent(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && HIWORD(wParam) == EN_ERRSPACE) ++spaceErrors;
+  return CallWindowProcA(staticProc, window, message, wParam, lParam);
+}
+
+std::string Lines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += "строка " + std::to_string(i) + "\r\n";
+  return text;
+}
+
+void PutOnClipboard(HWND owner, const std::string& bytes) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
+  memcpy(GlobalLock(block), bytes.c_str(), bytes.size() + 1);
+  GlobalUnlock(block);
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  SetClipboardData(CF_TEXT, block);
+  CloseClipboard();
+}
+
+class ControlMemory : public ControlTest {};
+
+TEST_F(ControlMemory, AFailedAllocationLeavesTheTextAsBeforeAndReportedOrAsAfter) {
+  staticProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingParent)));
+  const std::string base = Lines(1500), big = Lines(2500);
+  DWORD streamError = 0;
+  struct Step {
+    const char* name;
+    std::function<void()> run;
+  };
+  const Step steps[] = {
+      {"EM_REPLACESEL", [&] { Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(big.c_str())); }},
+      {"WM_PASTE", [&] { Send(WM_PASTE); }},
+      {"EM_STREAMIN into the selection", [&] { streamError = StreamIn(big, SF_TEXT | SFF_SELECTION); }},
+      {"EM_STREAMIN of a whole text", [&] { streamError = StreamIn(big, SF_TEXT); }},
+  };
+  PutOnClipboard(control, big);
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    SetText(base);
+    Select(100, 9000);
+    step.run();
+    const std::string after = Text();
+    ASSERT_NE(after, base);
+    int reported = 0;
+    for (long k = 0; k < 5000; ++k) {
+      SetText(base);
+      Select(100, 9000);
+      spaceErrors = 0;
+      streamError = 0;
+      allocationsBeforeFailure = k;
+      step.run();
+      bool reached = allocationsBeforeFailure < 0;
+      allocationsBeforeFailure = -1;
+      std::string now = Text();
+      bool told = spaceErrors > 0 || streamError == ERROR_NOT_ENOUGH_MEMORY;
+      ASSERT_TRUE(now == after || (now == base && told)) << "allocation " << k;
+      reported += told;
+      if (!reached) break;
+    }
+    EXPECT_GT(reported, 0);
+    // Still an editor: the line count follows the text, and typing goes in.
+    Select(0, 0);
+    Type("z");
+    std::string text = Text();
+    EXPECT_EQ(text.substr(0, 2), "zс");
+    EXPECT_EQ(Send(EM_GETLINECOUNT), static_cast<LRESULT>(std::count(text.begin(), text.end(), '\n') + 1));
+  }
+}
+
+}  // namespace
