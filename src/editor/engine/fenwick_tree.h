@@ -19,6 +19,9 @@ class FenwickTree {
     }
   }
 
+  // Room for `count` values, so that building up to that many allocates nothing.
+  void Reserve(std::size_t count) { tree_.reserve(count + 1); }
+
   std::size_t Size() const { return tree_.empty() ? 0 : tree_.size() - 1; }
 
   void Add(std::size_t index, T delta) {
