@@ -2,6 +2,7 @@
 // block a running total falls into, and appending, each in O(log n). The
 // engine's block lists use it to find a block by position or by index.
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -20,7 +21,10 @@ class FenwickTree {
   }
 
   // Room for `count` values, so that building up to that many allocates nothing.
-  void Reserve(std::size_t count) { tree_.reserve(count + 1); }
+  // Grows by doubling, so that reserving before every edit stays cheap.
+  void Reserve(std::size_t count) {
+    if (count + 1 > tree_.capacity()) tree_.reserve(std::max(count + 1, 2 * tree_.capacity()));
+  }
 
   std::size_t Size() const { return tree_.empty() ? 0 : tree_.size() - 1; }
 

@@ -6,6 +6,17 @@
 #include <cstring>
 #include <utility>
 
+namespace {
+
+// Room for n items, growing by doubling as push_back would, so that reserving
+// before every edit stays amortised O(1).
+template <class Vector>
+void ReserveGrowing(Vector& items, std::size_t n) {
+  if (n > items.capacity()) items.reserve(std::max(n, 2 * items.capacity()));
+}
+
+}  // namespace
+
 TextStorage::TextStorage() { Clear(); }
 
 TextStorage::TextStorage(TextStorage&& other) noexcept
@@ -45,6 +56,19 @@ TextStorage::Block TextStorage::NewBlock() {
   return block;
 }
 
+// An empty block after the last; out of memory, nothing changes.
+void TextStorage::PushNewBlock() {
+  Block block = NewBlock();
+  try {
+    blocks_.push_back(block);
+    lengths_.PushBack(0);
+  } catch (...) {
+    if (blocks_.size() > lengths_.Size()) blocks_.pop_back();
+    pool_.Free(block.data);
+    throw;
+  }
+}
+
 void TextStorage::FreeSpareBlocks(std::size_t keep) noexcept {
   while (spare_.size() > keep) {
     pool_.Free(spare_.back());
@@ -58,20 +82,20 @@ void TextStorage::FreeSpareBlocks(std::size_t keep) noexcept {
 void TextStorage::Reserve(Position count, std::size_t pieces) {
   constexpr std::size_t kept = 3;
   std::size_t blocks = static_cast<std::size_t>((std::int64_t{BlockCapacity} + count + BlockFill - 1) / BlockFill);
-  blocks_.reserve(blocks_.size() + blocks);
+  ReserveGrowing(blocks_, blocks_.size() + blocks);
   lengths_.Reserve(blocks_.size() + blocks);
-  made_.reserve(blocks);
-  sources_.reserve(pieces + 2);
-  spare_.reserve(std::max(blocks, kept));
+  ReserveGrowing(made_, blocks);
+  ReserveGrowing(sources_, pieces + 2);
+  ReserveGrowing(spare_, std::max(blocks, kept));
   while (spare_.size() < blocks) spare_.push_back(pool_.Allocate());
   FreeSpareBlocks(std::max(blocks, kept));
 }
 
 void TextStorage::Clear() {
   EraseBlocks(0, blocks_.size());
-  blocks_.push_back(NewBlock());
   length_ = 0;
-  RebuildSums();
+  lengths_.Build(0, [](std::size_t) { return Position{0}; });
+  PushNewBlock();
 }
 
 void TextStorage::RebuildSums() {
@@ -252,10 +276,7 @@ void TextStorage::EraseBlocks(std::size_t from, std::size_t to) {
 }
 
 unsigned char* TextStorage::AppendSpace(Position& room) {
-  if (blocks_.back().length >= BlockFill) {
-    blocks_.push_back(NewBlock());
-    lengths_.PushBack(0);
-  }
+  if (blocks_.back().length >= BlockFill) PushNewBlock();
   Block& last = blocks_.back();
   room = BlockFill - last.length;
   return last.data + last.length;

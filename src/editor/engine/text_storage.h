@@ -73,6 +73,7 @@ class TextStorage {
   std::size_t BlockOf(Position position) const;
   Position BlockStart(std::size_t b) const { return static_cast<Position>(lengths_.Prefix(b)); }
   Block NewBlock();
+  void PushNewBlock();
   void FreeSpareBlocks(std::size_t keep) noexcept;
   void EraseBlocks(std::size_t from, std::size_t to);
   void ReplaceBlock(std::size_t b, Position at, const Piece* pieces, std::size_t count, std::int64_t added);
