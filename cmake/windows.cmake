@@ -120,6 +120,10 @@ target_link_libraries(app PUBLIC editor core comctl32 comdlg32 shell32 gdi32 use
 add_executable(zorn2 WIN32 src/app/main.cpp src/resources/zorn2.rc)
 target_link_libraries(zorn2 PRIVATE app)
 target_link_options(zorn2 PRIVATE ${WIN_LINK})
+# On a 64-bit system a 32-bit program marked so gets 4 GB of address space, not 2.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  target_link_options(zorn2 PRIVATE -Wl,--large-address-aware)
+endif()
 set_target_properties(zorn2 PROPERTIES OUTPUT_NAME zorn2 RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # The welcome document `make run` opens when no file is given: DOS-866 with CR LF line ends.

@@ -42,7 +42,7 @@ void ComputeTextLimit() {
   MEMORYSTATUSEX memory{};
   memory.dwLength = sizeof memory;
   GlobalMemoryStatusEx(&memory);
-  textLimit = TextLimitFromPhysicalMemory(memory.ullTotalPhys);
+  textLimit = TextLimitFromMemory(memory.ullTotalPhys, memory.ullTotalVirtual);
 }
 
 void CreateEditor() {

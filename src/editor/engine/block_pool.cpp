@@ -77,17 +77,26 @@ BlockPool::Slab* BlockPool::SlabWithRoom() {
     withRoom_.pop_back();
     if (found != slabs_.end() && found->second->HasRoom()) return current_ = found->second.get();
   }
+  // A slab takes at once the room its returned blocks need, so that freeing a
+  // block does not allocate: an edit that erases text cannot run out of memory.
   auto slab = std::make_unique<Slab>();
-  slab->memory = ReserveSlab();
-  current_ = slab.get();
-  slabs_.emplace(KeyOf(slab->memory), std::move(slab));
-  return current_;
+  slab->returned.reserve(BlocksPerSlab);
+  Slab* made = slab.get();
+  unsigned char* memory = made->memory = ReserveSlab();
+  try {
+    slabs_.emplace(KeyOf(memory), std::move(slab));
+  } catch (...) {
+    ReturnSlab(memory);
+    throw;
+  }
+  return current_ = made;
 }
 
 unsigned char* BlockPool::Allocate() {
   if (!slabs_on_ || singles_ < SingleBlocks) {
+    auto* block = new unsigned char[BlockSize];
     ++singles_;
-    return new unsigned char[BlockSize];
+    return block;
   }
   Slab* slab = SlabWithRoom();
   std::uint32_t index;
@@ -101,7 +110,7 @@ unsigned char* BlockPool::Allocate() {
   return slab->memory + std::size_t{index} * BlockSize;
 }
 
-void BlockPool::Free(unsigned char* block) {
+void BlockPool::Free(unsigned char* block) noexcept {
   if (block == nullptr) return;
   // A slab covers all of its aligned range, so a block whose range names no
   // slab is a separate allocation.
@@ -120,6 +129,11 @@ void BlockPool::Free(unsigned char* block) {
     ReturnSlab(slab->memory);
     slabs_.erase(found);
   } else if (wasFull) {
-    withRoom_.push_back(found->first);
+    // Only a hint for reuse: without memory for it, the slab's room waits
+    // until the slab empties.
+    try {
+      withRoom_.push_back(found->first);
+    } catch (const std::bad_alloc&) {
+    }
   }
 }

@@ -39,7 +39,7 @@ class BlockPool {
   // BlockSize bytes, uninitialised; throws std::bad_alloc like new. Every
   // block must be freed; slabs still held are returned when the pool goes.
   unsigned char* Allocate();
-  void Free(unsigned char* block);
+  void Free(unsigned char* block) noexcept;
 
   std::size_t BytesReserved() const { return slabs_.size() * SlabSize; }
 

@@ -1,6 +1,7 @@
 #include "editor/engine/document_engine.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -178,20 +179,26 @@ bool DocumentEngine::Undo() {
   if (!s.undo) return false;
   UndoStep step = std::move(*s.undo);
   s.undo.reset();
-  // Taking the step back is itself a change, remembered as the next step.
-  if (step.at == 0 && step.inserted == s.Length()) {
-    if (!s.UndoWholeText(step)) {
+  // Taking the step back is itself a change, remembered as the next step. A
+  // step that cannot be taken back (over the limit, out of memory) stays.
+  try {
+    if (step.at == 0 && step.inserted == s.Length()) {
+      if (!s.UndoWholeText(step)) {
+        s.undo = std::move(step);
+        return false;
+      }
+      s.anchor = 0;
+      s.caret = s.Length();
+      return true;
+    }
+    std::vector<TextStorage::Piece> pieces = step.removed.Pieces(0, step.removed.Length());
+    if (!s.Replace(step.at, step.inserted, pieces.data(), pieces.size(), UndoAction::Separate)) {
       s.undo = std::move(step);
       return false;
     }
-    s.anchor = 0;
-    s.caret = s.Length();
-    return true;
-  }
-  std::vector<TextStorage::Piece> pieces = step.removed.Pieces(0, step.removed.Length());
-  if (!s.Replace(step.at, step.inserted, pieces.data(), pieces.size(), UndoAction::Separate)) {
+  } catch (const std::bad_alloc&) {
     s.undo = std::move(step);
-    return false;
+    throw;
   }
   s.anchor = step.at;
   s.caret = step.at + step.removed.Length();

@@ -1,5 +1,6 @@
 // DocumentEngine: character formats.
 #include <algorithm>
+#include <new>
 
 #include "editor/engine/document_engine.h"
 #include "editor/engine/engine_state.h"
@@ -29,7 +30,12 @@ void DocumentEngine::SetRangeFormat(PositionRange range, const CharFormat& forma
   }
   MergeFormat(s.textFormat, format, mask & ~std::uint32_t{FormatColour});
   if ((mask & FormatColour) && r.start < r.end) {
-    s.colours.Paint(r.start, r.end, format.colour, s.textFormat.colour, s.Length());
+    try {
+      s.colours.Paint(r.start, r.end, format.colour, s.textFormat.colour, s.Length());
+    } catch (const std::bad_alloc&) {
+      s.colours.Reset(s.Length());  // half a painting would be worse than none
+      throw;
+    }
   }
 }
 

@@ -69,6 +69,21 @@ class EngineState {
   void AnnounceChange(Position at, Position removed, Position inserted) const {
     if (beforeChange && (removed > 0 || inserted > 0)) beforeChange({at, at + removed}, inserted);
   }
-  // Keeps what the change removes; true when that took the whole text away.
-  bool Remember(Position at, Position removed, Position inserted, UndoAction action);
+  // What a change does to the undo step, with the removed bytes already
+  // copied: everything that may run out of memory is done before the change.
+  struct PendingUndo {
+    enum class Kind { Drop, Extend, Fresh } kind = Kind::Drop;
+    bool takesAll = false;  // the whole text goes: its blocks move to the step
+    std::optional<UndoStep> step;
+    std::optional<TextStorage> emptyText;  // what the text becomes when its blocks move
+  };
+  PendingUndo PrepareUndo(Position at, Position removed, UndoAction action) const;
+  // Puts the step in place; true when that took the whole text away.
+  bool CommitUndo(PendingUndo& pending, Position inserted) noexcept;
+  // Finds the line starts again from the text, after an update of the index
+  // ran out of memory; `cushion` is memory held back for it.
+  void RebuildLines(std::vector<char>& cushion);
 };
+
+// The line starts of a whole text.
+LineIndex IndexLines(const TextStorage& text);

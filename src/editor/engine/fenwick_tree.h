@@ -2,6 +2,7 @@
 // block a running total falls into, and appending, each in O(log n). The
 // engine's block lists use it to find a block by position or by index.
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -17,6 +18,12 @@ class FenwickTree {
       std::size_t parent = i + LowBit(i);
       if (parent <= count) tree_[parent] += tree_[i];
     }
+  }
+
+  // Room for `count` values, so that building up to that many allocates nothing.
+  // Grows by doubling, so that reserving before every edit stays cheap.
+  void Reserve(std::size_t count) {
+    if (count + 1 > tree_.capacity()) tree_.reserve(std::max(count + 1, 2 * tree_.capacity()));
   }
 
   std::size_t Size() const { return tree_.empty() ? 0 : tree_.size() - 1; }

@@ -6,33 +6,96 @@
 #include <cstring>
 #include <utility>
 
+namespace {
+
+// Room for n items, growing by doubling as push_back would, so that reserving
+// before every edit stays amortised O(1).
+template <class Vector>
+void ReserveGrowing(Vector& items, std::size_t n) {
+  if (n > items.capacity()) items.reserve(std::max(n, 2 * items.capacity()));
+}
+
+}  // namespace
+
 TextStorage::TextStorage() { Clear(); }
 
 TextStorage::TextStorage(TextStorage&& other) noexcept
-    : pool_(std::move(other.pool_)), blocks_(std::move(other.blocks_)), lengths_(std::move(other.lengths_)),
+    : pool_(std::move(other.pool_)), blocks_(std::move(other.blocks_)), spare_(std::move(other.spare_)),
+      sources_(std::move(other.sources_)), made_(std::move(other.made_)), lengths_(std::move(other.lengths_)),
       length_(std::exchange(other.length_, 0)) {
   other.blocks_.clear();
+  other.spare_.clear();
 }
 
 TextStorage& TextStorage::operator=(TextStorage&& other) noexcept {
   if (this != &other) {
     EraseBlocks(0, blocks_.size());
+    FreeSpareBlocks(0);
     pool_ = std::move(other.pool_);
     blocks_ = std::move(other.blocks_);
+    spare_ = std::move(other.spare_);
+    sources_ = std::move(other.sources_);  // with the room Reserve made
+    made_ = std::move(other.made_);
     lengths_ = std::move(other.lengths_);
     length_ = std::exchange(other.length_, 0);
     other.blocks_.clear();
+    other.spare_.clear();
   }
   return *this;
 }
 
-TextStorage::~TextStorage() { EraseBlocks(0, blocks_.size()); }
+TextStorage::~TextStorage() {
+  EraseBlocks(0, blocks_.size());
+  FreeSpareBlocks(0);
+}
+
+TextStorage::Block TextStorage::NewBlock() {
+  if (spare_.empty()) return Block{pool_.Allocate(), 0};
+  Block block{spare_.back(), 0};
+  spare_.pop_back();
+  return block;
+}
+
+// An empty block after the last; out of memory, nothing changes.
+void TextStorage::PushNewBlock() {
+  Block block = NewBlock();
+  try {
+    blocks_.push_back(block);
+    lengths_.PushBack(0);
+  } catch (...) {
+    if (blocks_.size() > lengths_.Size()) blocks_.pop_back();
+    pool_.Free(block.data);
+    throw;
+  }
+}
+
+void TextStorage::FreeSpareBlocks(std::size_t keep) noexcept {
+  while (spare_.size() > keep) {
+    pool_.Free(spare_.back());
+    spare_.pop_back();
+  }
+}
+
+// An insert that overflows its block deals the block's bytes and the new ones
+// out over fresh blocks (ReplaceBlock); one that fits takes nothing. A few
+// spare blocks stay between edits, so that typing allocates nothing.
+void TextStorage::Reserve(Position count, std::size_t pieces) {
+  constexpr std::size_t kept = 3;
+  std::size_t blocks = static_cast<std::size_t>((std::int64_t{BlockCapacity} + count + BlockFill - 1) / BlockFill);
+  ReserveGrowing(blocks_, blocks_.size() + blocks);
+  lengths_.Reserve(blocks_.size() + blocks);
+  ReserveGrowing(made_, blocks);
+  ReserveGrowing(sources_, pieces + 2);
+  ReserveGrowing(spare_, std::max(blocks, kept));
+  while (spare_.size() < blocks) spare_.push_back(pool_.Allocate());
+  FreeSpareBlocks(std::max(blocks, kept));
+}
 
 void TextStorage::Clear() {
   EraseBlocks(0, blocks_.size());
-  blocks_.push_back(NewBlock());
   length_ = 0;
-  RebuildSums();
+  lengths_.Build(0, [](std::size_t) { return Position{0}; });
+  PushNewBlock();
 }
 
 void TextStorage::RebuildSums() {
@@ -105,15 +168,15 @@ void TextStorage::Insert(Position at, const Piece* pieces, std::size_t count) {
 // new ones are dealt out evenly over as many filled blocks as they need.
 void TextStorage::ReplaceBlock(std::size_t b, Position at, const Piece* pieces, std::size_t count, std::int64_t added) {
   Block old = blocks_[b];
-  std::vector<Piece> sources;
-  sources.reserve(count + 2);
+  std::vector<Piece>& sources = sources_;
+  sources.clear();
   sources.push_back({old.data, at});
   sources.insert(sources.end(), pieces, pieces + count);
   sources.push_back({old.data + at, old.length - at});
   std::int64_t total = std::int64_t{old.length} + added;
   std::int64_t blocks = (total + BlockFill - 1) / BlockFill;
-  std::vector<Block> made;
-  made.reserve(static_cast<std::size_t>(blocks));
+  std::vector<Block>& made = made_;
+  made.clear();
   std::size_t source = 0;
   Position used = 0;
   for (std::int64_t p = 0; p < blocks; ++p) {
@@ -213,10 +276,7 @@ void TextStorage::EraseBlocks(std::size_t from, std::size_t to) {
 }
 
 unsigned char* TextStorage::AppendSpace(Position& room) {
-  if (blocks_.back().length >= BlockFill) {
-    blocks_.push_back(NewBlock());
-    lengths_.PushBack(0);
-  }
+  if (blocks_.back().length >= BlockFill) PushNewBlock();
   Block& last = blocks_.back();
   room = BlockFill - last.length;
   return last.data + last.length;

@@ -43,6 +43,11 @@ class TextStorage {
   void Insert(Position at, const unsigned char* bytes, Position count);
   void Insert(Position at, const Piece* pieces, std::size_t count);
   void Erase(Position at, Position count);
+
+  // Takes now whatever erasing any range and then inserting `count` bytes in
+  // `pieces` pieces may need, so that neither can run out of memory half way.
+  // Throws std::bad_alloc with the text unchanged.
+  void Reserve(Position count, std::size_t pieces);
   void Clear();
 
   // Appending in place, as a stream fills the text: the free bytes at the
@@ -67,7 +72,9 @@ class TextStorage {
 
   std::size_t BlockOf(Position position) const;
   Position BlockStart(std::size_t b) const { return static_cast<Position>(lengths_.Prefix(b)); }
-  Block NewBlock() { return Block{pool_.Allocate(), 0}; }
+  Block NewBlock();
+  void PushNewBlock();
+  void FreeSpareBlocks(std::size_t keep) noexcept;
   void EraseBlocks(std::size_t from, std::size_t to);
   void ReplaceBlock(std::size_t b, Position at, const Piece* pieces, std::size_t count, std::int64_t added);
   void JoinSmallNeighbours(std::size_t b);
@@ -75,6 +82,9 @@ class TextStorage {
 
   BlockPool pool_;
   std::vector<Block> blocks_;  // never empty; only an empty text has an empty block
+  std::vector<unsigned char*> spare_;  // blocks taken by Reserve, handed out first
+  std::vector<Piece> sources_;         // ReplaceBlock's scratch lists, kept with their room
+  std::vector<Block> made_;
   FenwickTree<Position> lengths_;
   Position length_ = 0;
 };
