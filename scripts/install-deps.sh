@@ -15,7 +15,7 @@ packages=(
   clang libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes
   locales
   fortunes-ru  # real Russian text for tests and benchmarks
-  cups-daemon cups-client printer-driver-cups-pdf poppler-utils  # the print tests' private PDF printer and pdftotext
+  cups-daemon cups-client printer-driver-cups-pdf ghostscript poppler-utils  # the print tests' private PDF printer (our backend runs gs) and pdftotext
   tesseract-ocr tesseract-ocr-rus tesseract-ocr-eng  # the e2e tests read the status bar and tooltips from the screen
 )
 
