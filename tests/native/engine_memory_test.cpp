@@ -4,7 +4,6 @@
 // and undo step) or finish with the document it would have had anyway.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <new>
@@ -13,25 +12,9 @@
 
 #include "engine_reference.h"
 #include "engine_test_support.h"
+#include "failing_allocator.h"
 
-namespace {
-
-long allocationsBeforeFailure = -1;  // -1: no failure planned
-
-void* Allocate(std::size_t size) {
-  if (allocationsBeforeFailure >= 0 && allocationsBeforeFailure-- == 0) throw std::bad_alloc();
-  if (void* block = std::malloc(size ? size : 1)) return block;
-  throw std::bad_alloc();
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete[](void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
-void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+using failing_allocator::allocationsBeforeFailure;
 
 namespace {
 

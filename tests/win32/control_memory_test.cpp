@@ -2,30 +2,13 @@
 // makes is made to fail in turn. The message must leave the text as it was
 // (and say so) or as it would have been, and the control must go on working.
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
 #include <new>
 
+#include "../failing_allocator.h"
 #include "control_fixture.h"
 
-namespace {
-
-long allocationsBeforeFailure = -1;  // -1: no failure planned
-
-void* Allocate(std::size_t size) {
-  if (allocationsBeforeFailure >= 0 && allocationsBeforeFailure-- == 0) throw std::bad_alloc();
-  if (void* block = std::malloc(size ? size : 1)) return block;
-  throw std::bad_alloc();
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete[](void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
-void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+using failing_allocator::allocationsBeforeFailure;
 
 namespace {
 
