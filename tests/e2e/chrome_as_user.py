@@ -7,21 +7,15 @@ import shutil
 import subprocess
 import unittest
 
-from desktop import bind_russian_keys, eventually, titled, visible_windows, xdotool
-from editor_as_user import BUILD, WINE, Editor, painted
+from desktop import bind_russian_keys, eventually, focus, painted, place, screen, visible_windows, xdotool
+from editor_as_user import BUILD, WINE, Editor
 
 # The client area inside the window Wine shows without a window manager: frame, caption, menu bar.
 LEFT, TOP = 4, 42
 BUTTON = 23  # a flat 16-pixel button's width
 
 
-def place(window):
-    shown = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], capture_output=True, text=True)
-    values = dict(line.split("=", 1) for line in shown.stdout.split())
-    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
-
-
-def screen(crop, *conversion):
+def converted(crop, *conversion):
     shot = subprocess.run(["import", "-window", "root", "-crop", crop, "png:-"], capture_output=True, check=True)
     return subprocess.run(["convert", "png:-", "+repage", *conversion], input=shot.stdout, capture_output=True,
                           check=True).stdout
@@ -29,14 +23,14 @@ def screen(crop, *conversion):
 
 def read_screen(crop, language):
     """One line of small screen text: tesseract reads it smoothly enlarged and framed in white."""
-    picture = screen(crop, "-colorspace", "gray", "-resize", "400%", "-bordercolor", "white", "-border", "20", "png:-")
+    picture = converted(crop, "-colorspace", "gray", "-resize", "400%", "-bordercolor", "white", "-border", "20", "png:-")
     return subprocess.run(["tesseract", "stdin", "stdout", "-l", language, "--psm", "7"], input=picture,
                           capture_output=True, check=True).stdout.decode().strip()
 
 
 def coloured_pixels(crop):
     """The toolbar's pictures have clearly coloured pixels; a blank editor has none."""
-    pixels = screen(crop, "rgb:-")
+    pixels = screen(crop)
     return sum(max(pixel) - min(pixel) > 60 for pixel in zip(pixels[0::3], pixels[1::3], pixels[2::3]))
 
 
@@ -103,9 +97,7 @@ class ChromeAsUser(unittest.TestCase):
         editor.keys("F10")
         editor.type("р")  # "Разное"
         editor.keys("Down", "Down", "Return")  # "Параметры..."
-        dialog = eventually(lambda: visible_windows(titled("Параметры")), 10)
-        self.assertTrue(dialog, "the options dialog did not open")
-        xdotool("windowfocus", "--sync", dialog[0])
+        focus("Параметры")
         editor.keys("space", "Return")  # "Панель" off, OK
         self.assertTrue(eventually(lambda: painted(self.toolbar) and coloured_pixels(self.toolbar) == 0, 5))
         xdotool("windowfocus", "--sync", editor.window)

@@ -63,6 +63,40 @@ def titled(title):
     return "^" + title.replace("[", r"\[").replace("]", r"\]") + "$"
 
 
+def focus(title, seconds=10):
+    """Waits for the window titled exactly `title` and gives it the keyboard."""
+    shown = eventually(lambda: visible_windows(titled(title)), seconds)
+    assert shown, f"no window {title} appeared"
+    xdotool("windowfocus", "--sync", shown[0])
+    return shown[0]
+
+
+def closed(title, seconds=10):
+    assert eventually(lambda: not visible_windows(titled(title)), seconds), f"{title} stayed open"
+
+
+def place(window):
+    """x, y, width and height of a window on the display."""
+    values = dict(line.split("=", 1) for line in xdotool("getwindowgeometry", "--shell", window))
+    return tuple(int(values[name]) for name in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def screen(crop):
+    """The pixels of a part of the display (WIDTHxHEIGHT+X+Y), 8-bit RGB."""
+    return subprocess.run(["import", "-window", "root", "-crop", crop, "-depth", "8", "rgb:-"], capture_output=True,
+                          check=True).stdout
+
+
+def painted(crop):
+    """True once two pictures in a row agree: a window is shown before it is painted."""
+    pictures = [screen(crop)]
+
+    def still():
+        pictures.append(screen(crop))
+        return pictures[-1] == pictures[-2]
+    return eventually(still, 5)
+
+
 def windows_path(path):
     """Drive C: for a file of the prefix's own drive, else the Z: drive of the Linux root."""
     drive_c = os.path.join(os.environ.get("WINEPREFIX", "/nonexistent"), "drive_c") + "/"

@@ -11,8 +11,8 @@ import subprocess
 import tempfile
 import unittest
 
-from desktop import eventually, titled, visible_windows, xdotool
-from editor_as_user import BUILD, Editor, painted, setUpModule, tearDownModule  # noqa: F401 (the Russian keyboard)
+from desktop import closed, eventually, focus, painted, visible_windows, xdotool
+from editor_as_user import BUILD, Editor, setUpModule, tearDownModule  # noqa: F401 (the Russian keyboard)
 
 PRINTED = os.environ.get("ZORN2_PRINTED", "")
 LINES = 150  # three pages of A4 with the default margins and font
@@ -54,11 +54,9 @@ class PrintingAsUser(unittest.TestCase):
             self.editor.kill()
         shutil.rmtree(self.directory, ignore_errors=True)
 
-    def print_dialog(self):
-        shown = eventually(lambda: visible_windows(titled(PRINT_DIALOG)), 20)
-        self.assertTrue(shown, "the Print dialog did not appear")
-        xdotool("windowfocus", "--sync", shown[0])
-        return shown[0]
+    @staticmethod
+    def print_dialog():
+        focus(PRINT_DIALOG, 20)
 
     def menu(self, command):
         """A command of the menu "Разное", reached from its last item upwards: letters
@@ -92,9 +90,7 @@ class PrintingAsUser(unittest.TestCase):
 
         # Page numbers on: the count's question answered Yes.
         self.menu("page numbers")
-        question = eventually(lambda: visible_windows(titled("Страниц: 3")), 20)
-        self.assertTrue(question, "the page count's question did not appear")
-        xdotool("windowfocus", "--sync", question[0])
+        focus("Страниц: 3", 20)  # the page count's question
         self.editor.keys("shift+Tab", "Return")
 
         self.menu("print")
@@ -136,8 +132,7 @@ class PrintingAsUser(unittest.TestCase):
         self.editor.keys("ctrl+Home")
         self.menu("preview")
         caption = "Просмотр: [три страницы.txt]-ZORN2"
-        shown = eventually(lambda: visible_windows(titled(caption)), 20)
-        self.assertTrue(shown, "the preview did not appear")
+        focus(caption, 20)
         self.assertTrue(painted("1280x1024+0+0"))
         out = os.path.join(BUILD, "..")
         subprocess.run(["import", "-window", "root", os.path.join(out, "zorn2-preview.png")], check=True)
@@ -145,7 +140,7 @@ class PrintingAsUser(unittest.TestCase):
         self.assertTrue(painted("1280x1024+0+0"))
         subprocess.run(["import", "-window", "root", os.path.join(out, "zorn2-preview-magnified.png")], check=True)
         self.editor.keys("Escape")
-        self.assertTrue(eventually(lambda: not visible_windows(titled(caption)), 10))
+        closed(caption)
         xdotool("windowfocus", "--sync", self.editor.window)
 
 

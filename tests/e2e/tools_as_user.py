@@ -7,7 +7,7 @@ import subprocess
 import tempfile
 import unittest
 
-from desktop import bind_russian_keys, eventually, replaced, stamp, titled, visible_windows, xdotool
+from desktop import bind_russian_keys, closed, eventually, focus, replaced, stamp
 from editor_as_user import BUILD, WINE, Editor
 
 
@@ -25,12 +25,7 @@ class ToolsAsUser(unittest.TestCase):
         """The "Разное" item with this letter; then the window it opens, focused."""
         self.editor.keys("F10")
         self.editor.type("р" + letter)
-        return self.focus(title)
-
-    def focus(self, title):
-        found = eventually(lambda: visible_windows(titled(title)), 10)
-        self.assertTrue(found, "no window titled " + title)
-        xdotool("windowfocus", "--sync", found[0])
+        return focus(title)
 
     def registry(self, key):
         return subprocess.run([WINE, "reg", "query", key], capture_output=True, text=True, errors="replace").stdout
@@ -43,23 +38,23 @@ class ToolsAsUser(unittest.TestCase):
         self.from_menu("б", "Открыть")  # the system's Open dialog takes the path in its name field
         self.editor.type(path.replace("/", "\\"))
         self.editor.keys("Return")
-        self.focus("Изменить байт: target.bin")
+        focus("Изменить байт: target.bin")
         self.editor.type("1a")  # the offset field has the focus
         self.editor.keys("Tab")
         self.editor.type("a5")
         self.editor.keys("Tab", "space")  # "ОК"
-        self.focus("ZORN2")
+        focus("ZORN2")
         self.editor.keys("Return")  # Yes
         self.assertEqual(replaced(path, before, 10), bytes(range(0x1A)) + b"\xA5" + bytes(range(0x1B, 64)))
-        self.focus("Изменить байт: target.bin")
+        focus("Изменить байт: target.bin")
         self.editor.keys("Escape")  # "Закрыть"
-        self.assertTrue(eventually(lambda: not visible_windows(titled("Изменить байт: target.bin")), 10))
+        closed("Изменить байт: target.bin")
 
         saved = os.path.join(self.directory, "txtfile.reg")
         subprocess.run([WINE, "reg", "export", r"HKCR\txtfile", saved], capture_output=True, check=True)
         self.addCleanup(subprocess.run, [WINE, "reg", "import", saved], capture_output=True)
         self.addCleanup(subprocess.run, [WINE, "reg", "delete", r"HKCR\txtfile", "/f"], capture_output=True)
-        self.focus("[document.txt]-ZORN2")
+        focus("[document.txt]-ZORN2")
         self.from_menu("р", "Расширения")
         self.editor.keys("space", "Return")  # "*.txt, *.log, *.scp" under "Открыть (по умолчанию)", then OK
         key = r"HKCR\txtfile\shell\open\command"
