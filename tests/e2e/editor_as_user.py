@@ -61,17 +61,16 @@ def selection_box(before, after, width):
 
 
 class Editor:
-    """One zorn2.exe process with a document given on its command line. `wine` and the patience, in seconds, for
-    its start and for each step are those of the PE32 suite there."""
+    """One zorn2.exe process with a document given on its command line."""
 
-    def __init__(self, path, switches=(), wine=WINE, startup=60, step=10):
-        self.path, self.step = path, step
+    def __init__(self, path, switches=()):
+        self.path = path
         # Wine's errors are kept for the message of a start that shows no window.
         self.errors = tempfile.TemporaryFile()
-        self.process = subprocess.Popen([wine, os.path.join(BUILD, "zorn2.exe"), *switches, windows_path(path)],
+        self.process = subprocess.Popen([WINE, os.path.join(BUILD, "zorn2.exe"), *switches, windows_path(path)],
                                         env=dict(os.environ, WINEDEBUG="-all,err+all"),
                                         stdout=subprocess.DEVNULL, stderr=self.errors)
-        found = eventually(lambda: visible_windows(titled("[" + os.path.basename(path) + "]-ZORN2")), startup)
+        found = eventually(lambda: visible_windows(titled("[" + os.path.basename(path) + "]-ZORN2")), 60)
         if not found:
             shown = [" ".join(xdotool("getwindowname", window)) for window in visible_windows("")]
             state = "running" if self.running() else f"exited with {self.process.returncode}"
@@ -96,7 +95,7 @@ class Editor:
         """Ctrl+S, then the bytes of the file once it has been replaced."""
         before = stamp(self.path)
         self.keys("ctrl+s")
-        saved = replaced(self.path, before, self.step)
+        saved = replaced(self.path, before, 10)
         assert saved is not None, "Ctrl+S did not save " + self.path
         return saved
 
