@@ -1,11 +1,12 @@
-// Commands as the main window receives them from menus and accelerators, and
-// the menu items each opening of a menu enables or greys.
+// Commands as the main window receives them from menus and accelerators, the
+// menu items each opening of a menu enables or greys, and the program's boxes.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <richedit.h>
 
 #include <string>
 
+#include "app/error_box.h"
 #include "app/globals.h"
 #include "app/menu_bar.h"
 #include "conversion/undo_commands.h"
@@ -78,11 +79,11 @@ TEST_F(CommandDispatch, DateAndTimeReplaceTheSelectionAndUndoInTwoSteps) {
   SetEditorText("a--b");
   Select(1, 3);
   Command(39);
-  char date[64] = {}, time[64] = {};
+  char date[64] = {}, time[64] = {};  // a date, a blank and a time
   GetDateFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, date, sizeof date);
   GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, sizeof time);
   std::string text = EditorText();
-  ASSERT_EQ(text.size(), 3 + strlen(date) + strlen(time));  // a date, a blank and a time
+  ASSERT_EQ(text.size(), 3 + strlen(date) + strlen(time));
   EXPECT_EQ(text.substr(0, 1 + strlen(date) + 1), "a" + std::string(date) + " ");
   Command(4);
   EXPECT_EQ(EditorText(), "a" + std::string(date) + " b");
@@ -90,9 +91,13 @@ TEST_F(CommandDispatch, DateAndTimeReplaceTheSelectionAndUndoInTwoSteps) {
   EXPECT_EQ(EditorText(), "a--b");
 }
 
-TEST_F(CommandDispatch, OpenSaveAsInsertAndAboutOpenTheirDialogs) {
-  for (int command : {8, 26, 38, 51}) {
-    EXPECT_TRUE(RunClosingDialog([command] { Command(command); }, IDCANCEL).appeared) << "command " << command;
+// Open, Save as, Insert, About and Help; Help shows its Russian text.
+TEST_F(CommandDispatch, DialogCommandsOpenTheirDialogsOwnedByTheMainWindow) {
+  for (int command : {8, 26, 38, 51, 12}) {
+    DialogSeen seen = RunClosingDialog([command] { Command(command); }, command == 12 ? IDOK : IDCANCEL);
+    EXPECT_TRUE(seen.appeared) << "command " << command;
+    EXPECT_EQ(seen.owner, mainWindow) << "command " << command;
+    EXPECT_EQ(seen.texts.find("Ctrl+W, Ctrl+D") != std::string::npos, command == 12) << seen.texts;
   }
 }
 
@@ -106,19 +111,28 @@ TEST_F(CommandDispatch, EndingTheSessionAsksAboutAModifiedDocument) {
   EXPECT_EQ(EditorText(), "changed");
 }
 
-TEST_F(CommandDispatch, F4MaximisesAndRestores) {
-  ASSERT_FALSE(IsZoomed(mainWindow));
-  Command(300);
-  EXPECT_TRUE(IsZoomed(mainWindow));
-  Command(300);
-  EXPECT_FALSE(IsZoomed(mainWindow));
+std::string SystemText(DWORD code) {
+  char text[1024] = {};
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, sizeof text,
+                 nullptr);
+  return text;
 }
 
-TEST_F(CommandDispatch, HelpShowsTheRussianHelpText) {
-  DialogSeen help = RunClosingDialog([] { Command(12); });
-  EXPECT_TRUE(help.appeared);
-  EXPECT_EQ(help.owner, mainWindow);
-  EXPECT_NE(help.texts.find("Ctrl+W, Ctrl+D"), std::string::npos) << help.texts;
+// The last error's system text; error ten when there is none; an unknown code by its number.
+TEST_F(CommandDispatch, ErrorBoxShowsTheLastErrorsSystemTextOrItsNumber) {
+  ASSERT_FALSE(SystemText(ERROR_FILE_NOT_FOUND).empty());
+  const struct { DWORD code; std::string text; } cases[] = {
+      {ERROR_FILE_NOT_FOUND, SystemText(ERROR_FILE_NOT_FOUND)}, {0, SystemText(ERROR_BAD_ENVIRONMENT)},
+      {0x2ABCDEF, "Ошибка " + std::to_string(0x2ABCDEF)}};
+  for (const auto& c : cases) {
+    DialogSeen seen = RunClosingDialog([&] {
+      SetLastError(c.code);
+      ShowLastError();
+    });
+    EXPECT_EQ(seen.title, "ZORN2") << c.code;
+    EXPECT_EQ(seen.owner, mainWindow);
+    EXPECT_NE(seen.texts.find(c.text), std::string::npos) << seen.texts;
+  }
 }
 
 }  // namespace

@@ -66,9 +66,3 @@ int DocumentFiles::FileCount(const char* pattern) const {
 }
 
 bool DocumentFiles::Modified() { return SendMessageA(editorWindow, EM_GETMODIFY, 0, 0) != 0; }
-
-std::string DocumentFiles::WindowText(HWND window) {
-  char text[MAX_PATH + 16] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}

@@ -16,7 +16,6 @@ class DocumentFiles : public ProgramWindows {
   static std::string FileBytes(const std::string& path);  // "<missing>" when it cannot be read
   int FileCount(const char* pattern) const;              // files of the test's directory
   static bool Modified();
-  static std::string WindowText(HWND window);
 
   std::string directory;  // ends with a backslash
   int32_t savedLimit = 0;

@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,54 +19,9 @@
 
 namespace {
 
-using DialogStep = std::function<void(HWND dialog)>;
-
-BOOL CALLBACK FindShownDialog(HWND window, LPARAM param) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  char className[16] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (process != GetCurrentProcessId() || lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-  *reinterpret_cast<HWND*>(param) = window;
-  return FALSE;
-}
-
-struct Driver {
-  std::vector<DialogStep> steps;
-  int played = 0;
-};
-
-// Plays each step in the next dialog that appears, once the previous one is gone.
-DWORD WINAPI PlayDialogs(void* param) {
-  auto* driver = static_cast<Driver*>(param);
-  for (const DialogStep& step : driver->steps) {
-    HWND dialog = nullptr;
-    for (int wait = 0; wait < 400 && !dialog; ++wait) {
-      EnumWindows(FindShownDialog, reinterpret_cast<LPARAM>(&dialog));
-      if (!dialog) Sleep(10);
-    }
-    if (!dialog) return 0;
-    step(dialog);
-    ++driver->played;
-    for (int wait = 0; wait < 400 && IsWindow(dialog); ++wait) Sleep(10);
-  }
-  return 0;
-}
-
 // Runs `command` with the steps played in the dialogs it opens; the number played.
-int RunWithDialogs(int command, std::vector<DialogStep> steps) {
-  Driver driver{std::move(steps)};
-  HANDLE player = CreateThread(nullptr, 0, PlayDialogs, &driver, 0, nullptr);
-  SendMessageA(mainWindow, WM_COMMAND, command, 0);
-  WaitForSingleObject(player, INFINITE);
-  CloseHandle(player);
-  return driver.played;
-}
-
-std::string TextOf(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
+int RunWithDialogs(int command, const std::vector<DialogStep>& steps) {
+  return ::RunWithDialogs([command] { SendMessageA(mainWindow, WM_COMMAND, command, 0); }, steps);
 }
 
 bool Shown(HWND dialog, int control) { return IsWindowVisible(GetDlgItem(dialog, control)) != FALSE; }
@@ -91,20 +45,11 @@ DialogStep Fill(const char* search, const char* replacement, int button, bool co
 
 DialogStep Answer(int button) { return [=](HWND dialog) { Press(dialog, button); }; }
 
-class FindReplace : public ProgramWindows {
+class FindReplace : public FreshDocument {
  protected:
   void SetUp() override {
-    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
+    FreshDocument::SetUp();
     searchState = SearchState{};
-    useEditorUndo = false;
-    SetViewCodePage(Ansi);
-    SetEditorText("");
-    ClearUndoJournal();
-  }
-  void TearDown() override {
-    SetViewCodePage(Ansi);
-    ClearUndoJournal();
-    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
   }
   static void Start(const std::string& text, LONG caret) {
     SetEditorText(text);
@@ -124,7 +69,7 @@ TEST_F(FindReplace, FindModeHidesTheReplaceControlsAndHexSwitchesTheFields) {
     std::string caption;
     bool hiddenRight = true, switchedRight = true;
     auto look = [&](HWND dialog) {
-      caption = TextOf(dialog);
+      caption = WindowText(dialog);
       for (int control : replaceOnly) hiddenRight &= Shown(dialog, control) == replace;
       switchedRight &= Enabled(dialog, searchTextBox) && !Enabled(dialog, searchHexField);
       Click(dialog, hexSwitch);
@@ -150,7 +95,7 @@ TEST_F(FindReplace, WordAtTheCaretCrossesTheViewCodePage) {
   Start("\xAC\xA8\xE0 \x8F\xE0\xA8\xA2\xA5\xE2 \x8F\xE0\xA8\xA2\xA5\xE2", 4);  // "мир Привет Привет"
   std::string shown;
   auto look = [&](HWND dialog) {
-    shown = TextOf(GetDlgItem(dialog, searchTextBox));
+    shown = WindowText(GetDlgItem(dialog, searchTextBox));
     Press(dialog, IDOK);
   };
   EXPECT_EQ(RunWithDialogs(findCommand, {look}), 1);
@@ -172,7 +117,7 @@ TEST_F(FindReplace, ConfirmationAnswersAndHexPatterns) {
   Start("a a a a a", 0);
   std::string caption;
   auto yes = [&](HWND dialog) {
-    caption = TextOf(dialog);
+    caption = WindowText(dialog);
     Press(dialog, 1);
   };
   EXPECT_EQ(RunWithDialogs(replaceCommand, {Fill("a", "b", replaceAllButton, true), yes, Answer(2), Answer(6)}), 4);

@@ -84,10 +84,8 @@ TEST_F(Printing, PageMetricsGiveTheWholePaperLessAnInchEachSideOnA4AndLetter) {
     // The device rounds the paper to whole dots.
     EXPECT_NEAR(page.right, paper.width, 12) << paper.paper;
     EXPECT_NEAR(page.bottom, paper.height, 12) << paper.paper;
-    EXPECT_EQ(print.left, 1440);
-    EXPECT_EQ(print.top, 1440);
-    EXPECT_EQ(print.right, page.right - 1440);
-    EXPECT_EQ(print.bottom, page.bottom - 1440);
+    const RECT lessAnInch{1440, 1440, page.right - 1440, page.bottom - 1440};
+    EXPECT_TRUE(EqualRect(&print, &lessAnInch)) << print.left << " " << print.top << " " << print.right;
     DeleteDC(printer);
   }
   SetPaper(DMPAPER_A4);
@@ -96,14 +94,11 @@ TEST_F(Printing, PageMetricsGiveTheWholePaperLessAnInchEachSideOnA4AndLetter) {
 // Page setup shows and returns the margins in the user's units: 2500 is 25 mm
 // on this metric system, and comes back unchanged; Cancel changes nothing.
 TEST_F(Printing, PageSetupReturnsTheMarginsInTheUsersUnits) {
+  const RECT margins{2500, 2000, 1500, 3000};
   for (int button : {IDOK, IDCANCEL}) {
-    pageMargins = RECT{2500, 2000, 1500, 3000};
-    DialogSeen seen = RunClosingDialog([] { Command(pageSetupCommand); }, button);
-    ASSERT_TRUE(seen.appeared);
-    EXPECT_EQ(pageMargins.left, 2500);
-    EXPECT_EQ(pageMargins.top, 2000);
-    EXPECT_EQ(pageMargins.right, 1500);
-    EXPECT_EQ(pageMargins.bottom, 3000);
+    pageMargins = margins;
+    ASSERT_TRUE(RunClosingDialog([] { Command(pageSetupCommand); }, button).appeared);
+    EXPECT_TRUE(EqualRect(&pageMargins, &margins)) << pageMargins.left << " " << pageMargins.top << " " << button;
     EXPECT_NE(printerDevNames, nullptr);
   }
 }
@@ -130,25 +125,15 @@ TEST_F(Printing, PageCountAsksForPageNumbersAndTheAnswerChecksTheMenuItem) {
 struct PagePicture {
   int width = 0, height = 0;
   std::vector<bool> ink;
-  bool At(int x, int y) const { return ink[static_cast<std::size_t>(y * width + x)]; }
-  // The first inked pixel, row by row.
-  POINT FirstInk() const {
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x)
-        if (At(x, y)) return POINT{x, y};
-    return POINT{width, height};
+  bool RowInked(int y) const { return std::count(ink.begin() + y * width, ink.begin() + (y + 1) * width, true) > 0; }
+  POINT FirstInk() const {  // row by row
+    auto first = static_cast<int>(std::find(ink.begin(), ink.end(), true) - ink.begin());
+    return first == width * height ? POINT{width, height} : POINT{first % width, first / width};
   }
-  // The height of the first inked band: rows from the first inked one down to
-  // the next row without ink.
+  // The height of the first inked band: rows from the first inked one down to the next row without ink.
   int FirstBandHeight() const {
-    int y = FirstInk().y;
-    auto inked = [&](int row) {
-      for (int x = 0; x < width; ++x)
-        if (At(x, row)) return true;
-      return false;
-    };
-    int top = y;
-    while (y < height && inked(y)) ++y;
+    int y = FirstInk().y, top = y;
+    while (y < height && RowInked(y)) ++y;
     return y - top;
   }
 };
@@ -180,12 +165,6 @@ PagePicture DrawPageArea(HWND dialog) {
   return picture;
 }
 
-std::string ButtonText(HWND dialog, int id) {
-  char text[64] = {};
-  GetWindowTextA(GetDlgItem(dialog, id), text, sizeof text);
-  return text;
-}
-
 void Click(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 TEST_F(Printing, PreviewStepsThroughThePagesAndMagnifiesThreeTimesAroundTheClick) {
@@ -196,18 +175,18 @@ TEST_F(Printing, PreviewStepsThroughThePagesAndMagnifiesThreeTimesAroundTheClick
   PagePicture whole, magnified, again;
   POINT numberTop{};
   DialogSeen seen = RunClosingDialog([] { Command(printPreviewCommand); }, IDOK, [&](HWND dialog) {
-    for (int i = 0; i < 200 && ButtonText(dialog, 102).empty(); ++i) Sleep(25);
-    captions.push_back(ButtonText(dialog, 102));
-    Click(dialog, 102);
-    DrawPageArea(dialog);
-    captions.push_back(ButtonText(dialog, 102));
-    Click(dialog, 102);
-    DrawPageArea(dialog);
-    captions.push_back(ButtonText(dialog, 102));
-    lastDisabled = !IsWindowEnabled(GetDlgItem(dialog, 102));
+    HWND next = GetDlgItem(dialog, 102);
+    for (int i = 0; i < 200 && WindowText(next).empty(); ++i) Sleep(25);
+    for (int page = 1; page < 3; ++page) {
+      captions.push_back(WindowText(next));
+      Click(dialog, 102);
+      DrawPageArea(dialog);
+    }
+    captions.push_back(WindowText(next));
+    lastDisabled = !IsWindowEnabled(next);
     Click(dialog, 101);
     whole = DrawPageArea(dialog);
-    captions.push_back(ButtonText(dialog, 102));
+    captions.push_back(WindowText(next));
     // A click on the top of the page number: that point stays where it is.
     numberTop = whole.FirstInk();
     POINT click = numberTop;
@@ -219,9 +198,7 @@ TEST_F(Printing, PreviewStepsThroughThePagesAndMagnifiesThreeTimesAroundTheClick
   });
   ASSERT_TRUE(seen.appeared);
   pageNumbersOn = false;
-  char mainCaption[MAX_PATH] = {};
-  GetWindowTextA(mainWindow, mainCaption, sizeof mainCaption);
-  EXPECT_EQ(seen.title, std::string("Просмотр: ") + mainCaption);
+  EXPECT_EQ(seen.title, "Просмотр: " + WindowText(mainWindow));
   EXPECT_EQ(captions, (std::vector<std::string>{"1&.>>", "2&.>>", "3 ||", "1&.>>"}));
   EXPECT_TRUE(lastDisabled);
   ASSERT_LT(numberTop.y, whole.height);  // something was drawn

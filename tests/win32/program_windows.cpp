@@ -38,46 +38,54 @@ BOOL CALLBACK FindOwnDialog(HWND window, LPARAM param) {
   return FALSE;
 }
 
-struct DialogWatch {
-  DialogSeen* seen;
-  int button;
-  const std::function<void(HWND)>* drive;
-  volatile LONG actionDone;  // an action that showed no dialog needs no more watching
+struct Player {
+  const std::vector<DialogStep>* steps;
+  volatile LONG actionDone;  // an action that shows no (further) dialog needs no more watching
+  int played;
 };
 
-DWORD WINAPI CloseDialog(void* param) {
-  auto* watch = static_cast<DialogWatch*>(param);
-  DialogSeen* seen = watch->seen;
-  for (int i = 0; i < 200 && !seen->appeared && !InterlockedCompareExchange(&watch->actionDone, 0, 0); ++i) {
+DWORD WINAPI PlayDialogs(void* param) {
+  auto* player = static_cast<Player*>(param);
+  auto done = [player] { return InterlockedCompareExchange(&player->actionDone, 0, 0) != 0; };
+  for (const DialogStep& step : *player->steps) {
     HWND dialog = nullptr;
-    EnumWindows(FindOwnDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog) {
-      Sleep(25);
-      continue;
+    for (int wait = 0; wait < 500 && !dialog && !done(); ++wait) {
+      EnumWindows(FindOwnDialog, reinterpret_cast<LPARAM>(&dialog));
+      if (!dialog) Sleep(10);
     }
-    seen->appeared = true;
-    seen->owner = GetWindow(dialog, GW_OWNER);
-    char title[256] = {};
-    GetWindowTextA(dialog, title, sizeof title);
-    seen->title = title;
-    EnumChildWindows(dialog, AddStaticText, reinterpret_cast<LPARAM>(&seen->texts));
-    if (*watch->drive) (*watch->drive)(dialog);
-    PostMessageA(dialog, WM_COMMAND, watch->button, 0);
+    if (!dialog) return 0;
+    step(dialog);
+    ++player->played;
+    for (int wait = 0; wait < 500 && IsWindow(dialog) && !done(); ++wait) Sleep(10);
   }
   return 0;
 }
 
 }  // namespace
 
+int RunWithDialogs(const std::function<void()>& action, const std::vector<DialogStep>& steps) {
+  Player player{&steps, 0, 0};
+  HANDLE thread = CreateThread(nullptr, 0, PlayDialogs, &player, 0, nullptr);
+  action();
+  InterlockedExchange(&player.actionDone, 1);
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
+  return player.played;
+}
+
 DialogSeen RunClosingDialog(const std::function<void()>& action, int button,
                             const std::function<void(HWND)>& drive) {
   DialogSeen seen;
-  DialogWatch watch{&seen, button, &drive, 0};
-  HANDLE closer = CreateThread(nullptr, 0, CloseDialog, &watch, 0, nullptr);
-  action();
-  InterlockedExchange(&watch.actionDone, 1);
-  WaitForSingleObject(closer, INFINITE);
-  CloseHandle(closer);
+  RunWithDialogs(action, {[&](HWND dialog) {
+                   seen.appeared = true;
+                   seen.owner = GetWindow(dialog, GW_OWNER);
+                   char title[256] = {};
+                   GetWindowTextA(dialog, title, sizeof title);
+                   seen.title = title;
+                   EnumChildWindows(dialog, AddStaticText, reinterpret_cast<LPARAM>(&seen.texts));
+                   if (drive) drive(dialog);
+                   PostMessageA(dialog, WM_COMMAND, button, 0);
+                 }});
   return seen;
 }
 
@@ -133,6 +141,12 @@ void ProgramWindows::Select(LONG start, LONG end) {
 }
 
 void ProgramWindows::Command(int command) { SendMessageA(mainWindow, WM_COMMAND, command, 0); }
+
+std::string ProgramWindows::WindowText(HWND window) {
+  char text[MAX_PATH + 16] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
 
 std::string ProgramWindows::StatusPaneText(int pane) {
   char text[MAX_PATH] = {};

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class ProgramWindows : public ::testing::Test {
  protected:
@@ -17,6 +18,7 @@ class ProgramWindows : public ::testing::Test {
   static std::string EditorText();
   static void SetEditorText(const std::string& text);  // bytes, zero included
   static std::string StatusPaneText(int pane);
+  static std::string WindowText(HWND window);
   static CHARRANGE Selection();
   static void Select(LONG start, LONG end);
   static void Command(int command);  // WM_COMMAND to the main window, as the menu sends it
@@ -32,6 +34,12 @@ class FreshDocument : public ProgramWindows {
   void TearDown() override;
 };
 
+// Runs `action`; another thread plays each step in the next visible dialog of
+// this process, once the one before it has closed (steps work dialogs by
+// messages and must not assert). The number of steps played.
+using DialogStep = std::function<void(HWND dialog)>;
+int RunWithDialogs(const std::function<void()>& action, const std::vector<DialogStep>& steps);
+
 // What a modal dialog showed before it was closed with OK.
 struct DialogSeen {
   bool appeared = false;
@@ -40,8 +48,7 @@ struct DialogSeen {
   std::string texts;  // its static texts, one per line
 };
 
-// Runs `action`, which opens a modal dialog of this process; another thread
-// waits for it, records what it shows, lets `drive` work the dialog (by
-// messages; it must not assert) and presses `button` (OK unless told).
+// Runs `action`, which opens a modal dialog of this process; records what it
+// shows, lets `drive` work it and presses `button` (OK unless told).
 DialogSeen RunClosingDialog(const std::function<void()>& action, int button = IDOK,
                             const std::function<void(HWND)>& drive = {});

@@ -67,22 +67,6 @@ TEST_F(RecentFiles, AnEntryWhoseFileIsGoneIsEmptiedWhenOpened) {
   EXPECT_STREQ(currentPath, kept.c_str());
 }
 
-TEST_F(RecentFiles, SaveAsWithTheTextFilterAddsItsExtensionAndListsTheFile) {
-  SetEditorText("saved text");
-  SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
-  lstrcpynA(currentPath, PathOf("chosen").c_str(), MAX_PATH);
-  fileFilterIndex = 1;
-  bool saved = false;
-  DialogSeen dialog = RunClosingDialog([&] { saved = SaveAs(); });
-  EXPECT_TRUE(dialog.appeared);
-  ASSERT_TRUE(saved);
-  EXPECT_EQ(std::string(currentPath), PathOf("chosen.txt"));
-  EXPECT_EQ(FileBytes(PathOf("chosen.txt")), "saved text");
-  EXPECT_EQ(WindowText(mainWindow), "[chosen.txt]-ZORN2");
-  EXPECT_EQ(Setting("0F"), PathOf("chosen.txt"));
-  EXPECT_FALSE(Modified());
-}
-
 // A damaged "LIST" is read one way by the menu and by the open command: each
 // item opens the file it shows, and an item that shows nothing opens nothing.
 TEST_F(RecentFiles, TheMenuAndTheOpenCommandReadADamagedListAlike) {
@@ -104,27 +88,28 @@ TEST_F(RecentFiles, TheMenuAndTheOpenCommandReadADamagedListAlike) {
   }
 }
 
-// A name that fills the path buffer: Cancel keeps the document's name and
-// title; OK saves under it and names the document after it.
-TEST_F(RecentFiles, SaveAsWithALongNameCancelledAndConfirmed) {
-  SetEditorText("kept");
-  std::string name = PathOf("named.txt");
-  std::string longName = std::string(MAX_PATH - 1 - directory.size() - 4, 'x') + ".txt";
-  for (int button : {IDCANCEL, IDOK}) {
+// Save As: a name without extension gets the text filter's, a name that fills
+// the path buffer is kept whole, Cancel saves nothing. The saved file names the
+// document and heads the recent list.
+TEST_F(RecentFiles, SaveAsNamesTheDocumentAfterTheFileAndListsIt) {
+  const std::string longName = std::string(MAX_PATH - 1 - directory.size() - 4, 'x') + ".txt";
+  const struct { std::string given; int button; std::string saved; } cases[] = {
+      {"chosen", IDOK, "chosen.txt"}, {longName, IDCANCEL, ""}, {longName, IDOK, longName}};
+  fileFilterIndex = 1;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.given.substr(0, 10) + " " + std::to_string(c.button));
+    SetEditorText("saved text");
     SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
-    lstrcpynA(currentPath, PathOf(longName).c_str(), MAX_PATH);
+    lstrcpynA(currentPath, PathOf(c.given).c_str(), MAX_PATH);
     bool saved = false;
-    EXPECT_TRUE(RunClosingDialog([&] { saved = SaveAs(); }, button).appeared);
-    if (button == IDCANCEL) {
-      EXPECT_FALSE(saved);
-      EXPECT_EQ(FileBytes(PathOf(longName)), "<missing>");
-      EXPECT_TRUE(Modified());
-    } else {
-      EXPECT_TRUE(saved);
-      EXPECT_EQ(FileBytes(PathOf(longName)), "kept");
-      EXPECT_EQ(WindowText(mainWindow), "[" + longName + "]-ZORN2");
-    }
-    EXPECT_EQ(std::string(currentPath), PathOf(longName));
+    EXPECT_TRUE(RunClosingDialog([&] { saved = SaveAs(); }, c.button).appeared);
+    EXPECT_EQ(saved, !c.saved.empty());
+    EXPECT_EQ(Modified(), c.saved.empty());
+    EXPECT_EQ(std::string(currentPath), PathOf(c.saved.empty() ? c.given : c.saved));
+    EXPECT_EQ(FileBytes(PathOf(c.saved.empty() ? c.given : c.saved)), c.saved.empty() ? "<missing>" : "saved text");
+    if (c.saved.empty()) continue;
+    EXPECT_EQ(WindowText(mainWindow), "[" + c.saved + "]-ZORN2");
+    EXPECT_EQ(RecentFilePath(0), PathOf(c.saved));
   }
 }
 

@@ -13,12 +13,6 @@ class SettingsStore : public ::testing::Test {
   void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath); }
   void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath); }
 
-  static bool KeyExists() {
-    HKEY key;
-    if (RegOpenKeyA(HKEY_CURRENT_USER, settingsKeyPath, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-  }
   static void StoreRaw(const char* name, DWORD type, const void* data, DWORD size) {
     HKEY key;
     ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, settingsKeyPath, &key), ERROR_SUCCESS);
@@ -31,37 +25,23 @@ class SettingsStore : public ::testing::Test {
     EXPECT_NE(buffer.find('\0'), std::string::npos) << name << " left unterminated";
     return buffer.c_str();
   }
-  static WINDOWPLACEMENT SomePlacement(UINT showCmd) {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    placement.showCmd = showCmd;
-    placement.rcNormalPosition = RECT{40, 50, 640, 450};
-    return placement;
-  }
 };
 
+// Before the first write there is no key: every read gives its default, and
+// the placement, written at exit, does not create it.
 TEST_F(SettingsStore, FirstRunGivesDefaultsAndTheFirstWriteCreatesTheKey) {
   EXPECT_EQ(ReadSettingDword("ST", 1), 1);
-  EXPECT_EQ(ReadSettingDword("0FC", -1), -1);
   EXPECT_EQ(ReadString("LIST", 11), "");
-  WINDOWPLACEMENT placement{};
-  EXPECT_FALSE(ReadPlacementSetting(&placement));
-
-  WritePlacementSetting(SomePlacement(SW_SHOWNORMAL));  // only opens the key
-  EXPECT_FALSE(KeyExists());
-
-  WriteSettingDword("RI", 72);
-  EXPECT_TRUE(KeyExists());
-  EXPECT_EQ(ReadSettingDword("RI", 80), 72);
-  EXPECT_EQ(ReadSettingDword("LI", 0), 0);
+  WINDOWPLACEMENT placement{sizeof placement, 0, SW_SHOWMAXIMIZED, {}, {}, RECT{40, 50, 640, 450}};
+  WritePlacementSetting(placement);
+  HKEY key;
+  EXPECT_NE(RegOpenKeyA(HKEY_CURRENT_USER, settingsKeyPath, &key), ERROR_SUCCESS);
   WriteSettingDword("0FC", -5);
   EXPECT_EQ(ReadSettingDword("0FC", -1), -5);
   WriteSettingString("0F", "C:\\Мои документы\\письмо.txt");
   EXPECT_EQ(ReadString("0F", MAX_PATH), "C:\\Мои документы\\письмо.txt");
-  WriteSettingString("0F", "");
-  EXPECT_EQ(ReadString("0F", MAX_PATH), "");
-
-  WritePlacementSetting(SomePlacement(SW_SHOWMAXIMIZED));
+  WritePlacementSetting(placement);
+  placement = {};
   ASSERT_TRUE(ReadPlacementSetting(&placement));
   EXPECT_EQ(placement.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
   EXPECT_EQ(placement.rcNormalPosition.right, 640);
@@ -94,19 +74,17 @@ TEST_F(SettingsStore, RawValuesOfAnyTypeReadSafely) {
   EXPECT_EQ(std::string(cut), std::string(32, 'x'));
 }
 
+// Only a whole record of the right length that shows the window is taken.
 TEST_F(SettingsStore, PlacementIsReadOnlyAsAWholeRecordThatShowsTheWindow) {
-  WINDOWPLACEMENT placement = SomePlacement(SW_SHOWNORMAL), read{};
-  StoreRaw("DEF", REG_BINARY, &placement, 40);
-  EXPECT_FALSE(ReadPlacementSetting(&read));
-  placement.length = 12;
-  StoreRaw("DEF", REG_BINARY, &placement, sizeof placement);
-  EXPECT_FALSE(ReadPlacementSetting(&read));
-  for (UINT show : {SW_HIDE, SW_SHOWMINIMIZED}) {
-    placement = SomePlacement(show);
-    StoreRaw("DEF", REG_BINARY, &placement, sizeof placement);
-    EXPECT_EQ(ReadPlacementSetting(&read), show != SW_HIDE) << show;
+  const struct { DWORD size; UINT length, show; bool read; } cases[] = {
+      {40, 44, SW_SHOWNORMAL, false}, {44, 12, SW_SHOWNORMAL, false}, {44, 44, SW_HIDE, false},
+      {44, 44, SW_SHOWMINIMIZED, true}};
+  for (const auto& c : cases) {
+    WINDOWPLACEMENT placement{c.length, 0, c.show, {}, {}, RECT{40, 50, 640, 450}}, read{};
+    StoreRaw("DEF", REG_BINARY, &placement, c.size);
+    EXPECT_EQ(ReadPlacementSetting(&read), c.read) << c.size << " " << c.length << " " << c.show;
+    EXPECT_EQ(read.showCmd, c.read ? c.show : 0u);
   }
-  EXPECT_EQ(read.showCmd, static_cast<UINT>(SW_SHOWMINIMIZED));
 }
 
 }  // namespace

@@ -42,18 +42,6 @@ class TextTransform : public FreshDocument {
     EXPECT_EQ(viewCodePage, codePage);
     EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), codePage);
   }
-  // Runs `command` on `before` (all of it unless a selection is given) and
-  // checks that one undo brings `before` back.
-  static std::string RunAndUndo(int command, const std::string& before) {
-    SetEditorText(before);
-    ClearUndoJournal();
-    Select(0, 0);
-    Command(command);
-    std::string after = EditorText();
-    Command(4);
-    EXPECT_EQ(EditorText(), before) << "after command " << command;
-    return after;
-  }
 };
 
 // Whole text: the view follows the target; a selection: the view stays, as it does for Fido.
@@ -81,20 +69,8 @@ TEST_F(TextTransform, RecodingSwitchesTheViewForTheWholeTextAndOneUndoBringsAllB
   }
 }
 
-TEST_F(TextTransform, EmptyTextChangesNeitherTextNorView) {
-  for (int command : {29, 30, 31, 32, 33, 34, 35, 36, 19, 20, 21, 22}) {
-    if (command >= 29 && command <= 32) {
-      RecodeFromView(command);
-    } else {
-      TransformText(command, NoTable, NoTable);
-    }
-    EXPECT_EQ(EditorText(), "") << command;
-    ExpectView(Ansi);
-    EXPECT_FALSE(UndoJournalHoldsRecord()) << command;
-  }
-}
-
-// Each menu command reaches its transformation and one Undo takes it back; what
+// Each menu command reaches its transformation and one Undo takes it back; on
+// an empty text it changes neither text nor view and records nothing. What
 // each makes of the text is tested natively.
 TEST_F(TextTransform, EachCommandRewritesTheBytesAndUndoesInOneStep) {
   const std::string rtf = "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 Arial;}}\\f0 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}";
@@ -109,31 +85,43 @@ TEST_F(TextTransform, EachCommandRewritesTheBytesAndUndoesInOneStep) {
       {Oem, 29, "\x8F", ""}, {Ansi, 30, "П", ""}, {Ansi, 31, "П", ""}, {Ansi, 32, "Нр", ""},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
     SetViewCodePage(c.view);
-    const std::string after = RunAndUndo(c.command, c.before);
-    EXPECT_NE(after, c.before) << "command " << c.command;
+    SetEditorText(c.before);
+    ClearUndoJournal();
+    Command(c.command);
+    const std::string after = EditorText();
+    EXPECT_NE(after, c.before);
     if (!c.after.empty()) {
-      EXPECT_EQ(after, c.after) << "command " << c.command;
+      EXPECT_EQ(after, c.after);
     }
+    Command(4);
+    EXPECT_EQ(EditorText(), c.before);
+    SetEditorText("");
+    ClearUndoJournal();
+    Command(c.command);
+    EXPECT_EQ(EditorText(), "");
+    ExpectView(c.view);
+    EXPECT_FALSE(UndoJournalHoldsRecord());
   }
 }
 
-TEST_F(TextTransform, LengthChangingTransformationSelectsItsResult) {
-  SetEditorText("x a\rb y");
-  Select(2, 5);
-  TransformText(lineBreakCommand, NoTable, NoTable);
-  EXPECT_EQ(EditorText(), "x a\r\nb y");
-  ExpectSelection(2, 6);
-  ExpectView(Ansi);
-}
-
-TEST_F(TextTransform, RtfCommandNeedsTheExactSignature) {
-  for (const std::string text : {" {\\rtf1 x}", "{\\RTF1 x}", "plain"}) {
-    SetEditorText(text);
-    Select(1, 2);
-    TransformText(rtfToTextCommand, NoTable, NoTable);
-    EXPECT_EQ(EditorText(), text);
-    EXPECT_FALSE(UndoJournalHoldsRecord());
+// A transformation of a selection that changes its length selects its
+// result; the RTF command acts only on the exact signature.
+TEST_F(TextTransform, SelectionTransformsSelectTheirResultAndRtfNeedsItsSignature) {
+  const struct { std::string before; int command; std::string after; LONG end; } cases[] = {
+      {"x a\rb y", lineBreakCommand, "x a\r\nb y", 6}, {" {\\rtf1 x}", rtfToTextCommand, " {\\rtf1 x}", 0},
+      {"{\\RTF1 x}", rtfToTextCommand, "{\\RTF1 x}", 0}, {"plain", rtfToTextCommand, "plain", 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.before);
+    SetEditorText(c.before);
+    ClearUndoJournal();
+    Select(2, 5);
+    TransformText(c.command, NoTable, NoTable);
+    EXPECT_EQ(EditorText(), c.after);
+    ExpectView(Ansi);
+    EXPECT_EQ(UndoJournalHoldsRecord(), c.after != c.before);
+    if (c.after != c.before) ExpectSelection(2, c.end);
   }
 }
 
