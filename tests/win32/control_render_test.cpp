@@ -1,23 +1,23 @@
 // What the control draws: its picture (WM_PRINTCLIENT) compared with the
 // right Unicode text drawn by ExtTextOutW in the control's own font.
+#include <functional>
 #include <vector>
 
 #include "control_fixture.h"
 
 namespace {
 
-// A 32-bit picture of width x height pixels, 0x00RRGGBB each.
+// A 32-bit picture of width x height pixels, 0x00RRGGBB each, in the window colour.
 class Picture {
  public:
-  Picture(int width, int height) : width_(width), height_(height) {
+  explicit Picture(RECT size) : width_(size.right) {
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.right, -size.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     dc_ = CreateCompatibleDC(nullptr);
     bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
     old_ = SelectObject(dc_, bitmap_);
-    RECT all{0, 0, width, height};
     SetBkColor(dc_, GetSysColor(COLOR_WINDOW));
-    ExtTextOutW(dc_, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    ExtTextOutW(dc_, 0, 0, ETO_OPAQUE, &size, nullptr, 0, nullptr);
   }
   ~Picture() {
     SelectObject(dc_, old_);
@@ -29,23 +29,22 @@ class Picture {
     GdiFlush();
     return bits_[y * width_ + x] & 0xFFFFFF;
   }
-  // Pixels of the rectangle that differ between two pictures.
-  int Differences(const Picture& other, const RECT& box) const {
+  int Count(const RECT& box, const std::function<bool(int x, int y)>& counted) const {
     int count = 0;
     for (int y = box.top; y < box.bottom; ++y)
-      for (int x = box.left; x < box.right; ++x) count += At(x, y) != other.At(x, y);
+      for (int x = box.left; x < box.right; ++x) count += counted(x, y);
     return count;
+  }
+  int Differences(const Picture& other, const RECT& box) const {
+    return Count(box, [&](int x, int y) { return At(x, y) != other.At(x, y); });
   }
   int CountColour(const RECT& box, COLORREF colour) const {
     DWORD rgb = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    int count = 0;
-    for (int y = box.top; y < box.bottom; ++y)
-      for (int x = box.left; x < box.right; ++x) count += At(x, y) == rgb;
-    return count;
+    return Count(box, [&](int x, int y) { return At(x, y) == rgb; });
   }
 
  private:
-  int width_, height_;
+  int width_;
   HDC dc_;
   HBITMAP bitmap_;
   HGDIOBJ old_;
@@ -65,13 +64,12 @@ class RenderTest : public ControlTest {
   // each in its colour, in the control's font.
   struct Piece {
     std::u16string text;
-    COLORREF colour;
+    COLORREF colour = RGB(0, 0, 0);
     COLORREF paper = GetSysColor(COLOR_WINDOW);
   };
   void DrawExpected(Picture& picture, const std::vector<Piece>& pieces) {
     POINT origin = PointOf(0);
     HGDIOBJ old = SelectObject(picture.dc(), reinterpret_cast<HFONT>(Send(WM_GETFONT)));
-    SetBkMode(picture.dc(), OPAQUE);
     SetTextAlign(picture.dc(), TA_TOP | TA_LEFT | TA_UPDATECP);
     MoveToEx(picture.dc(), origin.x, origin.y, nullptr);
     for (const Piece& piece : pieces) {
@@ -84,62 +82,50 @@ class RenderTest : public ControlTest {
   }
   RECT FirstRow() {
     POINT origin = PointOf(0);
-    RECT client = Client();
     int height = PointOf(static_cast<LONG>(Send(EM_LINEINDEX, 1))).y - origin.y;
-    return {origin.x, origin.y, client.right, origin.y + height};
+    return {origin.x, origin.y, Client().right, origin.y + height};
   }
 
-  // The first line drawn by the control against the expected Unicode text.
-  int Mismatch(const std::u16string& expected) {
-    RECT client = Client();
-    Picture drawn(client.right, client.bottom), wanted(client.right, client.bottom);
+  // Pixels of the first line where the control differs from the expected pieces.
+  int Mismatch(const std::vector<Piece>& expected) {
+    Picture drawn(Client()), wanted(Client());
     Capture(drawn);
-    DrawExpected(wanted, {{expected, RGB(0, 0, 0)}});
+    DrawExpected(wanted, expected);
     return drawn.Differences(wanted, FirstRow());
   }
 
   // Pixels where the screen differs from a whole repaint of the control.
   int ScreenMismatch() {
     UpdateWindow(control);
-    RECT client = Client();
-    Picture screen(client.right, client.bottom), whole(client.right, client.bottom);
+    Picture screen(Client()), whole(Client());
     HDC dc = GetDC(control);
-    BitBlt(screen.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    BitBlt(screen.dc(), 0, 0, Client().right, Client().bottom, dc, 0, 0, SRCCOPY);
     ReleaseDC(control, dc);
     Capture(whole);
-    return screen.Differences(whole, client);
+    return screen.Differences(whole, Client());
   }
 };
 
-TEST_F(RenderTest, Dos866AndKoi8LinesShowTheirOwnCyrillicLetters) {
+TEST_F(RenderTest, EachCodePageShowsItsOwnLettersAndControlBytesShowInverted) {
   // Outside the test macros: their texts are compiled as Windows-1251, which has no box drawing.
   const std::u16string dos = u"Привет, мир! ░▒▓│┤ ё", koi = u"Привет, мир! Ёё ─│┌";
-  // The first in DOS-866.
   SetText("\x8F\xE0\xA8\xA2\xA5\xE2, \xAC\xA8\xE0! \xB0\xB1\xB2\xB3\xB4 \xF1\r\n");
   Send(EM_SETVIEWCODEPAGE, Oem);
-  EXPECT_EQ(Mismatch(dos), 0);
+  EXPECT_EQ(Mismatch({{dos}}), 0);
   Send(EM_SETVIEWCODEPAGE, Ansi);  // the same bytes as Windows-1251 look different
-  EXPECT_GT(Mismatch(dos), 50);
-
-  // The second in KOI8-R.
+  EXPECT_GT(Mismatch({{dos}}), 50);
   SetText("\xF0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2! \xB3\xA3 \x80\x81\x82\r\n");
   Send(EM_SETVIEWCODEPAGE, Koi8);
-  EXPECT_EQ(Mismatch(koi), 0);
+  EXPECT_EQ(Mismatch({{koi}}), 0);
   Send(EM_SETVIEWCODEPAGE, Oem);
-  EXPECT_GT(Mismatch(koi), 50);
-}
+  EXPECT_GT(Mismatch({{koi}}), 50);
 
-TEST_F(RenderTest, ControlBytesShowInvertedAndNeverCutTheLine) {
+  // Each as the letter of its Ctrl chord, window-coloured on grey; nothing ends at the zero.
   SetText(std::string("a\0b\x01" "c\x7F" "d\r\n", 9));
-  RECT client = Client();
-  Picture drawn(client.right, client.bottom), wanted(client.right, client.bottom);
-  Capture(drawn);
-  COLORREF grey = GetSysColor(COLOR_GRAYTEXT), ink = RGB(0, 0, 0), paper = GetSysColor(COLOR_WINDOW);
-  // Each as the letter of its Ctrl chord, window-coloured on grey.
-  DrawExpected(wanted, {{u"a", ink}, {u"@", paper, grey}, {u"b", ink}, {u"A", paper, grey}, {u"c", ink},
-                        {u"?", paper, grey}, {u"d", ink}});
-  EXPECT_EQ(drawn.Differences(wanted, FirstRow()), 0);
-  EXPECT_GT(PointOf(6).x, PointOf(0).x);  // "d" lies further right: nothing ended at the zero
+  COLORREF grey = GetSysColor(COLOR_GRAYTEXT), paper = GetSysColor(COLOR_WINDOW);
+  EXPECT_EQ(Mismatch({{u"a"}, {u"@", paper, grey}, {u"b"}, {u"A", paper, grey}, {u"c"}, {u"?", paper, grey}, {u"d"}}),
+            0);
+  EXPECT_GT(PointOf(6).x, PointOf(0).x);
 }
 
 TEST_F(RenderTest, SelectionAndColourRunsArePainted) {
@@ -150,42 +136,30 @@ TEST_F(RenderTest, SelectionAndColourRunsArePainted) {
   format.dwMask = CFM_COLOR;
   format.crTextColor = RGB(255, 0, 0);
   Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-  Select(0, 0);
-  RECT client = Client();
   RECT row = FirstRow();
-  RECT red{PointOf(6).x, row.top, PointOf(9).x, row.bottom};
-  {
-    Picture drawn(client.right, client.bottom);
-    Capture(drawn);
-    EXPECT_GT(drawn.CountColour(red, RGB(255, 0, 0)), 5);
-    EXPECT_EQ(drawn.CountColour(row, RGB(255, 0, 0)), drawn.CountColour(red, RGB(255, 0, 0)));
-  }
-  Select(0, 5);  // unfocused: hidden until asked to stay shown
-  RECT selected{PointOf(0).x, row.top, PointOf(5).x, row.bottom};
+  RECT red{PointOf(6).x, row.top, PointOf(9).x, row.bottom}, selected{PointOf(0).x, row.top, PointOf(5).x, row.bottom};
+  RECT after{PointOf(5).x + 1, row.top, PointOf(6).x, row.bottom};  // the blank after the selection
   COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-  {
-    Picture drawn(client.right, client.bottom);
-    Capture(drawn);
-    EXPECT_EQ(drawn.CountColour(selected, highlight), 0);
-  }
+  Select(0, 5);  // unfocused: hidden until asked to stay shown
+  Picture hidden(Client());
+  Capture(hidden);
+  EXPECT_GT(hidden.CountColour(red, RGB(255, 0, 0)), 5);
+  EXPECT_EQ(hidden.CountColour(row, RGB(255, 0, 0)), hidden.CountColour(red, RGB(255, 0, 0)));
+  EXPECT_EQ(hidden.CountColour(selected, highlight), 0);
   Send(EM_HIDESELECTION, FALSE, TRUE);
-  {
-    Picture drawn(client.right, client.bottom);
-    Capture(drawn);
-    EXPECT_GT(drawn.CountColour(selected, highlight), (selected.right - selected.left) * (row.bottom - row.top) / 2);
-    RECT after{PointOf(5).x + 1, row.top, PointOf(6).x, row.bottom};  // the blank after the selection
-    EXPECT_EQ(drawn.CountColour(after, highlight), 0);
-  }
+  Picture shown(Client());
+  Capture(shown);
+  EXPECT_GT(shown.CountColour(selected, highlight), (selected.right - selected.left) * (row.bottom - row.top) / 2);
+  EXPECT_EQ(shown.CountColour(after, highlight), 0);
   Send(EM_SETBKGNDCOLOR, 0, RGB(0, 0, 128));
-  {
-    Picture drawn(client.right, client.bottom);
-    Capture(drawn);
-    EXPECT_EQ(drawn.At(client.right - 2, client.bottom - 2), 0x000080u);
-  }
+  Picture background(Client());
+  Capture(background);
+  EXPECT_EQ(background.At(Client().right - 2, Client().bottom - 2), 0x000080u);
 }
 
 // Edits repaint only the rows they change; the screen must still show what
-// a whole repaint shows, also when words move between rows.
+// a whole repaint shows, also when words move between rows, and without wrap
+// when typing past the right edge scrolls the view.
 TEST_F(RenderTest, TheScreenAfterEditsIsAWholeRepaint) {
   std::string text;
   for (int i = 0; i < 40; ++i) {
@@ -212,7 +186,7 @@ TEST_F(RenderTest, TheScreenAfterEditsIsAWholeRepaint) {
   EXPECT_EQ(edit(third + 32, "", 20), 0);                     // and lets them come back
   EXPECT_EQ(edit(third + 1, "", 1), 0);                       // the first byte of a line
   EXPECT_EQ(edit(third + 70, "ab", 2), 0);                    // inside a later row
-  EXPECT_EQ(edit(third + 10, "\r", 0), 0);                   // a new line moves everything below
+  EXPECT_EQ(edit(third + 10, "\r", 0), 0);                    // a new line moves everything below
   EXPECT_EQ(select(third, third + 150), 0);                   // a selection over several rows
   EXPECT_EQ(select(third, third + 40), 0);                    // shrinks
   EXPECT_EQ(select(third + 90, third + 20), 0);               // turns round
@@ -221,20 +195,14 @@ TEST_F(RenderTest, TheScreenAfterEditsIsAWholeRepaint) {
   EXPECT_EQ(ScreenMismatch(), 0);  // a page further down
   Key(VK_DOWN, true);
   EXPECT_EQ(ScreenMismatch(), 0);
-  ShowWindow(parent, SW_HIDE);
-}
 
-TEST_F(RenderTest, TypingPastTheRightEdgeWithoutWrapScrollsTheWholeView) {
   Create(EditorStyle | NoWrapStyle);
-  std::string digits;
-  for (int i = 0; i < 40; ++i) digits += "0123456789";
-  SetText("a first line\r\n" + digits + "\r\n");
+  SetText("a first line\r\n" + std::string(400, '0') + "\r\n");
   ShowWindow(parent, SW_SHOWNA);
   Select(12, 12);
-  UpdateWindow(control);
   for (int i = 0; i < 200; ++i) {  // several jumps sideways, the bar shown after the first
-    Type("x");
     UpdateWindow(control);
+    Type("x");
   }
   EXPECT_EQ(ScreenMismatch(), 0);
   ShowWindow(parent, SW_HIDE);

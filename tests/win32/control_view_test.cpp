@@ -1,12 +1,12 @@
-// The view: word wrap, scrolling by rows, the caret kept in sight, no wrap
-// with horizontal scrolling, and drawing switched off.
+// The view: word wrap, scrolling by rows and pages, the caret kept in sight,
+// no wrap with horizontal scrolling, and drawing switched off.
 #include "control_fixture.h"
 
 namespace {
 
-std::string Lines(int count, const std::string& body = "line") {
+std::string Lines(int count) {
   std::string text;
-  for (int i = 0; i < count; ++i) text += body + " " + std::to_string(i) + "\r\n";
+  for (int i = 0; i < count; ++i) text += "line " + std::to_string(i) + "\r\n";
   return text;
 }
 
@@ -16,8 +16,7 @@ TEST_F(ControlTest, WrappedRowsCountAsScreenLinesButNotAsTextLines) {
   SetText(paragraph + "\r\n" + Lines(100));
   EXPECT_EQ(Send(EM_GETLINECOUNT), 102);
   EXPECT_EQ(Send(EM_LINEINDEX, 1), 302);  // text lines, whatever the wrap
-  POINT first = PointOf(0), later = PointOf(250);
-  EXPECT_GT(later.y, first.y);  // the paragraph wraps
+  EXPECT_GT(PointOf(250).y, PointOf(0).y);  // the paragraph wraps
   auto topTextLine = [&] {
     POINTL corner{30, 3};
     return Send(EM_EXLINEFROMCHAR, 0, Send(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&corner)));
@@ -28,31 +27,38 @@ TEST_F(ControlTest, WrappedRowsCountAsScreenLinesButNotAsTextLines) {
     Send(EM_LINESCROLL, 0, 1);
     ++rows;
   }
-  EXPECT_GE(rows, 3);                // the paragraph took several rows
-  EXPECT_EQ(FirstVisible(), rows);   // and each of them is a screen line
+  EXPECT_GE(rows, 3);               // the paragraph took several rows
+  EXPECT_EQ(FirstVisible(), rows);  // and each of them is a screen line
   Send(EM_LINESCROLL, 0, -1000);
   EXPECT_EQ(FirstVisible(), 0);
   Send(EM_LINESCROLL, 0, 5);
-  EXPECT_EQ(FirstVisible(), 5);
   Send(EM_LINESCROLL, 0, -2);
   EXPECT_EQ(FirstVisible(), 3);
 }
 
-TEST_F(ControlTest, TheCaretIsBroughtIntoViewAndTheViewStopsAtTheEnd) {
-  SetText(Lines(500));
-  Key(VK_END, false, true);
-  LONG last = CaretLine();
-  EXPECT_EQ(last, 500);
-  POINT caret = PointOf(Selection().cpMax);
-  EXPECT_GE(caret.y, 0);
+TEST_F(ControlTest, PagesAndTheCaretKeepInViewAndStopAtTheLastLine) {
+  SetText(Lines(200) + "last");
+  Key(VK_NEXT);
+  LONG page = FirstVisible();
+  EXPECT_GT(page, 5);
+  EXPECT_EQ(CaretLine(), page);
+  for (int i = 0; i < 40; ++i) Key(VK_NEXT);
+  EXPECT_EQ(CaretLine(), 200);
+  LONG bottom = FirstVisible();
+  Key(VK_NEXT);
+  Send(EM_LINESCROLL, 0, 50);
+  EXPECT_EQ(CaretLine(), 200);
+  EXPECT_EQ(FirstVisible(), bottom);  // nothing below the last line to scroll to
   RECT client;
   GetClientRect(control, &client);
-  EXPECT_LT(caret.y, client.bottom);
-  LONG bottom = FirstVisible();
-  Send(EM_LINESCROLL, 0, 50);
-  EXPECT_EQ(FirstVisible(), bottom);  // nothing below the last line to scroll to
+  EXPECT_GT(PointOf(Selection().cpMax).y, client.bottom / 2);  // the last line sits at the bottom of the view
+  EXPECT_LT(PointOf(Selection().cpMax).y, client.bottom);
+  Key(VK_PRIOR, true);
+  EXPECT_EQ(Send(EM_EXLINEFROMCHAR, 0, Selection().cpMin), 200 - page);
+  EXPECT_EQ(Selection().cpMax, Send(EM_LINEINDEX, 200));
+
   Select(10, 10);
-  EXPECT_EQ(FirstVisible(), Send(EM_EXLINEFROMCHAR, 0, 10));  // a caret above the view comes to its top
+  EXPECT_EQ(FirstVisible(), 1);  // a caret above the view comes to its top
   Send(WM_VSCROLL, SB_PAGEDOWN);
   EXPECT_GT(FirstVisible(), 1);
   Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
@@ -62,59 +68,43 @@ TEST_F(ControlTest, TheCaretIsBroughtIntoViewAndTheViewStopsAtTheEnd) {
 
 TEST_F(ControlTest, EditsAboveTheViewKeepTheSameTextOnTop) {
   SetText(Lines(300));
+  auto topText = [&] {
+    LONG top = static_cast<LONG>(Send(EM_LINEINDEX, FirstVisible()));
+    return Text().substr(static_cast<std::size_t>(top), 8);
+  };
   Send(EM_LINESCROLL, 0, 100);
-  LONG top = static_cast<LONG>(Send(EM_LINEINDEX, FirstVisible()));
-  char word[8] = {};
-  TEXTRANGEA range{{top, top + 7}, word};
-  Send(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+  std::string shown = topText();
   Send(WM_SETREDRAW, FALSE);
   Select(0, static_cast<LONG>(Send(EM_LINEINDEX, 3)));  // as the program does: select, replace, restore
   Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));
   Send(WM_SETREDRAW, TRUE);
   EXPECT_LE(FirstVisible(), 97);  // the selection pulled the view up to its caret
   Send(EM_LINESCROLL, 0, 97 - FirstVisible());
-  LONG newTop = static_cast<LONG>(Send(EM_LINEINDEX, FirstVisible()));
-  char again[8] = {};
-  TEXTRANGEA rangeAgain{{newTop, newTop + 7}, again};
-  Send(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&rangeAgain));
-  EXPECT_STREQ(again, word);
+  EXPECT_EQ(topText(), shown);
 }
 
-TEST_F(ControlTest, ScrollBarsComeAndGoWithTheText) {
+TEST_F(ControlTest, WithoutWrapALongLineScrollsSidewaysAndScrollBarsComeAndGo) {
   Create(EditorStyle | NoWrapStyle);
   SetText("short\r\ntext");
   EXPECT_FALSE(GetWindowLongA(control, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL));
-  SetText(Lines(100) + std::string(1000, 'x'));
+  const auto line = static_cast<LONG>(Lines(100).size());
+  SetText(Lines(100) + std::string(2000, 'x'));
   Key(VK_END, false, true);
   UpdateWindow(control);
   EXPECT_TRUE(GetWindowLongA(control, GWL_STYLE) & WS_VSCROLL);
   EXPECT_TRUE(GetWindowLongA(control, GWL_STYLE) & WS_HSCROLL);
   SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
   GetScrollInfo(control, SB_VERT, &info);
-  EXPECT_EQ(info.nMax, 100);
+  EXPECT_EQ(info.nMax, 100);  // one row for the long line
   EXPECT_EQ(info.nPos + static_cast<int>(info.nPage), 101);  // at the bottom
-  Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("gone"));
-  EXPECT_FALSE(GetWindowLongA(control, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL));
-}
-
-TEST_F(ControlTest, WithoutWrapALongLineScrollsSideways) {
-  Create(EditorStyle | NoWrapStyle);
-  std::string longLine(2000, 'x');
-  SetText("short\r\n" + longLine + "\r\nend");
-  POINT start = PointOf(7);
-  EXPECT_EQ(PointOf(8).y, start.y);
-  Select(7 + 1500, 7 + 1500);
-  POINT distant = PointOf(7 + 1500);
   RECT client;
   GetClientRect(control, &client);
-  EXPECT_GT(distant.x, 0);
-  EXPECT_LT(distant.x, client.right);  // scrolled sideways to the caret
-  EXPECT_EQ(distant.y, start.y);       // one row for the whole line
-  SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-  GetScrollInfo(control, SB_HORZ, &info);
-  EXPECT_GT(info.nPos, 0);
+  EXPECT_GT(PointOf(line + 2000).x, 0);
+  EXPECT_LT(PointOf(line + 2000).x, client.right);  // scrolled sideways to the caret
   Key(VK_HOME);
-  EXPECT_EQ(PointOf(7).x, start.x);
+  EXPECT_EQ(PointOf(line).x, PointOf(static_cast<LONG>(Send(EM_LINEINDEX, 99))).x);
+  Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("gone"));
+  EXPECT_FALSE(GetWindowLongA(control, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL));
 }
 
 TEST_F(ControlTest, NothingIsDrawnWhileRedrawIsOffAndAllOnceItIsBackOn) {

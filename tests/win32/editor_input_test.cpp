@@ -1,6 +1,6 @@
-// The editor input procedure in front of the program's control: the insert
-// indicator, the editor's own undo, zero bytes, the context menu and dropped
-// files. Typing, deleting and line breaks in each view are the soak's part
+// The editor input procedure in front of the program's control: the editor's
+// own undo, zero bytes, the context menu and dropped files. Typing, deleting,
+// overwrite and line breaks in each view are the soak's part
 // (editor_soak_test.cpp); every modified key is checked against its command in
 // editor_keys_test.cpp.
 #include <gtest/gtest.h>
@@ -13,13 +13,11 @@
 
 #include "app/globals.h"
 #include "app/menu_bar.h"
-#include "chrome/status_bar.h"
 #include "conversion/undo_commands.h"
-#include "conversion/view_format.h"
 #include "document_files.h"
-#include "editor/control/document_control.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
+#include "key_presses.h"
 
 namespace {
 
@@ -29,77 +27,37 @@ class EditorInput : public DocumentFiles {
     DocumentFiles::SetUp();
     if (!accelerators) accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
     useEditorUndo = false;
-    Command(16);
-    SetEditorText("");
     ClearUndoJournal();
-    if (overwriteMode) Key(VK_INSERT);
   }
   void TearDown() override {
-    if (overwriteMode) Key(VK_INSERT);
     Command(16);
     ClearUndoJournal();
     SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
     DocumentFiles::TearDown();
   }
-
-  // A key as the message loop delivers it, Ctrl held in the thread's key state when asked.
-  static void Key(WPARAM key, bool ctrl = false) {
-    BYTE state[256] = {};
-    GetKeyboardState(state);
-    state[VK_CONTROL] = ctrl ? 0x80 : 0;
-    SetKeyboardState(state);
-    SendMessageA(editorWindow, WM_KEYDOWN, key, 1);
-    SendMessageA(editorWindow, WM_KEYUP, key, 0xC0000001);
-    state[VK_CONTROL] = 0;
-    SetKeyboardState(state);
-  }
-  // Characters as the Windows-1251 keyboard gives them.
-  static void Type(const std::string& ansi) {
-    for (char c : ansi) {
-      if (c == '\r') Key(VK_RETURN);
-      SendMessageA(editorWindow, WM_CHAR, static_cast<unsigned char>(c), 1);
-    }
-  }
   static void Undo() { Command(4); }
 };
 
-TEST_F(EditorInput, InsertSwitchesTheIndicatorAndTheUndoKindCtrlInsertNeither) {
-  SetEditorText("abc");
-  Select(0, 0);
-  Key(VK_INSERT);
-  EXPECT_EQ(StatusPaneText(insertModePane), "Замена");
-  Key(VK_INSERT, true);
-  EXPECT_EQ(StatusPaneText(insertModePane), "Замена");
-  Type("xy");
-  EXPECT_EQ(EditorText(), "xyc");
-  Undo();
-  EXPECT_EQ(EditorText(), "xbc");
-  Key(VK_INSERT);
-  EXPECT_EQ(StatusPaneText(insertModePane), "Вставка");
-  Type("z");
-  EXPECT_EQ(EditorText(), "xzbc");
-}
-
-// With the journal, Ctrl+Delete and Ctrl+Backspace are checked in editor_keys_test.cpp.
-// Without it, the control's own undo takes back the editor's own edits too.
+// Without the journal the control's own undo takes back the editor's own edits
+// too; the journal's Ctrl+Delete and Ctrl+Backspace are in editor_keys_test.cpp.
 TEST_F(EditorInput, WithTheEditorsOwnUndoWordDeletionIsTheControlsAndItsEditsUndo) {
   SetEditorText("один два три");
   useEditorUndo = true;
   Select(5, 5);
-  Key(VK_DELETE, true);
-  Key(VK_BACK, true);
+  Press(editorWindow, {VK_DELETE, Ctrl});
+  Press(editorWindow, {VK_BACK, Ctrl});
   EXPECT_EQ(EditorText(), "три");
   EXPECT_FALSE(UndoJournalHoldsRecord());
 
   SetEditorText("one\r\ntwo");
   Select(1, 1);
-  Key('Y', true);  // Ctrl+Y deletes the line
+  Press(editorWindow, {'Y', Ctrl});  // deletes the line
   EXPECT_EQ(EditorText(), "two");
   Undo();
   EXPECT_EQ(EditorText(), "one\r\ntwo");
   Command(17);  // "а" of the DOS-866 view goes in as its byte
   Select(0, 0);
-  Type("а");
+  SendMessageA(editorWindow, WM_CHAR, static_cast<unsigned char>('\xE0'), 1);
   EXPECT_EQ(EditorText(), "\xA0one\r\ntwo");
   Undo();
   EXPECT_EQ(EditorText(), "one\r\ntwo");
@@ -148,27 +106,21 @@ TEST_F(EditorInput, RightClickShowsTheEditMenuAndTheControlNeverSeesIt) {
   EXPECT_EQ(Selection().cpMin, 1);  // the click did not move the selection
 }
 
-// A drop of `paths` as the shell hands it over.
-HDROP DropOf(const std::string& path) {
-  SIZE_T size = sizeof(DROPFILES) + path.size() + 2;
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-  auto* files = static_cast<DROPFILES*>(GlobalLock(block));
-  files->pFiles = sizeof(DROPFILES);
-  std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), path.data(), path.size());
-  GlobalUnlock(block);
-  return static_cast<HDROP>(block);
-}
-
 TEST_F(EditorInput, DroppedFileOnAModifiedDocumentAsksFirstAndCancelKeepsIt) {
   std::string path = MakeFile("dropped.txt", "dropped");
+  auto drop = [&] {  // as the shell hands it over
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + path.size() + 2);
+    auto* files = static_cast<DROPFILES*>(GlobalLock(block));
+    files->pFiles = sizeof(DROPFILES);
+    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), path.data(), path.size());
+    GlobalUnlock(block);
+    SendMessageA(editorWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+  };
   SetEditorText("mine");
   SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
-  DialogSeen asked = RunClosingDialog(
-      [&] { SendMessageA(editorWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(path)), 0); }, IDCANCEL);
-  EXPECT_TRUE(asked.appeared);
+  EXPECT_TRUE(RunClosingDialog(drop, IDCANCEL).appeared);
   EXPECT_EQ(EditorText(), "mine");
-  RunClosingDialog([&] { SendMessageA(editorWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(path)), 0); },
-                   IDNO);
+  RunClosingDialog(drop, IDNO);
   EXPECT_EQ(EditorText(), "dropped");
 }
 

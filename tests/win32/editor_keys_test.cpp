@@ -144,6 +144,7 @@ TEST_F(EditorKeys, EachKeyDoesWhatItsCommandDoesOrItsOwnEditAndOneUndoTakesItBac
                                         << selection.cpMax << ", key " << press.key << ", modifiers "
                                         << press.modifiers << ", command " << command);
         ASSERT_EQ(EditorText(), expected);
+        ASSERT_FALSE(overwriteMode);  // only the plain Insert key switches it
         if (expected == text) continue;
         Press({'Z', Ctrl});
         ASSERT_EQ(EditorText(), text);

@@ -19,7 +19,6 @@ namespace {
 
 class ViewFormat : public FreshDocument {
  protected:
-
   static CHARFORMATA TextFormat() {
     CHARFORMATA format{};
     format.cbSize = sizeof format;
@@ -37,29 +36,24 @@ std::string ManyLines() {
 }
 
 TEST_F(ViewFormat, SwitchKeepsBytesSelectionScrollModifiedFlagAndLayoutAndEmptiesControlUndo) {
-  const std::string text = ManyLines();
-  SetEditorText(text);
+  SetEditorText(ManyLines());
   SendMessageA(editorWindow, EM_SETSEL, 40, 40);
   SendMessageA(editorWindow, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));
   ASSERT_TRUE(SendMessageA(editorWindow, EM_CANUNDO, 0, 0));
   const std::string edited = EditorText();
   SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
-  SendMessageA(editorWindow, EM_LINESCROLL, 0, 120);
-  CHARRANGE chosen{2500, 2600};
-  Select(chosen.cpMin, chosen.cpMax);
+  Select(2500, 2600);
   SendMessageA(editorWindow, EM_LINESCROLL, 0, 100 - FirstVisibleLine());
   const LRESULT firstLine = FirstVisibleLine();
   ASSERT_GT(firstLine, 0);
   HKL russian = LoadKeyboardLayoutA("00000419", KLF_ACTIVATE);
   HKL layout = GetKeyboardLayout(0);
-
   for (CodePage codePage : {Oem, Koi8, Ansi}) {
+    SCOPED_TRACE(codePage);
     SetViewCodePage(codePage);
     EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), codePage);
     EXPECT_EQ(EditorText(), edited);
-    CHARRANGE now = Selection();
-    EXPECT_EQ(now.cpMin, chosen.cpMin);
-    EXPECT_EQ(now.cpMax, chosen.cpMax);
+    EXPECT_EQ(std::pair(Selection().cpMin, Selection().cpMax), std::pair(2500L, 2600L));
     EXPECT_EQ(FirstVisibleLine(), firstLine);
     EXPECT_NE(SendMessageA(editorWindow, EM_GETMODIFY, 0, 0), 0);
     EXPECT_EQ(GetKeyboardLayout(0), layout);
@@ -71,7 +65,9 @@ TEST_F(ViewFormat, SwitchKeepsBytesSelectionScrollModifiedFlagAndLayoutAndEmptie
   if (russian) UnloadKeyboardLayout(russian);
 }
 
-TEST_F(ViewFormat, MissingSettingsGiveEachCodePageItsCharsetAndTenPointText) {
+// Missing settings give each code page its charset and ten-point text; the
+// stored font of the DOS-866 view is applied to that view only.
+TEST_F(ViewFormat, EachViewTakesItsStoredFontOrTheDefault) {
   SetEditorText("abc");
   const BYTE charsets[] = {RUSSIAN_CHARSET, OEM_CHARSET, DEFAULT_CHARSET};
   for (CodePage codePage : {Ansi, Oem, Koi8}) {
@@ -82,10 +78,6 @@ TEST_F(ViewFormat, MissingSettingsGiveEachCodePageItsCharsetAndTenPointText) {
     EXPECT_EQ(format.crTextColor, 8u);
     EXPECT_EQ(format.dwEffects & (CFE_BOLD | CFE_ITALIC), 0u);
   }
-}
-
-TEST_F(ViewFormat, StoredFontOfTheViewCodePageIsApplied) {
-  SetEditorText("abc");
   WriteSettingString("FontD", "DejaVu Sans Mono");
   WriteSettingDword("EffD", CFE_BOLD | CFE_ITALIC);
   WriteSettingDword("SetD", RUSSIAN_CHARSET);
@@ -105,8 +97,8 @@ TEST_F(ViewFormat, FontSizeStepsOnePointWithinLimitsForTheViewCodePageOnly) {
   SetEditorText(ManyLines());
   SetViewCodePage(Koi8);
   SendMessageA(editorWindow, EM_LINESCROLL, 0, 100);
-  const LRESULT caret = SendMessageA(editorWindow, EM_LINEINDEX, 101, 0);
-  Select(static_cast<LONG>(caret), static_cast<LONG>(caret));
+  const auto caret = static_cast<LONG>(SendMessageA(editorWindow, EM_LINEINDEX, 101, 0));
+  Select(caret, caret);
   Command(fontLargerCommand);
   EXPECT_EQ(FirstVisibleLine(), 100);
   EXPECT_EQ(Selection().cpMin, caret);
@@ -116,7 +108,6 @@ TEST_F(ViewFormat, FontSizeStepsOnePointWithinLimitsForTheViewCodePageOnly) {
   Command(fontSmallerCommand);
   Command(fontSmallerCommand);
   EXPECT_EQ(TextFormat().yHeight, 180);
-
   WriteSettingDword("SizeK", 520);
   Command(fontLargerCommand);
   EXPECT_EQ(ReadSettingDword("SizeK", 0), 520);
