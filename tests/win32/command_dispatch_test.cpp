@@ -111,6 +111,14 @@ TEST_F(CommandDispatch, EndingTheSessionAsksAboutAModifiedDocument) {
   EXPECT_EQ(EditorText(), "changed");
 }
 
+TEST_F(CommandDispatch, F4MaximisesAndRestores) {
+  ASSERT_FALSE(IsZoomed(mainWindow));
+  Command(300);
+  EXPECT_TRUE(IsZoomed(mainWindow));
+  Command(300);
+  EXPECT_FALSE(IsZoomed(mainWindow));
+}
+
 std::string SystemText(DWORD code) {
   char text[1024] = {};
   FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, sizeof text,
