@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "conversion/code_pages.h"
-#include "russian_texts.h"
+#include "iconv_texts.h"
 
 namespace {
 
