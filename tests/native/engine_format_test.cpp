@@ -60,7 +60,7 @@ TEST(EngineBlockPool, SlabsHandOutDistinctBlocksAndReturnWhenEmpty) {
   }
   const std::size_t first = BlockPool::SingleBlocks, second = first + BlockPool::BlocksPerSlab;
   pool.Free(blocks[first]);
-  EXPECT_EQ(pool.Allocate(), blocks[first]) << "the current slab is full: the returned block comes back";
+  ASSERT_EQ(pool.Allocate(), blocks[first]) << "the current slab is full: the returned block comes back";
   for (std::size_t i = second; i < blocks.size(); ++i) pool.Free(blocks[i]);
   EXPECT_EQ(pool.BytesReserved(), BlockPool::SlabSize) << "the second slab, no longer current, is returned";
   for (std::size_t i = 0; i < second; ++i) pool.Free(blocks[i]);
