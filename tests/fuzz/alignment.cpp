@@ -10,15 +10,12 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == 0 || c == '\t' || c == '\n' || c == '\r' || c == ' '; }
-
 std::vector<std::string_view> Words(std::string_view text) {
+  static constexpr std::string_view blanks("\0\t\n\r ", 5);
   std::vector<std::string_view> words;
-  for (std::size_t i = 0; i < text.size();) {
-    std::size_t start = i;
-    while (i < text.size() && !IsBlank(text[i])) ++i;
-    if (i > start) words.push_back(text.substr(start, i - start));
-    if (i == start) ++i;
+  for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
+    end = std::min(text.find_first_of(blanks, start), text.size());
+    if (end > start) words.push_back(text.substr(start, end - start));
   }
   return words;
 }
@@ -56,9 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t start = 0;
   for (int line = 0; start < out.size(); ++line) {
     const std::size_t end = out.find("\r\n", start);
-    FUZZ_CHECK(end != std::string::npos);
     const std::string_view row = std::string_view(out).substr(start, end - start);
-    FUZZ_CHECK(row.find_first_of("\r\n") == std::string_view::npos);
+    FUZZ_CHECK(end != std::string::npos && row.find_first_of("\r\n") == std::string_view::npos);
     start = end + 2;
     const bool last = start == out.size();
     const auto indent = static_cast<std::size_t>(line == 0 ? adjusted.firstIndent : adjusted.leftIndent);

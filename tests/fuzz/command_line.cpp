@@ -22,10 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // A program path, a switch and a quoted file, as a shell or a file association writes them:
   // the file comes back whole, blanks and all.
-  std::string file;
-  for (char c : line) {
-    if (c != '"' && c != '\0') file += c;
-  }
+  std::string file(line);
+  std::erase_if(file, [](char c) { return c == '"' || c == '\0'; });
   const bool print = size > 0 && data[0] % 2 == 0;
   const char* program = size > 1 && data[1] % 2 == 0 ? "zorn2.exe" : "\"C:\\Program Files\\Zorn2\\zorn2.exe\"";
   const CommandLine built = ParseCommandLine(std::string(program) + (print ? " /P " : " ") + '"' + file + '"');

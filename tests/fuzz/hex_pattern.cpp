@@ -20,12 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The input's own bytes written as digits, in either case, come back: its first 32.
   static const char digits[] = "0123456789ABCDEF0123456789abcdef";
   std::string hex;
-  for (char c : upToZero.substr(0, 40)) {
-    auto b = static_cast<unsigned char>(c);
-    int offset = size % 2 == 0 ? 0 : 16;
-    hex += digits[offset + b / 16];
-    hex += digits[offset + b % 16];
-  }
+  const int offset = size % 2 == 0 ? 0 : 16;
+  for (unsigned char b : upToZero.substr(0, 40)) hex += {digits[offset + b / 16], digits[offset + b % 16]};
   FUZZ_CHECK(ParseHexPattern(hex) == upToZero.substr(0, 32));
 
   // A pattern buffer takes any text: up to its zero, 32 bytes at most, terminated.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "russian_texts.h"
+#include "iconv_texts.h"
 
 TEST(CodePageGuess, RealTextInEachCodePage) {
   for (const char* name : {"life", "love", "work", "polit", "knowledge", "haiku"}) {

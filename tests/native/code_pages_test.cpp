@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "conversion/code_pages.h"
+#include "conversion/unicode_maps.h"
 #include "conversion_oracle.h"
+#include "iconv_texts.h"
 
 namespace {
 
@@ -44,10 +46,9 @@ TEST(RecodeBytes, EveryRouteAndFidoTargetMatchesTheOracleOnEveryByte) {
 }
 
 TEST(RecodeBytes, StaysInsideItsRangeAndIgnoresUnknownTableNumbers) {
-  std::vector<unsigned char> buffer(1000, 0xE0);
-  RecodeBytes(buffer.data() + 3, 990, toOemTable[Oem], FidoTarget);
-  EXPECT_EQ(std::vector(buffer.begin() + 2, buffer.begin() + 4), (std::vector<unsigned char>{0xE0, 'p'}));
-  EXPECT_EQ(std::vector(buffer.begin() + 992, buffer.begin() + 994), (std::vector<unsigned char>{'p', 0xE0}));
+  std::vector<unsigned char> buffer(6, 0xE0);
+  RecodeBytes(buffer.data() + 1, 4, toOemTable[Oem], FidoTarget);
+  EXPECT_EQ(buffer, (std::vector<unsigned char>{0xE0, 'p', 'p', 'p', 'p', 0xE0}));
   RecodeBytes(nullptr, 0, AnsiToOem, OemToKoi8);
   // Transliteration is a source table only; as a second table it does nothing.
   const std::pair<int, int> unknown[] = {{42, -7}, {NoTable, 10}, {9, NoTable}, {NoTable, OemToTranslit}};
@@ -69,4 +70,19 @@ TEST(ViewConversions, FollowTheRouteBetweenWindows1251AndTheView) {
       EXPECT_EQ(ViewToAnsi(byte, route.view), OracleRoute(route.toOem, OemToAnsi, byte)) << route.view << " " << b;
     }
   }
+}
+
+// Every byte means what iconv says, and every defined byte comes back from its character.
+TEST(UnicodeMaps, AgreeWithIconvAndRoundTrip) {
+  for (int cp = Ansi; cp <= Mac; ++cp) {
+    const auto expected = DecodeWithIconv(static_cast<CodePage>(cp));
+    for (int b = 0; b < 256; ++b) {
+      const char16_t u = ByteToUnicode(static_cast<CodePage>(cp), static_cast<unsigned char>(b));
+      EXPECT_EQ(u, expected[b] == noCharacter ? 0xFFFD : expected[b]) << "code page " << cp << " byte " << b;
+      if (u != 0xFFFD) {
+        EXPECT_EQ(UnicodeToByte(static_cast<CodePage>(cp), u), b) << "code page " << cp << " byte " << b;
+      }
+    }
+  }
+  EXPECT_EQ(UnicodeToByte(Ansi, 0x2603), -1);
 }

@@ -36,9 +36,8 @@ TEST(CommandLine, SwitchAndPathFromTheWholeLine) {
   }
 }
 
-TEST(CommandLine, ZeroByteEndsTheLineAndLongLinesAreTakenWhole) {
-  EXPECT_EQ(ParseCommandLine(std::string("zorn2.exe a.txt\0b.txt", 21)).file, "a.txt");
-  EXPECT_EQ(SkipToken(std::string("zorn2.exe\0/p a", 14)), "");
+// A zero byte ends the line: the fuzz target's part.
+TEST(CommandLine, LongLinesAreTakenWhole) {
   std::string path = "C:\\" + std::string(5000, 'x') + " " + std::string(3000, 'y') + ".txt";
   CommandLine parsed = ParseCommandLine("zorn2.exe /p \"" + path + "\"");
   EXPECT_TRUE(parsed.printOnStart);

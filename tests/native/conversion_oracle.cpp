@@ -4,7 +4,7 @@
 #include <string>
 
 #include "conversion/code_pages.h"
-#include "iconv_charsets.h"
+#include "iconv_texts.h"
 
 namespace {
 

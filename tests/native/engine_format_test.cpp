@@ -43,31 +43,25 @@ TEST(EngineFormat, FieldsAreSetByMaskFacesAreCutAndARangeReportsItsColourOrThatI
   EXPECT_EQ(DocumentEngine().GetColourRun(0).end, 0);
 }
 
-// The blocks behind the text: a small text takes separate blocks; beyond that, blocks come
-// from slabs, are distinct (the sanitizer and the byte patterns see any overlap), come back
-// for reuse, and a slab whose blocks are all returned goes back to the system.
+// The blocks behind the text: past the first separate ones, blocks come from slabs and are distinct
+// (the byte patterns see any overlap); a returned block is reused before a new slab is taken, and a
+// slab whose blocks all come back goes back to the system.
 TEST(EngineBlockPool, SlabsHandOutDistinctBlocksAndReturnWhenEmpty) {
   BlockPool pool(true);
   std::vector<unsigned char*> blocks;
-  for (std::uint32_t i = 0; i < BlockPool::SingleBlocks; ++i) blocks.push_back(pool.Allocate());
-  EXPECT_EQ(pool.BytesReserved(), 0u);
-  for (std::uint32_t i = 0; i < 3 * BlockPool::BlocksPerSlab; ++i) blocks.push_back(pool.Allocate());
-  EXPECT_EQ(pool.BytesReserved(), 3 * BlockPool::SlabSize);
-  for (std::size_t i = 0; i < blocks.size(); ++i) std::memset(blocks[i], static_cast<int>(i & 0xFF), BlockPool::BlockSize);
+  for (std::uint32_t i = 0; i < BlockPool::SingleBlocks + 2 * BlockPool::BlocksPerSlab; ++i) {
+    blocks.push_back(pool.Allocate());
+    std::memset(blocks.back(), static_cast<int>(i & 0xFF), BlockPool::BlockSize);
+  }
+  EXPECT_EQ(pool.BytesReserved(), 2 * BlockPool::SlabSize);
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     const auto byte = static_cast<unsigned char>(i & 0xFF);
     ASSERT_TRUE(blocks[i][0] == byte && blocks[i][BlockPool::BlockSize - 1] == byte) << i;
   }
-  // Return the singles, the whole first slab and one block of the second.
-  const std::size_t second = BlockPool::SingleBlocks + BlockPool::BlocksPerSlab;
-  for (std::size_t i = 0; i <= second; ++i) pool.Free(blocks[i]);
-  EXPECT_EQ(pool.BytesReserved(), 2 * BlockPool::SlabSize);
-  for (std::uint32_t i = 0; i < BlockPool::SingleBlocks; ++i) blocks[i] = pool.Allocate();  // singles first again
-  unsigned char* again = pool.Allocate();  // the current slab is full: the returned block comes back
-  EXPECT_EQ(again, blocks[second]);
-  EXPECT_EQ(pool.BytesReserved(), 2 * BlockPool::SlabSize);
-  pool.Free(again);
-  for (std::uint32_t i = 0; i < BlockPool::SingleBlocks; ++i) pool.Free(blocks[i]);
-  for (std::size_t i = second + 1; i < blocks.size(); ++i) pool.Free(blocks[i]);
-  EXPECT_LE(pool.BytesReserved(), BlockPool::SlabSize);
+  const std::size_t first = BlockPool::SingleBlocks, second = first + BlockPool::BlocksPerSlab;
+  pool.Free(blocks[first]);
+  ASSERT_EQ(pool.Allocate(), blocks[first]) << "the current slab is full: the returned block comes back";
+  for (std::size_t i = second; i < blocks.size(); ++i) pool.Free(blocks[i]);
+  EXPECT_EQ(pool.BytesReserved(), BlockPool::SlabSize) << "the second slab, no longer current, is returned";
+  for (std::size_t i = 0; i < second; ++i) pool.Free(blocks[i]);
 }

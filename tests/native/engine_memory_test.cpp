@@ -4,15 +4,13 @@
 // and undo step) or finish with the document it would have had anyway.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <new>
 #include <string>
 #include <vector>
 
-#include "engine_reference.h"
-#include "engine_test_support.h"
 #include "failing_allocator.h"
+#include "native/engine_program.h"
 
 using failing_allocator::allocationsBeforeFailure;
 
@@ -51,23 +49,9 @@ std::string Lines(int count, const char* breakBytes) {
   return text;
 }
 
-struct Feed {
-  std::string bytes;
-  std::size_t offset = 0;
-};
-
-std::uint32_t FeedBytes(std::uintptr_t cookie, unsigned char* buffer, std::int32_t size, std::int32_t* done) {
-  auto* feed = reinterpret_cast<Feed*>(cookie);
-  std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(size), feed->bytes.size() - feed->offset);
-  std::memcpy(buffer, feed->bytes.data() + feed->offset, n);
-  feed->offset += n;
-  *done = static_cast<std::int32_t>(n);
-  return 0;
-}
-
 void StreamIn(DocumentEngine& engine, const std::string& bytes, std::uint32_t format) {
-  Feed feed{bytes};
-  EngineStream stream{reinterpret_cast<std::uintptr_t>(&feed), 0, FeedBytes};
+  engine_program::StreamScript script{bytes, {}, 100000};
+  EngineStream stream{reinterpret_cast<std::uintptr_t>(&script), 0, engine_program::Transfer};
   engine.StreamIn(stream, format);
   ASSERT_EQ(stream.error, StreamErrorNone);
 }
@@ -117,19 +101,19 @@ const Case cases[] = {
 TEST(EngineMemory, EveryAllocationFailingLeavesTheDocumentWholeAndAsBeforeOrAsAfter) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    DocumentEngine untouched, reference;  // Take itself changes the undo step's kind
-    untouched.SetTextLimit(MaxTextLength);
-    reference.SetTextLimit(MaxTextLength);
-    c.prepare(untouched);
-    c.prepare(reference);
+    auto prepared = [&c] {
+      DocumentEngine engine;
+      engine.SetTextLimit(MaxTextLength);
+      c.prepare(engine);
+      return engine;
+    };
+    DocumentEngine untouched = prepared(), reference = prepared();  // Take itself changes the undo step's kind
     c.operation(reference);
     Snapshot before = Take(untouched);
     Snapshot after = Take(reference);
     long failures = 0;
     for (long k = 0;; ++k) {
-      DocumentEngine engine;
-      engine.SetTextLimit(MaxTextLength);
-      c.prepare(engine);
+      DocumentEngine engine = prepared();
       allocationsBeforeFailure = k;
       bool threw = false;
       try {

@@ -4,8 +4,6 @@
 
 #include <string>
 
-namespace {
-
 // What the offset field addresses and what the byte field writes, for one text.
 TEST(HexField, TextsReadAsHexadecimalOrNotAtAll) {
   const struct {
@@ -27,5 +25,3 @@ TEST(HexField, TextsReadAsHexadecimalOrNotAtAll) {
   EXPECT_STREQ(FormatByte(0x0A).data(), "0A");
   EXPECT_STREQ(FormatByte(0xFF).data(), "FF");
 }
-
-}  // namespace

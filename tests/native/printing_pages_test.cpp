@@ -98,22 +98,21 @@ TEST(PageSequence, PrintsRangesAndCopiesInTheirOrder) {
 }
 
 TEST(PageGeometry, MarginsLeaveAnInchOrAreDropped) {
-  const TwipRect inch{2500, 2500, 2500, 2500};
-  // A4 and Letter at 300 dpi: the page less an inch each side.
-  PageGeometry a4 = ComputePageGeometry(2480, 3508, 300, 300, inch);
-  EXPECT_EQ(a4.page, (TwipRect{0, 0, 11904, 16838}));
-  EXPECT_EQ(a4.print, (TwipRect{1440, 1440, 11904 - 1440, 16838 - 1440}));
-  EXPECT_TRUE(a4.verticalMargins);
-  PageGeometry letter = ComputePageGeometry(2550, 3300, 300, 300, inch);
-  EXPECT_EQ(letter.print, (TwipRect{1440, 1440, 12240 - 1440, 15840 - 1440}));
-  // Top and bottom that leave less than an inch: the full height, no numbers.
-  PageGeometry tall = ComputePageGeometry(2480, 3508, 300, 300, {2500, 14000, 2500, 14000});
-  EXPECT_EQ(tall.print, (TwipRect{1440, 0, 11904 - 1440, 16838}));
-  EXPECT_FALSE(tall.verticalMargins);
-  PageGeometry wide = ComputePageGeometry(2480, 3508, 300, 300, {9500, 2500, 9500, 2500});
-  EXPECT_EQ(wide.print.left, 0);
-  EXPECT_EQ(wide.print.right, 11904);
-
+  // A4 and Letter at 300 dpi: the page less an inch each side; margins that leave less than an inch
+  // across or down are dropped, and without top and bottom margins there are no page numbers.
+  const struct { int width, height; TwipRect margins, print; bool vertical; } cases[] = {
+      {2480, 3508, {2500, 2500, 2500, 2500}, {1440, 1440, 11904 - 1440, 16838 - 1440}, true},
+      {2550, 3300, {2500, 2500, 2500, 2500}, {1440, 1440, 12240 - 1440, 15840 - 1440}, true},
+      {2480, 3508, {2500, 14000, 2500, 14000}, {1440, 0, 11904 - 1440, 16838}, false},
+      {2480, 3508, {9500, 2500, 9500, 2500}, {0, 1440, 11904, 16838 - 1440}, true},
+  };
+  for (const auto& c : cases) {
+    PageGeometry geometry = ComputePageGeometry(c.width, c.height, 300, 300, c.margins);
+    EXPECT_EQ(geometry.page, (TwipRect{0, 0, c.width * 24 / 5, c.height * 24 / 5})) << c.margins.top;
+    EXPECT_EQ(geometry.print, c.print) << c.margins.left << " " << c.margins.top;
+    EXPECT_EQ(geometry.verticalMargins, c.vertical) << c.margins.top;
+  }
+  PageGeometry a4 = ComputePageGeometry(2480, 3508, 300, 300, cases[0].margins);
   TwipRect number = PageNumberRect(a4, 400, 240);
   EXPECT_EQ(number.left, (11904 - 400) / 2);
   EXPECT_EQ(number.top, (1440 - 240) / 2);

@@ -8,7 +8,7 @@
 #include "conversion/line_breaks.h"
 #include "conversion/recoding_routes.h"
 #include "conversion/transliteration.h"
-#include "russian_texts.h"
+#include "iconv_texts.h"
 
 namespace {
 
