@@ -35,7 +35,7 @@ Position BisectBackward(const EditorOperations& editor, Position limit, std::str
 // starts in (T, limit): such an occurrence straddles the limit, and it can be
 // reached only when T > limit - 2 * length + 1 (then the bisection's bounds
 // near T depend on its whole path). Without one, or with T further back, the
-// answer is T. The search engine's model test holds this against the bisection.
+// answer is T. The search engine's tests hold this against the bisection on cases near each bound.
 Position FindBackward(const EditorOperations& editor, Position limit, std::string_view pattern,
                       std::uint32_t options) {
   if (limit < 0) return BisectBackward(editor, limit, pattern, options);  // -1 means the end of the text
