@@ -62,14 +62,11 @@ class ChromeAsUser(unittest.TestCase):
         editor.keys("Escape")
         self.assertEqual(editor.process.wait(10), 0)
 
-    def test_status_bar_tooltip_and_insert_mode_then_a_picture_for_the_readme(self):
+    def test_status_bar_and_tooltip_then_a_picture_for_the_readme(self):
         editor = self.start()
-        self.assertReads(self.status(97, 123), "eng", "RU")  # the keyboard layout's language
-        for key, name in (("ctrl+F2", "OEM (866)"), ("alt+F2", "KOI8 R")):
-            editor.keys(key)
-            self.assertReads(self.status(125 + 19, 228), "eng", name)  # right of the picture
-        editor.keys("Insert")
-        self.assertReads(self.status(232, 298), "rus", "Замена")
+        # The layout's language comes from the display's keyboard, which only this suite has (the other
+        # panes are checked in-process).
+        self.assertReads(self.status(97, 123), "eng", "RU")
 
         before = set(visible_windows(""))
         x, y, _, _ = place(editor.window)
@@ -80,7 +77,7 @@ class ChromeAsUser(unittest.TestCase):
         self.assertReads(f"{width - 6}x{height - 4}+{x + 3}+{y + 2}", "rus", "Открыть...")  # inside its frame
         xdotool("mousemove", "0", "0")
 
-        editor.keys("Insert", "F2")
+        editor.keys("F2")
         editor.type("Zorn2 - Windows-1251, DOS-866, KOI8-R")
         editor.keys("Return")
         editor.type("Привет, мир")
