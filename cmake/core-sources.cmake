@@ -48,7 +48,6 @@ set(CORE_SOURCES
   # Printing: page rectangles and the order of printed pages.
   src/printing/page_geometry.cpp
   src/printing/page_sequence.cpp
-  src/editor/text_limit.cpp
   # Tools: the patcher's hexadecimal fields and the association values.
   src/tools/association_verbs.cpp
   src/tools/hex_field.cpp
