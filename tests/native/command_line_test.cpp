@@ -36,11 +36,3 @@ TEST(CommandLine, SwitchAndPathFromTheWholeLine) {
   }
 }
 
-// A zero byte ends the line: the fuzz target's part.
-TEST(CommandLine, LongLinesAreTakenWhole) {
-  std::string path = "C:\\" + std::string(5000, 'x') + " " + std::string(3000, 'y') + ".txt";
-  CommandLine parsed = ParseCommandLine("zorn2.exe /p \"" + path + "\"");
-  EXPECT_TRUE(parsed.printOnStart);
-  EXPECT_EQ(parsed.file, path);
-  EXPECT_EQ(ParseCommandLine(std::string(70000, 'n') + " tail").file, "tail");
-}
