@@ -4,10 +4,9 @@
 // journal and text limits that refuse edits and undos, with undos among them,
 // must each undo to the text, selection and view from before their step; the
 // examples cover what the random runs cannot see: how typing coalesces into
-// records, lack of memory (copies can be made to fail) and the editor-undo switch.
+// records, lack of memory (the test program's allocator can be made to fail) and the editor-undo switch.
 #include <gtest/gtest.h>
 
-#include <new>
 #include <random>
 #include <string>
 #include <string_view>
@@ -17,46 +16,16 @@
 #include "conversion/undo_journal.h"
 #include "editor/engine/document_engine.h"
 #include "editor/engine_editor.h"
+#define FAILING_ALLOCATOR_COUNTER_ONLY  // engine_memory_test.cpp replaces operator new
+#include "failing_allocator.h"
 
 using namespace std::string_literals;
 
 namespace {
 
-class FailingEditor final : public EditorOperations {
- public:
-  explicit FailingEditor(DocumentEngine& engine) : inner_(engine) {}
-  bool failCopies = false;
-
-  Position GetTextLength() const override { return inner_.GetTextLength(); }
-  PositionRange GetSelection() const override { return inner_.GetSelection(); }
-  void SetSelection(PositionRange range) override { inner_.SetSelection(range); }
-  std::string GetTextRange(PositionRange range) const override { return Copy(inner_.GetTextRange(range)); }
-  std::string GetSelectedText() const override { return Copy(inner_.GetSelectedText()); }
-  bool ReplaceSelection(std::string_view bytes) override { return inner_.ReplaceSelection(bytes); }
-  void ClearSelection() override { inner_.ClearSelection(); }
-  Position FindWordBreak(WordMove move, Position position) const override {
-    return inner_.FindWordBreak(move, position);
-  }
-  Position FindInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const override {
-    return inner_.FindInRange(range, pattern, options);
-  }
-  Position FindLastInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const override {
-    return inner_.FindLastInRange(range, pattern, options);
-  }
-  std::string GetWholeText() const override { return Copy(inner_.GetWholeText()); }
-  bool ReplaceWholeText(std::string_view bytes) override { return inner_.ReplaceWholeText(bytes); }
-
- private:
-  std::string Copy(std::string bytes) const {
-    if (failCopies) throw std::bad_alloc();
-    return bytes;
-  }
-  EngineEditor inner_;
-};
-
 struct UndoKeys {
   DocumentEngine engine;
-  FailingEditor editor{engine};
+  EngineEditor editor{engine};
   CodePage view = Ansi;
   int refreshes = 0;
   int errors = 0;
@@ -310,15 +279,17 @@ TEST(UndoJournal, LackOfMemoryAndTheEditorsOwnUndoEmptyTheJournal) {
   UndoKeys keys;
   keys.Start("one two", 0, 0);
   keys.Type('a');
-  keys.editor.failCopies = true;
+  // The journal's first allocation fails: growing its records (each loss empties them) or copying text.
+  failing_allocator::allocationsBeforeFailure = 0;
   keys.InsertWithSnapshot("big");
+  failing_allocator::allocationsBeforeFailure = 0;
   keys.DeleteWord(UndoDeleteWordRight);
   keys.engine.SetSelection(0, 2);
+  failing_allocator::allocationsBeforeFailure = 0;
   keys.Paste("z");
   EXPECT_EQ(keys.errors, 3);
   EXPECT_EQ(keys.Text(), "zigtwo");
   EXPECT_TRUE(keys.journal.IsEmpty());
-  keys.editor.failCopies = false;
   keys.Backspace();
   keys.journal.UndoLast();
   EXPECT_EQ(keys.Text(), "zigtwo");
