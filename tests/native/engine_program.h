@@ -91,7 +91,9 @@ class EngineRun {
       case 0: return Select(Pos(), Pos());
       case 1: return Replace(std::string(in_.Bytes(16)), static_cast<UndoAction>(in_.Byte() % 3));
       case 2: return Replace(std::string(in_.Bytes(255)), UndoAction::Separate);
-      case 3: {  // typing a few bytes at the caret, one at a time
+      case 3: {  // typing a few bytes at the caret one at a time, now and then over the bytes after it
+        const std::uint8_t over = in_.Byte();
+        if (over % 4 == 0) Select(caret_, caret_ + 1 + over / 4 % 4);
         for (char c : in_.Bytes(4)) Replace(std::string(1, c), UndoAction::Typing);
         return;
       }
