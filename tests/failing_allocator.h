@@ -1,6 +1,7 @@
 // Replaces the program's operator new so that a test can make exactly the
 // n-th allocation from now fail with std::bad_alloc. Include it in one source
-// file of a test program only: it defines the replacement functions.
+// file of a test program only: it defines the replacement functions. Other
+// files of that program define FAILING_ALLOCATOR_COUNTER_ONLY first.
 #pragma once
 #include <cstdlib>
 #include <new>
@@ -17,9 +18,11 @@ inline void* Allocate(std::size_t size) {
 
 }  // namespace failing_allocator
 
+#ifndef FAILING_ALLOCATOR_COUNTER_ONLY
 void* operator new(std::size_t size) { return failing_allocator::Allocate(size); }
 void* operator new[](std::size_t size) { return failing_allocator::Allocate(size); }
 void operator delete(void* block) noexcept { std::free(block); }
 void operator delete[](void* block) noexcept { std::free(block); }
 void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+#endif

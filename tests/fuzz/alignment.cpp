@@ -79,6 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       return true;
     }));
     FUZZ_CHECK(pieces == out);
+    // A writer that fails (a full disk) stops the run, and the failure is reported.
+    FUZZ_CHECK(out.empty() || !AlignTextInPieces(text, mode, settings, [](std::string_view) { return false; }));
   }
   return 0;
 }

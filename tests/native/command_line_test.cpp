@@ -15,13 +15,10 @@ TEST(CommandLine, SwitchAndPathFromTheWholeLine) {
       {"zorn2.exe /p\"a b\" letter.txt", true, "letter.txt"},  // the quotes belong to the switch token
       {"zorn2.exe /p  letter.txt", true, " letter.txt"},
       {"zorn2.exe C:\\My Documents\\two words.txt", false, "C:\\My Documents\\two words.txt"},
-      {"zorn2.exe \"C:\\My Documents\\two words.txt\"", false, "C:\\My Documents\\two words.txt"},
-      {"zorn2.exe /p \"C:\\a b.txt\"", true, "C:\\a b.txt"},
       {"zorn2.exe \"C:\\a b.txt\" ", false, "\"C:\\a b.txt\" "},  // the last character is no quote
       {"zorn2.exe \"C:\\a b.txt", false, "\"C:\\a b.txt"}, {"zorn2.exe a\"b\"", false, "a\"b\""},
       {"zorn2.exe \"\"", false, ""}, {"zorn2.exe \"", false, ""},
       {"zorn2.exe \x96\xE5\xEA\xF1\xF2.txt", false, "\x96\xE5\xEA\xF1\xF2.txt"},  // bytes above 0x7F
-      {"\"C:\\Program Files\\Zorn2\\zorn2.exe\" /p letter.txt", true, "letter.txt"},
       {"C:\\Program\" \"Files\\zorn2.exe letter.txt", false, "letter.txt"},
       {"   zorn2.exe letter.txt", false, "letter.txt"}, {"\"\" \"\"zorn2.exe letter.txt", false, "letter.txt"},
       {"zorn2.exe\tletter.txt", false, "letter.txt"},
@@ -36,11 +33,3 @@ TEST(CommandLine, SwitchAndPathFromTheWholeLine) {
   }
 }
 
-// A zero byte ends the line: the fuzz target's part.
-TEST(CommandLine, LongLinesAreTakenWhole) {
-  std::string path = "C:\\" + std::string(5000, 'x') + " " + std::string(3000, 'y') + ".txt";
-  CommandLine parsed = ParseCommandLine("zorn2.exe /p \"" + path + "\"");
-  EXPECT_TRUE(parsed.printOnStart);
-  EXPECT_EQ(parsed.file, path);
-  EXPECT_EQ(ParseCommandLine(std::string(70000, 'n') + " tail").file, "tail");
-}

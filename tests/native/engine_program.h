@@ -91,7 +91,9 @@ class EngineRun {
       case 0: return Select(Pos(), Pos());
       case 1: return Replace(std::string(in_.Bytes(16)), static_cast<UndoAction>(in_.Byte() % 3));
       case 2: return Replace(std::string(in_.Bytes(255)), UndoAction::Separate);
-      case 3: {  // typing a few bytes at the caret, one at a time
+      case 3: {  // typing a few bytes at the caret one at a time, now and then over the bytes after it
+        const std::uint8_t over = in_.Byte();
+        if (over % 4 == 0) Select(caret_, caret_ + 1 + over / 4 % 4);
         for (char c : in_.Bytes(4)) Replace(std::string(1, c), UndoAction::Typing);
         return;
       }
@@ -123,7 +125,7 @@ class EngineRun {
         return;
       }
       case 10: return Find();
-      case 11: return Words();
+      case 11: return Reads();
       case 12: return in_.Byte() % 2 ? StreamIn() : StreamOut();
       case 13: return Paint(Pos(), Pos(), 1 + in_.Byte() % 3);
       default: {  // tens of kilobytes, so that edits split, join and cross the storage's blocks
@@ -244,9 +246,13 @@ class EngineRun {
                                   (options & FindWholeWord) != 0, CharClassesFor(codePage_), last));
   }
 
-  // Word moves go the way asked and stay in the text.
-  void Words() {
-    const Position p = Pos(), c = Clamp(p);
+  // Reads at, inside and past the ends: a byte outside is 0, a range is clamped and a reversed one empty,
+  // a line past either end is the last or the first. Word moves go the way asked and stay in the text.
+  void Reads() {
+    const Position p = Pos(), q = Pos(), c = Clamp(p), end = q < 0 ? Length() : Clamp(q);
+    FUZZ_CHECK(engine_.GetByte(p) == (p >= 0 && p < Length() ? static_cast<std::uint8_t>(text_[static_cast<std::size_t>(p)]) : 0));
+    FUZZ_CHECK(engine_.GetTextRange({p, q}) == text_.substr(static_cast<std::size_t>(c), static_cast<std::size_t>(std::max(end - c, Position{0}))));
+    FUZZ_CHECK(engine_.GetLineFromPosition(p) == engine_.GetLineFromPosition(c));
     const Position right = engine_.FindWordBreak(WordMove::Right, p);
     const Position left = engine_.FindWordBreak(WordMove::Left, p);
     FUZZ_CHECK(c == Length() ? right == c : c < right && right <= Length());
@@ -276,10 +282,11 @@ class EngineRun {
     StreamScript script = Script();
     const std::string bytes(in_.Bytes(255));
     script.in = bytes;  // never a null pointer: that marks a stream out
-    EngineStream stream{reinterpret_cast<std::uintptr_t>(&script), 0, Transfer};
+    const bool callback = script.chunk != 100000 || !script.badCount;  // now and then none: refused
+    EngineStream stream{reinterpret_cast<std::uintptr_t>(&script), 0, callback ? Transfer : nullptr};
     const Position read = engine_.StreamIn(stream, format);
     const std::uint32_t kind = format & (StreamText | StreamRtf);
-    if (kind != StreamText && kind != StreamRtf) {
+    if ((kind != StreamText && kind != StreamRtf) || !callback) {
       FUZZ_CHECK(stream.error == StreamErrorFormat && read == 0);
       return;
     }
@@ -317,14 +324,16 @@ class EngineRun {
     FUZZ_CHECK(engine_.GetSelection() == Selection() && engine_.GetCaret() == caret_);
     const PositionRange s = Selection();
     FUZZ_CHECK(engine_.GetSelectedText() == text_.substr(static_cast<std::size_t>(s.start), static_cast<std::size_t>(s.end - s.start)));
+    FUZZ_CHECK(engine_.GetSelectionType() == (s.end == s.start ? SelectionEmpty : s.end == s.start + 1 ? SelectionText : SelectionText | SelectionMultiChar));
     FUZZ_CHECK(engine_.CanUndo() == undo_.has_value());
     FUZZ_CHECK(engine_.GetModified() == modified_);
     FUZZ_CHECK(engine_.GetTextLimit() == limit_ && engine_.GetCodePage() == codePage_);
-    // Bounded copies: a buffer of exactly the size passed, so a byte too many is caught.
-    std::vector<char> buffer(1 + text_.size() % 7);
-    const auto size = static_cast<Position>(buffer.size());
+    // Bounded copies, none into a buffer of size 0: the byte past the size passed must stay.
+    const auto size = static_cast<Position>(text_.size() % 7);
+    std::vector<char> buffer(static_cast<std::size_t>(size) + 1, 'x');
     const Position copied = engine_.GetText(buffer.data(), size);
-    FUZZ_CHECK(copied == std::min(size - 1, Length()) && buffer[static_cast<std::size_t>(copied)] == '\0');
+    FUZZ_CHECK(copied == std::max(std::min(size - 1, Length()), Position{0}) && buffer[static_cast<std::size_t>(size)] == 'x');
+    FUZZ_CHECK(size == 0 || buffer[static_cast<std::size_t>(copied)] == '\0');
     FUZZ_CHECK(text_.compare(0, static_cast<std::size_t>(copied), buffer.data(), static_cast<std::size_t>(copied)) == 0);
 
     const std::vector<Position> starts = NaiveLineStarts(text_);
@@ -340,6 +349,11 @@ class EngineRun {
       // A position between CR and LF belongs to the line the pair ends.
       FUZZ_CHECK(engine_.GetLineFromPosition(start) == line && engine_.GetLineFromPosition(next - 1) == line);
     }
+    // -1: the bytes of the lines the selection touches that it does not take.
+    const auto lineOf = [&](Position p) { return std::upper_bound(starts.begin(), starts.end(), p) - starts.begin() - 1; };
+    const std::ptrdiff_t first = lineOf(s.start), last = lineOf(s.end);
+    FUZZ_CHECK(engine_.GetLineLengthAt(-1) == s.start - starts[static_cast<std::size_t>(first)] + std::max(Position{0},
+               starts[static_cast<std::size_t>(last)] + engine_.GetLineLength(last) - s.end));
     // Colour runs: maximal, and each byte's own.
     for (Position p = 0; p < Length();) {
       const DocumentEngine::ColourRun run = engine_.GetColourRun(p);

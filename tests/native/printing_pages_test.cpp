@@ -1,8 +1,9 @@
 // Pages of a printout: rows cut into pages, the page count, which pages a job
-// prints in which order, and the page and print rectangles.
+// prints in which order, and the print rectangle.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "editor/control/page_layout.h"
@@ -43,15 +44,13 @@ TEST(PageLayout, CutsWrappedRowsIntoPagesAndARangeStartsAndEndsInsideLines) {
   EXPECT_EQ(doc.Pages(8, 2, 4, 17), (std::vector<std::string>{"two |three|", "fo|"}));
 
   RowLayout layout(doc.engine, doc.metrics, 8);
-  PageSpan first = LayOutPage(layout, 0, doc.engine.GetLength(), 2);
-  EXPECT_EQ(first.rows, 2);
-  EXPECT_EQ(first.width, 8);  // "one two " with its blank hanging at the edge
-  EXPECT_EQ(first.end, 15);   // the next page starts after the line break
+  const PageSpan first = LayOutPage(layout, 0, doc.engine.GetLength(), 2);
+  // "one two " with its blank hanging at the edge; the next page starts after the line break.
+  EXPECT_EQ(std::tuple(first.rows, first.width, first.end), std::tuple(2, 8, 15));
   // Not one row fits, or nothing is left: no progress, nothing laid out.
   for (auto [start, rows] : {std::pair<Position, int>{0, 0}, {31, 3}}) {
-    PageSpan none = LayOutPage(layout, start, doc.engine.GetLength(), rows);
-    EXPECT_EQ(none.end, start);
-    EXPECT_EQ(none.rows, 0);
+    const PageSpan none = LayOutPage(layout, start, doc.engine.GetLength(), rows);
+    EXPECT_EQ(std::tuple(none.end, none.rows), std::tuple(start, 0));
   }
 }
 
@@ -59,14 +58,6 @@ TEST(PageLayout, CutsWrappedRowsIntoPagesAndARangeStartsAndEndsInsideLines) {
 // byte each; position = line number.
 FormatPage PagesOfLines(PagePosition lines, PagePosition rows) {
   return [=](PagePosition at) { return std::min(lines, at + rows); };
-}
-
-TEST(PageSequence, CountsPagesAndStopsAtTheLimitOrWithoutProgress) {
-  EXPECT_EQ(CountPages(0, PagesOfLines(0, 60)), 1u);  // the empty text is one page
-  EXPECT_EQ(CountPages(180, PagesOfLines(180, 60)), 3u);
-  EXPECT_EQ(CountPages(181, PagesOfLines(181, 60)), 4u);
-  EXPECT_EQ(CountPages(100000, PagesOfLines(100000, 60)), PageCountLimit);
-  EXPECT_EQ(CountPages(100, PagesOfLines(100, 0)), PageCountLimit);
 }
 
 std::vector<unsigned> Printed(const PrintChoice& choice, PagePosition lines, PagePosition rows, PagePosition start = 0) {
@@ -95,6 +86,10 @@ TEST(PageSequence, PrintsRangesAndCopiesInTheirOrder) {
   EXPECT_EQ(Printed({}, 60, 10, 25), (P{1, 2, 3, 4}));
   EXPECT_EQ(Printed({}, 0, 10), P{1});  // the empty text prints one blank page
   EXPECT_EQ(Printed({}, 60, 0), P{});   // no line fits: the job ends instead of printing blank pages
+  // The count: the empty text is one page; it stops at the limit or without progress.
+  const std::tuple<PagePosition, PagePosition, unsigned> counts[] = {
+      {0, 60, 1u}, {180, 60, 3u}, {181, 60, 4u}, {100000, 60, PageCountLimit}, {100, 0, PageCountLimit}};
+  for (auto [lines, rows, pages] : counts) EXPECT_EQ(CountPages(lines, PagesOfLines(lines, rows)), pages) << lines;
 }
 
 TEST(PageGeometry, MarginsLeaveAnInchOrAreDropped) {
@@ -112,14 +107,6 @@ TEST(PageGeometry, MarginsLeaveAnInchOrAreDropped) {
     EXPECT_EQ(geometry.print, c.print) << c.margins.left << " " << c.margins.top;
     EXPECT_EQ(geometry.verticalMargins, c.vertical) << c.margins.top;
   }
-  PageGeometry a4 = ComputePageGeometry(2480, 3508, 300, 300, cases[0].margins);
-  TwipRect number = PageNumberRect(a4, 400, 240);
-  EXPECT_EQ(number.left, (11904 - 400) / 2);
-  EXPECT_EQ(number.top, (1440 - 240) / 2);
-  EXPECT_EQ(number.bottom, 1440);
-  EXPECT_GE(number.right, number.left + 400);
-  EXPECT_EQ(ScaleRounded(7, 3, 2), 11);  // 10.5 rounds up, as MulDiv
-  EXPECT_EQ(ScaleRounded(7, 3, 0), 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <map>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -33,45 +34,37 @@ std::string File(int n) { return "C:\\texts\\file" + std::to_string(n) + ".txt";
 
 }  // namespace
 
+// The list as "LIST" orders its slots, newest first; the caret of a listed file comes back when asked.
 TEST(RecentList, NewFilesGoFirstAListedFileMovesToTheFrontAndAnEleventhTakesTheLeastRecentSlot) {
   FakeStore store;
   for (int n = 0; n < 3; ++n) EXPECT_TRUE(AddRecentFileTo(store, File(n), true).listChanged);
   EXPECT_EQ(store.strings["LIST"], "210");
   store.dwords["0FC"] = 42;
-  const RecentFileAdded moved = AddRecentFileTo(store, File(0), true);
-  EXPECT_TRUE(moved.listChanged);
-  EXPECT_EQ(moved.caret, 42);
+  EXPECT_EQ(AddRecentFileTo(store, File(0), true).caret, 42);
   EXPECT_EQ(store.strings["LIST"], "021");
   EXPECT_EQ(AddRecentFileTo(store, File(1), false).caret, -1);
   // The most recent file again writes nothing but still gives its caret.
   store.dwords["1FC"] = 7;
   const int writes = store.writes;
   const RecentFileAdded again = AddRecentFileTo(store, File(1), true);
-  EXPECT_FALSE(again.listChanged);
-  EXPECT_EQ(again.caret, 7);
+  EXPECT_EQ(std::tuple(again.listChanged, again.caret), std::tuple(false, 7));
   EXPECT_EQ(store.writes, writes);
-
   for (int n = 3; n < 10; ++n) AddRecentFileTo(store, File(n), true);
   EXPECT_EQ(store.strings["LIST"], "9876543102");
   store.dwords["2FC"] = 99;
   AddRecentFileTo(store, File(10), true);
   EXPECT_EQ(store.strings["LIST"], "2987654310");
-  EXPECT_EQ(store.strings["2F"], File(10));
-  EXPECT_EQ(store.dwords["2FC"], 0);
+  EXPECT_EQ(std::tuple(store.strings["2F"], store.dwords["2FC"]), std::tuple(File(10), 0));
+  // An emptied slot is reused first, its digit listed once.
+  FreeRecentSlot(store, '5');
+  AddRecentFileTo(store, File(11), true);
+  EXPECT_EQ(store.strings["LIST"], "5298764310");
+  EXPECT_EQ(store.strings["5F"], File(11));
 }
 
-// An emptied slot is reused and its digit listed once; a damaged list is read as its distinct digits.
-TEST(RecentList, EmptiedSlotsAndDamagedLists) {
-  FakeStore store;
-  for (int n = 0; n < 3; ++n) AddRecentFileTo(store, File(n), true);  // "210"
-  FreeRecentSlot(store, '2');
-  AddRecentFileTo(store, File(7), true);
-  EXPECT_EQ(store.strings["LIST"], "210");
-  EXPECT_EQ(store.strings["2F"], File(7));
-  FreeRecentSlot(store, '0');
-  AddRecentFileTo(store, File(8), true);
-  EXPECT_EQ(store.strings["LIST"], "021");
-
+// A damaged list is read as its distinct digits; long and short names in any case are one entry;
+// other drives, network paths and names with a dollar stay out.
+TEST(RecentList, DamagedListsNamesAndPlacesThatStayOut) {
   FakeStore damaged;
   damaged.strings = {{"LIST", "1x1"}, {"1F", File(1)}};
   char slot = 0;
@@ -81,9 +74,7 @@ TEST(RecentList, EmptiedSlotsAndDamagedLists) {
   EXPECT_FALSE(RecentEntry(damaged, 1, &slot, &path));
   AddRecentFileTo(damaged, File(2), true);
   EXPECT_EQ(damaged.strings["LIST"], "01");
-}
 
-TEST(RecentList, LongAndShortNamesInAnyCaseAreOneEntryAndOtherDrivesOrADollarStayOut) {
   FakeStore store;
   AddRecentFileTo(store, "C:\\Program Files\\Notes.txt", true);
   AddRecentFileTo(store, File(1), true);
@@ -95,7 +86,6 @@ TEST(RecentList, LongAndShortNamesInAnyCaseAreOneEntryAndOtherDrivesOrADollarSta
   EXPECT_EQ(store.dwords["0FC"], 12);
   RememberRecentCaret(store, "C:\\elsewhere.txt", 13);
   EXPECT_FALSE(store.dwords.contains("2FC"));
-
   const int writes = store.writes;
   for (const char* path : {"A:\\floppy.txt", "\\\\server\\share\\net.txt", "C:\\hidden$\\x.txt", "C:\\x$.txt", ""}) {
     EXPECT_FALSE(AddRecentFileTo(store, path, true).listChanged) << path;

@@ -51,7 +51,6 @@ TEST(RtfReader, RulesOneExampleEach) {
       {"{\\rtf1\\pc \\'a0}", Ansi, "\xE0"},
       {"{\\rtf1\\ansicpg1251 \xC0\\'E0}", Oem, "\x80\xA0"},
       // Windows-1252 (also the default): what the target has is kept, the rest is '?'.
-      {"{\\rtf1\\ansi\\ansicpg1252 " + latin + "}", Ansi, "?\xA9\xAB\x85\x97"},
       {"{\\rtf1\\ansi " + latin + "}", Ansi, "?\xA9\xAB\x85\x97"},
       {"{\\rtf1 " + latin + "}", Oem, "??\"...-"},
       // A code page the reader does not know keeps ASCII only.
@@ -87,16 +86,11 @@ TEST(RtfReader, RulesOneExampleEach) {
       {Doc("ab{\\fonttbl\\cell}\\row c\\cell\\par\\row"), Ansi, "ab\r\nc\t\r\n\r\n"},
       // Blanks before the signature are allowed.
       {"\r\n {\\rtf1 a}", Ansi, "a"},
-      // Malformed input is read as far as it makes sense: groups left open, a surplus '}',
-      // truncated words and escapes, huge parameters, NUL bytes, a stray destination marker.
-      {"{\\rtf1 a{\\b b", Ansi, "ab"}, {"{\\rtf1 a}}b}", Ansi, "ab"}, {"{\\rtf1 {\\fonttbl{\\f0 Arial;}", Ansi, ""},
-      {"{\\rtf1 a\\par", Ansi, "a\r\n"}, {"{\\rtf1 a\\", Ansi, "a"}, {"{\\rtf1 a\\'", Ansi, "a?"},
-      {"{\\rtf1 a\\'4", Ansi, "a?"}, {"{\\rtf1 a\\'zzb}", Ansi, "a?zzb"}, {"{\\rtf1 a\\u", Ansi, "a"},
-      {"{\\rtf1 a\\bin99999999999999999999 xyz}", Ansi, "a"},
+      // Malformed input is read as far as it makes sense (that it is read safely is the fuzz target's part):
+      // groups left open, a surplus '}', truncated escapes, huge parameters, NUL bytes.
+      {"{\\rtf1 a{\\b b", Ansi, "ab"}, {"{\\rtf1 a}}b}", Ansi, "ab"}, {"{\\rtf1 a\\'4", Ansi, "a?"},
       {"{\\rtf1 {\\uc99999999999999999999\\u1040 xyz}b}", Ansi, "\xC0" "b"},
-      {"{\\rtf1 \\bin-5 a\\uc-3\\u1040 b}", Ansi, "a\xC0" "b"},
-      {std::string("{\\rtf1 a\0b\\'00c}", 16), Ansi, "abc"},
-      {"{\\rtf1\\*\\generator x; a\\fonttbl b}", Ansi, "x; ab"},
+      {"{\\rtf1 \\bin-5 a\\uc-3\\u1040 b}", Ansi, "a\xC0" "b"}, {std::string("{\\rtf1 a\0b\\'00c}", 16), Ansi, "abc"},
       // Deep nesting costs no stack and restores state, closed, unclosed or skipped.
       {"{\\rtf1\\uc0 " + std::string(depth, '{') + "\\uc1 a" + std::string(depth, '}') + "\\u1040 x}", Ansi, "a\xC0x"},
       {"{\\rtf1 " + std::string(depth, '{') + "a", Ansi, "a"},

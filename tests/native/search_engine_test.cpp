@@ -7,6 +7,7 @@
 #include <deque>
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "editor/engine/document_engine.h"
 #include "editor/engine_editor.h"
@@ -133,22 +134,23 @@ TEST(SearchEngine, BackwardScanGivesTheBisectionsAnswers) {
   }
 }
 
-// A replacement never meets its own output, forwards or backwards; one snapshot per run.
-TEST(SearchEngine, ReplaceAllNeverReplacesItsOwnOutput) {
-  const struct { std::string text, pattern, replacement; bool backwards; std::string after; } cases[] = {
-      {"aaa", "a", "aa", false, "aaaaaa"},
-      {"aaa", "a", "aa", true, "aaaaaa"},
-      {"aaaa", "aa", "aaa", true, "aaaaaa"},
-      {"xaax", "aa", "", false, "xx"},
+// A replacement never meets its own output, forwards or backwards; one snapshot per run. One the text
+// limit refuses changes nothing, stays selected and ends the run.
+TEST(SearchEngine, ReplaceAllNeverReplacesItsOwnOutputAndStopsAtTheTextLimit) {
+  const struct { std::string text, pattern, replacement; bool backwards; Position limit; std::string after; PositionRange selection; } cases[] = {
+      {"aaa", "a", "aa", false, MaxTextLength, "aaaaaa", At(6, 0)},  {"aaa", "a", "aa", true, MaxTextLength, "aaaaaa", At(2, 0)},
+      {"aaaa", "aa", "aaa", true, MaxTextLength, "aaaaaa", At(3, 0)}, {"xaax", "aa", "", false, MaxTextLength, "xx", At(1, 0)},
+      {"a a a", "a", "bb", false, 6, "bb a a", At(3, 1)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text + " " + c.pattern + " -> " + c.replacement + (c.backwards ? " backwards" : ""));
     Search s(c.text);
+    s.engine.SetTextLimit(c.limit);
     s.Replace(c.pattern, c.replacement, true, c.backwards).Caret(c.backwards ? 4 : 0);
     s.Start();
     EXPECT_EQ(s.engine.GetText(), c.after);
-    EXPECT_EQ(s.snapshots, 1);
-    EXPECT_EQ(s.unasked, 1);
+    EXPECT_EQ(s.Selection(), c.selection);
+    EXPECT_EQ(std::tuple(s.snapshots, s.unasked, s.refusals, s.state.replaceAll), std::tuple(1, 1, c.limit < 10, c.limit > 10));
   }
 }
 
@@ -172,17 +174,6 @@ TEST(SearchEngine, ConfirmationAnswersSteerTheRun) {
     EXPECT_EQ(s.Selection(), c.selection);
     EXPECT_EQ(s.unasked, std::count(c.answers.begin(), c.answers.end(), ReplaceAll));
   }
-}
-
-TEST(SearchEngine, ReplacementTheTextLimitRefusesChangesNothingAndEndsTheRun) {
-  Search s("a a a");
-  s.engine.SetTextLimit(6);
-  s.Replace("a", "bb", true).Caret(0);
-  s.Start();
-  EXPECT_EQ(s.engine.GetText(), "bb a a");
-  EXPECT_EQ(s.refusals, 1);
-  EXPECT_EQ(s.Selection(), At(3, 1)) << "the refused match stays selected";
-  EXPECT_FALSE(s.state.replaceAll);
 }
 
 TEST(ParseHexPattern, PairsByPositionAndEndsAtZero) {

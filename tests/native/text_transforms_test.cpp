@@ -4,8 +4,6 @@
 #include <tuple>
 
 #include "conversion/code_pages.h"
-#include "conversion/equals_escapes.h"
-#include "conversion/line_breaks.h"
 #include "conversion/recoding_routes.h"
 #include "conversion/transliteration.h"
 #include "iconv_texts.h"
@@ -49,15 +47,3 @@ TEST(Transliteration, LettersOfEveryViewCodePage) {
   EXPECT_EQ(Transliterate("", Oem), "");
 }
 
-TEST(EqualsEscapes, UpperCaseHexPairsOnly) {
-  EXPECT_EQ(DecodeEqualsEscapes("=D8=E0 =d8 =G1 ="), "\xD8\xE0 =d8 =G1 =");
-  // A decoded "=" does not start another escape; a pair cut off by the end stays, one ending it does not.
-  EXPECT_EQ(DecodeEqualsEscapes("=3D41 =4=E0"), "=41 =4\xE0");
-  EXPECT_EQ(DecodeEqualsEscapes(std::string("=00=\r\nx", 7)), std::string("\0=\r\nx", 5));
-}
-
-TEST(LineBreaks, LoneCarriageReturnsGetALineFeed) {
-  EXPECT_EQ(RepairLineBreaks("a\rb\r\nc"), "a\r\nb\r\nc");
-  EXPECT_EQ(RepairLineBreaks("\r\r\n\n\r"), "\r\n\r\n\n\r\n");
-  EXPECT_EQ(RepairLineBreaks(""), "");
-}

@@ -41,12 +41,9 @@ ToolRun RunZorn2Text(const std::string& arguments, const std::string& input) {
 }  // namespace
 
 TEST(Zorn2Text, BadArgumentsGiveUsageAndExitCode2) {
-  for (const char* arguments :
-       {"", "recode", "recode koi8", "recode koi8 iso extra", "recode koi8 utf8", "recode KOI8 iso", "fido",
-        "fido utf8", "fido oem ansi", "translit", "guess oem", "unescape x", "fix-breaks -", "align",
-        "align middle", "align left --width", "align left --width -1", "align left --width 80x",
-        "align left --width 4097", "align left --left 99999999999999999999", "align left --join 1",
-        "align left --right 5", "--help"}) {
+  for (const char* arguments : {"", "recode koi8", "recode koi8 iso extra", "recode KOI8 utf8", "fido oem ansi",
+                                "guess oem", "align middle", "align left --width", "align left --width 80x",
+                                "align left --width 4097", "align left --left 99999999999999999999", "--help"}) {
     const ToolRun run = RunZorn2Text(arguments, "text");
     EXPECT_EQ(std::tuple(run.exitCode, run.out), std::tuple(2, "")) << arguments;
     EXPECT_TRUE(run.err.starts_with("usage: zorn2-text recode FROM TO") && run.err.find('\n') == run.err.size() - 1)
@@ -63,8 +60,7 @@ TEST(Zorn2Text, EachCommandOnAnExample) {
       {"fido koi8", ConvertFromUtf8("Нора", "KOI8-R"), "H\xAEp\xA0"},
       {"unescape", "=D8=E0 =d8 =G1 =", "\xD8\xE0 =d8 =G1 ="},
       {"fix-breaks", "a\rb\r\nc\r", "a\r\nb\r\nc\r\n"},
-      {"align justify --join --width 20", "aaa bbb ccc\nddd eee fff\n", "aaa  bbb ccc ddd eee\r\nfff\r\n"},
-      {"align centre --left 2 --first 9 --width 20", "one two\n", std::string(7, ' ') + "one two\r\n"},
+      {"align centre --join --left 2 --first 9 --width 20", "one\ntwo\n", std::string(7, ' ') + "one two\r\n"},
       // Defaults: width 80, no indents, lines kept.
       {"align justify", std::string(50, 'a') + " b c\nd e\n",
        std::string(50, 'a') + std::string(14, ' ') + "b" + std::string(14, ' ') + "c\r\nd e\r\n"},
