@@ -16,7 +16,6 @@ packages=(
   locales
   fortunes-ru  # real Russian text for tests and benchmarks
   cups-daemon cups-client printer-driver-cups-pdf ghostscript poppler-utils  # the print tests' private PDF printer (our backend runs gs) and pdftotext
-  tesseract-ocr tesseract-ocr-rus tesseract-ocr-eng  # the e2e tests read the status bar and tooltips from the screen
 )
 
 sudo_() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
