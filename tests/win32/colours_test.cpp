@@ -1,5 +1,4 @@
-// The colour commands through the system colour dialog, and the painting of
-// HTML tags on the real control.
+// The painting of HTML tags on the real control.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <richedit.h>
@@ -33,26 +32,6 @@ class Colours : public FreshDocument {
     return marks;
   }
 };
-
-// OK stores the colour the dialog opened with: the default for a value of the
-// wrong type or size. Cancel stores nothing.
-TEST_F(Colours, ColourDialogsStoreOnOkOnly) {
-  const struct { int command; const char* name; COLORREF colour; } cases[] = {
-      {backgroundColourCommand, "Bk", GetSysColor(COLOR_WINDOW)},
-      {textColourCommand, "Cl", 8},
-      {tagColourCommand, "HTML", RGB(0, 0, 255)},
-  };
-  for (const auto& c : cases) {
-    EXPECT_TRUE(RunClosingDialog([&] { Command(c.command); }, IDCANCEL).appeared);
-    EXPECT_EQ(ReadSettingDword(c.name, -1), -1) << c.name;
-    WriteSettingString(c.name, "red");
-    RunClosingDialog([&] { Command(c.command); });
-    EXPECT_EQ(ReadSettingStrictDword(c.name, -1), static_cast<int32_t>(c.colour)) << c.name;
-  }
-  WriteSettingDword("Bk", RGB(1, 2, 3));
-  RunClosingDialog([&] { Command(backgroundColourCommand); });
-  EXPECT_EQ(SendMessageA(editorWindow, EM_SETBKGNDCOLOR, 1, 0), static_cast<LRESULT>(RGB(1, 2, 3)));  // back to the system colour
-}
 
 // Tags take the tag colour, the rest the text colour; the bytes, the
 // selection, the modified flag and the undo steps stay; a view refresh

@@ -158,20 +158,6 @@ TEST_F(ControlDrops, OtherProgramsTextComesAsCfTextFilesAsDropFilesAndNothingInt
   EXPECT_EQ(Text(), "abxy");
 }
 
-TEST_F(ControlDrops, HoveringAtTheBottomEdgeScrollsSoTextLandsBelowTheView) {
-  std::string text;
-  for (int i = 0; i < 100; ++i) text += "row " + std::to_string(i) + "\r\n";
-  SetText(text);
-  RECT client;
-  GetClientRect(control, &client);
-  POINT bottom{40, client.bottom - 3};
-  LRESULT lastShown = Send(EM_EXLINEFROMCHAR, 0, Send(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&bottom)));
-  PutCursorAt(control, bottom);
-  DropHere(CF_TEXT, std::string("x", 2), false, 5);
-  EXPECT_GT(FirstVisible(), 0);
-  EXPECT_GT(Send(EM_EXLINEFROMCHAR, 0, Selection().cpMin), lastShown);
-}
-
 // The program's editor: its callback takes text in the view's clipboard
 // format, and the undo journal takes a drop back in one step.
 class EditorDrops : public ProgramWindows {
