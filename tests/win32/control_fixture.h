@@ -82,7 +82,6 @@ class ControlTest : public ::testing::Test {
     Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
     return range;
   }
-  // The selection as {start, end}, to compare whole.
   std::pair<int, int> Selected() { return {Selection().cpMin, Selection().cpMax}; }
   void Select(LONG start, LONG end) {
     CHARRANGE range{start, end};

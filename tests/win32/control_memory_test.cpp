@@ -30,9 +30,7 @@ void PutOnClipboard(HWND owner, const std::string& bytes) {
   CloseClipboard();
 }
 
-class ControlMemory : public ControlTest {};
-
-TEST_F(ControlMemory, AFailedAllocationLeavesTheTextAsBeforeAndReportedOrAsAfter) {
+TEST_F(ControlTest, AFailedAllocationLeavesTheTextAsBeforeAndReportedOrAsAfter) {
   staticProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingParent)));
   const std::string base = Lines(1500), big = Lines(2500);

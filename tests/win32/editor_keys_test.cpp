@@ -48,12 +48,9 @@ class EditorKeys : public DocumentFiles {
     SetEditorText(text);
     ClearUndoJournal();
     ResetCodePageChord();
-    if (overwriteMode) Press({VK_INSERT, Plain});
     PutOnClipboard(CF_TEXT, clip);
     Select(selection.cpMin, selection.cpMax);
   }
-
-  static void Press(KeyPress press) { ::Press(editorWindow, press); }
 
   static WORD CommandOf(KeyPress press) {
     static std::vector<ACCEL> table = [] {
@@ -112,14 +109,14 @@ TEST_F(EditorKeys, EachKeyDoesWhatItsCommandDoesOrItsOwnEditAndOneUndoTakesItBac
           expected = EditorText();
           Start(view, selection);
         }
-        Press(press);
+        Press(editorWindow, press);
         SCOPED_TRACE(testing::Message() << "view " << view << ", selection " << selection.cpMin << "-"
                                         << selection.cpMax << ", key " << press.key << ", modifiers "
                                         << press.modifiers << ", command " << command);
         ASSERT_EQ(EditorText(), expected);
         ASSERT_FALSE(overwriteMode);  // only the plain Insert key switches it
         if (expected == text) continue;
-        Press({'Z', Ctrl});
+        Press(editorWindow, {'Z', Ctrl});
         ASSERT_EQ(EditorText(), text);
       }
     }
