@@ -1,5 +1,4 @@
-// The colour commands through the system colour dialog, and the painting of
-// HTML tags on the real control.
+// The painting of HTML tags on the real control.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <richedit.h>
@@ -7,7 +6,6 @@
 #include <string>
 
 #include "app/globals.h"
-#include "app/settings_store.h"
 #include "conversion/colour_commands.h"
 #include "conversion/undo_commands.h"
 #include "conversion/view_commands.h"
@@ -34,29 +32,8 @@ class Colours : public FreshDocument {
   }
 };
 
-// OK stores the colour the dialog opened with: the default for a value of the
-// wrong type or size. Cancel stores nothing.
-TEST_F(Colours, ColourDialogsStoreOnOkOnly) {
-  const struct { int command; const char* name; COLORREF colour; } cases[] = {
-      {backgroundColourCommand, "Bk", GetSysColor(COLOR_WINDOW)},
-      {textColourCommand, "Cl", 8},
-      {tagColourCommand, "HTML", RGB(0, 0, 255)},
-  };
-  for (const auto& c : cases) {
-    EXPECT_TRUE(RunClosingDialog([&] { Command(c.command); }, IDCANCEL).appeared);
-    EXPECT_EQ(ReadSettingDword(c.name, -1), -1) << c.name;
-    WriteSettingString(c.name, "red");
-    RunClosingDialog([&] { Command(c.command); });
-    EXPECT_EQ(ReadSettingStrictDword(c.name, -1), static_cast<int32_t>(c.colour)) << c.name;
-  }
-  WriteSettingDword("Bk", RGB(1, 2, 3));
-  RunClosingDialog([&] { Command(backgroundColourCommand); });
-  EXPECT_EQ(SendMessageA(editorWindow, EM_SETBKGNDCOLOR, 1, 0), static_cast<LRESULT>(RGB(1, 2, 3)));  // back to the system colour
-}
-
-// Tags take the tag colour, the rest the text colour; the bytes, the
-// selection, the modified flag and the undo steps stay; a view refresh
-// takes the painting away; a text without tags shows no tag colour.
+// Tags take the tag colour; the bytes, the selection, the modified flag and
+// the undo steps stay; a view refresh takes the painting away.
 TEST_F(Colours, PaintingTagsChangesOnlyColours) {
   SetEditorText("a<b>c<d <<i>> x>");
   for (BOOL modified : {TRUE, FALSE}) {
@@ -69,17 +46,8 @@ TEST_F(Colours, PaintingTagsChangesOnlyColours) {
     EXPECT_EQ(std::make_pair(Selection().cpMin, Selection().cpMax), std::make_pair(2L, 5L));
     EXPECT_FALSE(CanUndo());
   }
-  WriteSettingDword("HTML", RGB(0, 128, 0));
-  WriteSettingDword("Cl", RGB(9, 9, 9));
-  Command(paintTagsCommand);
-  EXPECT_EQ(Painted(RGB(9, 9, 9)), "#...#####...####");
   SetViewCodePage(Ansi);
-  EXPECT_EQ(Painted(RGB(9, 9, 9)), std::string(16, '#'));
-  for (const char* untouched : {"", "<", "no tags > here <"}) {
-    SetEditorText(untouched);
-    Command(paintTagsCommand);
-    EXPECT_EQ(Painted(RGB(9, 9, 9)), std::string(EditorText().size(), '#'));
-  }
+  EXPECT_EQ(Painted(RGB(0, 0, 255)), std::string(16, '.'));
 }
 
 }  // namespace

@@ -18,6 +18,12 @@ inline constexpr DWORD EditorStyle = WS_CHILD | WS_VISIBLE | ES_SELECTIONBAR | W
                                      ES_NOOLEDRAGDROP | ES_MULTILINE;
 inline constexpr DWORD NoWrapStyle = WS_HSCROLL | ES_AUTOHSCROLL;
 
+inline std::string Lines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += "строка " + std::to_string(i) + "\r\n";
+  return text;
+}
+
 struct ByteSource {
   const std::string* bytes;
   std::size_t at;
@@ -76,14 +82,13 @@ class ControlTest : public ::testing::Test {
     Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
     return range;
   }
-  // The selection as {start, end}, to compare whole.
   std::pair<int, int> Selected() { return {Selection().cpMin, Selection().cpMax}; }
   void Select(LONG start, LONG end) {
     CHARRANGE range{start, end};
     Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
   }
 
-  // Keys as the control sees them: WM_KEYDOWN with the modifiers held in the
+  // Keys as the control sees them: WM_KEYDOWN with Shift or Ctrl held in the
   // thread's key state.
   void Key(WPARAM key, bool shift = false, bool ctrl = false) {
     BYTE state[256] = {};
@@ -92,7 +97,6 @@ class ControlTest : public ::testing::Test {
     state[VK_CONTROL] = ctrl ? 0x80 : 0;
     SetKeyboardState(state);
     Send(WM_KEYDOWN, key, 1);
-    Send(WM_KEYUP, key, 0xC0000001);
     state[VK_SHIFT] = state[VK_CONTROL] = 0;
     SetKeyboardState(state);
   }
@@ -106,9 +110,9 @@ class ControlTest : public ::testing::Test {
     Send(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), position);
     return {point.x, point.y};
   }
-  void Click(POINT point, WPARAM keys = 0, UINT message = WM_LBUTTONDOWN) {
-    Send(message, MK_LBUTTON | keys, MAKELPARAM(point.x, point.y));
-    Send(WM_LBUTTONUP, keys, MAKELPARAM(point.x, point.y));
+  void Click(POINT point) {
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    Send(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
   }
 
   LONG CaretLine() { return static_cast<LONG>(Send(EM_EXLINEFROMCHAR, 0, Selection().cpMax)); }

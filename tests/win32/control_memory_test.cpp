@@ -20,12 +20,6 @@ LRESULT CALLBACK CountingParent(HWND window, UINT message, WPARAM wParam, LPARAM
   return CallWindowProcA(staticProc, window, message, wParam, lParam);
 }
 
-std::string Lines(int count) {
-  std::string text;
-  for (int i = 0; i < count; ++i) text += "строка " + std::to_string(i) + "\r\n";
-  return text;
-}
-
 void PutOnClipboard(HWND owner, const std::string& bytes) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
   memcpy(GlobalLock(block), bytes.c_str(), bytes.size() + 1);
@@ -36,9 +30,7 @@ void PutOnClipboard(HWND owner, const std::string& bytes) {
   CloseClipboard();
 }
 
-class ControlMemory : public ControlTest {};
-
-TEST_F(ControlMemory, AFailedAllocationLeavesTheTextAsBeforeAndReportedOrAsAfter) {
+TEST_F(ControlTest, AFailedAllocationLeavesTheTextAsBeforeAndReportedOrAsAfter) {
   staticProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingParent)));
   const std::string base = Lines(1500), big = Lines(2500);

@@ -1,8 +1,7 @@
 // The editor input procedure in front of the program's control: the editor's
-// own undo, zero bytes, the context menu and dropped files. Typing, deleting,
-// overwrite and line breaks in each view are the soak's part
-// (editor_soak_test.cpp); every modified key is checked against its command in
-// editor_keys_test.cpp.
+// own undo, zero bytes and dropped files. Typing, deleting, overwrite and line
+// breaks in each view are the soak's part (editor_soak_test.cpp); every
+// modified key is checked against its command in editor_keys_test.cpp.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <richedit.h>
@@ -12,7 +11,6 @@
 #include <string>
 
 #include "app/globals.h"
-#include "app/menu_bar.h"
 #include "conversion/undo_commands.h"
 #include "document_files.h"
 #include "editor/control_editor.h"
@@ -55,12 +53,6 @@ TEST_F(EditorInput, WithTheEditorsOwnUndoWordDeletionIsTheControlsAndItsEditsUnd
   EXPECT_EQ(EditorText(), "two");
   Undo();
   EXPECT_EQ(EditorText(), "one\r\ntwo");
-  Command(17);  // "а" of the DOS-866 view goes in as its byte
-  Select(0, 0);
-  SendMessageA(editorWindow, WM_CHAR, static_cast<unsigned char>('\xE0'), 1);
-  EXPECT_EQ(EditorText(), "\xA0one\r\ntwo");
-  Undo();
-  EXPECT_EQ(EditorText(), "one\r\ntwo");
   EXPECT_FALSE(UndoJournalHoldsRecord());
 }
 
@@ -78,32 +70,6 @@ TEST_F(EditorInput, UndoOfTypingKeepsTheZeroBytesTheControlHolds) {
   Undo();
   Undo();
   EXPECT_EQ(EditorText(), std::string("x\0y", 3));
-}
-
-// The pop-up menu's window answers which menu it shows, then Esc ends it.
-DWORD WINAPI CloseShownMenu(void* shown) {
-  for (int i = 0; i < 200; ++i) {
-    HWND popup = FindWindowA("#32768", nullptr);
-    if (popup && IsWindowVisible(popup)) {
-      *static_cast<HMENU*>(shown) = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
-      PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
-      return 0;
-    }
-    Sleep(25);
-  }
-  return 0;
-}
-
-TEST_F(EditorInput, RightClickShowsTheEditMenuAndTheControlNeverSeesIt) {
-  SetEditorText("abc");
-  Select(1, 2);
-  HMENU shown = nullptr;
-  HANDLE closer = CreateThread(nullptr, 0, CloseShownMenu, &shown, 0, nullptr);
-  SendMessageA(editorWindow, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-  WaitForSingleObject(closer, INFINITE);
-  CloseHandle(closer);
-  EXPECT_EQ(shown, popupMenus[editMenuIndex]);
-  EXPECT_EQ(Selection().cpMin, 1);  // the click did not move the selection
 }
 
 TEST_F(EditorInput, DroppedFileOnAModifiedDocumentAsksFirstAndCancelKeepsIt) {

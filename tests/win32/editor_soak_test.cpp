@@ -1,20 +1,20 @@
-// Thousands of random steps on the real editor window, as keys and clicks
-// reach it, each also applied to a model: a bare engine with the same undo
-// journal, driven the way the editor's rules say. After every step the bytes,
-// the view code page and the insert mode must agree. The selection is taken
-// from the window (it is what the user sees); alignment is taken from the
-// window too, checked to move nothing but blanks and line breaks.
-// The run is the same every time; ZORN2_SOAK_SEED and ZORN2_SOAK_STEPS make
-// another one, or a longer one, and a failure names its seed.
+// Thousands of random keys and clicks on the real editor window, each also
+// applied to a model: a bare engine with the same undo journal, driven by the
+// editor's rules. After every step the bytes, the selection, the modified flag,
+// Undo's availability, the view, the insert mode and its pane must agree.
+// Alignment comes from the window, checked to move only blanks and line breaks.
+// ZORN2_SOAK_SEED and ZORN2_SOAK_STEPS make another run; a failure names its seed.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <string>
 
 #include "app/globals.h"
+#include "chrome/status_bar.h"
 #include "conversion/code_page_chord.h"
 #include "conversion/code_pages.h"
 #include "conversion/recoding_routes.h"
@@ -37,15 +37,25 @@ struct Model {
   EngineEditor editor{engine};
   CodePage view = Ansi;
   bool overwrite = false;
+  Position goal = -1;  // the column a run of Up and Down aims at
   UndoJournal journal{editor, view, [] {}, [] {}};
 
   Model() {
     engine.SetTextLimit(MaxTextLength);
-    engine.SetChangeListener([this](PositionRange replaced, Position inserted) { journal.NoteChange(replaced, inserted); });
+    engine.SetChangeListener([this](PositionRange replaced, Position inserted) {
+      goal = -1;  // an edit forgets the column
+      journal.NoteChange(replaced, inserted);
+    });
   }
   PositionRange Selection() const { return engine.GetSelection(); }
   std::string Range(Position from, Position to) const { return engine.GetTextRange({from, to}); }
   void Select(PositionRange range) { engine.SetSelection(range.start, range.end); }
+  Position LineStart(Position at) const { return engine.GetLineIndex(engine.GetLineFromPosition(at)); }
+  // A CR LF pair is one step for the caret.
+  Position Stop(Position at, bool right) const {
+    if (right) return at >= engine.GetLength() ? at : at + (Range(at, at + 2) == "\r\n" ? 2 : 1);
+    return at == 0 ? 0 : at - (at >= 2 && Range(at - 2, at) == "\r\n" ? 2 : 1);
+  }
   void Replace(const std::string& bytes) { engine.ReplaceSelection(bytes); }
 
   void Type(unsigned char c) {
@@ -60,26 +70,20 @@ struct Model {
     bool smallA = !spared && view == Oem && c == 0xE0;
     Replace(std::string(1, static_cast<char>(smallA ? 0xA0 : AnsiToView(c, view))));
   }
-  void Enter() {
-    journal.RecordUndo(UndoEnter, 2);
-    Replace("\r\n");
-  }
-  // A selection that starts inside a line keeps the line break it ends with.
-  void Delete(bool forward) {
+  // With Ctrl the journal deletes the word itself. A selection that starts
+  // inside a line keeps the line break it ends with.
+  void Delete(bool forward, bool word) {
     PositionRange s = Selection();
-    if (forward && s.end - s.start > 2 && engine.GetByte(s.end - 1) == '\n' &&
-        engine.GetLineIndex(engine.GetLineFromPosition(s.start)) != s.start)
-      Select({s.start, s.end - 2});
-    s = Selection();
-    if (s.end > s.start) {
+    if (word) return journal.RecordUndo(forward ? UndoDeleteWordRight : UndoDeleteWordLeft, 0);
+    if (forward && s.end - s.start > 2 && engine.GetByte(s.end - 1) == '\n' && LineStart(s.start) != s.start)
+      Select(s = {s.start, s.end - 2});
+    if (s.end == s.start) {
+      journal.RecordUndo(forward ? UndoDelete : UndoBackspace, 0);
+      if (Stop(s.start, forward) == s.start) return;
+      Select({s.start, Stop(s.start, forward)});
+    } else {
       journal.RecordUndo(UndoReplace, 0);
-      Replace("");
-      return;
     }
-    journal.RecordUndo(forward ? UndoDelete : UndoBackspace, 0);
-    if (forward ? s.start >= engine.GetLength() : s.start == 0) return;
-    Position size = Range(forward ? s.start : s.start - 2, forward ? s.start + 2 : s.start) == "\r\n" ? 2 : 1;
-    Select(forward ? PositionRange{s.start, s.start + size} : PositionRange{s.start - size, s.start});
     Replace("");
   }
   void DeleteLine() {
@@ -89,19 +93,21 @@ struct Model {
     journal.RecordUndo(UndoReplace, 0);
     Replace("");
   }
-  void Paste() {
-    std::string bytes = clip;
+  void Paste(std::string bytes) {  // Enter too: its two bytes are one step
+    bool enter = bytes == "\r\n";
     for (char& b : bytes) b = static_cast<char>(AnsiToView(static_cast<unsigned char>(b), view));
-    journal.RecordUndo(UndoReplace, static_cast<Position>(bytes.size()));
+    journal.RecordUndo(enter ? UndoEnter : UndoReplace, static_cast<Position>(bytes.size()));
     Replace(bytes);
+  }
+  void Show(CodePage shown) {  // the view keeps the selection, not which end the caret is at
+    if (shown != view) goal = -1;
+    view = shown;
+    Select(Selection());
   }
   // Ctrl with two of W, D and K: the same twice shows that code page; two
   // different ones recode the selection, or the whole text and the view.
   void Chord(CodePage source, CodePage target) {
-    if (source == target) {
-      view = target;
-      return;
-    }
+    if (source == target) return Show(target);
     PositionRange s = Selection();
     bool whole = s.start == s.end;
     if (whole) Select({0, engine.GetLength()});
@@ -118,21 +124,56 @@ struct Model {
       journal.RecordUndo(UndoReplace, static_cast<Position>(text.size()));
     }
     Replace(text);
+    Select(s);
   }
-  // Alignment as the window did it: one step over the whole text.
-  void Adopt(const std::string& aligned) {
-    Select({0, engine.GetLength()});
+  // Alignment: the whole text when nothing is selected, else the selection
+  // grown to whole lines; the window's result gives what they became. The
+  // caret ends where the range began, or where it was.
+  void Align(const std::string& after) {
+    PositionRange s = Selection(), range = s;
+    Position first = LineStart(s.start), last = engine.GetLineFromPosition(s.end);
+    if (s.start == s.end) range = {0, engine.GetLength()};
+    else if (first != s.start) range = {first, engine.GetLineIndex(last) + engine.GetLineLength(last)};
+    std::string aligned = after.substr(range.start, after.size() - (engine.GetLength() - range.end) - range.start);
+    Select(range);
     journal.RecordUndo(UndoReplace, static_cast<Position>(aligned.size()));
     Replace(aligned);
+    Select(s.start == s.end ? s : PositionRange{range.start, range.start});
   }
+  // Arrows, Home and End; Ctrl+Home and Ctrl+End go to the ends of the text.
+  // An arrow without Shift collapses a selection to its side; Up and Down keep
+  // the column the run of them began at.
+  void Move(WORD key, bool extend, bool ctrl) {
+    PositionRange s = Selection();
+    Position caret = engine.GetCaret(), anchor = Anchor();
+    Position line = engine.GetLineFromPosition(caret), start = engine.GetLineIndex(line), target = caret;
+    if (key != VK_UP && key != VK_DOWN) goal = -1;
+    if (key == VK_LEFT || key == VK_RIGHT) {
+      bool right = key == VK_RIGHT;
+      target = !extend && s.start != s.end ? (right ? s.end : s.start) : Stop(caret, right);
+    } else if (key == VK_HOME || key == VK_END) {
+      bool end = key == VK_END;
+      target = ctrl ? (end ? engine.GetLength() : 0) : end ? start + engine.GetLineLength(line) : start;
+    } else {
+      if (goal < 0) goal = caret - start;
+      Position to = std::clamp<Position>(line + (key == VK_DOWN ? 1 : -1), 0, engine.GetLineCount() - 1);
+      target = engine.GetLineIndex(to) + std::min(goal, engine.GetLineLength(to));
+    }
+    engine.SetSelection(extend ? anchor : target, target);
+  }
+  // A click puts the caret at its place (a place between CR and LF is the
+  // line's end); with Shift the selection's anchor stays.
+  void Click(Position at, bool extend) {
+    goal = -1;
+    if (at > 0 && Range(at - 1, at + 1) == "\r\n") --at;
+    engine.SetSelection(extend ? Anchor() : at, at);
+  }
+  Position Anchor() const { return engine.GetCaret() == Selection().start ? Selection().end : Selection().start; }
 };
 
-std::string Words(const std::string& text) {
-  std::string words;
-  for (char c : text) {
-    if (c != ' ' && c != '\t' && c != '\r' && c != '\n') words += c;
-  }
-  return words;
+std::string Words(std::string text) {
+  std::erase_if(text, [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+  return text;
 }
 
 unsigned EnvNumber(const char* name, unsigned fallback) {
@@ -155,19 +196,24 @@ class EditorSoak : public DocumentFiles {
     DocumentFiles::TearDown();
   }
 
-  static void Click(Position at, bool extend) {
-    POINTL point{};
+  // False when `at` is not in view, and nothing was clicked.
+  static bool Click(Position at, bool extend) {
+    POINTL point{-1, -1};
     SendMessageA(editorWindow, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), at);
+    RECT client;
+    GetClientRect(editorWindow, &client);
     LPARAM where = MAKELPARAM(point.x + 1, point.y + 2);
+    if (point.x < 0 || point.y < 0 || point.x + 2 >= client.right || point.y + 4 >= client.bottom) return false;
     HoldModifiers(extend ? Shift : Plain);
     PostMessageA(editorWindow, WM_LBUTTONDOWN, MK_LBUTTON | (extend ? MK_SHIFT : 0), where);
     PostMessageA(editorWindow, WM_LBUTTONUP, extend ? MK_SHIFT : 0, where);
     PumpMessages();
     HoldModifiers(Plain);
+    return true;
   }
 };
 
-TEST_F(EditorSoak, RandomStepsOnTheWindowKeepTheBytesOfTheModel) {
+TEST_F(EditorSoak, RandomStepsOnTheWindowKeepTheTextSelectionAndStateOfTheModel) {
   unsigned seed = EnvNumber("ZORN2_SOAK_SEED", 20261207);
   unsigned steps = EnvNumber("ZORN2_SOAK_STEPS", 2000);
   SCOPED_TRACE(testing::Message() << "ZORN2_SOAK_SEED=" << seed);
@@ -177,18 +223,18 @@ TEST_F(EditorSoak, RandomStepsOnTheWindowKeepTheBytesOfTheModel) {
   const std::string start = "\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0\r\n\xE2\xF2\xEE\xF0\xE0\xFF \xF1\xF2\xF0\xEE\xEA\xE0\r\n";
   Command(16);
   SetEditorText(start);
+  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
   ClearUndoJournal();
   ResetCodePageChord();
   Model model;
   model.engine.SetText(start);
+  model.engine.SetModified(false);
   const WORD chordKeys[] = {'W', 'D', 'K'};
   const WORD moves[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_HOME, VK_END};
 
   for (unsigned step = 0; step < steps; ++step) {
-    CHARRANGE shown{};
-    SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&shown));
-    model.Select({shown.cpMin, shown.cpMax});
-    std::string before = EditorText();
+    std::string before = model.engine.GetText();
+    model.engine.SetCodePage(model.view);  // its letters make the words Ctrl+Delete takes
     int what = pick(20);
     if (what < 6) {
       unsigned char c = typed[pick(sizeof typed)];
@@ -196,25 +242,33 @@ TEST_F(EditorSoak, RandomStepsOnTheWindowKeepTheBytesOfTheModel) {
       PumpMessages();
       model.Type(c);
     } else if (what == 6) {
-      Press(editorWindow, {VK_RETURN, Plain});
-      model.Enter();
+      Press(editorWindow, {VK_RETURN, pick(3)});  // Shift and Ctrl too
+      model.Paste("\r\n");
     } else if (what == 7 || what == 8) {
       bool forward = what == 7;
-      Press(editorWindow, {static_cast<WORD>(forward ? VK_DELETE : VK_BACK), Plain});
-      model.Delete(forward);
+      int modifiers = pick(4);  // Shift+Delete is Cut
+      if (forward && modifiers == Shift) modifiers = Plain;
+      Press(editorWindow, {static_cast<WORD>(forward ? VK_DELETE : VK_BACK), modifiers});
+      model.Delete(forward, modifiers & Ctrl);
     } else if (what == 9) {
-      Press(editorWindow, {'Y', Ctrl});
+      Press(editorWindow, {'Y', Ctrl | pick(2)});
       model.DeleteLine();
     } else if (what == 10) {
       Press(editorWindow, {VK_INSERT, Plain});
       model.overwrite = !model.overwrite;
     } else if (what == 11) {
       Press(editorWindow, {'V', Ctrl});
-      model.Paste();
+      model.Paste(clip);
     } else if (what == 12) {
-      Press(editorWindow, {moves[pick(6)], pick(2) ? Shift : Plain});
+      WORD key = moves[pick(6)];
+      bool extend = pick(2) != 0, ctrl = (key == VK_HOME || key == VK_END) && pick(4) == 0;
+      for (int times = 1 + pick(3); times > 0; --times) {  // runs of Up and Down aim at one column
+        Press(editorWindow, {key, (extend ? Shift : Plain) | (ctrl ? Ctrl : Plain)});
+        model.Move(key, extend, ctrl);
+      }
     } else if (what == 13) {
-      Click(pick(static_cast<int>(before.size()) + 1), pick(2) != 0);
+      Position at = pick(static_cast<int>(before.size()) + 1);
+      if (bool extend = pick(2) != 0; Click(at, extend)) model.Click(at, extend);
     } else if (what == 14) {
       int source = pick(3), target = pick(3);
       PostMessageA(editorWindow, WM_KEYDOWN, VK_CONTROL, 1);  // a fresh Ctrl starts a chord
@@ -225,18 +279,24 @@ TEST_F(EditorSoak, RandomStepsOnTheWindowKeepTheBytesOfTheModel) {
       Press(editorWindow, {static_cast<WORD>("JELR"[pick(4)]), Ctrl});
       std::string after = EditorText();
       ASSERT_EQ(Words(after), Words(before)) << "step " << step << ": alignment moved more than blanks";
-      if (!before.empty()) model.Adopt(after);
+      if (!before.empty()) model.Align(after);
     } else if (what == 16) {
       int view = pick(3);
       Press(editorWindow, {VK_F2, view == 1 ? Ctrl : view == 2 ? Alt : Plain});
-      model.view = static_cast<CodePage>(view);
+      model.Show(static_cast<CodePage>(view));
     } else {
       Press(editorWindow, {'Z', Ctrl});
       model.journal.UndoLast();
     }
-    ASSERT_EQ(EditorText(), model.engine.GetText()) << "step " << step << ", kind " << what;
-    ASSERT_EQ(viewCodePage, model.view) << "step " << step;
-    ASSERT_EQ(overwriteMode, model.overwrite) << "step " << step;
+    SCOPED_TRACE(testing::Message() << "step " << step << ", kind " << what);
+    ASSERT_EQ(EditorText(), model.engine.GetText());
+    ASSERT_EQ(Position{Selection().cpMin}, model.Selection().start);
+    ASSERT_EQ(Position{Selection().cpMax}, model.Selection().end);
+    ASSERT_EQ(SendMessageA(editorWindow, EM_GETMODIFY, 0, 0) != 0, model.engine.GetModified());
+    ASSERT_EQ(CanUndo(), !model.journal.IsEmpty());
+    ASSERT_EQ(viewCodePage, model.view);
+    ASSERT_EQ(overwriteMode, model.overwrite);
+    ASSERT_EQ(StatusPaneText(insertModePane), model.overwrite ? "Замена" : "Вставка");
     if (model.engine.GetLength() > 3000) {  // both record the reset as a step of its own
       SetEditorText("");
       model.engine.SetText("");
