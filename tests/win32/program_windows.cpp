@@ -78,10 +78,6 @@ DialogSeen RunClosingDialog(const std::function<void()>& action, int button,
   DialogSeen seen;
   RunWithDialogs(action, {[&](HWND dialog) {
                    seen.appeared = true;
-                   seen.owner = GetWindow(dialog, GW_OWNER);
-                   char title[256] = {};
-                   GetWindowTextA(dialog, title, sizeof title);
-                   seen.title = title;
                    EnumChildWindows(dialog, AddStaticText, reinterpret_cast<LPARAM>(&seen.texts));
                    if (drive) drive(dialog);
                    PostMessageA(dialog, WM_COMMAND, button, 0);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "app/settings_store.h"
@@ -26,26 +27,6 @@ class SettingsStore : public ::testing::Test {
     return buffer.c_str();
   }
 };
-
-// Before the first write there is no key: every read gives its default, and
-// the placement, written at exit, does not create it.
-TEST_F(SettingsStore, FirstRunGivesDefaultsAndTheFirstWriteCreatesTheKey) {
-  EXPECT_EQ(ReadSettingDword("ST", 1), 1);
-  EXPECT_EQ(ReadString("LIST", 11), "");
-  WINDOWPLACEMENT placement{sizeof placement, 0, SW_SHOWMAXIMIZED, {}, {}, RECT{40, 50, 640, 450}};
-  WritePlacementSetting(placement);
-  HKEY key;
-  EXPECT_NE(RegOpenKeyA(HKEY_CURRENT_USER, settingsKeyPath, &key), ERROR_SUCCESS);
-  WriteSettingDword("0FC", -5);
-  EXPECT_EQ(ReadSettingDword("0FC", -1), -5);
-  WriteSettingString("0F", "C:\\Мои документы\\письмо.txt");
-  EXPECT_EQ(ReadString("0F", MAX_PATH), "C:\\Мои документы\\письмо.txt");
-  WritePlacementSetting(placement);
-  placement = {};
-  ASSERT_TRUE(ReadPlacementSetting(&placement));
-  EXPECT_EQ(placement.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
-  EXPECT_EQ(placement.rcNormalPosition.right, 640);
-}
 
 // Values stored by other programs or older versions: a number takes whatever bytes
 // are stored, up to four; a string is always terminated, and empty when it does not fit.
@@ -72,6 +53,30 @@ TEST_F(SettingsStore, RawValuesOfAnyTypeReadSafely) {
   char cut[33];
   ReadSettingStringCut("0", cut, sizeof cut);
   EXPECT_EQ(std::string(cut), std::string(32, 'x'));
+}
+
+// Every reader takes a value of every other type, of any length, and still
+// gives a terminated string, a colour only from a whole DWORD and no placement.
+TEST_F(SettingsStore, EveryReaderTakesEveryWrongType) {
+  const struct { DWORD type; std::string bytes; } wrongs[] = {
+      {REG_SZ, std::string("\xC0\xC1\x31\x32\x33\x34\x35\x36\x37", 10)},  // no end where a number is read
+      {REG_BINARY, std::string("\xFF", 1)}, {REG_BINARY, std::string(300, '\x7F')},
+      {REG_MULTI_SZ, std::string("a\0b\0\0", 5)}, {REG_QWORD, std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 8)},
+      {REG_DWORD, std::string("\x00\x00\x00\x80", 4)},  // the smallest number where a string or size is read
+      {REG_NONE, std::string()}};
+  for (const auto& wrong : wrongs) {
+    SCOPED_TRACE(wrong.type);
+    for (const char* name : {"X", "DEF"}) StoreRaw(name, wrong.type, wrong.bytes.data(), static_cast<DWORD>(wrong.bytes.size()));
+    ReadSettingDword("X", 7);
+    EXPECT_EQ(ReadSettingStrictDword("X", 7), wrong.type == REG_DWORD ? INT32_MIN : 7);
+    EXPECT_LE(ReadString("X", 33).size(), 32u);
+    char cut[33];
+    FillMemory(cut, sizeof cut, '#');
+    ReadSettingStringCut("X", cut, sizeof cut);
+    EXPECT_NE(std::string(cut, sizeof cut).find('\0'), std::string::npos);
+    WINDOWPLACEMENT placement{};
+    EXPECT_FALSE(ReadPlacementSetting(&placement));
+  }
 }
 
 // Only a whole record of the right length that shows the window is taken.
