@@ -63,12 +63,7 @@ class FileAssociations : public ProgramWindows {
 TEST_F(FileAssociations, OpenBoxIsOwnOnlyWhenCommandAndIconBothAreAndOkWritesBothOtherwise) {
   std::string upper = self + " %1";
   CharUpperA(upper.data());
-  const struct {
-    std::string open;
-    DWORD type;
-    std::string icon;
-    bool own;
-  } cases[] = {
+  const struct { std::string open; DWORD type; std::string icon; bool own; } cases[] = {
       {"", REG_SZ, "", false},
       {quoted + '\0', REG_SZ, icon + '\0', true},
       {self + " %1" + '\0', REG_SZ, icon + '\0', true},  // unquoted, as earlier versions wrote

@@ -1,13 +1,10 @@
-// zorn2.exe as it is started: the command line made into a path, one file
-// shown by one window only, and the window placement remembered across runs
-// unless the caller chose the state. Settings of any type are read safely
-// (settings_store_test.cpp).
+// zorn2.exe as it is started: the command line made into a path, and one file
+// shown by one window only.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 
-#include "app/settings_store.h"
 #include "app/start_arguments.h"
 
 namespace {
@@ -45,14 +42,12 @@ std::string Title(HWND window) {
   return title;
 }
 
-// zorn2.exe started as another process, the way a user or the shell starts it
-// (`showCommand` to STARTUPINFO when not negative); ended when still running.
+// zorn2.exe started as another process, the way a user or the shell starts it;
+// ended when still running.
 struct ProgramProcess {
-  explicit ProgramProcess(const std::string& arguments, int showCommand = -1) {
+  explicit ProgramProcess(const std::string& arguments) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    startup.dwFlags = showCommand >= 0 ? STARTF_USESHOWWINDOW : 0;
-    startup.wShowWindow = static_cast<WORD>(showCommand);
     std::string commandLine = arguments.empty() ? ZORN2_EXE : ZORN2_EXE " " + arguments;
     started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
   }
@@ -134,31 +129,6 @@ TEST(RunningInstances, FileShownByOneInstanceIsNotOpenedAgainUnderAnyOfItsNames)
   }
   EXPECT_EQ(first.Close(), 0u);
   EXPECT_EQ(untitled.Close(), 0u);
-}
-
-// The placement is only stored once the key exists; it is restored at the next
-// start and saved at exit, unless the caller chose the state.
-TEST(WindowPlacement, StoredPlacementIsRestoredAndSavedAtExitUnlessTheCallerMaximised) {
-  const RECT stored{60, 70, 560, 470}, moved{80, 90, 500, 420};
-  for (int showCommand : {-1, SW_SHOWMAXIMIZED}) {
-    RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
-    WriteSettingDword("AU", 1);
-    WINDOWPLACEMENT placement{sizeof placement, 0, SW_SHOWNORMAL, {}, {}, stored}, shown{sizeof shown, 0, 0, {}, {}, {}};
-    if (showCommand < 0) WritePlacementSetting(placement);
-    ProgramProcess program("", showCommand);
-    ASSERT_NE(program.WaitForMainWindow(), nullptr);
-    ASSERT_TRUE(GetWindowPlacement(program.mainWindow, &shown));
-    if (showCommand < 0) {
-      EXPECT_TRUE(EqualRect(&shown.rcNormalPosition, &stored));
-      SetWindowPos(program.mainWindow, nullptr, 80, 90, 420, 330, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    EXPECT_EQ(program.Close(), 0u);
-    EXPECT_EQ(ReadPlacementSetting(&placement), showCommand < 0);
-    if (showCommand < 0) {
-      EXPECT_TRUE(EqualRect(&placement.rcNormalPosition, &moved));
-    }
-  }
-  RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
 }
 
 }  // namespace
