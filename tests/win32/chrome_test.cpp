@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
-#include <richedit.h>
 
 #include <map>
 #include <string>
@@ -125,8 +124,7 @@ TEST_F(Chrome, OptionsDialogStoresEveryValueClampedAndAppliesItAtOnce) {
 }
 
 constexpr int idleCommands[] = {3, 6, 1, 2, 9, 4, wordWrapCommand};
-constexpr LRESULT grey = TBSTATE_INDETERMINATE;
-constexpr LRESULT enabled = TBSTATE_ENABLED;
+constexpr LRESULT grey = TBSTATE_INDETERMINATE, enabled = TBSTATE_ENABLED;
 
 WNDPROC toolbarProc;
 

@@ -2,9 +2,8 @@
 // the menu items each opening of a menu enables or greys.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <richedit.h>
-
 #include <string>
+
 
 #include "app/globals.h"
 #include "app/menu_bar.h"
@@ -16,8 +15,7 @@
 namespace {
 
 // The menu's command numbers.
-enum : int { cutCommand = 1, copyCommand, pasteCommand, undoCommand, deleteCommand = 6, saveCommand = 9,
-             dateTimeCommand = 39, selectAllCommand = 48, zoomCommand = 300 };
+enum : int { cutCommand = 1, copyCommand, pasteCommand, undoCommand, deleteCommand = 6, saveCommand = 9, selectAllCommand = 48 };
 
 class CommandDispatch : public ProgramWindows {
  protected:
@@ -77,24 +75,7 @@ TEST_F(CommandDispatch, ClipboardTravelsInTheFormatOfTheViewCodePage) {
   EXPECT_EQ(FromClipboard(CF_TEXT), "Пр");
 }
 
-// A date, a blank and a time in place of the selection; undone in two steps.
-TEST_F(CommandDispatch, DateAndTimeReplaceTheSelectionAndUndoInTwoSteps) {
-  SetEditorText("a--b");
-  Select(1, 3);
-  Command(dateTimeCommand);
-  char date[64] = {}, time[64] = {};
-  GetDateFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, date, sizeof date);
-  GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, sizeof time);
-  std::string text = EditorText();
-  ASSERT_EQ(text.size(), 3 + strlen(date) + strlen(time));
-  EXPECT_EQ(text.substr(0, 1 + strlen(date) + 1), "a" + std::string(date) + " ");
-  Command(undoCommand);
-  EXPECT_EQ(EditorText(), "a" + std::string(date) + " b");
-  Command(undoCommand);
-  EXPECT_EQ(EditorText(), "a--b");
-}
-
-TEST_F(CommandDispatch, EndingTheSessionAsksAboutAModifiedDocumentAndF4Zooms) {
+TEST_F(CommandDispatch, EndingTheSessionAsksAboutAModifiedDocument) {
   SetEditorText("changed");
   SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
   LRESULT answer = 1;
@@ -102,10 +83,6 @@ TEST_F(CommandDispatch, EndingTheSessionAsksAboutAModifiedDocumentAndF4Zooms) {
                   .appeared);
   EXPECT_EQ(answer, 0);
   EXPECT_EQ(EditorText(), "changed");
-  for (bool zoomed : {true, false}) {
-    Command(zoomCommand);
-    EXPECT_EQ(IsZoomed(mainWindow) != FALSE, zoomed);
-  }
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 // and the marker other instances look for.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <richedit.h>
 
 #include <string>
 #include <tuple>
@@ -117,9 +116,8 @@ TEST_F(Documents, InsertReplacesTheSelectionAndKeepsTheName) {
 // large, whatever the system's memory.
 TEST_F(Documents, LoadTakesAFileUpToTheLimitWithItsViewAndRefusesAnyOther) {
   const std::string dos = "\xC9\xCD\xBB \x8F\xE0\xA8\xA2\xA5\xE2, \xAC\xA8\xE0";  // "Привет, мир" with box drawing
-  const std::string exact = MakeFile("Exactly The Limit.txt", dos), empty = MakeFile("empty.txt", "");
-  const std::string over = MakeFile("over.txt", std::string(dos.size() + 1, 'x')), held = MakeFile("held.txt", "x");
-  const std::string huge = PathOf("huge.txt");
+  const std::string exact = MakeFile("Exactly The Limit.txt", dos), empty = MakeFile("empty.txt", ""),
+                    over = MakeFile("over.txt", std::string(dos.size() + 1, 'x')), held = MakeFile("held.txt", "x"), huge = PathOf("huge.txt");
   HANDLE sparse = CreateFileA(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   LARGE_INTEGER size{.QuadPart = 3LL << 30};
   ASSERT_TRUE(SetFilePointerEx(sparse, size, nullptr, FILE_BEGIN) && SetEndOfFile(sparse));

@@ -4,7 +4,6 @@
 // step are driven through the keyboard by the end-to-end tests.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <richedit.h>
 
 #include <string>
 #include <utility>
@@ -14,7 +13,6 @@
 #include "app/settings_store.h"
 #include "conversion/undo_commands.h"
 #include "conversion/view_commands.h"
-#include "editor/editor_control.h"
 #include "program_windows.h"
 #include "search/find_replace_dialog.h"
 #include "search/search_commands.h"
@@ -26,23 +24,20 @@ int RunWithDialogs(int command, const std::vector<DialogStep>& steps) {
   return ::RunWithDialogs([command] { SendMessageA(mainWindow, WM_COMMAND, command, 0); }, steps);
 }
 
-void Click(HWND dialog, int control) { SendMessageA(GetDlgItem(dialog, control), BM_CLICK, 0, 0); }
 // Types into the field as a user can: only when it is enabled.
 void SetField(HWND dialog, int control, const char* text) {
   if (IsWindowEnabled(GetDlgItem(dialog, control))) SetDlgItemTextA(dialog, control, text);
 }
 void Press(HWND dialog, int button) { PostMessageA(dialog, WM_COMMAND, button, 0); }
 
-// Fills the dialog and presses `button`; `confirm` sets "&Запрос" in replace mode.
-DialogStep Fill(const char* search, const char* replacement, int button, bool confirm = false, bool hex = false) {
+// Fills the replace dialog, "&Запрос" checked, and presses "Все".
+DialogStep Fill(const char* search, const char* replacement, bool hex) {
   return [=](HWND dialog) {
-    if (hex) Click(dialog, hexSwitch);
+    if (hex) SendMessageA(GetDlgItem(dialog, hexSwitch), BM_CLICK, 0, 0);
     SetField(dialog, hex ? searchHexField : searchTextBox, search);
-    if (replacement) {
-      SetField(dialog, hex ? replaceHexField : replaceTextField, replacement);
-      CheckDlgButton(dialog, confirmBox, confirm ? BST_CHECKED : BST_UNCHECKED);
-    }
-    Press(dialog, button);
+    SetField(dialog, hex ? replaceHexField : replaceTextField, replacement);
+    CheckDlgButton(dialog, confirmBox, BST_CHECKED);
+    Press(dialog, replaceAllButton);
   };
 }
 
@@ -64,7 +59,9 @@ class FindReplace : public FreshDocument {
     ClearUndoJournal();
     Select(caret, caret);
   }
-  static void ExpectSelection(LONG start, LONG end) { EXPECT_EQ(std::pair(Selection().cpMin, Selection().cpMax), std::pair(start, end)); }
+  static void ExpectSelection(LONG start, LONG end) {
+    EXPECT_EQ(std::pair(Selection().cpMin, Selection().cpMax), std::pair(start, end));
+  }
 };
 
 // In the DOS-866 view the word at the caret shows in Windows-1251 and the typed
@@ -92,12 +89,12 @@ TEST_F(FindReplace, WordAtTheCaretCrossesTheViewCodePage) {
 // "Да", "Нет", "Все", and in a second run "Отмена"; hex bytes are searched as they stand.
 TEST_F(FindReplace, ConfirmationAnswersAndHexPatterns) {
   Start("a a a a a", 0);
-  EXPECT_EQ(RunWithDialogs(replaceCommand, {Fill("a", "b", replaceAllButton, true), Answer(1), Answer(2), Answer(6)}), 4);
+  EXPECT_EQ(RunWithDialogs(replaceCommand, {Fill("a", "b", false), Answer(1), Answer(2), Answer(6)}), 4);
   EXPECT_EQ(EditorText(), "b a b b b");
   EXPECT_FALSE(searchState.confirmReplace) << "\"Все\" turns confirmation off";
 
   Start("xx xx", 0);
-  EXPECT_EQ(RunWithDialogs(replaceCommand, {Fill("7878", "7979", replaceAllButton, true, true), Answer(7)}), 2);
+  EXPECT_EQ(RunWithDialogs(replaceCommand, {Fill("7878", "7979", true), Answer(7)}), 2);
   EXPECT_EQ(EditorText(), "xx xx") << "\"Отмена\" ends the run";
   ExpectSelection(0, 2);
   EXPECT_EQ(Newest(), "a") << "hex searches are not remembered";

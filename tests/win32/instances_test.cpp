@@ -2,8 +2,8 @@
 // shown by one window only.
 #include <gtest/gtest.h>
 #include <windows.h>
-
 #include <string>
+
 
 #include "app/start_arguments.h"
 
@@ -51,7 +51,6 @@ struct ProgramProcess {
     std::string commandLine = arguments.empty() ? ZORN2_EXE : ZORN2_EXE " " + arguments;
     started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
   }
-  ProgramProcess(const ProgramProcess&) = delete;
   ~ProgramProcess() {
     if (!started) return;
     if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info.hProcess, 99);

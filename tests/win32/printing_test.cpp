@@ -4,14 +4,10 @@
 // count, its question and the printed pages end to end.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <commdlg.h>
 #include <dlgs.h>
-#include <richedit.h>
-
 #include <string>
 
-#include "app/globals.h"
-#include "editor/editor_control.h"
+
 #include "printing/print_setup.h"
 #include "program_windows.h"
 

@@ -20,9 +20,10 @@ class SettingsStore : public ::testing::Test {
     ASSERT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
     RegCloseKey(key);
   }
-  static std::string ReadString(const char* name, DWORD size) {
+  // By `read` into a buffer of `size` bytes, which must end up terminated.
+  static std::string ReadString(const char* name, DWORD size, void (*read)(const char*, char*, DWORD) = ReadSettingString) {
     std::string buffer(size, '#');
-    ReadSettingString(name, buffer.data(), size);
+    read(name, buffer.data(), size);
     EXPECT_NE(buffer.find('\0'), std::string::npos) << name << " left unterminated";
     return buffer.c_str();
   }
@@ -50,13 +51,12 @@ TEST_F(SettingsStore, RawValuesOfAnyTypeReadSafely) {
   // Colours take only a whole DWORD; a font face too long is cut with its zero kept.
   for (const char* name : {"ST", "TL", "BIG"}) EXPECT_EQ(ReadSettingStrictDword(name, 7), 7) << name;
   EXPECT_EQ(ReadSettingStrictDword("FontW", 7), static_cast<int32_t>(letters));
-  char cut[33];
-  ReadSettingStringCut("0", cut, sizeof cut);
-  EXPECT_EQ(std::string(cut), std::string(32, 'x'));
+  EXPECT_EQ(ReadString("0", 33, ReadSettingStringCut), std::string(32, 'x'));
 }
 
 // Every reader takes a value of every other type, of any length, and still
-// gives a terminated string, a colour only from a whole DWORD and no placement.
+// gives a terminated string, a colour only from a whole DWORD and no placement,
+// so that settings edited by hand or left by another program never stop a start.
 TEST_F(SettingsStore, EveryReaderTakesEveryWrongType) {
   const struct { DWORD type; std::string bytes; } wrongs[] = {
       {REG_SZ, std::string("\xC0\xC1\x31\x32\x33\x34\x35\x36\x37", 10)},  // no end where a number is read
@@ -67,13 +67,10 @@ TEST_F(SettingsStore, EveryReaderTakesEveryWrongType) {
   for (const auto& wrong : wrongs) {
     SCOPED_TRACE(wrong.type);
     for (const char* name : {"X", "DEF"}) StoreRaw(name, wrong.type, wrong.bytes.data(), static_cast<DWORD>(wrong.bytes.size()));
-    ReadSettingDword("X", 7);
+    EXPECT_TRUE(wrong.bytes.size() <= 4 || ReadSettingDword("X", 7) == 7) << "more than four bytes are no number";
     EXPECT_EQ(ReadSettingStrictDword("X", 7), wrong.type == REG_DWORD ? INT32_MIN : 7);
-    EXPECT_LE(ReadString("X", 33).size(), 32u);
-    char cut[33];
-    FillMemory(cut, sizeof cut, '#');
-    ReadSettingStringCut("X", cut, sizeof cut);
-    EXPECT_NE(std::string(cut, sizeof cut).find('\0'), std::string::npos);
+    ReadString("X", 33);
+    ReadString("X", 33, ReadSettingStringCut);
     WINDOWPLACEMENT placement{};
     EXPECT_FALSE(ReadPlacementSetting(&placement));
   }
