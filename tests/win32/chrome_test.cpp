@@ -1,14 +1,15 @@
 // The toolbar and the status bar on the program's own main window: the
-// arrangement kept in "TBS", the panes, the idle step that greys the buttons
-// (and the message loop that runs it), and the options dialog that switches
-// the bars, driven as a user would: boxes and fields set, then OK or Cancel.
+// arrangement kept in "TBS", the idle step that greys the buttons (run by the
+// message loop), and the options dialog that switches the bars, driven as a
+// user would: boxes and fields set, then OK or Cancel. The panes' texts are
+// read on the screen by the end-to-end tests.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
-#include <richedit.h>
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/globals.h"
@@ -18,7 +19,6 @@
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
 #include "conversion/undo_commands.h"
-#include "conversion/view_format.h"
 #include "editor/editor_control.h"
 #include "key_presses.h"
 #include "program_windows.h"
@@ -32,18 +32,15 @@ class Chrome : public ProgramWindows {
  protected:
   void SetUp() override {
     RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
-    if (!accelerators) accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
     rememberPlacement = rememberCaret = true;  // as a first start reads them
   }
   void TearDown() override {
     useEditorUndo = editorUndoSeen = bigButtons = false;
     RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
   }
-  static void Restart() {
+  static std::vector<int> ButtonsAfterRestart() {
     DestroyToolbar();
     CreateToolbar();
-  }
-  static std::vector<int> Buttons() {
     std::vector<int> shown;
     for (int i = 0; i < SendMessageA(toolbarWindow, TB_BUTTONCOUNT, 0, 0); ++i) {
       TBBUTTON button{};
@@ -53,21 +50,7 @@ class Chrome : public ProgramWindows {
     }
     return shown;
   }
-  static void Notify(UINT code) {
-    NMHDR header{toolbarWindow, 0, code};
-    SendMessageA(mainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
-  }
-  // Puts `set` into the dialog's boxes ("1" or "0") and fields, then presses `button`.
-  static void Run(const std::map<int, std::string>& set, int button = IDOK) {
-    RunClosingDialog([] { Command(optionsCommand); }, button, [&](HWND dialog) {
-      for (const auto& [id, value] : set) {
-        if (id == 113 || id == 115 || id == 121) SetDlgItemTextA(dialog, id, value.c_str());
-        else CheckDlgButton(dialog, id, value == "1" ? BST_CHECKED : BST_UNCHECKED);
-      }
-    });
-    PumpMessages();  // the layout it posted
-  }
-  static RECT Place(HWND window) {
+  static RECT Place(HWND window) {  // in the main window's client area
     RECT rect;
     GetWindowRect(window, &rect);
     MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT*>(&rect), 2);
@@ -75,104 +58,73 @@ class Chrome : public ProgramWindows {
   }
 };
 
-TEST_F(Chrome, FirstRunButtonsThenAChangedArrangementSurvivesARestartAndReset) {
-  Restart();
-  EXPECT_EQ(Buttons(), firstRun);
+// A changed arrangement is stored and survives a restart; a stored value of
+// another type or a damaged one gives the first-run buttons.
+TEST_F(Chrome, ArrangementSurvivesARestartUnlessTheStoredOneIsDamaged) {
+  ButtonsAfterRestart();
   SendMessageA(toolbarWindow, TB_DELETEBUTTON, 0, 0);
-  TBBUTTON wrap{10, 25, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0};
-  SendMessageA(toolbarWindow, TB_INSERTBUTTONA, 3, reinterpret_cast<LPARAM>(&wrap));
-  Notify(TBN_TOOLBARCHANGE);  // what the customisation dialog sends after a change
-  const std::vector<int> changed = Buttons();
-  ASSERT_NE(changed, firstRun);
-  Restart();
-  EXPECT_EQ(Buttons(), changed);
-  SendMessageA(toolbarWindow, TB_DELETEBUTTON, 0, 0);
-  Notify(TBN_RESET);
-  EXPECT_EQ(Buttons(), changed);
-}
-
-TEST_F(Chrome, StoredArrangementOfAnotherTypeOrDamagedGivesTheFirstRunButtons) {
+  NMHDR change{toolbarWindow, 0, TBN_TOOLBARCHANGE};  // what the customisation dialog sends after a change
+  SendMessageA(mainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+  EXPECT_EQ(ButtonsAfterRestart(), std::vector<int>(firstRun.begin() + 2, firstRun.end()));
   const DWORD commands[] = {7, 0x12345, 8};
-  const struct {
-    DWORD type;
-    const void* data;
-    DWORD size;
-  } stored[] = {{REG_SZ, "7 8", 4}, {REG_DWORD, commands, 4}, {REG_BINARY, commands, 12}, {REG_BINARY, commands, 3}};
+  const struct { DWORD type; const void* data; DWORD size; } stored[] = {
+      {REG_SZ, "7 8", 4}, {REG_DWORD, commands, 4}, {REG_BINARY, commands, 12}, {REG_BINARY, commands, 3}};
   for (const auto& value : stored) {
     HKEY key;
     ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, settingsKeyPath, &key), ERROR_SUCCESS);
     RegSetValueExA(key, "TBS", 0, value.type, static_cast<const BYTE*>(value.data), value.size);
     RegCloseKey(key);
-    Restart();
-    EXPECT_EQ(Buttons(), firstRun) << "type " << value.type << ", " << value.size << " bytes";
+    EXPECT_EQ(ButtonsAfterRestart(), firstRun) << "type " << value.type << ", " << value.size << " bytes";
   }
 }
 
-// The program's picture of `view` at the left of the code-page pane, as the bar shows it.
-bool CodePagePaneShows(CodePage view) {
-  RedrawWindow(statusWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  RECT pane;
-  SendMessageA(statusWindow, SB_GETRECT, codePagePane, reinterpret_cast<LPARAM>(&pane));
-  HDC screen = GetDC(statusWindow);
-  HDC images = CreateCompatibleDC(screen);
-  HGDIOBJ previous = SelectObject(images, programImages);
-  int top = (pane.top + pane.bottom - 16) / 2;
-  bool same = true;
-  for (int i = 0; i < 256 && same; ++i) {
-    same = GetPixel(screen, pane.left + 1 + i % 16, top + i / 16) == GetPixel(images, 16 * view + i % 16, i / 16);
+// Each row sets the dialog's boxes ("1" or "0") and fields, presses OK or
+// Cancel, and gives the settings stored then (-1: none), the bars shown and
+// whether the undo journal kept its step; the editor always fills the space
+// between the bars. Two stored indents out of range start clamped; a field
+// with no number gives its default.
+TEST_F(Chrome, OptionsDialogStoresEveryValueClampedAndAppliesItAtOnce) {
+  enum { bigBox = 101, toolbarBox = 108, statusBox = 109, journalBox = 110, placementBox = 111, leftField = 113,
+         ignoreBreaksBox = 144, caretBox = 1001 };
+  WriteSettingDword("FI", 500);
+  WriteSettingDword("RI", 5);
+  const struct { std::map<int, std::string> set; int button; std::vector<std::pair<const char*, int>> stored; bool toolbar, status, journal; } rows[] = {
+      {{{toolbarBox, "0"}, {statusBox, "0"}, {bigBox, "1"}}, IDCANCEL, {{"ST", -1}, {"BIG", -1}}, true, true, true},
+      {{{toolbarBox, "0"}, {statusBox, "0"}, {bigBox, "1"}, {journalBox, "0"}, {placementBox, "0"}, {caretBox, "1"},
+        {ignoreBreaksBox, "0"}, {leftField, "abc"}},
+       IDOK,
+       {{"ST", 0}, {"TL", 0}, {"NO", 1}, {"AU", 0}, {"RP", 1}, {"BIG", 1}, {"IG", 0}, {"FI", 80}, {"LI", 0}, {"RI", 10}},
+       false, false, false},
+      {{{toolbarBox, "1"}, {statusBox, "1"}, {caretBox, "0"}}, IDOK, {{"ST", 1}, {"TL", 1}, {"NO", 1}, {"RP", 0}, {"BIG", 1}}, true, true, false},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(&r - rows);
+    SetEditorText("abc");
+    Select(0, 1);
+    Command(6);  // Delete: a step in the undo journal unless the control's own undo is chosen
+    RunClosingDialog([] { Command(optionsCommand); }, r.button, [&](HWND dialog) {
+      for (const auto& [id, value] : r.set) {
+        if (id == leftField) SetDlgItemTextA(dialog, id, value.c_str());
+        else CheckDlgButton(dialog, id, value == "1" ? BST_CHECKED : BST_UNCHECKED);
+      }
+    });
+    PumpMessages();  // the layout it posted
+    for (auto [name, value] : r.stored) EXPECT_EQ(ReadSettingDword(name, -1), value) << name;
+    EXPECT_EQ(toolbarWindow != nullptr, r.toolbar);
+    EXPECT_EQ(statusWindow != nullptr, r.status);
+    EXPECT_EQ(UndoJournalHoldsRecord(), r.journal);
+    RECT client;
+    GetClientRect(mainWindow, &client);
+    EXPECT_EQ(Place(editorWindow).top, r.toolbar ? Place(toolbarWindow).bottom : 0);
+    EXPECT_EQ(Place(editorWindow).bottom, r.status ? Place(statusWindow).top : client.bottom);
   }
-  SelectObject(images, previous);
-  DeleteDC(images);
-  ReleaseDC(statusWindow, screen);
-  return same;
+  // The bars made anew: big buttons, and the panes filled at once.
+  EXPECT_GE(HIWORD(SendMessageA(toolbarWindow, TB_GETBUTTONSIZE, 0, 0)), 30);
+  EXPECT_EQ(StatusPaneText(insertModePane) + StatusPaneText(caretPane), "Вставка   1:1");
 }
-
-TEST_F(Chrome, PanesEndAtTheirEdgesAndFollowTheViewKeysAndInsert) {
-  int edges[6] = {};
-  ASSERT_EQ(SendMessageA(statusWindow, SB_GETPARTS, 6, reinterpret_cast<LPARAM>(edges)), 5);
-  EXPECT_EQ(std::vector<int>(edges, edges + 5), (std::vector<int>{95, 125, 230, 300, -1}));
-  const struct {
-    KeyPress key;
-    CodePage view;
-  } keys[] = {{{VK_F2, Ctrl}, Oem}, {{VK_F2, Alt}, Koi8}, {{VK_F2, Plain}, Ansi}};
-  for (const auto& key : keys) {
-    Press(editorWindow, key.key);
-    EXPECT_TRUE(CodePagePaneShows(key.view)) << key.view;
-  }
-  Press(editorWindow, {VK_INSERT, Plain});
-  EXPECT_EQ(StatusPaneText(insertModePane), "Замена");
-  Press(editorWindow, {VK_INSERT, Plain});
-  EXPECT_EQ(StatusPaneText(insertModePane), "Вставка");
-}
-
 
 constexpr int idleCommands[] = {3, 6, 1, 2, 9, 4, wordWrapCommand};
-constexpr LRESULT grey = TBSTATE_INDETERMINATE;
-constexpr LRESULT enabled = TBSTATE_ENABLED;
-
-class IdleStep : public ProgramWindows {
- protected:
-  void SetUp() override {
-    DestroyToolbar();  // the program's own, made at start: this one holds all seven buttons
-    toolbarWindow = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, mainWindow,
-                                    nullptr, appInstance, nullptr);
-    ASSERT_NE(toolbarWindow, nullptr);
-    SendMessageA(toolbarWindow, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    for (int command : idleCommands) {
-      TBBUTTON button{};
-      button.idCommand = command;
-      button.fsState = TBSTATE_HIDDEN;
-      button.fsStyle = command == wordWrapCommand ? BTNS_CHECK : BTNS_BUTTON;
-      SendMessageA(toolbarWindow, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
-    }
-  }
-  void TearDown() override {
-    DestroyWindow(toolbarWindow);
-    toolbarWindow = nullptr;
-    useEditorUndo = editorUndoSeen = false;
-  }
-  static LRESULT State(int command) { return SendMessageA(toolbarWindow, TB_GETSTATE, command, 0); }
-};
+constexpr LRESULT grey = TBSTATE_INDETERMINATE, enabled = TBSTATE_ENABLED;
 
 WNDPROC toolbarProc;
 
@@ -185,17 +137,38 @@ LRESULT CALLBACK QuitAfterIdleStep(HWND window, UINT message, WPARAM wParam, LPA
 // Should the idle step never come, the loop still ends.
 void CALLBACK QuitOnTimeout(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
 
-TEST_F(IdleStep, LoopRunsTheIdleStepWhenTheQueueEmptiesAndEndsWithTheQuitCode) {
-  toolbarProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(toolbarWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(QuitAfterIdleStep)));
-  PostMessageA(mainWindow, WM_NULL, 0, 0);
-  UINT_PTR safety = SetTimer(nullptr, 0, 10000, QuitOnTimeout);
-  EXPECT_EQ(RunMessageLoop(), 7);
-  KillTimer(nullptr, safety);
-  for (int command : idleCommands) EXPECT_EQ(State(command) & TBSTATE_HIDDEN, 0) << "button " << command;
-}
+class IdleStep : public ProgramWindows {
+ protected:
+  void SetUp() override {
+    DestroyToolbar();  // the program's own, made at start: this one holds all seven buttons, hidden
+    toolbarWindow = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, mainWindow,
+                                    nullptr, appInstance, nullptr);
+    SendMessageA(toolbarWindow, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    for (int command : idleCommands) {
+      TBBUTTON button{0, command, TBSTATE_HIDDEN, static_cast<BYTE>(command == wordWrapCommand ? BTNS_CHECK : BTNS_BUTTON), {}, 0, 0};
+      SendMessageA(toolbarWindow, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+    }
+    toolbarProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(toolbarWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(QuitAfterIdleStep)));
+  }
+  void TearDown() override {
+    DestroyWindow(toolbarWindow);
+    toolbarWindow = nullptr;
+    useEditorUndo = editorUndoSeen = false;
+  }
+  static LRESULT State(int command) { return SendMessageA(toolbarWindow, TB_GETSTATE, command, 0); }
+  // The message loop, until the idle step it runs when the queue empties has ended it; its exit code.
+  static int RunLoopToTheIdleStep() {
+    PostMessageA(mainWindow, WM_NULL, 0, 0);
+    UINT_PTR safety = SetTimer(nullptr, 0, 10000, QuitOnTimeout);
+    int code = RunMessageLoop();
+    KillTimer(nullptr, safety);
+    return code;
+  }
+};
 
-// Paste, the selection's buttons, Save (only with something to undo), Undo and wrap, state after state.
+// Paste, the selection's buttons, Save (only with something to undo), Undo and
+// wrap, state after state; each button shown and exactly in its state.
 TEST_F(IdleStep, ButtonsFollowClipboardSelectionModifiedFlagUndoAndWrap) {
   SetEditorText("some text");
   const struct { LONG start, end; const char* clipboard; bool modified, undoSeen; DWORD wrap; LRESULT paste, selected, save, wrapped; } states[] = {
@@ -209,46 +182,13 @@ TEST_F(IdleStep, ButtonsFollowClipboardSelectionModifiedFlagUndoAndWrap) {
     PutOnClipboard(CF_TEXT, s.clipboard);
     editorUndoSeen = s.undoSeen;
     wrapStyle = s.wrap;
-    IdleUpdate();
+    EXPECT_EQ(RunLoopToTheIdleStep(), 7);
     EXPECT_EQ(State(3), s.paste);
     for (int command : {6, 1, 2}) EXPECT_EQ(State(command), s.selected) << "button " << command;
     EXPECT_EQ(State(9), s.save);
     EXPECT_EQ(State(4), grey);
     EXPECT_EQ(State(wordWrapCommand), s.wrapped);
   }
-}
-
-
-
-// Cancel changes nothing; OK writes every value, clamped, and applies it at once.
-TEST_F(Chrome, OptionsDialogOkWritesEveryValueClampedAndAppliesItAtOnce) {
-  Run({{108, "0"}, {109, "0"}, {101, "1"}}, IDCANCEL);
-  EXPECT_TRUE(toolbarWindow && statusWindow && !bigButtons);
-  EXPECT_EQ(ReadSettingDword("ST", -1), -1);
-  SetEditorText("abc");
-  Select(0, 1);
-  Command(6);  // Delete: a step in the undo journal
-  WriteSettingDword("FI", 500);
-  WriteSettingDword("RI", 5);
-  // Two stored indents out of range start clamped; the left field is given no number.
-  Run({{108, "0"}, {109, "0"}, {101, "1"}, {110, "0"}, {111, "0"}, {1001, "0"}, {144, "0"}, {113, "abc"}});
-  for (auto [name, value] : {std::pair{"ST", 0}, {"TL", 0}, {"NO", 1}, {"AU", 0}, {"RP", 0}, {"BIG", 1}, {"IG", 0},
-                             {"FI", 80}, {"LI", 0}, {"RI", 10}}) {
-    EXPECT_EQ(ReadSettingDword(name, -1), value) << name;
-  }
-  EXPECT_TRUE(toolbarWindow == nullptr && statusWindow == nullptr && useEditorUndo && editorUndoSeen);
-  EXPECT_FALSE(UndoJournalHoldsRecord());
-  RECT client;
-  GetClientRect(mainWindow, &client);
-  EXPECT_EQ(Place(editorWindow).top, 0);
-  EXPECT_EQ(Place(editorWindow).bottom, client.bottom);
-
-  Run({{108, "1"}, {109, "1"}});  // both bars back, with big buttons, the editor between them
-  ASSERT_TRUE(toolbarWindow && statusWindow);
-  EXPECT_EQ(StatusPaneText(insertModePane) + StatusPaneText(caretPane), "Вставка   1:1");
-  EXPECT_GE(HIWORD(SendMessageA(toolbarWindow, TB_GETBUTTONSIZE, 0, 0)), 30);
-  EXPECT_EQ(Place(editorWindow).top, Place(toolbarWindow).bottom);
-  EXPECT_EQ(Place(editorWindow).bottom, Place(statusWindow).top);
 }
 
 }  // namespace

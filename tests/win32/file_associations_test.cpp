@@ -63,20 +63,12 @@ class FileAssociations : public ProgramWindows {
 TEST_F(FileAssociations, OpenBoxIsOwnOnlyWhenCommandAndIconBothAreAndOkWritesBothOtherwise) {
   std::string upper = self + " %1";
   CharUpperA(upper.data());
-  const struct {
-    std::string open;
-    DWORD type;
-    std::string icon;
-    bool own;
-  } cases[] = {
-      {"", REG_SZ, "", false},
-      {quoted + '\0', REG_SZ, icon + '\0', true},
+  const struct { std::string open; DWORD type; std::string icon; bool own; } cases[] = {
+      {"", REG_SZ, "", false}, {quoted + '\0', REG_SZ, icon + '\0', true}, {upper + '\0', REG_SZ, icon + '\0', true},
       {self + " %1" + '\0', REG_SZ, icon + '\0', true},  // unquoted, as earlier versions wrote
-      {upper + '\0', REG_SZ, icon + '\0', true},
       {self + " %1", REG_SZ, icon + '\0', true},  // stored without its zero
       {quoted + '\0', REG_SZ, "notepad.exe,0", false},  // icon changed by another program
-      {"notepad.exe %1", REG_SZ, icon + '\0', false},
-      {std::string("\1\0\0\0", 4), REG_DWORD, icon + '\0', false},
+      {"notepad.exe %1", REG_SZ, icon + '\0', false}, {std::string("\1\0\0\0", 4), REG_DWORD, icon + '\0', false},
   };
   for (const auto& c : cases) {
     Write("txtfile", Open, c.open, c.type);

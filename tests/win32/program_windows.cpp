@@ -76,16 +76,11 @@ int RunWithDialogs(const std::function<void()>& action, const std::vector<Dialog
 DialogSeen RunClosingDialog(const std::function<void()>& action, int button,
                             const std::function<void(HWND)>& drive) {
   DialogSeen seen;
-  RunWithDialogs(action, {[&](HWND dialog) {
-                   seen.appeared = true;
-                   seen.owner = GetWindow(dialog, GW_OWNER);
-                   char title[256] = {};
-                   GetWindowTextA(dialog, title, sizeof title);
-                   seen.title = title;
-                   EnumChildWindows(dialog, AddStaticText, reinterpret_cast<LPARAM>(&seen.texts));
-                   if (drive) drive(dialog);
-                   PostMessageA(dialog, WM_COMMAND, button, 0);
-                 }});
+  seen.appeared = RunWithDialogs(action, {[&](HWND dialog) {
+                    EnumChildWindows(dialog, AddStaticText, reinterpret_cast<LPARAM>(&seen.texts));
+                    if (drive) drive(dialog);
+                    PostMessageA(dialog, WM_COMMAND, button, 0);
+                  }}) == 1;
   return seen;
 }
 
@@ -144,8 +139,7 @@ void ProgramWindows::Command(int command) { SendMessageA(mainWindow, WM_COMMAND,
 
 std::string ProgramWindows::WindowText(HWND window) {
   char text[MAX_PATH + 16] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
+  return std::string(text, GetWindowTextA(window, text, sizeof text));
 }
 
 std::string ProgramWindows::StatusPaneText(int pane) {

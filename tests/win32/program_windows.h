@@ -40,11 +40,9 @@ class FreshDocument : public ProgramWindows {
 using DialogStep = std::function<void(HWND dialog)>;
 int RunWithDialogs(const std::function<void()>& action, const std::vector<DialogStep>& steps);
 
-// What a modal dialog showed before it was closed with OK.
+// What a modal dialog showed before it was closed.
 struct DialogSeen {
   bool appeared = false;
-  HWND owner = nullptr;
-  std::string title;
   std::string texts;  // its static texts, one per line
 };
 

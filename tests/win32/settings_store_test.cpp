@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "app/settings_store.h"
@@ -19,33 +20,14 @@ class SettingsStore : public ::testing::Test {
     ASSERT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
     RegCloseKey(key);
   }
-  static std::string ReadString(const char* name, DWORD size) {
+  // By `read` into a buffer of `size` bytes, which must end up terminated.
+  static std::string ReadString(const char* name, DWORD size, void (*read)(const char*, char*, DWORD) = ReadSettingString) {
     std::string buffer(size, '#');
-    ReadSettingString(name, buffer.data(), size);
+    read(name, buffer.data(), size);
     EXPECT_NE(buffer.find('\0'), std::string::npos) << name << " left unterminated";
     return buffer.c_str();
   }
 };
-
-// Before the first write there is no key: every read gives its default, and
-// the placement, written at exit, does not create it.
-TEST_F(SettingsStore, FirstRunGivesDefaultsAndTheFirstWriteCreatesTheKey) {
-  EXPECT_EQ(ReadSettingDword("ST", 1), 1);
-  EXPECT_EQ(ReadString("LIST", 11), "");
-  WINDOWPLACEMENT placement{sizeof placement, 0, SW_SHOWMAXIMIZED, {}, {}, RECT{40, 50, 640, 450}};
-  WritePlacementSetting(placement);
-  HKEY key;
-  EXPECT_NE(RegOpenKeyA(HKEY_CURRENT_USER, settingsKeyPath, &key), ERROR_SUCCESS);
-  WriteSettingDword("0FC", -5);
-  EXPECT_EQ(ReadSettingDword("0FC", -1), -5);
-  WriteSettingString("0F", "C:\\Мои документы\\письмо.txt");
-  EXPECT_EQ(ReadString("0F", MAX_PATH), "C:\\Мои документы\\письмо.txt");
-  WritePlacementSetting(placement);
-  placement = {};
-  ASSERT_TRUE(ReadPlacementSetting(&placement));
-  EXPECT_EQ(placement.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
-  EXPECT_EQ(placement.rcNormalPosition.right, 640);
-}
 
 // Values stored by other programs or older versions: a number takes whatever bytes
 // are stored, up to four; a string is always terminated, and empty when it does not fit.
@@ -69,9 +51,29 @@ TEST_F(SettingsStore, RawValuesOfAnyTypeReadSafely) {
   // Colours take only a whole DWORD; a font face too long is cut with its zero kept.
   for (const char* name : {"ST", "TL", "BIG"}) EXPECT_EQ(ReadSettingStrictDword(name, 7), 7) << name;
   EXPECT_EQ(ReadSettingStrictDword("FontW", 7), static_cast<int32_t>(letters));
-  char cut[33];
-  ReadSettingStringCut("0", cut, sizeof cut);
-  EXPECT_EQ(std::string(cut), std::string(32, 'x'));
+  EXPECT_EQ(ReadString("0", 33, ReadSettingStringCut), std::string(32, 'x'));
+}
+
+// Every reader takes a value of every other type, of any length, and still
+// gives a terminated string, a colour only from a whole DWORD and no placement,
+// so that settings edited by hand or left by another program never stop a start.
+TEST_F(SettingsStore, EveryReaderTakesEveryWrongType) {
+  const struct { DWORD type; std::string bytes; } wrongs[] = {
+      {REG_SZ, std::string("\xC0\xC1\x31\x32\x33\x34\x35\x36\x37", 10)},  // no end where a number is read
+      {REG_BINARY, std::string("\xFF", 1)}, {REG_BINARY, std::string(300, '\x7F')},
+      {REG_MULTI_SZ, std::string("a\0b\0\0", 5)}, {REG_QWORD, std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 8)},
+      {REG_DWORD, std::string("\x00\x00\x00\x80", 4)},  // the smallest number where a string or size is read
+      {REG_NONE, std::string()}};
+  for (const auto& wrong : wrongs) {
+    SCOPED_TRACE(wrong.type);
+    for (const char* name : {"X", "DEF"}) StoreRaw(name, wrong.type, wrong.bytes.data(), static_cast<DWORD>(wrong.bytes.size()));
+    EXPECT_TRUE(wrong.bytes.size() <= 4 || ReadSettingDword("X", 7) == 7) << "more than four bytes are no number";
+    EXPECT_EQ(ReadSettingStrictDword("X", 7), wrong.type == REG_DWORD ? INT32_MIN : 7);
+    ReadString("X", 33);
+    ReadString("X", 33, ReadSettingStringCut);
+    WINDOWPLACEMENT placement{};
+    EXPECT_FALSE(ReadPlacementSetting(&placement));
+  }
 }
 
 // Only a whole record of the right length that shows the window is taken.

@@ -1,16 +1,17 @@
-// The text transformations on the real control: bytes in, bytes out, the
-// view code page a whole-text recoding switches to, the selection left
-// behind, one undo for each, and the Ctrl+W / Ctrl+D / Ctrl+K chord.
+// The text transformations from their menu commands on the real control:
+// bytes in, bytes out, the selection left behind, the view code page a
+// whole-text recoding switches to, one undo for each, and the code-page chord
+// under a held Ctrl. What each makes of the text is tested natively; the chord
+// as typed, end to end.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <richedit.h>
-
 #include <string>
 
-#include "app/globals.h"
+
 #include "app/settings_store.h"
 #include "conversion/alignment.h"
 #include "conversion/code_page_chord.h"
+#include "conversion/recoding_routes.h"
 #include "conversion/text_transform.h"
 #include "conversion/undo_commands.h"
 #include "conversion/view_commands.h"
@@ -20,6 +21,8 @@
 #include "program_windows.h"
 
 namespace {
+
+constexpr int undoCommand = 4;
 
 // "Привет мир" in each code page.
 const std::string ansiWords = "\xCF\xF0\xE8\xE2\xE5\xF2 \xEC\xE8\xF0";
@@ -32,148 +35,70 @@ class TextTransform : public FreshDocument {
     FreshDocument::SetUp();
     chordSource = -1;
   }
-
-  static void ExpectSelection(LONG start, LONG end) {
-    CHARRANGE range = Selection();
-    EXPECT_EQ(range.cpMin, start);
-    EXPECT_EQ(range.cpMax, end);
-  }
-  static void ExpectView(CodePage codePage) {
-    EXPECT_EQ(viewCodePage, codePage);
-    EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), codePage);
+  static void ExpectState(const std::string& text, LONG start, LONG end, CodePage view) {
+    EXPECT_EQ(EditorText(), text);
+    EXPECT_EQ(viewCodePage, view);
+    EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), view);
+    if (start < 0) return;  // not looked at
+    EXPECT_EQ(Selection().cpMin, start);
+    EXPECT_EQ(Selection().cpMax, end);
   }
 };
 
-// Whole text: the view follows the target; a selection: the view stays, as it does for Fido.
-TEST_F(TextTransform, RecodingSwitchesTheViewForTheWholeTextAndOneUndoBringsAllBack) {
-  const struct { CodePage view; std::string text; LONG start, end; int command; std::string after; CodePage viewAfter; } cases[] = {
-      {Oem, oemWords, 3, 3, 29, ansiWords, Ansi},
-      {Ansi, ansiWords, 7, 10, 30, ansiWords.substr(0, 7) + oemWords.substr(7), Ansi},
-      {Oem, "\x8D\xAE\xE0\xA0 \xE0\xEB\xA1\xA0", 0, 0, 32, "H\xAEp\xA0 p\xEB\xA1\xA0", Oem},  // Нора рыба
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.command);
-    SetViewCodePage(c.view);
-    SetEditorText(c.text);
-    ClearUndoJournal();
-    Select(c.start, c.end);
-    RecodeFromView(c.command);
-    EXPECT_EQ(EditorText(), c.after);
-    ExpectView(c.viewAfter);
-    ExpectSelection(c.start, c.end);
-    UndoLast();
-    EXPECT_EQ(EditorText(), c.text);
-    ExpectView(c.view);
-    ExpectSelection(c.start, c.end);
-    EXPECT_FALSE(UndoJournalHoldsRecord());
-  }
-}
-
-// Each menu command reaches its transformation and one Undo takes it back; on
-// an empty text it changes neither text nor view and records nothing. What
-// each makes of the text is tested natively.
-TEST_F(TextTransform, EachCommandRewritesTheBytesAndUndoesInOneStep) {
-  const std::string rtf = "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 Arial;}}\\f0 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}";
-  const std::string words = "один два три четыре пять шесть семь восемь девять десять одиннадцать двенадцать";
-  const struct { CodePage view; int command; std::string before, after; } cases[] = {
-      {Ansi, translitCommand, "\xD9\xF3\xEA\xE0 \xA8\xE6 \xDB \xFB \xFE", "SHuka Ezh I y iu"},
-      {Ansi, equalsEscapesCommand, "=D8=E0 =d8 =G1 =", "\xD8\xE0 =d8 =G1 ="},
-      {Ansi, lineBreakCommand, "a\rb\r\nc", "a\r\nb\r\nc"},
-      {Ansi, rtfToTextCommand, rtf, "\xCF\xF0\xE8\xE2\xE5\xF2\r\n"},
-      // Alignment and recoding: only that they act.
-      {Ansi, 19, words, ""}, {Ansi, 20, "a", ""}, {Ansi, 21, "   a", ""}, {Ansi, 22, "a", ""},
-      {Oem, 29, "\x8F", ""}, {Ansi, 30, "П", ""}, {Ansi, 31, "П", ""}, {Ansi, 32, "Нр", ""},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.command);
-    SetViewCodePage(c.view);
-    SetEditorText(c.before);
-    ClearUndoJournal();
-    Command(c.command);
-    const std::string after = EditorText();
-    EXPECT_NE(after, c.before);
-    if (!c.after.empty()) {
-      EXPECT_EQ(after, c.after);
-    }
-    Command(4);
-    EXPECT_EQ(EditorText(), c.before);
-    SetEditorText("");
-    ClearUndoJournal();
-    Command(c.command);
-    EXPECT_EQ(EditorText(), "");
-    ExpectView(c.view);
-    EXPECT_FALSE(UndoJournalHoldsRecord());
-  }
-}
-
-// A transformation of a selection that changes its length selects its
-// result; the RTF command acts only on the exact signature.
-TEST_F(TextTransform, SelectionTransformsSelectTheirResultAndRtfNeedsItsSignature) {
-  const struct { std::string before; int command; std::string after; LONG end; } cases[] = {
-      {"x a\rb y", lineBreakCommand, "x a\r\nb y", 6}, {" {\\rtf1 x}", rtfToTextCommand, " {\\rtf1 x}", 0},
-      {"{\\RTF1 x}", rtfToTextCommand, "{\\RTF1 x}", 0}, {"plain", rtfToTextCommand, "plain", 0}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.before);
-    SetEditorText(c.before);
-    ClearUndoJournal();
-    Select(2, 5);
-    TransformText(c.command, NoTable, NoTable);
-    EXPECT_EQ(EditorText(), c.after);
-    ExpectView(Ansi);
-    EXPECT_EQ(UndoJournalHoldsRecord(), c.after != c.before);
-    if (c.after != c.before) ExpectSelection(2, c.end);
-  }
-}
-
-TEST_F(TextTransform, AlignmentWidensASelectionToWholeLinesAndLeavesTheCaretAtItsStart) {
+// Each row: the view, text and selection before, the command, then the text,
+// selection and view after. A text left as it was records nothing; one undo
+// brings back the text and the view; on an empty text nothing changes.
+TEST_F(TextTransform, EachCommandRewritesItsRangeSelectsTheResultAndUndoesInOneStep) {
   WriteSettingDword("RI", 20);
-  const std::string before = "aaa\r\none two\r\nzzz";
-  SetEditorText(before);
-  Select(6, 8);
-  TransformText(AlignRight, NoTable, NoTable);
-  // The range "one two" ends without its line break: its last byte is not measured.
-  EXPECT_EQ(EditorText(), "aaa\r\n" + std::string(14, ' ') + "one two\r\n\r\nzzz");
-  ExpectSelection(5, 5);
-  UndoLast();
-  EXPECT_EQ(EditorText(), before);
-
-  SetEditorText("one two\r\n");
-  Select(4, 4);
-  TransformText(AlignCentre, NoTable, NoTable);
-  EXPECT_EQ(EditorText(), std::string(6, ' ') + "one two\r\n");
-  ExpectSelection(4, 4);
-}
-
-TEST_F(TextTransform, ChordOfTwoKeysRecodesFromTheFirstIntoTheSecondAndOfOneKeySwitchesTheView) {
-  SetViewCodePage(Oem);
-  SetEditorText(ansiWords);
-  OnCodePageChord(100);  // Ctrl+W
-  EXPECT_EQ(EditorText(), ansiWords);
-  OnCodePageChord(102);  // Ctrl+K
-  EXPECT_EQ(EditorText(), koi8Words);
-  ExpectView(Koi8);
-  EXPECT_EQ(chordSource, -1);
-
-  ClearUndoJournal();
-  OnCodePageChord(101);  // the same key twice only switches the view
-  OnCodePageChord(101);
-  EXPECT_EQ(EditorText(), koi8Words);
-  ExpectView(Oem);
-  EXPECT_FALSE(UndoJournalHoldsRecord());
-  EXPECT_EQ(chordSource, -1);
+  const std::string rtf = "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 Arial;}}\\f0 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}";
+  const struct { CodePage view; std::string before; LONG start, end; int command; std::string after; LONG afterStart, afterEnd; CodePage viewAfter; } rows[] = {
+      // Whole text: the view follows the target; a selection: the view stays.
+      {Oem, oemWords, 3, 3, RecodeToAnsi, ansiWords, 3, 3, Ansi},
+      {Ansi, ansiWords, 7, 10, RecodeToOem, ansiWords.substr(0, 7) + oemWords.substr(7), 7, 10, Ansi},
+      {Ansi, ansiWords, 0, 0, RecodeToKoi8, koi8Words, 0, 0, Koi8},
+      {Oem, "\x8D\xAE\xE0\xA0 \xE0\xEB\xA1\xA0", 0, 0, RecodeToFido, "H\xAEp\xA0 p\xEB\xA1\xA0", 0, 0, Oem},  // Нора рыба
+      {Ansi, "\xD9\xF3\xEA\xE0 \xA8\xE6 \xDB \xFB \xFE", 0, 0, translitCommand, "SHuka Ezh I y iu", 0, 16, Ansi},
+      {Ansi, "=D8=E0 =d8 =G1 =", 0, 0, equalsEscapesCommand, "\xD8\xE0 =d8 =G1 =", 0, 12, Ansi},
+      {Ansi, "x a\rb y", 2, 5, lineBreakCommand, "x a\r\nb y", 2, 6, Ansi},
+      // RTF always takes the whole text, and only with its exact signature.
+      {Ansi, rtf, 0, 0, rtfToTextCommand, "\xCF\xF0\xE8\xE2\xE5\xF2\r\n", 0, 0, Ansi},
+      {Ansi, " {\\rtf1 x}", 2, 5, rtfToTextCommand, " {\\rtf1 x}", -1, -1, Ansi},
+      {Ansi, "{\\RTF1 x}", 2, 5, rtfToTextCommand, "{\\RTF1 x}", -1, -1, Ansi},
+      // Alignment widens a selection to whole lines, the last one's break left
+      // out, and leaves the caret at its start, or where it was for the whole text.
+      {Ansi, "aaa\r\none two\r\nzzz", 6, 8, AlignRight, "aaa\r\n" + std::string(14, ' ') + "one two\r\n\r\nzzz", 5, 5, Ansi},
+      {Ansi, "one two\r\n", 4, 4, AlignCentre, std::string(6, ' ') + "one two\r\n", 4, 4, Ansi},
+      {Ansi, "   a", 0, 0, AlignLeft, "a\r\n", 0, 0, Ansi},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.command);
+    SetViewCodePage(r.view);
+    SetEditorText(r.before);
+    ClearUndoJournal();
+    Select(r.start, r.end);
+    Command(r.command);
+    ExpectState(r.after, r.afterStart, r.afterEnd, r.viewAfter);
+    EXPECT_EQ(UndoJournalHoldsRecord(), r.after != r.before);
+    Command(undoCommand);
+    ExpectState(r.before, -1, -1, r.view);
+    EXPECT_FALSE(UndoJournalHoldsRecord());
+    SetEditorText("");
+    Command(r.command);
+    ExpectState("", 0, 0, r.view);
+    EXPECT_FALSE(UndoJournalHoldsRecord());
+  }
 }
 
 // Only a new press of Ctrl: a Ctrl held down repeats its key-down, and the
 // chord must survive a user who is slow to press the second key.
 TEST_F(TextTransform, PressingCtrlAgainStartsANewChordHoldingItDoesNot) {
   SetEditorText(ansiWords);
-  OnCodePageChord(100);
+  OnCodePageChord(firstChordCommand);
   SendMessageA(editorWindow, WM_KEYDOWN, VK_CONTROL, 0x401D0001);  // repeated: the key was already down
   EXPECT_EQ(chordSource, Ansi);
   SendMessageA(editorWindow, WM_KEYDOWN, VK_CONTROL, 0x001D0001);
-  OnCodePageChord(102);
+  OnCodePageChord(firstChordCommand + 2);
   EXPECT_EQ(EditorText(), ansiWords);
-  ExpectView(Ansi);
   EXPECT_EQ(chordSource, Koi8);
 }
 
