@@ -14,11 +14,19 @@ if [ -z "$session" ]; then
   [ -f "$d/CMakeCache.txt" ] || { echo "wine-run: no build directory above $PWD" >&2; exit 2; }
   session=$d/wine
 fi
+# One program at a time in a session: two sharing its display move each other's
+# cursor and focus (a drag drops in the wrong place), and two starting it at once
+# build the same prefix. Later runs wait; the lock is never passed to children,
+# so the session's servers, which outlive the run, do not keep it.
+exec 8>>"$session.lock"
+flock 8
 if [ ! -f "$session/env" ] || ! session_alive "$session"; then
-  "$here/wine-session.sh" start "$session"
+  "$here/wine-session.sh" start "$session" 8>&-
 fi
 . "$session/env"
 # The print tests' private spooler, when it runs (cups-session.sh).
 [ -S "$(dirname "$session")/cups/socket" ] && export CUPS_SERVER=$(dirname "$session")/cups/socket
 exe=$1; shift
-exec "$(loader_for "$exe")" "$exe" "$@"
+status=0
+"$(loader_for "$exe")" "$exe" "$@" 8>&- || status=$?
+exit $status
