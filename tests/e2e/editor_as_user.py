@@ -30,11 +30,6 @@ def tearDownModule():
 MENU_CORNER = "380x260+0+0"
 
 
-def crop_of(window):
-    x, y, width, height = place(window)
-    return f"{width}x{height}+{x}+{y}"
-
-
 def blue_pixels(crop):
     """Pixels that are clearly blue (smoothed glyph edges included), never the near-black text."""
     picture = screen(crop)
@@ -261,7 +256,8 @@ class EditorAsUser(unittest.TestCase):
         self.back_to(editor, "Таблица символов")
         self.assertEqual(editor.save(), converted + "Ж".encode("koi8_r"))
 
-        crop = crop_of(editor.window)
+        x, y, width, height = place(editor.window)
+        crop = f"{width}x{height}+{x}+{y}"
         self.assertTrue(painted(crop))
         before = blue_pixels(crop)
         editor.keys("ctrl+h")
