@@ -4,7 +4,6 @@
 
 #include "conversion/code_pages.h"
 #include "conversion/unicode_maps.h"
-#include "conversion_oracle.h"
 #include "iconv_texts.h"
 
 namespace {

@@ -107,15 +107,3 @@ TEST(RtfReader, RulesOneExampleEach) {
   }
 }
 
-// The capital and small A and YO in each source code page, into each target.
-TEST(RtfReader, HexBytesFollowTheDocumentCodePage) {
-  struct Source { const char* codePage; const char* bytes; } sources[] = {
-      {"1251", "\\'c0\\'e0\\'a8\\'b8"}, {"866", "\\'80\\'a0\\'f0\\'f1"}, {"20866", "\\'e1\\'c1\\'b3\\'a3"},
-      {"28595", "\\'b0\\'d0\\'a1\\'f1"}, {"10007", "\\'80\\'e0\\'dd\\'de"},
-  };
-  const char* results[] = {"\xC0\xE0\xA8\xB8", "\x80\xA0\xF0\xF1", "\xE1\xC1\xB3\xA3"};
-  for (const Source& source : sources) {
-    std::string rtf = std::string("{\\rtf1\\ansi\\ansicpg") + source.codePage + " " + source.bytes + "}";
-    for (int t = 0; t < 3; ++t) EXPECT_EQ(RtfToText(rtf, targets[t]), results[t]) << source.codePage;
-  }
-}
