@@ -21,11 +21,10 @@ constexpr std::uint32_t callbackError = 7;
 
 // One stream transfer: bytes handed over in chunks, and optionally a failure at one call.
 struct StreamScript {
-  std::string_view in;
-  std::string out;
+  std::string_view in{};
+  std::string out{};
   std::size_t chunk = 1;
-  int calls = 0;
-  int failAt = -1;
+  int calls = 0, failAt = -1;
   bool badCount = false;  // the failure is a count outside 0..size, not an error code
   bool failed = false;
   std::uint32_t Error() const { return !failed ? StreamErrorNone : badCount ? StreamErrorBadCount : callbackError; }
@@ -64,12 +63,7 @@ class EngineRun {
 
  private:
   // What the engine must hold: text, selection, limit, flag and its one undo step.
-  struct UndoStep {
-    Position at = 0;
-    std::string removed;
-    Position inserted = 0;
-    bool typing = false;
-  };
+  struct UndoStep { Position at = 0; std::string removed; Position inserted = 0; bool typing = false; };
 
   static std::size_t U(Position p) { return static_cast<std::size_t>(p); }
   Position Length() const { return static_cast<Position>(text_.size()); }
@@ -265,14 +259,10 @@ class EngineRun {
   }
 
   StreamScript Script() {
-    StreamScript script;
     const std::uint8_t b = in_.Byte();
-    script.chunk = b % 4 == 0 ? 100000 : 1 + b % 29;
-    if ((b & 0x40) != 0) {
-      script.failAt = (b >> 2) % 4;
-      script.badCount = (b & 0x80) != 0;
-    }
-    return script;
+    const bool fails = (b & 0x40) != 0;
+    return {.chunk = b % 4 == 0 ? 100000u : 1u + b % 29, .failAt = fails ? (b >> 2) % 4 : -1,
+            .badCount = fails && (b & 0x80) != 0};
   }
 
   void StreamIn() {
@@ -311,8 +301,7 @@ class EngineRun {
   }
 
   void Verify() const {
-    FUZZ_CHECK(engine_.GetLength() == Length());
-    FUZZ_CHECK(engine_.GetText() == text_);
+    FUZZ_CHECK(engine_.GetLength() == Length() && engine_.GetText() == text_);
     FUZZ_CHECK(engine_.GetSelection() == Selection() && engine_.GetCaret() == caret_);
     const PositionRange s = Selection();
     const Position n = s.end - s.start;

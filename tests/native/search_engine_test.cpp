@@ -1,12 +1,12 @@
 // The search engine over a bare document engine: steps and runs in both
 // directions, the backward answer against the bisection it stands for, hex
-// patterns, the history and the dialog's texts.
+// patterns and the history.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "editor/engine/document_engine.h"
 #include "editor/engine_editor.h"
@@ -22,20 +22,14 @@ struct Search : SearchHost {
   DocumentEngine engine;
   EngineEditor editor{engine};
   SearchState state;
-  std::deque<int> answers;
+  std::vector<int> answers;
   int asked = 0, snapshots = 0, refusals = 0, unasked = 0;
 
   explicit Search(const std::string& text) {
     engine.SetTextLimit(MaxTextLength);
     engine.SetText(text);
   }
-  int ConfirmReplace() override {
-    ++asked;
-    if (answers.empty()) return -1;
-    int answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
+  int ConfirmReplace() override { return ++asked <= static_cast<int>(answers.size()) ? answers[asked - 1] : -1; }
   void RecordSnapshot() override { ++snapshots; }
   void ReportRefusedReplace() override { ++refusals; }
   void ReplacingUnasked() override { ++unasked; }
@@ -45,12 +39,12 @@ struct Search : SearchHost {
     state.backwards = backwards;
     return *this;
   }
-  Search& Replace(const std::string& pattern, const std::string& replacement, bool all, bool backwards = false) {
+  Search& ReplaceAll(const std::string& pattern, const std::string& replacement, bool backwards = false) {
     Find(pattern, backwards);
     SetPattern(state.replacePattern, replacement);
     state.replaceMode = true;
     state.confirmReplace = false;
-    state.replaceAll = all;
+    state.replaceAll = true;
     return *this;
   }
   Search& Caret(Position start, Position end = -1) {
@@ -128,7 +122,7 @@ TEST(SearchEngine, ReplaceAllNeverReplacesItsOwnOutputAndStopsAtTheTextLimit) {
     SCOPED_TRACE(c.text + " " + c.pattern + " -> " + c.replacement + (c.backwards ? " backwards" : ""));
     Search s(c.text);
     s.engine.SetTextLimit(c.limit);
-    s.Replace(c.pattern, c.replacement, true, c.backwards).Caret(c.backwards ? 4 : 0);
+    s.ReplaceAll(c.pattern, c.replacement, c.backwards).Caret(c.backwards ? 4 : 0);
     s.Start();
     EXPECT_EQ(s.engine.GetText(), c.after);
     EXPECT_EQ(s.Selection(), c.selection);
@@ -136,7 +130,7 @@ TEST(SearchEngine, ReplaceAllNeverReplacesItsOwnOutputAndStopsAtTheTextLimit) {
   }
   // Asked to confirm: No keeps a match, All replaces the rest unasked and turns confirmation off.
   Search s("a a a");
-  s.Replace("a", "b", true).Caret(0);
+  s.ReplaceAll("a", "b").Caret(0);
   s.state.confirmReplace = true;
   s.answers = {ReplaceNo, ReplaceAll};
   s.Start();
