@@ -252,8 +252,7 @@ class EngineRun {
     FUZZ_CHECK(engine_.GetByte(p) == (p >= 0 && p < Length() ? static_cast<std::uint8_t>(text_[U(p)]) : 0));
     FUZZ_CHECK(engine_.GetTextRange({p, q}) == Sub(Clamped(p, q)));
     FUZZ_CHECK(engine_.GetLineFromPosition(p) == engine_.GetLineFromPosition(c));
-    const Position right = engine_.FindWordBreak(WordMove::Right, p);
-    const Position left = engine_.FindWordBreak(WordMove::Left, p);
+    const Position right = engine_.FindWordBreak(WordMove::Right, p), left = engine_.FindWordBreak(WordMove::Left, p);
     FUZZ_CHECK(c == Length() ? right == c : c < right && right <= Length());
     FUZZ_CHECK(c == 0 ? left == 0 : 0 <= left && left < c);
   }

@@ -113,12 +113,8 @@ const Substitutes koi8ToOem = {{0x93, 0xB3}, {0x97, 0xCD}, {0x98, '<'}, {0x99, '
 const Substitutes macToOem = {{0xC7, '<'}, {0xC8, '>'}, {0xD0, '-'}, {0xD1, '-'}};
 const Substitutes none;
 
-struct TableRule {
-  CodePage source;
-  CodePage target;
-  const Substitutes& substitutes;
-  bool keepsUnmapped;  // a character the target lacks keeps its byte
-};
+// keepsUnmapped: a character the target lacks keeps its byte.
+struct TableRule { CodePage source, target; const Substitutes& substitutes; bool keepsUnmapped; };
 
 const TableRule rules[8] = {
     {Oem, Ansi, oemToAnsi, false}, {Ansi, Oem, ansiToOem, false}, {Oem, Koi8, oemToKoi8, false},
