@@ -307,8 +307,7 @@ class EngineRun {
     FUZZ_CHECK(engine_.GetSelectedText() == Sub(s));
     const std::uint32_t type = n == 0 ? SelectionEmpty : n == 1 ? SelectionText : SelectionText | SelectionMultiChar;
     FUZZ_CHECK(engine_.GetSelectionType() == type);
-    FUZZ_CHECK(engine_.CanUndo() == undo_.has_value());
-    FUZZ_CHECK(engine_.GetModified() == modified_);
+    FUZZ_CHECK(engine_.CanUndo() == undo_.has_value() && engine_.GetModified() == modified_);
     FUZZ_CHECK(engine_.GetTextLimit() == limit_ && engine_.GetCodePage() == codePage_);
     // Bounded copies, none into a buffer of size 0: the byte past the size passed must stay.
     const auto size = static_cast<Position>(text_.size() % 7);
