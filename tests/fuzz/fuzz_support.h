@@ -24,12 +24,7 @@ class FuzzInput {
   FuzzInput(const std::uint8_t* data, std::size_t size) : rest_(reinterpret_cast<const char*>(data), size) {}
 
   bool Empty() const { return rest_.empty(); }
-  std::uint8_t Byte() {
-    if (rest_.empty()) return 0;
-    auto b = static_cast<std::uint8_t>(rest_.front());
-    rest_.remove_prefix(1);
-    return b;
-  }
+  std::uint8_t Byte() { return rest_.empty() ? 0 : static_cast<std::uint8_t>(Take(1).front()); }
   // Up to `most` bytes, as many as the next byte says.
   std::string_view Bytes(std::size_t most) { return Take(Byte() % (most + 1)); }
   std::string_view Take(std::size_t count) {

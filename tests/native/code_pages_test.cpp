@@ -4,7 +4,6 @@
 
 #include "conversion/code_pages.h"
 #include "conversion/unicode_maps.h"
-#include "conversion_oracle.h"
 #include "iconv_texts.h"
 
 namespace {
@@ -28,10 +27,10 @@ TEST(ConversionTables, EveryEntryFollowsThePublishedMappingOrItsSubstitute) {
 }
 
 // Every route from each code page, Fido's letters included, and the view's own conversions to and from
-// Windows-1251 (their tables named here rather than read from the route arrays), byte by byte.
+// Windows-1251 (target tables named here rather than read from the route arrays), byte by byte.
 TEST(RecodeBytes, EveryRouteAndFidoTargetMatchesTheOracleOnEveryByte) {
   for (int from = 0; from < codePageCount; ++from) {
-    for (int toTable : {fromOemTable[0], fromOemTable[1], fromOemTable[2], fromOemTable[3], fromOemTable[4], int{FidoTarget}}) {
+    for (int toTable : {OemToAnsi, NoTable, OemToKoi8, OemToIso, OemToMac, FidoTarget}) {
       const std::vector<unsigned char> recoded = Recoded(toOemTable[from], toTable);
       for (int b = 0; b < 256; ++b) {
         EXPECT_EQ(recoded[b], OracleRoute(toOemTable[from], toTable, static_cast<unsigned char>(b)))
@@ -40,19 +39,20 @@ TEST(RecodeBytes, EveryRouteAndFidoTargetMatchesTheOracleOnEveryByte) {
     }
   }
   const struct { CodePage view; int toOem, fromOem; } routes[] = {
-      {Ansi, -2, -2}, {Oem, NoTable, NoTable}, {Koi8, Koi8ToOem, OemToKoi8}, {Iso, IsoToOem, OemToIso}, {Mac, MacToOem, OemToMac}};
+      {Ansi, -2, -2}, {Oem, NoTable, NoTable}, {Koi8, Koi8ToOem, OemToKoi8}, {Iso, IsoToOem, OemToIso},
+      {Mac, MacToOem, OemToMac}};
   for (int b = 0; b < 256; ++b) {
-    const auto byte = static_cast<unsigned char>(b);
+    const auto u = static_cast<unsigned char>(b);
     for (const auto& r : routes) {
-      EXPECT_EQ(AnsiToView(byte, r.view), r.view == Ansi ? byte : OracleRoute(AnsiToOem, r.fromOem, byte)) << r.view << " " << b;
-      EXPECT_EQ(ViewToAnsi(byte, r.view), r.view == Ansi ? byte : OracleRoute(r.toOem, OemToAnsi, byte)) << r.view << " " << b;
+      EXPECT_EQ(AnsiToView(u, r.view), r.view == Ansi ? u : OracleRoute(AnsiToOem, r.fromOem, u)) << r.view << " " << b;
+      EXPECT_EQ(ViewToAnsi(u, r.view), r.view == Ansi ? u : OracleRoute(r.toOem, OemToAnsi, u)) << r.view << " " << b;
     }
   }
   // Only the range given changes; transliteration is a source table only, and unknown numbers do nothing.
   std::vector<unsigned char> buffer(6, 0xE0);
   RecodeBytes(buffer.data() + 1, 4, toOemTable[Oem], FidoTarget);
   EXPECT_EQ(buffer, (std::vector<unsigned char>{0xE0, 'p', 'p', 'p', 'p', 0xE0}));
-  for (auto [from, to] : {std::pair{42, -7}, {int{NoTable}, 10}, {9, int{NoTable}}, {int{NoTable}, int{OemToTranslit}}}) {
+  for (auto [from, to] : {std::pair<int, int>{42, -7}, {NoTable, 10}, {9, NoTable}, {NoTable, OemToTranslit}}) {
     EXPECT_EQ(Recoded(from, to), Recoded(NoTable, NoTable)) << from << " " << to;
   }
 }

@@ -17,14 +17,12 @@ TEST(CommandLine, SwitchAndPathFromTheWholeLine) {
       {"zorn2.exe C:\\My Documents\\two words.txt", false, "C:\\My Documents\\two words.txt"},
       {"zorn2.exe \"C:\\a b.txt\" ", false, "\"C:\\a b.txt\" "},  // the last character is no quote
       {"zorn2.exe \"C:\\a b.txt", false, "\"C:\\a b.txt"}, {"zorn2.exe a\"b\"", false, "a\"b\""},
-      {"zorn2.exe \"\"", false, ""}, {"zorn2.exe \"", false, ""},
-      {"zorn2.exe \x96\xE5\xEA\xF1\xF2.txt", false, "\x96\xE5\xEA\xF1\xF2.txt"},  // bytes above 0x7F
       {"C:\\Program\" \"Files\\zorn2.exe letter.txt", false, "letter.txt"},
       {"   zorn2.exe letter.txt", false, "letter.txt"}, {"\"\" \"\"zorn2.exe letter.txt", false, "letter.txt"},
-      {"zorn2.exe\tletter.txt", false, "letter.txt"},
+      {"zorn2.exe\tletter.txt", false, "letter.txt"}, {"zorn2.exe \"", false, ""}, {"", false, ""},
       // Two blanks: the rest begins with a blank, so neither the switch nor the quotes are seen.
       {"zorn2.exe  /p letter.txt", false, " /p letter.txt"}, {"zorn2.exe  \"letter.txt\"", false, " \"letter.txt\""},
-      {"zorn2.exe", false, ""}, {"zorn2.exe ", false, ""}, {"\"C:\\Program Files\\zorn2.exe", false, ""}, {"", false, ""},
+      {"zorn2.exe", false, ""}, {"zorn2.exe ", false, ""}, {"\"C:\\Program Files\\zorn2.exe", false, ""},
   };
   for (const auto& c : cases) {
     CommandLine parsed = ParseCommandLine(c.line);

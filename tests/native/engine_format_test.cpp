@@ -1,4 +1,4 @@
-// Character formats: default, whole text, ranges; and the blocks behind the text.
+// Character formats of ranges, and the blocks behind the text.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -9,25 +9,9 @@
 #include "editor/engine/document_engine.h"
 #include "engine_test_support.h"
 
-TEST(EngineFormat, FieldsAreSetByMaskFacesAreCutAndARangeReportsItsColourOrThatItIsMixed) {
+// A range reports its colour or that it is mixed (the faces and the mask: the Wine control's formats test).
+TEST(EngineFormat, ARangeReportsItsColourOrThatItIsMixed) {
   DocumentEngine engine;
-  CharFormat wanted{.face = "A face name much longer than thirty-one bytes", .pitchAndFamily = 0x30, .height = 240,
-                    .charset = 204, .bold = true, .italic = true, .colour = 8};
-  engine.SetDefaultFormat(wanted, FormatFace | FormatHeight | FormatBold);
-  CharFormat expected;
-  expected.face = wanted.face.substr(0, MaxFaceLength);
-  expected.pitchAndFamily = 0x30;
-  expected.height = 240;
-  expected.bold = true;
-  EXPECT_EQ(engine.GetTextFormat(), expected);  // an empty control types in its default format
-  // With text, the default no longer changes the text; a format set before
-  // the text is set stays (the character table sets its font first).
-  engine.SetTextFormat(wanted, FormatEvery);
-  engine.SetText("abc");
-  engine.SetDefaultFormat(CharFormat{}, FormatEvery);
-  EXPECT_EQ(engine.GetTextFormat().height, 240);
-  EXPECT_EQ(engine.GetRangeFormat({0, -1}).uniform, static_cast<std::uint32_t>(FormatEvery));
-
   // How colours move with edits is the random programs' part (engine_program.h).
   engine.SetText("a<b>c<d");
   engine.SetTextFormat(Coloured(1), FormatColour);

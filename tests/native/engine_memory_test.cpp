@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine_test_support.h"
 #include "failing_allocator.h"
 #include "native/engine_program.h"
 
@@ -90,9 +91,7 @@ const Case cases[] = {
     {"an edit inside painted runs", true,
      [](DocumentEngine& e) {
        Base(e);
-       CharFormat blue{};
-       blue.colour = 0xFF0000;
-       for (Position at = 50; at < 30000; at += 97) e.SetRangeFormat({at, at + 40}, blue, FormatColour);
+       for (Position at = 50; at < 30000; at += 97) e.SetRangeFormat({at, at + 40}, Coloured(0xFF0000), FormatColour);
        e.SetSelection(5000, 25000);
      },
      [](DocumentEngine& e) { e.ReplaceSelection(bigInsert); }},
@@ -109,8 +108,7 @@ TEST(EngineMemory, EveryAllocationFailingLeavesTheDocumentWholeAndAsBeforeOrAsAf
     };
     DocumentEngine untouched = prepared(), reference = prepared();  // Take itself changes the undo step's kind
     c.operation(reference);
-    Snapshot before = Take(untouched);
-    Snapshot after = Take(reference);
+    const Snapshot before = Take(untouched), after = Take(reference);
     long failures = 0;
     for (long k = 0;; ++k) {
       DocumentEngine engine = prepared();

@@ -17,25 +17,25 @@
 
 namespace engine_program {
 
-// One stream transfer: bytes handed over in chunks, and optionally a failure at one call.
-struct StreamScript {
-  std::string_view in;
-  std::string out;
-  std::size_t chunk = 1;
-  int calls = 0;
-  int failAt = -1;
-  bool badCount = false;  // the failure is a count outside 0..size, not an error code
-  bool failed = false;
-};
-
 constexpr std::uint32_t callbackError = 7;
 
+// One stream transfer: bytes handed over in chunks, and optionally a failure at one call.
+struct StreamScript {
+  std::string_view in{};
+  std::string out{};
+  std::size_t chunk = 1;
+  int calls = 0, failAt = -1;
+  bool badCount = false;  // the failure is a count outside 0..size, not an error code
+  bool failed = false;
+  std::uint32_t Error() const { return !failed ? StreamErrorNone : badCount ? StreamErrorBadCount : callbackError; }
+};
+
 // Shared by both directions: a failure, else min(chunk, size) bytes given or taken.
-inline std::uint32_t Transfer(std::uintptr_t cookie, unsigned char* buffer, std::int32_t size, std::int32_t* transferred) {
+inline std::uint32_t Transfer(std::uintptr_t cookie, unsigned char* buffer, std::int32_t size, std::int32_t* moved) {
   auto& s = *reinterpret_cast<StreamScript*>(cookie);
   if (s.calls++ == s.failAt) {
     s.failed = true;
-    *transferred = s.badCount ? size + 1 : 0;
+    *moved = s.badCount ? size + 1 : 0;
     return s.badCount ? 0 : callbackError;
   }
   std::size_t n = std::min(s.chunk, static_cast<std::size_t>(size));
@@ -46,7 +46,7 @@ inline std::uint32_t Transfer(std::uintptr_t cookie, unsigned char* buffer, std:
   } else {
     s.out.append(reinterpret_cast<const char*>(buffer), n);
   }
-  *transferred = static_cast<std::int32_t>(n);
+  *moved = static_cast<std::int32_t>(n);
   return 0;
 }
 
@@ -63,15 +63,17 @@ class EngineRun {
 
  private:
   // What the engine must hold: text, selection, limit, flag and its one undo step.
-  struct UndoStep {
-    Position at = 0;
-    std::string removed;
-    Position inserted = 0;
-    bool typing = false;
-  };
+  struct UndoStep { Position at = 0; std::string removed; Position inserted = 0; bool typing = false; };
 
+  static std::size_t U(Position p) { return static_cast<std::size_t>(p); }
   Position Length() const { return static_cast<Position>(text_.size()); }
   Position Clamp(Position p) const { return std::clamp(p, Position{0}, Length()); }
+  // A range as the engine reads one: an end of -1 is the text's end, a reversed range is empty.
+  PositionRange Clamped(Position from, Position to) const {
+    const Position end = to < 0 ? Length() : Clamp(to);
+    return {std::min(Clamp(from), end), end};
+  }
+  std::string Sub(PositionRange r) const { return text_.substr(U(r.start), U(r.end - r.start)); }
   PositionRange Selection() const { return {std::min(anchor_, caret_), std::max(anchor_, caret_)}; }
 
   // Mostly a position in or just past the text, now and then -1 or an extreme.
@@ -83,7 +85,7 @@ class EngineRun {
   }
 
   bool Fits(Position removed, std::size_t inserted) const {
-    return inserted <= static_cast<std::size_t>(removed) || Length() - removed + inserted <= static_cast<std::size_t>(limit_);
+    return inserted <= U(removed) || U(Length() - removed) + inserted <= U(limit_);
   }
 
   void Step() {
@@ -166,8 +168,7 @@ class EngineRun {
     } else if (typing && removed == 0 && undo_ && undo_->typing && undo_->at + undo_->inserted == s.start) {
       undo_->inserted += inserted;  // a typed word undoes at once
     } else {
-      undo_ = UndoStep{s.start, text_.substr(static_cast<std::size_t>(s.start), static_cast<std::size_t>(removed)),
-                       inserted, typing};
+      undo_ = UndoStep{s.start, Sub(s), inserted, typing};
     }
     ReplaceText(s.start, removed, bytes);
     anchor_ = caret_ = s.start + inserted;
@@ -180,8 +181,7 @@ class EngineRun {
     FUZZ_CHECK(done == (undo_ && Fits(undo_->inserted, undo_->removed.size())));
     if (!done) return;
     const UndoStep step = std::move(*undo_);
-    const auto at = static_cast<std::size_t>(step.at);
-    const std::string current = text_.substr(at, static_cast<std::size_t>(step.inserted));
+    const std::string current = Sub({step.at, step.at + step.inserted});
     if (step.at == 0 && step.inserted == Length()) {  // the whole text swaps back, colours reset
       text_ = step.removed;
       colours_.assign(text_.size(), base_);
@@ -208,11 +208,10 @@ class EngineRun {
 
   // New bytes join the colour before them (at 0, the one after them).
   void ReplaceText(Position at, Position removed, const std::string& bytes) {
-    const auto from = static_cast<std::size_t>(at), to = from + static_cast<std::size_t>(removed);
-    const Colour joined = from > 0 ? colours_[from - 1] : to < colours_.size() ? colours_[to] : base_;
-    text_.replace(from, to - from, bytes);
-    colours_.erase(colours_.begin() + static_cast<std::ptrdiff_t>(from), colours_.begin() + static_cast<std::ptrdiff_t>(to));
-    colours_.insert(colours_.begin() + static_cast<std::ptrdiff_t>(from), bytes.size(), joined);
+    const auto from = colours_.begin() + at, to = from + removed;
+    const Colour joined = at > 0 ? from[-1] : to < colours_.end() ? *to : base_;
+    text_.replace(U(at), U(removed), bytes);
+    colours_.insert(colours_.erase(from, to), bytes.size(), joined);
   }
 
   // A range painted; the whole text becomes the text's own colour.
@@ -220,12 +219,12 @@ class EngineRun {
     CharFormat format;
     format.colour = colour;
     engine_.SetRangeFormat({from, to}, format, FormatColour);
-    const Position end = to < 0 ? Length() : Clamp(to), start = std::min(Clamp(from), end);
-    if (start == 0 && end == Length()) {
+    const PositionRange r = Clamped(from, to);
+    if (r.start == 0 && r.end == Length()) {
       base_ = colour;
       colours_.assign(text_.size(), base_);
     } else {
-      std::fill(colours_.begin() + start, colours_.begin() + end, colour);
+      std::fill(colours_.begin() + r.start, colours_.begin() + r.end, colour);
     }
   }
 
@@ -233,46 +232,36 @@ class EngineRun {
     Position from = Pos(), to = Pos();
     std::string pattern;
     if (in_.Byte() % 2 && !text_.empty()) {  // a piece of the text, so that finds succeed
-      const auto at = static_cast<std::size_t>(Clamp(from));
-      pattern = text_.substr(at, 1 + in_.Byte() % 6);
+      pattern = text_.substr(U(Clamp(from)), 1 + in_.Byte() % 6);
     } else {
       pattern = in_.Bytes(6);
     }
     const std::uint32_t options = in_.Byte();
     const bool last = (options & 0x80) != 0;  // the first match, or the last (backward search)
-    const Position found = last ? engine_.FindLast({from, to}, pattern, options) : engine_.Find({from, to}, pattern, options);
-    const Position end = to < 0 ? Length() : Clamp(to), start = std::min(Clamp(from), end);
-    FUZZ_CHECK(found == NaiveFind(text_, start, end, pattern, (options & FindMatchCase) != 0,
+    const PositionRange range{from, to};
+    const Position found = last ? engine_.FindLast(range, pattern, options) : engine_.Find(range, pattern, options);
+    const PositionRange r = Clamped(from, to);
+    FUZZ_CHECK(found == NaiveFind(text_, r.start, r.end, pattern, (options & FindMatchCase) != 0,
                                   (options & FindWholeWord) != 0, CharClassesFor(codePage_), last));
   }
 
   // Reads at, inside and past the ends: a byte outside is 0, a range is clamped and a reversed one empty,
   // a line past either end is the last or the first. Word moves go the way asked and stay in the text.
   void Reads() {
-    const Position p = Pos(), q = Pos(), c = Clamp(p), end = q < 0 ? Length() : Clamp(q);
-    FUZZ_CHECK(engine_.GetByte(p) == (p >= 0 && p < Length() ? static_cast<std::uint8_t>(text_[static_cast<std::size_t>(p)]) : 0));
-    FUZZ_CHECK(engine_.GetTextRange({p, q}) == text_.substr(static_cast<std::size_t>(c), static_cast<std::size_t>(std::max(end - c, Position{0}))));
+    const Position p = Pos(), q = Pos(), c = Clamp(p);
+    FUZZ_CHECK(engine_.GetByte(p) == (p >= 0 && p < Length() ? static_cast<std::uint8_t>(text_[U(p)]) : 0));
+    FUZZ_CHECK(engine_.GetTextRange({p, q}) == Sub(Clamped(p, q)));
     FUZZ_CHECK(engine_.GetLineFromPosition(p) == engine_.GetLineFromPosition(c));
-    const Position right = engine_.FindWordBreak(WordMove::Right, p);
-    const Position left = engine_.FindWordBreak(WordMove::Left, p);
+    const Position right = engine_.FindWordBreak(WordMove::Right, p), left = engine_.FindWordBreak(WordMove::Left, p);
     FUZZ_CHECK(c == Length() ? right == c : c < right && right <= Length());
     FUZZ_CHECK(c == 0 ? left == 0 : 0 <= left && left < c);
   }
 
   StreamScript Script() {
-    StreamScript script;
     const std::uint8_t b = in_.Byte();
-    script.chunk = b % 4 == 0 ? 100000 : 1 + b % 29;
-    if ((b & 0x40) != 0) {
-      script.failAt = (b >> 2) % 4;
-      script.badCount = (b & 0x80) != 0;
-    }
-    return script;
-  }
-
-  std::uint32_t Failure(const StreamScript& script) const {
-    if (!script.failed) return StreamErrorNone;
-    return script.badCount ? StreamErrorBadCount : callbackError;
+    const bool fails = (b & 0x40) != 0;
+    return {.chunk = b % 4 == 0 ? 100000u : 1u + b % 29, .failAt = fails ? (b >> 2) % 4 : -1,
+            .badCount = fails && (b & 0x80) != 0};
   }
 
   void StreamIn() {
@@ -286,24 +275,16 @@ class EngineRun {
     EngineStream stream{reinterpret_cast<std::uintptr_t>(&script), 0, callback ? Transfer : nullptr};
     const Position read = engine_.StreamIn(stream, format);
     const std::uint32_t kind = format & (StreamText | StreamRtf);
-    if ((kind != StreamText && kind != StreamRtf) || !callback) {
-      FUZZ_CHECK(stream.error == StreamErrorFormat && read == 0);
-      return;
-    }
-    if (script.failed) {
-      FUZZ_CHECK(stream.error == Failure(script));
-      return;
-    }
+    const bool refused = (kind != StreamText && kind != StreamRtf) || !callback;
+    if (refused) return FUZZ_CHECK(stream.error == StreamErrorFormat && read == 0);
+    if (script.failed) return FUZZ_CHECK(stream.error == script.Error());
     const std::string text = kind == StreamRtf ? RtfToText(bytes, codePage_) : bytes;
     const bool selection = (format & StreamSelection) != 0;
-    const bool fits = selection ? Fits(Selection().end - Selection().start, text.size()) : Fits(Length(), text.size());
+    const PositionRange replaced = selection ? Selection() : PositionRange{0, Length()};
+    const bool fits = Fits(replaced.end - replaced.start, text.size());
     FUZZ_CHECK(stream.error == (fits ? StreamErrorNone : StreamErrorTooLong));
     FUZZ_CHECK(!fits || read == static_cast<Position>(bytes.size()));
-    if (selection) {
-      Replaced(text, UndoAction::Separate, fits);
-    } else {
-      SetText(text, fits);
-    }
+    selection ? Replaced(text, UndoAction::Separate, fits) : SetText(text, fits);
   }
 
   void StreamOut() {
@@ -312,54 +293,50 @@ class EngineRun {
     EngineStream stream{reinterpret_cast<std::uintptr_t>(&script), 0, Transfer};
     const Position written = engine_.StreamOut(stream, StreamText | (selection ? std::uint32_t{StreamSelection} : 0u));
     const PositionRange range = selection ? Selection() : PositionRange{0, Length()};
-    const std::string expected = text_.substr(static_cast<std::size_t>(range.start), static_cast<std::size_t>(range.end - range.start));
-    FUZZ_CHECK(stream.error == Failure(script));
+    const std::string expected = Sub(range);
+    FUZZ_CHECK(stream.error == script.Error());
     FUZZ_CHECK(written == static_cast<Position>(script.out.size()));
     FUZZ_CHECK(script.failed ? expected.starts_with(script.out) : script.out == expected);
   }
 
   void Verify() const {
-    FUZZ_CHECK(engine_.GetLength() == Length());
-    FUZZ_CHECK(engine_.GetText() == text_);
+    FUZZ_CHECK(engine_.GetLength() == Length() && engine_.GetText() == text_);
     FUZZ_CHECK(engine_.GetSelection() == Selection() && engine_.GetCaret() == caret_);
     const PositionRange s = Selection();
-    FUZZ_CHECK(engine_.GetSelectedText() == text_.substr(static_cast<std::size_t>(s.start), static_cast<std::size_t>(s.end - s.start)));
-    FUZZ_CHECK(engine_.GetSelectionType() == (s.end == s.start ? SelectionEmpty : s.end == s.start + 1 ? SelectionText : SelectionText | SelectionMultiChar));
-    FUZZ_CHECK(engine_.CanUndo() == undo_.has_value());
-    FUZZ_CHECK(engine_.GetModified() == modified_);
+    const Position n = s.end - s.start;
+    FUZZ_CHECK(engine_.GetSelectedText() == Sub(s));
+    const std::uint32_t type = n == 0 ? SelectionEmpty : n == 1 ? SelectionText : SelectionText | SelectionMultiChar;
+    FUZZ_CHECK(engine_.GetSelectionType() == type);
+    FUZZ_CHECK(engine_.CanUndo() == undo_.has_value() && engine_.GetModified() == modified_);
     FUZZ_CHECK(engine_.GetTextLimit() == limit_ && engine_.GetCodePage() == codePage_);
     // Bounded copies, none into a buffer of size 0: the byte past the size passed must stay.
     const auto size = static_cast<Position>(text_.size() % 7);
-    std::vector<char> buffer(static_cast<std::size_t>(size) + 1, 'x');
+    std::vector<char> buffer(U(size) + 1, 'x');
     const Position copied = engine_.GetText(buffer.data(), size);
-    FUZZ_CHECK(copied == std::max(std::min(size - 1, Length()), Position{0}) && buffer[static_cast<std::size_t>(size)] == 'x');
-    FUZZ_CHECK(size == 0 || buffer[static_cast<std::size_t>(copied)] == '\0');
-    FUZZ_CHECK(text_.compare(0, static_cast<std::size_t>(copied), buffer.data(), static_cast<std::size_t>(copied)) == 0);
+    FUZZ_CHECK(copied == std::max(std::min(size - 1, Length()), Position{0}) && buffer[U(size)] == 'x');
+    FUZZ_CHECK((size == 0 || buffer[U(copied)] == '\0') && Sub({0, copied}) == std::string(buffer.data(), U(copied)));
 
     const std::vector<Position> starts = NaiveLineStarts(text_);
     const auto lines = static_cast<Position>(starts.size());
     FUZZ_CHECK(engine_.GetLineCount() == lines && engine_.GetLineIndex(lines) == -1);
-    FUZZ_CHECK(engine_.GetLineIndex(-1) == starts[static_cast<std::size_t>(engine_.GetLineFromPosition(caret_))]);
+    FUZZ_CHECK(engine_.GetLineIndex(-1) == starts[U(engine_.GetLineFromPosition(caret_))]);
     for (Position line = 0; line < lines; ++line) {
-      const Position start = starts[static_cast<std::size_t>(line)];
-      const Position next = line + 1 < lines ? starts[static_cast<std::size_t>(line + 1)] : Length() + 1;
-      FUZZ_CHECK(engine_.GetLineIndex(line) == start);
-      const bool pair = next >= start + 2 && text_.compare(static_cast<std::size_t>(next - 2), 2, "\r\n") == 0;
-      FUZZ_CHECK(engine_.GetLineLength(line) == next - start - (pair ? 2 : 1));
+      const Position start = starts[U(line)], next = line + 1 < lines ? starts[U(line + 1)] : Length() + 1;
+      const bool pair = next >= start + 2 && text_.compare(U(next - 2), 2, "\r\n") == 0;
+      FUZZ_CHECK(engine_.GetLineIndex(line) == start && engine_.GetLineLength(line) == next - start - (pair ? 2 : 1));
       // A position between CR and LF belongs to the line the pair ends.
       FUZZ_CHECK(engine_.GetLineFromPosition(start) == line && engine_.GetLineFromPosition(next - 1) == line);
     }
     // -1: the bytes of the lines the selection touches that it does not take.
-    const auto lineOf = [&](Position p) { return std::upper_bound(starts.begin(), starts.end(), p) - starts.begin() - 1; };
-    const std::ptrdiff_t first = lineOf(s.start), last = lineOf(s.end);
-    FUZZ_CHECK(engine_.GetLineLengthAt(-1) == s.start - starts[static_cast<std::size_t>(first)] + std::max(Position{0},
-               starts[static_cast<std::size_t>(last)] + engine_.GetLineLength(last) - s.end));
+    const auto startOf = [&](Position p) { return std::upper_bound(starts.begin(), starts.end(), p)[-1]; };
+    const Position lastEnd = startOf(s.end) + engine_.GetLineLength(engine_.GetLineFromPosition(s.end));
+    FUZZ_CHECK(engine_.GetLineLengthAt(-1) == s.start - startOf(s.start) + std::max(Position{0}, lastEnd - s.end));
     // Colour runs: maximal, and each byte's own.
     for (Position p = 0; p < Length();) {
       const DocumentEngine::ColourRun run = engine_.GetColourRun(p);
       FUZZ_CHECK(run.start == p && p < run.end && run.end <= Length());
-      for (; p < run.end; ++p) FUZZ_CHECK(colours_[static_cast<std::size_t>(p)] == run.colour);
-      FUZZ_CHECK(p == Length() || colours_[static_cast<std::size_t>(p)] != run.colour);
+      for (; p < run.end; ++p) FUZZ_CHECK(colours_[U(p)] == run.colour);
+      FUZZ_CHECK(p == Length() || colours_[U(p)] != run.colour);
     }
   }
 

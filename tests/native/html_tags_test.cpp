@@ -18,7 +18,7 @@ std::string Model(const std::string& text) {
   std::string marks(text.size(), '.');
   for (std::size_t end = 0; end < text.size(); ++end) {
     std::size_t open = text[end] == '>' ? text.rfind('<', end) : std::string::npos;
-    if (open != std::string::npos && text.find('>', open) == end) marks.replace(open, end + 1 - open, end + 1 - open, '#');
+    if (open != text.npos && text.find('>', open) == end) marks.replace(open, end + 1 - open, end + 1 - open, '#');
   }
   return marks;
 }
@@ -37,7 +37,8 @@ std::string RandomText(std::mt19937& random, std::size_t length) {
 // range. Either way every byte shows its colour; bad ranges paint nothing.
 TEST(HtmlTags, EnginePaintsAllRangesAtOnceAsTheScanSays) {
   const struct { std::string text, painted; } rule[] = {
-      {"a<b>c<d", ".###..."}, {"<<i>>", ".###."}, {"<a><b>", "######"}, {"x>y<", "...."}, {"<p>\xE0\xFF<\0>"s, "###..###"},
+      {"a<b>c<d", ".###..."}, {"<<i>>", ".###."}, {"<a><b>", "######"}, {"x>y<", "...."},
+      {"<p>\xE0\xFF<\0>"s, "###..###"},
   };
   for (const auto& c : rule) ASSERT_EQ(Model(c.text), c.painted) << c.text;
   std::mt19937 random(53);
@@ -59,7 +60,7 @@ TEST(HtmlTags, EnginePaintsAllRangesAtOnceAsTheScanSays) {
     ASSERT_EQ(seen, expected) << text;
   }
   DocumentEngine engine = WithText("<a><b>");
-  for (std::vector<PositionRange> bad : {std::vector<PositionRange>{{3, 6}, {0, 3}}, {{0, 4}, {3, 6}}, {{0, 7}}, {{2, 2}}}) {
+  for (const auto& bad : {std::vector<PositionRange>{{3, 6}, {0, 3}}, {{0, 4}, {3, 6}}, {{0, 7}}, {{2, 2}}}) {
     EXPECT_FALSE(engine.PaintRanges(bad.data(), bad.size(), 255));
     EXPECT_EQ(engine.GetColourRun(0).end, 6);  // one run: nothing painted
   }

@@ -1,5 +1,6 @@
 // The tests' oracles for code-page data, independent of how the program's data was produced: what each
-// byte means according to glibc's iconv(3), and real Russian text (the fortunes-ru package's collections).
+// byte means according to glibc's iconv(3), the conversion tables rebuilt from it plus the substitutes this
+// program chooses for characters a target lacks, and real Russian text (the fortunes-ru package's collections).
 #pragma once
 #include <array>
 #include <string>
@@ -22,3 +23,9 @@ std::string RussianText(const std::string& name);
 
 // `utf8` in `charset` (an iconv name such as "CP866"); characters the charset lacks are left out.
 std::string ConvertFromUtf8(std::string_view utf8, const char* charset);
+
+// What table `table` (0..8) makes of the byte b >= 0x80, or -1 if the oracle has no answer.
+int OracleTableEntry(int table, unsigned char b);
+
+// What the passes of RecodeBytes make of one byte, using the oracle's tables.
+unsigned char OracleRoute(int fromTable, int toTable, unsigned char b);

@@ -34,59 +34,28 @@ std::string File(int n) { return "C:\\texts\\file" + std::to_string(n) + ".txt";
 
 }  // namespace
 
-// The list as "LIST" orders its slots, newest first; the caret of a listed file comes back when asked.
-TEST(RecentList, NewFilesGoFirstAListedFileMovesToTheFrontAndAnEleventhTakesTheLeastRecentSlot) {
-  FakeStore store;
-  for (int n = 0; n < 3; ++n) EXPECT_TRUE(AddRecentFileTo(store, File(n), true).listChanged);
-  EXPECT_EQ(store.strings["LIST"], "210");
-  store.dwords["0FC"] = 42;
-  EXPECT_EQ(AddRecentFileTo(store, File(0), true).caret, 42);
-  EXPECT_EQ(store.strings["LIST"], "021");
-  EXPECT_EQ(AddRecentFileTo(store, File(1), false).caret, -1);
-  // The most recent file again writes nothing but still gives its caret.
-  store.dwords["1FC"] = 7;
-  const int writes = store.writes;
-  const RecentFileAdded again = AddRecentFileTo(store, File(1), true);
-  EXPECT_EQ(std::tuple(again.listChanged, again.caret), std::tuple(false, 7));
-  EXPECT_EQ(store.writes, writes);
-  for (int n = 3; n < 10; ++n) AddRecentFileTo(store, File(n), true);
-  EXPECT_EQ(store.strings["LIST"], "9876543102");
-  store.dwords["2FC"] = 99;
-  AddRecentFileTo(store, File(10), true);
-  EXPECT_EQ(store.strings["LIST"], "2987654310");
-  EXPECT_EQ(std::tuple(store.strings["2F"], store.dwords["2FC"]), std::tuple(File(10), 0));
-  // An emptied slot is reused first, its digit listed once.
-  FreeRecentSlot(store, '5');
-  AddRecentFileTo(store, File(11), true);
-  EXPECT_EQ(store.strings["LIST"], "5298764310");
-  EXPECT_EQ(store.strings["5F"], File(11));
-}
-
-// A damaged list is read as its distinct digits; long and short names in any case are one entry;
-// other drives, network paths and names with a dollar stay out.
-TEST(RecentList, DamagedListsNamesAndPlacesThatStayOut) {
-  FakeStore damaged;
-  damaged.strings = {{"LIST", "1x1"}, {"1F", File(1)}};
-  char slot = 0;
-  std::string path;
-  ASSERT_TRUE(RecentEntry(damaged, 0, &slot, &path));
-  EXPECT_EQ(std::string(1, slot) + path, "1" + File(1));
-  EXPECT_FALSE(RecentEntry(damaged, 1, &slot, &path));
-  AddRecentFileTo(damaged, File(2), true);
-  EXPECT_EQ(damaged.strings["LIST"], "01");
-
+// "LIST" orders the slots, newest first; long and short names in any case are one entry whose caret comes
+// back; an eleventh file takes the least recent slot, an emptied one is reused first; other drives, network
+// paths and names with a dollar stay out. (Damaged lists: the Wine recent-files tests.)
+TEST(RecentList, NewestFirstOneEntryPerFileAndPlacesThatStayOut) {
   FakeStore store;
   AddRecentFileTo(store, "C:\\Program Files\\Notes.txt", true);
-  AddRecentFileTo(store, File(1), true);
-  store.dwords["0FC"] = 5;
-  EXPECT_EQ(AddRecentFileTo(store, "c:\\PROGRA~1\\NOTES.TXT", true).caret, 5);
-  EXPECT_EQ(store.strings["LIST"], "01");
-  EXPECT_EQ(store.strings["0F"], "C:\\Program Files\\Notes.txt");
+  for (int n = 1; n < 10; ++n) AddRecentFileTo(store, File(n), true);
   RememberRecentCaret(store, "C:\\progra~1\\notes.TXT", 12);
-  EXPECT_EQ(store.dwords["0FC"], 12);
+  EXPECT_EQ(AddRecentFileTo(store, "c:\\PROGRA~1\\NOTES.TXT", true).caret, 12);
+  EXPECT_EQ(store.strings["LIST"] + " " + store.strings["0F"], "0987654321 C:\\Program Files\\Notes.txt");
+  int writes = store.writes;
+  const RecentFileAdded again = AddRecentFileTo(store, "C:\\Program Files\\Notes.txt", true);
+  EXPECT_EQ(std::tuple(again.listChanged, again.caret, store.writes), std::tuple(false, 12, writes)) << "already first";
+  store.dwords["1FC"] = 99;
+  AddRecentFileTo(store, File(10), true);
+  EXPECT_EQ(std::tuple(store.strings["LIST"], store.strings["1F"], store.dwords["1FC"]),
+            std::tuple("1098765432", File(10), 0));
+  FreeRecentSlot(store, '5');
+  AddRecentFileTo(store, File(11), true);
+  EXPECT_EQ(std::tuple(store.strings["LIST"], store.strings["5F"]), std::tuple("5109876432", File(11)));
+  writes = store.writes;
   RememberRecentCaret(store, "C:\\elsewhere.txt", 13);
-  EXPECT_FALSE(store.dwords.contains("2FC"));
-  const int writes = store.writes;
   for (const char* path : {"A:\\floppy.txt", "\\\\server\\share\\net.txt", "C:\\hidden$\\x.txt", "C:\\x$.txt", ""}) {
     EXPECT_FALSE(AddRecentFileTo(store, path, true).listChanged) << path;
   }

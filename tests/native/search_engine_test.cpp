@@ -1,13 +1,12 @@
 // The search engine over a bare document engine: steps and runs in both
 // directions, the backward answer against the bisection it stands for, hex
-// patterns, the history and the dialog's texts.
+// patterns and the history.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <deque>
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "editor/engine/document_engine.h"
 #include "editor/engine_editor.h"
@@ -23,20 +22,11 @@ struct Search : SearchHost {
   DocumentEngine engine;
   EngineEditor editor{engine};
   SearchState state;
-  std::deque<int> answers;
+  std::vector<int> answers;
   int asked = 0, snapshots = 0, refusals = 0, unasked = 0;
 
-  explicit Search(const std::string& text) {
-    engine.SetTextLimit(MaxTextLength);
-    engine.SetText(text);
-  }
-  int ConfirmReplace() override {
-    ++asked;
-    if (answers.empty()) return -1;
-    int answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
+  explicit Search(const std::string& text) { engine.SetTextLimit(MaxTextLength); engine.SetText(text); }
+  int ConfirmReplace() override { return ++asked <= static_cast<int>(answers.size()) ? answers[asked - 1] : -1; }
   void RecordSnapshot() override { ++snapshots; }
   void ReportRefusedReplace() override { ++refusals; }
   void ReplacingUnasked() override { ++unasked; }
@@ -46,12 +36,12 @@ struct Search : SearchHost {
     state.backwards = backwards;
     return *this;
   }
-  Search& Replace(const std::string& pattern, const std::string& replacement, bool all, bool backwards = false) {
+  Search& ReplaceAll(const std::string& pattern, const std::string& replacement, bool backwards = false) {
     Find(pattern, backwards);
     SetPattern(state.replacePattern, replacement);
     state.replaceMode = true;
     state.confirmReplace = false;
-    state.replaceAll = all;
+    state.replaceAll = true;
     return *this;
   }
   Search& Caret(Position start, Position end = -1) {
@@ -101,27 +91,10 @@ TEST(SearchEngine, FindAndFindNextFollowTheCaretOnlyForwards) {
   EXPECT_FALSE(Search("x").Next()) << "no pattern yet: the dialog opens";
 }
 
-// The dialog's options reach the engine in either direction; what they mean per code page is the engine's part.
-TEST(SearchEngine, WholeWordAndMatchCaseInEitherDirection) {
-  const struct { const char* pattern; bool wholeWord, matchCase, backwards; Position found; } cases[] = {
-      {"ab", false, false, false, 3}, {"ab", true, false, false, 7}, {"Ab", false, true, false, -1},
-      {"ab", false, false, true, 3},  {"ab", true, false, true, 0},  {"ab", true, true, true, -1},
-  };
-  for (const auto& c : cases) {
-    Search s("Ab abc ab");
-    s.Find(c.pattern, c.backwards).Caret(c.backwards ? 6 : 1);
-    s.state.wholeWord = c.wholeWord;
-    s.state.matchCase = c.matchCase;
-    s.Start();
-    EXPECT_EQ(s.state.searchPosition < 0 ? -1 : s.Selection().start, c.found)
-        << c.pattern << " whole word " << c.wholeWord << " case " << c.matchCase << " backwards " << c.backwards;
-  }
-}
-
 // The fast backward answer against the bisection it stands for: far from the limit, a match ending at
 // it, matches that overlap it (the bisection's answer then reaches past the limit), whole words.
 TEST(SearchEngine, BackwardScanGivesTheBisectionsAnswers) {
-  const struct { const char* text; const char* pattern; Position limit; std::uint32_t options; Position found; } cases[] = {
+  const struct { const char *text, *pattern; Position limit; std::uint32_t options; Position found; } cases[] = {
       {"aaaa", "aa", 2, 0, 2},     {"aaaa", "aa", 1, 0, -1},   {"abab ab", "ab", 4, 0, 2},
       {"abababa", "aba", 4, 0, 2}, {"aaab", "aab", 3, 0, -1},  {"ab abab", "ab", 5, FindWholeWord, 0},
       {"ab ab ab", "ab", 8, 0, 6}, {"aabaab", "aab", 4, 0, 0}, {"ba", "ab", 2, 0, -1},
@@ -129,51 +102,36 @@ TEST(SearchEngine, BackwardScanGivesTheBisectionsAnswers) {
   for (const auto& c : cases) {
     const Search s(c.text);
     const EditorOperations& ops = s.editor;
-    EXPECT_EQ(BisectBackward(ops, c.limit, c.pattern, c.options), c.found) << c.text << " " << c.pattern << " " << c.limit;
-    EXPECT_EQ(FindBackward(ops, c.limit, c.pattern, c.options), c.found) << c.text << " " << c.pattern << " " << c.limit;
+    EXPECT_EQ(BisectBackward(ops, c.limit, c.pattern, c.options), c.found) << c.text << " " << c.limit;
+    EXPECT_EQ(FindBackward(ops, c.limit, c.pattern, c.options), c.found) << c.text << " " << c.limit;
   }
 }
 
 // A replacement never meets its own output, forwards or backwards; one snapshot per run. One the text
 // limit refuses changes nothing, stays selected and ends the run.
 TEST(SearchEngine, ReplaceAllNeverReplacesItsOwnOutputAndStopsAtTheTextLimit) {
-  const struct { std::string text, pattern, replacement; bool backwards; Position limit; std::string after; PositionRange selection; } cases[] = {
-      {"aaa", "a", "aa", false, MaxTextLength, "aaaaaa", At(6, 0)},  {"aaa", "a", "aa", true, MaxTextLength, "aaaaaa", At(2, 0)},
-      {"aaaa", "aa", "aaa", true, MaxTextLength, "aaaaaa", At(3, 0)}, {"xaax", "aa", "", false, MaxTextLength, "xx", At(1, 0)},
-      {"a a a", "a", "bb", false, 6, "bb a a", At(3, 1)},
+  const struct { std::string text, pattern, by, after; bool backwards, tight; PositionRange selection; } cases[] = {
+      {"aaa", "a", "aa", "aaaaaa", false, false, At(6, 0)},   {"aaa", "a", "aa", "aaaaaa", true, false, At(2, 0)},
+      {"aaaa", "aa", "aaa", "aaaaaa", true, false, At(3, 0)}, {"xaax", "aa", "", "xx", false, false, At(1, 0)},
+      {"a a a", "a", "bb", "bb a a", false, true, At(3, 1)},  // a text limit of 6
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.text + " " + c.pattern + " -> " + c.replacement + (c.backwards ? " backwards" : ""));
+    SCOPED_TRACE(c.text + " " + c.pattern + " -> " + c.by + (c.backwards ? " backwards" : ""));
     Search s(c.text);
-    s.engine.SetTextLimit(c.limit);
-    s.Replace(c.pattern, c.replacement, true, c.backwards).Caret(c.backwards ? 4 : 0);
+    if (c.tight) s.engine.SetTextLimit(6);
+    s.ReplaceAll(c.pattern, c.by, c.backwards).Caret(c.backwards ? 4 : 0);
     s.Start();
     EXPECT_EQ(s.engine.GetText(), c.after);
     EXPECT_EQ(s.Selection(), c.selection);
-    EXPECT_EQ(std::tuple(s.snapshots, s.unasked, s.refusals, s.state.replaceAll), std::tuple(1, 1, c.limit < 10, c.limit > 10));
+    EXPECT_EQ(std::tuple(s.snapshots, s.unasked, s.refusals, s.state.replaceAll), std::tuple(1, 1, c.tight, !c.tight));
   }
-}
-
-// Each answer of the confirmation dialog, and a dialog that never appears.
-TEST(SearchEngine, ConfirmationAnswersSteerTheRun) {
-  const struct { std::deque<int> answers; std::string after; bool confirmAfter; int asked; PositionRange selection; } cases[] = {
-      {{ReplaceYes, ReplaceNo, ReplaceYes, ReplaceNo}, "b a b a", true, 4, At(6, 1)},
-      {{ReplaceNo, ReplaceAll}, "a b b b", false, 2, At(7, 0)},
-      {{ReplaceYes, ReplaceCancel}, "b a a a", true, 2, At(2, 1)},
-      {{}, "a a a a", true, 1, At(0, 1)},
-  };
-  for (const auto& c : cases) {
-    Search s("a a a a");
-    s.Replace("a", "b", true).Caret(0);
-    s.state.confirmReplace = true;
-    s.answers = c.answers;
-    s.Start();
-    EXPECT_EQ(s.engine.GetText(), c.after);
-    EXPECT_EQ(s.state.confirmReplace, c.confirmAfter);
-    EXPECT_EQ(s.asked, c.asked);
-    EXPECT_EQ(s.Selection(), c.selection);
-    EXPECT_EQ(s.unasked, std::count(c.answers.begin(), c.answers.end(), ReplaceAll));
-  }
+  // Asked to confirm: No keeps a match, All replaces the rest without asking again and turns confirmation off.
+  Search s("a a a");
+  s.ReplaceAll("a", "b").Caret(0);
+  s.state.confirmReplace = true;
+  s.answers = {ReplaceNo, ReplaceAll};
+  s.Start();
+  EXPECT_EQ(std::tuple(s.engine.GetText(), s.state.confirmReplace, s.asked), std::tuple("a b b", false, 2));
 }
 
 TEST(ParseHexPattern, PairsByPositionAndEndsAtZero) {

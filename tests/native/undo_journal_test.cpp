@@ -1,10 +1,7 @@
-// The undo journal on the engine, driven through the program's editing paths
-// as its key and command handlers drive them: record the undo step, then edit
-// the way the control does. Random edits of every kind, text changed behind the
-// journal and text limits that refuse edits and undos, with undos among them,
-// must each undo to the text, selection and view from before their step; the
-// examples cover what the random runs cannot see: how typing coalesces into
-// records, lack of memory (the test program's allocator can be made to fail) and the editor-undo switch.
+// The undo journal on the engine, driven as the program's key and command handlers drive it: record the
+// step, then edit the way the control does. Random edits of every kind, changes behind the journal's back
+// and text limits that refuse edits and undos must each undo to the text, selection and view before their
+// step; the examples cover what random runs cannot see: records, lack of memory, the editor-undo switch.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -47,14 +44,13 @@ struct UndoKeys {
   Position Caret() const { return Selection().start; }
 
   // Each returns whether the text was edited (an empty paste counts).
-  bool Type(char c) {
-    journal.RecordUndo(UndoTyping, 1);
-    return engine.ReplaceSelection(std::string(1, c));
+  bool Insert(UndoKind kind, std::string_view text) {
+    journal.RecordUndo(kind, static_cast<Position>(text.size()));
+    return engine.ReplaceSelection(text);
   }
-  bool Enter() {
-    journal.RecordUndo(UndoEnter, 2);
-    return engine.ReplaceSelection("\r\n");
-  }
+  bool Type(char c) { return Insert(UndoTyping, std::string(1, c)); }
+  bool Enter() { return Insert(UndoEnter, "\r\n"); }
+  bool Paste(std::string_view text) { return Insert(UndoReplace, text); }
   // The control overwrites any byte but a line break's.
   bool Overwrite(char c) {
     bool selected = Selected();
@@ -71,13 +67,9 @@ struct UndoKeys {
     journal.RecordUndo(kind, 0);
     return Text() != before;
   }
-  bool Paste(std::string_view text) {
-    journal.RecordUndo(UndoReplace, static_cast<Position>(text.size()));
-    return engine.ReplaceSelection(text);
-  }
   // Whole-text recoding: the bytes and the view change, the selection stays.
   void Convert(CodePage target) {
-    PositionRange selection = Selection();
+    const PositionRange selection = Selection();
     journal.RecordUndo(UndoSnapshot, 0);
     std::string text = Text();
     RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), toOemTable[view], fromOemTable[target]);
@@ -259,16 +251,14 @@ TEST(UndoJournal, RunsOfOneKindAtOneCaretShareARecord) {
   EXPECT_EQ(keys.Text(), "x");
   EXPECT_TRUE(keys.journal.IsEmpty());
 
-  keys.Enter();
-  keys.Enter();
+  for (int n = 0; n < 2; ++n) keys.Enter();
   EXPECT_EQ(keys.journal.RecordCount(), 1u);
   keys.Type('y');  // a different kind starts a record of its own
   keys.engine.SetSelection(1, 1);
   keys.Type('b');  // and so does typing elsewhere
   EXPECT_EQ(keys.journal.RecordCount(), 3u);
   keys.journal.UndoLast();
-  keys.Type('p');
-  keys.Type('q');
+  for (char c : "pq"s) keys.Type(c);
   keys.journal.UndoLast();
   keys.Type('r');  // continuing after an undo does not
   EXPECT_EQ(keys.journal.RecordCount(), 3u);

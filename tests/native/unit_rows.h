@@ -16,9 +16,6 @@ inline RowMetrics UnitMetrics() {
 struct Document {
   DocumentEngine engine;
   RowMetrics metrics = UnitMetrics();
-  explicit Document(const std::string& text) {
-    engine.SetTextLimit(MaxTextLength);
-    engine.SetText(text);
-  }
+  explicit Document(const std::string& text) { engine.SetTextLimit(MaxTextLength); engine.SetText(text); }
   RowLayout Layout(int width) const { return RowLayout(engine, metrics, width); }
 };

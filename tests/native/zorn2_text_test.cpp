@@ -14,11 +14,7 @@
 
 namespace {
 
-struct ToolRun {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
+struct ToolRun { int exitCode; std::string out, err; };
 
 std::string ReadFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
