@@ -8,15 +8,15 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "conversion/code_pages.h"
 #include "editor/control/document_control.h"
 
-// The styles the program creates its editor with; word wrap off adds these.
+// The styles the program creates its editor with (word wrap on).
 inline constexpr DWORD EditorStyle = WS_CHILD | WS_VISIBLE | ES_SELECTIONBAR | WS_VSCROLL | ES_AUTOVSCROLL |
                                      ES_NOOLEDRAGDROP | ES_MULTILINE;
-inline constexpr DWORD NoWrapStyle = WS_HSCROLL | ES_AUTOHSCROLL;
 
 inline std::string Lines(int count) {
   std::string text;
@@ -24,17 +24,12 @@ inline std::string Lines(int count) {
   return text;
 }
 
-struct ByteSource {
-  const std::string* bytes;
-  std::size_t at;
-};
-
-// Hands out the source's bytes in pieces of at most 1000.
+// Hands out the bytes left in a string_view in pieces of at most 1000.
 inline DWORD CALLBACK Feed(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
-  auto* source = reinterpret_cast<ByteSource*>(cookie);
-  std::size_t n = std::min<std::size_t>({static_cast<std::size_t>(size), 1000, source->bytes->size() - source->at});
-  memcpy(buffer, source->bytes->data() + source->at, n);
-  source->at += n;
+  auto* rest = reinterpret_cast<std::string_view*>(cookie);
+  std::size_t n = std::min<std::size_t>({static_cast<std::size_t>(size), 1000, rest->size()});
+  memcpy(buffer, rest->data(), n);
+  rest->remove_prefix(n);
   *done = static_cast<LONG>(n);
   return 0;
 }
@@ -46,15 +41,14 @@ class ControlTest : public ::testing::Test {
     if (parent) DestroyWindow(parent);
   }
 
-  void Create(DWORD style, int width = 400, int height = 300) {
+  void Create(DWORD style) {
     if (parent) DestroyWindow(parent);
     HINSTANCE instance = GetModuleHandleA(nullptr);
     ASSERT_TRUE(RegisterDocumentControlClass(instance));
-    parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, width + 40, height + 40, nullptr, nullptr,
-                             instance, nullptr);
+    parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 440, 340, nullptr, nullptr, instance, nullptr);
     ASSERT_NE(parent, nullptr);
-    control = CreateWindowExA(WS_EX_STATICEDGE | WS_EX_ACCEPTFILES, documentControlClassName, "", style, 0, 0, width,
-                              height, parent, nullptr, instance, nullptr);
+    control = CreateWindowExA(WS_EX_STATICEDGE | WS_EX_ACCEPTFILES, documentControlClassName, "", style, 0, 0, 400,
+                              300, parent, nullptr, instance, nullptr);
     ASSERT_NE(control, nullptr);
     Send(EM_EXLIMITTEXT, 0, 0x7FFFFFF);
   }
@@ -64,8 +58,8 @@ class ControlTest : public ::testing::Test {
   // WM_SETTEXT stops at a zero byte; streaming keeps every byte.
   void SetText(const std::string& text) { ASSERT_EQ(StreamIn(text, SF_TEXT), 0u); }
   DWORD StreamIn(const std::string& bytes, WPARAM format) {
-    ByteSource source{&bytes, 0};
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, Feed};
+    std::string_view rest = bytes;
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&rest), 0, Feed};
     Send(EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
     return stream.dwError;
   }

@@ -20,37 +20,25 @@ LRESULT CALLBACK CountingParent(HWND window, UINT message, WPARAM wParam, LPARAM
   return CallWindowProcA(staticProc, window, message, wParam, lParam);
 }
 
-void PutOnClipboard(HWND owner, const std::string& bytes) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
-  memcpy(GlobalLock(block), bytes.c_str(), bytes.size() + 1);
-  GlobalUnlock(block);
-  ASSERT_TRUE(OpenClipboard(owner));
-  EmptyClipboard();
-  SetClipboardData(CF_TEXT, block);
-  CloseClipboard();
-}
-
 TEST_F(ControlTest, AFailedAllocationLeavesTheTextAsBeforeAndReportedOrAsAfter) {
   staticProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingParent)));
   const std::string base = Lines(1500), big = Lines(2500);
   DWORD streamError = 0;
-  struct Step {
-    const char* name;
-    std::function<void()> run;
-  };
-  const Step steps[] = {
+  const std::pair<const char*, std::function<void()>> steps[] = {
       {"EM_REPLACESEL", [&] { Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(big.c_str())); }},
       {"WM_PASTE", [&] { Send(WM_PASTE); }},
       {"EM_STREAMIN into the selection", [&] { streamError = StreamIn(big, SF_TEXT | SFF_SELECTION); }},
       {"EM_STREAMIN of a whole text", [&] { streamError = StreamIn(big, SF_TEXT); }},
   };
-  PutOnClipboard(control, big);
-  for (const Step& step : steps) {
-    SCOPED_TRACE(step.name);
+  SetText(big);  // for WM_PASTE
+  Select(0, static_cast<LONG>(big.size()));
+  Send(WM_COPY);
+  for (const auto& [name, run] : steps) {
+    SCOPED_TRACE(name);
     SetText(base);
     Select(100, 9000);
-    step.run();
+    run();
     const std::string after = Text();
     ASSERT_NE(after, base);
     int reported = 0;
@@ -60,7 +48,7 @@ TEST_F(ControlTest, AFailedAllocationLeavesTheTextAsBeforeAndReportedOrAsAfter) 
       spaceErrors = 0;
       streamError = 0;
       allocationsBeforeFailure = k;
-      step.run();
+      run();
       bool reached = allocationsBeforeFailure < 0;
       allocationsBeforeFailure = -1;
       std::string now = Text();

@@ -27,31 +27,12 @@ class Editor : public ProgramWindows {
 
   // Toggles and checks that nothing but the wrap changed.
   static void ExpectToggleKeepsDocument(const std::string& text, LONG start, LONG end, bool modified) {
-    HWND before = editorWindow;
     ToggleWordWrap();
-    ASSERT_NE(editorWindow, nullptr);
-    EXPECT_FALSE(IsWindow(before));
     EXPECT_TRUE(EditorText() == text) << "text of " << text.size() << " bytes changed";
     EXPECT_EQ(std::pair(Selection().cpMin, Selection().cpMax), std::pair(start, end));
     EXPECT_EQ(Modified(), modified);
   }
 };
-
-TEST_F(Editor, NewEditorIsEmptyUnmodifiedInInsertModeAndReportsColumnOneLineOne) {
-  DestroyWindow(editorWindow);
-  editorWindow = nullptr;
-  overwriteMode = true;
-  lastCaretRange = {0, 0};  // the report must not be skipped as unchanged
-  SendMessageA(statusWindow, SB_SETTEXTA, caretPane, reinterpret_cast<LPARAM>("old"));
-  CreateEditor();
-  ASSERT_NE(editorWindow, nullptr);
-  EXPECT_EQ(EditorText(), "");
-  EXPECT_FALSE(Modified());
-  EXPECT_FALSE(overwriteMode);
-  EXPECT_EQ(StatusPaneText(insertModePane), "Вставка");
-  EXPECT_EQ(StatusPaneText(caretPane), "   1:1");
-  EXPECT_EQ(GetFocus(), editorWindow);
-}
 
 TEST_F(Editor, CaretReportShowsColumnAndLineAndSkipsAnUnchangedCaret) {
   SetEditorText("ab\r\ncdef\r\n\xEF\xF0\xE8");

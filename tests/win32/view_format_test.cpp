@@ -1,6 +1,7 @@
-// Switching the view code page on a long text: the scroll position and the
-// input language stay; the control's own undo does not survive. The bytes,
-// the selection and the modified flag across views are the soak's part.
+// The view of a document: switching its code page on a long text keeps the
+// scroll position and the input language and empties the control's own undo
+// (the bytes, the selection and the modified flag across views are the soak's
+// part); painting HTML tags changes only colours.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <richedit.h>
@@ -8,6 +9,8 @@
 #include <string>
 
 #include "app/globals.h"
+#include "conversion/colour_commands.h"
+#include "conversion/undo_commands.h"
 #include "conversion/view_commands.h"
 #include "conversion/view_format.h"
 #include "editor/control/document_control.h"
@@ -19,6 +22,20 @@ namespace {
 class ViewFormat : public FreshDocument {
  protected:
   static LRESULT FirstVisibleLine() { return SendMessageA(editorWindow, EM_GETFIRSTVISIBLELINE, 0, 0); }
+  // Each byte as "#" when it shows `colour`, "." otherwise.
+  static std::string Painted(COLORREF colour) {
+    CHARRANGE kept = Selection();
+    std::string marks;
+    for (LONG i = 0, n = static_cast<LONG>(EditorText().size()); i < n; ++i) {
+      Select(i, i + 1);
+      CHARFORMATA format{};
+      format.cbSize = sizeof format;
+      SendMessageA(editorWindow, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+      marks += format.crTextColor == colour ? '#' : '.';
+    }
+    Select(kept.cpMin, kept.cpMax);
+    return marks;
+  }
 };
 
 std::string ManyLines() {
@@ -47,6 +64,24 @@ TEST_F(ViewFormat, SwitchKeepsTheScrollAndTheKeyboardLayoutAndEmptiesTheControls
     EXPECT_FALSE(SendMessageA(editorWindow, EM_CANUNDO, 0, 0));
   }
   if (russian) UnloadKeyboardLayout(russian);
+}
+
+// Tags take the tag colour; the bytes, the selection, the modified flag and
+// the undo steps stay; a view refresh takes the painting away.
+TEST_F(ViewFormat, PaintingTagsChangesOnlyColours) {
+  SetEditorText("a<b>c<d <<i>> x>");
+  for (BOOL modified : {TRUE, FALSE}) {
+    SendMessageA(editorWindow, EM_SETMODIFY, modified, 0);
+    Select(2, 5);
+    Command(paintTagsCommand);
+    EXPECT_EQ(Painted(RGB(0, 0, 255)), ".###.....###....");
+    EXPECT_EQ(EditorText(), "a<b>c<d <<i>> x>");
+    EXPECT_EQ(SendMessageA(editorWindow, EM_GETMODIFY, 0, 0) != 0, modified != 0);
+    EXPECT_EQ(std::make_pair(Selection().cpMin, Selection().cpMax), std::make_pair(2L, 5L));
+    EXPECT_FALSE(CanUndo());
+  }
+  SetViewCodePage(Ansi);
+  EXPECT_EQ(Painted(RGB(0, 0, 255)), std::string(16, '.'));
 }
 
 }  // namespace
