@@ -9,6 +9,7 @@
 #include "app/globals.h"
 #include "app/settings_store.h"
 #include "chrome/status_bar.h"
+#include "conversion/text_transform.h"
 #include "conversion/undo_commands.h"
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
@@ -44,6 +45,12 @@ TEST_F(Editor, CaretReportShowsColumnAndLineAndSkipsAnUnchangedCaret) {
   EXPECT_EQ(Reported(), "   3:2");
   Select(13, 13);
   EXPECT_EQ(Reported(), "   4:3");
+  // A command from the menu that moves the caret reports it too.
+  SetEditorText("a\nb\ncd");
+  Select(4, 4);
+  EXPECT_EQ(Reported(), "   1:3");
+  Command(lineBreakCommand);  // a CR before each lone LF, the whole text selected
+  EXPECT_EQ(StatusPaneText(caretPane), "   1:1");
 }
 
 // A large text (and its unmodified flag) goes whole into the new editor too,
