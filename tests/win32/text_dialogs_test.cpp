@@ -5,7 +5,6 @@
 #include <richedit.h>
 #include <string>
 
-
 #include "app/globals.h"
 #include "app/settings_store.h"
 #include "conversion/code_page_dialog.h"
@@ -59,26 +58,17 @@ TEST_F(TextDialogs, CodePageDialogConvertsTheSelectionAndRemembersThePair) {
   EXPECT_EQ(ConvertWith(-1, -1, IDCANCEL).first, LB_ERR);
 }
 
-// In the DOS-866 view a letter of the table inserts its byte, a selection
-// across rows its line break, Copy also the clipboard.
+// In the DOS-866 view a selection of the table across rows inserts its bytes
+// and its line break, and Copy puts them on the clipboard too (a letter picked
+// and inserted: end to end). With nothing selected nothing is inserted.
 TEST_F(TextDialogs, CharacterTableInsertsTheBytesOfTheViewCodePage) {
-  auto pick = [](LONG start, LONG end, int inserts) {
-    return [=](HWND dialog) {
-      HWND grid = GetDlgItem(dialog, CharacterTableGrid);
-      SendMessageA(dialog, WM_COMMAND, CharacterTableInsert, 0);  // nothing selected yet: nothing inserted
-      SendMessageA(grid, EM_SETSEL, start, end);
-      for (int i = 0; i < inserts; ++i) SendMessageA(dialog, WM_COMMAND, CharacterTableInsert, 0);
-    };
-  };
   SetViewCodePage(Oem);
-  RunDialog(characterTableCommand, IDCANCEL, pick(3 * 34, 3 * 34 + 1, 2));  // 0x80, "А": row 4, column 0
-  EXPECT_EQ(EditorText(), "\x80\x80");
-  Command(4);
-  EXPECT_EQ(EditorText(), "\x80");
-  Select(1, 1);
-  RunDialog(characterTableCommand, CharacterTableCopy, pick(31, 36, 0));
-  EXPECT_EQ(EditorText(), "\x80?\r\n@A");
-  EXPECT_EQ(FromClipboard(CF_OEMTEXT), "?\r\n@A");
+  RunDialog(characterTableCommand, CharacterTableCopy, [](HWND dialog) {
+    SendMessageA(dialog, WM_COMMAND, CharacterTableInsert, 0);
+    SendDlgItemMessageA(dialog, CharacterTableGrid, EM_SETSEL, 3 * 34 - 3, 3 * 34 + 2);  // 0x7F ending row 3, "АБ"
+  });
+  EXPECT_EQ(EditorText(), "\x7F\r\n\x80\x81");
+  EXPECT_EQ(FromClipboard(CF_TEXT), "\x7F\r\n\xC0\xC1");
 }
 
 }  // namespace
