@@ -37,7 +37,8 @@ bool Eventually(Condition condition) {
 // ended when still running.
 struct ProgramProcess {
   explicit ProgramProcess(const std::string& arguments) {
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
     std::string commandLine = ZORN2_EXE " " + arguments;
     started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
   }
@@ -78,12 +79,10 @@ struct ProgramProcess {
 // A file in the tests' own directory, made unless told.
 std::string TestFile(const std::string& name, bool make = true) {
   char temp[MAX_PATH];
-  GetTempPathA(sizeof temp, temp);
-  std::string directory = std::string(temp) + "zorn2 instances";
-  CreateDirectoryA(directory.c_str(), nullptr);
-  std::string path = directory + "\\" + name;
-  if (!make) return path;
-  CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  std::string path = std::string(temp, GetTempPathA(sizeof temp, temp)) + "zorn2 instances";
+  CreateDirectoryA(path.c_str(), nullptr);
+  path += "\\" + name;
+  if (make) CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   return path;
 }
 
@@ -95,8 +94,7 @@ TEST(RunningInstances, FileShownByOneInstanceIsNotOpenedAgainUnderAnyOfItsNames)
   char shortName[MAX_PATH];
   ASSERT_GT(GetShortPathNameA(document.c_str(), shortName, sizeof shortName), 0u);
   ASSERT_STRNE(shortName, document.c_str()) << "the file needs a short name of its own";
-  std::string upperName = document;
-  CharUpperA(upperName.data());
+  const std::string upperName = CharUpperA(std::string(document).data());
 
   ProgramProcess untitled("");
   ASSERT_NE(untitled.WaitForMainWindow(), nullptr);

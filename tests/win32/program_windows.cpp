@@ -38,11 +38,8 @@ BOOL CALLBACK FindOwnDialog(HWND window, LPARAM param) {
   return FALSE;
 }
 
-struct Player {
-  const std::vector<DialogStep>* steps;
-  volatile LONG actionDone;  // an action that shows no (further) dialog needs no more watching
-  int played;
-};
+// Once the action is done, a dialog that has not come will not: no more watching.
+struct Player { const std::vector<DialogStep>* steps; volatile LONG actionDone; int played; };
 
 DWORD WINAPI PlayDialogs(void* param) {
   auto* player = static_cast<Player*>(param);

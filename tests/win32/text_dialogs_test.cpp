@@ -2,7 +2,6 @@
 // worked by messages from another thread as a user would work them.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <richedit.h>
 #include <string>
 
 #include "app/globals.h"
@@ -21,15 +20,10 @@ const std::string koi8Words = "<\xF0\xD2\xC9\xD7\xC5\xD4 \xCD\xC9\xD2>";
 
 class TextDialogs : public FreshDocument {};
 
-// Runs `command`; `drive` works the dialog it opens before `button` is pressed.
-void RunDialog(int command, int button, const std::function<void(HWND)>& drive) {
-  RunClosingDialog([command] { SendMessageA(mainWindow, WM_COMMAND, command, 0); }, button, drive);
-}
-
 // The selections the lists offered, after choosing `source` and `target` (-1: as offered).
 std::pair<LRESULT, LRESULT> ConvertWith(int source, int target, int button = IDOK) {
   std::pair<LRESULT, LRESULT> offered;
-  RunDialog(chooseCodePagesCommand, button, [&](HWND dialog) {
+  RunClosingDialog([] { SendMessageA(mainWindow, WM_COMMAND, chooseCodePagesCommand, 0); }, button, [&](HWND dialog) {
     offered = {SendDlgItemMessageA(dialog, CodePageSourceList, LB_GETCURSEL, 0, 0),
                SendDlgItemMessageA(dialog, CodePageTargetList, LB_GETCURSEL, 0, 0)};
     if (source >= 0) SendDlgItemMessageA(dialog, CodePageSourceList, LB_SETCURSEL, source, 0);
@@ -63,7 +57,7 @@ TEST_F(TextDialogs, CodePageDialogConvertsTheSelectionAndRemembersThePair) {
 // and inserted: end to end). With nothing selected nothing is inserted.
 TEST_F(TextDialogs, CharacterTableInsertsTheBytesOfTheViewCodePage) {
   SetViewCodePage(Oem);
-  RunDialog(characterTableCommand, CharacterTableCopy, [](HWND dialog) {
+  RunClosingDialog([] { Command(characterTableCommand); }, CharacterTableCopy, [](HWND dialog) {
     SendMessageA(dialog, WM_COMMAND, CharacterTableInsert, 0);
     SendDlgItemMessageA(dialog, CharacterTableGrid, EM_SETSEL, 3 * 34 - 3, 3 * 34 + 2);  // 0x7F ending row 3, "АБ"
   });
