@@ -1,8 +1,8 @@
-// The toolbar and the status bar on the program's own main window: the
-// arrangement kept in "TBS", the idle step that greys the buttons (run by the
-// message loop), and the options dialog that switches the bars, driven as a
-// user would: boxes and fields set, then OK or Cancel. The panes' texts are
-// read on the screen by the end-to-end tests.
+// The toolbar, the status bar and the Edit menu on the program's own main
+// window: the code-page pane, the idle step and the menu's opening that grey
+// commands, and the options dialog that switches the bars, driven as a user
+// would: boxes and fields set, then OK or Cancel. The toolbar's arrangement is
+// left untested as a look.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -13,20 +13,19 @@
 #include <vector>
 
 #include "app/globals.h"
+#include "app/menu_bar.h"
 #include "app/message_loop.h"
 #include "app/options_dialog.h"
 #include "app/settings_store.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
 #include "conversion/undo_commands.h"
+#include "conversion/view_format.h"
 #include "editor/editor_control.h"
 #include "key_presses.h"
 #include "program_windows.h"
 
 namespace {
-
-// Each button's command and picture; -1 for a separator.
-const std::vector<int> firstRun = {7, 6, 8, 7, 9, 8, -1, 1, 0, 2, 1, 3, 2, -1, 4, 3};
 
 class Chrome : public ProgramWindows {
  protected:
@@ -38,18 +37,6 @@ class Chrome : public ProgramWindows {
     useEditorUndo = editorUndoSeen = bigButtons = false;
     RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
   }
-  static std::vector<int> ButtonsAfterRestart() {
-    DestroyToolbar();
-    CreateToolbar();
-    std::vector<int> shown;
-    for (int i = 0; i < SendMessageA(toolbarWindow, TB_BUTTONCOUNT, 0, 0); ++i) {
-      TBBUTTON button{};
-      SendMessageA(toolbarWindow, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-      if (button.fsStyle & TBSTYLE_SEP) shown.push_back(-1);
-      else shown.insert(shown.end(), {button.idCommand, button.iBitmap});
-    }
-    return shown;
-  }
   static RECT Place(HWND window) {  // in the main window's client area
     RECT rect;
     GetWindowRect(window, &rect);
@@ -57,26 +44,6 @@ class Chrome : public ProgramWindows {
     return rect;
   }
 };
-
-// A changed arrangement is stored and survives a restart; a stored value of
-// another type or a damaged one gives the first-run buttons.
-TEST_F(Chrome, ArrangementSurvivesARestartUnlessTheStoredOneIsDamaged) {
-  ButtonsAfterRestart();
-  SendMessageA(toolbarWindow, TB_DELETEBUTTON, 0, 0);
-  NMHDR change{toolbarWindow, 0, TBN_TOOLBARCHANGE};  // what the customisation dialog sends after a change
-  SendMessageA(mainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-  EXPECT_EQ(ButtonsAfterRestart(), std::vector<int>(firstRun.begin() + 2, firstRun.end()));
-  const DWORD commands[] = {7, 0x12345, 8};
-  const struct { DWORD type; const void* data; DWORD size; } stored[] = {
-      {REG_SZ, "7 8", 4}, {REG_DWORD, commands, 4}, {REG_BINARY, commands, 12}, {REG_BINARY, commands, 3}};
-  for (const auto& value : stored) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, settingsKeyPath, &key), ERROR_SUCCESS);
-    RegSetValueExA(key, "TBS", 0, value.type, static_cast<const BYTE*>(value.data), value.size);
-    RegCloseKey(key);
-    EXPECT_EQ(ButtonsAfterRestart(), firstRun) << "type " << value.type << ", " << value.size << " bytes";
-  }
-}
 
 // Each row sets the dialog's boxes ("1" or "0") and fields, presses OK or
 // Cancel, and gives the settings stored then (-1: none), the bars shown and
@@ -123,71 +90,79 @@ TEST_F(Chrome, OptionsDialogStoresEveryValueClampedAndAppliesItAtOnce) {
   EXPECT_EQ(StatusPaneText(insertModePane) + StatusPaneText(caretPane), "Вставка   1:1");
 }
 
-constexpr int idleCommands[] = {3, 6, 1, 2, 9, 4, wordWrapCommand};
-constexpr LRESULT grey = TBSTATE_INDETERMINATE, enabled = TBSTATE_ENABLED;
-
-WNDPROC toolbarProc;
-
-// The idle step's last request ends the loop, so the test waits on no clock.
-LRESULT CALLBACK QuitAfterIdleStep(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == TB_SETSTATE && wParam == wordWrapCommand) PostQuitMessage(7);
-  return CallWindowProcA(toolbarProc, window, message, wParam, lParam);
+// The view keys change the picture at the left of the code-page pane.
+TEST_F(Chrome, CodePagePaneShowsThePictureOfTheViewAfterEachViewKey) {
+  const struct { KeyPress key; CodePage view; } keys[] = {{{VK_F2, Ctrl}, Oem}, {{VK_F2, Alt}, Koi8}, {{VK_F2, Plain}, Ansi}};
+  RECT pane;
+  SendMessageA(statusWindow, SB_GETRECT, codePagePane, reinterpret_cast<LPARAM>(&pane));
+  const int top = (pane.top + pane.bottom - 16) / 2;
+  if (!accelerators) accelerators = LoadAcceleratorsA(appInstance, MAKEINTRESOURCEA(1));
+  for (const auto& k : keys) {
+    Press(editorWindow, k.key);
+    RedrawWindow(statusWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC screen = GetDC(statusWindow), images = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(images, programImages);
+    int differing = 0;
+    for (int i = 0; i < 256; ++i) {
+      differing += GetPixel(screen, pane.left + 1 + i % 16, top + i / 16) != GetPixel(images, 16 * k.view + i % 16, i / 16);
+    }
+    SelectObject(images, previous);
+    DeleteDC(images);
+    ReleaseDC(statusWindow, screen);
+    EXPECT_EQ(differing, 0) << k.view;
+  }
 }
 
-// Should the idle step never come, the loop still ends.
-void CALLBACK QuitOnTimeout(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
+constexpr LRESULT grey = TBSTATE_INDETERMINATE, enabled = TBSTATE_ENABLED;
 
-class IdleStep : public ProgramWindows {
+class IdleStep : public FreshDocument {
  protected:
   void SetUp() override {
-    DestroyToolbar();  // the program's own, made at start: this one holds all seven buttons, hidden
-    toolbarWindow = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, mainWindow,
-                                    nullptr, appInstance, nullptr);
-    SendMessageA(toolbarWindow, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    for (int command : idleCommands) {
-      TBBUTTON button{0, command, TBSTATE_HIDDEN, static_cast<BYTE>(command == wordWrapCommand ? BTNS_CHECK : BTNS_BUTTON), {}, 0, 0};
+    FreshDocument::SetUp();
+    DestroyToolbar();
+    CreateToolbar();  // the first-run buttons, and the two the idle step also sets
+    for (int command : {6, wordWrapCommand}) {
+      TBBUTTON button{0, command, 0, static_cast<BYTE>(command == 6 ? BTNS_BUTTON : BTNS_CHECK), {}, 0, 0};
       SendMessageA(toolbarWindow, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
     }
-    toolbarProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(toolbarWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(QuitAfterIdleStep)));
   }
   void TearDown() override {
-    DestroyWindow(toolbarWindow);
-    toolbarWindow = nullptr;
-    useEditorUndo = editorUndoSeen = false;
-  }
-  static LRESULT State(int command) { return SendMessageA(toolbarWindow, TB_GETSTATE, command, 0); }
-  // The message loop, until the idle step it runs when the queue empties has ended it; its exit code.
-  static int RunLoopToTheIdleStep() {
-    PostMessageA(mainWindow, WM_NULL, 0, 0);
-    UINT_PTR safety = SetTimer(nullptr, 0, 10000, QuitOnTimeout);
-    int code = RunMessageLoop();
-    KillTimer(nullptr, safety);
-    return code;
+    DestroyToolbar();
+    editorUndoSeen = false;
+    SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
+    FreshDocument::TearDown();
   }
 };
 
-// Paste, the selection's buttons, Save (only with something to undo), Undo and
-// wrap, state after state; each button shown and exactly in its state.
-TEST_F(IdleStep, ButtonsFollowClipboardSelectionModifiedFlagUndoAndWrap) {
-  SetEditorText("some text");
-  const struct { LONG start, end; const char* clipboard; bool modified, undoSeen; DWORD wrap; LRESULT paste, selected, save, wrapped; } states[] = {
-      {2, 5, "abc", true, false, 0, enabled, enabled, grey, enabled | TBSTATE_CHECKED},  // nothing in the undo journal
-      {4, 4, "", true, true, wordWrapOffStyle, grey, grey, enabled, enabled},
-      {4, 4, "", false, true, wordWrapOffStyle, grey, grey, grey, enabled}};
+// Paste, the selection's commands, Save, Undo and wrap, state after state: on
+// the toolbar after the idle step (Save only with something to undo) and in
+// the Edit menu as it opens.
+TEST_F(IdleStep, ButtonsAndMenuItemsFollowClipboardSelectionModifiedFlagUndoAndWrap) {
+  const struct { LONG start, end; const char* clipboard; bool deleted, modified, undoSeen; DWORD wrap; bool paste, selected, save, undo; LRESULT wrapped; } states[] = {
+      {2, 5, "abc", false, true, false, 0, true, true, false, false, enabled | TBSTATE_CHECKED},  // nothing to undo
+      {4, 4, "", false, true, true, wordWrapOffStyle, false, false, true, false, enabled},
+      {4, 4, "", false, false, true, wordWrapOffStyle, false, false, false, false, enabled},
+      {0, 1, "x", true, true, false, wordWrapOffStyle, true, true, true, true, enabled}};  // the journal holds a Delete
   for (const auto& s : states) {
     SCOPED_TRACE(&s - states);
+    SetEditorText("some text");
+    ClearUndoJournal();
+    Select(0, s.deleted ? 1 : 0);
+    if (s.deleted) Command(6);
     Select(s.start, s.end);
     SendMessageA(editorWindow, EM_SETMODIFY, s.modified, 0);
     PutOnClipboard(CF_TEXT, s.clipboard);
     editorUndoSeen = s.undoSeen;
     wrapStyle = s.wrap;
-    EXPECT_EQ(RunLoopToTheIdleStep(), 7);
-    EXPECT_EQ(State(3), s.paste);
-    for (int command : {6, 1, 2}) EXPECT_EQ(State(command), s.selected) << "button " << command;
-    EXPECT_EQ(State(9), s.save);
-    EXPECT_EQ(State(4), grey);
-    EXPECT_EQ(State(wordWrapCommand), s.wrapped);
+    IdleUpdate();
+    SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popupMenus[editMenuIndex]), 1);
+    const std::pair<int, bool> items[] = {{3, s.paste}, {6, s.selected}, {1, s.selected}, {2, s.selected}, {4, s.undo}, {9, s.save}};
+    for (auto [command, on] : items) {
+      EXPECT_EQ(SendMessageA(toolbarWindow, TB_GETSTATE, command, 0), on ? enabled : grey) << command;
+      bool itemOn = (GetMenuState(mainMenu, command, MF_BYCOMMAND) & MF_GRAYED) == 0;
+      EXPECT_EQ(itemOn, command == 9 ? s.modified : on) << command;
+    }
+    EXPECT_EQ(SendMessageA(toolbarWindow, TB_GETSTATE, wordWrapCommand, 0), s.wrapped);
   }
 }
 

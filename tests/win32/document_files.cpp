@@ -8,9 +8,8 @@
 void DocumentFiles::SetUp() {
   savedLimit = textLimit;
   char temp[MAX_PATH];
-  GetTempPathA(sizeof temp, temp);
-  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-  directory = std::string(temp) + "zorn2 " + test->name() + "\\";
+  directory = std::string(temp, GetTempPathA(sizeof temp, temp)) + "zorn2 " +
+              testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
   CreateDirectoryA(directory.c_str(), nullptr);
   lstrcpynA(currentPath, untitledName, MAX_PATH);
   SetEditorText("");
@@ -21,14 +20,12 @@ void DocumentFiles::TearDown() {
   textLimit = savedLimit;
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((directory + "*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      std::string path = directory + found.cFileName;
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA(path.c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+  for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+    std::string path = directory + found.cFileName;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(path.c_str());
   }
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
   RemoveDirectoryA(directory.c_str());
   SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
 }
@@ -57,11 +54,10 @@ int DocumentFiles::FileCount(const char* pattern) const {
   int count = 0;
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((directory + pattern).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return 0;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+  for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+    count += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  }
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
   return count;
 }
 

@@ -51,18 +51,15 @@ class FileAssociations : public ProgramWindows {
   }
 
   HWND dialog = nullptr;
-  const std::string self = [] {
-    char path[MAX_PATH];
-    return std::string(path, GetModuleFileNameA(nullptr, path, sizeof path));
-  }();
+  char path[MAX_PATH];
+  const std::string self{path, GetModuleFileNameA(nullptr, path, sizeof path)};
   const std::string quoted = '"' + self + "\" %1", icon = self + ",1";
 };
 
 // The text-file box for each stored command and icon; Cancel writes nothing, OK
 // with the box checked writes both where the box was not the program's own.
 TEST_F(FileAssociations, OpenBoxIsOwnOnlyWhenCommandAndIconBothAreAndOkWritesBothOtherwise) {
-  std::string upper = self + " %1";
-  CharUpperA(upper.data());
+  std::string upper = CharUpperA((self + " %1").data());
   const struct { std::string open; DWORD type; std::string icon; bool own; } cases[] = {
       {"", REG_SZ, "", false}, {quoted + '\0', REG_SZ, icon + '\0', true}, {upper + '\0', REG_SZ, icon + '\0', true},
       {self + " %1" + '\0', REG_SZ, icon + '\0', true},  // unquoted, as earlier versions wrote
@@ -73,14 +70,13 @@ TEST_F(FileAssociations, OpenBoxIsOwnOnlyWhenCommandAndIconBothAreAndOkWritesBot
   for (const auto& c : cases) {
     Write("txtfile", Open, c.open, c.type);
     Write("txtfile", Icon, c.icon);
-    const std::string openBefore = Read("txtfile", Open), iconBefore = Read("txtfile", Icon);
+    const std::string before = Read("txtfile", Open) + "|" + Read("txtfile", Icon);
     EXPECT_EQ(Own(1001), c.own) << c.open;
     CheckAndPress(1001, IDCANCEL);
-    EXPECT_EQ(Read("txtfile", Open) + Read("txtfile", Icon), openBefore + iconBefore) << c.open;
+    EXPECT_EQ(Read("txtfile", Open) + "|" + Read("txtfile", Icon), before) << c.open;
     Own(1001);
     CheckAndPress(1001, IDOK);
-    EXPECT_EQ(Read("txtfile", Open), c.own ? openBefore : quoted + '\0') << c.open;
-    EXPECT_EQ(Read("txtfile", Icon), c.own ? iconBefore : icon + '\0') << c.open;
+    EXPECT_EQ(Read("txtfile", Open) + "|" + Read("txtfile", Icon), c.own ? before : quoted + '\0' + "|" + icon + '\0') << c.open;
   }
   // The edit and print boxes: unchecked, OK writes nothing; checked, their commands.
   for (auto [box, className, verb, written] : {std::tuple(1011, "batfile", Edit, quoted),

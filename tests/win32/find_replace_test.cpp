@@ -19,16 +19,10 @@
 
 namespace {
 
-// Runs `command` with the steps played in the dialogs it opens; the number played.
-int RunWithDialogs(int command, const std::vector<DialogStep>& steps) {
-  return ::RunWithDialogs([command] { SendMessageA(mainWindow, WM_COMMAND, command, 0); }, steps);
-}
-
 // Types into the field as a user can: only when it is enabled.
 void SetField(HWND dialog, int control, const char* text) {
   if (IsWindowEnabled(GetDlgItem(dialog, control))) SetDlgItemTextA(dialog, control, text);
 }
-void Press(HWND dialog, int button) { PostMessageA(dialog, WM_COMMAND, button, 0); }
 
 // Fills the replace dialog, "&Запрос" checked, and presses "Все".
 DialogStep Fill(const char* search, const char* replacement, bool hex) {
@@ -37,11 +31,11 @@ DialogStep Fill(const char* search, const char* replacement, bool hex) {
     SetField(dialog, hex ? searchHexField : searchTextBox, search);
     SetField(dialog, hex ? replaceHexField : replaceTextField, replacement);
     CheckDlgButton(dialog, confirmBox, BST_CHECKED);
-    Press(dialog, replaceAllButton);
+    PostMessageA(dialog, WM_COMMAND, replaceAllButton, 0);
   };
 }
 
-DialogStep Answer(int button) { return [=](HWND dialog) { Press(dialog, button); }; }
+DialogStep Answer(int button) { return [=](HWND dialog) { PostMessageA(dialog, WM_COMMAND, button, 0); }; }
 
 class FindReplace : public FreshDocument {
  protected:
@@ -72,9 +66,9 @@ TEST_F(FindReplace, WordAtTheCaretCrossesTheViewCodePage) {
   std::string shown;
   auto look = [&](HWND dialog) {
     shown = WindowText(GetDlgItem(dialog, searchTextBox));
-    Press(dialog, IDOK);
+    Answer(IDOK)(dialog);
   };
-  EXPECT_EQ(RunWithDialogs(findCommand, {look}), 1);
+  EXPECT_EQ(RunWithDialogs([] { Command(findCommand); }, {look}), 1);
   EXPECT_EQ(shown, "Привет");
   ExpectSelection(4, 10);
   Command(findNextCommand);
@@ -82,19 +76,19 @@ TEST_F(FindReplace, WordAtTheCaretCrossesTheViewCodePage) {
   EXPECT_EQ(Newest(), "Привет");
 
   // Nothing left: Find next opens the dialog again.
-  EXPECT_EQ(RunWithDialogs(findNextCommand, {Answer(IDCANCEL)}), 1);
+  EXPECT_EQ(RunWithDialogs([] { Command(findNextCommand); }, {Answer(IDCANCEL)}), 1);
   ExpectSelection(11, 17);
 }
 
 // "Да", "Нет", "Все", and in a second run "Отмена"; hex bytes are searched as they stand.
 TEST_F(FindReplace, ConfirmationAnswersAndHexPatterns) {
   Start("a a a a a", 0);
-  EXPECT_EQ(RunWithDialogs(replaceCommand, {Fill("a", "b", false), Answer(1), Answer(2), Answer(6)}), 4);
+  EXPECT_EQ(RunWithDialogs([] { Command(replaceCommand); }, {Fill("a", "b", false), Answer(1), Answer(2), Answer(6)}), 4);
   EXPECT_EQ(EditorText(), "b a b b b");
   EXPECT_FALSE(searchState.confirmReplace) << "\"Все\" turns confirmation off";
 
   Start("xx xx", 0);
-  EXPECT_EQ(RunWithDialogs(replaceCommand, {Fill("7878", "7979", true), Answer(7)}), 2);
+  EXPECT_EQ(RunWithDialogs([] { Command(replaceCommand); }, {Fill("7878", "7979", true), Answer(7)}), 2);
   EXPECT_EQ(EditorText(), "xx xx") << "\"Отмена\" ends the run";
   ExpectSelection(0, 2);
   EXPECT_EQ(Newest(), "a") << "hex searches are not remembered";

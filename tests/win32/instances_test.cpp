@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <string>
 
-
 #include "app/start_arguments.h"
 
 namespace {
@@ -17,9 +16,7 @@ TEST(StartArguments, FileBecomesAnAbsolutePathThatFitsOrNone) {
   const std::string relative(MAX_PATH - 1 - here.size(), 'r');
   const struct { std::string arguments, path; bool print; } cases[] = {
       {"/p \"C:\\Мои документы\\a b.txt\"", "C:\\Мои документы\\a b.txt", true}, {"letter.txt", here + "letter.txt", false},
-      {"/P", "", true}, {fits, fits, false}, {fits + "b", "", false},
-      {"/p \"C:\\" + std::string(5000, 'x') + ".txt\"", "", true}, {relative, here + relative, false},
-      {relative + "r", "", false}};
+      {fits, fits, false}, {fits + "b", "", false}, {relative, here + relative, false}, {"/p " + relative + "r", "", true}};
   for (const auto& c : cases) {
     StartArguments arguments;
     FillMemory(arguments.path, sizeof arguments.path, '#');
@@ -36,30 +33,24 @@ bool Eventually(Condition condition) {
   return condition();
 }
 
-std::string Title(HWND window) {
-  char title[MAX_PATH + 16] = {};
-  GetWindowTextA(window, title, sizeof title);
-  return title;
-}
-
 // zorn2.exe started as another process, the way a user or the shell starts it;
 // ended when still running.
 struct ProgramProcess {
   explicit ProgramProcess(const std::string& arguments) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    std::string commandLine = arguments.empty() ? ZORN2_EXE : ZORN2_EXE " " + arguments;
+    std::string commandLine = ZORN2_EXE " " + arguments;
     started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
   }
   ~ProgramProcess() {
     if (!started) return;
-    if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info.hProcess, 99);
+    TerminateProcess(info.hProcess, 99);  // fails harmlessly when it has ended
     WaitForSingleObject(info.hProcess, 5000);
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
   }
-  // The process's top-level window of class "ZORN2" once start-up has shown it
-  // (after loading the file); null when none came in time.
+  // The process's visible top-level window of class "ZORN2" once start-up has
+  // shown it (after loading the file); null when none came in time.
   HWND WaitForMainWindow() {
     WaitForInputIdle(info.hProcess, 10000);
     Eventually([&] {
@@ -72,15 +63,12 @@ struct ProgramProcess {
     });
     return mainWindow;
   }
-  // The exit code, or STILL_ACTIVE when the process has not ended in time.
-  DWORD WaitForExit() {
+  // The exit code (STILL_ACTIVE when the process has not ended in time), after WM_CLOSE if told.
+  DWORD WaitForExit(bool close = false) {
+    if (close) PostMessageA(mainWindow, WM_CLOSE, 0, 0);
     DWORD exitCode = STILL_ACTIVE;
     if (WaitForSingleObject(info.hProcess, 10000) == WAIT_OBJECT_0) GetExitCodeProcess(info.hProcess, &exitCode);
     return exitCode;
-  }
-  DWORD Close() {  // WM_CLOSE to the main window, then the exit code
-    PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-    return WaitForExit();
   }
 
   bool started = false;
@@ -91,12 +79,10 @@ struct ProgramProcess {
 // A file in the tests' own directory, made unless told.
 std::string TestFile(const std::string& name, bool make = true) {
   char temp[MAX_PATH];
-  GetTempPathA(sizeof temp, temp);
-  std::string directory = std::string(temp) + "zorn2 instances";
-  CreateDirectoryA(directory.c_str(), nullptr);
-  std::string path = directory + "\\" + name;
-  if (!make) return path;
-  CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  std::string path = std::string(temp, GetTempPathA(sizeof temp, temp)) + "zorn2 instances";
+  CreateDirectoryA(path.c_str(), nullptr);
+  path += "\\" + name;
+  if (make) CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   return path;
 }
 
@@ -108,17 +94,18 @@ TEST(RunningInstances, FileShownByOneInstanceIsNotOpenedAgainUnderAnyOfItsNames)
   char shortName[MAX_PATH];
   ASSERT_GT(GetShortPathNameA(document.c_str(), shortName, sizeof shortName), 0u);
   ASSERT_STRNE(shortName, document.c_str()) << "the file needs a short name of its own";
-  std::string upperName = document;
-  CharUpperA(upperName.data());
+  const std::string upperName = CharUpperA(std::string(document).data());
 
   ProgramProcess untitled("");
   ASSERT_NE(untitled.WaitForMainWindow(), nullptr);
   ProgramProcess onMissing(TestFile("missing.txt", false));
   ASSERT_NE(onMissing.WaitForMainWindow(), nullptr);
-  EXPECT_EQ(onMissing.Close(), 0u);
+  EXPECT_EQ(onMissing.WaitForExit(true), 0u);
   ProgramProcess first("\"" + document + "\"");
   ASSERT_NE(first.WaitForMainWindow(), nullptr);
-  EXPECT_EQ(Title(first.mainWindow), "[Long document name.txt]-ZORN2");
+  char title[MAX_PATH] = {};
+  GetWindowTextA(first.mainWindow, title, sizeof title);
+  EXPECT_STREQ(title, "[Long document name.txt]-ZORN2");
   for (const std::string& arguments : {document, std::string(shortName), "\"" + upperName + "\""}) {
     ShowWindow(first.mainWindow, SW_MINIMIZE);
     ASSERT_TRUE(Eventually([&] { return IsIconic(first.mainWindow) != FALSE; }));
@@ -126,8 +113,8 @@ TEST(RunningInstances, FileShownByOneInstanceIsNotOpenedAgainUnderAnyOfItsNames)
     EXPECT_EQ(second.WaitForExit(), 255u) << arguments;
     EXPECT_TRUE(Eventually([&] { return !IsIconic(first.mainWindow); })) << "not brought back: " << arguments;
   }
-  EXPECT_EQ(first.Close(), 0u);
-  EXPECT_EQ(untitled.Close(), 0u);
+  EXPECT_EQ(first.WaitForExit(true), 0u);
+  EXPECT_EQ(untitled.WaitForExit(true), 0u);
 }
 
 }  // namespace

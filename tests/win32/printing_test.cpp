@@ -7,7 +7,6 @@
 #include <dlgs.h>
 #include <string>
 
-
 #include "printing/print_setup.h"
 #include "program_windows.h"
 

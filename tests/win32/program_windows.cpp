@@ -38,11 +38,8 @@ BOOL CALLBACK FindOwnDialog(HWND window, LPARAM param) {
   return FALSE;
 }
 
-struct Player {
-  const std::vector<DialogStep>* steps;
-  volatile LONG actionDone;  // an action that shows no (further) dialog needs no more watching
-  int played;
-};
+// Once the action is done, a dialog that has not come will not: no more watching.
+struct Player { const std::vector<DialogStep>* steps; volatile LONG actionDone; int played; };
 
 DWORD WINAPI PlayDialogs(void* param) {
   auto* player = static_cast<Player*>(param);
@@ -89,12 +86,10 @@ void ProgramWindows::SetUpTestSuite() {
   processHeap = GetProcessHeap();
   appInstance = GetModuleHandleA(nullptr);
   if (!classesRegistered) classesRegistered = RegisterWindowClasses(appInstance);
-  ASSERT_TRUE(classesRegistered);
-  ASSERT_TRUE(CreateMainWindow(appInstance));
+  ASSERT_TRUE(classesRegistered && CreateMainWindow(appInstance));
   BuildMenuBar();
   InitialiseSharedState(appInstance);
-  ASSERT_NE(editorWindow, nullptr);
-  ASSERT_NE(statusWindow, nullptr);
+  ASSERT_TRUE(editorWindow && statusWindow);
   ShowWindow(mainWindow, SW_SHOWNORMAL);
 }
 
@@ -119,8 +114,8 @@ std::string ProgramWindows::EditorText() {
 
 void ProgramWindows::SetEditorText(const std::string& text) {
   std::string bytes = text;
-  MemoryStream stream{0, static_cast<int32_t>(bytes.size()), reinterpret_cast<BYTE*>(bytes.data()),
-                      static_cast<int32_t>(bytes.size())};
+  auto size = static_cast<int32_t>(bytes.size());
+  MemoryStream stream{0, size, reinterpret_cast<BYTE*>(bytes.data()), size};
   StreamInFromMemory(&stream, SF_TEXT);
 }
 
@@ -138,16 +133,14 @@ void ProgramWindows::Select(LONG start, LONG end) {
 void ProgramWindows::Command(int command) { SendMessageA(mainWindow, WM_COMMAND, command, 0); }
 
 std::string ProgramWindows::WindowText(HWND window) {
-  char text[MAX_PATH + 16] = {};
+  char text[1024] = {};
   return std::string(text, GetWindowTextA(window, text, sizeof text));
 }
 
 std::string ProgramWindows::StatusPaneText(int pane) {
-  char text[MAX_PATH] = {};
-  LRESULT length = SendMessageA(statusWindow, SB_GETTEXTLENGTHA, pane, 0);
-  if (LOWORD(length) >= sizeof text) return "<too long>";
-  SendMessageA(statusWindow, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(text));
-  return text;
+  std::string text(LOWORD(SendMessageA(statusWindow, SB_GETTEXTLENGTHA, pane, 0)) + 1, '\0');
+  SendMessageA(statusWindow, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(text.data()));
+  return text.c_str();
 }
 
 void ProgramWindows::PutOnClipboard(UINT format, const std::string& bytes) {

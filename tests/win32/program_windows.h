@@ -40,11 +40,8 @@ class FreshDocument : public ProgramWindows {
 using DialogStep = std::function<void(HWND dialog)>;
 int RunWithDialogs(const std::function<void()>& action, const std::vector<DialogStep>& steps);
 
-// What a modal dialog showed before it was closed.
-struct DialogSeen {
-  bool appeared = false;
-  std::string texts;  // its static texts, one per line
-};
+// What a modal dialog showed before it was closed: its static texts, one per line.
+struct DialogSeen { bool appeared = false; std::string texts; };
 
 // Runs `action`, which opens a modal dialog of this process; records what it
 // shows, lets `drive` work it and presses `button` (OK unless told).

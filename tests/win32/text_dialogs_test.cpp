@@ -2,9 +2,7 @@
 // worked by messages from another thread as a user would work them.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <richedit.h>
 #include <string>
-
 
 #include "app/globals.h"
 #include "app/settings_store.h"
@@ -22,15 +20,10 @@ const std::string koi8Words = "<\xF0\xD2\xC9\xD7\xC5\xD4 \xCD\xC9\xD2>";
 
 class TextDialogs : public FreshDocument {};
 
-// Runs `command`; `drive` works the dialog it opens before `button` is pressed.
-void RunDialog(int command, int button, const std::function<void(HWND)>& drive) {
-  RunClosingDialog([command] { SendMessageA(mainWindow, WM_COMMAND, command, 0); }, button, drive);
-}
-
 // The selections the lists offered, after choosing `source` and `target` (-1: as offered).
 std::pair<LRESULT, LRESULT> ConvertWith(int source, int target, int button = IDOK) {
   std::pair<LRESULT, LRESULT> offered;
-  RunDialog(chooseCodePagesCommand, button, [&](HWND dialog) {
+  RunClosingDialog([] { SendMessageA(mainWindow, WM_COMMAND, chooseCodePagesCommand, 0); }, button, [&](HWND dialog) {
     offered = {SendDlgItemMessageA(dialog, CodePageSourceList, LB_GETCURSEL, 0, 0),
                SendDlgItemMessageA(dialog, CodePageTargetList, LB_GETCURSEL, 0, 0)};
     if (source >= 0) SendDlgItemMessageA(dialog, CodePageSourceList, LB_SETCURSEL, source, 0);
@@ -59,26 +52,17 @@ TEST_F(TextDialogs, CodePageDialogConvertsTheSelectionAndRemembersThePair) {
   EXPECT_EQ(ConvertWith(-1, -1, IDCANCEL).first, LB_ERR);
 }
 
-// In the DOS-866 view a letter of the table inserts its byte, a selection
-// across rows its line break, Copy also the clipboard.
+// In the DOS-866 view a selection of the table across rows inserts its bytes
+// and its line break, and Copy puts them on the clipboard too (a letter picked
+// and inserted: end to end). With nothing selected nothing is inserted.
 TEST_F(TextDialogs, CharacterTableInsertsTheBytesOfTheViewCodePage) {
-  auto pick = [](LONG start, LONG end, int inserts) {
-    return [=](HWND dialog) {
-      HWND grid = GetDlgItem(dialog, CharacterTableGrid);
-      SendMessageA(dialog, WM_COMMAND, CharacterTableInsert, 0);  // nothing selected yet: nothing inserted
-      SendMessageA(grid, EM_SETSEL, start, end);
-      for (int i = 0; i < inserts; ++i) SendMessageA(dialog, WM_COMMAND, CharacterTableInsert, 0);
-    };
-  };
   SetViewCodePage(Oem);
-  RunDialog(characterTableCommand, IDCANCEL, pick(3 * 34, 3 * 34 + 1, 2));  // 0x80, "А": row 4, column 0
-  EXPECT_EQ(EditorText(), "\x80\x80");
-  Command(4);
-  EXPECT_EQ(EditorText(), "\x80");
-  Select(1, 1);
-  RunDialog(characterTableCommand, CharacterTableCopy, pick(31, 36, 0));
-  EXPECT_EQ(EditorText(), "\x80?\r\n@A");
-  EXPECT_EQ(FromClipboard(CF_OEMTEXT), "?\r\n@A");
+  RunClosingDialog([] { Command(characterTableCommand); }, CharacterTableCopy, [](HWND dialog) {
+    SendMessageA(dialog, WM_COMMAND, CharacterTableInsert, 0);
+    SendDlgItemMessageA(dialog, CharacterTableGrid, EM_SETSEL, 3 * 34 - 3, 3 * 34 + 2);  // 0x7F ending row 3, "АБ"
+  });
+  EXPECT_EQ(EditorText(), "\x7F\r\n\x80\x81");
+  EXPECT_EQ(FromClipboard(CF_TEXT), "\x7F\r\n\xC0\xC1");
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // The text transformations from their menu commands on the real control:
 // bytes in, bytes out, the selection left behind, the view code page a
-// whole-text recoding switches to, one undo for each, and the code-page chord
-// under a held Ctrl. What each makes of the text is tested natively; the chord
-// as typed, end to end.
+// whole-text recoding switches to, one undo for each, the code-page chord
+// under a held Ctrl, and the clipboard in the view's code page. What each
+// makes of the text is tested natively; the chord as typed, end to end.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
@@ -100,6 +100,29 @@ TEST_F(TextTransform, PressingCtrlAgainStartsANewChordHoldingItDoesNot) {
   OnCodePageChord(firstChordCommand + 2);
   EXPECT_EQ(EditorText(), ansiWords);
   EXPECT_EQ(chordSource, Koi8);
+}
+
+// Copy, Cut and Paste carry the view's bytes as Windows-1251 and DOS-866 text.
+TEST_F(TextTransform, ClipboardTravelsInTheFormatOfTheViewCodePage) {
+  enum { cutCommand = 1, copyCommand, pasteCommand, selectAllCommand = 48 };
+  SetViewCodePage(Koi8);
+  SetEditorText(koi8Words);
+  Command(selectAllCommand);
+  Command(copyCommand);
+  EXPECT_EQ(FromClipboard(CF_OEMTEXT), oemWords);
+  EXPECT_EQ(FromClipboard(CF_TEXT), ansiWords);
+  SetViewCodePage(Oem);
+  PutOnClipboard(CF_TEXT, "\xCC\xE8\xF0");  // "Мир"
+  Select(0, 6);
+  Command(pasteCommand);
+  EXPECT_EQ(EditorText(), "\x8C\xA8\xE0" + koi8Words.substr(6));
+  Command(undoCommand);
+  EXPECT_EQ(EditorText(), koi8Words);  // the view switch kept the bytes
+  SetEditorText(oemWords);
+  Select(0, 2);
+  Command(cutCommand);
+  EXPECT_EQ(EditorText(), oemWords.substr(2));
+  EXPECT_EQ(FromClipboard(CF_TEXT), ansiWords.substr(0, 2));
 }
 
 }  // namespace
