@@ -12,7 +12,7 @@ from desktop import (TYPABLE, bind_russian_keys, closed, eventually, focus, pain
                      titled, visible_windows, windows_path, xdotool)
 
 BUILD = os.environ["ZORN2_BUILD"]
-ZORN2_TEXT = os.path.join(BUILD, "..", "native", "zorn2-text")  # the same alignment, without a window
+ZORN2_TEXT = os.path.join(BUILD, "..", "native", "zorn2-text")  # the same recoding, without a window
 WINE = os.environ["WINE64"]
 GREETING = "Привет, мир"
 
@@ -143,21 +143,6 @@ class EditorAsUser(unittest.TestCase):
         editor.keys("ctrl+z")  # one undo brings back the bytes and the view
         editor.type("!")
         self.assertEqual(editor.save(), (GREETING + "!").encode("cp1251"))
-        self.close_unmodified(editor)
-
-    def test_alignment_keys_align_and_one_ctrl_z_gives_back_the_bytes(self):
-        """Ctrl+J once added a line break and lost the way back."""
-        paragraph = ("один два три четыре пять шесть семь восемь девять десять одиннадцать двенадцать "
-                     "тринадцать четырнадцать пятнадцать\r\nвторая строка\r\n").encode("cp1251")
-        editor = self.open_editor(content=paragraph)
-        for key, mode in (("ctrl+j", "justify"), ("ctrl+e", "centre"), ("ctrl+l", "left"), ("ctrl+r", "right")):
-            with self.subTest(key=key):
-                aligned = subprocess.run([ZORN2_TEXT, "align", mode], input=paragraph, capture_output=True,
-                                         check=True).stdout
-                editor.keys(key)
-                self.assertEqual(editor.save(), aligned)
-                editor.keys("ctrl+z")
-                self.assertEqual(editor.save(), paragraph)
         self.close_unmodified(editor)
 
     def test_a_word_dragged_to_the_end_of_its_line_moves_and_one_ctrl_z_brings_it_back(self):

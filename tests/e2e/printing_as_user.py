@@ -54,10 +54,6 @@ class PrintingAsUser(unittest.TestCase):
             self.editor.kill()
         shutil.rmtree(self.directory, ignore_errors=True)
 
-    @staticmethod
-    def print_dialog():
-        focus(PRINT_DIALOG, 20)
-
     def menu(self, command):
         """A command of the menu "Разное", reached from its last item upwards: letters
         typed while a menu opens could reach the text."""
@@ -80,7 +76,7 @@ class PrintingAsUser(unittest.TestCase):
         self.editor = Editor(path, ["/p"])
 
         # /p: the Print dialog comes up after the load; OK prints every page.
-        self.print_dialog()
+        focus(PRINT_DIALOG, 20)
         self.editor.keys("Return")
         pages = PrintedJobs.pages(jobs.next())
         self.assertEqual(len(pages), 3)
@@ -93,7 +89,7 @@ class PrintingAsUser(unittest.TestCase):
         focus("Страниц: 3", 20)
         self.editor.keys("shift+Tab", "Return")
         self.menu("print")
-        self.print_dialog()
+        focus(PRINT_DIALOG, 20)
         self.editor.keys(*PAGES_2_TO_3)
         pages = PrintedJobs.pages(jobs.next())
         self.assertEqual([page.split()[0] for page in pages], ["-2-", "-3-"])
@@ -104,7 +100,7 @@ class PrintingAsUser(unittest.TestCase):
         xdotool("windowfocus", "--sync", self.editor.window)
         self.editor.keys("ctrl+Home", "Down", "Down", *["shift+Down"] * 5)
         self.menu("print")
-        self.print_dialog()
+        focus(PRINT_DIALOG, 20)
         self.editor.keys(*SELECTION_ONLY)
         pages = PrintedJobs.pages(jobs.next())
         self.assertEqual(len(pages), 1)
