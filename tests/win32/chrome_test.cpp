@@ -1,8 +1,8 @@
 // The toolbar, the status bar and the Edit menu on the program's own main
 // window: the code-page pane, the idle step and the menu's opening that grey
 // commands, and the options dialog that switches the bars, driven as a user
-// would: boxes and fields set, then OK or Cancel. The toolbar's arrangement is
-// left untested as a look.
+// would: boxes and fields set, then OK or Cancel. Of the toolbar's stored
+// arrangement, only a value it cannot use is tested.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -91,6 +91,25 @@ TEST_F(Chrome, OptionsDialogStoresEveryValueClampedAndAppliesItAtOnce) {
 }
 
 // The view keys change the picture at the left of the code-page pane.
+TEST_F(Chrome, StoredArrangementOfAnotherTypeOrDamagedGivesTheFirstRunButtons) {
+  const auto restartedButtons = [] {
+    DestroyToolbar();
+    CreateToolbar();
+    return SendMessageA(toolbarWindow, TB_BUTTONCOUNT, 0, 0);
+  };
+  const LRESULT firstRun = restartedButtons();  // nothing stored
+  const DWORD commands[] = {7, 0x12345, 8};
+  const struct { DWORD type; const void* data; DWORD size; } stored[] = {
+      {REG_SZ, "7 8", 4}, {REG_DWORD, commands, 4}, {REG_BINARY, commands, 12}, {REG_BINARY, commands, 3}};
+  for (const auto& value : stored) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, settingsKeyPath, &key), ERROR_SUCCESS);
+    RegSetValueExA(key, "TBS", 0, value.type, static_cast<const BYTE*>(value.data), value.size);
+    RegCloseKey(key);
+    EXPECT_EQ(restartedButtons(), firstRun) << "type " << value.type << ", " << value.size << " bytes";
+  }
+}
+
 TEST_F(Chrome, CodePagePaneShowsThePictureOfTheViewAfterEachViewKey) {
   const struct { KeyPress key; CodePage view; } keys[] = {{{VK_F2, Ctrl}, Oem}, {{VK_F2, Alt}, Koi8}, {{VK_F2, Plain}, Ansi}};
   RECT pane;

@@ -69,10 +69,6 @@ DWORD DropBlock(HWND window, CLIPFORMAT format, std::string bytes, LONG position
   return DropHere(format, std::move(bytes), ctrl);
 }
 
-std::string Utf16(const std::u16string& text) {
-  return std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * 2);
-}
-
 // The user's drag: a press on the selection, then a move past the drag
 // distance, which runs the whole drag; it drops where the cursor is.
 void DragSelection(HWND window, LONG from, LONG to, bool ctrl = false) {
@@ -166,7 +162,7 @@ class EditorDrops : public FreshDocument {
 TEST_F(EditorDrops, TextInEveryFormatLandsInTheViewCodePageAndOneUndoTakesItBack) {
   const char ansiWord[] = "Привет", oemWord[] = "\x8F\xE0\xA8\xA2\xA5\xE2", koi8Word[] = "\xF0\xD2\xC9\xD7\xC5\xD4";
   const struct { CLIPFORMAT format; std::string bytes; } offers[] = {
-      {CF_TEXT, std::string(ansiWord, 7)}, {CF_OEMTEXT, std::string(oemWord, 7)}, {CF_UNICODETEXT, Utf16(u"Привет")}};
+      {CF_TEXT, std::string(ansiWord, 7)}, {CF_OEMTEXT, std::string(oemWord, 7)}, {CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(u"Привет"), 14)}};
   const struct { CodePage view; const char* word; } views[] = {{Ansi, ansiWord}, {Oem, oemWord}, {Koi8, koi8Word}};
   for (const auto& view : views) {
     for (const auto& offer : offers) {
