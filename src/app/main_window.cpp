@@ -80,7 +80,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (HIWORD(wParam) == EN_ERRSPACE) ReportOutOfMemory();
         return 0;
       }
-      if (RunCommand(LOWORD(wParam))) return 0;
+      if (RunCommand(LOWORD(wParam))) {
+        // Keys and clicks in the editor report the caret; a command from the menu, the toolbar or an
+        // accelerator may move it, or change the lines before it, without either.
+        ReportCaretPositionAfresh();
+        return 0;
+      }
       break;
     case WM_MEASUREITEM: {
       auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);

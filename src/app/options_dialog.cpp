@@ -123,8 +123,7 @@ void ApplyChoices() {
   if (showStatusChoice && !statusWindow) {
     CreateStatusBar();
     ReportInsertMode();
-    lastCaretRange.start = -1;
-    ReportCaretPosition();
+    ReportCaretPositionAfresh();
   } else if (!showStatusChoice) {
     DestroyStatusBar();
   }

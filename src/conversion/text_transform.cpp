@@ -16,7 +16,6 @@
 #include "conversion/transliteration.h"
 #include "conversion/undo_commands.h"
 #include "conversion/view_format.h"
-#include "editor/caret_report.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
 #include "editor/engine/rtf_reader.h"
@@ -177,9 +176,6 @@ void TransformText(int command, int32_t fromTable, int32_t toTable) {
     // Every output is built before the text is touched: nothing has changed.
   }
   RestoreView(firstLine);
-  // The caret may keep its offset while the lines before it change: report it afresh.
-  lastCaretRange.start = -1;
-  ReportCaretPosition();
 }
 
 void RecodeFromView(int command) {

@@ -20,6 +20,11 @@ void ReportCaretPosition() {
   SendMessageA(statusWindow, SB_SETTEXTA, caretPane, reinterpret_cast<LPARAM>(text));
 }
 
+void ReportCaretPositionAfresh() {
+  lastCaretRange.start = -1;
+  ReportCaretPosition();
+}
+
 void ReportInsertMode() {
   if (!statusWindow) return;
   const char* mode = overwriteMode ? "Замена" : "Вставка";

@@ -5,5 +5,9 @@
 // selection is the one last reported or there is no status bar.
 void ReportCaretPosition();
 
+// The same, even for the selection last reported: its text may have changed
+// before it, or the pane may be new.
+void ReportCaretPositionAfresh();
+
 // Pane 3: "Вставка" in insert mode, "Замена" in overwrite mode.
 void ReportInsertMode();

@@ -55,8 +55,7 @@ void CreateEditor() {
   SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
   overwriteMode = false;
   ReportInsertMode();
-  lastCaretRange.start = -1;
-  ReportCaretPosition();
+  ReportCaretPositionAfresh();
   SendMessageA(editorWindow, EM_SETOLECALLBACK, 0, reinterpret_cast<LPARAM>(&editorOleCallback));
   ShowWindow(editorWindow, SW_SHOW);
   editorFocusForward = true;
