@@ -16,6 +16,7 @@ packages=(
   locales
   fortunes-ru  # real Russian text for tests and benchmarks
   cups-daemon cups-client printer-driver-cups-pdf ghostscript poppler-utils  # the print tests' private PDF printer (our backend runs gs) and pdftotext
+  libcups2:i386  # 32-bit Wine reaches the printer through the 32-bit CUPS client; without it Wine has none
 )
 
 sudo_() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
