@@ -1,14 +1,18 @@
-// Printing in-process on the private spooler's PDF printer: page setup and the
-// Print dialog's Selection choice. Without a spooler these say so and skip.
-// The page rectangles and the page sequence are tested natively, the page
-// count, its question and the printed pages end to end.
+// Printing in-process on the private spooler's PDF printer: page setup and
+// the Print dialog's Selection choice. They run when Wine sees that
+// printer (test_printer.h), are skipped without a spooler and fail when Wine
+// does not see the spooler's printer. The page rectangles and the page
+// sequence are tested natively, the page count, its question and the printed
+// pages end to end.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <dlgs.h>
+
 #include <string>
 
 #include "printing/print_setup.h"
 #include "program_windows.h"
+#include "test_printer.h"
 
 namespace {
 
@@ -16,9 +20,9 @@ class Printing : public ProgramWindows {
  protected:
   void SetUp() override {
     pageMargins = RECT{2500, 2500, 2500, 2500};
-    HDC printer = GetPrinterDC();
-    if (!printer) GTEST_SKIP() << "no printer: the private print spooler did not start (see cups-session.sh)";
-    DeleteDC(printer);
+    TestPrinter printer = FindTestPrinter();
+    if (printer.state == TestPrinterState::NoSpooler) GTEST_SKIP() << printer.account;
+    ASSERT_TRUE(printer.state == TestPrinterState::Seen) << printer.account;
   }
 };
 
