@@ -29,7 +29,7 @@ TestPrinter FindTestPrinter() {
   if (!server || !*server) {
     return {TestPrinterState::NoSpooler, "no private print spooler: scripts/cups-session.sh did not start one"};
   }
-  char name[256] = {};
+  char name[MAX_PATH] = {};
   DWORD size = sizeof name;
   if (!GetDefaultPrinterA(name, &size)) name[0] = '\0';
   std::vector<BYTE> storage;
