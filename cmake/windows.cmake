@@ -145,6 +145,12 @@ target_link_libraries(print-bench PRIVATE app)
 target_link_options(print-bench PRIVATE ${WIN_LINK})
 set_target_properties(print-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+# Whether Wine sees the test printer, and where the Print dialog is: asked by the end-to-end print tests.
+add_executable(printer-probe ${CMAKE_SOURCE_DIR}/tests/e2e/printer_probe.cpp ${CMAKE_SOURCE_DIR}/tests/win32/test_printer.cpp)
+target_link_libraries(printer-probe PRIVATE winspool user32)
+target_link_options(printer-probe PRIVATE ${WIN_LINK})
+set_target_properties(printer-probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 # Tests run under Wine: one private prefix and one wineserver for the whole run.
 enable_testing()
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
@@ -169,7 +175,7 @@ set_tests_properties(cups_session_stop PROPERTIES FIXTURES_CLEANUP cups)
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 # The program's resources too: the tests load its accelerators and pictures.
 add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)
-target_link_libraries(win32_tests PRIVATE app gtest_main)
+target_link_libraries(win32_tests PRIVATE app gtest_main winspool)
 target_link_options(win32_tests PRIVATE ${WIN_LINK})
 add_dependencies(win32_tests zorn2 welcome)
 target_compile_definitions(win32_tests PRIVATE ZORN2_EXE="zorn2.exe")

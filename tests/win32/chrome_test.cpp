@@ -1,8 +1,8 @@
 // The toolbar, the status bar and the Edit menu on the program's own main
 // window: the code-page pane, the idle step and the menu's opening that grey
 // commands, and the options dialog that switches the bars, driven as a user
-// would: boxes and fields set, then OK or Cancel. Of the toolbar's stored
-// arrangement, only a value it cannot use is tested.
+// would: boxes and fields set, then OK or Cancel. Of the toolbar's
+// arrangement, the first start's and a stored value it cannot use are tested.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -48,19 +48,22 @@ class Chrome : public ProgramWindows {
 // Each row sets the dialog's boxes ("1" or "0") and fields, presses OK or
 // Cancel, and gives the settings stored then (-1: none), the bars shown and
 // whether the undo journal kept its step; the editor always fills the space
-// between the bars. Two stored indents out of range start clamped; a field
-// with no number gives its default.
+// between the bars. A stored indent out of range starts at the nearest end,
+// also beyond 16 bits, where the up-down control would keep only the low word;
+// a field whose text is no number in range gives its default (80 for the
+// right indent), not the nearest end nor the value it started with.
 TEST_F(Chrome, OptionsDialogStoresEveryValueClampedAndAppliesItAtOnce) {
-  enum { bigBox = 101, toolbarBox = 108, statusBox = 109, journalBox = 110, placementBox = 111, leftField = 113,
-         ignoreBreaksBox = 144, caretBox = 1001 };
-  WriteSettingDword("FI", 500);
-  WriteSettingDword("RI", 5);
+  enum { bigBox = 101, toolbarBox = 108, statusBox = 109, journalBox = 110, placementBox = 111, rightField = 115,
+         firstField = 121, ignoreBreaksBox = 144, caretBox = 1001 };
+  WriteSettingDword("LI", 0x10000 + 40);
+  WriteSettingDword("FI", 7);
+  WriteSettingDword("RI", 100);
   const struct { std::map<int, std::string> set; int button; std::vector<std::pair<const char*, int>> stored; bool toolbar, status, journal; } rows[] = {
       {{{toolbarBox, "0"}, {statusBox, "0"}, {bigBox, "1"}}, IDCANCEL, {{"ST", -1}, {"BIG", -1}}, true, true, true},
       {{{toolbarBox, "0"}, {statusBox, "0"}, {bigBox, "1"}, {journalBox, "0"}, {placementBox, "0"}, {caretBox, "1"},
-        {ignoreBreaksBox, "0"}, {leftField, "abc"}},
+        {ignoreBreaksBox, "0"}, {firstField, "70000"}, {rightField, "abc"}},
        IDOK,
-       {{"ST", 0}, {"TL", 0}, {"NO", 1}, {"AU", 0}, {"RP", 1}, {"BIG", 1}, {"IG", 0}, {"FI", 80}, {"LI", 0}, {"RI", 10}},
+       {{"ST", 0}, {"TL", 0}, {"NO", 1}, {"AU", 0}, {"RP", 1}, {"BIG", 1}, {"IG", 0}, {"FI", 0}, {"LI", 80}, {"RI", 80}},
        false, false, false},
       {{{toolbarBox, "1"}, {statusBox, "1"}, {caretBox, "0"}}, IDOK, {{"ST", 1}, {"TL", 1}, {"NO", 1}, {"RP", 0}, {"BIG", 1}}, true, true, false},
   };
@@ -71,7 +74,7 @@ TEST_F(Chrome, OptionsDialogStoresEveryValueClampedAndAppliesItAtOnce) {
     Command(6);  // Delete: a step in the undo journal unless the control's own undo is chosen
     RunClosingDialog([] { Command(optionsCommand); }, r.button, [&](HWND dialog) {
       for (const auto& [id, value] : r.set) {
-        if (id == leftField) SetDlgItemTextA(dialog, id, value.c_str());
+        if (id == rightField || id == firstField) SetDlgItemTextA(dialog, id, value.c_str());
         else CheckDlgButton(dialog, id, value == "1" ? BST_CHECKED : BST_UNCHECKED);
       }
     });
@@ -90,14 +93,24 @@ TEST_F(Chrome, OptionsDialogStoresEveryValueClampedAndAppliesItAtOnce) {
   EXPECT_EQ(StatusPaneText(insertModePane) + StatusPaneText(caretPane), "Вставка   1:1");
 }
 
-// The view keys change the picture at the left of the code-page pane.
-TEST_F(Chrome, StoredArrangementOfAnotherTypeOrDamagedGivesTheFirstRunButtons) {
+// With nothing stored, the first start's buttons: New, Open, Save | Cut, Copy,
+// Paste | Undo, each with its command's picture. A stored arrangement of
+// another type, or damaged, gives them too.
+TEST_F(Chrome, FirstRunButtonsAlsoForAStoredArrangementOfAnotherTypeOrDamaged) {
+  using Buttons = std::vector<std::pair<int, int>>;  // command and picture; a separator is {0, -1}
   const auto restartedButtons = [] {
     DestroyToolbar();
     CreateToolbar();
-    return SendMessageA(toolbarWindow, TB_BUTTONCOUNT, 0, 0);
+    Buttons buttons;
+    for (LRESULT i = 0, n = SendMessageA(toolbarWindow, TB_BUTTONCOUNT, 0, 0); i < n; ++i) {
+      TBBUTTON button{};
+      SendMessageA(toolbarWindow, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+      buttons.emplace_back(button.fsStyle & TBSTYLE_SEP ? std::pair(0, -1) : std::pair(button.idCommand, button.iBitmap));
+    }
+    return buttons;
   };
-  const LRESULT firstRun = restartedButtons();  // nothing stored
+  const Buttons firstRun = {{7, 6}, {8, 7}, {9, 8}, {0, -1}, {1, 0}, {2, 1}, {3, 2}, {0, -1}, {4, 3}};
+  EXPECT_EQ(restartedButtons(), firstRun);  // nothing stored
   const DWORD commands[] = {7, 0x12345, 8};
   const struct { DWORD type; const void* data; DWORD size; } stored[] = {
       {REG_SZ, "7 8", 4}, {REG_DWORD, commands, 4}, {REG_BINARY, commands, 12}, {REG_BINARY, commands, 3}};
@@ -110,6 +123,7 @@ TEST_F(Chrome, StoredArrangementOfAnotherTypeOrDamagedGivesTheFirstRunButtons) {
   }
 }
 
+// The view keys change the picture at the left of the code-page pane.
 TEST_F(Chrome, CodePagePaneShowsThePictureOfTheViewAfterEachViewKey) {
   const struct { KeyPress key; CodePage view; } keys[] = {{{VK_F2, Ctrl}, Oem}, {{VK_F2, Alt}, Koi8}, {{VK_F2, Plain}, Ansi}};
   RECT pane;
