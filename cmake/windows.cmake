@@ -139,6 +139,13 @@ target_link_libraries(control-bench PRIVATE app psapi)
 target_link_options(control-bench PRIVATE ${WIN_LINK})
 set_target_properties(control-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+# Every whole-text command and its undo in the program's windows, time and memory
+# peak; scripts/bench-whole-text.sh runs it. Marked as the program is, for its 4 GB.
+add_executable(whole-text-bench ${CMAKE_SOURCE_DIR}/bench/win32/whole_text_bench.cpp ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)
+target_link_libraries(whole-text-bench PRIVATE app psapi)
+target_link_options(whole-text-bench PRIVATE ${WIN_LINK} $<$<EQUAL:${CMAKE_SIZEOF_VOID_P},4>:-Wl,--large-address-aware>)
+set_target_properties(whole-text-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 # Page count and first preview page on the default printer; run by hand, not by ctest.
 add_executable(print-bench ${CMAKE_SOURCE_DIR}/bench/win32/print_bench.cpp ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)
 target_link_libraries(print-bench PRIVATE app)
