@@ -197,7 +197,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_test(NAME pe32_smoke COMMAND ${CMAKE_SOURCE_DIR}/tests/pe32/run.sh ${CMAKE_BINARY_DIR})
   set_tests_properties(pe32_smoke PROPERTIES LABELS pe32 SKIP_RETURN_CODE 77 TIMEOUT 1500 RESOURCE_LOCK display)
   # Every whole-text command and its undo on 2.5 million lines: under a minute
-  # natively, about four under qemu.
+  # natively, two to four under qemu.
   add_test(NAME pe32_big_text COMMAND ${CMAKE_SOURCE_DIR}/tests/pe32/run.sh ${CMAKE_BINARY_DIR} big_text)
   set_tests_properties(pe32_big_text PROPERTIES LABELS pe32 SKIP_RETURN_CODE 77 TIMEOUT 1500 RESOURCE_LOCK display)
 endif()

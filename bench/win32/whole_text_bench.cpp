@@ -1,8 +1,8 @@
 // Times every command that rewrites the whole text, and its undo, in the
-// program's own windows on a file of Russian text: the command as the menu
-// sends it, then the messages it left and the repaint. A thread samples the
-// process's memory meanwhile, so each row has its own peak. Prints a table;
-// not a test.
+// program's own windows on a file of Russian text (the opening and a save
+// too): the command as the menu sends it, then the messages it left and the
+// repaint. A thread samples the process's memory meanwhile, so each row has
+// its own peak. Prints a table; not a test.
 //
 //   whole-text-bench TEXT INSERTED   (scripts/bench-whole-text.sh makes both)
 #include <windows.h>
@@ -37,6 +37,7 @@ namespace {
 constexpr int copyCommand = 2;
 constexpr int pasteCommand = 3;
 constexpr int undoCommand = 4;
+constexpr int saveCommand = 9;
 constexpr int justifyCommand = 19;
 constexpr int fidoCommand = 32;
 constexpr int selectAllCommand = 48;
@@ -209,6 +210,7 @@ int main(int argc, char** argv) {
       {"  undo", nullptr, undo},
       {"insert file at the end", CaretAtEnd, [&] { InsertFile(insertedPath); }},
       {"  undo", nullptr, undo},
+      {"save (over the file opened)", nullptr, [] { Command(saveCommand); }},
   };
   Table table(megabytes);
   for (const Row& row : rows) table.Run(row);
