@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "../html_text.h"
+#include "bench_clock.h"
 #include "conversion/colour_commands.h"
 #include "editor/control/document_control.h"
 #include "editor/control_editor.h"
@@ -22,17 +23,6 @@
 #include "search/search_engine.h"
 
 namespace {
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Windows-1251 text: lines of words, or long paragraphs of them.
 std::string MakeText(std::size_t size, int wordsPerLine) {
@@ -96,14 +86,6 @@ double Median(int runs, Prepare prepare, Step step) {
 template <class Step>
 double Median(int runs, Step step) {
   return Median(runs, [] {}, step);
-}
-
-// The process's own processor time, which other programs' load does not inflate.
-double CpuNow() {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  auto seconds = [](FILETIME t) { return (static_cast<double>(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) / 1e7; };
-  return seconds(kernel) + seconds(user);
 }
 
 double MegabytesInUse() {

@@ -75,6 +75,12 @@ def closed(title, seconds=10):
     assert eventually(lambda: not visible_windows(titled(title)), seconds), f"{title} stayed open"
 
 
+def menu_command(menu, item):
+    """Opens pop-up `menu` (its place in the bar) of the focused window and runs its item at place `item`
+    (separators skipped)."""
+    xdotool("key", "F10", *["Right"] * menu, "Down", *["Down"] * item, "Return")
+
+
 def place(window):
     """x, y, width and height of a window on the display."""
     values = dict(line.split("=", 1) for line in xdotool("getwindowgeometry", "--shell", window))

@@ -8,8 +8,8 @@ import subprocess
 import tempfile
 import unittest
 
-from desktop import (TYPABLE, bind_russian_keys, closed, eventually, focus, painted, place, replaced, stamp,
-                     titled, visible_windows, windows_path, xdotool)
+from desktop import (TYPABLE, bind_russian_keys, closed, eventually, focus, menu_command, painted, place, replaced,
+                     stamp, titled, visible_windows, windows_path, xdotool)
 
 BUILD = os.environ["ZORN2_BUILD"]
 ZORN2_TEXT = os.path.join(BUILD, "..", "native", "zorn2-text")  # the same recoding, without a window
@@ -202,10 +202,6 @@ class EditorAsUser(unittest.TestCase):
         self.assertEqual(editor.save(), koi8("ура, ура и мир"))
         self.close_unmodified(editor)
 
-    def menu_command(self, editor, menu, item):
-        """Opens pop-up `menu` (its place in the bar) and runs its item at place `item` (separators skipped)."""
-        editor.keys("F10", *["Right"] * menu, "Down", *["Down"] * item, "Return")
-
     def test_menus_code_page_dialog_and_character_table(self):
         """The file menu from the keyboard (build/zorn2-file-menu.png, the picture in the README), a Mac Cyrillic
         HTML file into Windows-1251 from the menu's dialog, then a KOI8-R letter from the table."""
@@ -218,7 +214,7 @@ class EditorAsUser(unittest.TestCase):
         subprocess.run(["import", "-window", "root", "-crop", MENU_CORNER,
                         os.path.join(BUILD, "..", "zorn2-file-menu.png")], check=True)
         editor.keys("Escape", "Escape")
-        self.menu_command(editor, 5, 5)  # "Кодировки", "Выбор..."
+        menu_command(5, 5)  # "Кодировки", "Выбор..."
         focus("Кодировки")
         editor.keys("End", "Tab", "Tab", "Home", "Return")  # MAC => ANSI (1251)
         self.back_to(editor, "Кодировки")
@@ -227,7 +223,7 @@ class EditorAsUser(unittest.TestCase):
         self.assertEqual(editor.save(), converted)
 
         editor.keys("alt+F2", "ctrl+End")
-        self.menu_command(editor, 3, 0)  # "Разное", "Символ..."
+        menu_command(3, 0)  # "Разное", "Символ..."
         focus("Таблица символов")
         # Ж is KOI8-R 0xF6: the last row, column 0x16.
         editor.keys("ctrl+End", "Home", *["Right"] * 0x16, "shift+Right", "Return", "Escape")
