@@ -13,13 +13,14 @@ scripts=$(cd "$here/../../scripts" && pwd)
 . "$scripts/wine-common.sh"
 build=$(realpath "${1:?usage: run.sh BUILD_DIR [TEST ...]}")
 shift
+suites=${*:-smoke}
 binfmt=/proc/sys/fs/binfmt_misc
 qemu=/usr/bin/qemu-i386
 # i386 executables and shared objects. The kernel reads the \x escapes itself;
 # F: it opens qemu now, so the handler serves in every mount namespace.
 rule=':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:'$qemu':F'
 
-skip() { echo "PE32 smoke suite skipped: $*" >&2; exit 77; }
+skip() { echo "PE32 suite ($suites) skipped: $*" >&2; exit 77; }
 loader_runs() { "$WINE32" --version >/dev/null 2>&1; }
 
 if [ -z "${ZORN2_PE32_BINFMT:-}" ]; then
