@@ -270,7 +270,8 @@ class PositionList {
     std::vector<Block> made(pieces);
     std::size_t begin = 0;
     for (std::size_t p = 0; p < pieces; ++p) {
-      std::size_t end = n * (p + 1) / pieces;
+      // In 64 bits: n * pieces passes 4 GB from about two million entries.
+      auto end = static_cast<std::size_t>(std::uint64_t{n} * (p + 1) / pieces);
       Position shift = p == 0 ? 0 : old.rel[begin];
       Block& piece = made[p];
       piece.rel.reserve(end - begin);
