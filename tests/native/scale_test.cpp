@@ -1,5 +1,5 @@
 // Sizes where a 32-bit size_t wraps: position lists of millions of entries and
-// an engine of three million lines and about 100 MB. A product of two counts
+// an engine of three million lines and about 80 MB. A product of two counts
 // of a few million passes 4 GB, so these cases matter in the 32-bit build
 // (preset native32); natively they take seconds.
 #include <gtest/gtest.h>
@@ -189,9 +189,8 @@ TEST(EngineScale, ThreeMillionLinesStreamedEditedAndReplaced) {
   engine.EmptyUndoBuffer();
   ExpectLinesOf(engine, text);
 
-  // Every line but the first changes; the first stays, so the old text is cut, not dropped whole.
-  // Without an undo step, which would hold a third copy of the text.
-  // Pieces into a string of the right size, so that it never holds twice the room it needs.
+  // Every line but the first changes: the old text is cut, not dropped whole. Justified in pieces
+  // into a string of about its size, and without an undo step, which would hold a third copy.
   const auto first = static_cast<std::size_t>(engine.GetLineIndex(1));
   std::string justified = text.substr(0, first);
   justified.reserve(text.size() / 10 * 13);
