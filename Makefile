@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Each installs what is
 # missing first. `make build` builds without running anything.
-.PHONY: deps build build-native build-windows build-fuzz run test test-native test-windows test-fuzz fuzz clean
+.PHONY: deps build build-native build-native32 build-windows build-fuzz run test test-native test-native32 test-windows test-fuzz fuzz clean
 
 WINDOWS_PRESET := $(shell scripts/windows-preset.sh)
 
@@ -21,6 +21,11 @@ build-windows:
 	  echo "This kernel runs no 32-bit code: Windows tests use the $(WINDOWS_PRESET) build of the same sources."; \
 	  cmake --preset $(WINDOWS_PRESET) >/dev/null && cmake --build --preset $(WINDOWS_PRESET) -j2; fi
 
+# The core's unit tests as 32-bit code, sizes computed as in the PE32; only `make test` needs them.
+build-native32:
+	@cmake --preset native32 >/dev/null
+	@cmake --build --preset native32 -j2
+
 # The core's fuzz targets (clang, libFuzzer); only `make test` and `make fuzz` need them.
 build-fuzz:
 	@cmake --preset fuzz >/dev/null
@@ -29,13 +34,17 @@ build-fuzz:
 run: build
 	@scripts/run-editor.sh build/$(WINDOWS_PRESET)
 
-test: build build-fuzz test-native test-windows test-fuzz
+test: build build-fuzz build-native32 test-native test-native32 test-windows test-fuzz
 
 # ctest's summary, then the closing lines of each GoogleTest and unittest runner.
 SUMMARY = grep -hE '^\[  (PASSED|FAILED) +\]|^\[==========\] [0-9]+ tests? from|^Ran [0-9]+ tests? in|^(OK|FAILED \(.*\))$$' $(1)/Testing/Temporary/LastTest.log || true
 
 test-native:
 	@ctest --preset native; status=$$?; $(call SUMMARY,build/native); exit $$status
+
+# Directly where the kernel runs 32-bit code, else under qemu-i386 (scripts/run-i386.sh).
+test-native32:
+	@ctest --preset native32; status=$$?; $(call SUMMARY,build/native32); exit $$status
 
 # Where the host runs no 32-bit code, the PE32 smoke suite runs the shipped build too.
 test-windows:

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "conversion/code_pages.h"
+#include "editor/engine/buffer_size.h"
 
 namespace {
 
@@ -52,11 +53,11 @@ int ParseCodePage(const char* argument) {
 bool ReadStandardInput(std::string& text) {
   // Read straight into the text, one byte more than a file's size so its end is seen at once.
   std::size_t got = text.size();
-  text.resize(got + std::max(RemainingInputSize() + 1, chunkSize));
+  text.resize(BufferSize(got, 1, std::max(RemainingInputSize() + 1, chunkSize), text.max_size()));
   std::size_t n;
   while ((n = std::fread(text.data() + got, 1, text.size() - got, stdin)) > 0) {
     got += n;
-    if (got == text.size()) text.resize(text.size() * 2);
+    if (got == text.size()) text.resize(BufferSize(text.size(), 2, 0, text.max_size()));
   }
   text.resize(got);
   return !ReadFailed();

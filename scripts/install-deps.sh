@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   cmake make g++ pkg-config
+  g++-multilib  # the core's unit tests built as 32-bit code too (-m32, with its sanitizer runtimes)
   xvfb xdotool x11-utils x11-xserver-utils imagemagick fonts-dejavu-core  # xmodmap: the e2e keyboard
   python3  # the end-to-end tests
   qemu-user  # runs Wine's 32-bit loader for the PE32 smoke suite on kernels without 32-bit code

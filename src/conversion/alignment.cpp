@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <new>
+#include <stdexcept>
 
 namespace {
 
@@ -149,12 +150,16 @@ std::optional<std::string> AlignText(std::string_view text, Alignment alignment,
   std::string out;
   if (text.empty()) return out;
   try {
-    out.reserve(std::min(outputLimit, text.size() + text.size() / 4 + 256));
+    // In 64 bits: a quarter more than a large text passes 4 GB in a 32-bit size_t.
+    const std::uint64_t expected = std::uint64_t{text.size()} + text.size() / 4 + 256;
+    out.reserve(static_cast<std::size_t>(std::min<std::uint64_t>({outputLimit, out.max_size(), expected})));
     if (!AlignLines(text, alignment, AdjustAlignmentSettings(alignment, settings), out,
                     [&] { return out.size() <= outputLimit; })) {
       return std::nullopt;
     }
   } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  } catch (const std::length_error&) {  // more than a string can hold
     return std::nullopt;
   }
   return out;

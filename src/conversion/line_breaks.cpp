@@ -1,7 +1,10 @@
 #include "conversion/line_breaks.h"
 
+#include "editor/engine/buffer_size.h"
+
 std::string RepairLineBreaks(std::string_view text) {
-  std::string out(text.size() * 2, '\0');
+  std::string out;
+  out.resize(BufferSize(text.size(), 2, 0, out.max_size()));
   std::size_t n = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     out[n++] = text[i];

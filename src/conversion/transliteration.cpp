@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "editor/engine/buffer_size.h"
+
 namespace {
 
 // The second letter after a DOS-866 byte, or 0 when there is none.
@@ -39,7 +41,8 @@ TranslitMap MapFor(CodePage source) {
 
 std::string Transliterate(std::string_view text, CodePage source) {
   const TranslitMap map = MapFor(source);
-  std::string out(text.size() * 2, '\0');
+  std::string out;
+  out.resize(BufferSize(text.size(), 2, 0, out.max_size()));
   std::size_t n = 0;
   for (char c : text) {
     const auto b = static_cast<unsigned char>(c);

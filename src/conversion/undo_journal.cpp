@@ -79,7 +79,7 @@ void UndoJournal::NoteChange(PositionRange replaced, Position inserted) {
 void UndoJournal::RecordUnannounced(PositionRange replaced, Position inserted) {
   if (records_.empty() || records_.back().kind == UndoSnapshot) return;
   try {
-    Position lengthAfter = editor_.GetTextLength() - (replaced.end - replaced.start) + inserted;
+    std::int64_t lengthAfter = std::int64_t{editor_.GetTextLength()} - (replaced.end - replaced.start) + inserted;
     records_.push_back({UndoReplace, replaced.start, replaced.start + inserted, 0, lengthAfter,
                         editor_.GetSelection(), viewCodePage_, editor_.GetTextRange(replaced)});
   } catch (const std::bad_alloc&) {
@@ -166,11 +166,11 @@ void UndoJournal::RecordRun(UndoKind kind, Position unit, const EditorState& sta
     Record& last = records_.back();
     if (last.kind == kind && last.unit == unit && last.end + unit == caret) {
       last.end = caret;
-      last.lengthAfter = state.length + unit;
+      last.lengthAfter = std::int64_t{state.length} + unit;
       return;
     }
   }
-  Record record{kind, caret, caret, unit, state.length + unit, state.selection, viewCodePage_, {}};
+  Record record{kind, caret, caret, unit, std::int64_t{state.length} + unit, state.selection, viewCodePage_, {}};
   records_.push_back(std::move(record));
 }
 
@@ -189,7 +189,7 @@ void UndoJournal::RecordDelete(UndoKind kind, const EditorState& state) {
 void UndoJournal::RecordReplace(Position length, const EditorState& state) {
   PositionRange selection = state.selection;
   std::string removed = selection.end > selection.start ? editor_.GetSelectedText() : std::string();
-  Position lengthAfter = state.length - (selection.end - selection.start) + length;
+  std::int64_t lengthAfter = std::int64_t{state.length} - (selection.end - selection.start) + length;
   records_.push_back({UndoReplace, selection.start, selection.start + length, 0, lengthAfter, selection,
                       viewCodePage_, std::move(removed)});
 }

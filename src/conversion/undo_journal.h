@@ -21,6 +21,7 @@
 // text where it left it.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -84,7 +85,7 @@ class UndoJournal {
     Position start = 0;
     Position end = 0;
     Position unit = 0;               // a run's unit length
-    Position lengthAfter = -1;       // text length the step leaves; -1: not checked (snapshots)
+    std::int64_t lengthAfter = -1;   // text length the step leaves (a refused one may pass 2 GB); -1: not checked
     PositionRange selection;         // the selection before the step
     CodePage codePage = Ansi;        // snapshots: the view code page
     std::string text;                // what undo puts back: removed text, or the whole text

@@ -40,6 +40,7 @@ TEST(Alignment, ExamplesOfTheRules) {
       {abcd, AlignLeft, {12, 3, 1, false}, "   aaa bbb\r\n ccc ddd\r\n"},
       // Centring uses the left indent for the first line too.
       {abcd, AlignCentre, {12, 3, 1, false}, " aaa bbb ccc\r\n     ddd\r\n"},
+      {"ab\r\n", AlignCentre, Width(5), " ab\r\n"},  // an odd spare column goes to the right
       // An indent not smaller than width - 8 counts as 0: LI 75 with RI 80 is ignored, LI 71 is not.
       {"a b c\r\nd\r\n", AlignLeft, {80, 75, 75, false}, "a b c\r\nd\r\n"},
       {"a b c\r\nd\r\n", AlignLeft, {80, 71, 71, false}, Spaces(71) + "a b c\r\n" + Spaces(71) + "d\r\n"},

@@ -125,6 +125,14 @@ TEST(SearchEngine, ReplaceAllNeverReplacesItsOwnOutputAndStopsAtTheTextLimit) {
     EXPECT_EQ(s.Selection(), c.selection);
     EXPECT_EQ(std::tuple(s.snapshots, s.unasked, s.refusals, s.state.replaceAll), std::tuple(1, 1, c.tight, !c.tight));
   }
+  // Over the whole text too the next search starts after the replacement; a run that did not
+  // would grow "aa" to the text limit.
+  Search whole("a-a-a");
+  whole.engine.SetTextLimit(12);
+  whole.ReplaceAll("a", "aa").Caret(5);
+  whole.state.wholeText = true;
+  whole.Start();
+  EXPECT_EQ(std::tuple(whole.engine.GetText(), whole.refusals), std::tuple("aa-aa-aa", 0));
   // Asked to confirm: No keeps a match, All replaces the rest without asking again and turns confirmation off.
   Search s("a a a");
   s.ReplaceAll("a", "b").Caret(0);

@@ -160,7 +160,7 @@ RowLayout::Mark RowLayout::MarkBefore(const Row& row, Position position) const {
 RowLayout::Mark RowLayout::MarkBeforeX(const Row& row, std::int64_t x) const {
   if (!UsesCache(row)) return {row.start, 0};
   std::vector<std::int64_t>& marks = cache_->x_;
-  auto fits = [&] { return static_cast<Position>(marks.size() + 1) * SegmentLength <= row.end - row.start; };
+  auto fits = [&] { return static_cast<std::int64_t>(marks.size() + 1) * SegmentLength <= row.end - row.start; };
   while ((marks.empty() || marks.back() <= x) && fits()) AddMark(row);
   auto count = static_cast<std::size_t>(std::upper_bound(marks.begin(), marks.end(), x) - marks.begin());
   if (count == 0) return {row.start, 0};

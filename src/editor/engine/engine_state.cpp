@@ -4,6 +4,7 @@
 #include <new>
 #include <utility>
 
+#include "editor/engine/buffer_size.h"
 #include "editor/engine/byte_scan.h"
 
 PositionRange EngineState::Resolve(PositionRange range) const {
@@ -40,7 +41,7 @@ std::vector<char> LineCushion(const TextStorage::Piece* pieces, std::size_t coun
     }
   }
   if (breaks == 0) return {};
-  return std::vector<char>(2 * sizeof(Position) * breaks + 16384);
+  return std::vector<char>(BufferSize(breaks, 2 * sizeof(Position), 16384, std::vector<char>().max_size()));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "editor/engine/buffer_size.h"
 #include "editor/engine/document_engine.h"
 #include "editor/engine/engine_state.h"
 #include "editor/engine/rtf_reader.h"
@@ -21,7 +22,7 @@ bool CheckCount(EngineStream& stream, std::int32_t transferred, Position offered
 bool ReadAll(EngineStream& stream, std::string& bytes, std::size_t most, Position& read) {
   for (;;) {
     std::size_t old = bytes.size();
-    bytes.resize(old + StreamChunk);
+    bytes.resize(BufferSize(old, 1, StreamChunk, bytes.max_size()));
     std::int32_t got = 0;
     std::uint32_t error =
         stream.callback(stream.cookie, reinterpret_cast<unsigned char*>(bytes.data() + old), StreamChunk, &got);
