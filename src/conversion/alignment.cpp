@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <new>
 
 namespace {
 
@@ -148,13 +147,9 @@ std::optional<std::string> AlignText(std::string_view text, Alignment alignment,
                                      std::size_t outputLimit) {
   std::string out;
   if (text.empty()) return out;
-  try {
-    out.reserve(std::min(outputLimit, text.size() + text.size() / 4 + 256));
-    if (!AlignLines(text, alignment, AdjustAlignmentSettings(alignment, settings), out,
-                    [&] { return out.size() <= outputLimit; })) {
-      return std::nullopt;
-    }
-  } catch (const std::bad_alloc&) {
+  out.reserve(std::min(outputLimit, text.size() + text.size() / 4 + 256));
+  if (!AlignLines(text, alignment, AdjustAlignmentSettings(alignment, settings), out,
+                  [&] { return out.size() <= outputLimit; })) {
     return std::nullopt;
   }
   return out;

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "app/error_box.h"
 #include "app/globals.h"
 #include "conversion/code_pages.h"
 #include "conversion/undo_commands.h"
@@ -48,10 +49,18 @@ bool HandToClipboard(HGLOBAL block) {
   return taken;
 }
 
+// Without memory for the undo step or the text nothing is pasted, and the user
+// is told; a paste over the text limit changes nothing silently.
 void PasteBytes(BYTE* bytes, int32_t length) {
-  RecordUndo(UndoReplace, length);
+  if (!RecordUndoOrRefuse(UndoReplace, length)) {
+    ReportOutOfMemory();
+    return;
+  }
   MemoryStream stream{0, length, bytes, length};
-  StreamInFromMemory(&stream, SF_TEXT | SFF_SELECTION);
+  DWORD error = StreamInFromMemory(&stream, SF_TEXT | SFF_SELECTION);
+  if (error == 0) return;
+  WithdrawUndoStep();
+  if (error == ERROR_NOT_ENOUGH_MEMORY) ReportOutOfMemory();
 }
 
 void PasteText(const char* text) {
@@ -61,7 +70,10 @@ void PasteText(const char* text) {
     return;
   }
   auto* copy = static_cast<BYTE*>(HeapAllocZero(static_cast<SIZE_T>(length) + 1));
-  if (!copy) return;
+  if (!copy) {
+    ReportOutOfMemory();
+    return;
+  }
   std::memcpy(copy, text, static_cast<size_t>(length));
   RecodeBytes(copy, static_cast<size_t>(length), OemToKoi8, NoTable);
   PasteBytes(copy, length);

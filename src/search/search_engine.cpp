@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "search/backward_search.h"
 
@@ -69,9 +70,16 @@ void Confirmed(SearchState& state, EditorOperations& editor, SearchHost& host, P
   }
 }
 
-void RunSteps(SearchState& state, EditorOperations& editor, SearchHost& host) {
+// A replace run: one snapshot, then a step or the rest of the run.
+void RunReplacements(SearchState& state, EditorOperations& editor, SearchHost& host) {
+  if (!host.RecordSnapshot()) return;
   if (state.replaceAll && !state.confirmReplace) host.ReplacingUnasked();
-  while (FindStep(state, editor, host) && state.replaceMode && state.replaceAll) {
+  try {
+    while (FindStep(state, editor, host) && state.replaceAll) {
+    }
+  } catch (const std::bad_alloc&) {
+    state.replaceAll = false;
+    host.RunOutOfMemory();
   }
 }
 
@@ -103,8 +111,7 @@ void StartSearch(SearchState& state, EditorOperations& editor, SearchHost& host)
     state.searchPosition = editor.GetSelection().start;
   }
   if (state.replaceMode) {
-    host.RecordSnapshot();
-    RunSteps(state, editor, host);
+    RunReplacements(state, editor, host);
   } else {
     FindStep(state, editor, host);
   }
@@ -112,7 +119,6 @@ void StartSearch(SearchState& state, EditorOperations& editor, SearchHost& host)
 
 bool ContinueSearch(SearchState& state, EditorOperations& editor, SearchHost& host) {
   if (!state.replaceMode) return FindStep(state, editor, host);
-  host.RecordSnapshot();
-  RunSteps(state, editor, host);
+  RunReplacements(state, editor, host);
   return true;
 }

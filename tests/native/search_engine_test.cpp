@@ -27,7 +27,11 @@ struct Search : SearchHost {
 
   explicit Search(const std::string& text) { engine.SetTextLimit(MaxTextLength); engine.SetText(text); }
   int ConfirmReplace() override { return ++asked <= static_cast<int>(answers.size()) ? answers[asked - 1] : -1; }
-  void RecordSnapshot() override { ++snapshots; }
+  bool RecordSnapshot() override {
+    ++snapshots;
+    return true;
+  }
+  void RunOutOfMemory() override {}
   void ReportRefusedReplace() override { ++refusals; }
   void ReplacingUnasked() override { ++unasked; }
 

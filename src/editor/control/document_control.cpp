@@ -154,12 +154,7 @@ LRESULT RefuseForMemory(DocumentControl& control, UINT message, LPARAM lParam) {
     int id = GetDlgCtrlID(control.window);
     if (owner) SendMessageA(owner, WM_COMMAND, MAKEWPARAM(id, EN_ERRSPACE), reinterpret_cast<LPARAM>(control.window));
   }
-  try {
-    AfterLayoutChange(control);
-    RefreshView(control);
-  } catch (const std::bad_alloc&) {
-    InvalidateRect(control.window, nullptr, TRUE);
-  }
+  RecoverView(control);
   return 0;
 }
 
