@@ -32,7 +32,12 @@ Position NextMatch(const SearchState& state, const EditorOperations& editor, Pos
   std::uint32_t options = FindOptionsOf(state);
   if (!state.backwards) return editor.FindInRange({from, -1}, pattern, options);
   if (state.replaceMode) return editor.FindLastInRange({0, from}, pattern, options);
-  return FindBackward(editor, from, pattern, options);
+  // The bisection's answer can also be the match that starts at the limit, the
+  // one Find next has just selected, and the search would never move on; the
+  // last match that ends at the limit is the one before it.
+  Position found = FindBackward(editor, from, pattern, options);
+  if (from >= 0 && found >= from) return editor.FindLastInRange({0, from}, pattern, options);
+  return found;
 }
 
 // Replaces the selected match; false when the text limit refused it.
