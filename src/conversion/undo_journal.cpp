@@ -54,7 +54,17 @@ void UndoJournal::ClearUndoJournal() {
 }
 
 void UndoJournal::ExpectUnrecordedChange(UnrecordedChange change) {
-  expected_ = change == UnrecordedChange::NewDocument ? Expected::NewDocument : Expected::SameText;
+  switch (change) {
+    case UnrecordedChange::NewDocument:
+      expected_ = Expected::NewDocument;
+      return;
+    case UnrecordedChange::SameText:
+      expected_ = Expected::SameText;
+      return;
+    case UnrecordedChange::None:
+      expected_ = Expected::Nothing;
+      return;
+  }
 }
 
 // --- Changes --------------------------------------------------------------------

@@ -79,8 +79,9 @@ class UndoJournal {
   void NoteChange(PositionRange replaced, Position inserted);
   // What the next change means when no step announces it: a new document
   // (the steps go with the old one) or the same text put back into a new
-  // control (the steps stay as they are).
-  enum class UnrecordedChange : unsigned char { NewDocument, SameText };
+  // control (the steps stay as they are). None takes such an expectation
+  // back when the change it was for did not come (a load that failed).
+  enum class UnrecordedChange : unsigned char { NewDocument, SameText, None };
   void ExpectUnrecordedChange(UnrecordedChange change);
 
   // An empty journal greys out Undo.

@@ -37,12 +37,13 @@ struct DocumentState {
   CodePage view;
   LRESULT controlView;
   bool modified;
+  DWORD wrap;
   bool operator==(const DocumentState&) const = default;
 };
 
 DocumentState Now(const std::string& text) {
   return {text, viewCodePage, SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0),
-          SendMessageA(editorWindow, EM_GETMODIFY, 0, 0) != 0};
+          SendMessageA(editorWindow, EM_GETMODIFY, 0, 0) != 0, wrapStyle};
 }
 
 std::string SystemOutOfMemoryText() {
@@ -105,12 +106,14 @@ TEST_F(WholeTextMemory, EachCommandIsDoneWholeOrLeavesTheDocumentAsItWasAndSaysS
        [] { Command(pasteCommand); }},
       {"insert a file", [] { Select(4, 4); }, [&] { InsertFile(inserted.c_str()); }},
       {"undo a whole-text recoding", [] { Command(RecodeToKoi8); }, [] { Command(undoCommand); }},
+      {"word wrap: the text into a new control", [] {}, [] { Command(wordWrapCommand); }},
   };
   const std::string outOfMemory = SystemOutOfMemoryText();
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     // The document before the command: a deletion to undo, saved, and the row's own preparation.
     auto start = [&] {
+      if (wrapStyle == 0) Command(wordWrapCommand);
       SetViewCodePage(Ansi);
       SetEditorText(base);
       ClearUndoJournal();
@@ -127,7 +130,7 @@ TEST_F(WholeTextMemory, EachCommandIsDoneWholeOrLeavesTheDocumentAsItWasAndSaysS
     start();
     row.run();
     const DocumentState after = Now(EditorText());
-    ASSERT_NE(after.text, before.text);
+    ASSERT_NE(after, before);
 
     int refused = 0;
     for (long k = 0; k < 2000; ++k) {

@@ -161,8 +161,12 @@ LRESULT RefuseForMemory(DocumentControl& control, UINT message, LPARAM lParam) {
 LRESULT CALLBACK DocumentControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    auto* control = new (std::nothrow) DocumentControl(window, static_cast<DWORD>(create->style));
-    if (!control) return FALSE;
+    DocumentControl* control = nullptr;
+    try {  // the engine inside allocates too, where a nothrow new does not look
+      control = new DocumentControl(window, static_cast<DWORD>(create->style));
+    } catch (const std::bad_alloc&) {
+      return FALSE;  // no window
+    }
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
     // ES_SELECTIONBAR has the value of WS_MAXIMIZE: kept, the system would
     // create the control maximized over its parent.
