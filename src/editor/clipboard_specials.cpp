@@ -11,6 +11,7 @@
 #include "conversion/undo_commands.h"
 #include "conversion/view_format.h"
 #include "editor/editor_control.h"
+#include "editor/engine/engine_types.h"
 #include "editor/heap_blocks.h"
 #include "editor/memory_stream.h"
 
@@ -63,8 +64,13 @@ void PasteBytes(BYTE* bytes, int32_t length) {
   if (error == ERROR_NOT_ENOUGH_MEMORY) ReportOutOfMemory();
 }
 
-void PasteText(const char* text) {
-  auto length = static_cast<int32_t>(lstrlenA(text));
+// The text ends at its zero or at the end of its block, whichever comes
+// first: a block from another program need not hold a zero. One longer than
+// any text can be is refused by the text limit, as a long one is.
+void PasteText(const char* text, SIZE_T blockSize) {
+  std::size_t size = strnlen(text, blockSize);
+  if (size > static_cast<std::size_t>(MaxTextLength)) return;
+  auto length = static_cast<int32_t>(size);
   if (viewCodePage != Koi8) {
     PasteBytes(reinterpret_cast<BYTE*>(const_cast<char*>(text)), length);
     return;
@@ -106,7 +112,7 @@ void PasteCommand() {
   if (!OpenClipboard(mainWindow)) return;
   HANDLE data = GetClipboardData(ViewClipboardFormat());
   if (const char* text = data ? static_cast<const char*>(GlobalLock(data)) : nullptr) {
-    PasteText(text);
+    PasteText(text, GlobalSize(data));
     GlobalUnlock(data);
   }
   CloseClipboard();

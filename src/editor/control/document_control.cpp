@@ -6,6 +6,7 @@
 #include <richedit.h>
 
 #include <new>
+#include <stdexcept>
 
 #include "editor/control/control_caret.h"
 #include "editor/control/control_messages.h"
@@ -184,6 +185,8 @@ LRESULT CALLBACK DocumentControlProc(HWND window, UINT message, WPARAM wParam, L
   try {
     return Dispatch(*control, message, wParam, lParam);
   } catch (const std::bad_alloc&) {
+    return RefuseForMemory(*control, message, lParam);
+  } catch (const std::length_error&) {  // more than a container holds: in 32 bits, memory too
     return RefuseForMemory(*control, message, lParam);
   }
 }
