@@ -27,11 +27,13 @@ HRESULT DropKoi8Text(IDataObject* data) {
   if (!ReadDroppedText(data, CF_OEMTEXT, text)) return E_FAIL;
   if (text.size() > static_cast<std::size_t>(MaxTextLength)) return E_FAIL;  // more than any text holds
   RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), OemToKoi8, NoTable);
-  RecordUndo(UndoSnapshot, 0);
+  if (!RecordUndoOrRefuse(UndoSnapshot, 0)) return E_OUTOFMEMORY;
   auto length = static_cast<int32_t>(text.size());
   MemoryStream stream{0, length, reinterpret_cast<BYTE*>(text.data()), length};
-  StreamInFromMemory(&stream, SF_TEXT | SFF_SELECTION);
-  return S_FALSE;
+  DWORD error = StreamInFromMemory(&stream, SF_TEXT | SFF_SELECTION);
+  if (error == 0) return S_FALSE;
+  WithdrawUndoStep();  // nothing went in
+  return error == ERROR_NOT_ENOUGH_MEMORY ? E_OUTOFMEMORY : E_FAIL;
 }
 
 }  // namespace
