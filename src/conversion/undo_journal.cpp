@@ -120,8 +120,10 @@ bool UndoJournal::RecordUndoOrRefuse(UndoKind kind, Position length) {
     RecordUndo(kind, length);  // they delete as they record
     return true;
   }
-  withdrawal_ = {records_.size(), expected_};
-  if (useEditorUndo_ || kind > UndoOverwrite) return true;
+  if (useEditorUndo_ || kind > UndoOverwrite) {
+    withdrawal_ = {records_.size(), expected_};  // nothing recorded, nothing to withdraw
+    return true;
+  }
   DropUnperformedStep();
   withdrawal_ = {records_.size(), expected_};
   expected_ = Expected::RecordedStep;

@@ -46,7 +46,7 @@ class UndoJournal {
  public:
   // `viewCodePage` is the program's own, restored by the undo of a snapshot,
   // after which `refreshViewFormat` re-applies the view. `reportError` is
-  // called when a step cannot be recorded for lack of memory.
+  // called when a step cannot be recorded, or taken back, for lack of memory.
   UndoJournal(EditorOperations& editor, CodePage& viewCodePage, std::function<void()> refreshViewFormat,
               std::function<void()> reportError);
 
