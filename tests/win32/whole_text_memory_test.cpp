@@ -15,6 +15,7 @@
 #include "../failing_allocator.h"
 #include "app/settings_store.h"
 #include "conversion/alignment.h"
+#include "conversion/colour_commands.h"
 #include "conversion/recoding_routes.h"
 #include "conversion/text_transform.h"
 #include "conversion/undo_commands.h"
@@ -157,6 +158,18 @@ TEST_F(WholeTextMemory, EachCommandIsDoneWholeOrLeavesTheDocumentAsItWasAndSaysS
     EXPECT_GT(refused, 0);
   }
   DeleteFileA(inserted.c_str());
+}
+
+// Painting the tags changes only the screen, but a press that does nothing must still say why.
+TEST_F(WholeTextMemory, TagPaintingWithoutMemorySaysSo) {
+  SetEditorText("<b>bold</b>");
+  std::vector<std::string> boxes = Boxes([] {
+    allocationsBeforeFailure = 0;
+    Command(paintTagsCommand);
+    allocationsBeforeFailure = -1;
+  });
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(EditorText(), "<b>bold</b>");
 }
 
 }  // namespace
