@@ -42,9 +42,8 @@ std::string WordsText(std::size_t size, const std::string& planted, unsigned eve
 struct NoQuestions final : SearchHost {
   UndoJournal* journal = nullptr;
   int ConfirmReplace() override { return ReplaceAll; }
-  void RecordSnapshot() override {
-    if (journal) journal->RecordUndo(UndoSnapshot, 0);
-  }
+  bool RecordSnapshot() override { return !journal || journal->RecordUndoOrRefuse(UndoSnapshot, 0); }
+  void RunOutOfMemory() override {}
   void ReportRefusedReplace() override {}
   void ReplacingUnasked() override {}
 };

@@ -160,7 +160,11 @@ void Run(const char* name, const std::string& text, DWORD extraStyle) {
 
 struct NoQuestions final : SearchHost {
   int ConfirmReplace() override { return ReplaceAll; }
-  void RecordSnapshot() override { snapshot = ControlEditor().GetWholeText(); }  // what the journal copies
+  bool RecordSnapshot() override {
+    snapshot = ControlEditor().GetWholeText();  // what the journal copies
+    return true;
+  }
+  void RunOutOfMemory() override {}
   void ReportRefusedReplace() override {}
   void ReplacingUnasked() override { SendMessageA(editorWindow, WM_SETREDRAW, FALSE, 0); }  // as the program does
   std::string snapshot;

@@ -1,5 +1,8 @@
 #include "app/main_window.h"
 
+#include <new>
+#include <stdexcept>
+
 #include "app/command_dispatch.h"
 #include "app/error_box.h"
 #include "app/globals.h"
@@ -41,6 +44,23 @@ void OnNotify(const NMHDR& header) {
   NoteDocumentChange({change.replaced.cpMin, change.replaced.cpMax}, change.inserted);
 }
 
+// The last line of defence: a command whose own work did not catch running out
+// of memory tells the user instead of ending the program, as an exception
+// leaving a window procedure would.
+bool RunCommandTold(int command) {
+  try {
+    if (!RunCommand(command)) return false;
+    // Keys and clicks in the editor report the caret; a command from the menu, the toolbar or an
+    // accelerator may move it, or change the lines before it, without either.
+    ReportCaretPositionAfresh();
+  } catch (const std::bad_alloc&) {
+    ReportOutOfMemory();
+  } catch (const std::length_error&) {
+    ReportOutOfMemory();
+  }
+  return true;
+}
+
 }  // namespace
 
 void PostLayout() {
@@ -80,12 +100,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (HIWORD(wParam) == EN_ERRSPACE) ReportOutOfMemory();
         return 0;
       }
-      if (RunCommand(LOWORD(wParam))) {
-        // Keys and clicks in the editor report the caret; a command from the menu, the toolbar or an
-        // accelerator may move it, or change the lines before it, without either.
-        ReportCaretPositionAfresh();
-        return 0;
-      }
+      if (RunCommandTold(LOWORD(wParam))) return 0;
       break;
     case WM_MEASUREITEM: {
       auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);

@@ -157,10 +157,8 @@ std::optional<std::string> AlignText(std::string_view text, Alignment alignment,
                     [&] { return out.size() <= outputLimit; })) {
       return std::nullopt;
     }
-  } catch (const std::bad_alloc&) {
-    return std::nullopt;
-  } catch (const std::length_error&) {  // more than a string can hold
-    return std::nullopt;
+  } catch (const std::length_error&) {  // more than a string can hold: memory that cannot be had
+    throw std::bad_alloc();
   }
   return out;
 }

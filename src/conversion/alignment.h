@@ -36,8 +36,9 @@ AlignmentSettings AdjustAlignmentSettings(Alignment alignment, const AlignmentSe
 // measured, so a text without a final line break may end in a line one column wider, or two
 // when that byte is a word of its own and takes a space before it.
 //
-// Returns nothing when the result would exceed `outputLimit` bytes or memory runs out; the
-// result is at most about (width + 3) bytes per output line plus the text itself.
+// Returns nothing when the result would exceed `outputLimit` bytes; throws std::bad_alloc when
+// memory runs out, which the caller must tell apart. The result is at most about (width + 3)
+// bytes per output line plus the text itself.
 std::optional<std::string> AlignText(std::string_view text, Alignment alignment, const AlignmentSettings& settings,
                                      std::size_t outputLimit = SIZE_MAX);
 

@@ -4,9 +4,11 @@
 #include <richedit.h>
 
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/error_box.h"
 #include "app/globals.h"
 #include "app/settings_store.h"
 #include "conversion/colour_settings.h"
@@ -109,14 +111,19 @@ void PaintHtmlTags() {
   LRESULT modified = Send(EM_GETMODIFY);
   LRESULT firstLine = Send(EM_GETFIRSTVISIBLELINE);
   Send(WM_SETREDRAW, FALSE);
+  // Out of memory nothing was painted, or the text is back in its own colour; the user is told.
+  bool painted = true;
   try {
     PaintTags(EditorText(length));
   } catch (const std::bad_alloc&) {
-    // Nothing was painted, or the text is back in its own colour.
+    painted = false;
+  } catch (const std::length_error&) {  // more tags than a vector holds
+    painted = false;
   }
   Send(EM_SETMODIFY, modified != 0);
   LRESULT now = Send(EM_GETFIRSTVISIBLELINE);
   if (now > firstLine) Send(EM_LINESCROLL, 0, firstLine - now);
   Send(WM_SETREDRAW, TRUE);
   InvalidateRect(editorWindow, nullptr, FALSE);
+  if (!painted) ReportOutOfMemory();
 }

@@ -5,8 +5,11 @@
 
 #include <new>
 #include <optional>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
+#include "app/error_box.h"
 #include "app/settings_store.h"
 #include "conversion/alignment.h"
 #include "conversion/code_pages.h"
@@ -69,37 +72,71 @@ Frame ChooseRange(int command) {
   return frame;
 }
 
-// Replaces the working range by `text` as one undoable step and selects it.
-void ReplaceRange(const Frame& frame, const std::string& text) {
-  RecordUndo(UndoReplace, static_cast<Position>(text.size()));
-  if (Editor().ReplaceSelection(text)) {
-    Editor().SetSelection({frame.range.start, frame.range.start + static_cast<Position>(text.size())});
+enum class Target { Selection, WholeText };
+
+// Records `kind` and writes `result` over the selection or the whole text,
+// switching the view to `newView` first when one is given. False when the text
+// limit refuses it; std::bad_alloc when the memory for the step or the write
+// runs out. Either way the text, the view and the journal are as they were.
+bool WriteRecorded(UndoKind kind, std::string_view result, Target target, std::optional<CodePage> newView = {}) {
+  if (result.size() > static_cast<std::size_t>(MaxTextLength)) return false;  // no text holds it
+  if (!RecordUndoOrRefuse(kind, static_cast<Position>(result.size()))) throw std::bad_alloc();
+  CodePage view = viewCodePage;
+  if (newView) {
+    viewCodePage = *newView;
+    ApplyViewFormat();  // selects the whole text again
+  }
+  bool written = false, outOfMemory = false;
+  try {
+    written = target == Target::WholeText ? Editor().ReplaceWholeText(result) : Editor().ReplaceSelection(result);
+  } catch (const std::bad_alloc&) {
+    outOfMemory = true;
+  }
+  if (written) return true;
+  WithdrawUndoStep();
+  if (viewCodePage != view) {
+    viewCodePage = view;
+    ApplyViewFormat();
+  }
+  if (outOfMemory) throw std::bad_alloc();
+  return false;
+}
+
+// The copy of the range is no longer needed once the result is made: the
+// journal and the control want their memory, and a text near the limit has
+// little to spare.
+void Release(std::string& text) { std::string().swap(text); }
+
+// Replaces the working range by `result` as one undoable step and selects it.
+void ReplaceRange(const Frame& frame, std::string& text, std::string result) {
+  Release(text);
+  if (WriteRecorded(UndoReplace, result, Target::Selection)) {
+    Editor().SetSelection({frame.range.start, frame.range.start + static_cast<Position>(result.size())});
   }
 }
 
+// A whole text recoded by commands 29-32 takes the view along, recorded by a
+// snapshot that holds both.
 void Recode(const Frame& frame, std::string& text, int32_t fromTable, int32_t toTable) {
   RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), fromTable, toTable);
   if (frame.wholeText && frame.command != RecodeChosen) {
     Editor().SetSelection(frame.selection);  // the snapshot's undo puts the caret back
-    RecordUndo(UndoSnapshot, 0);
-    viewCodePage = frame.command == RecodeToFido ? Oem : static_cast<CodePage>(frame.command - RecodeToAnsi);
-    ApplyViewFormat();  // selects the whole text again
+    auto target = frame.command == RecodeToFido ? Oem : static_cast<CodePage>(frame.command - RecodeToAnsi);
+    WriteRecorded(UndoSnapshot, text, Target::Selection, target);
   } else {
-    RecordUndo(UndoReplace, static_cast<Position>(text.size()));
+    WriteRecorded(UndoReplace, text, Target::Selection);
   }
-  Editor().ReplaceSelection(text);
   Editor().SetSelection(frame.selection);
 }
 
 // The control reads RTF itself, but only a text that really is RTF is replaced.
-void ConvertRtf(const Frame& frame, const std::string& text) {
+void ConvertRtf(const Frame& frame, std::string& text) {
   static constexpr char signature[] = "{\\rtf";
   if (text.compare(0, sizeof signature - 1, signature) != 0) return;
   std::string plain = RtfToText(text, viewCodePage);
+  Release(text);
   Editor().SetSelection(frame.selection);
-  RecordUndo(UndoSnapshot, 0);
-  Editor().ReplaceWholeText(plain);
-  Editor().SetSelection({0, 0});
+  if (WriteRecorded(UndoSnapshot, plain, Target::WholeText)) Editor().SetSelection({0, 0});
 }
 
 AlignmentSettings StoredAlignmentSettings() {
@@ -113,14 +150,13 @@ AlignmentSettings StoredAlignmentSettings() {
 
 // The caret ends, with nothing selected, where the range began (where it was
 // when nothing was selected). A result the text limit cannot hold changes nothing.
-void Align(const Frame& frame, const std::string& text) {
+void Align(const Frame& frame, std::string& text) {
   Position outside = Editor().GetTextLength() - (frame.range.end - frame.range.start);
   auto room = static_cast<std::size_t>(std::max<Position>(textLimit - outside, 0));
   std::optional<std::string> aligned =
       AlignText(text, static_cast<Alignment>(frame.command), StoredAlignmentSettings(), room);
-  if (!aligned) return;
-  RecordUndo(UndoReplace, static_cast<Position>(aligned->size()));
-  if (!Editor().ReplaceSelection(*aligned)) return;
+  Release(text);
+  if (!aligned || !WriteRecorded(UndoReplace, *aligned, Target::Selection)) return;
   Position caret = frame.wholeText ? frame.selection.start : frame.range.start;
   Editor().SetSelection({caret, caret});
 }
@@ -135,16 +171,16 @@ void Transform(const Frame& frame, std::string& text, int32_t fromTable, int32_t
       Recode(frame, text, fromTable, toTable);
       break;
     case translitCommand:
-      ReplaceRange(frame, Transliterate(text, viewCodePage));
+      ReplaceRange(frame, text, Transliterate(text, viewCodePage));
       break;
     case rtfToTextCommand:
       ConvertRtf(frame, text);
       break;
     case equalsEscapesCommand:
-      ReplaceRange(frame, DecodeEqualsEscapes(text));
+      ReplaceRange(frame, text, DecodeEqualsEscapes(text));
       break;
     case lineBreakCommand:
-      ReplaceRange(frame, RepairLineBreaks(text));
+      ReplaceRange(frame, text, RepairLineBreaks(text));
       break;
     default:
       if (IsAlignment(frame.command)) Align(frame, text);
@@ -162,20 +198,28 @@ void RestoreView(LRESULT firstLine) {
 
 }  // namespace
 
+// Out of memory anywhere (the copy, the result, the undo step, the write),
+// the text, the view, the journal and the modified flag stay as they were,
+// and the user is told.
 void TransformText(int command, int32_t fromTable, int32_t toTable) {
   if (!editorWindow) return;
   Send(WM_SETREDRAW, FALSE);
   LRESULT firstLine = Send(EM_GETFIRSTVISIBLELINE);
+  Frame frame = ChooseRange(command);
+  bool outOfMemory = false;
   try {
-    Frame frame = ChooseRange(command);
     if (frame.range.end > frame.range.start) {
       std::string text = Editor().GetSelectedText();
       if (!text.empty()) Transform(frame, text, fromTable, toTable);
     }
   } catch (const std::bad_alloc&) {
-    // Every output is built before the text is touched: nothing has changed.
+    outOfMemory = true;
+  } catch (const std::length_error&) {  // a result longer than a string can be
+    outOfMemory = true;
   }
+  if (outOfMemory) Editor().SetSelection(frame.selection);
   RestoreView(firstLine);
+  if (outOfMemory) ReportOutOfMemory();
 }
 
 void RecodeFromView(int command) {

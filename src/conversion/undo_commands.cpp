@@ -12,11 +12,6 @@
 
 namespace {
 
-void ReportOutOfMemory() {
-  SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-  ShowLastError();
-}
-
 // `useEditorUndo` is the switch the options change; the journal follows it on every use.
 UndoJournal& Journal() {
   static ControlEditor editor;
@@ -28,6 +23,12 @@ UndoJournal& Journal() {
 }  // namespace
 
 void RecordUndo(UndoKind kind, int32_t length) { Journal().RecordUndo(kind, length); }
+
+bool RecordUndoOrRefuse(UndoKind kind, int32_t length) { return Journal().RecordUndoOrRefuse(kind, length); }
+
+void WithdrawUndoStep() { Journal().WithdrawStep(); }
+
+bool TakeBackUndoStep() { return Journal().TakeBackStep(); }
 
 void UndoLast() { Journal().UndoLast(); }
 

@@ -7,6 +7,13 @@
 // Records the step the caller is about to perform (kinds 5 and 7 perform it).
 // Does nothing while `useEditorUndo` is set.
 void RecordUndo(UndoKind kind, int32_t length);
+// Whole-text work, paste and insertion: false when the step cannot be recorded
+// for lack of memory (the journal stays as it was; the caller changes nothing
+// and says so). WithdrawUndoStep takes the step back when the edit then fails,
+// TakeBackUndoStep the edit too when it failed half made.
+bool RecordUndoOrRefuse(UndoKind kind, int32_t length);
+void WithdrawUndoStep();
+bool TakeBackUndoStep();
 // Takes back the newest step (command 4 while the journal is used).
 void UndoLast();
 // Forgets every step: a new or loaded document, Save As, the journal switched off.

@@ -54,7 +54,17 @@ void UndoJournal::ClearUndoJournal() {
 }
 
 void UndoJournal::ExpectUnrecordedChange(UnrecordedChange change) {
-  expected_ = change == UnrecordedChange::NewDocument ? Expected::NewDocument : Expected::SameText;
+  switch (change) {
+    case UnrecordedChange::NewDocument:
+      expected_ = Expected::NewDocument;
+      return;
+    case UnrecordedChange::SameText:
+      expected_ = Expected::SameText;
+      return;
+    case UnrecordedChange::None:
+      expected_ = Expected::Nothing;
+      return;
+  }
 }
 
 // --- Changes --------------------------------------------------------------------
@@ -94,38 +104,81 @@ void UndoJournal::RecordUndo(UndoKind kind, Position length) {
   DropUnperformedStep();
   expected_ = Expected::RecordedStep;
   EditorState state{editor_.GetTextLength(), editor_.GetSelection()};
-  bool selected = state.selection.end > state.selection.start;
   if (kind == UndoDeleteWordRight || kind == UndoDeleteWordLeft) {
     DeleteWord(kind, state);
     return;
   }
+  try {
+    RecordStep(kind, length, state);
+  } catch (const std::bad_alloc&) {
+    LoseStep();
+  }
+}
+
+bool UndoJournal::RecordUndoOrRefuse(UndoKind kind, Position length) {
+  if (kind == UndoDeleteWordRight || kind == UndoDeleteWordLeft) {
+    RecordUndo(kind, length);  // they delete as they record
+    return true;
+  }
+  if (useEditorUndo_ || kind > UndoOverwrite) {
+    withdrawal_ = {records_.size(), expected_};  // nothing recorded, nothing to withdraw
+    return true;
+  }
+  DropUnperformedStep();
+  withdrawal_ = {records_.size(), expected_};
+  expected_ = Expected::RecordedStep;
+  try {
+    RecordStep(kind, length, {editor_.GetTextLength(), editor_.GetSelection()});
+  } catch (const std::bad_alloc&) {
+    WithdrawStep();
+    return false;
+  }
+  return true;
+}
+
+// A snapshot that joined the one before it pushed nothing, and nothing is taken.
+void UndoJournal::WithdrawStep() {
+  if (records_.size() > withdrawal_.recordCount) {
+    records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(withdrawal_.recordCount), records_.end());
+  }
+  expected_ = withdrawal_.expected;
+}
+
+bool UndoJournal::TakeBackStep() {
+  if (expected_ == Expected::RecordedStep) {  // nothing has changed yet
+    WithdrawStep();
+    return true;
+  }
+  if (records_.size() <= withdrawal_.recordCount) return false;
+  UndoLast();
+  return records_.size() == withdrawal_.recordCount;
+}
+
+void UndoJournal::RecordStep(UndoKind kind, Position length, const EditorState& state) {
+  bool selected = state.selection.end > state.selection.start;
   Position typed = TypedLength(kind, length);
   if (selected && kind != UndoSnapshot && kind != UndoReplace) {
     length = typed;
     kind = UndoReplace;
   }
-  try {
-    switch (kind) {
-      case UndoTyping:
-      case UndoEnter:
-        RecordRun(kind, typed, state);
-        break;
-      case UndoDelete:
-      case UndoBackspace:
-        RecordDelete(kind, state);
-        break;
-      case UndoReplace:
-        RecordReplace(std::max(length, Position{0}), state);
-        break;
-      case UndoSnapshot:
-        RecordSnapshot(state);
-        break;
-      default:
-        RecordOverwrite(state);
-        break;
-    }
-  } catch (const std::bad_alloc&) {
-    LoseStep();
+  switch (kind) {
+    case UndoTyping:
+    case UndoEnter:
+      RecordRun(kind, typed, state);
+      break;
+    case UndoDelete:
+    case UndoBackspace:
+      RecordDelete(kind, state);
+      break;
+    case UndoReplace:
+      RecordReplace(std::max(length, Position{0}), state);
+      break;
+    case UndoSnapshot:
+      RecordSnapshot(state);
+      break;
+    default:
+      RecordOverwrite(state);
+      break;
   }
 }
 
@@ -245,18 +298,24 @@ void UndoJournal::UndoLast() {
     ~Undoing() { flag = false; }
   } undoing(undoing_);
   Record& last = records_.back();
-  if (last.kind == UndoTyping || last.kind == UndoEnter) {
-    UndoUnit(last);
-    return;
+  // A step the text limit or the memory will not let back stays, so nothing is lost.
+  try {
+    if (last.kind == UndoTyping || last.kind == UndoEnter) {
+      UndoUnit(last);
+      return;
+    }
+    bool done = last.kind == UndoSnapshot ? RestoreSnapshot(last) : PutBack(last);
+    if (done) records_.pop_back();
+  } catch (const std::bad_alloc&) {
+    if (reportError_) reportError_();
   }
-  // A step the text limit will not let back stays, so nothing is lost.
-  bool done = last.kind == UndoSnapshot ? RestoreSnapshot(last) : PutBack(last);
-  if (done) records_.pop_back();
 }
 
 void UndoJournal::UndoUnit(Record& record) {
+  Position length = editor_.GetTextLength();
   editor_.SetSelection({record.end, record.end + record.unit});
   editor_.ClearSelection();
+  if (editor_.GetTextLength() == length) return;  // refused for lack of memory (the editor said so): it stays
   record.end -= record.unit;
   record.lengthAfter -= record.unit;
   if (record.end < record.start) records_.pop_back();
@@ -265,7 +324,13 @@ void UndoJournal::UndoUnit(Record& record) {
 bool UndoJournal::PutBack(const Record& record) {
   PositionRange selection = editor_.GetSelection();
   editor_.SetSelection({record.start, record.end});
-  bool done = editor_.ReplaceSelection(record.text);
+  bool done = false;
+  try {
+    done = editor_.ReplaceSelection(record.text);
+  } catch (const std::bad_alloc&) {
+    editor_.SetSelection(selection);
+    throw;
+  }
   editor_.SetSelection(done ? record.selection : selection);
   return done;
 }

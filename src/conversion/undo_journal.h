@@ -13,7 +13,9 @@
 // An edit that is refused (the text limit) leaves the text length other than
 // the step expects; such a step is dropped unseen, so an Undo never applies a
 // step to a text it does not fit. A step that cannot be recorded for lack of
-// memory empties the journal: its edit still happens, unrecorded.
+// memory empties the journal: its edit still happens, unrecorded. Whole-text
+// work instead records with RecordUndoOrRefuse and leaves the text alone when
+// that fails, and withdraws its step when its edit then fails.
 //
 // The journal is also told of every change just before it happens
 // (NoteChange). A change that no step announced is recorded there and then as
@@ -45,7 +47,7 @@ class UndoJournal {
  public:
   // `viewCodePage` is the program's own, restored by the undo of a snapshot,
   // after which `refreshViewFormat` re-applies the view. `reportError` is
-  // called when a step cannot be recorded for lack of memory.
+  // called when a step cannot be recorded, or taken back, for lack of memory.
   UndoJournal(EditorOperations& editor, CodePage& viewCodePage, std::function<void()> refreshViewFormat,
               std::function<void()> reportError);
 
@@ -55,8 +57,21 @@ class UndoJournal {
   // become UndoReplace; kinds 5 and 7 then delete the selection. Does nothing
   // while the editor's own undo is used.
   void RecordUndo(UndoKind kind, Position length);
+  // The same for work that copies much (a whole text, a replacement): a step
+  // that cannot be recorded for lack of memory leaves the journal as it was
+  // and returns false, and the caller then leaves the text alone.
+  bool RecordUndoOrRefuse(UndoKind kind, Position length);
+  // The edit announced by the newest RecordUndoOrRefuse did not happen (out of
+  // memory, the text limit): the journal is again as it was before it.
+  void WithdrawStep();
+  // That edit was made only in part (a replace run that ran out of memory):
+  // it is undone when it has a step of its own. True when the text is again
+  // as it was; a snapshot that joined an older one cannot tell the text
+  // between them, and the part made stays.
+  bool TakeBackStep();
   // Takes back the newest step and restores the selection from before it; a
-  // run of typing or of Enters goes back one unit at a time.
+  // run of typing or of Enters goes back one unit at a time. A step that
+  // cannot be taken back for lack of memory stays, and the error is reported.
   void UndoLast();
   void ClearUndoJournal();
 
@@ -65,8 +80,9 @@ class UndoJournal {
   void NoteChange(PositionRange replaced, Position inserted);
   // What the next change means when no step announces it: a new document
   // (the steps go with the old one) or the same text put back into a new
-  // control (the steps stay as they are).
-  enum class UnrecordedChange : unsigned char { NewDocument, SameText };
+  // control (the steps stay as they are). None takes such an expectation
+  // back when the change it was for did not come (a load that failed).
+  enum class UnrecordedChange : unsigned char { NewDocument, SameText, None };
   void ExpectUnrecordedChange(UnrecordedChange change);
 
   // An empty journal greys out Undo.
@@ -96,7 +112,13 @@ class UndoJournal {
   };
 
   enum class Expected : unsigned char { Nothing, RecordedStep, NewDocument, SameText };
+  // What WithdrawStep goes back to.
+  struct Withdrawal {
+    std::size_t recordCount = 0;
+    Expected expected = Expected::Nothing;
+  };
 
+  void RecordStep(UndoKind kind, Position length, const EditorState& state);
   void DropUnperformedStep();
   void RecordUnannounced(PositionRange replaced, Position inserted);
   bool AgreesWithText() const;
@@ -118,5 +140,6 @@ class UndoJournal {
   bool useEditorUndo_ = false;
   Expected expected_ = Expected::Nothing;  // what the next change is
   bool undoing_ = false;                   // the changes are Undo's own
+  Withdrawal withdrawal_;
   std::vector<Record> records_;  // newest last
 };

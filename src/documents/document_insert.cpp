@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include "app/error_box.h"
 #include "conversion/undo_commands.h"
 #include "documents/file_streams.h"
 #include "editor/editor_control.h"
@@ -15,7 +16,16 @@ void InsertFile(const char* path) {
     ReportUnopenedFile(path, tooLarge);  // the user has just chosen it
     return;
   }
-  RecordUndo(UndoSnapshot, 0);
-  StreamFileIn(file, SFF_SELECTION | SF_TEXT);
+  if (!RecordUndoOrRefuse(UndoSnapshot, 0)) {
+    CloseHandle(file);
+    ReportOutOfMemory();
+    return;
+  }
+  bool read = StreamFileIn(file, SFF_SELECTION | SF_TEXT);
+  DWORD error = GetLastError();
   CloseHandle(file);
+  if (read) return;
+  // Nothing went in (a read error, the text limit, no memory): the step goes again.
+  WithdrawUndoStep();
+  if (error == ERROR_NOT_ENOUGH_MEMORY) ReportOutOfMemory();
 }

@@ -24,6 +24,7 @@ bool LoadDocument(const char* path, OpenFailure openFailure) {
   bool read = StreamFileIn(file, SF_TEXT);
   CloseHandle(file);
   if (!read) {
+    ExpectUnrecordedChange(UndoJournal::UnrecordedChange::None);  // the old text stays, and its steps
     ShowLastError();
     return false;
   }

@@ -5,11 +5,13 @@
 
 #include <cstring>
 
+#include "app/error_box.h"
 #include "app/globals.h"
 #include "conversion/code_pages.h"
 #include "conversion/undo_commands.h"
 #include "conversion/view_format.h"
 #include "editor/editor_control.h"
+#include "editor/engine/engine_types.h"
 #include "editor/heap_blocks.h"
 #include "editor/memory_stream.h"
 
@@ -48,20 +50,36 @@ bool HandToClipboard(HGLOBAL block) {
   return taken;
 }
 
+// Without memory for the undo step or the text nothing is pasted, and the user
+// is told; a paste over the text limit changes nothing silently.
 void PasteBytes(BYTE* bytes, int32_t length) {
-  RecordUndo(UndoReplace, length);
+  if (!RecordUndoOrRefuse(UndoReplace, length)) {
+    ReportOutOfMemory();
+    return;
+  }
   MemoryStream stream{0, length, bytes, length};
-  StreamInFromMemory(&stream, SF_TEXT | SFF_SELECTION);
+  DWORD error = StreamInFromMemory(&stream, SF_TEXT | SFF_SELECTION);
+  if (error == 0) return;
+  WithdrawUndoStep();
+  if (error == ERROR_NOT_ENOUGH_MEMORY) ReportOutOfMemory();
 }
 
-void PasteText(const char* text) {
-  auto length = static_cast<int32_t>(lstrlenA(text));
+// The text ends at its zero or at the end of its block, whichever comes
+// first: a block from another program need not hold a zero. One longer than
+// any text can be is refused by the text limit, as a long one is.
+void PasteText(const char* text, SIZE_T blockSize) {
+  std::size_t size = strnlen(text, blockSize);
+  if (size > static_cast<std::size_t>(MaxTextLength)) return;
+  auto length = static_cast<int32_t>(size);
   if (viewCodePage != Koi8) {
     PasteBytes(reinterpret_cast<BYTE*>(const_cast<char*>(text)), length);
     return;
   }
   auto* copy = static_cast<BYTE*>(HeapAllocZero(static_cast<SIZE_T>(length) + 1));
-  if (!copy) return;
+  if (!copy) {
+    ReportOutOfMemory();
+    return;
+  }
   std::memcpy(copy, text, static_cast<size_t>(length));
   RecodeBytes(copy, static_cast<size_t>(length), OemToKoi8, NoTable);
   PasteBytes(copy, length);
@@ -94,7 +112,7 @@ void PasteCommand() {
   if (!OpenClipboard(mainWindow)) return;
   HANDLE data = GetClipboardData(ViewClipboardFormat());
   if (const char* text = data ? static_cast<const char*>(GlobalLock(data)) : nullptr) {
-    PasteText(text);
+    PasteText(text, GlobalSize(data));
     GlobalUnlock(data);
   }
   CloseClipboard();

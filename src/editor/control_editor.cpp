@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <new>
 
 #include "editor/control/document_control.h"
 #include "editor/editor_control.h"
@@ -41,12 +42,24 @@ DWORD CALLBACK WriteToString(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* t
   return 0;
 }
 
+// The control refuses a text over its limit, and one it has no memory for;
+// either way it has changed nothing.
 bool StreamIn(std::string_view bytes, WPARAM format) {
   if (!editorWindow) return false;
   StringSource source{bytes};
   EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadFromString};
   SendMessageA(editorWindow, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+  if (stream.dwError == ERROR_NOT_ENOUGH_MEMORY) throw std::bad_alloc();
   return stream.dwError == 0;
+}
+
+// An empty string with room for `size` bytes; one longer than a string can be
+// is as impossible as one the heap cannot give.
+std::string Reserved(Position size) {
+  std::string text;
+  if (static_cast<std::size_t>(size) >= text.max_size()) throw std::bad_alloc();
+  text.reserve(static_cast<std::size_t>(size));
+  return text;
 }
 
 // EM_FINDTEXT and its backward twin: the pattern goes as a zero-terminated copy.
@@ -59,7 +72,8 @@ Position AskFind(UINT message, PositionRange range, std::string_view pattern, st
 
 // A copy of the bytes of `range`, already clamped to the text.
 std::string CopyRange(PositionRange range) {
-  std::string text(static_cast<size_t>(range.end - range.start) + 1, '\0');
+  std::string text = Reserved(range.end - range.start + 1);
+  text.resize(static_cast<std::size_t>(range.end - range.start) + 1);
   TEXTRANGEA request{{range.start, range.end}, text.data()};
   LRESULT count = Ask(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&request));
   text.resize(static_cast<size_t>(std::clamp<LRESULT>(count, 0, range.end - range.start)));
@@ -106,11 +120,14 @@ Position ControlEditor::FindLastInRange(PositionRange range, std::string_view pa
   return AskFind(EM_FINDTEXTBACKWARD, range, pattern, options);
 }
 
+// A copy cut short (the control ran out of memory on the way) would later be
+// put back as the whole text: it is no copy at all.
 std::string ControlEditor::GetWholeText() const {
-  std::string text;
-  text.reserve(static_cast<size_t>(GetTextLength()));
+  Position length = GetTextLength();
+  std::string text = Reserved(length);
   EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&text), 0, WriteToString};
   Ask(EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+  if (stream.dwError != 0 || text.size() != static_cast<std::size_t>(length)) throw std::bad_alloc();
   return text;
 }
 

@@ -4,8 +4,8 @@
 // operation is one or two messages of the control.
 //
 // Positions count bytes, CR LF counts two. Bytes travel exactly, 0 included.
-// Operations that copy text may throw std::bad_alloc; none leaves the
-// document half changed.
+// Operations that copy or change text throw std::bad_alloc when memory runs
+// out; none leaves the document half changed, and a copy is always whole.
 #pragma once
 #include <string>
 #include <string_view>

@@ -32,8 +32,9 @@ bool StreamOutToMemory(MemoryStream* stream) {
   return transfer.dwError == 0;
 }
 
-void StreamInFromMemory(MemoryStream* stream, WPARAM format) {
+DWORD StreamInFromMemory(MemoryStream* stream, WPARAM format) {
   stream->readPos = 0;
   EDITSTREAM transfer{reinterpret_cast<DWORD_PTR>(stream), 0, GiveChunk};
   SendMessageA(editorWindow, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&transfer));
+  return transfer.dwError;
 }

@@ -17,5 +17,7 @@ struct MemoryStream {
 bool StreamOutToMemory(MemoryStream* stream);
 
 // Hands the editor bytes `readPos`..`length` with the given format word
-// (SF_TEXT for the whole text, SF_RTF, SFF_SELECTION | SF_TEXT for the selection).
-void StreamInFromMemory(MemoryStream* stream, WPARAM format);
+// (SF_TEXT for the whole text, SF_RTF, SFF_SELECTION | SF_TEXT for the
+// selection). The stream's error: 0 when the bytes went in; otherwise the
+// text is unchanged (ERROR_NOT_ENOUGH_MEMORY when the editor ran out).
+DWORD StreamInFromMemory(MemoryStream* stream, WPARAM format);

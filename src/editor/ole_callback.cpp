@@ -13,6 +13,7 @@
 #include "editor/clipboard_specials.h"
 #include "editor/control/text_transfer.h"
 #include "editor/editor_control.h"
+#include "editor/engine/engine_types.h"
 #include "editor/memory_stream.h"
 
 EditorOleCallback editorOleCallback;
@@ -24,12 +25,15 @@ namespace {
 HRESULT DropKoi8Text(IDataObject* data) {
   std::string text;
   if (!ReadDroppedText(data, CF_OEMTEXT, text)) return E_FAIL;
+  if (text.size() > static_cast<std::size_t>(MaxTextLength)) return E_FAIL;  // more than any text holds
   RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), OemToKoi8, NoTable);
-  RecordUndo(UndoSnapshot, 0);
+  if (!RecordUndoOrRefuse(UndoSnapshot, 0)) return E_OUTOFMEMORY;
   auto length = static_cast<int32_t>(text.size());
   MemoryStream stream{0, length, reinterpret_cast<BYTE*>(text.data()), length};
-  StreamInFromMemory(&stream, SF_TEXT | SFF_SELECTION);
-  return S_FALSE;
+  DWORD error = StreamInFromMemory(&stream, SF_TEXT | SFF_SELECTION);
+  if (error == 0) return S_FALSE;
+  WithdrawUndoStep();  // nothing went in
+  return error == ERROR_NOT_ENOUGH_MEMORY ? E_OUTOFMEMORY : E_FAIL;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "app/error_box.h"
 #include "app/globals.h"
 #include "app/menu_bar.h"
 #include "app/settings_store.h"
@@ -26,20 +27,31 @@ void LayOutMainWindow() {
   SendMessageA(mainWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
 }
 
-// The new control is made before the old one goes, so a failure keeps the old one.
-bool ReplaceEditor() {
+// The new control is made and given the text before the old one goes, so a
+// failure (no window, no memory for the text) keeps the old one as it was.
+bool ReplaceEditor(MemoryStream& text) {
   HWND oldEditor = editorWindow;
   DWORD oldStyle = wrapStyle;
   wrapStyle = oldStyle == 0 ? wordWrapOffStyle : 0;
   editorWindow = nullptr;
   CreateEditor();
-  if (!editorWindow) {
-    editorWindow = oldEditor;
-    wrapStyle = oldStyle;
-    return false;
+  bool filled = false;
+  if (editorWindow) {
+    ExpectUnrecordedChange(UndoJournal::UnrecordedChange::SameText);
+    filled = StreamInFromMemory(&text, SF_TEXT) == 0;
   }
-  DestroyWindow(oldEditor);
-  return true;
+  if (filled) {
+    DestroyWindow(oldEditor);
+    return true;
+  }
+  // The same text under the same limit: what failed is memory, for the window or for the text.
+  ExpectUnrecordedChange(UndoJournal::UnrecordedChange::None);
+  if (editorWindow) DestroyWindow(editorWindow);
+  editorWindow = oldEditor;
+  wrapStyle = oldStyle;
+  SetFocus(editorWindow);
+  ReportOutOfMemory();
+  return false;
 }
 
 }  // namespace
@@ -50,15 +62,18 @@ void ToggleWordWrap() {
   if (textLength < 0 || textLength > INT32_MAX - 2) return;
   MemoryStream stream{0, 0, nullptr, static_cast<int32_t>(textLength) + 2};
   stream.buffer = static_cast<BYTE*>(HeapAllocZero(static_cast<SIZE_T>(stream.capacity)));
-  if (!stream.buffer) return;
+  if (!stream.buffer) {
+    ReportOutOfMemory();
+    return;
+  }
   CHARRANGE selection{};
   SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
   LRESULT modified = SendMessageA(editorWindow, EM_GETMODIFY, 0, 0);
-  if (StreamOutToMemory(&stream) && ReplaceEditor()) {
+  if (!StreamOutToMemory(&stream)) {
+    ReportOutOfMemory();
+  } else if (ReplaceEditor(stream)) {
     ShowWrapState();
     LayOutMainWindow();
-    ExpectUnrecordedChange(UndoJournal::UnrecordedChange::SameText);
-    StreamInFromMemory(&stream, SF_TEXT);
     SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     SendMessageA(editorWindow, EM_SETMODIFY, modified != 0, 0);
   }

@@ -1,7 +1,9 @@
 #include "search/search_commands.h"
 
 #include <windows.h>
+#include <richedit.h>
 
+#include "app/error_box.h"
 #include "app/globals.h"
 #include "conversion/undo_commands.h"
 #include "editor/control_editor.h"
@@ -29,7 +31,17 @@ struct ProgramSearchHost final : SearchHost {
     quiet = true;
   }
   int ConfirmReplace() override { return ReplaceConfirmDialog(mainWindow); }
-  void RecordSnapshot() override { RecordUndo(UndoSnapshot, 0); }
+  bool RecordSnapshot() override {
+    modifiedBefore = editorWindow && SendMessageA(editorWindow, EM_GETMODIFY, 0, 0) != 0;
+    if (RecordUndoOrRefuse(UndoSnapshot, 0)) return true;
+    ReportOutOfMemory();
+    return false;
+  }
+  // Putting the snapshot back marks the text modified, though it is as it was.
+  void RunOutOfMemory() override {
+    if (TakeBackUndoStep() && editorWindow) SendMessageA(editorWindow, EM_SETMODIFY, modifiedBefore, 0);
+    ReportOutOfMemory();
+  }
   void ReportRefusedReplace() override {
     char text[160];
     wsprintfA(text, "Замена не сделана: текст стал бы больше %ld байт, которые вмещает редактор.",
@@ -37,6 +49,7 @@ struct ProgramSearchHost final : SearchHost {
     MessageBoxA(mainWindow, text, mainClassName, MB_ICONINFORMATION);
   }
   bool quiet = false;
+  bool modifiedBefore = false;
 };
 
 }  // namespace

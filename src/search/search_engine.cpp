@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "search/backward_search.h"
 
@@ -31,7 +32,12 @@ Position NextMatch(const SearchState& state, const EditorOperations& editor, Pos
   std::uint32_t options = FindOptionsOf(state);
   if (!state.backwards) return editor.FindInRange({from, -1}, pattern, options);
   if (state.replaceMode) return editor.FindLastInRange({0, from}, pattern, options);
-  return FindBackward(editor, from, pattern, options);
+  // The bisection's answer can also be the match that starts at the limit, the
+  // one Find next has just selected, and the search would never move on; the
+  // last match that ends at the limit is the one before it.
+  Position found = FindBackward(editor, from, pattern, options);
+  if (from >= 0 && found >= from) return editor.FindLastInRange({0, from}, pattern, options);
+  return found;
 }
 
 // Replaces the selected match; false when the text limit refused it.
@@ -69,9 +75,16 @@ void Confirmed(SearchState& state, EditorOperations& editor, SearchHost& host, P
   }
 }
 
-void RunSteps(SearchState& state, EditorOperations& editor, SearchHost& host) {
+// A replace run: one snapshot, then a step or the rest of the run.
+void RunReplacements(SearchState& state, EditorOperations& editor, SearchHost& host) {
+  if (!host.RecordSnapshot()) return;
   if (state.replaceAll && !state.confirmReplace) host.ReplacingUnasked();
-  while (FindStep(state, editor, host) && state.replaceMode && state.replaceAll) {
+  try {
+    while (FindStep(state, editor, host) && state.replaceAll) {
+    }
+  } catch (const std::bad_alloc&) {
+    state.replaceAll = false;
+    host.RunOutOfMemory();
   }
 }
 
@@ -103,8 +116,7 @@ void StartSearch(SearchState& state, EditorOperations& editor, SearchHost& host)
     state.searchPosition = editor.GetSelection().start;
   }
   if (state.replaceMode) {
-    host.RecordSnapshot();
-    RunSteps(state, editor, host);
+    RunReplacements(state, editor, host);
   } else {
     FindStep(state, editor, host);
   }
@@ -112,7 +124,6 @@ void StartSearch(SearchState& state, EditorOperations& editor, SearchHost& host)
 
 bool ContinueSearch(SearchState& state, EditorOperations& editor, SearchHost& host) {
   if (!state.replaceMode) return FindStep(state, editor, host);
-  host.RecordSnapshot();
-  RunSteps(state, editor, host);
+  RunReplacements(state, editor, host);
   return true;
 }

@@ -21,8 +21,12 @@ class SearchHost {
   virtual ~SearchHost() = default;
   // The confirmation dialog's answer; anything but a ReplaceAnswer when it could not be shown.
   virtual int ConfirmReplace() = 0;
-  // The undo journal's whole-text snapshot before a replace run.
-  virtual void RecordSnapshot() = 0;
+  // The undo journal's whole-text snapshot before a replace run; false when
+  // there is no memory for it, and then the run replaces nothing.
+  virtual bool RecordSnapshot() = 0;
+  // Memory ran out half way through a replace run: the host takes back what
+  // the run replaced (its snapshot) and tells the user.
+  virtual void RunOutOfMemory() = 0;
   // The text limit refused a replacement: nothing changed.
   virtual void ReportRefusedReplace() = 0;
   // The rest of the run replaces without asking: nobody needs to watch it.

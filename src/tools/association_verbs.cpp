@@ -36,6 +36,12 @@ std::string AssociationValue(std::string_view exePath, AssociationVerb verb) {
   return RecordOf(verb).commandLine ? Quoted(exePath, verb) : Unquoted(exePath, verb);
 }
 
-std::array<std::string, 2> OwnAssociationValues(std::string_view exePath, AssociationVerb verb) {
-  return {AssociationValue(exePath, verb), RecordOf(verb).commandLine ? Unquoted(exePath, verb) : Quoted(exePath, verb)};
+std::vector<std::string> OwnAssociationValues(std::string_view exePath, AssociationVerb verb) {
+  std::vector<std::string> own{AssociationValue(exePath, verb)};
+  if (!RecordOf(verb).commandLine) {
+    own.push_back(Quoted(exePath, verb));
+  } else if (exePath.find(' ') == std::string_view::npos) {
+    own.push_back(Unquoted(exePath, verb));
+  }
+  return own;
 }

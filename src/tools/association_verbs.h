@@ -1,9 +1,9 @@
 // What the program writes under a file class to open, edit, print or show its
 // files: the key below the class and the key's default value.
 #pragma once
-#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum class AssociationVerb { Edit, Open, Icon, Print };
 
@@ -15,5 +15,7 @@ std::string AssociationKey(std::string_view className, AssociationVerb verb);
 std::string AssociationValue(std::string_view exePath, AssociationVerb verb);
 
 // Every value that is already the program's own: the form written now, and
-// the unquoted form earlier versions wrote.
-std::array<std::string, 2> OwnAssociationValues(std::string_view exePath, AssociationVerb verb);
+// the other form (unquoted, as earlier versions wrote). An unquoted command
+// line counts only for a path without a blank: one with a blank is the unsafe
+// value that must be written again, quoted.
+std::vector<std::string> OwnAssociationValues(std::string_view exePath, AssociationVerb verb);

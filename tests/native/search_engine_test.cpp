@@ -27,7 +27,11 @@ struct Search : SearchHost {
 
   explicit Search(const std::string& text) { engine.SetTextLimit(MaxTextLength); engine.SetText(text); }
   int ConfirmReplace() override { return ++asked <= static_cast<int>(answers.size()) ? answers[asked - 1] : -1; }
-  void RecordSnapshot() override { ++snapshots; }
+  bool RecordSnapshot() override {
+    ++snapshots;
+    return true;
+  }
+  void RunOutOfMemory() override {}
   void ReportRefusedReplace() override { ++refusals; }
   void ReplacingUnasked() override { ++unasked; }
 
@@ -89,6 +93,15 @@ TEST(SearchEngine, FindAndFindNextFollowTheCaretOnlyForwards) {
   EXPECT_TRUE(s.Next());
   EXPECT_FALSE(s.Next()) << "a backward search never wraps";
   EXPECT_FALSE(Search("x").Next()) << "no pattern yet: the dialog opens";
+
+  // A pattern overlapping itself: the bisection's answer at the limit is the selected match itself.
+  Search overlapping("aaaa");
+  overlapping.Find("aa", true).Caret(4);
+  overlapping.Start();
+  EXPECT_EQ(overlapping.Selection(), At(2, 2));
+  EXPECT_TRUE(overlapping.Next());
+  EXPECT_EQ(overlapping.Selection(), At(0, 2)) << "find next backwards moves before the selected match";
+  EXPECT_FALSE(overlapping.Next());
 }
 
 // The fast backward answer against the bisection it stands for: far from the limit, a match ending at

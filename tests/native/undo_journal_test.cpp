@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "conversion/code_pages.h"
@@ -301,4 +302,40 @@ TEST(UndoJournal, LackOfMemoryAndTheEditorsOwnUndoEmptyTheJournal) {
   keys.journal.ExpectUnrecordedChange(UndoJournal::UnrecordedChange::NewDocument);
   keys.engine.SetText("new");
   EXPECT_TRUE(keys.journal.IsEmpty());
+}
+
+// Work that copies much asks first: a step it has no memory for leaves the journal as it was (nothing
+// reported, the caller tells), and one whose edit then fails or runs out half way goes again, the edit
+// with it; a snapshot that joined the one before is not another's to withdraw.
+TEST(UndoJournal, RefusedAndWithdrawnStepsLeaveTheJournalAsItWas) {
+  UndoKeys keys;
+  keys.Start("one two", 0, 0);
+  keys.Type('a');
+  failing_allocator::allocationsBeforeFailure = 0;
+  EXPECT_FALSE(keys.journal.RecordUndoOrRefuse(UndoSnapshot, 0));
+  failing_allocator::allocationsBeforeFailure = -1;
+  EXPECT_EQ(std::pair(keys.journal.RecordCount(), keys.errors), std::pair(std::size_t{1}, 0));
+  keys.engine.SetSelection(1, 4);
+  keys.engine.ReplaceSelection("X");  // not announced: recorded as a step of its own
+  EXPECT_EQ(keys.journal.RecordCount(), 2u);
+
+  keys.Convert(Oem);
+  ASSERT_TRUE(keys.journal.RecordUndoOrRefuse(UndoSnapshot, 0));  // joins the conversion's
+  keys.journal.WithdrawStep();
+  EXPECT_EQ(keys.journal.RecordCount(), 3u);
+
+  keys.Type('b');
+  const std::string before = keys.Text();
+  ASSERT_TRUE(keys.journal.RecordUndoOrRefuse(UndoSnapshot, 0));
+  keys.engine.SetSelection(0, 1);
+  keys.engine.ReplaceSelection("zz");
+  keys.engine.ReplaceSelection("y");
+  EXPECT_TRUE(keys.journal.TakeBackStep());
+  EXPECT_EQ(std::pair(keys.Text(), keys.journal.RecordCount()), std::pair(before, std::size_t{4}));
+  keys.journal.UndoLast();  // the "b"
+  keys.journal.UndoLast();  // the conversion, the view along
+  EXPECT_EQ(std::pair(keys.Text(), keys.view), std::pair(std::string("aX two"), Ansi));
+  keys.journal.UndoLast();
+  keys.journal.UndoLast();
+  EXPECT_EQ(keys.Text(), "one two");
 }

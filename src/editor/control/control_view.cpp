@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <new>
 
 #include "editor/control/control_caret.h"
 
@@ -207,6 +208,15 @@ void AfterLayoutChange(DocumentControl& control) {
   control.goalX = -1;
   if (control.wrap) control.xOffset = 0;
   ClampTop(control);
+}
+
+void RecoverView(DocumentControl& control) noexcept {
+  try {
+    AfterLayoutChange(control);
+    RefreshView(control);
+  } catch (const std::bad_alloc&) {
+    InvalidateRect(control.window, nullptr, TRUE);
+  }
 }
 
 void RefreshView(DocumentControl& control) {

@@ -44,6 +44,9 @@ void AfterLayoutChange(DocumentControl& control);
 
 // Scroll bars, caret and picture after a change (nothing while drawing is off).
 void RefreshView(DocumentControl& control);
+// The view found afresh after running out of memory half way through
+// following a change; failing that too, at least painted anew.
+void RecoverView(DocumentControl& control) noexcept;
 void UpdateScrollBars(DocumentControl& control);
 // Like RefreshView, but repaints only the rows from the one holding `from` to
 // the one holding `to`, or to the bottom of the view when `to` is -1.

@@ -6,6 +6,7 @@
 #include <richedit.h>
 
 #include <new>
+#include <stdexcept>
 
 #include "editor/control/control_caret.h"
 #include "editor/control/control_messages.h"
@@ -154,20 +155,19 @@ LRESULT RefuseForMemory(DocumentControl& control, UINT message, LPARAM lParam) {
     int id = GetDlgCtrlID(control.window);
     if (owner) SendMessageA(owner, WM_COMMAND, MAKEWPARAM(id, EN_ERRSPACE), reinterpret_cast<LPARAM>(control.window));
   }
-  try {
-    AfterLayoutChange(control);
-    RefreshView(control);
-  } catch (const std::bad_alloc&) {
-    InvalidateRect(control.window, nullptr, TRUE);
-  }
+  RecoverView(control);
   return 0;
 }
 
 LRESULT CALLBACK DocumentControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    auto* control = new (std::nothrow) DocumentControl(window, static_cast<DWORD>(create->style));
-    if (!control) return FALSE;
+    DocumentControl* control = nullptr;
+    try {  // the engine inside allocates too, where a nothrow new does not look
+      control = new DocumentControl(window, static_cast<DWORD>(create->style));
+    } catch (const std::bad_alloc&) {
+      return FALSE;  // no window
+    }
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
     // ES_SELECTIONBAR has the value of WS_MAXIMIZE: kept, the system would
     // create the control maximized over its parent.
@@ -185,6 +185,8 @@ LRESULT CALLBACK DocumentControlProc(HWND window, UINT message, WPARAM wParam, L
   try {
     return Dispatch(*control, message, wParam, lParam);
   } catch (const std::bad_alloc&) {
+    return RefuseForMemory(*control, message, lParam);
+  } catch (const std::length_error&) {  // more than a container holds: in 32 bits, memory too
     return RefuseForMemory(*control, message, lParam);
   }
 }

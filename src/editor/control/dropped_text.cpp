@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstring>
 #include <cwchar>
+#include <new>
 
 #include "editor/control/text_transfer.h"
 #include "editor/control/wide_text.h"
@@ -37,7 +38,10 @@ std::wstring WideFromBytes(std::string_view bytes, UINT codePage) {
   if (bytes.empty() || bytes.size() > INT_MAX) return {};
   int size = static_cast<int>(bytes.size());
   int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(std::max(length, 0)), L'\0');
+  std::wstring text;
+  // In 32 bits a string of wide characters holds only half a gigabyte.
+  if (static_cast<std::size_t>(std::max(length, 0)) > text.max_size()) throw std::bad_alloc();
+  text.resize(static_cast<std::size_t>(std::max(length, 0)));
   if (length > 0) MultiByteToWideChar(codePage, 0, bytes.data(), size, text.data(), length);
   return text;
 }

@@ -2,6 +2,8 @@
 // takes the engine's bytes.
 #include <richedit.h>
 
+#include <new>
+
 #include "editor/control/control_messages.h"
 #include "editor/control/control_view.h"
 
@@ -26,15 +28,21 @@ LRESULT StreamIn(DocumentControl& control, WPARAM format, EDITSTREAM* stream) {
   Position read = engine.StreamIn(relay, static_cast<std::uint32_t>(format));
   stream->dwError = relay.error;
   if (relay.error != 0) return read;
-  if (format & SFF_SELECTION) {
-    Position removed = selection.end - selection.start;
-    AfterReplace(control, selection.start, removed, engine.GetLength() - before + removed);
-    control.goalX = -1;
-    EnsureCaretVisible(control);
-  } else {
-    AfterWholeText(control);
+  // The text has changed: a view that cannot follow for lack of memory is no
+  // failure of the stream, whose caller must know its text went in.
+  try {
+    if (format & SFF_SELECTION) {
+      Position removed = selection.end - selection.start;
+      AfterReplace(control, selection.start, removed, engine.GetLength() - before + removed);
+      control.goalX = -1;
+      EnsureCaretVisible(control);
+    } else {
+      AfterWholeText(control);
+    }
+    RefreshView(control);
+  } catch (const std::bad_alloc&) {
+    RecoverView(control);
   }
-  RefreshView(control);
   return read;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <new>
+#include <stdexcept>
 #include <utility>
 
 #include "editor/engine/buffer_size.h"
@@ -65,12 +66,16 @@ bool EngineState::Replace(Position at, Position removed, const TextStorage::Piec
     lines.BeforeReplace(at, removed);
   } catch (const std::bad_alloc&) {
     linesKept = false;
+  } catch (const std::length_error&) {  // a container asked for more than it can hold: the same
+    linesKept = false;
   }
   if (!tookAll) text.Erase(at, removed);
   text.Insert(at, pieces, count);
   try {
     if (linesKept) lines.AfterReplace(at, removed, inserted, text);
   } catch (const std::bad_alloc&) {
+    linesKept = false;
+  } catch (const std::length_error&) {
     linesKept = false;
   }
   if (!linesKept) RebuildLines(cushion);
