@@ -5,6 +5,10 @@
     tests/faults/run.py 1 7              # rows 1 and 7, numbered as printed
     tests/faults/run.py undo_journal     # rows whose file path contains the word
 
+A row names its preset: native and native32 rows run native_tests, win32 (or
+win64) rows the Wine tests, win32_tests, in the scratch build's own Wine session
+and print spooler, stopped at the end.
+
 Faults are planted in a scratch copy of the tree (build/faults/tree, with build
 directories of its own), never in the working tree: the copy is brought up to
 date first, each fault is written, built and tested, and the file put back.
@@ -25,7 +29,11 @@ WORK = ROOT / "build" / "faults"
 TREE = WORK / "tree"
 LOGS = WORK / "logs"
 TIMEOUT = int(os.environ.get("FAULT_TIMEOUT", "900"))
-TARGET = "native_tests"
+WINDOWS_PRESETS = ("win32", "win64")
+
+
+def target(preset):
+    return "win32_tests" if preset in WINDOWS_PRESETS else "native_tests"
 
 
 class Row:
@@ -74,21 +82,38 @@ def build(preset, log):
     if not (TREE / "build" / preset / "CMakeCache.txt").is_file():
         if subprocess.run(["cmake", "--preset", preset], cwd=TREE, stdout=log, stderr=subprocess.STDOUT).returncode:
             return False
-    command = ["cmake", "--build", str(TREE / "build" / preset), "--target", TARGET, "-j2"]
+    command = ["cmake", "--build", str(TREE / "build" / preset), "--target", target(preset), "-j2"]
     return subprocess.run(command, cwd=TREE, stdout=log, stderr=subprocess.STDOUT).returncode == 0
 
 
 def run_test(preset, test, log):
     """True when the filtered tests pass."""
     directory = TREE / "build" / preset
-    command = [str(directory / TARGET), f"--gtest_filter={test}"]
+    command = [str(directory / target(preset)), f"--gtest_filter={test}"]
     if preset == "native32":
         command.insert(0, str(TREE / "scripts" / "run-i386.sh"))
+    elif preset in WINDOWS_PRESETS:  # in the build directory's Wine session, started when none runs
+        command = [str(TREE / "scripts" / "wine-run.sh"), "win32_tests.exe", f"--gtest_filter={test}"]
     try:
         return subprocess.run(command, cwd=directory, stdout=log, stderr=subprocess.STDOUT, timeout=TIMEOUT).returncode == 0
     except subprocess.TimeoutExpired:
         log.write(f"\ntimed out after {TIMEOUT} s\n".encode())
         return False
+
+
+def start_spooler(presets):
+    """The print tests' private spooler beside each Windows build (skipped by them where it cannot start)."""
+    for preset in presets & set(WINDOWS_PRESETS):
+        subprocess.run([str(TREE / "scripts" / "cups-session.sh"), "start", str(TREE / "build" / preset / "cups")],
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def stop_sessions(presets):
+    for preset in presets & set(WINDOWS_PRESETS):
+        build_dir = TREE / "build" / preset
+        for script, directory in (("wine-session.sh", "wine"), ("cups-session.sh", "cups")):
+            subprocess.run([str(TREE / "scripts" / script), "stop", str(build_dir / directory)],
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def main():
@@ -101,6 +126,7 @@ def main():
 
     # Each test must pass without a fault, or its rows tell nothing.
     baseline = {}
+    start_spooler({r.preset for r in rows})
     for preset, test in sorted({(r.preset, r.test) for r in rows}):
         with open(LOGS / f"baseline-{preset}.log", "ab") as log:
             baseline[preset, test] = build(preset, log) and run_test(preset, test, log)
@@ -131,6 +157,7 @@ def main():
         seconds = time.monotonic() - started
         print(f"{row.number:3} {verdict:8} {row.preset:9} {row.path}  [{row.test}]  {seconds:.0f} s", flush=True)
 
+    stop_sessions({r.preset for r in rows})
     print("summary: " + ", ".join(f"{n} {v.lower()}" for v, n in sorted(counts.items())) + f" of {len(rows)}")
     return 0 if counts.get("CAUGHT", 0) == len(rows) else 1
 
