@@ -99,20 +99,16 @@ void UndoJournal::RecordUnannounced(PositionRange replaced, Position inserted) {
 
 // --- Recording ----------------------------------------------------------------
 
+// A step without memory is lost with the journal; its edit still happens.
 void UndoJournal::RecordUndo(UndoKind kind, Position length) {
-  if (useEditorUndo_ || kind > UndoOverwrite) return;
-  DropUnperformedStep();
-  expected_ = Expected::RecordedStep;
-  EditorState state{editor_.GetTextLength(), editor_.GetSelection()};
-  if (kind == UndoDeleteWordRight || kind == UndoDeleteWordLeft) {
-    DeleteWord(kind, state);
+  if (kind != UndoDeleteWordRight && kind != UndoDeleteWordLeft) {
+    if (!RecordUndoOrRefuse(kind, length)) LoseStep();
     return;
   }
-  try {
-    RecordStep(kind, length, state);
-  } catch (const std::bad_alloc&) {
-    LoseStep();
-  }
+  if (useEditorUndo_) return;
+  DropUnperformedStep();
+  expected_ = Expected::RecordedStep;
+  DeleteWord(kind, {editor_.GetTextLength(), editor_.GetSelection()});
 }
 
 bool UndoJournal::RecordUndoOrRefuse(UndoKind kind, Position length) {

@@ -8,6 +8,7 @@
 
 #include "editor/control/document_control.h"
 #include "editor/editor_control.h"
+#include "editor/engine/buffer_size.h"
 
 namespace {
 
@@ -57,8 +58,7 @@ bool StreamIn(std::string_view bytes, WPARAM format) {
 // is as impossible as one the heap cannot give.
 std::string Reserved(Position size) {
   std::string text;
-  if (static_cast<std::size_t>(size) >= text.max_size()) throw std::bad_alloc();
-  text.reserve(static_cast<std::size_t>(size));
+  text.reserve(BufferSize(static_cast<std::size_t>(size), 1, 0, text.max_size()));
   return text;
 }
 

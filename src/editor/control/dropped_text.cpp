@@ -10,6 +10,7 @@
 
 #include "editor/control/text_transfer.h"
 #include "editor/control/wide_text.h"
+#include "editor/engine/buffer_size.h"
 
 namespace {
 
@@ -40,8 +41,7 @@ std::wstring WideFromBytes(std::string_view bytes, UINT codePage) {
   int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
   std::wstring text;
   // In 32 bits a string of wide characters holds only half a gigabyte.
-  if (static_cast<std::size_t>(std::max(length, 0)) > text.max_size()) throw std::bad_alloc();
-  text.resize(static_cast<std::size_t>(std::max(length, 0)));
+  text.resize(BufferSize(static_cast<std::size_t>(std::max(length, 0)), 1, 0, text.max_size()));
   if (length > 0) MultiByteToWideChar(codePage, 0, bytes.data(), size, text.data(), length);
   return text;
 }
