@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "conversion/code_pages.h"
+#include "codepages/code_pages.h"
 
 namespace {
 

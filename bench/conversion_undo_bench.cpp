@@ -6,9 +6,9 @@
 #include <random>
 #include <string>
 
-#include "conversion/code_pages.h"
-#include "conversion/undo_journal.h"
-#include "editor/engine/document_engine.h"
+#include "codepages/code_pages.h"
+#include "editor/undo_journal.h"
+#include "engine/document_engine.h"
 #include "editor/engine_editor.h"
 
 namespace {

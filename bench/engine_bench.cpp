@@ -11,7 +11,7 @@
 #include <random>
 #include <string>
 
-#include "editor/engine/document_engine.h"
+#include "engine/document_engine.h"
 
 namespace {
 

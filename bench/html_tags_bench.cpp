@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "conversion/html_tags.h"
-#include "editor/engine/document_engine.h"
+#include "codepages/html_tags.h"
+#include "engine/document_engine.h"
 #include "html_text.h"
 
 namespace {

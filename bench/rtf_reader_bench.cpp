@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "editor/engine/rtf_reader.h"
+#include "engine/rtf_reader.h"
 
 // About 16 MB of RTF in the shapes word processors write Russian text in.
 static std::string Document(const std::string& paragraph) {

@@ -11,8 +11,8 @@
 #include <random>
 #include <string>
 
-#include "conversion/undo_journal.h"
-#include "editor/engine/document_engine.h"
+#include "editor/undo_journal.h"
+#include "engine/document_engine.h"
 #include "editor/engine_editor.h"
 #include "search/backward_search.h"
 #include "search/search_engine.h"

@@ -7,9 +7,9 @@
 #include <iterator>
 #include <string>
 
-#include "conversion/alignment.h"
-#include "conversion/line_breaks.h"
-#include "conversion/transliteration.h"
+#include "codepages/alignment.h"
+#include "codepages/line_breaks.h"
+#include "codepages/transliteration.h"
 
 namespace {
 

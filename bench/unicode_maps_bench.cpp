@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "conversion/unicode_maps.h"
+#include "codepages/unicode_maps.h"
 
 // Reverse lookups are a linear scan; this shows what one costs.
 static void BM_UnicodeToByte(benchmark::State& state) {

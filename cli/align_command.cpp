@@ -7,7 +7,7 @@
 
 #include "cli_streams.h"
 #include "commands.h"
-#include "conversion/alignment.h"
+#include "codepages/alignment.h"
 
 namespace {
 

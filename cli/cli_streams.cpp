@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "conversion/code_pages.h"
-#include "editor/engine/buffer_size.h"
+#include "codepages/code_pages.h"
+#include "codepages/buffer_size.h"
 
 namespace {
 

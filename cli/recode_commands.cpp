@@ -3,9 +3,9 @@
 
 #include "cli_streams.h"
 #include "commands.h"
-#include "conversion/code_pages.h"
-#include "conversion/recoding_routes.h"
-#include "conversion/transliteration.h"
+#include "codepages/code_pages.h"
+#include "codepages/recoding_routes.h"
+#include "codepages/transliteration.h"
 
 namespace {
 

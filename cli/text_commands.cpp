@@ -3,9 +3,9 @@
 
 #include "cli_streams.h"
 #include "commands.h"
-#include "conversion/code_page_guess.h"
-#include "conversion/equals_escapes.h"
-#include "conversion/line_breaks.h"
+#include "codepages/code_page_guess.h"
+#include "codepages/equals_escapes.h"
+#include "codepages/line_breaks.h"
 
 namespace {
 

@@ -7,115 +7,27 @@ add_library(core STATIC ${CORE_SOURCES})
 target_include_directories(core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 
 # The document control: our own window class around the document engine.
-set(EDITOR_SOURCES
-  src/editor/control/char_format_mapping.cpp
-  src/editor/control/clipboard_messages.cpp
-  src/editor/control/control_caret.cpp
-  src/editor/control/control_editing.cpp
-  src/editor/control/control_paint.cpp
-  src/editor/control/control_view.cpp
-  src/editor/control/data_object.cpp
-  src/editor/control/drag_source.cpp
-  src/editor/control/drop_target.cpp
-  src/editor/control/dropped_text.cpp
-  src/editor/control/document_control.cpp
-  src/editor/control/format_messages.cpp
-  src/editor/control/keyboard_messages.cpp
-  src/editor/control/mouse_messages.cpp
-  src/editor/control/page_print.cpp
-  src/editor/control/scroll_messages.cpp
-  src/editor/control/stream_messages.cpp
-  src/editor/control/text_messages.cpp
-  src/editor/control/view_font.cpp
-)
-list(TRANSFORM EDITOR_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
-add_library(editor STATIC ${EDITOR_SOURCES})
-target_include_directories(editor PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_compile_definitions(editor PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
-target_compile_options(editor PRIVATE ${WIN_CHARSET})
-target_link_libraries(editor PUBLIC core ole32 uuid shell32 gdi32 user32 kernel32)
+file(GLOB CONTROL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/control/*.cpp)
+list(REMOVE_ITEM CONTROL_SOURCES ${CORE_SOURCES})
+add_library(control STATIC ${CONTROL_SOURCES})
+target_include_directories(control PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_definitions(control PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
+target_compile_options(control PRIVATE ${WIN_CHARSET})
+target_link_libraries(control PUBLIC core ole32 uuid shell32 gdi32 user32 kernel32)
 
-# Everything of the program but its entry point, so that the in-process tests link it.
-set(APP_SOURCES
-  src/app/about_box.cpp
-  src/app/error_box.cpp
-  src/app/globals.cpp
-  src/app/initialisation.cpp
-  src/app/command_captions.cpp
-  src/app/command_dispatch.cpp
-  src/app/help_command.cpp
-  src/app/main_window.cpp
-  src/app/menu_bar.cpp
-  src/app/menu_enabling.cpp
-  src/app/menu_item_drawing.cpp
-  src/app/menu_mnemonics.cpp
-  src/app/options_dialog.cpp
-  src/app/recent_file_text.cpp
-  src/app/message_loop.cpp
-  src/app/running_instance.cpp
-  src/app/settings_store.cpp
-  src/app/shutdown.cpp
-  src/app/start_arguments.cpp
-  src/app/startup.cpp
-  src/app/window_classes.cpp
-  src/app/window_placement.cpp
-  src/chrome/status_bar.cpp
-  src/chrome/status_panes.cpp
-  src/chrome/toolbar.cpp
-  src/chrome/toolbar_buttons.cpp
-  src/chrome/toolbar_notify.cpp
-  src/conversion/code_page_chord.cpp
-  src/conversion/code_page_dialog.cpp
-  src/conversion/colour_commands.cpp
-  src/conversion/colour_settings.cpp
-  src/conversion/font_dialog.cpp
-  src/conversion/text_transform.cpp
-  src/conversion/undo_commands.cpp
-  src/conversion/view_commands.cpp
-  src/conversion/view_format.cpp
-  src/documents/document_commands.cpp
-  src/documents/document_insert.cpp
-  src/documents/document_load.cpp
-  src/documents/document_save.cpp
-  src/documents/document_title.cpp
-  src/documents/file_dialogs.cpp
-  src/documents/file_streams.cpp
-  src/documents/load_guess.cpp
-  src/documents/recent_files.cpp
-  src/documents/safe_write.cpp
-  src/documents/save_as.cpp
-  src/documents/save_prompt.cpp
-  src/editor/caret_report.cpp
-  src/editor/character_table.cpp
-  src/editor/clipboard_specials.cpp
-  src/editor/control_editor.cpp
-  src/editor/date_time.cpp
-  src/editor/editor_control.cpp
-  src/editor/editor_input.cpp
-  src/editor/input_keys.cpp
-  src/editor/input_typing.cpp
-  src/editor/heap_blocks.cpp
-  src/editor/memory_stream.cpp
-  src/editor/ole_callback.cpp
-  src/editor/view_refresh.cpp
-  src/editor/word_wrap.cpp
-  src/printing/page_count.cpp
-  src/printing/page_number.cpp
-  src/printing/print_document.cpp
-  src/printing/print_preview.cpp
-  src/printing/print_setup.cpp
-  src/search/find_replace_dialog.cpp
-  src/search/replace_confirm_dialog.cpp
-  src/search/search_commands.cpp
-  src/tools/byte_patcher.cpp
-  src/tools/file_associations.cpp
-)
-list(TRANSFORM APP_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
+# Everything of the program but its entry point, so that the in-process tests
+# link it: every source of the layers above the control that is not portable.
+set(APP_SOURCES)
+foreach(folder base editor conversion_dialogs documents search printing chrome tools app)
+  file(GLOB folder_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${folder}/*.cpp)
+  list(APPEND APP_SOURCES ${folder_sources})
+endforeach()
+list(REMOVE_ITEM APP_SOURCES ${CORE_SOURCES} ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
 add_library(app STATIC ${APP_SOURCES})
 target_include_directories(app PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(app PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
 target_compile_options(app PUBLIC ${WIN_CHARSET})
-target_link_libraries(app PUBLIC editor core comctl32 comdlg32 shell32 gdi32 user32 kernel32 advapi32)
+target_link_libraries(app PUBLIC control core comctl32 comdlg32 shell32 gdi32 user32 kernel32 advapi32)
 
 add_executable(zorn2 WIN32 src/app/main.cpp src/resources/zorn2.rc)
 target_link_libraries(zorn2 PRIVATE app)
@@ -179,9 +91,10 @@ add_test(NAME cups_session_stop COMMAND ${CUPS_SESSION} stop ${CMAKE_BINARY_DIR}
 set_tests_properties(cups_session_start PROPERTIES FIXTURES_SETUP cups)
 set_tests_properties(cups_session_stop PROPERTIES FIXTURES_CLEANUP cups)
 
-file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+file(GLOB_RECURSE WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 # The program's resources too: the tests load its accelerators and pictures.
 add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)
+target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/tests/win32)
 target_link_libraries(win32_tests PRIVATE app gtest_main winspool)
 target_link_options(win32_tests PRIVATE ${WIN_LINK})
 add_dependencies(win32_tests zorn2 welcome)

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes src/conversion/conversion_tables.cpp: the nine 128-byte conversion tables.
+"""Writes src/codepages/conversion_tables.cpp: the nine 128-byte conversion tables.
 
 Each table follows the published mapping between its two character sets (here
 Python's codecs); the bytes below say what a character the target lacks becomes.
@@ -114,13 +114,13 @@ def main():
              '// the target lacks becomes a look-alike between DOS-866 and Windows-1251 or KOI8-R, and',
              '// keeps its byte between DOS-866 and ISO or Mac, except Mac \u00ab \u00bb \u2013 \u2014 (C7 C8 D0 D1),',
              '// which become < > - -, as they do from Windows-1251.',
-             '#include "conversion/code_pages.h"', '',
+             '#include "codepages/code_pages.h"', '',
              'const unsigned char conversionTables[conversionTableCount * 128] = {']
     for number, (name, table) in enumerate(tables):
         lines.append(f'    // {number} {name}, bytes 80..FF')
         lines.extend(cpp_rows(table))
     lines.append('};')
-    with open('src/conversion/conversion_tables.cpp', 'w') as out:
+    with open('src/codepages/conversion_tables.cpp', 'w') as out:
         out.write('\n'.join(lines) + '\n')
 
 

@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/globals.h"
-#include "editor/control/document_control.h"
+#include "base/globals.h"
+#include "control/document_control.h"
 #include "editor/editor_control.h"
 #include "printing/page_count.h"
 #include "printing/print_preview.h"

@@ -15,15 +15,15 @@
 #include <iterator>
 #include <string>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/initialisation.h"
 #include "app/menu_bar.h"
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 #include "app/window_classes.h"
-#include "conversion/code_page_chord.h"
-#include "conversion/code_pages.h"
-#include "conversion/text_transform.h"
-#include "conversion/view_commands.h"
+#include "editor/code_page_chord.h"
+#include "codepages/code_pages.h"
+#include "editor/text_transform.h"
+#include "editor/view_commands.h"
 #include "documents/document_insert.h"
 #include "documents/document_load.h"
 #include "editor/control_editor.h"

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/globals.h"
+#include "base/globals.h"
 
 namespace {
 

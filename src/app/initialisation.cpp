@@ -2,14 +2,14 @@
 
 #include <commctrl.h>
 
-#include "app/error_box.h"
-#include "app/globals.h"
+#include "base/error_box.h"
+#include "base/globals.h"
 #include "app/menu_bar.h"
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
 #include "documents/file_dialogs.h"
-#include "editor/control/document_control.h"
+#include "control/document_control.h"
 #include "editor/editor_control.h"
 #include "printing/print_setup.h"
 

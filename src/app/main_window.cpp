@@ -4,8 +4,8 @@
 #include <stdexcept>
 
 #include "app/command_dispatch.h"
-#include "app/error_box.h"
-#include "app/globals.h"
+#include "base/error_box.h"
+#include "base/globals.h"
 #include "app/menu_enabling.h"
 #include "app/menu_item_drawing.h"
 #include "app/menu_mnemonics.h"
@@ -14,10 +14,10 @@
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
 #include "chrome/toolbar_notify.h"
-#include "conversion/undo_commands.h"
+#include "editor/undo_commands.h"
 #include "documents/save_prompt.h"
 #include "editor/caret_report.h"
-#include "editor/control/document_control.h"
+#include "control/document_control.h"
 #include "editor/editor_control.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "app/menu_bar.h"
 
-#include "app/globals.h"
+#include "base/globals.h"
 
 HMENU mainMenu;
 HMENU popupMenus[popupMenuCount];

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/command_captions.h"
+#include "base/command_captions.h"
 
 constexpr UINT firstRecentCommand = 900;  // 900..909: the recent files in list order
 constexpr int recentCommandCount = 10;

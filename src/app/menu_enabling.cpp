@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/menu_bar.h"
-#include "conversion/undo_commands.h"
+#include "editor/undo_commands.h"
 #include "editor/editor_control.h"
 
 namespace {

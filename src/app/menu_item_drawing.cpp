@@ -2,8 +2,8 @@
 
 #include <iterator>
 
-#include "app/command_captions.h"
-#include "app/globals.h"
+#include "base/command_captions.h"
+#include "base/globals.h"
 #include "app/menu_bar.h"
 #include "app/recent_file_text.h"
 

@@ -1,6 +1,6 @@
 #include "app/menu_mnemonics.h"
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/menu_bar.h"
 #include "app/recent_file_text.h"
 

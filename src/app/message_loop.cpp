@@ -6,9 +6,9 @@
 
 #include <initializer_list>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "chrome/toolbar.h"
-#include "conversion/undo_commands.h"
+#include "editor/undo_commands.h"
 #include "editor/editor_control.h"
 
 namespace {

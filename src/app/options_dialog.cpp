@@ -5,12 +5,12 @@
 
 #include <algorithm>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/main_window.h"
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
-#include "conversion/undo_commands.h"
+#include "editor/undo_commands.h"
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
 

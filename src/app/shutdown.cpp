@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/menu_bar.h"
 #include "chrome/toolbar.h"
-#include "conversion/undo_commands.h"
+#include "editor/undo_commands.h"
 #include "editor/editor_control.h"
 #include "printing/print_setup.h"
 

@@ -2,12 +2,12 @@
 
 #include <ole2.h>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/initialisation.h"
 #include "app/menu_bar.h"
 #include "app/message_loop.h"
-#include "app/running_instance.h"
-#include "app/settings_store.h"
+#include "base/running_instance.h"
+#include "base/settings_store.h"
 #include "app/shutdown.h"
 #include "app/start_arguments.h"
 #include "app/window_classes.h"

@@ -1,6 +1,6 @@
 #include "app/window_classes.h"
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/main_window.h"
 
 // Every other instance finds this one by these classes, so their layout is fixed.

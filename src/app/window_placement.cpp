@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/globals.h"
-#include "app/settings_store.h"
+#include "base/globals.h"
+#include "base/settings_store.h"
 
 void RestoreWindowPlacement(int* showCommand) {
   WINDOWPLACEMENT placement{};

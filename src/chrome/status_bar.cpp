@@ -4,7 +4,7 @@
 
 #include <iterator>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/menu_bar.h"
 
 HWND statusWindow;

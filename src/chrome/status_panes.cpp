@@ -1,11 +1,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "chrome/status_bar.h"
-#include "conversion/code_page_fonts.h"
-#include "conversion/code_pages.h"
-#include "conversion/view_format.h"
+#include "editor/code_page_fonts.h"
+#include "codepages/code_pages.h"
+#include "editor/view_format.h"
 
 namespace {
 

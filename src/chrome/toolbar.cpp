@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/main_window.h"
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 #include "chrome/toolbar_buttons.h"
 #include "chrome/toolbar_notify.h"
 

@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "app/command_captions.h"
-#include "app/globals.h"
+#include "base/command_captions.h"
+#include "base/globals.h"
 #include "chrome/toolbar.h"
 #include "chrome/toolbar_buttons.h"
 

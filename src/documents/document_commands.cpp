@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "app/globals.h"
-#include "conversion/undo_commands.h"
+#include "base/globals.h"
+#include "editor/undo_commands.h"
 #include "documents/document_insert.h"
 #include "documents/document_load.h"
 #include "documents/document_save.h"

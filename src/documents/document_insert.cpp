@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "app/error_box.h"
-#include "conversion/undo_commands.h"
+#include "base/error_box.h"
+#include "editor/undo_commands.h"
 #include "documents/file_streams.h"
 #include "editor/editor_control.h"
 

@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "app/error_box.h"
-#include "app/globals.h"
-#include "conversion/undo_commands.h"
+#include "base/error_box.h"
+#include "base/globals.h"
+#include "editor/undo_commands.h"
 #include "documents/document_title.h"
 #include "documents/file_streams.h"
 #include "documents/load_guess.h"

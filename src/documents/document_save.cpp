@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/error_box.h"
-#include "app/globals.h"
+#include "base/error_box.h"
+#include "base/globals.h"
 #include "documents/safe_write.h"
 #include "editor/editor_control.h"
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/globals.h"
-#include "app/running_instance.h"
+#include "base/globals.h"
+#include "base/running_instance.h"
 #include "chrome/status_bar.h"
 
 namespace {

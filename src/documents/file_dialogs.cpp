@@ -4,8 +4,8 @@
 
 #include <cstddef>
 
-#include "app/error_box.h"
-#include "app/globals.h"
+#include "base/error_box.h"
+#include "base/globals.h"
 
 OPENFILENAMEA fileDialogRecord;
 DWORD fileFilterIndex = 1;

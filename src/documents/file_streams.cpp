@@ -1,6 +1,6 @@
 #include "documents/file_streams.h"
 
-#include "app/error_box.h"
+#include "base/error_box.h"
 #include "editor/editor_control.h"
 
 DWORD CALLBACK ReadFileChunk(DWORD_PTR cookie, BYTE* buffer, LONG requested, LONG* transferred) {

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/menu_bar.h"
-#include "app/running_instance.h"
-#include "app/settings_store.h"
+#include "base/running_instance.h"
+#include "base/settings_store.h"
 #include "documents/document_load.h"
 #include "documents/recent_list.h"
 #include "documents/save_prompt.h"

@@ -1,7 +1,7 @@
 #include "documents/save_as.h"
 
-#include "app/globals.h"
-#include "conversion/undo_commands.h"
+#include "base/globals.h"
+#include "editor/undo_commands.h"
 #include "documents/document_save.h"
 #include "documents/document_title.h"
 #include "documents/file_dialogs.h"

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "documents/document_save.h"
 #include "documents/recent_files.h"
 #include "documents/save_as.h"

@@ -2,13 +2,13 @@
 
 #include <richedit.h>
 
-#include "app/globals.h"
-#include "conversion/colour_settings.h"
-#include "conversion/undo_commands.h"
-#include "conversion/view_format.h"
+#include "base/globals.h"
+#include "editor/colour_settings.h"
+#include "editor/undo_commands.h"
+#include "editor/view_format.h"
 #include "editor/character_table_text.h"
 #include "editor/clipboard_specials.h"
-#include "editor/control/document_control.h"
+#include "control/document_control.h"
 #include "editor/editor_control.h"
 
 namespace {

@@ -5,14 +5,14 @@
 
 #include <cstring>
 
-#include "app/error_box.h"
-#include "app/globals.h"
-#include "conversion/code_pages.h"
-#include "conversion/undo_commands.h"
-#include "conversion/view_format.h"
+#include "base/error_box.h"
+#include "base/globals.h"
+#include "codepages/code_pages.h"
+#include "editor/undo_commands.h"
+#include "editor/view_format.h"
 #include "editor/editor_control.h"
-#include "editor/engine/engine_types.h"
-#include "editor/heap_blocks.h"
+#include "engine/engine_types.h"
+#include "base/heap_blocks.h"
 #include "editor/memory_stream.h"
 
 UINT ViewClipboardFormat() { return viewCodePage == Ansi ? CF_TEXT : CF_OEMTEXT; }

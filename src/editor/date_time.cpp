@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "conversion/undo_commands.h"
+#include "editor/undo_commands.h"
 #include "editor/editor_control.h"
 
 namespace {

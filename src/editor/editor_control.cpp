@@ -2,10 +2,10 @@
 
 #include <richedit.h>
 
-#include "app/globals.h"
-#include "conversion/colour_settings.h"
+#include "base/globals.h"
+#include "editor/colour_settings.h"
 #include "editor/caret_report.h"
-#include "editor/control/document_control.h"
+#include "control/document_control.h"
 #include "editor/editor_input.h"
 #include "editor/ole_callback.h"
 #include "editor/text_limit.h"

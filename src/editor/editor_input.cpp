@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "chrome/status_bar.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/engine/engine_types.h"
+#include "engine/engine_types.h"
 
 class EditorOperations {
  public:

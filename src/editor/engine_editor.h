@@ -2,7 +2,7 @@
 // window: native tests and tools.
 #pragma once
 #include "editor/editor_operations.h"
-#include "editor/engine/document_engine.h"
+#include "engine/document_engine.h"
 
 class EngineEditor final : public EditorOperations {
  public:

@@ -2,9 +2,9 @@
 
 #include <richedit.h>
 
-#include "app/globals.h"
-#include "conversion/code_page_chord.h"
-#include "conversion/undo_commands.h"
+#include "base/globals.h"
+#include "editor/code_page_chord.h"
+#include "editor/undo_commands.h"
 #include "editor/caret_report.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"

@@ -2,8 +2,8 @@
 
 #include <richedit.h>
 
-#include "conversion/undo_commands.h"
-#include "conversion/view_format.h"
+#include "editor/undo_commands.h"
+#include "editor/view_format.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
 

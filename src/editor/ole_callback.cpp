@@ -5,15 +5,15 @@
 #include <new>
 #include <string>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/main_window.h"
-#include "conversion/code_pages.h"
-#include "conversion/undo_commands.h"
-#include "conversion/view_format.h"
+#include "codepages/code_pages.h"
+#include "editor/undo_commands.h"
+#include "editor/view_format.h"
 #include "editor/clipboard_specials.h"
-#include "editor/control/text_transfer.h"
+#include "control/text_transfer.h"
 #include "editor/editor_control.h"
-#include "editor/engine/engine_types.h"
+#include "engine/engine_types.h"
 #include "editor/memory_stream.h"
 
 EditorOleCallback editorOleCallback;

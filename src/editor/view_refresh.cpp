@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "conversion/view_format.h"
+#include "editor/view_format.h"
 #include "editor/editor_control.h"
 
 void RefreshViewFormat() {

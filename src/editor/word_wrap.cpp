@@ -5,13 +5,13 @@
 
 #include <cstdint>
 
-#include "app/error_box.h"
-#include "app/globals.h"
+#include "base/error_box.h"
+#include "base/globals.h"
 #include "app/menu_bar.h"
-#include "app/settings_store.h"
-#include "conversion/undo_commands.h"
+#include "base/settings_store.h"
+#include "editor/undo_commands.h"
 #include "editor/editor_control.h"
-#include "editor/heap_blocks.h"
+#include "base/heap_blocks.h"
 #include "editor/memory_stream.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/menu_bar.h"
 #include "editor/editor_control.h"
 #include "printing/page_sequence.h"

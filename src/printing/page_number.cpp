@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 #include "editor/editor_control.h"
 #include "printing/print_setup.h"
 

@@ -4,8 +4,8 @@
 #include <commdlg.h>
 #include <richedit.h>
 
-#include "app/globals.h"
-#include "editor/control/document_control.h"
+#include "base/globals.h"
+#include "control/document_control.h"
 #include "editor/editor_control.h"
 #include "printing/page_number.h"
 #include "printing/page_sequence.h"

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/globals.h"
-#include "app/settings_store.h"
+#include "base/globals.h"
+#include "base/settings_store.h"
 #include "editor/editor_control.h"
 #include "printing/page_number.h"
 #include "printing/print_setup.h"

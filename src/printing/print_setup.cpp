@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "app/globals.h"
+#include "base/globals.h"
 
 HGLOBAL printerDevMode;
 HGLOBAL printerDevNames;

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/globals.h"
-#include "app/settings_store.h"
-#include "conversion/view_format.h"
+#include "base/globals.h"
+#include "base/settings_store.h"
+#include "editor/view_format.h"
 #include "editor/control_editor.h"
 #include "search/hex_pattern.h"
 #include "search/search_history.h"

@@ -2,7 +2,7 @@
 
 #include <richedit.h>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "editor/editor_control.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "app/error_box.h"
-#include "app/globals.h"
-#include "conversion/undo_commands.h"
+#include "base/error_box.h"
+#include "base/globals.h"
+#include "editor/undo_commands.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
 #include "search/find_replace_dialog.h"

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "editor/engine/engine_types.h"
+#include "engine/engine_types.h"
 
 // A pattern holds at most 32 bytes and its terminating zero: a zero byte ends
 // it, so a pattern never contains one.

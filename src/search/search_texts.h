@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/code_pages.h"
+#include "codepages/code_pages.h"
 #include "editor/editor_operations.h"
 
 // The word at the selection start, at most 32 bytes of it, without blanks,

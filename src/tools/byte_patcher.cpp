@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "app/error_box.h"
-#include "app/globals.h"
+#include "base/error_box.h"
+#include "base/globals.h"
 #include "tools/hex_field.h"
 
 char patchPath[MAX_PATH];

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/globals.h"
+#include "base/globals.h"
 
 char exePath[MAX_PATH];
 

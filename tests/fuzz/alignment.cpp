@@ -1,6 +1,6 @@
 // Alignment with mode, width, indents and joining taken from the input's first
 // four bytes and the rest as the text.
-#include "conversion/alignment.h"
+#include "codepages/alignment.h"
 
 #include <climits>
 #include <string>

@@ -1,5 +1,5 @@
 // The view code-page guess on any bytes.
-#include "conversion/code_page_guess.h"
+#include "codepages/code_page_guess.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // RtfToText on any bytes, into each view code page.
-#include "editor/engine/rtf_reader.h"
+#include "engine/rtf_reader.h"
 
 #include "fuzz/fuzz_support.h"
 

@@ -1,8 +1,8 @@
 // The =XX decoder and the line-break repair on any bytes.
 #include <string>
 
-#include "conversion/equals_escapes.h"
-#include "conversion/line_breaks.h"
+#include "codepages/equals_escapes.h"
+#include "codepages/line_breaks.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // string. The engine's fuzz target runs it on libFuzzer's inputs, the native
 // tests on random ones.
 #pragma once
-#include "editor/engine/document_engine.h"
+#include "engine/document_engine.h"
 
 #include <algorithm>
 #include <climits>
@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "editor/engine/rtf_reader.h"
+#include "engine/rtf_reader.h"
 #include "fuzz/fuzz_support.h"
 #include "native/engine_reference.h"
 

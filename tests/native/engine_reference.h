@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/engine/char_classes.h"
-#include "editor/engine/engine_types.h"
+#include "engine/char_classes.h"
+#include "engine/engine_types.h"
 
 // The first position of every line: CR LF, a lone CR and a lone LF each end one.
 inline std::vector<Position> NaiveLineStarts(const std::string& text) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editor/engine/document_engine.h"
+#include "engine/document_engine.h"
 
 // An engine without a practical text limit, holding `text`.
 inline DocumentEngine WithText(const std::string& text, CodePage codePage = Ansi) {

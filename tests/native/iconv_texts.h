@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/code_pages.h"
+#include "codepages/code_pages.h"
 
 // Marks a byte that iconv does not define in a code page.
 constexpr char32_t noCharacter = 0xFFFFFFFF;

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "editor/control/row_layout.h"
+#include "control/row_layout.h"
 
 inline RowMetrics UnitMetrics() {
   RowMetrics metrics;

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <utility>
 
-#include "conversion/code_pages.h"
-#include "editor/control/document_control.h"
+#include "codepages/code_pages.h"
+#include "control/document_control.h"
 
 // The styles the program creates its editor with (word wrap on).
 inline constexpr DWORD EditorStyle = WS_CHILD | WS_VISIBLE | ES_SELECTIONBAR | WS_VSCROLL | ES_AUTOVSCROLL |

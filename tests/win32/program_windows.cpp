@@ -3,14 +3,14 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "app/initialisation.h"
 #include "app/menu_bar.h"
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 #include "app/window_classes.h"
 #include "chrome/status_bar.h"
-#include "conversion/undo_commands.h"
-#include "conversion/view_commands.h"
+#include "editor/undo_commands.h"
+#include "editor/view_commands.h"
 #include "editor/editor_control.h"
 #include "editor/memory_stream.h"
 

@@ -1,0 +1,29 @@
+#include "base/globals.h"
+
+HANDLE processHeap;
+HINSTANCE appInstance;
+HWND mainWindow;
+HWND markerWindow;
+char currentPath[MAX_PATH];
+
+HICON appIcon;
+HICON appIconSmall;
+HICON webIconSmall;
+HBITMAP stdImages;
+HBITMAP programImages;
+NONCLIENTMETRICSA menuMetrics;
+HFONT menuFont;
+HACCEL accelerators;
+COLORREF customColors[16];
+
+bool documentControlRegistered;
+bool useEditorUndo;
+bool editorUndoSeen;
+bool rememberCaret;
+bool rememberPlacement;
+bool placementActive;
+bool bigButtons;
+
+const char untitledName[] = "БезИмени";
+const char markerClassName[] = "Zorn2 - ZovaV";
+const char mainClassName[] = "ZORN2";

@@ -1,0 +1,29 @@
+#include "codepages/equals_escapes.h"
+
+namespace {
+
+// The value of an upper-case hexadecimal digit, or -1.
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+std::string DecodeEqualsEscapes(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '=' && i + 2 < text.size()) {
+      const int high = HexDigit(text[i + 1]), low = HexDigit(text[i + 2]);
+      if (high >= 0 && low >= 0) {
+        out += static_cast<char>(high * 16 + low);
+        i += 2;
+        continue;
+      }
+    }
+    out += text[i];
+  }
+  return out;
+}

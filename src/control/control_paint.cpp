@@ -1,0 +1,176 @@
+#include "control/control_paint.h"
+
+#include <algorithm>
+
+#include "control/control_view.h"
+
+namespace {
+
+constexpr int RunCapacity = 512;
+constexpr Position ReadChunk = 2048;
+
+enum class Look { Plain, Greyed, Control, Selected };
+
+// Draws the rows of one paint: runs of bytes that look alike are drawn with
+// one ExtTextOutW each, every character at the width the layout gave it.
+class RowPainter {
+ public:
+  RowPainter(const DocumentControl& control, HDC dc, const RowLayout& layout)
+      : control_(control), dc_(dc), layout_(layout), area_(TextArea(control)) {
+    PositionRange selection = control.engine.GetSelection();
+    if (control.selectionShown && selection.start < selection.end) selection_ = selection;
+    highlight_ = GetSysColor(COLOR_HIGHLIGHT);
+    highlightText_ = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    greyText_ = GetSysColor(COLOR_GRAYTEXT);
+    background_ = control.systemBackground ? GetSysColor(COLOR_WINDOW) : control.background;
+  }
+
+  // Draws `row` with its top at `y`; returns the width of the row when it was
+  // measured whole, else -1.
+  std::int64_t Draw(const Row& row, int y);
+
+ private:
+  Look LookOf(Position position, unsigned char b) const {
+    if (position >= selection_.start && position < selection_.end) return Look::Selected;
+    if (control_.font.controlByte[b]) return Look::Control;
+    return control_.font.undefined[b] ? Look::Greyed : Look::Plain;
+  }
+  void Flush(int y);
+  void MarkSelectedBreak(const Row& row, std::int64_t x, int y);
+  int ScreenX(std::int64_t x) const { return static_cast<int>(x - control_.xOffset) + TextLeft(control_); }
+
+  const DocumentControl& control_;
+  HDC dc_;
+  const RowLayout& layout_;
+  RECT area_;
+  PositionRange selection_{-1, -1};
+  COLORREF highlight_, highlightText_, greyText_, background_;
+
+  // The run being gathered.
+  wchar_t text_[RunCapacity];
+  int widths_[RunCapacity];
+  int count_ = 0;
+  std::int64_t runX_ = 0;
+  Look look_ = Look::Plain;
+  Colour colour_ = 0;
+};
+
+void RowPainter::Flush(int y) {
+  if (count_ == 0) return;
+  int width = 0;
+  for (int i = 0; i < count_; ++i) width += widths_[i];
+  RECT box{ScreenX(runX_), y, ScreenX(runX_) + width, y + control_.font.lineHeight};
+  COLORREF ink = colour_, paper = background_;
+  switch (look_) {
+    case Look::Selected: ink = highlightText_, paper = highlight_; break;
+    case Look::Greyed: ink = greyText_; break;
+    case Look::Control: ink = background_, paper = greyText_; break;
+    case Look::Plain: break;
+  }
+  SetTextColor(dc_, ink);
+  SetBkColor(dc_, paper);
+  ExtTextOutW(dc_, box.left, y, ETO_OPAQUE | ETO_CLIPPED, &box, text_, static_cast<UINT>(count_), widths_);
+  runX_ += width;
+  count_ = 0;
+}
+
+void RowPainter::MarkSelectedBreak(const Row& row, std::int64_t x, int y) {
+  if (!row.hardEnd || row.last || selection_.start > row.end || selection_.end <= row.end) return;
+  RECT box{ScreenX(x), y, ScreenX(x) + std::max(2, control_.font.metrics.byteWidth[' ']), y + control_.font.lineHeight};
+  SetBkColor(dc_, highlight_);
+  ExtTextOutW(dc_, 0, 0, ETO_OPAQUE, &box, nullptr, 0, nullptr);
+}
+
+std::int64_t RowPainter::Draw(const Row& row, int y) {
+  std::int64_t right = control_.xOffset + (area_.right - area_.left) + TextLeft(control_);
+  std::int64_t x = 0;
+  Position position = control_.xOffset > 0 ? layout_.ByteAtX(row, control_.xOffset, x) : row.start;
+  runX_ = x;
+  count_ = 0;
+  DocumentEngine::ColourRun colours{0, 0, 0};
+  char bytes[ReadChunk + 1];
+  while (position < row.end && x < right) {
+    Position n = control_.engine.GetTextRange({position, std::min(row.end, position + ReadChunk)}, bytes, ReadChunk + 1);
+    for (Position i = 0; i < n && x < right; ++i, ++position) {
+      auto b = static_cast<unsigned char>(bytes[i]);
+      if (position >= colours.end) colours = control_.engine.GetColourRun(position);
+      Look look = LookOf(position, b);
+      if (count_ == RunCapacity || (count_ > 0 && (look != look_ || colours.colour != colour_))) Flush(y);
+      look_ = look;
+      colour_ = colours.colour;
+      int advance = layout_.Advance(b, x);
+      text_[count_] = control_.font.glyph[b];
+      widths_[count_++] = advance;
+      x += advance;
+    }
+  }
+  Flush(y);
+  if (position < row.end) return -1;
+  MarkSelectedBreak(row, x, y);
+  return x;
+}
+
+}  // namespace
+
+void PaintControl(DocumentControl& control, HDC target, const RECT& update) {
+  int width = std::max<int>(1, update.right - update.left), height = std::max<int>(1, update.bottom - update.top);
+  // Drawn off screen in client coordinates, the bitmap covering only `update`.
+  HDC dc = CreateCompatibleDC(target);
+  // A bitmap of the display's kind: under Wine a DIB section draws text
+  // several times slower.
+  HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
+  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  SetWindowOrgEx(dc, update.left, update.top, nullptr);
+  HGDIOBJ oldFont = SelectObject(dc, control.font.handle ? control.font.handle : GetStockObject(ANSI_FIXED_FONT));
+
+  COLORREF background = control.systemBackground ? GetSysColor(COLOR_WINDOW) : control.background;
+  SetBkColor(dc, background);
+  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &update, nullptr, 0, nullptr);
+  SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+
+  RECT area = TextArea(control);
+  IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+  RowLayout layout = control.Layout();
+  RowPainter painter(control, dc, layout);
+  Row row = control.top;
+  int rows = PartlyVisibleRows(control);
+  for (int i = 0; i < rows; ++i) {
+    int y = area.top + i * control.font.lineHeight;
+    if (y >= update.bottom) break;
+    if (y + control.font.lineHeight > update.top) {
+      std::int64_t rowWidth = painter.Draw(row, y);
+      if (!control.wrap) {
+        // Without wrap the horizontal bar reaches the widest row seen so far.
+        if (rowWidth < 0) {
+          rowWidth = row.end - row.start < RowLayout::SegmentLength
+                         ? layout.Width(row)
+                         : std::int64_t{row.end - row.start} * control.font.averageWidth;
+        }
+        control.widestSeen = std::max(control.widestSeen, rowWidth + CaretWidthMargin);
+      }
+    }
+    if (!layout.NextRow(row, row)) break;
+  }
+
+  SetWindowOrgEx(dc, 0, 0, nullptr);
+  BitBlt(target, update.left, update.top, width, height, dc, 0, 0, SRCCOPY);
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+}
+
+void OnPaint(DocumentControl& control) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(control.window, &paint);
+  std::int64_t widest = control.widestSeen;
+  if (dc) PaintControl(control, dc, paint.rcPaint);
+  EndPaint(control.window, &paint);
+  if (control.widestSeen != widest) UpdateScrollBars(control);
+}
+
+void OnPrintClient(DocumentControl& control, HDC dc) {
+  RECT client{};
+  GetClientRect(control.window, &client);
+  PaintControl(control, dc, client);
+}

@@ -1,0 +1,77 @@
+// Reading the text of a drop. Unlike the clipboard, a data object converts
+// nothing: a program that offers only Unicode text (every Linux program
+// through Wine's drag bridge) or only the other 8-bit format is converted
+// here, the way the clipboard would.
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <cwchar>
+#include <new>
+
+#include "control/text_transfer.h"
+#include "control/wide_text.h"
+#include "codepages/buffer_size.h"
+
+namespace {
+
+// The whole block of `format` as the data object hands it over.
+bool ReadBlock(IDataObject* data, CLIPFORMAT format, std::string& bytes) {
+  FORMATETC request{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  STGMEDIUM medium{};
+  if (data->GetData(&request, &medium) != S_OK) return false;
+  bool read = false;
+  if (medium.tymed == TYMED_HGLOBAL && medium.hGlobal) {
+    if (const char* block = static_cast<const char*>(GlobalLock(medium.hGlobal))) {
+      bytes.assign(block, GlobalSize(medium.hGlobal));
+      GlobalUnlock(medium.hGlobal);
+      read = true;
+    }
+  }
+  ReleaseStgMedium(&medium);
+  return read;
+}
+
+void CutAtZero(std::string& bytes) { bytes.resize(strnlen(bytes.data(), bytes.size())); }
+
+}  // namespace
+
+std::wstring WideFromBytes(std::string_view bytes, UINT codePage) {
+  if (bytes.empty() || bytes.size() > INT_MAX) return {};
+  int size = static_cast<int>(bytes.size());
+  int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+  std::wstring text;
+  // In 32 bits a string of wide characters holds only half a gigabyte.
+  text.resize(BufferSize(static_cast<std::size_t>(std::max(length, 0)), 1, 0, text.max_size()));
+  if (length > 0) MultiByteToWideChar(codePage, 0, bytes.data(), size, text.data(), length);
+  return text;
+}
+
+std::string BytesFromWide(std::wstring_view text, UINT codePage) {
+  if (text.empty() || text.size() > INT_MAX) return {};
+  int size = static_cast<int>(text.size());
+  int length = WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(std::max(length, 0)), '\0');
+  if (length > 0) WideCharToMultiByte(codePage, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
+  return bytes;
+}
+
+bool ReadDroppedText(IDataObject* data, CLIPFORMAT format, std::string& bytes) {
+  std::string block;
+  if (ReadBlock(data, format, block)) {
+    CutAtZero(block);
+    bytes = std::move(block);
+    return true;
+  }
+  std::wstring text;
+  if (ReadBlock(data, CF_UNICODETEXT, block)) {
+    text.assign(reinterpret_cast<const wchar_t*>(block.data()), block.size() / sizeof(wchar_t));
+    text.resize(wcsnlen(text.data(), text.size()));
+  } else {
+    CLIPFORMAT other = format == CF_OEMTEXT ? CF_TEXT : CF_OEMTEXT;
+    if (!ReadBlock(data, other, block)) return false;
+    CutAtZero(block);
+    text = WideFromBytes(block, CodePageOfFormat(other));
+  }
+  bytes = BytesFromWide(text, CodePageOfFormat(format));
+  return true;
+}

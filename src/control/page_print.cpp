@@ -1,0 +1,186 @@
+#include "control/page_print.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+
+#include "control/control_messages.h"
+
+namespace {
+
+constexpr int RunCapacity = 512;
+constexpr Position ReadChunk = 2048;
+
+int Dots(HDC dc, int index) { return std::max(1, GetDeviceCaps(dc, index)); }
+
+// The format with the face the screen realised for it: a printer driver may
+// pick another face for a bare "fixed pitch" request, one without Cyrillic.
+CharFormat ShownFormat(const DocumentControl& control) {
+  CharFormat format = control.fontFormat;
+  if (!format.face.empty() || !control.font.handle) return format;
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, control.font.handle);
+  char face[LF_FACESIZE] = {};
+  if (GetTextFaceA(screen, sizeof face, face) > 0) format.face = face;
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  return format;
+}
+
+// The control's font on `target`, made again when the device, the format or
+// the code page changed.
+const ViewFont& PrinterFont(DocumentControl& control, HDC target) {
+  PrintLayout& print = control.print;
+  int dotsX = Dots(target, LOGPIXELSX), dotsY = Dots(target, LOGPIXELSY);
+  if (!print.measured || print.target != target || print.dotsX != dotsX || print.dotsY != dotsY ||
+      !(print.format == control.fontFormat) || print.codePage != control.viewCodePage) {
+    print.printed = ShownFormat(control);
+    BuildViewFontOn(target, print.font, print.printed, control.viewCodePage);
+    print.target = target;
+    print.dotsX = dotsX;
+    print.dotsY = dotsY;
+    print.format = control.fontFormat;
+    print.codePage = control.viewCodePage;
+    print.measured = true;
+  }
+  return print.font;
+}
+
+// Draws the laid-out page on `dc`, whose logical units may differ from the
+// target's (a preview on screen): every byte goes where the target put it.
+class PagePainter {
+ public:
+  PagePainter(const DocumentControl& control, HDC dc) : control_(control), print_(control.print), dc_(dc) {
+    dotsX_ = Dots(dc, LOGPIXELSX);
+    dotsY_ = Dots(dc, LOGPIXELSY);
+    left_ = MulDiv(print_.area.left, dotsX_, 1440);
+    top_ = MulDiv(print_.area.top, dotsY_, 1440);
+    paper_ = control.systemBackground ? GetSysColor(COLOR_WINDOW) : control.background;
+    grey_ = GetSysColor(COLOR_GRAYTEXT);
+  }
+
+  void Paint() {
+    LOGFONTA description = FontOf(print_.printed, dotsY_);
+    HFONT font = CreateFontIndirectA(&description);
+    HGDIOBJ old = SelectObject(dc_, font ? static_cast<HGDIOBJ>(font) : GetStockObject(ANSI_FIXED_FONT));
+    SetTextAlign(dc_, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+    RowLayout layout(control_.engine, print_.font.metrics, print_.wrapWidth);
+    ForEachPageRow(layout, print_.page, [&](int index, Position from, Position to, Position rowStart) {
+      Row row = layout.RowAt(rowStart);
+      DrawRow(layout, row, from, to, index);
+    });
+    SelectObject(dc_, old);
+    if (font) DeleteObject(font);
+  }
+
+ private:
+  int ScaleX(std::int64_t x) const { return left_ + static_cast<int>(x * dotsX_ / print_.dotsX); }
+  int RowY(int index) const { return top_ + MulDiv(index * print_.font.lineHeight, dotsY_, print_.dotsY); }
+
+  void DrawRow(const RowLayout& layout, const Row& row, Position from, Position to, int index) {
+    std::int64_t base = layout.XOf(row, from), x = base;
+    y_ = RowY(index);
+    bottom_ = RowY(index + 1);
+    count_ = 0;
+    runX_ = 0;
+    DocumentEngine::ColourRun colours{0, 0, 0};
+    char bytes[ReadChunk + 1];
+    for (Position position = from; position < to;) {
+      Position n = control_.engine.GetTextRange({position, std::min(to, position + ReadChunk)}, bytes, ReadChunk + 1);
+      if (n <= 0) break;
+      for (Position i = 0; i < n; ++i, ++position) {
+        auto b = static_cast<unsigned char>(bytes[i]);
+        if (position >= colours.end) colours = control_.engine.GetColourRun(position);
+        COLORREF ink = print_.font.undefined[b] ? grey_ : colours.colour, paper = paper_;
+        if (print_.font.controlByte[b]) ink = paper_, paper = grey_;
+        if (count_ == RunCapacity || (count_ > 0 && (ink != ink_ || paper != paperRun_))) Flush();
+        if (count_ == 0) runX_ = x - base, ink_ = ink, paperRun_ = paper;
+        std::int64_t next = x + layout.Advance(b, x);
+        text_[count_] = print_.font.glyph[b];
+        widths_[count_++] = ScaleX(next - base) - ScaleX(x - base);
+        x = next;
+      }
+    }
+    Flush();
+  }
+
+  void Flush() {
+    if (count_ == 0) return;
+    int left = ScaleX(runX_), width = 0;
+    for (int i = 0; i < count_; ++i) width += widths_[i];
+    RECT box{left, y_, left + width, bottom_};
+    SetTextColor(dc_, ink_);
+    SetBkColor(dc_, paperRun_);
+    ExtTextOutW(dc_, left, y_, ETO_OPAQUE | ETO_CLIPPED, &box, text_, static_cast<UINT>(count_), widths_);
+    count_ = 0;
+  }
+
+  const DocumentControl& control_;
+  const PrintLayout& print_;
+  HDC dc_;
+  int dotsX_, dotsY_, left_, top_;
+  COLORREF paper_, grey_;
+  int y_ = 0, bottom_ = 0;
+  wchar_t text_[RunCapacity];
+  int widths_[RunCapacity];
+  int count_ = 0;
+  std::int64_t runX_ = 0;
+  COLORREF ink_ = 0, paperRun_ = 0;
+};
+
+LRESULT FormatRange(DocumentControl& control, bool render, FORMATRANGE* range) {
+  PrintLayout& print = control.print;
+  if (!range) {
+    ReleasePrintLayout(print);
+    return 0;
+  }
+  HDC target = range->hdcTarget ? range->hdcTarget : range->hdc;
+  Position length = control.engine.GetLength();
+  Position start = std::clamp<Position>(range->chrg.cpMin, 0, length);
+  Position end = range->chrg.cpMax < 0 ? length : std::clamp<Position>(range->chrg.cpMax, start, length);
+  if (!target) return start;
+  const ViewFont& font = PrinterFont(control, target);
+  const RECT area = range->rc;
+  int width = MulDiv(area.right - area.left, print.dotsX, 1440);
+  int height = MulDiv(area.bottom - area.top, print.dotsY, 1440);
+  int rowsPerPage = height > 0 ? height / font.lineHeight : 0;
+  print.wrapWidth = std::max(1, width);
+  RowLayout layout(control.engine, font.metrics, print.wrapWidth);
+  print.page = LayOutPage(layout, start, end, rowsPerPage);
+  print.area = area;
+  print.dc = range->hdc ? range->hdc : target;
+  print.hasPage = true;
+  // The rectangle shrinks to what the page used.
+  range->rc.bottom = area.top + MulDiv(print.page.rows * font.lineHeight, 1440, print.dotsY);
+  range->rc.right = std::min<LONG>(
+      area.right, area.left + MulDiv(static_cast<int>(std::min<std::int64_t>(print.page.width, INT32_MAX / 1440)),
+                                     1440, print.dotsX));
+  if (render) PagePainter(control, print.dc).Paint();
+  return print.page.end;
+}
+
+LRESULT DisplayBand(DocumentControl& control) {
+  if (!control.print.hasPage || !control.print.dc) return FALSE;
+  PagePainter(control, control.print.dc).Paint();
+  return TRUE;
+}
+
+}  // namespace
+
+void ReleasePrintLayout(PrintLayout& print) {
+  ReleaseViewFont(print.font);
+  print = PrintLayout{};
+}
+
+bool HandlePrintMessage(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case EM_FORMATRANGE:
+      result = FormatRange(control, wParam != 0, reinterpret_cast<FORMATRANGE*>(lParam));
+      return true;
+    case EM_DISPLAYBAND:
+      result = DisplayBand(control);
+      return true;
+    default:
+      return false;
+  }
+}

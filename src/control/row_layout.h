@@ -1,0 +1,140 @@
+// Rows on screen of the document control: its text lines, cut to the window
+// width when word wrap is on. Nothing is laid out in advance: every row is found
+// from the text around it when asked for, so the cost of a question depends on
+// the length of one line (at most one segment of it), never on the whole text.
+//
+// A line longer than SegmentLength bytes wraps in independent segments of that
+// length (a row always starts at a segment start), so that finding the row of a
+// position never wraps more than one segment, however long the line.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "engine/document_engine.h"
+
+// What each byte occupies on screen, in pixels, in one font and code page.
+struct RowMetrics {
+  int byteWidth[256] = {};  // advance of each byte; tab, CR and LF are not looked up
+  int tabWidth = 64;        // distance between tab stops (> 0)
+};
+
+// One row on screen: bytes [start, end) are drawn; the next row starts at
+// `next`. A row that ends its line (`hardEnd`) runs on over the line break, so
+// `next` is the start of the following line. The final row of the text has
+// `last` set and next == end == the text length.
+struct Row {
+  Position start = 0;
+  Position end = 0;
+  Position next = 0;
+  bool hardEnd = true;
+  bool last = true;
+  bool operator==(const Row&) const = default;
+};
+
+// Without wrap a row is a whole line, however long. This remembers x at every
+// SegmentLength bytes of the last long line measured, so that x and positions
+// far along it are found from the nearest mark. The owner reports edits.
+class LineXCache {
+ public:
+  void Clear() {
+    lineStart_ = -1;
+    x_.clear();
+  }
+  // [at, at + removed) became `inserted` bytes: marks after `at` are dropped.
+  void Replaced(Position at, Position removed, Position inserted);
+
+ private:
+  friend class RowLayout;
+  Position lineStart_ = -1;
+  std::vector<std::int64_t> x_;  // x_[k]: x at lineStart_ + (k + 1) * SegmentLength
+};
+
+// A layout answers for the text as it was when it was made: it remembers
+// bytes and rows, so it lives no longer than one operation.
+class RowLayout {
+ public:
+  static constexpr Position SegmentLength = 65536;
+
+  // wrapWidth <= 0: no word wrap, every line is one row. `cache` may be null.
+  RowLayout(const DocumentEngine& engine, const RowMetrics& metrics, int wrapWidth, LineXCache* cache = nullptr);
+
+  bool Wraps() const { return wrapWidth_ > 0; }
+
+  // The row holding `position` (clamped to the text). A position on a soft
+  // break is at the start of the row after it.
+  Row RowAt(Position position) const;
+  // The rows before and after `row`; false at either end of the text.
+  bool NextRow(const Row& row, Row& next) const;
+  bool PreviousRow(const Row& row, Row& previous) const;
+  // Moves `row` by `count` rows (negative: up) as far as the text allows;
+  // returns the number of rows actually moved (with the sign).
+  std::int64_t MoveRows(Row& row, std::int64_t count) const;
+
+  // The last position a caret can take on `row`: its end, or the byte before a
+  // soft break (a position on the break is shown on the next row).
+  static Position CaretEnd(const Row& row) { return row.hardEnd ? row.end : row.end - 1; }
+
+  // Pixels from the row's left edge to `position` (clamped to the row).
+  std::int64_t XOf(const Row& row, Position position) const;
+  // The caret position nearest to `x` on `row`.
+  Position PositionAtX(const Row& row, std::int64_t x) const;
+  // The first byte of `row` whose right edge lies beyond `x` (row.end when
+  // none), and the x of its left edge in `byteX`.
+  Position ByteAtX(const Row& row, std::int64_t x, std::int64_t& byteX) const;
+  // Width of the drawn bytes of `row`.
+  std::int64_t Width(const Row& row) const { return XOf(row, row.end); }
+
+  // Advance of byte `b` drawn at `x` (tabs go to the next tab stop).
+  int Advance(unsigned char b, std::int64_t x) const {
+    return b == '\t' ? static_cast<int>(metrics_.tabWidth - x % metrics_.tabWidth) : metrics_.byteWidth[b];
+  }
+
+  // Rows counted from the start of the line of `row` to `row`.
+  std::int64_t RowInLine(const Row& row) const;
+
+ private:
+  struct Line {
+    Position start = 0;
+    Position contentEnd = 0;  // before the line break
+    Position next = 0;        // start of the following line, or the text length
+    bool last = false;
+  };
+
+  Line LineAt(Position position) const;
+  Position SegmentStart(const Line& line, Position position) const;
+  Position SegmentEnd(const Line& line, Position segmentStart) const;
+  // Where the row starting at `start` ends inside its segment [.., segmentEnd).
+  Position BreakAfter(Position start, Position segmentEnd) const;
+  Row MakeRow(const Line& line, Position start, Position end) const;
+  Row RowStartingAt(const Line& line, Position start) const;
+
+  unsigned char ByteAt(Position position) const;
+
+  // A known x on `row` at or before a position or an x: a mark of the cache,
+  // or the row start.
+  struct Mark {
+    Position position;
+    std::int64_t x;
+  };
+  Mark MarkBefore(const Row& row, Position position) const;
+  Mark MarkBeforeX(const Row& row, std::int64_t x) const;
+  bool UsesCache(const Row& row) const;
+  void AddMark(const Row& row) const;
+
+  const DocumentEngine& engine_;
+  const RowMetrics& metrics_;
+  int wrapWidth_;
+  LineXCache* cache_;
+
+  // The row starts found so far in the last segment wrapped, so that walking
+  // back row by row through a long line wraps its segment once.
+  mutable Position memoStart_ = -1;
+  mutable Position memoEnd_ = -1;
+  mutable std::vector<Position> memoRows_;
+
+  // A small window on the text, so that scanning a row copies bytes in chunks.
+  static constexpr Position ChunkLength = 4096;
+  mutable char chunk_[ChunkLength + 1];
+  mutable Position chunkStart_ = 0;
+  mutable Position chunkEnd_ = 0;
+};

@@ -1,0 +1,63 @@
+#include "conversion_dialogs/code_page_dialog.h"
+
+#include <richedit.h>
+
+#include "base/globals.h"
+#include "base/settings_store.h"
+#include "codepages/code_pages.h"
+#include "codepages/recoding_routes.h"
+#include "editor/text_transform.h"
+#include "editor/editor_control.h"
+
+namespace {
+
+void FillList(HWND list, int32_t chosen) {
+  for (int i = codePageCount - 1; i >= 0; --i) {
+    SendMessageA(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(codePageNames[i]));
+  }
+  // A stored value outside the five leaves the list without a selection.
+  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
+}
+
+// Stores the pair and converts; a list without a selection converts nothing,
+// since no table belongs to it, and the dialog then stays open.
+void Convert(HWND dialog) {
+  LRESULT source = SendDlgItemMessageA(dialog, CodePageSourceList, LB_GETCURSEL, 0, 0);
+  LRESULT target = SendDlgItemMessageA(dialog, CodePageTargetList, LB_GETCURSEL, 0, 0);
+  if (source < 0 || source >= codePageCount || target < 0 || target >= codePageCount) return;
+  WriteSettingDword("CP1", static_cast<int32_t>(source));
+  WriteSettingDword("CP2", static_cast<int32_t>(target));
+  RecodingRoute route = ChosenRecodingRoute(static_cast<CodePage>(source), static_cast<CodePage>(target));
+  TransformText(RecodeChosen, route.fromTable, route.toTable);
+  EndDialog(dialog, CodePageConvert);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK CodePageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
+      FillList(GetDlgItem(dialog, CodePageSourceList), ReadSettingDword("CP1", Ansi));
+      FillList(GetDlgItem(dialog, CodePageTargetList), ReadSettingDword("CP2", Koi8));
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == CodePageConvert) {
+        Convert(dialog);
+        return TRUE;
+      }
+      if (LOWORD(wParam) == CodePageCancel) {
+        EndDialog(dialog, CodePageCancel);
+        return TRUE;
+      }
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+void ChooseCodePages() {
+  if (editorWindow) SendMessageA(editorWindow, EM_HIDESELECTION, FALSE, TRUE);
+  DialogBoxParamA(appInstance, MAKEINTRESOURCEA(codePageDialogResource), mainWindow, CodePageDialogProc, 0);
+  if (editorWindow) SendMessageA(editorWindow, EM_HIDESELECTION, TRUE, TRUE);
+}

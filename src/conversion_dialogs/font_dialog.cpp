@@ -1,0 +1,182 @@
+#include "conversion_dialogs/font_dialog.h"
+
+#include <richedit.h>
+
+#include <cstdio>
+#include <iterator>
+
+#include "base/globals.h"
+#include "editor/colour_settings.h"
+#include "control/document_control.h"
+
+char fontDialogFace[fontFaceCapacity];
+int32_t fontDialogSize;
+int32_t fontDialogEffects;
+int32_t fontDialogCharset;
+char fontSampleText[80];
+
+namespace {
+
+struct CharsetEntry {
+  const char* name;
+  int32_t value;
+};
+constexpr CharsetEntry charsetEntries[] = {{"RUSSIAN_CHARSET", 204}, {"OEM_CHARSET", 255}, {"DEFAULT_CHARSET", 1}};
+constexpr int sizeEntries = 20;  // 1 to 20 points
+constexpr int twipsPerPoint = 20;
+
+int CALLBACK AddFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM param) {
+  HWND list = reinterpret_cast<HWND>(param);
+  LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
+  bool chosen = SendMessageA(list, CB_GETCURSEL, 0, 0) >= 0;  // a family may come twice
+  if (index >= 0 && !chosen && lstrcmpiA(font->lfFaceName, fontDialogFace) == 0) {
+    SendMessageA(list, CB_SETCURSEL, index, 0);
+  }
+  return 1;
+}
+
+int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM param) {
+  *reinterpret_cast<bool*>(param) = true;
+  return 0;
+}
+
+// An empty entry first, then the families in the order the system gives them.
+void FillFaces(HWND list) {
+  SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
+  HDC screen = GetDC(nullptr);
+  EnumFontFamiliesA(screen, nullptr, AddFace, reinterpret_cast<LPARAM>(list));
+  ReleaseDC(nullptr, screen);
+}
+
+void FillCharsets(HWND list) {
+  for (const CharsetEntry& entry : charsetEntries) {
+    LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.name));
+    if (entry.value == fontDialogCharset) SendMessageA(list, CB_SETCURSEL, index, 0);
+  }
+}
+
+void FillSizes(HWND list) {
+  for (unsigned points = 1; points <= sizeEntries; ++points) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%u", points);
+    SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+  }
+  int32_t points = fontDialogSize / twipsPerPoint;
+  if (points >= 1 && points <= sizeEntries) SendMessageA(list, CB_SETCURSEL, points - 1, 0);
+}
+
+// What the controls show now, as the working copy would hold it.
+struct Chosen {
+  char face[fontFaceCapacity] = {};
+  int32_t size = 0;
+  int32_t effects = 0;
+  int32_t charset = 0;
+  bool sizeChosen = false;
+  bool charsetChosen = false;
+};
+
+Chosen ReadControls(HWND dialog) {
+  Chosen chosen;
+  GetDlgItemTextA(dialog, FontDialogFaceList, chosen.face, sizeof chosen.face);
+  LRESULT size = SendDlgItemMessageA(dialog, FontDialogSizeList, CB_GETCURSEL, 0, 0);
+  chosen.sizeChosen = size >= 0 && size < sizeEntries;
+  if (chosen.sizeChosen) chosen.size = static_cast<int32_t>(size + 1) * twipsPerPoint;
+  LRESULT charset = SendDlgItemMessageA(dialog, FontDialogCharsetList, CB_GETCURSEL, 0, 0);
+  chosen.charsetChosen = charset >= 0 && charset < static_cast<LRESULT>(std::size(charsetEntries));
+  if (chosen.charsetChosen) chosen.charset = charsetEntries[charset].value;
+  if (IsDlgButtonChecked(dialog, FontDialogBold) == BST_CHECKED) chosen.effects |= CFE_BOLD;
+  if (IsDlgButtonChecked(dialog, FontDialogItalic) == BST_CHECKED) chosen.effects |= CFE_ITALIC;
+  return chosen;
+}
+
+CHARFORMATA PreviewFormat(const char* face, int32_t size, int32_t effects, int32_t charset) {
+  CHARFORMATA format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_SIZE | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC;
+  format.yHeight = size;
+  format.dwEffects = static_cast<DWORD>(effects);
+  format.bCharSet = static_cast<BYTE>(charset);
+  lstrcpynA(format.szFaceName, face, sizeof format.szFaceName);
+  format.bPitchAndFamily = face[0] == '\0' ? FF_MODERN : 0;
+  return format;
+}
+
+// The sample's bytes are in `codePage`: the preview draws them through it.
+void ShowPreview(HWND dialog, CodePage codePage) {
+  HWND preview = GetDlgItem(dialog, FontDialogPreview);
+  SendMessageA(preview, EM_SETVIEWCODEPAGE, codePage, 0);
+  CHARFORMATA format = PreviewFormat(fontDialogFace, fontDialogSize, fontDialogEffects, fontDialogCharset);
+  format.dwMask |= CFM_COLOR;
+  format.crTextColor = StoredTextColour();
+  SendMessageA(preview, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+  SendMessageA(preview, EM_SETBKGNDCOLOR, 0, StoredBackgroundColour());
+  SetWindowTextA(preview, fontSampleText);
+}
+
+// A size or character set that no entry shows keeps the preview's (and, on
+// OK, the working copy's): a size of 0 twips would show nothing.
+void UpdatePreview(HWND dialog) {
+  Chosen chosen = ReadControls(dialog);
+  CHARFORMATA format = PreviewFormat(chosen.face, chosen.size, chosen.effects, chosen.charset);
+  if (!chosen.sizeChosen) format.dwMask &= ~static_cast<DWORD>(CFM_SIZE);
+  if (!chosen.charsetChosen) format.dwMask &= ~static_cast<DWORD>(CFM_CHARSET);
+  SendDlgItemMessageA(dialog, FontDialogPreview, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
+void TakeControls(HWND dialog) {
+  Chosen chosen = ReadControls(dialog);
+  lstrcpynA(fontDialogFace, chosen.face, sizeof fontDialogFace);
+  if (chosen.sizeChosen) fontDialogSize = chosen.size;
+  if (chosen.charsetChosen) fontDialogCharset = chosen.charset;
+  fontDialogEffects = chosen.effects;
+}
+
+void InitDialog(HWND dialog, CodePage codePage) {
+  SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
+  FillFaces(GetDlgItem(dialog, FontDialogFaceList));
+  FillCharsets(GetDlgItem(dialog, FontDialogCharsetList));
+  FillSizes(GetDlgItem(dialog, FontDialogSizeList));
+  ShowPreview(dialog, codePage);
+  CheckDlgButton(dialog, FontDialogBold, (fontDialogEffects & CFE_BOLD) ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dialog, FontDialogItalic, (fontDialogEffects & CFE_ITALIC) ? BST_CHECKED : BST_UNCHECKED);
+}
+
+}  // namespace
+
+bool IsInstalledFace(const char* face) {
+  if (!face[0]) return false;
+  LOGFONTA wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(wanted.lfFaceName, face, sizeof wanted.lfFaceName);
+  bool found = false;
+  HDC screen = GetDC(nullptr);
+  EnumFontFamiliesExA(screen, &wanted, reinterpret_cast<FONTENUMPROCA>(NoteFace), reinterpret_cast<LPARAM>(&found), 0);
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
+INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    InitDialog(dialog, lParam >= 0 && lParam <= Koi8 ? static_cast<CodePage>(lParam) : Ansi);
+    return TRUE;
+  }
+  if (message != WM_COMMAND) return FALSE;
+  switch (LOWORD(wParam)) {
+    case FontDialogFaceList:
+    case FontDialogCharsetList:
+    case FontDialogSizeList:
+    case FontDialogBold:
+    case FontDialogItalic:
+      UpdatePreview(dialog);
+      return TRUE;
+    case FontDialogOk:
+      TakeControls(dialog);
+      EndDialog(dialog, FontDialogOk);
+      return TRUE;
+    case FontDialogCancel:
+      EndDialog(dialog, FontDialogCancel);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}

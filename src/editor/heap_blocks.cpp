@@ -1,9 +1,0 @@
-#include "editor/heap_blocks.h"
-
-#include "app/globals.h"
-
-void* HeapAllocZero(SIZE_T size) { return HeapAlloc(processHeap, HEAP_ZERO_MEMORY | HEAP_NO_SERIALIZE, size); }
-
-void HeapFreeIfAny(void* block) {
-  if (block) HeapFree(processHeap, HEAP_NO_SERIALIZE, block);
-}

@@ -1,0 +1,228 @@
+#include "editor/text_transform.h"
+
+#include <windows.h>
+#include <richedit.h>
+
+#include <new>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "base/error_box.h"
+#include "base/settings_store.h"
+#include "codepages/alignment.h"
+#include "codepages/code_pages.h"
+#include "codepages/equals_escapes.h"
+#include "codepages/line_breaks.h"
+#include "codepages/recoding_routes.h"
+#include "codepages/transliteration.h"
+#include "editor/undo_commands.h"
+#include "editor/view_format.h"
+#include "editor/control_editor.h"
+#include "editor/editor_control.h"
+#include "engine/rtf_reader.h"
+
+namespace {
+
+LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return SendMessageA(editorWindow, message, wParam, lParam);
+}
+
+ControlEditor& Editor() {
+  static ControlEditor editor;
+  return editor;
+}
+
+struct Frame {
+  int command = 0;
+  PositionRange selection;  // as the user left it
+  bool wholeText = false;   // nothing was selected
+  PositionRange range;      // what the transformation works on, selected
+};
+
+bool IsAlignment(int command) { return command >= AlignJustify && command <= AlignRight; }
+
+// Alignment works on whole lines: a selection that starts inside a line grows
+// to the start of that line and to the end of its last line, line break excluded.
+PositionRange WholeLines(PositionRange selection) {
+  LRESULT firstLine = Send(EM_EXLINEFROMCHAR, 0, selection.start);
+  auto lineStart = static_cast<Position>(Send(EM_LINEINDEX, static_cast<WPARAM>(firstLine)));
+  if (lineStart == selection.start) return selection;
+  LRESULT lastLine = Send(EM_EXLINEFROMCHAR, 0, selection.end);
+  auto lastStart = static_cast<Position>(Send(EM_LINEINDEX, static_cast<WPARAM>(lastLine)));
+  auto lastLength = static_cast<Position>(Send(EM_LINELENGTH, static_cast<WPARAM>(lastStart)));
+  return {lineStart, lastStart + lastLength};
+}
+
+Frame ChooseRange(int command) {
+  Frame frame;
+  frame.command = command;
+  frame.selection = Editor().GetSelection();
+  frame.wholeText = frame.selection.start == frame.selection.end;
+  frame.range = frame.selection;
+  if (frame.wholeText || command == rtfToTextCommand) {
+    frame.range = {0, Editor().GetTextLength()};
+  } else if (IsAlignment(command)) {
+    frame.range = WholeLines(frame.selection);
+  }
+  if (frame.range.start != frame.selection.start || frame.range.end != frame.selection.end) {
+    Editor().SetSelection(frame.range);
+  }
+  return frame;
+}
+
+enum class Target { Selection, WholeText };
+
+// Records `kind` and writes `result` over the selection or the whole text,
+// switching the view to `newView` first when one is given. False when the text
+// limit refuses it; std::bad_alloc when the memory for the step or the write
+// runs out. Either way the text, the view and the journal are as they were.
+bool WriteRecorded(UndoKind kind, std::string_view result, Target target, std::optional<CodePage> newView = {}) {
+  if (result.size() > static_cast<std::size_t>(MaxTextLength)) return false;  // no text holds it
+  if (!RecordUndoOrRefuse(kind, static_cast<Position>(result.size()))) throw std::bad_alloc();
+  CodePage view = viewCodePage;
+  if (newView) {
+    viewCodePage = *newView;
+    ApplyViewFormat();  // selects the whole text again
+  }
+  bool written = false, outOfMemory = false;
+  try {
+    written = target == Target::WholeText ? Editor().ReplaceWholeText(result) : Editor().ReplaceSelection(result);
+  } catch (const std::bad_alloc&) {
+    outOfMemory = true;
+  }
+  if (written) return true;
+  WithdrawUndoStep();
+  if (viewCodePage != view) {
+    viewCodePage = view;
+    ApplyViewFormat();
+  }
+  if (outOfMemory) throw std::bad_alloc();
+  return false;
+}
+
+// The copy of the range is no longer needed once the result is made: the
+// journal and the control want their memory, and a text near the limit has
+// little to spare.
+void Release(std::string& text) { std::string().swap(text); }
+
+// Replaces the working range by `result` as one undoable step and selects it.
+void ReplaceRange(const Frame& frame, std::string& text, std::string result) {
+  Release(text);
+  if (WriteRecorded(UndoReplace, result, Target::Selection)) {
+    Editor().SetSelection({frame.range.start, frame.range.start + static_cast<Position>(result.size())});
+  }
+}
+
+// A whole text recoded by commands 29-32 takes the view along, recorded by a
+// snapshot that holds both.
+void Recode(const Frame& frame, std::string& text, int32_t fromTable, int32_t toTable) {
+  RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), fromTable, toTable);
+  if (frame.wholeText && frame.command != RecodeChosen) {
+    Editor().SetSelection(frame.selection);  // the snapshot's undo puts the caret back
+    auto target = frame.command == RecodeToFido ? Oem : static_cast<CodePage>(frame.command - RecodeToAnsi);
+    WriteRecorded(UndoSnapshot, text, Target::Selection, target);
+  } else {
+    WriteRecorded(UndoReplace, text, Target::Selection);
+  }
+  Editor().SetSelection(frame.selection);
+}
+
+// The control reads RTF itself, but only a text that really is RTF is replaced.
+void ConvertRtf(const Frame& frame, std::string& text) {
+  static constexpr char signature[] = "{\\rtf";
+  if (text.compare(0, sizeof signature - 1, signature) != 0) return;
+  std::string plain = RtfToText(text, viewCodePage);
+  Release(text);
+  Editor().SetSelection(frame.selection);
+  if (WriteRecorded(UndoSnapshot, plain, Target::WholeText)) Editor().SetSelection({0, 0});
+}
+
+AlignmentSettings StoredAlignmentSettings() {
+  AlignmentSettings settings;
+  settings.width = ReadSettingDword("RI", settings.width);
+  settings.firstIndent = ReadSettingDword("FI", 0);
+  settings.leftIndent = ReadSettingDword("LI", 0);
+  settings.joinLines = ReadSettingDword("IG", 0) != 0;
+  return settings;
+}
+
+// The caret ends, with nothing selected, where the range began (where it was
+// when nothing was selected). A result the text limit cannot hold changes nothing.
+void Align(const Frame& frame, std::string& text) {
+  Position outside = Editor().GetTextLength() - (frame.range.end - frame.range.start);
+  auto room = static_cast<std::size_t>(std::max<Position>(textLimit - outside, 0));
+  std::optional<std::string> aligned =
+      AlignText(text, static_cast<Alignment>(frame.command), StoredAlignmentSettings(), room);
+  Release(text);
+  if (!aligned || !WriteRecorded(UndoReplace, *aligned, Target::Selection)) return;
+  Position caret = frame.wholeText ? frame.selection.start : frame.range.start;
+  Editor().SetSelection({caret, caret});
+}
+
+void Transform(const Frame& frame, std::string& text, int32_t fromTable, int32_t toTable) {
+  switch (frame.command) {
+    case RecodeChosen:
+    case RecodeToAnsi:
+    case RecodeToOem:
+    case RecodeToKoi8:
+    case RecodeToFido:
+      Recode(frame, text, fromTable, toTable);
+      break;
+    case translitCommand:
+      ReplaceRange(frame, text, Transliterate(text, viewCodePage));
+      break;
+    case rtfToTextCommand:
+      ConvertRtf(frame, text);
+      break;
+    case equalsEscapesCommand:
+      ReplaceRange(frame, text, DecodeEqualsEscapes(text));
+      break;
+    case lineBreakCommand:
+      ReplaceRange(frame, text, RepairLineBreaks(text));
+      break;
+    default:
+      if (IsAlignment(frame.command)) Align(frame, text);
+      break;
+  }
+}
+
+// A view that the new text scrolled down comes back; one that moved up stays.
+void RestoreView(LRESULT firstLine) {
+  LRESULT now = Send(EM_GETFIRSTVISIBLELINE);
+  if (now > firstLine) Send(EM_LINESCROLL, 0, firstLine - now);
+  Send(WM_SETREDRAW, TRUE);
+  InvalidateRect(editorWindow, nullptr, FALSE);
+}
+
+}  // namespace
+
+// Out of memory anywhere (the copy, the result, the undo step, the write),
+// the text, the view, the journal and the modified flag stay as they were,
+// and the user is told.
+void TransformText(int command, int32_t fromTable, int32_t toTable) {
+  if (!editorWindow) return;
+  Send(WM_SETREDRAW, FALSE);
+  LRESULT firstLine = Send(EM_GETFIRSTVISIBLELINE);
+  Frame frame = ChooseRange(command);
+  bool outOfMemory = false;
+  try {
+    if (frame.range.end > frame.range.start) {
+      std::string text = Editor().GetSelectedText();
+      if (!text.empty()) Transform(frame, text, fromTable, toTable);
+    }
+  } catch (const std::bad_alloc&) {
+    outOfMemory = true;
+  } catch (const std::length_error&) {  // a result longer than a string can be
+    outOfMemory = true;
+  }
+  if (outOfMemory) Editor().SetSelection(frame.selection);
+  RestoreView(firstLine);
+  if (outOfMemory) ReportOutOfMemory();
+}
+
+void RecodeFromView(int command) {
+  RecodingRoute route = MenuRecodingRoute(command, viewCodePage);
+  TransformText(command, route.fromTable, route.toTable);
+}

@@ -1,0 +1,67 @@
+#include "editor/view_format.h"
+
+#include <windows.h>
+#include <richedit.h>
+
+#include "base/globals.h"
+#include "app/menu_bar.h"
+#include "base/settings_store.h"
+#include "chrome/status_bar.h"
+#include "editor/code_page_fonts.h"
+#include "editor/colour_settings.h"
+#include "conversion_dialogs/font_dialog.h"
+#include "control/document_control.h"
+#include "editor/editor_control.h"
+
+CodePage viewCodePage = Ansi;
+
+namespace {
+
+constexpr int firstViewCommand = 16;
+
+// The stored font of `codePage` and the common text colour.
+CHARFORMATA ViewCharFormat(CodePage codePage) {
+  CHARFORMATA format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC;
+  format.crTextColor = StoredTextColour();
+  format.yHeight = UsableFontSize(ReadSettingDword(fontSizeSettings[codePage], defaultFontSize));
+  format.bCharSet = static_cast<BYTE>(ReadSettingDword(fontCharsetSettings[codePage], defaultFontCharsets[codePage]));
+  format.dwEffects = static_cast<DWORD>(ReadSettingDword(fontEffectsSettings[codePage], 0));
+  // A face that is no longer installed leaves the choice to the control, as no face does.
+  ReadSettingStringCut(fontFaceSettings[codePage], format.szFaceName, sizeof format.szFaceName);
+  if (!IsInstalledFace(format.szFaceName)) format.szFaceName[0] = '\0';
+  format.bPitchAndFamily = format.szFaceName[0] == '\0' ? FF_MODERN : 0;
+  return format;
+}
+
+// The control must not hold the focus while its character set changes; the
+// user's input language survives the change.
+void SetFormatAwayFromFocus(CHARFORMATA& format) {
+  HKL layout = GetKeyboardLayout(0);
+  editorFocusForward = false;
+  if (mainWindow) SetFocus(mainWindow);
+  SendMessageA(editorWindow, EM_SETVIEWCODEPAGE, viewCodePage, 0);
+  SendMessageA(editorWindow, EM_SETCHARFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+  SendMessageA(editorWindow, EM_SETCHARFORMAT, SCF_SELECTION | SCF_ALL, reinterpret_cast<LPARAM>(&format));
+  editorFocusForward = true;
+  SetFocus(editorWindow);
+  ActivateKeyboardLayout(layout, 0);
+}
+
+}  // namespace
+
+void ApplyViewFormat() {
+  if (!editorWindow || viewCodePage >= viewCodePageCount) return;
+  LRESULT modified = SendMessageA(editorWindow, EM_GETMODIFY, 0, 0);
+  SendMessageA(editorWindow, EM_SETSEL, 0, -1);
+  CHARFORMATA format = ViewCharFormat(viewCodePage);
+  SetFormatAwayFromFocus(format);
+  SendMessageA(editorWindow, EM_EMPTYUNDOBUFFER, 0, 0);
+  SendMessageA(editorWindow, EM_SETMODIFY, modified != 0, 0);
+  if (mainMenu) {
+    CheckMenuRadioItem(mainMenu, firstViewCommand, firstViewCommand + viewCodePageCount - 1,
+                       firstViewCommand + viewCodePage, MF_BYCOMMAND);
+  }
+  RefreshCodePagePane();
+}

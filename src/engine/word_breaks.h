@@ -1,0 +1,13 @@
+// Word starts for Ctrl+arrow, Ctrl+Delete and Ctrl+Backspace.
+#pragma once
+#include "engine/char_classes.h"
+#include "engine/text_storage.h"
+
+// The start of the next word right of `position`: past the run of its class
+// (one line break counts as a run of its own), then past blanks. The end of
+// the text when there is none.
+Position NextWordStart(const TextStorage& text, const CharClasses& classes, Position position);
+
+// The start of the word left of `position`: back over blanks, then over the
+// run of the class before them (one line break being a run of its own).
+Position PreviousWordStart(const TextStorage& text, const CharClasses& classes, Position position);

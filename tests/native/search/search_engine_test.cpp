@@ -1,0 +1,181 @@
+// The search engine over a bare document engine: steps and runs in both
+// directions, the backward answer against the bisection it stands for, hex
+// patterns and the history.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "engine/document_engine.h"
+#include "editor/engine_editor.h"
+#include "search/backward_search.h"
+#include "search/hex_pattern.h"
+#include "search/search_engine.h"
+#include "search/search_history.h"
+
+namespace {
+
+// A document with the host's answers queued; every answer and report is counted.
+struct Search : SearchHost {
+  DocumentEngine engine;
+  EngineEditor editor{engine};
+  SearchState state;
+  std::vector<int> answers;
+  int asked = 0, snapshots = 0, refusals = 0, unasked = 0;
+
+  explicit Search(const std::string& text) { engine.SetTextLimit(MaxTextLength); engine.SetText(text); }
+  int ConfirmReplace() override { return ++asked <= static_cast<int>(answers.size()) ? answers[asked - 1] : -1; }
+  bool RecordSnapshot() override {
+    ++snapshots;
+    return true;
+  }
+  void RunOutOfMemory() override {}
+  void ReportRefusedReplace() override { ++refusals; }
+  void ReplacingUnasked() override { ++unasked; }
+
+  Search& Find(const std::string& pattern, bool backwards = false) {
+    SetPattern(state.searchPattern, pattern);
+    state.backwards = backwards;
+    return *this;
+  }
+  Search& ReplaceAll(const std::string& pattern, const std::string& replacement, bool backwards = false) {
+    Find(pattern, backwards);
+    SetPattern(state.replacePattern, replacement);
+    state.replaceMode = true;
+    state.confirmReplace = false;
+    state.replaceAll = true;
+    return *this;
+  }
+  Search& Caret(Position start, Position end = -1) {
+    engine.SetSelection(start, end < 0 ? start : end);
+    return *this;
+  }
+  void Start() { StartSearch(state, editor, *this); }
+  bool Next() { return ContinueSearch(state, editor, *this); }
+  PositionRange Selection() const { return engine.GetSelection(); }
+};
+
+PositionRange At(Position start, Position length) { return {start, start + length}; }
+
+}  // namespace
+
+// Find, then Find next, from the caret in each direction; the caret moved on wins, moved back does not.
+TEST(SearchEngine, FindAndFindNextFollowTheCaretOnlyForwards) {
+  Search s("cat cat cat cat");
+  s.Find("cat").Caret(4, 7);
+  s.Start();
+  EXPECT_EQ(s.Selection(), At(4, 3)) << "a selected match is found itself first";
+  s.Caret(1);
+  EXPECT_TRUE(s.Next());
+  EXPECT_EQ(s.Selection(), At(8, 3)) << "a caret moved back is ignored";
+  s.Caret(12);
+  EXPECT_TRUE(s.Next());
+  EXPECT_EQ(s.Selection(), At(12, 3)) << "a caret moved forward past the last match wins";
+  EXPECT_FALSE(s.Next());
+  EXPECT_EQ(s.Selection(), At(12, 3)) << "nothing found leaves the selection";
+  s.Caret(5);
+  EXPECT_TRUE(s.Next()) << "after a failure the caret decides";
+  EXPECT_EQ(s.Selection(), At(8, 3));
+
+  s.state.wholeText = true;
+  s.Caret(14);
+  s.Start();
+  EXPECT_EQ(s.Selection(), At(0, 3)) << "whole text starts at the beginning";
+  s.Caret(13);
+  EXPECT_TRUE(s.Next());
+  EXPECT_EQ(s.Selection(), At(4, 3)) << "...and ignores the caret";
+
+  s.Find("cat", true).Caret(9);
+  s.Start();
+  EXPECT_EQ(s.Selection(), At(4, 3)) << "backwards and whole text still start at the selection";
+  EXPECT_TRUE(s.Next());
+  EXPECT_FALSE(s.Next()) << "a backward search never wraps";
+  EXPECT_FALSE(Search("x").Next()) << "no pattern yet: the dialog opens";
+
+  // A pattern overlapping itself: the bisection's answer at the limit is the selected match itself.
+  Search overlapping("aaaa");
+  overlapping.Find("aa", true).Caret(4);
+  overlapping.Start();
+  EXPECT_EQ(overlapping.Selection(), At(2, 2));
+  EXPECT_TRUE(overlapping.Next());
+  EXPECT_EQ(overlapping.Selection(), At(0, 2)) << "find next backwards moves before the selected match";
+  EXPECT_FALSE(overlapping.Next());
+}
+
+// The fast backward answer against the bisection it stands for: far from the limit, a match ending at
+// it, matches that overlap it (the bisection's answer then reaches past the limit), whole words.
+TEST(SearchEngine, BackwardScanGivesTheBisectionsAnswers) {
+  const struct { const char *text, *pattern; Position limit; std::uint32_t options; Position found; } cases[] = {
+      {"aaaa", "aa", 2, 0, 2},     {"aaaa", "aa", 1, 0, -1},   {"abab ab", "ab", 4, 0, 2},
+      {"abababa", "aba", 4, 0, 2}, {"aaab", "aab", 3, 0, -1},  {"ab abab", "ab", 5, FindWholeWord, 0},
+      {"ab ab ab", "ab", 8, 0, 6}, {"aabaab", "aab", 4, 0, 0}, {"ba", "ab", 2, 0, -1},
+  };
+  for (const auto& c : cases) {
+    const Search s(c.text);
+    const EditorOperations& ops = s.editor;
+    EXPECT_EQ(BisectBackward(ops, c.limit, c.pattern, c.options), c.found) << c.text << " " << c.limit;
+    EXPECT_EQ(FindBackward(ops, c.limit, c.pattern, c.options), c.found) << c.text << " " << c.limit;
+  }
+}
+
+// A replacement never meets its own output, forwards or backwards; one snapshot per run. One the text
+// limit refuses changes nothing, stays selected and ends the run.
+TEST(SearchEngine, ReplaceAllNeverReplacesItsOwnOutputAndStopsAtTheTextLimit) {
+  const struct { std::string text, pattern, by, after; bool backwards, tight; PositionRange selection; } cases[] = {
+      {"aaa", "a", "aa", "aaaaaa", false, false, At(6, 0)},   {"aaa", "a", "aa", "aaaaaa", true, false, At(2, 0)},
+      {"aaaa", "aa", "aaa", "aaaaaa", true, false, At(3, 0)}, {"xaax", "aa", "", "xx", false, false, At(1, 0)},
+      {"a a a", "a", "bb", "bb a a", false, true, At(3, 1)},  // a text limit of 6
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text + " " + c.pattern + " -> " + c.by + (c.backwards ? " backwards" : ""));
+    Search s(c.text);
+    if (c.tight) s.engine.SetTextLimit(6);
+    s.ReplaceAll(c.pattern, c.by, c.backwards).Caret(c.backwards ? 4 : 0);
+    s.Start();
+    EXPECT_EQ(s.engine.GetText(), c.after);
+    EXPECT_EQ(s.Selection(), c.selection);
+    EXPECT_EQ(std::tuple(s.snapshots, s.unasked, s.refusals, s.state.replaceAll), std::tuple(1, 1, c.tight, !c.tight));
+  }
+  // Over the whole text too the next search starts after the replacement; a run that did not
+  // would grow "aa" to the text limit.
+  Search whole("a-a-a");
+  whole.engine.SetTextLimit(12);
+  whole.ReplaceAll("a", "aa").Caret(5);
+  whole.state.wholeText = true;
+  whole.Start();
+  EXPECT_EQ(std::tuple(whole.engine.GetText(), whole.refusals), std::tuple("aa-aa-aa", 0));
+  // Asked to confirm: No keeps a match, All replaces the rest without asking again and turns confirmation off.
+  Search s("a a a");
+  s.ReplaceAll("a", "b").Caret(0);
+  s.state.confirmReplace = true;
+  s.answers = {ReplaceNo, ReplaceAll};
+  s.Start();
+  EXPECT_EQ(std::tuple(s.engine.GetText(), s.state.confirmReplace, s.asked), std::tuple("a b b", false, 2));
+}
+
+TEST(ParseHexPattern, PairsByPositionAndEndsAtZero) {
+  EXPECT_EQ(ParseHexPattern("4142"), "AB");
+  EXPECT_EQ(ParseHexPattern("41 42"), std::string("\x41\x04\x02"));
+  EXPECT_EQ(ParseHexPattern("414"), std::string("\x41\x04"));
+  EXPECT_EQ(ParseHexPattern("4100"), "A");
+  EXPECT_EQ(ParseHexPattern(std::string(100, 'f')), std::string(32, '\xFF')) << "at most 32 bytes";
+}
+
+TEST(SearchHistory, NewestFirstWithoutRepeatsTenAtMost) {
+  struct Values : SearchHistoryValues {
+    std::map<int, std::string> slots;
+    std::string Read(int slot) const override { return slots.count(slot) ? slots.at(slot) : ""; }
+    void Write(int slot, const std::string& text) override { slots[slot] = text; }
+  } values;
+  for (const char* text : {"a", "b", "a", "c"}) RecordSearchHistory(values, text);
+  EXPECT_EQ(ReadSearchHistory(values), (std::vector<std::string>{"c", "a", "b"}));
+  values.slots[1] = "";
+  RecordSearchHistory(values, "d");
+  EXPECT_EQ(ReadSearchHistory(values), (std::vector<std::string>{"d", "c", "b"})) << "an empty slot is filled first";
+  for (int i = 0; i < 12; ++i) RecordSearchHistory(values, std::to_string(i));
+  RecordSearchHistory(values, "x");
+  EXPECT_EQ(ReadSearchHistory(values),
+            (std::vector<std::string>{"x", "11", "10", "9", "8", "7", "6", "5", "4", "3"}));
+}

@@ -1,0 +1,70 @@
+// The letters typed in an open menu of the program.
+#include <vector>
+
+#include "base/globals.h"
+#include "app/menu_bar.h"
+#include "app/menu_mnemonics.h"
+#include "base/settings_store.h"
+#include "program_windows.h"
+
+namespace {
+
+std::vector<UINT> commandsSeen;
+WNDPROC mainProc;
+
+// Records the commands instead of running them.
+LRESULT CALLBACK RecordCommands(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_COMMAND) return CallWindowProcA(mainProc, window, message, wParam, lParam);
+  commandsSeen.push_back(LOWORD(wParam));
+  return 0;
+}
+
+class Menus : public ProgramWindows {
+ protected:
+  void SetUp() override {
+    mainProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordCommands)));
+  }
+  void TearDown() override {
+    SetWindowLongPtrA(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(mainProc));
+    WriteSettingString("LIST", "");
+  }
+
+  // The command MenuChar ran for `character` typed in menu `index`; 0 for none.
+  static UINT Typed(BYTE character, int index) {
+    commandsSeen.clear();
+    LRESULT result = MenuChar(character, popupMenus[index]);
+    if (commandsSeen.empty()) {
+      EXPECT_EQ(result, MNC_IGNORE);
+      return 0;
+    }
+    EXPECT_EQ(result, MAKELRESULT(0, MNC_CLOSE));
+    EXPECT_EQ(commandsSeen.size(), 1u);
+    return commandsSeen.front();
+  }
+};
+
+constexpr BYTE cyrillicO = 0xEE;  // "о" in Windows-1251
+
+TEST_F(Menus, TheLetterRunsTheEnabledItemOfTheOpenMenuTheExactLetterFirst) {
+  EXPECT_EQ(Typed(cyrillicO, 0), 8u);
+  EXPECT_EQ(Typed(cyrillicO, 1), 4u);
+  EXPECT_EQ(Typed('n', 5), 29u);
+  EXPECT_EQ(Typed('q', 0), 0u);
+  EXPECT_EQ(MenuChar(cyrillicO, mainMenu), MNC_IGNORE);
+  // On a Russian keyboard К and R share a key; "&RTF" comes first in the table.
+  EXPECT_EQ(Typed(0xEA, 5), 18u);
+  EXPECT_EQ(Typed('r', 5), 34u);
+
+  EnableMenuItem(mainMenu, 8, MF_BYCOMMAND | MF_GRAYED);
+  EXPECT_EQ(Typed(cyrillicO, 0), 0u);
+  EnableMenuItem(mainMenu, 8, MF_BYCOMMAND | MF_ENABLED);
+  EXPECT_EQ(Typed('1', 0), 0u);  // an empty recent slot
+  WriteSettingString("LIST", "60");  // slots 6 and 0 listed, in that order
+  WriteSettingString("6F", "C:\\a.txt");
+  WriteSettingString("0F", "C:\\b.txt");
+  EXPECT_EQ(Typed('1', 0), 901u);
+  EXPECT_EQ(Typed('2', 0), 0u);
+}
+
+}  // namespace

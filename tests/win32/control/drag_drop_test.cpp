@@ -1,0 +1,182 @@
+// Drag and drop through OLE as Wine runs it: DoDragDrop follows the cursor,
+// set here, and the thread's key state, so a drop lands without a real mouse.
+// The control on its own, then the program's editor with its callback.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <ole2.h>
+#include <richedit.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+
+#include "base/globals.h"
+#include "editor/undo_commands.h"
+#include "editor/view_commands.h"
+#include "control_fixture.h"
+#include "control/text_transfer.h"
+#include "editor/editor_control.h"
+#include "program_windows.h"
+
+namespace {
+
+// Drops wherever the cursor is at the system's first question.
+class DropAtOnce final : public IDropSource {
+ public:
+  STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
+    *object = riid == IID_IUnknown || riid == IID_IDropSource ? this : nullptr;
+    return *object ? S_OK : E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP QueryContinueDrag(BOOL, DWORD) override { return DRAGDROP_S_DROP; }
+  STDMETHODIMP GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+};
+
+void HoldCtrl(bool held) {
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  state[VK_CONTROL] = held ? 0x80 : 0;
+  state[VK_LBUTTON] = 0;
+  SetKeyboardState(state);
+}
+
+POINT ClientPointOf(HWND window, LONG position) {
+  POINTL point{};
+  SendMessageA(window, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), position);
+  return {point.x + 1, point.y + 3};
+}
+
+void PutCursorAt(HWND window, POINT point) {
+  ClientToScreen(window, &point);
+  SetCursorPos(point.x, point.y);
+}
+
+// Another program's drag of one block dropped at the cursor; the effect it reports.
+DWORD DropHere(CLIPFORMAT format, std::string bytes, bool ctrl) {
+  IDataObject* data = CreateTextDataObject({{format, std::move(bytes)}});
+  HoldCtrl(ctrl);
+  DropAtOnce source;
+  DWORD effect = DROPEFFECT_NONE;
+  HRESULT result = DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+  HoldCtrl(false);
+  data->Release();
+  return result == DRAGDROP_S_DROP ? effect : DROPEFFECT_NONE;
+}
+
+DWORD DropBlock(HWND window, CLIPFORMAT format, std::string bytes, LONG position, bool ctrl = false) {
+  PutCursorAt(window, ClientPointOf(window, position));
+  return DropHere(format, std::move(bytes), ctrl);
+}
+
+// The user's drag: a press on the selection, then a move past the drag
+// distance, which runs the whole drag; it drops where the cursor is.
+void DragSelection(HWND window, LONG from, LONG to, bool ctrl = false) {
+  POINT press = ClientPointOf(window, from);
+  PutCursorAt(window, ClientPointOf(window, to));
+  HoldCtrl(ctrl);
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
+  SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(press.x + 30, press.y + 30));
+  HoldCtrl(false);
+}
+
+class ControlDrops : public ControlTest {
+ public:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+    ControlTest::SetUp();
+    ShowWindow(parent, SW_SHOWNORMAL);
+    UpdateWindow(parent);
+  }
+  void TearDown() override {
+    ControlTest::TearDown();
+    OleUninitialize();
+  }
+};
+
+TEST_F(ControlDrops, OwnSelectionMovesOrWithCtrlCopiesItsBytesAndUndoesInOneStep) {
+  const std::string text("one two\0 three", 14);
+  SetText(text);
+  Select(4, 8);
+  Click(ClientPointOf(control, 5));  // a press that never moves is a click
+  EXPECT_EQ(Selected(), std::pair(5, 5));
+  const struct { LONG to; bool ctrl; std::string result; std::pair<int, int> selected; } drags[] = {
+      {14, false, std::string("one  threetwo\0", 14), {10, 14}},
+      {0, true, std::string("two\0", 4) + text, {0, 4}},
+      {6, false, text, {4, 8}},  // onto itself: nothing moves
+  };
+  for (const auto& drag : drags) {
+    SCOPED_TRACE(drag.to);
+    Select(4, 8);
+    DragSelection(control, 5, drag.to, drag.ctrl);
+    EXPECT_EQ(Text(), drag.result);
+    if (drag.result == text) continue;
+    EXPECT_EQ(Selected(), drag.selected);
+    Send(EM_UNDO);
+    EXPECT_EQ(Text(), text);
+  }
+}
+
+TEST_F(ControlDrops, OtherProgramsTextComesAsCfTextFilesAsDropFilesAndNothingIntoReadOnly) {
+  SetText("ab");
+  EXPECT_EQ(DropBlock(control, CF_TEXT, std::string("xy\0z", 5), 2, true), static_cast<DWORD>(DROPEFFECT_COPY));
+  EXPECT_EQ(Text(), "abxy");
+
+  const std::string path = "C:\\dropped.txt";
+  DROPFILES header{};
+  header.pFiles = sizeof header;
+  std::string block(reinterpret_cast<const char*>(&header), sizeof header);
+  EXPECT_EQ(DropBlock(control, CF_HDROP, block + path + std::string(2, '\0'), 0), static_cast<DWORD>(DROPEFFECT_COPY));
+  MSG posted{};
+  ASSERT_TRUE(PeekMessageA(&posted, control, WM_DROPFILES, WM_DROPFILES, PM_REMOVE));
+  auto drop = reinterpret_cast<HDROP>(posted.wParam);
+  char name[MAX_PATH] = {};
+  DragQueryFileA(drop, 0, name, MAX_PATH);
+  DragFinish(drop);
+  EXPECT_EQ(std::string(name), path);
+  EXPECT_EQ(Text(), "abxy");
+
+  Send(EM_SETREADONLY, TRUE);
+  EXPECT_EQ(DropBlock(control, CF_TEXT, std::string("no", 3), 0), static_cast<DWORD>(DROPEFFECT_NONE));
+  EXPECT_EQ(Text(), "abxy");
+}
+
+// The program's editor: its callback takes text in the view's clipboard
+// format, and the undo journal takes a drop back in one step.
+class EditorDrops : public FreshDocument {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+    FreshDocument::SetUpTestSuite();
+  }
+  static void TearDownTestSuite() {
+    FreshDocument::TearDownTestSuite();
+    OleUninitialize();
+  }
+  void TearDown() override {
+    SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
+    FreshDocument::TearDown();
+  }
+};
+
+TEST_F(EditorDrops, TextInEveryFormatLandsInTheViewCodePageAndOneUndoTakesItBack) {
+  const char ansiWord[] = "Привет", oemWord[] = "\x8F\xE0\xA8\xA2\xA5\xE2", koi8Word[] = "\xF0\xD2\xC9\xD7\xC5\xD4";
+  const struct { CLIPFORMAT format; std::string bytes; } offers[] = {
+      {CF_TEXT, std::string(ansiWord, 7)}, {CF_OEMTEXT, std::string(oemWord, 7)}, {CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(u"Привет"), 14)}};
+  const struct { CodePage view; const char* word; } views[] = {{Ansi, ansiWord}, {Oem, oemWord}, {Koi8, koi8Word}};
+  for (const auto& view : views) {
+    for (const auto& offer : offers) {
+      SCOPED_TRACE(testing::Message() << "view " << view.view << ", format " << offer.format);
+      SetViewCodePage(view.view);
+      SetEditorText("ab");
+      ClearUndoJournal();
+      DropBlock(editorWindow, offer.format, offer.bytes, 1);
+      EXPECT_EQ(EditorText(), std::string("a") + view.word + "b");
+      EXPECT_EQ(std::pair(Selection().cpMin, Selection().cpMax), std::pair(1L, 7L));
+      Command(4);
+      EXPECT_EQ(EditorText(), "ab");
+    }
+  }
+}
+
+}  // namespace
