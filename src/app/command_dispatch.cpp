@@ -18,6 +18,7 @@
 #include "editor/text_transform.h"
 #include "editor/undo_commands.h"
 #include "editor/view_commands.h"
+#include "conversion_dialogs/font_dialog.h"
 #include "documents/document_commands.h"
 #include "documents/recent_files.h"
 #include "documents/save_as.h"

@@ -6,6 +6,7 @@
 #include "app/command_dispatch.h"
 #include "base/error_box.h"
 #include "base/globals.h"
+#include "base/window_messages.h"
 #include "app/menu_enabling.h"
 #include "app/menu_item_drawing.h"
 #include "app/menu_mnemonics.h"
@@ -15,6 +16,7 @@
 #include "chrome/toolbar.h"
 #include "chrome/toolbar_notify.h"
 #include "editor/undo_commands.h"
+#include "documents/document_commands.h"
 #include "documents/save_prompt.h"
 #include "editor/caret_report.h"
 #include "control/document_control.h"
@@ -63,12 +65,6 @@ bool RunCommandTold(int command) {
 
 }  // namespace
 
-void PostLayout() {
-  RECT client;
-  GetClientRect(mainWindow, &client);
-  PostMessageA(mainWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
-}
-
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CLOSE:
@@ -88,6 +84,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case caretMovedMessage:
       ReportCaretPosition();
       break;
+    case openDroppedFileMessage:
+      return OpenDroppedFile(reinterpret_cast<HDROP>(wParam));
     case WM_QUERYENDSESSION:
       if (!QueryCloseDocument()) return 0;
       break;

@@ -2,8 +2,6 @@
 
 #include "base/globals.h"
 
-HMENU mainMenu;
-HMENU popupMenus[popupMenuCount];
 MnemonicRecord mnemonicTable[mnemonicCapacity];
 BYTE mnemonicCount;
 
@@ -104,11 +102,4 @@ void BuildMenuBar() {
   for (int i = popupMenuCount - 1; i >= 0; --i) InsertPopup(i);
   for (int i = 0; i < popupMenuCount; ++i) FillPopup(i);
   SetMenu(mainWindow, mainMenu);
-}
-
-void RefreshRecentItems() {
-  for (int slot = recentCommandCount - 1; slot >= 0; --slot) {
-    UINT command = firstRecentCommand + static_cast<UINT>(slot);
-    ModifyMenuA(mainMenu, command, MF_BYCOMMAND | MF_OWNERDRAW, command, nullptr);
-  }
 }

@@ -9,9 +9,6 @@
 constexpr UINT firstRecentCommand = 900;  // 900..909: the recent files in list order
 constexpr int recentCommandCount = 10;
 
-extern HMENU mainMenu;
-extern HMENU popupMenus[popupMenuCount];  // by menu index, "&Файл" first
-constexpr int editMenuIndex = 1;         // "&Правка", also the editor's context menu
 
 // One keyboard mnemonic of an owner-drawn item, which the system does not
 // handle for such items.
@@ -26,6 +23,3 @@ extern BYTE mnemonicCount;
 
 // Builds the bar and the mnemonic table and attaches the bar to the main window.
 void BuildMenuBar();
-
-// Makes the system measure and draw the ten recent-file items again.
-void RefreshRecentItems();

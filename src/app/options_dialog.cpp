@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "base/globals.h"
-#include "app/main_window.h"
+#include "base/window_messages.h"
 #include "base/settings_store.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"

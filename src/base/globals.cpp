@@ -14,6 +14,8 @@ HBITMAP programImages;
 NONCLIENTMETRICSA menuMetrics;
 HFONT menuFont;
 HACCEL accelerators;
+HMENU mainMenu;
+HMENU popupMenus[popupMenuCount];
 COLORREF customColors[16];
 
 bool documentControlRegistered;

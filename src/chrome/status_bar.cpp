@@ -5,13 +5,10 @@
 #include <iterator>
 
 #include "base/globals.h"
-#include "app/menu_bar.h"
 
 HWND statusWindow;
 
 namespace {
-
-constexpr int codePageMenuIndex = 5;  // "&Кодировки"
 
 HWND statusTooltip;
 RECT codePagePaneRect;  // in the bar's client coordinates; the panes left of the path have fixed widths
@@ -55,6 +52,20 @@ LRESULT CALLBACK StatusClickProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 void SetOwnerDrawn(int pane) { SendMessageA(statusWindow, SB_SETTEXTA, pane, 0); }
 
+// The reports of the parts below: a text for its pane, or a pane to draw again.
+void ReceiveStatus(StatusPane pane, const char* text) {
+  if (!statusWindow) return;
+  switch (pane) {
+    case StatusPane::Keyboard: RefreshKeyboardPane(); return;
+    case StatusPane::CodePage: RefreshCodePagePane(); return;
+    case StatusPane::Path: ShowFilePath(); return;
+    case StatusPane::Caret:
+    case StatusPane::InsertMode:
+      if (text) SendMessageA(statusWindow, SB_SETTEXTA, static_cast<int>(pane), reinterpret_cast<LPARAM>(text));
+      return;
+  }
+}
+
 }  // namespace
 
 void CreateStatusBar() {
@@ -65,6 +76,7 @@ void CreateStatusBar() {
   SendMessageA(statusWindow, SB_GETRECT, codePagePane, reinterpret_cast<LPARAM>(&codePagePaneRect));
   statusBaseProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(statusWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StatusClickProc)));
+  SetStatusReceiver(ReceiveStatus);
   RefreshCodePagePane();
   ShowFilePath();
   RefreshKeyboardPane();
@@ -72,6 +84,7 @@ void CreateStatusBar() {
 
 void DestroyStatusBar() {
   if (!statusWindow) return;
+  SetStatusReceiver(nullptr);
   if (statusTooltip) {
     TTTOOLINFOA tool = PathTool();
     SendMessageA(statusTooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));

@@ -4,14 +4,16 @@
 #pragma once
 #include <windows.h>
 
+#include "base/status_reports.h"
+
 extern HWND statusWindow;  // null while the bar is off
 
 constexpr int statusBarId = 111;
-constexpr int caretPane = 0;
-constexpr int keyboardPane = 1;
-constexpr int codePagePane = 2;
-constexpr int insertModePane = 3;
-constexpr int pathPane = 4;
+constexpr int caretPane = static_cast<int>(StatusPane::Caret);
+constexpr int keyboardPane = static_cast<int>(StatusPane::Keyboard);
+constexpr int codePagePane = static_cast<int>(StatusPane::CodePage);
+constexpr int insertModePane = static_cast<int>(StatusPane::InsertMode);
+constexpr int pathPane = static_cast<int>(StatusPane::Path);
 constexpr int statusPaneEdges[] = {95, 125, 230, 300, -1};  // right edges; -1 runs to the bar's end
 
 void CreateStatusBar();

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "base/globals.h"
-#include "app/main_window.h"
+#include "base/window_messages.h"
 #include "base/settings_store.h"
 #include "chrome/toolbar_buttons.h"
 #include "chrome/toolbar_notify.h"

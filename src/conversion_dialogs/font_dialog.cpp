@@ -6,8 +6,13 @@
 #include <iterator>
 
 #include "base/globals.h"
-#include "editor/colour_settings.h"
+#include "base/settings_store.h"
+#include "codepages/font_sample.h"
 #include "control/document_control.h"
+#include "editor/code_page_fonts.h"
+#include "editor/colour_settings.h"
+#include "editor/view_format.h"
+#include "editor/view_refresh.h"
 
 char fontDialogFace[fontFaceCapacity];
 int32_t fontDialogSize;
@@ -33,11 +38,6 @@ int CALLBACK AddFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM par
     SendMessageA(list, CB_SETCURSEL, index, 0);
   }
   return 1;
-}
-
-int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM param) {
-  *reinterpret_cast<bool*>(param) = true;
-  return 0;
 }
 
 // An empty entry first, then the families in the order the system gives them.
@@ -143,18 +143,6 @@ void InitDialog(HWND dialog, CodePage codePage) {
 
 }  // namespace
 
-bool IsInstalledFace(const char* face) {
-  if (!face[0]) return false;
-  LOGFONTA wanted{};
-  wanted.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(wanted.lfFaceName, face, sizeof wanted.lfFaceName);
-  bool found = false;
-  HDC screen = GetDC(nullptr);
-  EnumFontFamiliesExA(screen, &wanted, reinterpret_cast<FONTENUMPROCA>(NoteFace), reinterpret_cast<LPARAM>(&found), 0);
-  ReleaseDC(nullptr, screen);
-  return found;
-}
-
 INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     InitDialog(dialog, lParam >= 0 && lParam <= Koi8 ? static_cast<CodePage>(lParam) : Ansi);
@@ -179,4 +167,22 @@ INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     default:
       return FALSE;
   }
+}
+
+void EditCodePageFont(CodePage codePage) {
+  if (codePage >= viewCodePageCount) return;
+  fontDialogSize = UsableFontSize(ReadSettingDword(fontSizeSettings[codePage], defaultFontSize));
+  fontDialogEffects = ReadSettingDword(fontEffectsSettings[codePage], 0);
+  fontDialogCharset = ReadSettingDword(fontCharsetSettings[codePage], defaultFontCharsets[codePage]);
+  ReadSettingStringCut(fontFaceSettings[codePage], fontDialogFace, sizeof fontDialogFace);
+  lstrcpynA(fontSampleText, FontSampleText(codePage).c_str(), sizeof fontSampleText);
+  if (DialogBoxParamA(appInstance, MAKEINTRESOURCEA(fontDialogResource), mainWindow, FontDialogProc, codePage) !=
+      FontDialogOk) {
+    return;
+  }
+  WriteSettingString(fontFaceSettings[codePage], fontDialogFace);
+  WriteSettingDword(fontCharsetSettings[codePage], fontDialogCharset);
+  WriteSettingDword(fontEffectsSettings[codePage], fontDialogEffects);
+  WriteSettingDword(fontSizeSettings[codePage], fontDialogSize);
+  RefreshViewFormat();
 }

@@ -30,8 +30,10 @@ extern int32_t fontDialogEffects;  // bit 0 bold, bit 1 italic
 extern int32_t fontDialogCharset;
 extern char fontSampleText[80];  // zero-terminated
 
-// True when the screen has a font family of this name (ignoring case).
-bool IsInstalledFace(const char* face);
+// Commands 40-42: the font dialog for the font of code page command - 40
+// (which need not be the view's); OK stores it and shows it at once.
+constexpr int firstCodePageFontCommand = 40;
+void EditCodePageFont(CodePage codePage);
 
 // The dialog's parameter is the CodePage of the sample. Ends with IDOK, the working copy updated, or with IDCANCEL, untouched.
 INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <richedit.h>
+#include <shellapi.h>
 
 #include "base/globals.h"
 #include "editor/undo_commands.h"
@@ -40,4 +41,12 @@ void SaveCommand() {
   } else {
     SaveDocument();
   }
+}
+
+bool OpenDroppedFile(HDROP drop) {
+  char path[MAX_PATH] = {};
+  if (DragQueryFileA(drop, 0, path, sizeof path) == 0) return false;
+  DragFinish(drop);
+  if (QueryCloseDocument()) LoadDocument(path, OpenFailure::Reported);
+  return true;
 }

@@ -1,5 +1,6 @@
 // The File menu's commands on the document: New, Open, Insert from, Save.
 #pragma once
+#include <windows.h>
 
 // After the save prompt: an empty, unmodified, untitled document.
 void NewDocument();
@@ -12,3 +13,7 @@ void InsertFromCommand();
 
 // Save As for an untitled document, a plain save otherwise.
 void SaveCommand();
+
+// Files dropped on the editor: only the first is opened, after the save-changes
+// question. False when the drop names no file.
+bool OpenDroppedFile(HDROP drop);

@@ -4,7 +4,7 @@
 
 #include "base/globals.h"
 #include "base/running_instance.h"
-#include "chrome/status_bar.h"
+#include "base/status_reports.h"
 
 namespace {
 
@@ -35,5 +35,5 @@ void UpdateTitle() {
     CharLowerA(markerText);
   }
   SetWindowTextA(markerWindow, markerText);
-  ShowFilePath();
+  ReportStatus(StatusPane::Path);
 }

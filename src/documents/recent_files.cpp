@@ -6,7 +6,6 @@
 #include <string>
 
 #include "base/globals.h"
-#include "app/menu_bar.h"
 #include "base/running_instance.h"
 #include "base/settings_store.h"
 #include "documents/document_load.h"
@@ -16,7 +15,8 @@
 
 namespace {
 
-constexpr int firstRecentCommand = 900;
+constexpr UINT firstRecentCommand = 900;  // 900..909: the recent files in list order
+constexpr int recentCommandCount = 10;
 
 struct RegistryRecentStore final : RecentFilesStore {
   std::string ReadString(const std::string& name) override {
@@ -43,6 +43,14 @@ struct RegistryRecentStore final : RecentFilesStore {
     return root[0] && GetDriveTypeA(root) == DRIVE_FIXED;
   }
 };
+
+// Makes the system measure and draw the ten recent-file items again.
+void RefreshRecentItems() {
+  for (int slot = recentCommandCount - 1; slot >= 0; --slot) {
+    UINT command = firstRecentCommand + static_cast<UINT>(slot);
+    ModifyMenuA(mainMenu, command, MF_BYCOMMAND | MF_OWNERDRAW, command, nullptr);
+  }
+}
 
 }  // namespace
 

@@ -1,14 +1,13 @@
 #include "editor/caret_report.h"
 
 #include <windows.h>
-#include <commctrl.h>
 #include <richedit.h>
 
-#include "chrome/status_bar.h"
+#include "base/status_reports.h"
 #include "editor/editor_control.h"
 
 void ReportCaretPosition() {
-  if (!statusWindow || !editorWindow) return;
+  if (!StatusBarShown() || !editorWindow) return;
   CHARRANGE selection{};
   SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
   if (selection.cpMin == lastCaretRange.start && selection.cpMax == lastCaretRange.end) return;
@@ -17,7 +16,7 @@ void ReportCaretPosition() {
   auto lineStart = static_cast<LONG>(SendMessageA(editorWindow, EM_LINEINDEX, line, 0));
   char text[32];
   wsprintfA(text, "%4u:%u", static_cast<UINT>(selection.cpMin - lineStart + 1), static_cast<UINT>(line + 1));
-  SendMessageA(statusWindow, SB_SETTEXTA, caretPane, reinterpret_cast<LPARAM>(text));
+  ReportStatus(StatusPane::Caret, text);
 }
 
 void ReportCaretPositionAfresh() {
@@ -26,7 +25,5 @@ void ReportCaretPositionAfresh() {
 }
 
 void ReportInsertMode() {
-  if (!statusWindow) return;
-  const char* mode = overwriteMode ? "Замена" : "Вставка";
-  SendMessageA(statusWindow, SB_SETTEXTA, insertModePane, reinterpret_cast<LPARAM>(mode));
+  ReportStatus(StatusPane::InsertMode, overwriteMode ? "Замена" : "Вставка");
 }

@@ -1,13 +1,9 @@
 #include "editor/editor_input.h"
 
-#include <shellapi.h>
 
 #include "base/globals.h"
-#include "app/main_window.h"
-#include "app/menu_bar.h"
-#include "chrome/status_bar.h"
-#include "documents/document_load.h"
-#include "documents/save_prompt.h"
+#include "base/window_messages.h"
+#include "base/status_reports.h"
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
 #include "editor/input_keys.h"
@@ -53,14 +49,6 @@ void ShowEditMenu() {
                  static_cast<short>(HIWORD(position)), 0, mainWindow, nullptr);
 }
 
-// Only the first file of a drop is opened, after the save-changes question.
-bool OpenDroppedFile(HDROP drop) {
-  char path[MAX_PATH] = {};
-  if (DragQueryFileA(drop, 0, path, sizeof path) == 0) return false;
-  DragFinish(drop);
-  if (QueryCloseDocument()) LoadDocument(path, OpenFailure::Reported);
-  return true;
-}
 
 }  // namespace
 
@@ -83,10 +71,10 @@ LRESULT CALLBACK EditorInputProc(HWND window, UINT message, WPARAM wParam, LPARA
       ShowEditMenu();
       return 0;
     case WM_DROPFILES:
-      if (OpenDroppedFile(reinterpret_cast<HDROP>(wParam))) return 0;
+      if (SendMessageA(mainWindow, openDroppedFileMessage, wParam, 0)) return 0;
       break;
     case WM_INPUTLANGCHANGE:
-      RefreshKeyboardPane();
+      ReportStatus(StatusPane::Keyboard);
       return 1;
   }
   return CallWindowProcA(editorBaseProc, window, message, wParam, lParam);

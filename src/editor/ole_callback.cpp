@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/globals.h"
-#include "app/main_window.h"
+#include "base/window_messages.h"
 #include "codepages/code_pages.h"
 #include "editor/undo_commands.h"
 #include "editor/view_format.h"

@@ -12,8 +12,3 @@ void SetViewCodePage(CodePage codePage);
 // Commands 49 (step +1) and 50 (step -1): one point larger or smaller for the
 // view code page only, within 4 and 26 points; nothing happens at a limit.
 void ChangeFontSize(int step);
-
-// Commands 40-42: the font dialog for the font of code page command - 40
-// (which need not be the view's); OK stores it and shows it at once.
-constexpr int firstCodePageFontCommand = 40;
-void EditCodePageFont(CodePage codePage);

@@ -4,18 +4,21 @@
 #include <richedit.h>
 
 #include "base/globals.h"
-#include "app/menu_bar.h"
 #include "base/settings_store.h"
-#include "chrome/status_bar.h"
+#include "base/status_reports.h"
 #include "editor/code_page_fonts.h"
 #include "editor/colour_settings.h"
-#include "conversion_dialogs/font_dialog.h"
 #include "control/document_control.h"
 #include "editor/editor_control.h"
 
 CodePage viewCodePage = Ansi;
 
 namespace {
+
+int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM param) {
+  *reinterpret_cast<bool*>(param) = true;
+  return 0;
+}
 
 constexpr int firstViewCommand = 16;
 
@@ -51,6 +54,18 @@ void SetFormatAwayFromFocus(CHARFORMATA& format) {
 
 }  // namespace
 
+bool IsInstalledFace(const char* face) {
+  if (!face[0]) return false;
+  LOGFONTA wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(wanted.lfFaceName, face, sizeof wanted.lfFaceName);
+  bool found = false;
+  HDC screen = GetDC(nullptr);
+  EnumFontFamiliesExA(screen, &wanted, reinterpret_cast<FONTENUMPROCA>(NoteFace), reinterpret_cast<LPARAM>(&found), 0);
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
 void ApplyViewFormat() {
   if (!editorWindow || viewCodePage >= viewCodePageCount) return;
   LRESULT modified = SendMessageA(editorWindow, EM_GETMODIFY, 0, 0);
@@ -63,5 +78,5 @@ void ApplyViewFormat() {
     CheckMenuRadioItem(mainMenu, firstViewCommand, firstViewCommand + viewCodePageCount - 1,
                        firstViewCommand + viewCodePage, MF_BYCOMMAND);
   }
-  RefreshCodePagePane();
+  ReportStatus(StatusPane::CodePage);
 }

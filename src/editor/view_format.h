@@ -5,6 +5,9 @@
 
 extern CodePage viewCodePage;  // Ansi, Oem or Koi8
 
+// True when the screen has a font family of this name (ignoring case).
+bool IsInstalledFace(const char* face);
+
 // Gives the whole text and the control's default format the stored font of
 // the view code page, and tells the control the code page. Keeps the modified
 // flag and the keyboard layout, empties the control's own undo, marks the view

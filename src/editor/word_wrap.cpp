@@ -7,7 +7,6 @@
 
 #include "base/error_box.h"
 #include "base/globals.h"
-#include "app/menu_bar.h"
 #include "base/settings_store.h"
 #include "editor/undo_commands.h"
 #include "editor/editor_control.h"

@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "base/globals.h"
-#include "app/menu_bar.h"
 #include "editor/editor_control.h"
 #include "printing/page_sequence.h"
 #include "printing/print_setup.h"

@@ -1,0 +1,15 @@
+#include "base/status_reports.h"
+
+namespace {
+
+StatusReceiver statusReceiver;
+
+}  // namespace
+
+void SetStatusReceiver(StatusReceiver receiver) { statusReceiver = receiver; }
+
+bool StatusBarShown() { return statusReceiver != nullptr; }
+
+void ReportStatus(StatusPane pane, const char* text) {
+  if (statusReceiver) statusReceiver(pane, text);
+}
