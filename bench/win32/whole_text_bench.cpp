@@ -163,7 +163,7 @@ class Table {
   MemorySampler sampler_;
 };
 
-std::string ReadFile(const char* path) {
+std::string FileBytes(const char* path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
@@ -178,7 +178,7 @@ int main(int argc, char** argv) {
   const char* textPath = argv[1];
   const char* insertedPath = argv[2];
   // Read here only for its size and lines, and again at the end: the peaks are the program's alone.
-  std::string text = ReadFile(textPath);
+  std::string text = FileBytes(textPath);
   double megabytes = text.size() / 1048576.0;
   auto lines = static_cast<long>(std::count(text.begin(), text.end(), '\n'));
   bool read = !text.empty();
@@ -218,7 +218,7 @@ int main(int argc, char** argv) {
   std::printf("\npeak: private bytes while the command ran, sampled; after: private bytes once it ended\n"
               "the process's peak working set: %.0f MB (%.2f times the text)\n",
               end.PeakWorkingSetSize / 1048576.0, end.PeakWorkingSetSize / 1048576.0 / megabytes);
-  bool restored = ControlEditor().GetWholeText() == ReadFile(textPath);
+  bool restored = ControlEditor().GetWholeText() == FileBytes(textPath);
   std::printf("after the last undo the text is %s\n", restored ? "the original" : "NOT the original");
   DestroyWindow(mainWindow);
   return restored ? 0 : 1;

@@ -6,7 +6,7 @@
 #include "base/window_messages.h"
 #include "base/settings_store.h"
 #include "chrome/toolbar_buttons.h"
-#include "chrome/toolbar_notify.h"
+#include "chrome/toolbar_restore.h"
 
 HWND toolbarWindow;
 HBITMAP toolbarImages;

@@ -6,12 +6,11 @@
 #include "base/globals.h"
 #include "chrome/toolbar.h"
 #include "chrome/toolbar_buttons.h"
+#include "chrome/toolbar_restore.h"
 
 namespace {
 
 constexpr int helpCommand = 12;
-
-bool restoreDamaged;
 
 // The caption without its mnemonic mark, as Windows shows it in a tooltip
 // (Wine's tooltip would underline the letter instead).
@@ -29,20 +28,6 @@ LRESULT GetButtonInfo(NMTOOLBARA* info) {
     lstrcpynA(info->pszText, CommandCaption(info->tbButton.idCommand), info->cchText);
   }
   return TRUE;
-}
-
-// Each stored button comes with its command only: the picture and style are
-// the program's to give. No command of the program is 0, which is how Wine
-// stores a separator.
-void RestoreButton(NMTBRESTORE* restore) {
-  TBBUTTON& button = restore->tbButton;
-  if (restore->iItem < 0 || (button.fsStyle & TBSTYLE_SEP)) return;
-  if (button.idCommand == 0) {
-    button = TBBUTTON{};
-    button.fsStyle = TBSTYLE_SEP;
-  } else if (!ButtonForCommand(button.idCommand, &button)) {
-    restoreDamaged = true;
-  }
 }
 
 }  // namespace
@@ -79,6 +64,3 @@ bool OnToolbarNotify(NMHDR* header, LRESULT* result) {
       return false;
   }
 }
-
-void StartRestoreCheck() { restoreDamaged = false; }
-bool RestoreWasDamaged() { return restoreDamaged; }

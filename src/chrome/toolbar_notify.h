@@ -5,8 +5,3 @@
 
 // True when `header` was the toolbar's to answer, with the answer in `result`.
 bool OnToolbarNotify(NMHDR* header, LRESULT* result);
-
-// Around a restore of the stored arrangement: whether it held a command the
-// program never offers.
-void StartRestoreCheck();
-bool RestoreWasDamaged();

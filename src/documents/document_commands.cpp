@@ -4,13 +4,17 @@
 #include <richedit.h>
 #include <shellapi.h>
 
+#include <string>
+
 #include "base/globals.h"
+#include "base/running_instance.h"
 #include "editor/undo_commands.h"
 #include "documents/document_insert.h"
 #include "documents/document_load.h"
 #include "documents/document_save.h"
 #include "documents/document_title.h"
 #include "documents/file_dialogs.h"
+#include "documents/recent_files.h"
 #include "documents/save_as.h"
 #include "documents/save_prompt.h"
 #include "editor/editor_control.h"
@@ -49,4 +53,13 @@ bool OpenDroppedFile(HDROP drop) {
   DragFinish(drop);
   if (QueryCloseDocument()) LoadDocument(path, OpenFailure::Reported);
   return true;
+}
+
+void OpenRecentFile(int k) {
+  if (!QueryCloseDocument()) return;
+  char slot = 0;
+  std::string path;
+  if (!FindRecentFile(k, &slot, &path)) return;
+  if (FindRunningInstance(path.c_str()) || LoadDocument(path.c_str())) return;
+  ForgetRecentFile(slot);
 }

@@ -6,11 +6,8 @@
 #include <string>
 
 #include "base/globals.h"
-#include "base/running_instance.h"
 #include "base/settings_store.h"
-#include "documents/document_load.h"
 #include "documents/recent_list.h"
-#include "documents/save_prompt.h"
 #include "editor/editor_control.h"
 
 namespace {
@@ -61,11 +58,15 @@ void AddRecentFile(const char* path, bool restoreCaret) {
   if (added.listChanged) RefreshRecentItems();
 }
 
-std::string RecentFilePath(int k) {
+bool FindRecentFile(int k, char* slot, std::string* path) {
   RegistryRecentStore store;
+  return RecentEntry(store, k, slot, path);
+}
+
+std::string RecentFilePath(int k) {
   char slot = 0;
   std::string path;
-  return RecentEntry(store, k, &slot, &path) ? path : std::string();
+  return FindRecentFile(k, &slot, &path) ? path : std::string();
 }
 
 void RememberCaretOfDocument() {
@@ -76,13 +77,8 @@ void RememberCaretOfDocument() {
   RememberRecentCaret(store, currentPath, selection.cpMin);
 }
 
-void OpenRecentFile(int k) {
-  if (!QueryCloseDocument()) return;
+void ForgetRecentFile(char slot) {
   RegistryRecentStore store;
-  char slot = 0;
-  std::string path;
-  if (!RecentEntry(store, k, &slot, &path)) return;
-  if (FindRunningInstance(path.c_str()) || LoadDocument(path.c_str())) return;
   FreeRecentSlot(store, slot);
   RefreshRecentItems();
 }

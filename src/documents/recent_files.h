@@ -6,6 +6,10 @@
 // remembered caret back.
 void AddRecentFile(const char* path, bool restoreCaret);
 
+// The k-th entry (from 0) and the slot letter it is kept under; false when the
+// list is shorter or the slot is free.
+bool FindRecentFile(int k, char* slot, std::string* path);
+
 // The path of the k-th entry (from 0) as the menu shows it and command 900 + k
 // opens it; empty when the list is shorter or the slot is free.
 std::string RecentFilePath(int k);
@@ -13,7 +17,5 @@ std::string RecentFilePath(int k);
 // Remembers the caret of the current document when it is listed.
 void RememberCaretOfDocument();
 
-// Handler of commands 900 + k: after the save prompt, brings forward the
-// instance that shows the k-th entry, or loads it; an entry that cannot be
-// loaded is emptied.
-void OpenRecentFile(int k);
+// Empties the slot of an entry that could not be loaded.
+void ForgetRecentFile(char slot);

@@ -6,6 +6,7 @@
 #include "base/globals.h"
 #include "base/settings_store.h"
 #include "document_files.h"
+#include "documents/document_commands.h"
 #include "documents/document_load.h"
 #include "documents/file_dialogs.h"
 #include "documents/recent_files.h"
