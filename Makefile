@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Each installs what is
 # missing first. `make build` builds without running anything.
-.PHONY: deps build build-native build-native32 build-windows build-fuzz run test test-native test-native32 test-windows test-fuzz fuzz clean
+.PHONY: check-layers deps build build-native build-native32 build-windows build-fuzz run test test-native test-native32 test-windows test-fuzz fuzz clean
 
 WINDOWS_PRESET := $(shell scripts/windows-preset.sh)
 
@@ -34,7 +34,11 @@ build-fuzz:
 run: build
 	@scripts/run-editor.sh build/$(WINDOWS_PRESET)
 
-test: build build-fuzz build-native32 test-native test-native32 test-windows test-fuzz
+test: check-layers build build-fuzz build-native32 test-native test-native32 test-windows test-fuzz
+
+# Every include runs down the layers of src/ (scripts/check-layers.py): a second, before any build.
+check-layers:
+	@scripts/check-layers.py
 
 # ctest's summary, then the closing lines of each GoogleTest and unittest runner.
 SUMMARY = grep -hE '^\[  (PASSED|FAILED) +\]|^\[==========\] [0-9]+ tests? from|^Ran [0-9]+ tests? in|^(OK|FAILED \(.*\))$$' $(1)/Testing/Temporary/LastTest.log || true
