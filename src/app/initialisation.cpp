@@ -30,7 +30,6 @@ void RegisterEditorClass(HINSTANCE instance) {
 
 void ReadEditorSettings() {
   wrapStyle = static_cast<DWORD>(ReadSettingDword("WW", static_cast<int32_t>(wordWrapOffStyle)));
-  if (wrapStyle == 0) CheckMenuItem(mainMenu, wordWrapCommand, MF_BYCOMMAND | MF_CHECKED);
   useEditorUndo = ReadSettingDword("NO", 0) != 0;
   editorUndoSeen = useEditorUndo;
 }

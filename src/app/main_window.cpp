@@ -7,6 +7,7 @@
 #include "base/error_box.h"
 #include "base/globals.h"
 #include "base/window_messages.h"
+#include "app/menu_bar.h"
 #include "app/menu_enabling.h"
 #include "app/menu_item_drawing.h"
 #include "app/menu_mnemonics.h"
@@ -86,6 +87,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       break;
     case openDroppedFileMessage:
       return OpenDroppedFile(reinterpret_cast<HDROP>(wParam));
+    case contextMenuMessage:
+      ShowContextMenu(static_cast<ContextMenu>(wParam), lParam);
+      return 0;
+    case recentFilesChangedMessage:
+      RefreshRecentItems();
+      return 0;
     case WM_QUERYENDSESSION:
       if (!QueryCloseDocument()) return 0;
       break;

@@ -2,6 +2,8 @@
 
 #include "base/globals.h"
 
+HMENU mainMenu;
+HMENU popupMenus[popupMenuCount];
 MnemonicRecord mnemonicTable[mnemonicCapacity];
 BYTE mnemonicCount;
 
@@ -102,4 +104,18 @@ void BuildMenuBar() {
   for (int i = popupMenuCount - 1; i >= 0; --i) InsertPopup(i);
   for (int i = 0; i < popupMenuCount; ++i) FillPopup(i);
   SetMenu(mainWindow, mainMenu);
+}
+
+void RefreshRecentItems() {
+  for (int slot = recentCommandCount - 1; slot >= 0; --slot) {
+    UINT command = firstRecentCommand + static_cast<UINT>(slot);
+    ModifyMenuA(mainMenu, command, MF_BYCOMMAND | MF_OWNERDRAW, command, nullptr);
+  }
+}
+
+void ShowContextMenu(ContextMenu menu, LPARAM screenPoint) {
+  HMENU popup = popupMenus[menu == ContextMenu::Edit ? editMenuIndex : codePageMenuIndex];
+  if (!popup) return;
+  TrackPopupMenu(popup, TPM_RIGHTBUTTON, static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint)),
+                 0, mainWindow, nullptr);
 }

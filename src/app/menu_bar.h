@@ -5,9 +5,15 @@
 #include <cstdint>
 
 #include "base/command_captions.h"
+#include "base/window_messages.h"
 
 constexpr UINT firstRecentCommand = 900;  // 900..909: the recent files in list order
 constexpr int recentCommandCount = 10;
+
+extern HMENU mainMenu;
+extern HMENU popupMenus[popupMenuCount];  // by menu index, "&Файл" first
+constexpr int editMenuIndex = 1;          // "&Правка", also the editor's context menu
+constexpr int codePageMenuIndex = 5;      // "&Кодировки", also under the status bar's code-page pane
 
 
 // One keyboard mnemonic of an owner-drawn item, which the system does not
@@ -23,3 +29,9 @@ extern BYTE mnemonicCount;
 
 // Builds the bar and the mnemonic table and attaches the bar to the main window.
 void BuildMenuBar();
+
+// Makes the system measure and draw the ten recent-file items again.
+void RefreshRecentItems();
+
+// The menu a part below asked for (contextMenuMessage), where the mouse is.
+void ShowContextMenu(ContextMenu menu, LPARAM screenPoint);

@@ -14,8 +14,6 @@ HBITMAP programImages;
 NONCLIENTMETRICSA menuMetrics;
 HFONT menuFont;
 HACCEL accelerators;
-HMENU mainMenu;
-HMENU popupMenus[popupMenuCount];
 COLORREF customColors[16];
 
 bool documentControlRegistered;

@@ -2,8 +2,6 @@
 #pragma once
 #include <windows.h>
 
-#include "base/command_captions.h"
-
 extern HANDLE processHeap;  // source of every private block
 extern HINSTANCE appInstance;
 extern HWND mainWindow;
@@ -18,13 +16,6 @@ extern HBITMAP programImages;  // the program's own 16-pixel images
 extern NONCLIENTMETRICSA menuMetrics;
 extern HFONT menuFont;
 extern HACCEL accelerators;
-
-// The menu bar, built at start-up. The parts below the app check their own
-// commands' items here and pop up the menus they offer as context menus.
-extern HMENU mainMenu;
-extern HMENU popupMenus[popupMenuCount];  // by menu index, "&Файл" first
-constexpr int editMenuIndex = 1;          // "&Правка", also the editor's context menu
-constexpr int codePageMenuIndex = 5;      // "&Кодировки", also under the status bar's code-page pane
 extern COLORREF customColors[16];
 
 extern bool documentControlRegistered;  // false: no editor can exist, the run ends with 255

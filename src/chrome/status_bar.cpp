@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "base/globals.h"
+#include "base/window_messages.h"
 
 HWND statusWindow;
 
@@ -38,9 +39,10 @@ void AddPathTooltip() {
 
 void OpenCodePageMenu(LPARAM where) {
   POINT point{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
-  if (!PtInRect(&codePagePaneRect, point) || !popupMenus[codePageMenuIndex]) return;
+  if (!PtInRect(&codePagePaneRect, point)) return;
   ClientToScreen(statusWindow, &point);
-  TrackPopupMenu(popupMenus[codePageMenuIndex], TPM_RIGHTBUTTON, point.x, point.y, 0, mainWindow, nullptr);
+  SendMessageA(mainWindow, contextMenuMessage, static_cast<WPARAM>(ContextMenu::CodePage),
+               MAKELPARAM(point.x, point.y));
 }
 
 // A click on the code-page pane opens the code-page menu; the bar still sees every message.

@@ -7,13 +7,12 @@
 
 #include "base/globals.h"
 #include "base/settings_store.h"
+#include "base/window_messages.h"
 #include "documents/recent_list.h"
 #include "editor/editor_control.h"
 
 namespace {
 
-constexpr UINT firstRecentCommand = 900;  // 900..909: the recent files in list order
-constexpr int recentCommandCount = 10;
 
 struct RegistryRecentStore final : RecentFilesStore {
   std::string ReadString(const std::string& name) override {
@@ -41,21 +40,13 @@ struct RegistryRecentStore final : RecentFilesStore {
   }
 };
 
-// Makes the system measure and draw the ten recent-file items again.
-void RefreshRecentItems() {
-  for (int slot = recentCommandCount - 1; slot >= 0; --slot) {
-    UINT command = firstRecentCommand + static_cast<UINT>(slot);
-    ModifyMenuA(mainMenu, command, MF_BYCOMMAND | MF_OWNERDRAW, command, nullptr);
-  }
-}
-
 }  // namespace
 
 void AddRecentFile(const char* path, bool restoreCaret) {
   RegistryRecentStore store;
   RecentFileAdded added = AddRecentFileTo(store, path, restoreCaret);
   if (added.caret >= 0 && editorWindow) SendMessageA(editorWindow, EM_SETSEL, added.caret, added.caret);
-  if (added.listChanged) RefreshRecentItems();
+  if (added.listChanged) SendMessageA(mainWindow, recentFilesChangedMessage, 0, 0);
 }
 
 bool FindRecentFile(int k, char* slot, std::string* path) {
@@ -80,5 +71,5 @@ void RememberCaretOfDocument() {
 void ForgetRecentFile(char slot) {
   RegistryRecentStore store;
   FreeRecentSlot(store, slot);
-  RefreshRecentItems();
+  SendMessageA(mainWindow, recentFilesChangedMessage, 0, 0);
 }

@@ -42,13 +42,6 @@ bool TranslateForMainWindow(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return true;
 }
 
-// The Edit menu where the mouse is; its commands go to the main window.
-void ShowEditMenu() {
-  DWORD position = GetMessagePos();
-  TrackPopupMenu(popupMenus[editMenuIndex], TPM_RIGHTBUTTON, static_cast<short>(LOWORD(position)),
-                 static_cast<short>(HIWORD(position)), 0, mainWindow, nullptr);
-}
-
 
 }  // namespace
 
@@ -68,7 +61,8 @@ LRESULT CALLBACK EditorInputProc(HWND window, UINT message, WPARAM wParam, LPARA
       PostMessageA(mainWindow, caretMovedMessage, 0, 0);
       break;
     case WM_RBUTTONUP:
-      ShowEditMenu();
+      // The Edit menu where the mouse is; its commands go to the main window.
+      SendMessageA(mainWindow, contextMenuMessage, static_cast<WPARAM>(ContextMenu::Edit), GetMessagePos());
       return 0;
     case WM_DROPFILES:
       if (SendMessageA(mainWindow, openDroppedFileMessage, wParam, 0)) return 0;

@@ -20,8 +20,6 @@ int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM param) 
   return 0;
 }
 
-constexpr int firstViewCommand = 16;
-
 // The stored font of `codePage` and the common text colour.
 CHARFORMATA ViewCharFormat(CodePage codePage) {
   CHARFORMATA format{};
@@ -74,9 +72,5 @@ void ApplyViewFormat() {
   SetFormatAwayFromFocus(format);
   SendMessageA(editorWindow, EM_EMPTYUNDOBUFFER, 0, 0);
   SendMessageA(editorWindow, EM_SETMODIFY, modified != 0, 0);
-  if (mainMenu) {
-    CheckMenuRadioItem(mainMenu, firstViewCommand, firstViewCommand + viewCodePageCount - 1,
-                       firstViewCommand + viewCodePage, MF_BYCOMMAND);
-  }
   ReportStatus(StatusPane::CodePage);
 }

@@ -10,7 +10,7 @@ bool IsInstalledFace(const char* face);
 
 // Gives the whole text and the control's default format the stored font of
 // the view code page, and tells the control the code page. Keeps the modified
-// flag and the keyboard layout, empties the control's own undo, marks the view
-// command in the menu and refreshes the status bar. Leaves the whole text
+// flag and the keyboard layout, empties the control's own undo and refreshes
+// the status bar. Leaves the whole text
 // selected: callers restore the selection.
 void ApplyViewFormat();

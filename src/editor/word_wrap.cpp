@@ -15,8 +15,7 @@
 
 namespace {
 
-void ShowWrapState() {
-  CheckMenuItem(mainMenu, wordWrapCommand, MF_BYCOMMAND | (wrapStyle == 0 ? MF_CHECKED : MF_UNCHECKED));
+void StoreWrapState() {
   WriteSettingDword("WW", static_cast<int32_t>(wrapStyle));
 }
 
@@ -71,7 +70,7 @@ void ToggleWordWrap() {
   if (!StreamOutToMemory(&stream)) {
     ReportOutOfMemory();
   } else if (ReplaceEditor(stream)) {
-    ShowWrapState();
+    StoreWrapState();
     LayOutMainWindow();
     SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     SendMessageA(editorWindow, EM_SETMODIFY, modified != 0, 0);

@@ -42,5 +42,4 @@ void CountPagesAndAskNumbers() {
   }
   int answer = MessageBoxA(mainWindow, "Включить номера страниц?", caption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
   pageNumbersOn = answer == IDYES;
-  CheckMenuItem(mainMenu, pageNumbersCommand, MF_BYCOMMAND | (pageNumbersOn ? MF_CHECKED : MF_UNCHECKED));
 }
