@@ -204,8 +204,6 @@ DocumentControl::~DocumentControl() {
   ReleasePrintLayout(print);
 }
 
-RowLayout DocumentControl::Layout() const { return RowLayout(engine, font.metrics, WrapWidth(*this), &xCache); }
-
 DocumentControl* ControlOf(HWND window) {
   return reinterpret_cast<DocumentControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
