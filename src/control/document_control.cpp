@@ -204,10 +204,6 @@ DocumentControl::~DocumentControl() {
   ReleasePrintLayout(print);
 }
 
-DocumentControl* ControlOf(HWND window) {
-  return reinterpret_cast<DocumentControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
 bool RegisterDocumentControlClass(HINSTANCE instance) {
   WNDCLASSEXA existing{};
   existing.cbSize = sizeof existing;
