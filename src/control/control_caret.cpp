@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "control/control_view.h"
+#include "control/control_geometry.h"
 
 void PlaceCaret(DocumentControl& control) {
   if (!control.focused || !control.redraw) return;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "control/control_geometry.h"
 #include "control/control_view.h"
 
 namespace {

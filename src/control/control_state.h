@@ -88,4 +88,8 @@ struct DocumentControl {
   RowLayout Layout() const;
 };
 
-DocumentControl* ControlOf(HWND window);
+// The control a window of the class keeps; null before WM_NCCREATE and after
+// WM_NCDESTROY. The drag source and drop target find theirs here too.
+inline DocumentControl* ControlOf(HWND window) {
+  return reinterpret_cast<DocumentControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}

@@ -1,21 +1,7 @@
-// The document control's view on its text: where rows go on screen, which row
-// is at the top, the scroll bars, and keeping the caret in sight.
+// The document control's view on its text: which row is at the top, the
+// scroll bars, following changes, and keeping the caret in sight.
 #pragma once
 #include "control/control_state.h"
-
-// Width of the selection bar (ES_SELECTIONBAR) and the blank inset of the text.
-inline constexpr int SelectionBarWidth = 8;
-inline constexpr int TextInsetX = 2;
-inline constexpr int TextInsetY = 1;
-
-// The client area the text is drawn in, and its first text pixel column.
-RECT TextArea(const DocumentControl& control);
-int TextLeft(const DocumentControl& control);
-// Whole rows that fit (at least 1), and rows that show at least partly.
-int VisibleRows(const DocumentControl& control);
-int PartlyVisibleRows(const DocumentControl& control);
-// The width rows wrap at, or 0 when they do not wrap.
-int WrapWidth(const DocumentControl& control);
 
 // Keeps the top row a row start and no lower than needed to show the end.
 void ClampTop(DocumentControl& control);
@@ -51,14 +37,6 @@ void UpdateScrollBars(DocumentControl& control);
 // Like RefreshView, but repaints only the rows from the one holding `from` to
 // the one holding `to`, or to the bottom of the view when `to` is -1.
 void RefreshRows(DocumentControl& control, Position from, Position to);
-
-// Where `position` is drawn (the left edge of its caret, top of its row), or
-// false when it is not in view.
-bool PointOfPosition(const DocumentControl& control, Position position, POINT& point);
-// The caret position under a client point; rows above or below the view count.
-Position PositionOfPoint(const DocumentControl& control, POINT point);
-// The row shown at a client y.
-Row RowOfPoint(const DocumentControl& control, int y);
 
 // Selects from `anchor` to `caret` as the user does: the caret is brought into
 // view and the picture follows. `keepGoal` keeps the column Up and Down aim at.

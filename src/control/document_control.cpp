@@ -204,12 +204,6 @@ DocumentControl::~DocumentControl() {
   ReleasePrintLayout(print);
 }
 
-RowLayout DocumentControl::Layout() const { return RowLayout(engine, font.metrics, WrapWidth(*this), &xCache); }
-
-DocumentControl* ControlOf(HWND window) {
-  return reinterpret_cast<DocumentControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
 bool RegisterDocumentControlClass(HINSTANCE instance) {
   WNDCLASSEXA existing{};
   existing.cbSize = sizeof existing;

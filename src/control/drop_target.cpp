@@ -9,6 +9,7 @@
 #include "control/com_object.h"
 #include "control/control_caret.h"
 #include "control/control_editing.h"
+#include "control/control_geometry.h"
 #include "control/control_view.h"
 #include "control/text_transfer.h"
 #include "engine/text_move.h"

@@ -5,6 +5,7 @@
 
 #include "control/control_caret.h"
 #include "control/control_editing.h"
+#include "control/control_geometry.h"
 #include "control/control_messages.h"
 #include "control/control_view.h"
 

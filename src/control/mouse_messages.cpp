@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "control/control_geometry.h"
 #include "control/control_messages.h"
 #include "control/control_view.h"
 #include "control/drag_source.h"

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "control/control_geometry.h"
 #include "control/control_messages.h"
 #include "control/control_view.h"
 
