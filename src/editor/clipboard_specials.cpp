@@ -15,7 +15,6 @@
 #include "base/heap_blocks.h"
 #include "editor/memory_stream.h"
 
-UINT ViewClipboardFormat() { return viewCodePage == Ansi ? CF_TEXT : CF_OEMTEXT; }
 
 namespace {
 

@@ -4,10 +4,6 @@
 #pragma once
 #include <windows.h>
 
-// The format the document's bytes are exchanged in: CF_TEXT in view Ansi,
-// CF_OEMTEXT in the others (KOI8-R through the DOS-866 table).
-UINT ViewClipboardFormat();
-
 // Command 2; Cut sends it before deleting. Nothing selected: the clipboard stays.
 void CopyCommand();
 // Command 3: replaces the selection, one undo step.

@@ -10,7 +10,6 @@
 #include "codepages/code_pages.h"
 #include "editor/undo_commands.h"
 #include "editor/view_format.h"
-#include "editor/clipboard_specials.h"
 #include "control/text_transfer.h"
 #include "editor/editor_control.h"
 #include "engine/engine_types.h"

@@ -52,6 +52,8 @@ void SetFormatAwayFromFocus(CHARFORMATA& format) {
 
 }  // namespace
 
+unsigned ViewClipboardFormat() { return viewCodePage == Ansi ? CF_TEXT : CF_OEMTEXT; }
+
 bool IsInstalledFace(const char* face) {
   if (!face[0]) return false;
   LOGFONTA wanted{};
