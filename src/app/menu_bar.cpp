@@ -116,6 +116,7 @@ void RefreshRecentItems() {
 void ShowContextMenu(ContextMenu menu, LPARAM screenPoint) {
   HMENU popup = popupMenus[menu == ContextMenu::Edit ? editMenuIndex : codePageMenuIndex];
   if (!popup) return;
-  TrackPopupMenu(popup, TPM_RIGHTBUTTON, static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint)),
-                 0, mainWindow, nullptr);
+  auto x = static_cast<short>(LOWORD(screenPoint));
+  auto y = static_cast<short>(HIWORD(screenPoint));
+  TrackPopupMenu(popup, TPM_RIGHTBUTTON, x, y, 0, mainWindow, nullptr);
 }

@@ -15,7 +15,6 @@ extern HMENU popupMenus[popupMenuCount];  // by menu index, "&Файл" first
 constexpr int editMenuIndex = 1;          // "&Правка", also the editor's context menu
 constexpr int codePageMenuIndex = 5;      // "&Кодировки", also under the status bar's code-page pane
 
-
 // One keyboard mnemonic of an owner-drawn item, which the system does not
 // handle for such items.
 struct MnemonicRecord {

@@ -1,5 +1,5 @@
 // What the parts below the app ask of the main window, which stands above them:
-// messages it handles, posted so that the asking part needs no include of it.
+// messages it handles, so that the asking part needs no include of it.
 #pragma once
 #include <windows.h>
 
