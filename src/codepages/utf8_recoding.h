@@ -1,0 +1,40 @@
+// Text between UTF-8 and the five single-byte code pages, a chunk at a time.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "codepages/code_pages.h"
+#include "codepages/utf8.h"
+
+// Appends `text` of single-byte page `source` to `out` in UTF-8. A byte the page defines no
+// character for becomes U+FFFD; returns how many did.
+std::size_t AppendPageAsUtf8(CodePage source, std::string_view text, std::string& out);
+
+// UTF-8 into a single-byte page, fed in chunks of any size: a sequence cut at the end of one
+// chunk is finished with the start of the next. Each character the page has becomes its
+// byte, any other its look-alike (SpellInPage) or '?'; a byte that is not UTF-8 stays as it is.
+class Utf8ToPage {
+ public:
+  explicit Utf8ToPage(CodePage target);
+
+  // Appends `chunk` converted to `out`: at most its size plus the few bytes carried from before.
+  void Convert(std::string_view chunk, std::string& out);
+  // Appends what is still carried (the bytes of a sequence the text's end cut short), as they are.
+  void Finish(std::string& out);
+
+  std::size_t Replaced() const { return replaced_; }          // characters the page lacks
+  std::size_t InvalidBytes() const { return invalidBytes_; }  // bytes that are not UTF-8, kept
+
+ private:
+  const unsigned char* ConvertCarried(const unsigned char* in, const unsigned char* end, char*& out);
+  void ConvertSequence(const unsigned char* at, Utf8Sequence sequence, char*& out);
+
+  const std::uint16_t* spellings_;  // for each character U+0000..U+FFFF, see utf8_recoding.cpp
+  CodePage target_;
+  unsigned char carried_[maxUtf8Length] = {};
+  std::size_t carriedLength_ = 0;
+  std::size_t replaced_ = 0;
+  std::size_t invalidBytes_ = 0;
+};
