@@ -39,13 +39,13 @@ int StreamFromUtf8(CodePage page, const PieceTransform& then) {
   std::string piece;
   const int result = TransformStream(
       [&](unsigned char* bytes, std::size_t length) {
-        piece.clear();
-        converter.Convert(View(bytes, length), piece);
+        piece.resize(Utf8ToPage::MaxOutput(length));  // the same size chunk after chunk: no refill
+        piece.resize(converter.Convert(View(bytes, length), piece.data()));
         return then(piece);
       },
       [&] {
-        piece.clear();
-        converter.Finish(piece);
+        piece.resize(Utf8ToPage::MaxOutput(0));
+        piece.resize(converter.Finish(piece.data()));
         return then(piece);
       });
   Report(converter.Replaced(), " character had", " characters had",

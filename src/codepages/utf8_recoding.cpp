@@ -3,7 +3,9 @@
 // UTF-8) costs one lookup. Characters above it are in no single-byte page.
 #include "codepages/utf8_recoding.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <memory>
 
@@ -20,7 +22,14 @@ constexpr std::uint16_t replacedBit = 0x100;
 constexpr std::uint16_t multiByte = 0xFFFF;
 constexpr char replacement = '?';
 
-using Spellings = std::array<std::uint16_t, bmpSize>;
+// A pair entry, for a byte and the one after it: the output byte when the first starts a
+// character, and what the first byte is. stopBit: the pair cannot stand in a block of the fast
+// path (only ASCII and two-byte characters the page has, one continuation byte after each lead).
+// advanceBit: the first byte starts a character, so the output moves on after it.
+constexpr std::uint16_t stopBit = 0x100, leadBit = 0x200, advanceBit = 0x400;
+constexpr int leadShift = 9, advanceShift = 10;
+// Bytes taken at once by the fast path.
+constexpr std::size_t blockSize = 256;
 
 std::uint16_t Entry(const PageSpelling& spelling) {
   if (spelling.length != 1) return multiByte;
@@ -28,33 +37,68 @@ std::uint16_t Entry(const PageSpelling& spelling) {
   return spelling.replaced ? replacedBit | byte : byte;
 }
 
+bool IsContinuation(int b) { return (b & 0xC0) == 0x80; }
+
 // Only the characters of the five pages and their look-alikes can be spelt otherwise than '?'.
-std::unique_ptr<Spellings> MakeSpellings(CodePage target) {
-  auto spellings = std::make_unique<Spellings>();
-  spellings->fill(replacedBit | replacement);
-  for (char32_t c = 0; c < 0x80; ++c) (*spellings)[c] = static_cast<std::uint16_t>(c);
+void FillSpellings(CodePage target, std::uint16_t* spellings) {
+  std::fill(spellings, spellings + bmpSize, replacedBit | replacement);
+  for (char32_t c = 0; c < 0x80; ++c) spellings[c] = static_cast<std::uint16_t>(c);
   for (int page = 0; page < codePageCount; ++page) {
     for (int b = 0x80; b < 0x100; ++b) {
       const char32_t c = ByteToUnicode(static_cast<CodePage>(page), static_cast<unsigned char>(b));
-      if (c != noCharacter) (*spellings)[c] = Entry(SpellInPage(target, c));
+      if (c != noCharacter) spellings[c] = Entry(SpellInPage(target, c));
     }
   }
-  return spellings;
+}
+
+std::uint16_t PairEntry(const std::uint16_t* spellings, int first, int second) {
+  if (first < 0x80) return static_cast<std::uint16_t>(advanceBit | first | (IsContinuation(second) ? stopBit : 0));
+  if (IsContinuation(first)) return IsContinuation(second) ? stopBit : 0;
+  if (first < 0xC2 || first > 0xDF || !IsContinuation(second)) return stopBit;
+  const std::uint16_t spelling = spellings[(first & 0x1F) << 6 | (second & 0x3F)];
+  return spelling < replacedBit ? advanceBit | leadBit | spelling : stopBit;
+}
+
+// Indexed by the two bytes as one 16-bit load on this machine reads them.
+void FillPairs(const std::uint16_t* spellings, std::uint16_t* pairs) {
+  for (int first = 0; first < 0x100; ++first) {
+    for (int second = 0; second < 0x100; ++second) {
+      const int index = std::endian::native == std::endian::little ? second << 8 | first : first << 8 | second;
+      pairs[index] = PairEntry(spellings, first, second);
+    }
+  }
+}
+
+}  // namespace
+
+// What a conversion into one page looks up: by character, and by pairs of bytes.
+struct Utf8PageTables {
+  std::array<std::uint16_t, bmpSize> spellings;
+  std::array<std::uint16_t, 0x10000> pairs;
+};
+
+namespace {
+
+std::unique_ptr<Utf8PageTables> MakeTables(CodePage target) {
+  auto tables = std::make_unique<Utf8PageTables>();
+  FillSpellings(target, tables->spellings.data());
+  FillPairs(tables->spellings.data(), tables->pairs.data());
+  return tables;
 }
 
 template <CodePage target>
-const std::uint16_t* SpellingsOf() {
-  static const std::unique_ptr<Spellings> spellings = MakeSpellings(target);
-  return spellings->data();
+const Utf8PageTables* TablesOf() {
+  static const std::unique_ptr<Utf8PageTables> tables = MakeTables(target);
+  return tables.get();
 }
 
-const std::uint16_t* SpellingsFor(CodePage target) {
+const Utf8PageTables* TablesFor(CodePage target) {
   switch (target) {
-    case Oem: return SpellingsOf<Oem>();
-    case Koi8: return SpellingsOf<Koi8>();
-    case Iso: return SpellingsOf<Iso>();
-    case Mac: return SpellingsOf<Mac>();
-    default: return SpellingsOf<Ansi>();
+    case Oem: return TablesOf<Oem>();
+    case Koi8: return TablesOf<Koi8>();
+    case Iso: return TablesOf<Iso>();
+    case Mac: return TablesOf<Mac>();
+    default: return TablesOf<Ansi>();
   }
 }
 
@@ -94,44 +138,67 @@ std::size_t AppendPageAsUtf8(CodePage source, std::string_view text, std::string
   return undefined;
 }
 
-Utf8ToPage::Utf8ToPage(CodePage target) : spellings_(SpellingsFor(target)), target_(target) {}
+Utf8ToPage::Utf8ToPage(CodePage target) : tables_(TablesFor(target)), target_(target) {}
 
-void Utf8ToPage::Convert(std::string_view chunk, std::string& out) {
+std::size_t Utf8ToPage::Convert(std::string_view chunk, char* out) {
   const auto* in = reinterpret_cast<const unsigned char*>(chunk.data());
   const auto* end = in + chunk.size();
-  const std::size_t start = out.size();
-  out.resize(BufferSize(chunk.size(), 1, start + carriedLength_, out.max_size()));
-  char* o = out.data() + start;
+  char* o = out;
   in = ConvertCarried(in, end, o);
   while (in < end) {
-    const unsigned char lead = *in;
-    if (lead < 0x80) {
-      const std::size_t ascii = AsciiRunLength(in, static_cast<std::size_t>(end - in));
-      std::memcpy(o, in, ascii);
-      o += ascii;
-      in += ascii;
-    } else if (lead >= 0xC2 && lead <= 0xDF && end - in >= 2 && (in[1] & 0xC0) == 0x80) {
-      // Two bytes, U+0080..U+07FF, among them every Cyrillic letter: valid without more checks.
-      ConvertSequence(in, {Utf8Status::Valid, 2, char32_t(lead & 0x1F) << 6 | (in[1] & 0x3F)}, o);
-      in += 2;
-    } else {
+    const std::size_t ascii = AsciiRunLength(in, static_cast<std::size_t>(end - in));
+    std::memcpy(o, in, ascii);
+    o += ascii;
+    in += ascii;
+    if (end - in > static_cast<std::ptrdiff_t>(blockSize)) {
+      const std::size_t taken = ConvertBlock(in, o);
+      in += taken;
+      if (taken > 0) continue;
+    }
+    // A block with something else, or the chunk's last bytes: a character at a time.
+    for (const unsigned char* stop = in + std::min<std::size_t>(blockSize, static_cast<std::size_t>(end - in)); in < stop;) {
       const Utf8Sequence sequence = DecodeUtf8(in, static_cast<std::size_t>(end - in));
       if (sequence.status == Utf8Status::Cut) {
         std::memcpy(carried_, in, sequence.length);
         carriedLength_ = sequence.length;
+        in = end;
         break;
       }
       ConvertSequence(in, sequence, o);
       in += sequence.length;
     }
   }
-  out.resize(static_cast<std::size_t>(o - out.data()));
+  return static_cast<std::size_t>(o - out);
 }
 
-void Utf8ToPage::Finish(std::string& out) {
-  out.append(reinterpret_cast<const char*>(carried_), carriedLength_);
-  invalidBytes_ += carriedLength_;
+// Converts blockSize bytes (one more to finish a character) when they hold only ASCII and
+// two-byte characters (U+0080..U+07FF, every Cyrillic letter among them) that the page has, and
+// returns how many it took; 0, with nothing taken, otherwise. Every byte is looked up with the
+// one after it, with no branch on its kind (which in prose changes every few bytes): a
+// continuation byte's output is written and then overwritten by the next character's.
+std::size_t Utf8ToPage::ConvertBlock(const unsigned char* in, char*& out) const {
+  const std::uint16_t* pairs = tables_->pairs.data();
+  char* o = out;
+  unsigned seen = IsContinuation(in[0]) ? stopBit : 0, entry = 0;
+  for (std::size_t i = 0; i < blockSize; ++i) {
+    std::uint16_t pair;
+    std::memcpy(&pair, in + i, sizeof pair);
+    entry = pairs[pair];
+    seen |= entry;
+    *o = static_cast<char>(entry);
+    o += entry >> advanceShift;
+  }
+  if (seen & stopBit) return 0;
+  out = o;
+  return blockSize + ((entry >> leadShift) & 1);
+}
+
+std::size_t Utf8ToPage::Finish(char* out) {
+  const std::size_t length = carriedLength_;
+  std::memcpy(out, carried_, length);
+  invalidBytes_ += length;
   carriedLength_ = 0;
+  return length;
 }
 
 // Adds the chunk's first bytes to a carried sequence until it is whole or proves invalid;
@@ -160,7 +227,7 @@ void Utf8ToPage::ConvertSequence(const unsigned char* at, Utf8Sequence sequence,
     ++invalidBytes_;
     return;
   }
-  const std::uint16_t entry = sequence.codePoint < bmpSize ? spellings_[sequence.codePoint] : replacedBit | replacement;
+  const std::uint16_t entry = sequence.codePoint < bmpSize ? tables_->spellings[sequence.codePoint] : replacedBit | replacement;
   if (entry == multiByte) {
     const PageSpelling spelling = SpellInPage(target_, sequence.codePoint);
     std::memcpy(out, spelling.bytes, spelling.length);

@@ -19,19 +19,24 @@ class Utf8ToPage {
  public:
   explicit Utf8ToPage(CodePage target);
 
-  // Appends `chunk` converted to `out`: at most its size plus the few bytes carried from before.
-  void Convert(std::string_view chunk, std::string& out);
-  // Appends what is still carried (the bytes of a sequence the text's end cut short), as they are.
-  void Finish(std::string& out);
+  // The most bytes Convert writes for a chunk of `chunkSize` bytes: the few carried from before more.
+  static constexpr std::size_t MaxOutput(std::size_t chunkSize) { return chunkSize + maxUtf8Length - 1; }
+
+  // Writes `chunk` converted to `out`, which holds MaxOutput(chunk.size()) bytes; returns how many.
+  std::size_t Convert(std::string_view chunk, char* out);
+  // Writes what is still carried (the bytes of a sequence the text's end cut short, at most
+  // maxUtf8Length - 1) as they are; returns how many.
+  std::size_t Finish(char* out);
 
   std::size_t Replaced() const { return replaced_; }          // characters the page lacks
   std::size_t InvalidBytes() const { return invalidBytes_; }  // bytes that are not UTF-8, kept
 
  private:
+  std::size_t ConvertBlock(const unsigned char* in, char*& out) const;
   const unsigned char* ConvertCarried(const unsigned char* in, const unsigned char* end, char*& out);
   void ConvertSequence(const unsigned char* at, Utf8Sequence sequence, char*& out);
 
-  const std::uint16_t* spellings_;  // for each character U+0000..U+FFFF, see utf8_recoding.cpp
+  const struct Utf8PageTables* tables_;  // made once for each page
   CodePage target_;
   unsigned char carried_[maxUtf8Length] = {};
   std::size_t carriedLength_ = 0;
