@@ -37,16 +37,16 @@ void AddFromTable(const LookAlikeTable& rule, LookAlikes& found) {
     // '?' is no look-alike; DOS control codes (• § ¶ as 07 15 14) are glyphs only on a DOS
     // screen; a kept byte (Mac to DOS-866) means another character.
     if (written == '?' || written < ' ' || written == byte) continue;
-    found.emplace_back(character, ByteToUnicode(rule.target, written));
+    // The first table to name a character wins.
+    auto named = [character](const auto& entry) { return entry.first == character; };
+    if (std::none_of(found.begin(), found.end(), named)) found.emplace_back(character, ByteToUnicode(rule.target, written));
   }
 }
 
 LookAlikes ReadLookAlikes() {
   LookAlikes found{{bullet, bulletOperator}};  // the pair DOS-866 to Windows-1251 makes, the other way
   for (const LookAlikeTable& rule : lookAlikeTables) AddFromTable(rule, found);
-  // The first table to name a character wins: a stable sort keeps their order, then unique drops the rest.
-  std::stable_sort(found.begin(), found.end(), [](auto& a, auto& b) { return a.first < b.first; });
-  found.erase(std::unique(found.begin(), found.end(), [](auto& a, auto& b) { return a.first == b.first; }), found.end());
+  std::sort(found.begin(), found.end());
   return found;
 }
 
