@@ -29,7 +29,7 @@ constexpr char replacement = '?';
 constexpr std::uint16_t stopBit = 0x100, leadBit = 0x200, advanceBit = 0x400;
 constexpr int leadShift = 9, advanceShift = 10;
 // Bytes taken at once by the fast path.
-constexpr std::size_t blockSize = 256;
+constexpr std::size_t blockSize = 128;
 
 std::uint16_t Entry(const PageSpelling& spelling) {
   if (spelling.length != 1) return multiByte;
@@ -153,44 +153,56 @@ std::size_t Utf8ToPage::Convert(std::string_view chunk, char* out) {
     if (end - in > static_cast<std::ptrdiff_t>(blockSize)) {
       const std::size_t taken = ConvertBlock(in, o);
       in += taken;
-      if (taken > 0) continue;
+      if (taken >= blockSize) continue;
     }
-    // A block with something else, or the chunk's last bytes: a character at a time.
-    for (const unsigned char* stop = in + std::min<std::size_t>(blockSize, static_cast<std::size_t>(end - in)); in < stop;) {
-      const Utf8Sequence sequence = DecodeUtf8(in, static_cast<std::size_t>(end - in));
-      if (sequence.status == Utf8Status::Cut) {
-        std::memcpy(carried_, in, sequence.length);
-        carriedLength_ = sequence.length;
-        in = end;
-        break;
-      }
-      ConvertSequence(in, sequence, o);
-      in += sequence.length;
+    if (in == end) break;
+    // What stopped the block, or a character of the chunk's last bytes.
+    const Utf8Sequence sequence = DecodeUtf8(in, static_cast<std::size_t>(end - in));
+    if (sequence.status == Utf8Status::Cut) {
+      std::memcpy(carried_, in, sequence.length);
+      carriedLength_ = sequence.length;
+      break;
     }
+    ConvertSequence(in, sequence, o);
+    in += sequence.length;
   }
   return static_cast<std::size_t>(o - out);
 }
 
-// Converts blockSize bytes (one more to finish a character) when they hold only ASCII and
-// two-byte characters (U+0080..U+07FF, every Cyrillic letter among them) that the page has, and
-// returns how many it took; 0, with nothing taken, otherwise. Every byte is looked up with the
-// one after it, with no branch on its kind (which in prose changes every few bytes): a
-// continuation byte's output is written and then overwritten by the next character's.
+// Converts the ASCII and two-byte characters (U+0080..U+07FF, every Cyrillic letter among them)
+// that the page has at the start of blockSize bytes (one more to finish a character), and
+// returns how many bytes it took: fewer than blockSize when something else stands there. Every
+// byte is looked up with the one after it, with no branch on its kind (which in prose changes
+// every few bytes): a continuation byte's output is written and then overwritten by the next
+// character's. Only a block that stops is read again, to find where.
 std::size_t Utf8ToPage::ConvertBlock(const unsigned char* in, char*& out) const {
+  if (IsContinuation(in[0])) return 0;
   const std::uint16_t* pairs = tables_->pairs.data();
-  char* o = out;
-  unsigned seen = IsContinuation(in[0]) ? stopBit : 0, entry = 0;
-  for (std::size_t i = 0; i < blockSize; ++i) {
+  auto entryAt = [in, pairs](std::size_t i) {
     std::uint16_t pair;
     std::memcpy(&pair, in + i, sizeof pair);
-    entry = pairs[pair];
+    return unsigned{pairs[pair]};
+  };
+  char* o = out;
+  unsigned seen = 0, entry = 0;
+  for (std::size_t i = 0; i < blockSize; ++i) {
+    entry = entryAt(i);
     seen |= entry;
     *o = static_cast<char>(entry);
     o += entry >> advanceShift;
   }
-  if (seen & stopBit) return 0;
+  if ((seen & stopBit) == 0) {
+    out = o;
+    return blockSize + ((entry >> leadShift) & 1);
+  }
+  std::size_t taken = 0;
+  for (o = out; !((entry = entryAt(taken)) & stopBit); ++taken) o += entry >> advanceShift;
+  if (IsContinuation(in[taken])) {  // the second byte of a character whose next byte stops
+    --taken;
+    --o;
+  }
   out = o;
-  return blockSize + ((entry >> leadShift) & 1);
+  return taken;
 }
 
 std::size_t Utf8ToPage::Finish(char* out) {
