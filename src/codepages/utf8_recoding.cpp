@@ -185,11 +185,17 @@ std::size_t Utf8ToPage::ConvertBlock(const unsigned char* in, char*& out) const 
   };
   char* o = out;
   unsigned seen = 0, entry = 0;
-  for (std::size_t i = 0; i < blockSize; ++i) {
+  auto step = [&](std::size_t i) {
     entry = entryAt(i);
     seen |= entry;
     *o = static_cast<char>(entry);
     o += entry >> advanceShift;
+  };
+  for (std::size_t i = 0; i < blockSize; i += 4) {  // four at a time: less loop overhead for the same work
+    step(i);
+    step(i + 1);
+    step(i + 2);
+    step(i + 3);
   }
   if ((seen & stopBit) == 0) {
     out = o;

@@ -52,7 +52,7 @@ TEST(Zorn2Text, EachCommandOnAnExample) {
   const std::string oem = ConvertFromUtf8("Щука Ёж Ы ы ю\nНора рыба\n", "CP866");
   const std::string work = RussianText("work");
   const std::string koi8 = ConvertFromUtf8(work, "KOI8-R"), straddling((4 << 20) - 1, 'a');
-  const struct { const char* arguments; std::string in, out, err; } cases[] = {
+  const struct { const char* arguments; std::string in, out, err = ""; } cases[] = {
       {"translit oem", oem, "SHuka Ezh I y iu\nNora ryba\n"},
       {"fido koi8", ConvertFromUtf8("Нора", "KOI8-R"), "H\xAEp\xA0"},
       {"unescape", "=D8=E0 =d8 =G1 = =41", "\xD8\xE0 =d8 =G1 = A"},
