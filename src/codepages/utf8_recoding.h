@@ -19,7 +19,7 @@ class Utf8ToPage {
  public:
   explicit Utf8ToPage(CodePage target);
 
-  // The most bytes Convert writes for a chunk of `chunkSize` bytes: the few carried from before more.
+  // The most bytes Convert writes for a chunk of `chunkSize` bytes: the chunk and the few carried into it.
   static constexpr std::size_t MaxOutput(std::size_t chunkSize) { return chunkSize + maxUtf8Length - 1; }
 
   // Writes `chunk` converted to `out`, which holds MaxOutput(chunk.size()) bytes; returns how many.
