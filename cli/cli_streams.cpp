@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::size_t chunkSize = 4 << 20;
 
-const char* const codePageArguments[codePageCount] = {"ansi", "oem", "koi8", "iso", "mac"};
+// In CodePage order, Utf8 last.
+const char* const codePageArguments[] = {"ansi", "oem", "koi8", "iso", "mac", "utf8"};
+const char* const codePageMessageNames[] = {"Windows-1251", "DOS-866", "KOI8-R", "ISO-8859-5", "Mac Cyrillic", "UTF-8"};
 
 bool ReadFailed() {
   if (!std::ferror(stdin)) return false;
@@ -44,11 +46,13 @@ int FlushStandardOutput() {
 }
 
 int ParseCodePage(const char* argument) {
-  for (int cp = 0; cp < codePageCount; ++cp) {
+  for (int cp = Ansi; cp <= Utf8; ++cp) {
     if (std::strcmp(argument, codePageArguments[cp]) == 0) return cp;
   }
   return -1;
 }
+
+const char* CodePageMessageName(CodePage codePage) { return codePageMessageNames[codePage <= Utf8 ? codePage : Utf8]; }
 
 bool ReadStandardInput(std::string& text) {
   // Read straight into the text, one byte more than a file's size so its end is seen at once.
@@ -73,12 +77,14 @@ bool ReadStandardInputStart(std::string& text, std::size_t limit) {
 
 int WriteStandardOutput(std::string_view bytes) { return WritePiece(bytes) ? FlushStandardOutput() : exitFailure; }
 
-int TransformStream(const std::function<std::string_view(unsigned char*, std::size_t)>& transform) {
+int TransformStream(const std::function<std::string_view(unsigned char*, std::size_t)>& transform,
+                    const std::function<std::string_view()>& finish) {
   std::vector<unsigned char> chunk(chunkSize);
   std::size_t got;
   while ((got = std::fread(chunk.data(), 1, chunk.size(), stdin)) > 0) {
     if (!WritePiece(transform(chunk.data(), got))) return exitFailure;
   }
   if (ReadFailed()) return exitFailure;
+  if (finish && !WritePiece(finish())) return exitFailure;
   return FlushStandardOutput();
 }

@@ -6,11 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "codepages/code_pages.h"
+
 constexpr int exitUsage = 2;
 constexpr int exitFailure = 1;
 
-// The CodePage an argument (ansi oem koi8 iso mac) names, or -1.
+// The CodePage an argument (ansi oem koi8 iso mac utf8) names, or -1.
 int ParseCodePage(const char* argument);
+
+// The name of a code page in messages: Windows-1251, ..., UTF-8.
+const char* CodePageMessageName(CodePage codePage);
 
 // Reads standard input to its end into `text`; false (after a message) on a read error.
 bool ReadStandardInput(std::string& text);
@@ -29,5 +34,7 @@ int WriteStandardOutput(std::string_view bytes);
 
 // Streams standard input to standard output in large chunks. `transform(chunk, length)` may
 // rewrite the chunk in place and returns the bytes to write for it; chunk edges must not
-// matter to it. Returns the exit code.
-int TransformStream(const std::function<std::string_view(unsigned char* chunk, std::size_t length)>& transform);
+// matter to it (it carries what straddles one). `finish`, when given, returns the bytes to
+// write after the last chunk. Returns the exit code.
+int TransformStream(const std::function<std::string_view(unsigned char* chunk, std::size_t length)>& transform,
+                    const std::function<std::string_view()>& finish = {});

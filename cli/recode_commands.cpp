@@ -1,4 +1,7 @@
-// The commands that rewrite every byte on its own, streamed chunk by chunk.
+// The commands that rewrite every byte or character on its own, streamed chunk by chunk.
+// UTF-8 input is first converted into DOS-866 (fido, translit) or the target page.
+#include <cstdio>
+#include <functional>
 #include <string>
 
 #include "cli_streams.h"
@@ -6,24 +9,78 @@
 #include "codepages/code_pages.h"
 #include "codepages/recoding_routes.h"
 #include "codepages/transliteration.h"
+#include "codepages/utf8_recoding.h"
 
 namespace {
+
+using PieceTransform = std::function<std::string_view(std::string& piece)>;
+
+std::string_view View(const unsigned char* bytes, std::size_t length) {
+  return {reinterpret_cast<const char*>(bytes), length};
+}
+
+// One line on standard error when `count` is not 0: "N <one or many>, <what happened>".
+void Report(std::size_t count, const char* one, const char* many, const std::string& what) {
+  if (count == 0) return;
+  const std::string line = "zorn2-text: " + std::to_string(count) + (count == 1 ? one : many) + what + "\n";
+  std::fputs(line.c_str(), stderr);
+}
 
 int RecodeStream(RecodingRoute route) {
   return TransformStream([route](unsigned char* bytes, std::size_t length) {
     RecodeBytes(bytes, length, route.fromTable, route.toTable);
-    return std::string_view(reinterpret_cast<const char*>(bytes), length);
+    return View(bytes, length);
   });
+}
+
+// UTF-8 into `page`, then `then` on each converted piece.
+int StreamFromUtf8(CodePage page, const PieceTransform& then) {
+  Utf8ToPage converter(page);
+  std::string piece;
+  const int result = TransformStream(
+      [&](unsigned char* bytes, std::size_t length) {
+        piece.resize(Utf8ToPage::MaxOutput(length));  // the same size chunk after chunk: no refill
+        piece.resize(converter.Convert(View(bytes, length), piece.data()));
+        return then(piece);
+      },
+      [&] {
+        piece.resize(Utf8ToPage::MaxOutput(0));
+        piece.resize(converter.Finish(piece.data()));
+        return then(piece);
+      });
+  Report(converter.Replaced(), " character had", " characters had",
+         std::string(" no place in ") + CodePageMessageName(page) + " and " +
+             (converter.Replaced() == 1 ? "was" : "were") + " replaced");
+  Report(converter.InvalidBytes(), " byte was", " bytes were", " not UTF-8 and kept as they are");
+  return result;
+}
+
+std::string_view AsItIs(std::string& piece) { return piece; }
+
+int StreamToUtf8(CodePage source) {
+  std::string utf8;
+  std::size_t undefined = 0;
+  const int result = TransformStream([&](unsigned char* bytes, std::size_t length) {
+    utf8.clear();
+    undefined += AppendPageAsUtf8(source, View(bytes, length), utf8);
+    return std::string_view(utf8);
+  });
+  Report(undefined, " byte means", " bytes mean",
+         std::string(" no character in ") + CodePageMessageName(source) + " and became U+FFFD");
+  return result;
 }
 
 }  // namespace
 
-// recode FROM TO: the route through DOS-866 that the editor's code-page dialog takes.
+// recode FROM TO: the route through DOS-866 that the editor's code-page dialog takes;
+// UTF-8 on either side converts directly, and UTF-8 to UTF-8 copies.
 int RunRecode(int argc, char** argv) {
   if (argc != 2) return exitUsage;
   const int from = ParseCodePage(argv[0]);
   const int to = ParseCodePage(argv[1]);
   if (from < 0 || to < 0) return exitUsage;
+  if (from == Utf8 && to != Utf8) return StreamFromUtf8(static_cast<CodePage>(to), AsItIs);
+  if (to == Utf8 && from != Utf8) return StreamToUtf8(static_cast<CodePage>(from));
   return RecodeStream(ChosenRecodingRoute(static_cast<CodePage>(from), static_cast<CodePage>(to)));
 }
 
@@ -32,6 +89,12 @@ int RunFido(int argc, char** argv) {
   if (argc != 1) return exitUsage;
   const int from = ParseCodePage(argv[0]);
   if (from < 0) return exitUsage;
+  if (from == Utf8) {
+    return StreamFromUtf8(Oem, [](std::string& piece) {
+      RecodeBytes(reinterpret_cast<unsigned char*>(piece.data()), piece.size(), NoTable, FidoTarget);
+      return std::string_view(piece);
+    });
+  }
   return RecodeStream(MenuRecodingRoute(RecodeToFido, static_cast<CodePage>(from)));
 }
 
@@ -41,8 +104,14 @@ int RunTranslit(int argc, char** argv) {
   const int from = ParseCodePage(argv[0]);
   if (from < 0) return exitUsage;
   std::string latin;
+  if (from == Utf8) {
+    return StreamFromUtf8(Oem, [&latin](std::string& piece) {
+      latin = Transliterate(piece, Oem);
+      return std::string_view(latin);
+    });
+  }
   return TransformStream([from, &latin](unsigned char* bytes, std::size_t length) {
-    latin = Transliterate(std::string_view(reinterpret_cast<const char*>(bytes), length), static_cast<CodePage>(from));
+    latin = Transliterate(View(bytes, length), static_cast<CodePage>(from));
     return std::string_view(latin);
   });
 }

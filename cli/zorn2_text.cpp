@@ -17,7 +17,7 @@ namespace {
 const char usage[] =
     "usage: zorn2-text recode FROM TO | fido FROM | translit FROM | guess"
     " | align justify|centre|left|right [--width N] [--first N] [--left N] [--join]"
-    " | unescape | fix-breaks  (code pages: ansi oem koi8 iso mac)\n";
+    " | unescape | fix-breaks  (code pages: ansi oem koi8 iso mac utf8)\n";
 
 struct Command {
   const char* name;

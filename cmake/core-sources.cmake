@@ -11,10 +11,13 @@ set(CORE_SOURCES
   src/codepages/font_sample.cpp
   src/codepages/html_tags.cpp
   src/codepages/line_breaks.cpp
+  src/codepages/look_alikes.cpp
   src/codepages/recode_bytes.cpp
   src/codepages/recoding_routes.cpp
   src/codepages/transliteration.cpp
   src/codepages/unicode_maps.cpp
+  src/codepages/utf8.cpp
+  src/codepages/utf8_recoding.cpp
   # The text engine and the RTF reader.
   src/engine/block_pool.cpp
   src/engine/char_classes.cpp

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "codepages/utf8.h"
+
 namespace {
 
 // т у ы ь ю я in Windows-1251.
@@ -43,4 +45,18 @@ CodePage GuessViewCodePage(std::string_view textStart) {
   }
   if (oemHits > ansiHits) return Oem;
   return koiHits > 0 ? Koi8 : Ansi;
+}
+
+bool SampleLooksLikeUtf8(std::string_view textStart) {
+  const auto* at = reinterpret_cast<const unsigned char*>(textStart.data());
+  const std::size_t size = std::min(textStart.size(), codePageGuessSample);
+  bool multiByte = false;
+  for (std::size_t i = AsciiRunLength(at, size); i < size; i += AsciiRunLength(at + i, size - i)) {
+    const Utf8Sequence sequence = DecodeUtf8(at + i, size - i);
+    if (sequence.status == Utf8Status::Invalid) return false;
+    if (sequence.status == Utf8Status::Cut) break;
+    multiByte = true;
+    i += sequence.length;
+  }
+  return multiByte;
 }

@@ -14,3 +14,7 @@ constexpr std::size_t codePageGuessSample = 1277;
 // non-letter anywhere in the sample; otherwise Ansi, so an empty text and a tie without that
 // pattern give Ansi.
 CodePage GuessViewCodePage(std::string_view textStart);
+
+// Whether the first codePageGuessSample bytes of `textStart` are UTF-8 with at least one
+// character of two bytes or more; a sequence the sample's end cuts short counts as valid.
+bool SampleLooksLikeUtf8(std::string_view textStart);

@@ -5,8 +5,10 @@
 #include <cstdint>
 
 // Numbered as in the settings and list positions; only the first three can be a view code page.
-enum CodePage : unsigned char { Ansi = 0, Oem = 1, Koi8 = 2, Iso = 3, Mac = 4 };
+// UTF-8 comes sixth: it has no table, so nothing indexed by CodePage below reaches it.
+enum CodePage : unsigned char { Ansi = 0, Oem = 1, Koi8 = 2, Iso = 3, Mac = 4, Utf8 = 5 };
 
+// The single-byte code pages, the ones with tables: all but Utf8.
 constexpr int codePageCount = 5;
 
 // Display names in CodePage order, for the code-page list and the status bar.

@@ -108,12 +108,13 @@ const char16_t upperHalves[5][128] = {
 
 char16_t ByteToUnicode(CodePage codePage, unsigned char byte) {
   if (byte < 0x80) return byte;
+  if (codePage >= codePageCount) return 0xFFFD;
   return upperHalves[codePage][byte - 0x80];
 }
 
 int UnicodeToByte(CodePage codePage, char32_t character) {
   if (character < 0x80) return static_cast<int>(character);
-  if (character == 0xFFFD) return -1;
+  if (character == 0xFFFD || codePage >= codePageCount) return -1;
   for (int i = 0; i < 128; ++i) {
     if (upperHalves[codePage][i] == character) return 0x80 + i;
   }

@@ -51,7 +51,8 @@ TEST(Zorn2Text, BadArgumentsGiveUsageAndExitCode2) {
 TEST(Zorn2Text, EachCommandOnAnExample) {
   const std::string oem = ConvertFromUtf8("Щука Ёж Ы ы ю\nНора рыба\n", "CP866");
   const std::string work = RussianText("work");
-  const struct { const char* arguments; std::string in, out; } cases[] = {
+  const std::string koi8 = ConvertFromUtf8(work, "KOI8-R"), straddling((4 << 20) - 1, 'a');
+  const struct { const char* arguments; std::string in, out, err = ""; } cases[] = {
       {"translit oem", oem, "SHuka Ezh I y iu\nNora ryba\n"},
       {"fido koi8", ConvertFromUtf8("Нора", "KOI8-R"), "H\xAEp\xA0"},
       {"unescape", "=D8=E0 =d8 =G1 = =41", "\xD8\xE0 =d8 =G1 = A"},
@@ -64,10 +65,20 @@ TEST(Zorn2Text, EachCommandOnAnExample) {
       {"guess", ConvertFromUtf8(work, "KOI8-R"), "koi8\n"}, {"guess", "", "ansi\n"},
       // Past the size of one read (4 MB), so that a chunk edge is crossed; every byte's route is the tables' part.
       {"recode koi8 iso", std::string((4 << 20) + 2, '\xE1'), std::string((4 << 20) + 2, '\xB0')},
+      // UTF-8: what the page lacks is replaced and counted, a byte that is not UTF-8 is kept, ё straddles two reads.
+      {"recode utf8 koi8", work + "№ «x» — …", koi8 + "N <x> - ...",
+       "zorn2-text: 5 characters had no place in KOI8-R and were replaced\n"},
+      {"recode koi8 utf8", koi8, work},
+      {"recode utf8 utf8", "\xFF" + work, "\xFF" + work},
+      {"recode utf8 ansi", straddling + "ё\xFF\xD0", straddling + "\xB8\xFF\xD0",
+       "zorn2-text: 2 bytes were not UTF-8 and kept as they are\n"},
+      {"recode ansi utf8", "\x98\xE0", "\xEF\xBF\xBDа", "zorn2-text: 1 byte means no character in Windows-1251 and became U+FFFD\n"},
+      {"fido utf8", "Нора «x»", "H\xAEp\xA0 <x>", "zorn2-text: 2 characters had no place in DOS-866 and were replaced\n"},
+      {"translit utf8", "Щука — ёж", "SHuka - ezh", "zorn2-text: 1 character had no place in DOS-866 and was replaced\n"},
   };
   for (const auto& c : cases) {
     const ToolRun run = RunZorn2Text(c.arguments, c.in);
-    EXPECT_EQ(run.exitCode, 0) << c.arguments << ": " << run.err;
+    EXPECT_EQ(std::tuple(run.exitCode, run.err), std::tuple(0, c.err)) << c.arguments;
     EXPECT_TRUE(run.out == c.out) << c.arguments << " gave " << run.out.substr(0, 100) << " (" << run.out.size() << " bytes)";
   }
 }
