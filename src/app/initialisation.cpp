@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/commands.h"
 #include "base/error_box.h"
 #include "base/globals.h"
 #include "app/menu_bar.h"
@@ -30,7 +31,7 @@ void RegisterEditorClass(HINSTANCE instance) {
 
 void ReadEditorSettings() {
   wrapStyle = static_cast<DWORD>(ReadSettingDword("WW", static_cast<int32_t>(wordWrapOffStyle)));
-  if (wrapStyle == 0) CheckMenuItem(mainMenu, wordWrapCommand, MF_BYCOMMAND | MF_CHECKED);
+  if (wrapStyle == 0) CheckMenuItem(mainMenu, Id(Command::WordWrap), MF_BYCOMMAND | MF_CHECKED);
   useEditorUndo = ReadSettingDword("NO", 0) != 0;
   editorUndoSeen = useEditorUndo;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include "base/commands.h"
 #include "base/globals.h"
 #include "app/menu_bar.h"
 #include "editor/undo_commands.h"
@@ -10,8 +11,8 @@
 
 namespace {
 
-void Enable(UINT command, bool enabled) {
-  EnableMenuItem(mainMenu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+void Enable(Command command, bool enabled) {
+  EnableMenuItem(mainMenu, Id(command), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 bool EditorSays(UINT message) { return editorWindow && SendMessageA(editorWindow, message, 0, 0) != 0; }
@@ -19,9 +20,9 @@ bool EditorSays(UINT message) { return editorWindow && SendMessageA(editorWindow
 }  // namespace
 
 void EnableMenuItems() {
-  Enable(9, EditorSays(EM_GETMODIFY));
-  Enable(4, CanUndo());
-  Enable(3, IsClipboardFormatAvailable(CF_TEXT) != 0);
+  Enable(Command::Save, EditorSays(EM_GETMODIFY));
+  Enable(Command::Undo, CanUndo());
+  Enable(Command::Paste, IsClipboardFormatAvailable(CF_TEXT) != 0);
   bool selected = EditorSays(EM_SELECTIONTYPE);
-  for (UINT command : {2u, 1u, 6u}) Enable(command, selected);
+  for (Command command : {Command::Copy, Command::Cut, Command::Delete}) Enable(command, selected);
 }

@@ -2,6 +2,7 @@
 
 #include <ole2.h>
 
+#include "base/commands.h"
 #include "base/globals.h"
 #include "app/initialisation.h"
 #include "app/menu_bar.h"
@@ -51,7 +52,7 @@ int RunZorn2(HINSTANCE instance) {
   int show = PlaceMainWindow();
   ReadMenuMetrics();
   LoadDocument(arguments.path);
-  if (arguments.printOnStart) PostMessageA(mainWindow, WM_COMMAND, printCommand, 0);
+  if (arguments.printOnStart) PostMessageA(mainWindow, WM_COMMAND, Id(Command::Print), 0);
   ShowWindow(mainWindow, show);
   UpdateWindow(mainWindow);
   accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(1));

@@ -3,19 +3,18 @@
 #include <commctrl.h>
 
 #include "base/command_captions.h"
+#include "base/commands.h"
 #include "base/globals.h"
 #include "chrome/toolbar.h"
 #include "chrome/toolbar_buttons.h"
 
 namespace {
 
-constexpr int helpCommand = 12;
-
 bool restoreDamaged;
 
 // The caption without its mnemonic mark, as Windows shows it in a tooltip
 // (Wine's tooltip would underline the letter instead).
-void CopyTooltipText(int command, char* target, size_t capacity) {
+void CopyTooltipText(Command command, char* target, size_t capacity) {
   size_t length = 0;
   for (const char* c = CommandCaption(command); *c && length + 1 < capacity; ++c) {
     if (*c != '&') target[length++] = *c;
@@ -26,7 +25,7 @@ void CopyTooltipText(int command, char* target, size_t capacity) {
 LRESULT GetButtonInfo(NMTOOLBARA* info) {
   if (!OfferedButton(info->iItem, &info->tbButton)) return FALSE;
   if (info->pszText && info->cchText > 0) {
-    lstrcpynA(info->pszText, CommandCaption(info->tbButton.idCommand), info->cchText);
+    lstrcpynA(info->pszText, CommandCaption(CommandFrom(info->tbButton.idCommand)), info->cchText);
   }
   return TRUE;
 }
@@ -40,7 +39,7 @@ void RestoreButton(NMTBRESTORE* restore) {
   if (button.idCommand == 0) {
     button = TBBUTTON{};
     button.fsStyle = TBSTYLE_SEP;
-  } else if (!ButtonForCommand(button.idCommand, &button)) {
+  } else if (!ButtonForCommand(CommandFrom(button.idCommand), &button)) {
     restoreDamaged = true;
   }
 }
@@ -52,7 +51,7 @@ bool OnToolbarNotify(NMHDR* header, LRESULT* result) {
   switch (header->code) {
     case TTN_NEEDTEXTA: {
       auto* text = reinterpret_cast<NMTTDISPINFOA*>(header);
-      CopyTooltipText(static_cast<int>(header->idFrom), text->szText, sizeof text->szText);
+      CopyTooltipText(CommandFrom(static_cast<int>(header->idFrom)), text->szText, sizeof text->szText);
       text->lpszText = text->szText;
       return true;
     }
@@ -70,7 +69,7 @@ bool OnToolbarNotify(NMHDR* header, LRESULT* result) {
       RestoreToolbar();
       return true;
     case TBN_CUSTHELP:
-      PostMessageA(mainWindow, WM_COMMAND, helpCommand, 0);
+      PostMessageA(mainWindow, WM_COMMAND, Id(Command::Help), 0);
       return true;
     case TBN_RESTORE:
       RestoreButton(reinterpret_cast<NMTBRESTORE*>(header));

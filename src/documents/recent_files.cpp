@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int firstRecentCommand = 900;
-
 struct RegistryRecentStore final : RecentFilesStore {
   std::string ReadString(const std::string& name) override {
     char text[MAX_PATH] = {};

@@ -2,18 +2,13 @@
 #pragma once
 #include "codepages/code_pages.h"
 
-constexpr int viewAnsiCommand = 16;  // 17 Oem, 18 Koi8
-constexpr int fontLargerCommand = 49;
-constexpr int fontSmallerCommand = 50;
-
-// Commands 16-18: shows the same bytes in `codePage`.
+// Command::ViewAnsi, ViewOem, ViewKoi8: shows the same bytes in `codePage`.
 void SetViewCodePage(CodePage codePage);
 
-// Commands 49 (step +1) and 50 (step -1): one point larger or smaller for the
+// Command::FontLarger (step +1) and FontSmaller (step -1): one point larger or smaller for the
 // view code page only, within 4 and 26 points; nothing happens at a limit.
 void ChangeFontSize(int step);
 
-// Commands 40-42: the font dialog for the font of code page command - 40
-// (which need not be the view's); OK stores it and shows it at once.
-constexpr int firstCodePageFontCommand = 40;
+// Command::AnsiFont, OemFont, Koi8Font: the font dialog for the font of
+// `codePage` (which need not be the view's); OK stores it and shows it at once.
 void EditCodePageFont(CodePage codePage);

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include "base/commands.h"
 #include "base/globals.h"
 #include "app/menu_bar.h"
 #include "base/settings_store.h"
@@ -16,8 +17,6 @@
 CodePage viewCodePage = Ansi;
 
 namespace {
-
-constexpr int firstViewCommand = 16;
 
 // The stored font of `codePage` and the common text colour.
 CHARFORMATA ViewCharFormat(CodePage codePage) {
@@ -60,8 +59,8 @@ void ApplyViewFormat() {
   SendMessageA(editorWindow, EM_EMPTYUNDOBUFFER, 0, 0);
   SendMessageA(editorWindow, EM_SETMODIFY, modified != 0, 0);
   if (mainMenu) {
-    CheckMenuRadioItem(mainMenu, firstViewCommand, firstViewCommand + viewCodePageCount - 1,
-                       firstViewCommand + viewCodePage, MF_BYCOMMAND);
+    CheckMenuRadioItem(mainMenu, Id(Command::ViewAnsi), Id(Command::ViewKoi8),
+                       Id(CommandFor(Command::ViewAnsi, viewCodePage)), MF_BYCOMMAND);
   }
   RefreshCodePagePane();
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "base/commands.h"
 #include "base/error_box.h"
 #include "base/globals.h"
 #include "app/menu_bar.h"
@@ -17,7 +18,7 @@
 namespace {
 
 void ShowWrapState() {
-  CheckMenuItem(mainMenu, wordWrapCommand, MF_BYCOMMAND | (wrapStyle == 0 ? MF_CHECKED : MF_UNCHECKED));
+  CheckMenuItem(mainMenu, Id(Command::WordWrap), MF_BYCOMMAND | (wrapStyle == 0 ? MF_CHECKED : MF_UNCHECKED));
   WriteSettingDword("WW", static_cast<int32_t>(wrapStyle));
 }
 

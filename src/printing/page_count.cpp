@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "base/commands.h"
 #include "base/globals.h"
 #include "app/menu_bar.h"
 #include "editor/editor_control.h"
@@ -43,5 +44,5 @@ void CountPagesAndAskNumbers() {
   }
   int answer = MessageBoxA(mainWindow, "Включить номера страниц?", caption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
   pageNumbersOn = answer == IDYES;
-  CheckMenuItem(mainMenu, pageNumbersCommand, MF_BYCOMMAND | (pageNumbersOn ? MF_CHECKED : MF_UNCHECKED));
+  CheckMenuItem(mainMenu, Id(Command::PageNumbers), MF_BYCOMMAND | (pageNumbersOn ? MF_CHECKED : MF_UNCHECKED));
 }

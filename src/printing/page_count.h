@@ -1,4 +1,4 @@
-// Command 23: counts the pages on the printer and asks whether to print page
+// Command::PageNumbers: counts the pages on the printer and asks whether to print page
 // numbers; the answer checks or clears the menu item.
 #pragma once
 

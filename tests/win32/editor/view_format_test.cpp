@@ -73,7 +73,7 @@ TEST_F(ViewFormat, PaintingTagsChangesOnlyColours) {
   for (BOOL modified : {TRUE, FALSE}) {
     SendMessageA(editorWindow, EM_SETMODIFY, modified, 0);
     Select(2, 5);
-    Command(paintTagsCommand);
+    SendCommand(Command::PaintTags);
     EXPECT_EQ(Painted(RGB(0, 0, 255)), ".###.....###....");
     EXPECT_EQ(EditorText(), "a<b>c<d <<i>> x>");
     EXPECT_EQ(SendMessageA(editorWindow, EM_GETMODIFY, 0, 0) != 0, modified != 0);
