@@ -4,6 +4,7 @@
 
 #include "base/commands.h"
 #include "base/globals.h"
+#include "app/accelerators.h"
 #include "app/initialisation.h"
 #include "app/menu_bar.h"
 #include "app/message_loop.h"
@@ -55,7 +56,7 @@ int RunZorn2(HINSTANCE instance) {
   if (arguments.printOnStart) PostMessageA(mainWindow, WM_COMMAND, Id(Command::Print), 0);
   ShowWindow(mainWindow, show);
   UpdateWindow(mainWindow);
-  accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(1));
+  accelerators = CreateAccelerators();
   int exitCode = RunMessageLoop();
   ReleaseGdiObjects();
   if (oleReady) OleUninitialize();

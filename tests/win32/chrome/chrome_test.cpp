@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/accelerators.h"
 #include "base/globals.h"
 #include "app/menu_bar.h"
 #include "app/message_loop.h"
@@ -131,7 +132,7 @@ TEST_F(Chrome, CodePagePaneShowsThePictureOfTheViewAfterEachViewKey) {
   RECT pane;
   SendMessageA(statusWindow, SB_GETRECT, codePagePane, reinterpret_cast<LPARAM>(&pane));
   const int top = (pane.top + pane.bottom - 16) / 2;
-  if (!accelerators) accelerators = LoadAcceleratorsA(appInstance, MAKEINTRESOURCEA(1));
+  if (!accelerators) accelerators = CreateAccelerators();
   for (const auto& k : keys) {
     Press(editorWindow, k.key);
     RedrawWindow(statusWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

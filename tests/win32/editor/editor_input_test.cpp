@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "app/accelerators.h"
 #include "base/globals.h"
 #include "chrome/status_bar.h"
 #include "editor/code_page_chord.h"
@@ -203,7 +204,7 @@ class EditorInput : public DocumentFiles {
 
   void SetUp() override {
     DocumentFiles::SetUp();
-    if (!accelerators) accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    if (!accelerators) accelerators = CreateAccelerators();
     useEditorUndo = false;
     ClearUndoJournal();
     PutOnClipboard(CF_TEXT, clip);
