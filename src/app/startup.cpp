@@ -15,7 +15,6 @@
 #include "app/window_classes.h"
 #include "app/window_placement.h"
 #include "documents/document_load.h"
-#include "printing/print_setup.h"
 
 namespace {
 

@@ -16,7 +16,6 @@
 #include "base/globals.h"
 #include "app/menu_bar.h"
 #include "app/message_loop.h"
-#include "app/options_dialog.h"
 #include "base/settings_store.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"

@@ -9,7 +9,6 @@
 #include "base/globals.h"
 #include "base/settings_store.h"
 #include "chrome/status_bar.h"
-#include "editor/text_transform.h"
 #include "editor/undo_commands.h"
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"

@@ -33,7 +33,6 @@
 #include "engine/document_engine.h"
 #include "editor/engine_editor.h"
 #include "key_presses.h"
-#include "search/search_commands.h"
 
 namespace {
 

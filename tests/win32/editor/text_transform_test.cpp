@@ -9,9 +9,7 @@
 
 
 #include "base/settings_store.h"
-#include "codepages/alignment.h"
 #include "editor/code_page_chord.h"
-#include "codepages/recoding_routes.h"
 #include "editor/text_transform.h"
 #include "editor/undo_commands.h"
 #include "editor/view_commands.h"

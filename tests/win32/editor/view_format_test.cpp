@@ -9,7 +9,6 @@
 #include <string>
 
 #include "base/globals.h"
-#include "conversion_dialogs/colour_commands.h"
 #include "editor/undo_commands.h"
 #include "editor/view_commands.h"
 #include "editor/view_format.h"

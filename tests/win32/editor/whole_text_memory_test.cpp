@@ -14,10 +14,6 @@
 #define FAILING_ALLOCATOR_COUNTER_ONLY
 #include "failing_allocator.h"
 #include "base/settings_store.h"
-#include "codepages/alignment.h"
-#include "conversion_dialogs/colour_commands.h"
-#include "codepages/recoding_routes.h"
-#include "editor/text_transform.h"
 #include "editor/undo_commands.h"
 #include "editor/view_commands.h"
 #include "editor/view_format.h"
