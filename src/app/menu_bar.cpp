@@ -31,7 +31,8 @@ const Command miscItems[] = {CharacterTable, DateTime, separator, Options, Custo
                              PatchByte, separator, PageSetup, PageNumbers, PrintPreview, Print};
 const Command searchItems[] = {Find, Replace, FindNext};
 const Command codePageItems[] = {ViewAnsi, ViewKoi8, ViewOem, separator, Fido, RtfToAnsi, ChooseConversion,
-                                 RecodeToAnsi, RecodeToKoi8, RecodeToOem, separator, EqualsEscapes, LineBreak, Translit};
+                                 RecodeToAnsi, RecodeToKoi8, RecodeToOem, separator,
+                                 EqualsEscapes, LineBreak, Translit};
 const Command fontItems[] = {OemFont, Koi8Font, AnsiFont, separator, TextColour, BackgroundColour, TagColour,
                              separator, FontLarger, FontSmaller, separator, PaintTags};
 const Command helpItems[] = {Help, HomePage, MailAddress, About};
