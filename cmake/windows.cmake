@@ -92,7 +92,7 @@ set_tests_properties(cups_session_start PROPERTIES FIXTURES_SETUP cups)
 set_tests_properties(cups_session_stop PROPERTIES FIXTURES_CLEANUP cups)
 
 file(GLOB_RECURSE WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
-# The program's resources too: the tests load its accelerators and pictures.
+# The program's resources too: the tests load its pictures and dialogs.
 add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/tests/win32)
 target_link_libraries(win32_tests PRIVATE app gtest_main winspool)

@@ -15,15 +15,13 @@
 #include <iterator>
 #include <string>
 
+#include "base/commands.h"
 #include "base/globals.h"
 #include "app/initialisation.h"
 #include "app/menu_bar.h"
 #include "base/settings_store.h"
 #include "app/window_classes.h"
-#include "editor/code_page_chord.h"
 #include "codepages/code_pages.h"
-#include "editor/text_transform.h"
-#include "editor/view_commands.h"
 #include "documents/document_insert.h"
 #include "documents/document_load.h"
 #include "editor/control_editor.h"
@@ -33,14 +31,6 @@
 
 namespace {
 
-// Commands the menu sends that have no name of their own in the program.
-constexpr int copyCommand = 2;
-constexpr int pasteCommand = 3;
-constexpr int undoCommand = 4;
-constexpr int saveCommand = 9;
-constexpr int justifyCommand = 19;
-constexpr int fidoCommand = 32;
-constexpr int selectAllCommand = 48;
 constexpr DWORD sampleMilliseconds = 1;
 constexpr double goalSeconds = 1.5;
 constexpr double goalTimesText = 4;
@@ -89,7 +79,7 @@ class MemorySampler {
   volatile LONG privatePeak_ = 0;  // kilobytes: 32 bits hold 2 TB
 };
 
-void Command(int command) { SendMessageA(mainWindow, WM_COMMAND, static_cast<WPARAM>(command), 0); }
+void SendCommand(Command command) { SendMessageA(mainWindow, WM_COMMAND, static_cast<WPARAM>(Id(command)), 0); }
 
 // What the message loop does after a command: the messages it posted, then the paint.
 void Settle() {
@@ -118,8 +108,8 @@ void CaretAtEnd() { Caret(ControlEditor().GetTextLength()); }
 
 // Ctrl+A, Ctrl+C, Ctrl+End: the clipboard holds the whole text.
 void CopyWholeText() {
-  Command(selectAllCommand);
-  Command(copyCommand);
+  SendCommand(Command::SelectAll);
+  SendCommand(Command::Copy);
   CaretAtEnd();
 }
 
@@ -189,28 +179,28 @@ int main(int argc, char** argv) {
   }
   std::printf("%.1f MB of Russian text, %ld lines; %s inserted; goal: %.1f s and a peak of %.0f times the text\n\n",
               megabytes, lines, insertedPath, goalSeconds, goalTimesText);
-  auto undo = [] { Command(undoCommand); };
+  auto undo = [] { SendCommand(Command::Undo); };
   const Row rows[] = {
-      {"open", nullptr, [&] { LoadDocument(textPath); Command(viewAnsiCommand); }},
-      {"code-page chord Ctrl+W D", nullptr, [] { Command(firstChordCommand + Ansi); Command(firstChordCommand + Oem); }},
+      {"open", nullptr, [&] { LoadDocument(textPath); SendCommand(Command::ViewAnsi); }},
+      {"code-page chord Ctrl+W D", nullptr, [] { SendCommand(Command::ChordAnsi); SendCommand(Command::ChordOem); }},
       {"  undo", nullptr, undo},
-      {"-> Fido", nullptr, [] { Command(fidoCommand); }},
+      {"-> Fido", nullptr, [] { SendCommand(Command::Fido); }},
       {"  undo", nullptr, undo},
-      {"-> Translit", nullptr, [] { Command(translitCommand); }},
+      {"-> Translit", nullptr, [] { SendCommand(Command::Translit); }},
       {"  undo", nullptr, undo},
-      {"=XX decoding", nullptr, [] { Command(equalsEscapesCommand); }},
+      {"=XX decoding", nullptr, [] { SendCommand(Command::EqualsEscapes); }},
       {"  undo", nullptr, undo},
-      {"line-break repair", nullptr, [] { Command(lineBreakCommand); }},
+      {"line-break repair", nullptr, [] { SendCommand(Command::LineBreak); }},
       {"  undo", nullptr, undo},
-      {"justify (Ctrl+A, Ctrl+J)", [] { Command(selectAllCommand); }, [] { Command(justifyCommand); }},
+      {"justify (Ctrl+A, Ctrl+J)", [] { SendCommand(Command::SelectAll); }, [] { SendCommand(Command::Justify); }},
       {"  undo", nullptr, undo},
-      {"replace all (3 letters by 7)", PrepareReplaceAll, [] { Command(findNextCommand); }},
+      {"replace all (3 letters by 7)", PrepareReplaceAll, [] { SendCommand(Command::FindNext); }},
       {"  undo", nullptr, undo},
-      {"paste of the whole text at its end", CopyWholeText, [] { Command(pasteCommand); }},
+      {"paste of the whole text at its end", CopyWholeText, [] { SendCommand(Command::Paste); }},
       {"  undo", nullptr, undo},
       {"insert file at the end", CaretAtEnd, [&] { InsertFile(insertedPath); }},
       {"  undo", nullptr, undo},
-      {"save (over the file opened)", nullptr, [] { Command(saveCommand); }},
+      {"save (over the file opened)", nullptr, [] { SendCommand(Command::Save); }},
   };
   Table table(megabytes);
   for (const Row& row : rows) table.Run(row);

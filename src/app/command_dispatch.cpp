@@ -6,6 +6,7 @@
 
 #include "app/about_box.h"
 #include "base/command_captions.h"
+#include "base/commands.h"
 #include "base/globals.h"
 #include "app/help_command.h"
 #include "app/menu_bar.h"
@@ -37,22 +38,20 @@
 
 namespace {
 
-constexpr int zoomCommand = 300;  // F4
-
 void DeleteCommand() {
   RecordUndo(UndoReplace, 0);
   SendMessageA(editorWindow, WM_CLEAR, 0, 0);
 }
 
 void CutCommand() {
-  SendMessageA(mainWindow, WM_COMMAND, 2, 0);
+  SendMessageA(mainWindow, WM_COMMAND, Id(Command::Copy), 0);
   DeleteCommand();
 }
 
 void SelectAll() { SendMessageA(editorWindow, EM_SETSEL, 0, -1); }
 
-// Commands 54 and 55 carry their targets as captions: the home page and the mail address.
-void OpenProjectLink(int command) {
+// The home page and the mail address carry their targets as captions.
+void OpenProjectLink(Command command) {
   ShellExecuteA(mainWindow, "open", CommandCaption(command), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
@@ -61,78 +60,83 @@ void ToggleZoom() {
   SendMessageA(mainWindow, WM_SYSCOMMAND, next, 0);
 }
 
-bool RunEditCommand(int command) {
+bool RunEditCommand(Command command) {
   switch (command) {
-    case 1: CutCommand(); return true;
-    case 2: CopyCommand(); return true;
-    case 3: PasteCommand(); return true;
-    case 4: UndoCommand(); return true;
-    case 6: DeleteCommand(); return true;
-    case characterTableCommand: ShowCharacterTable(); return true;
-    case 39: InsertDateTime(); return true;
-    case 48: SelectAll(); return true;
+    case Command::Cut: CutCommand(); return true;
+    case Command::Copy: CopyCommand(); return true;
+    case Command::Paste: PasteCommand(); return true;
+    case Command::Undo: UndoCommand(); return true;
+    case Command::Delete: DeleteCommand(); return true;
+    case Command::CharacterTable: ShowCharacterTable(); return true;
+    case Command::DateTime: InsertDateTime(); return true;
+    case Command::SelectAll: SelectAll(); return true;
     default: return false;
   }
 }
 
-bool RunFileCommand(int command) {
-  int recentSlot = command - static_cast<int>(firstRecentCommand);
-  if (recentSlot >= 0 && recentSlot < recentCommandCount) {
+bool RunFileCommand(Command command) {
+  int recentSlot = RecentSlot(command);
+  if (recentSlot >= 0) {
     OpenRecentFile(recentSlot);
     return true;
   }
   switch (command) {
-    case 7: NewDocument(); return true;
-    case 8: OpenCommand(); return true;
-    case 9: SaveCommand(); return true;
-    case printPreviewCommand: ShowPrintPreview(); return true;
-    case printCommand: PrintDocument(); return true;
-    case pageNumbersCommand: CountPagesAndAskNumbers(); return true;
-    case pageSetupCommand: PageSetup(); return true;
-    case 26: SaveAs(); return true;
-    case 38: InsertFromCommand(); return true;
-    case 44: SendMessageA(mainWindow, WM_CLOSE, 0, 0); return true;
+    case Command::New: NewDocument(); return true;
+    case Command::Open: OpenCommand(); return true;
+    case Command::Save: SaveCommand(); return true;
+    case Command::PrintPreview: ShowPrintPreview(); return true;
+    case Command::Print: PrintDocument(); return true;
+    case Command::PageNumbers: CountPagesAndAskNumbers(); return true;
+    case Command::PageSetup: PageSetup(); return true;
+    case Command::SaveAs: SaveAs(); return true;
+    case Command::InsertFrom: InsertFromCommand(); return true;
+    case Command::Exit: SendMessageA(mainWindow, WM_CLOSE, 0, 0); return true;
     default: return false;
   }
 }
 
-bool RunTextCommand(int command) {
+bool RunTextCommand(Command command) {
   switch (command) {
-    case 16: case 17: case 18: SetViewCodePage(static_cast<CodePage>(command - viewAnsiCommand)); return true;
-    case 19: case 20: case 21: case 22:
-    case 33: case 34: case 35: case 36: TransformText(command, NoTable, NoTable); return true;
-    case chooseCodePagesCommand: ChooseCodePages(); return true;
-    case 29: case 30: case 31: case 32: RecodeFromView(command); return true;
-    case 40: case 41: case 42: EditCodePageFont(static_cast<CodePage>(command - firstCodePageFontCommand)); return true;
-    case backgroundColourCommand: ChooseBackgroundColour(); return true;
-    case textColourCommand: ChooseTextColour(); return true;
-    case tagColourCommand: ChooseTagColour(); return true;
-    case paintTagsCommand: PaintHtmlTags(); return true;
-    case fontLargerCommand: ChangeFontSize(+1); return true;
-    case fontSmallerCommand: ChangeFontSize(-1); return true;
-    case 100: case 101: case 102: OnCodePageChord(command); return true;
+    case Command::ViewAnsi: case Command::ViewOem: case Command::ViewKoi8:
+      SetViewCodePage(CodePageOf(Command::ViewAnsi, command)); return true;
+    case Command::Justify: case Command::Centre: case Command::AlignLeft: case Command::AlignRight:
+    case Command::Translit: case Command::RtfToAnsi: case Command::EqualsEscapes: case Command::LineBreak:
+      TransformText(command, NoTable, NoTable); return true;
+    case Command::ChooseConversion: ChooseCodePages(); return true;
+    case Command::RecodeToAnsi: case Command::RecodeToOem: case Command::RecodeToKoi8: case Command::Fido:
+      RecodeFromView(command); return true;
+    case Command::AnsiFont: case Command::OemFont: case Command::Koi8Font:
+      EditCodePageFont(CodePageOf(Command::AnsiFont, command)); return true;
+    case Command::BackgroundColour: ChooseBackgroundColour(); return true;
+    case Command::TextColour: ChooseTextColour(); return true;
+    case Command::TagColour: ChooseTagColour(); return true;
+    case Command::PaintTags: PaintHtmlTags(); return true;
+    case Command::FontLarger: ChangeFontSize(+1); return true;
+    case Command::FontSmaller: ChangeFontSize(-1); return true;
+    case Command::ChordAnsi: case Command::ChordOem: case Command::ChordKoi8: OnCodePageChord(command); return true;
     default: return false;
   }
 }
 
-bool RunWindowCommand(int command) {
+bool RunWindowCommand(Command command) {
   switch (command) {
-    case 12: ShowHelp(); return true;
-    case optionsCommand: RunOptionsDialog(); return true;
-    case customizeToolbarCommand: CustomizeToolbar(); return true;
-    case wordWrapCommand: ToggleWordWrap(); return true;
-    case 51: ShowAboutBox(mainWindow); return true;
-    case 54: case 55: OpenProjectLink(command); return true;
-    case zoomCommand: ToggleZoom(); return true;
-    case patchByteCommand: PatchByteCommand(); return true;
-    case associationsCommand: RunAssociationsDialog(); return true;
+    case Command::Help: ShowHelp(); return true;
+    case Command::Options: RunOptionsDialog(); return true;
+    case Command::CustomizeToolbar: CustomizeToolbar(); return true;
+    case Command::WordWrap: ToggleWordWrap(); return true;
+    case Command::About: ShowAboutBox(mainWindow); return true;
+    case Command::HomePage: case Command::MailAddress: OpenProjectLink(command); return true;
+    case Command::Zoom: ToggleZoom(); return true;
+    case Command::PatchByte: PatchByteCommand(); return true;
+    case Command::Associations: RunAssociationsDialog(); return true;
     default: return false;
   }
 }
 
 }  // namespace
 
-bool RunCommand(int command) {
+bool RunCommand(int id) {
+  Command command = CommandFrom(id);
   return RunEditCommand(command) || RunFileCommand(command) || RunTextCommand(command) ||
          RunSearchCommand(command) || RunWindowCommand(command);
 }

@@ -1,4 +1,4 @@
-// Command 12 (F1): the program's help.
+// Command::Help (F1): the program's help.
 #pragma once
 
 // The help file beside the program in the platform's help viewer when there

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/commands.h"
 #include "base/error_box.h"
 #include "base/globals.h"
 #include "app/menu_bar.h"

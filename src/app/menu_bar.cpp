@@ -1,5 +1,6 @@
 #include "app/menu_bar.h"
 
+#include "base/commands.h"
 #include "base/globals.h"
 
 HMENU mainMenu;
@@ -9,25 +10,35 @@ BYTE mnemonicCount;
 
 namespace {
 
-constexpr int separator = 0;
-constexpr UINT columnBreakCommand = 29;
+using enum Command;
+
+constexpr Command separator{};
+constexpr Command columnBreak = RecodeToAnsi;  // the code-page menu's second column starts here
 
 struct MenuLayout {
-  const int* items;  // top to bottom; `separator` between groups
+  const Command* items;  // top to bottom; `separator` between groups
   int count;
 };
 
-const int fileItems[] = {7, 8, 38, 9, 26, separator, 900, 901, 902, 903, 904, 905, 906, 907, 908, 909, separator, 44};
-const int editItems[] = {4, separator, 1, 2, 3, 6, separator, 48, 25};
-const int alignItems[] = {19, 20, 21, 22};
-const int miscItems[] = {11, 39, separator, 37, 45, 56, separator, 43, separator, 24, 23, 10, 15};
-const int searchItems[] = {13, 14, 28};
-const int codePageItems[] = {16, 18, 17, separator, 32, 34, 27, 29, 31, 30, separator, 35, 36, 33};
-const int fontItems[] = {41, 42, 40, separator, 47, 46, 52, separator, 49, 50, separator, 53};
-const int helpItems[] = {12, 54, 55, 51};
+constexpr Command Recent(int slot) { return RecentFileCommand(slot); }
+
+const Command fileItems[] = {New, Open, InsertFrom, Save, SaveAs, separator,
+                             Recent(0), Recent(1), Recent(2), Recent(3), Recent(4),
+                             Recent(5), Recent(6), Recent(7), Recent(8), Recent(9), separator, Exit};
+const Command editItems[] = {Undo, separator, Cut, Copy, Paste, Delete, separator, SelectAll, WordWrap};
+const Command alignItems[] = {Justify, Centre, AlignLeft, AlignRight};
+const Command miscItems[] = {CharacterTable, DateTime, separator, Options, CustomizeToolbar, Associations, separator,
+                             PatchByte, separator, PageSetup, PageNumbers, PrintPreview, Print};
+const Command searchItems[] = {Find, Replace, FindNext};
+const Command codePageItems[] = {ViewAnsi, ViewKoi8, ViewOem, separator, Fido, RtfToAnsi, ChooseConversion,
+                                 RecodeToAnsi, RecodeToKoi8, RecodeToOem, separator,
+                                 EqualsEscapes, LineBreak, Translit};
+const Command fontItems[] = {OemFont, Koi8Font, AnsiFont, separator, TextColour, BackgroundColour, TagColour,
+                             separator, FontLarger, FontSmaller, separator, PaintTags};
+const Command helpItems[] = {Help, HomePage, MailAddress, About};
 
 template <int N>
-constexpr MenuLayout Layout(const int (&items)[N]) {
+constexpr MenuLayout Layout(const Command (&items)[N]) {
   return {items, N};
 }
 
@@ -50,13 +61,14 @@ BYTE MnemonicOf(const char* caption) {
   return 0;
 }
 
-void RecordMnemonic(int menu, UINT command) {
-  if (command >= firstRecentCommand) {
-    AddMnemonic(menu, static_cast<BYTE>('0' + command - firstRecentCommand), command);
+void RecordMnemonic(int menu, Command command) {
+  int recentSlot = RecentSlot(command);
+  if (recentSlot >= 0) {
+    AddMnemonic(menu, static_cast<BYTE>('0' + recentSlot), static_cast<UINT>(Id(command)));
     return;
   }
-  BYTE character = MnemonicOf(CommandCaption(static_cast<int>(command)));
-  if (character) AddMnemonic(menu, character, command);
+  BYTE character = MnemonicOf(CommandCaption(command));
+  if (character) AddMnemonic(menu, character, static_cast<UINT>(Id(command)));
 }
 
 // Every insertion goes before position 0, so callers run from the last to the first.
@@ -76,7 +88,7 @@ void InsertPopup(int index) {
   InsertAtTop(mainMenu, item);
 }
 
-void InsertItem(int menu, int command) {
+void InsertItem(int menu, Command command) {
   MENUITEMINFOA item = {};
   item.cbSize = sizeof item;
   item.fMask = MIIM_TYPE;
@@ -84,9 +96,9 @@ void InsertItem(int menu, int command) {
     item.fType = MFT_SEPARATOR;
   } else {
     item.fMask |= MIIM_ID;
-    item.fType = MFT_OWNERDRAW | (command == columnBreakCommand ? MFT_MENUBARBREAK : 0);
-    item.wID = static_cast<UINT>(command);
-    RecordMnemonic(menu, item.wID);
+    item.fType = MFT_OWNERDRAW | (command == columnBreak ? MFT_MENUBARBREAK : 0);
+    item.wID = static_cast<UINT>(Id(command));
+    RecordMnemonic(menu, command);
   }
   InsertAtTop(popupMenus[menu], item);
 }
@@ -108,7 +120,7 @@ void BuildMenuBar() {
 
 void RefreshRecentItems() {
   for (int slot = recentCommandCount - 1; slot >= 0; --slot) {
-    UINT command = firstRecentCommand + static_cast<UINT>(slot);
+    auto command = static_cast<UINT>(Id(RecentFileCommand(slot)));
     ModifyMenuA(mainMenu, command, MF_BYCOMMAND | MF_OWNERDRAW, command, nullptr);
   }
 }

@@ -7,9 +7,6 @@
 #include "base/command_captions.h"
 #include "base/window_messages.h"
 
-constexpr UINT firstRecentCommand = 900;  // 900..909: the recent files in list order
-constexpr int recentCommandCount = 10;
-
 extern HMENU mainMenu;
 extern HMENU popupMenus[popupMenuCount];  // by menu index, "&Файл" first
 constexpr int editMenuIndex = 1;          // "&Правка", also the editor's context menu

@@ -3,43 +3,43 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include "base/commands.h"
 #include "base/globals.h"
 #include "app/menu_bar.h"
 #include "editor/undo_commands.h"
 #include "editor/code_page_fonts.h"
 #include "editor/editor_control.h"
-#include "editor/view_commands.h"
 #include "editor/view_format.h"
 #include "printing/print_setup.h"
 
 namespace {
 
-void Enable(UINT command, bool enabled) {
-  EnableMenuItem(mainMenu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+void Enable(Command command, bool enabled) {
+  EnableMenuItem(mainMenu, Id(command), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 bool EditorSays(UINT message) { return editorWindow && SendMessageA(editorWindow, message, 0, 0) != 0; }
 
-void Check(UINT command, bool checked) {
-  CheckMenuItem(mainMenu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+void Check(Command command, bool checked) {
+  CheckMenuItem(mainMenu, Id(command), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void CheckStates() {
   if (viewCodePage < viewCodePageCount) {
-    CheckMenuRadioItem(mainMenu, viewAnsiCommand, viewAnsiCommand + viewCodePageCount - 1,
-                       viewAnsiCommand + viewCodePage, MF_BYCOMMAND);
+    CheckMenuRadioItem(mainMenu, Id(Command::ViewAnsi), Id(Command::ViewKoi8),
+                       Id(CommandFor(Command::ViewAnsi, viewCodePage)), MF_BYCOMMAND);
   }
-  Check(wordWrapCommand, wrapStyle == 0);
-  Check(pageNumbersCommand, pageNumbersOn);
+  Check(Command::WordWrap, wrapStyle == 0);
+  Check(Command::PageNumbers, pageNumbersOn);
 }
 
 }  // namespace
 
 void EnableMenuItems() {
-  Enable(9, EditorSays(EM_GETMODIFY));
-  Enable(4, CanUndo());
-  Enable(3, IsClipboardFormatAvailable(CF_TEXT) != 0);
+  Enable(Command::Save, EditorSays(EM_GETMODIFY));
+  Enable(Command::Undo, CanUndo());
+  Enable(Command::Paste, IsClipboardFormatAvailable(CF_TEXT) != 0);
   bool selected = EditorSays(EM_SELECTIONTYPE);
-  for (UINT command : {2u, 1u, 6u}) Enable(command, selected);
+  for (Command command : {Command::Copy, Command::Cut, Command::Delete}) Enable(command, selected);
   CheckStates();
 }

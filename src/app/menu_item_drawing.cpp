@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "base/command_captions.h"
+#include "base/commands.h"
 #include "base/globals.h"
 #include "app/menu_bar.h"
 #include "app/recent_file_text.h"
@@ -12,8 +13,8 @@ namespace {
 constexpr int imageSize = 16;
 constexpr int imageColumn = 18;  // the picture's frame
 constexpr int imageGap = 19;     // the text's shift past the picture column
-constexpr int firstProgramImage = 16;
-constexpr int lastImageCommand = 22;
+constexpr Command firstProgramImage = Command::ViewAnsi;  // the first pictured from the program's own strip
+constexpr Command lastImageCommand = Command::AlignRight;
 constexpr UINT textFormat = DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER;
 
 struct ItemText {
@@ -42,28 +43,31 @@ HICON RecentFileIcon(const char* path) {
   return nullptr;
 }
 
-ItemText TextOf(UINT command) {
+ItemText TextOf(Command command) {
   ItemText item = {};
-  if (command >= firstRecentCommand && command < firstRecentCommand + recentCommandCount) {
-    RecentFileEntry entry = RecentFileText(static_cast<int>(command - firstRecentCommand));
+  int recentSlot = RecentSlot(command);
+  if (recentSlot >= 0) {
+    RecentFileEntry entry = RecentFileText(recentSlot);
     lstrcpynA(item.text, entry.label, sizeof item.text);
     if (entry.label[0]) item.icon = RecentFileIcon(entry.path);
     return item;
   }
-  lstrcpynA(item.text, CommandCaption(static_cast<int>(command)), sizeof item.text);
-  if (command == 51) item.icon = appIconSmall;
-  if (command == 54 || command == 55) item.icon = webIconSmall;
+  lstrcpynA(item.text, CommandCaption(command), sizeof item.text);
+  if (command == Command::About) item.icon = appIconSmall;
+  if (command == Command::HomePage || command == Command::MailAddress) item.icon = webIconSmall;
   return item;
 }
 
 // The view code pages and the recodings show their picture only as the checked one.
-bool PictureOnlyWhenChecked(UINT command) {
-  return (command >= 16 && command <= 18) || (command >= 29 && command <= 31);
+bool PictureOnlyWhenChecked(Command command) {
+  return (command >= Command::ViewAnsi && command <= Command::ViewKoi8) ||
+         (command >= Command::RecodeToAnsi && command <= Command::RecodeToKoi8);
 }
 
-void CopyImage(HDC target, int x, int y, UINT command) {
-  HBITMAP strip = command < firstProgramImage ? stdImages : programImages;
-  int index = static_cast<int>(command < firstProgramImage ? command - 1 : command - firstProgramImage);
+void CopyImage(HDC target, int x, int y, Command command) {
+  bool standard = command < firstProgramImage;
+  HBITMAP strip = standard ? stdImages : programImages;
+  int index = standard ? Id(command) - Id(Command::Cut) : Id(command) - Id(firstProgramImage);
   if (!strip) return;
   HDC source = CreateCompatibleDC(target);
   HGDIOBJ old = SelectObject(source, strip);
@@ -93,7 +97,7 @@ void DrawCaption(HDC dc, RECT textRect, const char* caption, COLORREF colour, bo
 }  // namespace
 
 BOOL MeasureMenuItem(MEASUREITEMSTRUCT* item) {
-  ItemText text = TextOf(item->itemID);
+  ItemText text = TextOf(CommandFrom(static_cast<int>(item->itemID)));
   item->itemWidth = 0;
   item->itemHeight = 0;
   if (!text.text[0]) return TRUE;
@@ -112,15 +116,16 @@ BOOL MeasureMenuItem(MEASUREITEMSTRUCT* item) {
 }
 
 BOOL DrawMenuItem(const DRAWITEMSTRUCT* item) {
-  ItemText text = TextOf(item->itemID);
+  Command command = CommandFrom(static_cast<int>(item->itemID));
+  ItemText text = TextOf(command);
   if (!text.text[0]) return TRUE;
   HDC dc = item->hDC;
   const RECT& bounds = item->rcItem;
   bool grayed = item->itemState & ODS_GRAYED;
   bool checked = item->itemState & ODS_CHECKED;
   bool selected = item->itemState & ODS_SELECTED;
-  bool hasImage = !grayed && (checked || !PictureOnlyWhenChecked(item->itemID)) &&
-                  (text.icon || item->itemID <= lastImageCommand);
+  bool hasImage = !grayed && (checked || !PictureOnlyWhenChecked(command)) &&
+                  (text.icon || command <= lastImageCommand);
 
   RECT textRect = bounds;
   if (hasImage) textRect.left += imageGap;
@@ -141,9 +146,9 @@ BOOL DrawMenuItem(const DRAWITEMSTRUCT* item) {
   if (text.icon) {
     DrawIconEx(dc, bounds.left, imageTop, text.icon, 0, 0, 0, nullptr, DI_NORMAL);
   } else if (hasImage) {
-    CopyImage(dc, bounds.left + 1, imageTop, item->itemID);
+    CopyImage(dc, bounds.left + 1, imageTop, command);
   }
-  if (item->itemID == 23 || item->itemID == 25) {
+  if (command == Command::PageNumbers || command == Command::WordWrap) {
     InflateRect(&imageRect, -2, -2);
     DrawFrameControl(dc, &imageRect, DFC_BUTTON, checked ? DFCS_CHECKED : 0);
     hasImage = false;

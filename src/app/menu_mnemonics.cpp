@@ -1,5 +1,6 @@
 #include "app/menu_mnemonics.h"
 
+#include "base/commands.h"
 #include "base/globals.h"
 #include "app/menu_bar.h"
 #include "app/recent_file_text.h"
@@ -29,8 +30,9 @@ bool SameKey(BYTE mnemonic, BYTE typed) {
 // Empty recent-file slots take no space in the menu, so their digits must not act.
 bool ItemAvailable(const MnemonicRecord& record) {
   if (GetMenuState(mainMenu, record.command, MF_BYCOMMAND) & MF_GRAYED) return false;
-  if (record.command < firstRecentCommand) return true;
-  return RecentFileText(static_cast<int>(record.command - firstRecentCommand)).label[0] != '\0';
+  int recentSlot = RecentSlot(CommandFrom(static_cast<int>(record.command)));
+  if (recentSlot < 0) return true;
+  return RecentFileText(recentSlot).label[0] != '\0';
 }
 
 const MnemonicRecord* FindRecord(HMENU menu, BYTE typed, Match match) {

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 
+#include "base/commands.h"
 #include "base/globals.h"
 #include "chrome/toolbar.h"
 #include "editor/undo_commands.h"
@@ -15,20 +16,20 @@ namespace {
 
 LRESULT AskEditor(UINT message) { return editorWindow ? SendMessageA(editorWindow, message, 0, 0) : 0; }
 
-void SetButton(int command, bool enabled) {
-  SendMessageA(toolbarWindow, TB_SETSTATE, command, enabled ? TBSTATE_ENABLED : TBSTATE_INDETERMINATE);
+void SetButton(Command command, bool enabled) {
+  SendMessageA(toolbarWindow, TB_SETSTATE, Id(command), enabled ? TBSTATE_ENABLED : TBSTATE_INDETERMINATE);
 }
 
 }  // namespace
 
 void IdleUpdate() {
-  SetButton(3, IsClipboardFormatAvailable(CF_TEXT));
+  SetButton(Command::Paste, IsClipboardFormatAvailable(CF_TEXT));
   bool selected = AskEditor(EM_SELECTIONTYPE) != SEL_EMPTY;
-  for (int command : {6, 1, 2}) SetButton(command, selected);
-  SetButton(9, AskEditor(EM_GETMODIFY) && (editorUndoSeen || UndoJournalHoldsRecord()));
-  SetButton(4, CanUndo());
+  for (Command command : {Command::Delete, Command::Cut, Command::Copy}) SetButton(command, selected);
+  SetButton(Command::Save, AskEditor(EM_GETMODIFY) && (editorUndoSeen || UndoJournalHoldsRecord()));
+  SetButton(Command::Undo, CanUndo());
   LPARAM wrapState = wrapStyle == 0 ? TBSTATE_ENABLED | TBSTATE_CHECKED : TBSTATE_ENABLED;
-  SendMessageA(toolbarWindow, TB_SETSTATE, wordWrapCommand, wrapState);
+  SendMessageA(toolbarWindow, TB_SETSTATE, Id(Command::WordWrap), wrapState);
 }
 
 int RunMessageLoop() {

@@ -7,5 +7,5 @@ struct RecentFileEntry {
   char label[32];       // "&<slot> <file name>"; empty when the slot shows nothing
 };
 
-// The entry of menu item 900 + `slot` (0..9).
+// The entry of menu item RecentFileCommand(slot), slot 0..9.
 RecentFileEntry RecentFileText(int slot);

@@ -2,7 +2,9 @@
 
 #include <ole2.h>
 
+#include "base/commands.h"
 #include "base/globals.h"
+#include "app/accelerators.h"
 #include "app/initialisation.h"
 #include "app/menu_bar.h"
 #include "app/message_loop.h"
@@ -13,7 +15,6 @@
 #include "app/window_classes.h"
 #include "app/window_placement.h"
 #include "documents/document_load.h"
-#include "printing/print_setup.h"
 
 namespace {
 
@@ -51,10 +52,10 @@ int RunZorn2(HINSTANCE instance) {
   int show = PlaceMainWindow();
   ReadMenuMetrics();
   LoadDocument(arguments.path);
-  if (arguments.printOnStart) PostMessageA(mainWindow, WM_COMMAND, printCommand, 0);
+  if (arguments.printOnStart) PostMessageA(mainWindow, WM_COMMAND, Id(Command::Print), 0);
   ShowWindow(mainWindow, show);
   UpdateWindow(mainWindow);
-  accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(1));
+  accelerators = CreateAccelerators();
   int exitCode = RunMessageLoop();
   ReleaseGdiObjects();
   if (oleReady) OleUninitialize();

@@ -6,9 +6,12 @@ const char* const menuCaptions[popupMenuCount] = {
 
 namespace {
 
-// Entry n is command n's caption. In 16-18, 40-42 and 53 the letter after "&"
-// is Cyrillic and the rest Latin, so the mnemonic is the Cyrillic key.
-const char* const commandCaptions[lastCaptionedCommand + 1] = {
+constexpr Command lastCaptioned = Command::Associations;
+
+// Entry n is the caption of the command numbered n. In the view code pages,
+// their fonts and PaintTags the letter after "&" is Cyrillic and the rest
+// Latin, so the mnemonic is the Cyrillic key.
+const char* const commandCaptions[Id(lastCaptioned) + 1] = {
     "",
     "&Вырезать",
     "&Копировать",
@@ -70,7 +73,7 @@ const char* const commandCaptions[lastCaptionedCommand + 1] = {
 
 }  // namespace
 
-const char* CommandCaption(int command) {
-  if (command < 1 || command > lastCaptionedCommand) return "";
-  return commandCaptions[command];
+const char* CommandCaption(Command command) {
+  if (command < Command::Cut || command > lastCaptioned) return "";
+  return commandCaptions[Id(command)];
 }

@@ -6,14 +6,12 @@
 extern HWND toolbarWindow;    // null while the toolbar is off
 extern HBITMAP toolbarImages;  // the program's image strip given to the toolbar
 
-constexpr int customizeToolbarCommand = 45;
-
 // Builds the toolbar from the stored arrangement, or the first-run one when
 // nothing usable is stored. Pictures are 24 pixels when `bigButtons` is set.
 void CreateToolbar();
 void DestroyToolbar();
 
-// Command 45: a toolbar (made now if there is none, whatever the option says)
+// Command::CustomizeToolbar: a toolbar (made now if there is none, whatever the option says)
 // and its customisation dialog.
 void CustomizeToolbar();
 

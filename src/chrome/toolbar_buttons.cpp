@@ -4,26 +4,33 @@
 
 namespace {
 
+using enum Command;
+
 struct OfferedItem {
-  int command;
+  Command command;
   int image;
   bool check;
 };
 
 // Command 5 has no caption: the "insert from" command takes its place.
 constexpr OfferedItem offeredItems[offeredButtonCount] = {
-    {1, 0, false},   {2, 1, false},   {3, 2, false},   {4, 3, false},   {38, 7, false},  {6, 5, false},
-    {7, 6, false},   {8, 7, false},   {9, 8, false},   {10, 9, false},  {11, 10, false}, {12, 11, false},
-    {13, 12, false}, {14, 13, false}, {15, 14, false}, {29, 15, false}, {30, 16, false}, {31, 17, false},
-    {19, 18, false}, {20, 19, false}, {21, 20, false}, {22, 21, false}, {23, 10, false}, {24, 10, false},
-    {25, 10, true},  {26, 8, false},  {37, 10, false}, {32, 22, false}, {33, 22, false}, {34, 22, false},
-    {35, 22, false}, {36, 22, false},
+    {Cut, 0, false},           {Copy, 1, false},          {Paste, 2, false},
+    {Undo, 3, false},          {InsertFrom, 7, false},    {Delete, 5, false},
+    {New, 6, false},           {Open, 7, false},          {Save, 8, false},
+    {PrintPreview, 9, false},  {CharacterTable, 10, false}, {Help, 11, false},
+    {Find, 12, false},         {Replace, 13, false},      {Print, 14, false},
+    {RecodeToAnsi, 15, false}, {RecodeToOem, 16, false},  {RecodeToKoi8, 17, false},
+    {Justify, 18, false},      {Centre, 19, false},       {AlignLeft, 20, false},
+    {AlignRight, 21, false},   {PageNumbers, 10, false},  {PageSetup, 10, false},
+    {WordWrap, 10, true},      {SaveAs, 8, false},        {Options, 10, false},
+    {Fido, 22, false},         {Translit, 22, false},     {RtfToAnsi, 22, false},
+    {EqualsEscapes, 22, false}, {LineBreak, 22, false},
 };
 
 TBBUTTON MakeButton(const OfferedItem& item) {
   TBBUTTON button{};
   button.iBitmap = item.image;
-  button.idCommand = item.command;
+  button.idCommand = Id(item.command);
   button.fsState = TBSTATE_ENABLED;
   button.fsStyle = item.check ? TBSTYLE_CHECK : TBSTYLE_BUTTON;
   return button;
@@ -43,7 +50,7 @@ bool OfferedButton(int item, TBBUTTON* button) {
   return true;
 }
 
-bool ButtonForCommand(int command, TBBUTTON* button) {
+bool ButtonForCommand(Command command, TBBUTTON* button) {
   for (const OfferedItem& item : offeredItems) {
     if (item.command != command) continue;
     *button = MakeButton(item);
@@ -54,9 +61,10 @@ bool ButtonForCommand(int command, TBBUTTON* button) {
 
 void AddDefaultButtons(HWND toolbar) {
   // New, Open, Save | Cut, Copy, Paste | Undo: each shows the picture of its command.
-  for (int command : {7, 8, 9, 0, 1, 2, 3, 0, 4}) {
+  constexpr Command separator{};
+  for (Command command : {New, Open, Save, separator, Cut, Copy, Paste, separator, Undo}) {
     TBBUTTON button = Separator();
-    if (command) ButtonForCommand(command, &button);
+    if (command != separator) ButtonForCommand(command, &button);
     SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
   }
 }

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "base/commands.h"
+
 constexpr int offeredButtonCount = 32;
 constexpr int programFirstImage = 15;
 
@@ -12,7 +14,7 @@ constexpr int programFirstImage = 15;
 bool OfferedButton(int item, TBBUTTON* button);
 
 // The offered button that sends `command`; false for a command never offered.
-bool ButtonForCommand(int command, TBBUTTON* button);
+bool ButtonForCommand(Command command, TBBUTTON* button);
 
 // The first-run arrangement: three groups split by separators.
 void AddDefaultButtons(HWND toolbar);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/command_captions.h"
+#include "base/commands.h"
 #include "base/globals.h"
 #include "chrome/toolbar.h"
 #include "chrome/toolbar_buttons.h"
@@ -10,11 +11,10 @@
 
 namespace {
 
-constexpr int helpCommand = 12;
 
 // The caption without its mnemonic mark, as Windows shows it in a tooltip
 // (Wine's tooltip would underline the letter instead).
-void CopyTooltipText(int command, char* target, size_t capacity) {
+void CopyTooltipText(Command command, char* target, size_t capacity) {
   size_t length = 0;
   for (const char* c = CommandCaption(command); *c && length + 1 < capacity; ++c) {
     if (*c != '&') target[length++] = *c;
@@ -25,7 +25,7 @@ void CopyTooltipText(int command, char* target, size_t capacity) {
 LRESULT GetButtonInfo(NMTOOLBARA* info) {
   if (!OfferedButton(info->iItem, &info->tbButton)) return FALSE;
   if (info->pszText && info->cchText > 0) {
-    lstrcpynA(info->pszText, CommandCaption(info->tbButton.idCommand), info->cchText);
+    lstrcpynA(info->pszText, CommandCaption(CommandFrom(info->tbButton.idCommand)), info->cchText);
   }
   return TRUE;
 }
@@ -37,7 +37,7 @@ bool OnToolbarNotify(NMHDR* header, LRESULT* result) {
   switch (header->code) {
     case TTN_NEEDTEXTA: {
       auto* text = reinterpret_cast<NMTTDISPINFOA*>(header);
-      CopyTooltipText(static_cast<int>(header->idFrom), text->szText, sizeof text->szText);
+      CopyTooltipText(CommandFrom(static_cast<int>(header->idFrom)), text->szText, sizeof text->szText);
       text->lpszText = text->szText;
       return true;
     }
@@ -55,7 +55,7 @@ bool OnToolbarNotify(NMHDR* header, LRESULT* result) {
       RestoreToolbar();
       return true;
     case TBN_CUSTHELP:
-      PostMessageA(mainWindow, WM_COMMAND, helpCommand, 0);
+      PostMessageA(mainWindow, WM_COMMAND, Id(Command::Help), 0);
       return true;
     case TBN_RESTORE:
       RestoreButton(reinterpret_cast<NMTBRESTORE*>(header));

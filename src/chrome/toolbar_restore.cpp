@@ -1,5 +1,6 @@
 #include "chrome/toolbar_restore.h"
 
+#include "base/commands.h"
 #include "chrome/toolbar_buttons.h"
 
 namespace {
@@ -20,7 +21,7 @@ void RestoreButton(NMTBRESTORE* restore) {
   if (button.idCommand == 0) {
     button = TBBUTTON{};
     button.fsStyle = TBSTYLE_SEP;
-  } else if (!ButtonForCommand(button.idCommand, &button)) {
+  } else if (!ButtonForCommand(CommandFrom(button.idCommand), &button)) {
     restoreDamaged = true;
   }
 }

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-// The four alignment commands; each value is the command's number.
-enum Alignment : int { AlignJustify = 19, AlignCentre = 20, AlignLeft = 21, AlignRight = 22 };
+// The four alignments, in the order of their commands.
+enum Alignment : int { AlignJustify, AlignCentre, AlignLeft, AlignRight };
 
 // The settings as stored ("RI", "FI", "LI", "IG"), before any adjustment.
 struct AlignmentSettings {

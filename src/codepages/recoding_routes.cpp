@@ -2,7 +2,7 @@
 // already in still passes through DOS-866 and loses what that lacks.
 #include "codepages/recoding_routes.h"
 
-RecodingRoute MenuRecodingRoute(int command, CodePage source) {
+RecodingRoute MenuRecodingRoute(RecodingCommand command, CodePage source) {
   if (command < RecodeToAnsi || command > RecodeToFido || source >= codePageCount) return {};
   if (command == RecodeToFido) return {toOemTable[source], FidoTarget, Oem};
   const auto target = static_cast<CodePage>(command - RecodeToAnsi);

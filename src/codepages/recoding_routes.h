@@ -4,13 +4,13 @@
 
 #include "codepages/code_pages.h"
 
-// The recoding commands; each value is the command's number.
+// The recoding commands, the menu's first and in CodePage order.
 enum RecodingCommand : int {
-  RecodeChosen = 27,  // the code-page dialog: any code page to any
-  RecodeToAnsi = 29,
-  RecodeToOem = 30,
-  RecodeToKoi8 = 31,
-  RecodeToFido = 32,  // DOS-866 with Н and р written as Latin H and p
+  RecodeToAnsi,
+  RecodeToOem,
+  RecodeToKoi8,
+  RecodeToFido,  // DOS-866 with Н and р written as Latin H and p
+  RecodeChosen,  // the code-page dialog: any code page to any
 };
 
 // What RecodeBytes is given, and the view code page after the whole text was recoded.
@@ -20,9 +20,9 @@ struct RecodingRoute {
   int viewCodePage = -1;        // a CodePage, or -1 when the view stays as it is
 };
 
-// Commands 29-32 from `source`: the view code page for the menu commands, the first code
-// page of a Ctrl+W / Ctrl+D / Ctrl+K chord for the chord. Any other command recodes nothing.
-RecodingRoute MenuRecodingRoute(int command, CodePage source);
+// The menu's recodings from `source`: the view code page for the menu commands, the first
+// code page of a Ctrl+W / Ctrl+D / Ctrl+K chord for the chord. RecodeChosen recodes nothing.
+RecodingRoute MenuRecodingRoute(RecodingCommand command, CodePage source);
 
-// Command 27: from `source` to `target`; the view code page never changes.
+// RecodeChosen: from `source` to `target`; the view code page never changes.
 RecodingRoute ChosenRecodingRoute(CodePage source, CodePage target);

@@ -2,6 +2,7 @@
 
 #include <richedit.h>
 
+#include "base/commands.h"
 #include "base/globals.h"
 #include "base/settings_store.h"
 #include "codepages/code_pages.h"
@@ -28,7 +29,7 @@ void Convert(HWND dialog) {
   WriteSettingDword("CP1", static_cast<int32_t>(source));
   WriteSettingDword("CP2", static_cast<int32_t>(target));
   RecodingRoute route = ChosenRecodingRoute(static_cast<CodePage>(source), static_cast<CodePage>(target));
-  TransformText(RecodeChosen, route.fromTable, route.toTable);
+  TransformText(Command::ChooseConversion, route.fromTable, route.toTable);
   EndDialog(dialog, CodePageConvert);
 }
 

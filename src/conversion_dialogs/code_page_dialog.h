@@ -1,10 +1,9 @@
-// Command 27: recodes the selection, or the whole text, from any of the five
+// Command::ChooseConversion: recodes the selection, or the whole text, from any of the five
 // code pages into any other through a dialog that remembers the last pair
 // ("CP1", "CP2"). The view code page never changes.
 #pragma once
 #include <windows.h>
 
-constexpr int chooseCodePagesCommand = 27;
 constexpr int codePageDialogResource = 8;
 
 enum CodePageDialogControl : int {

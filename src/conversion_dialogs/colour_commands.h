@@ -2,11 +2,6 @@
 // through the system colour dialog, and painting the HTML tags.
 #pragma once
 
-constexpr int backgroundColourCommand = 46;
-constexpr int textColourCommand = 47;
-constexpr int tagColourCommand = 52;
-constexpr int paintTagsCommand = 53;  // Ctrl+H, F5
-
 // Each stores its colour and applies it at once; Cancel changes nothing.
 void ChooseBackgroundColour();
 void ChooseTextColour();

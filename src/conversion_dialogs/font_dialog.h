@@ -30,9 +30,8 @@ extern int32_t fontDialogEffects;  // bit 0 bold, bit 1 italic
 extern int32_t fontDialogCharset;
 extern char fontSampleText[80];  // zero-terminated
 
-// Commands 40-42: the font dialog for the font of code page command - 40
-// (which need not be the view's); OK stores it and shows it at once.
-constexpr int firstCodePageFontCommand = 40;
+// Command::AnsiFont, OemFont, Koi8Font: the font dialog for the font of
+// `codePage` (which need not be the view's); OK stores it and shows it at once.
 void EditCodePageFont(CodePage codePage);
 
 // The dialog's parameter is the CodePage of the sample. Ends with IDOK, the working copy updated, or with IDCANCEL, untouched.

@@ -13,7 +13,6 @@
 
 namespace {
 
-
 struct RegistryRecentStore final : RecentFilesStore {
   std::string ReadString(const std::string& name) override {
     char text[MAX_PATH] = {};

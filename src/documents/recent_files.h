@@ -10,7 +10,7 @@ void AddRecentFile(const char* path, bool restoreCaret);
 // list is shorter or the slot is free.
 bool FindRecentFile(int k, char* slot, std::string* path);
 
-// The path of the k-th entry (from 0) as the menu shows it and command 900 + k
+// The path of the k-th entry (from 0) as the menu shows it and RecentFileCommand(k)
 // opens it; empty when the list is shorter or the slot is free.
 std::string RecentFilePath(int k);
 

@@ -1,10 +1,9 @@
-// The character table (command 11): every byte from 32 to 255 in the view code
+// The character table (Command::CharacterTable): every byte from 32 to 255 in the view code
 // page's font; the chosen characters go into the document, and on request to
 // the clipboard too.
 #pragma once
 #include <windows.h>
 
-constexpr int characterTableCommand = 11;
 constexpr int characterTableDialogResource = 6;
 
 // Control and buttons of the dialog.

@@ -4,9 +4,9 @@
 #pragma once
 #include <windows.h>
 
-// Command 2; Cut sends it before deleting. Nothing selected: the clipboard stays.
+// Command::Copy; Cut sends it before deleting. Nothing selected: the clipboard stays.
 void CopyCommand();
-// Command 3: replaces the selection, one undo step.
+// Command::Paste: replaces the selection, one undo step.
 void PasteCommand();
 // Puts `length` bytes of the view code page on the clipboard as Copy does;
 // false, and the clipboard left alone, when the block or the clipboard cannot be had.

@@ -7,8 +7,8 @@
 
 int32_t chordSource = -1;
 
-void OnCodePageChord(int command) {
-  int key = command - firstChordCommand;
+void OnCodePageChord(Command command) {
+  int key = CodePageOf(Command::ChordAnsi, command);
   if (key < Ansi || key > Koi8) return;
   if (chordSource < 0) {
     chordSource = key;
@@ -20,8 +20,9 @@ void OnCodePageChord(int command) {
   if (source == target) {
     SetViewCodePage(target);
   } else {
-    RecodingRoute route = MenuRecodingRoute(RecodeToAnsi + key, source);
-    TransformText(RecodeToAnsi + key, route.fromTable, route.toTable);
+    Command recoding = CommandFor(Command::RecodeToAnsi, target);
+    RecodingRoute route = MenuRecodingRoute(MenuRecoding(recoding), source);
+    TransformText(recoding, route.fromTable, route.toTable);
   }
 }
 

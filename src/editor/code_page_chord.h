@@ -4,13 +4,13 @@
 #pragma once
 #include <cstdint>
 
-constexpr int firstChordCommand = 100;  // Ctrl+W Windows-1251, 101 Ctrl+D DOS-866, 102 Ctrl+K KOI8-R
+#include "base/commands.h"
 
 // The code page of the chord's first key; -1 while no chord is in progress.
 extern int32_t chordSource;
 
-// Commands 100-102.
-void OnCodePageChord(int command);
+// Command::ChordAnsi, ChordOem, ChordKoi8.
+void OnCodePageChord(Command command);
 
 // A fresh press of Ctrl starts a new chord.
 void ResetCodePageChord();

@@ -18,7 +18,6 @@ struct CaretRange {
 extern CaretRange lastCaretRange;  // the selection last shown in the status bar
 
 constexpr DWORD wordWrapOffStyle = WS_HSCROLL | ES_AUTOHSCROLL;  // 0x100080
-constexpr int wordWrapCommand = 25;
 
 // From the machine's physical memory; once, before the editor is created.
 void ComputeTextLimit();

@@ -35,13 +35,17 @@ ControlEditor& Editor() {
 }
 
 struct Frame {
-  int command = 0;
+  Command command{};
   PositionRange selection;  // as the user left it
   bool wholeText = false;   // nothing was selected
   PositionRange range;      // what the transformation works on, selected
 };
 
-bool IsAlignment(int command) { return command >= AlignJustify && command <= AlignRight; }
+bool IsAlignment(Command command) { return command >= Command::Justify && command <= Command::AlignRight; }
+
+Alignment AlignmentOf(Command command) {
+  return static_cast<Alignment>(AlignJustify + Id(command) - Id(Command::Justify));
+}
 
 // Alignment works on whole lines: a selection that starts inside a line grows
 // to the start of that line and to the end of its last line, line break excluded.
@@ -55,13 +59,13 @@ PositionRange WholeLines(PositionRange selection) {
   return {lineStart, lastStart + lastLength};
 }
 
-Frame ChooseRange(int command) {
+Frame ChooseRange(Command command) {
   Frame frame;
   frame.command = command;
   frame.selection = Editor().GetSelection();
   frame.wholeText = frame.selection.start == frame.selection.end;
   frame.range = frame.selection;
-  if (frame.wholeText || command == rtfToTextCommand) {
+  if (frame.wholeText || command == Command::RtfToAnsi) {
     frame.range = {0, Editor().GetTextLength()};
   } else if (IsAlignment(command)) {
     frame.range = WholeLines(frame.selection);
@@ -115,13 +119,13 @@ void ReplaceRange(const Frame& frame, std::string& text, std::string result) {
   }
 }
 
-// A whole text recoded by commands 29-32 takes the view along, recorded by a
+// A whole text recoded from the menu takes the view along, recorded by a
 // snapshot that holds both.
 void Recode(const Frame& frame, std::string& text, int32_t fromTable, int32_t toTable) {
   RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), fromTable, toTable);
-  if (frame.wholeText && frame.command != RecodeChosen) {
+  if (frame.wholeText && frame.command != Command::ChooseConversion) {
     Editor().SetSelection(frame.selection);  // the snapshot's undo puts the caret back
-    auto target = frame.command == RecodeToFido ? Oem : static_cast<CodePage>(frame.command - RecodeToAnsi);
+    auto target = frame.command == Command::Fido ? Oem : CodePageOf(Command::RecodeToAnsi, frame.command);
     WriteRecorded(UndoSnapshot, text, Target::Selection, target);
   } else {
     WriteRecorded(UndoReplace, text, Target::Selection);
@@ -154,7 +158,7 @@ void Align(const Frame& frame, std::string& text) {
   Position outside = Editor().GetTextLength() - (frame.range.end - frame.range.start);
   auto room = static_cast<std::size_t>(std::max<Position>(textLimit - outside, 0));
   std::optional<std::string> aligned =
-      AlignText(text, static_cast<Alignment>(frame.command), StoredAlignmentSettings(), room);
+      AlignText(text, AlignmentOf(frame.command), StoredAlignmentSettings(), room);
   Release(text);
   if (!aligned || !WriteRecorded(UndoReplace, *aligned, Target::Selection)) return;
   Position caret = frame.wholeText ? frame.selection.start : frame.range.start;
@@ -163,23 +167,23 @@ void Align(const Frame& frame, std::string& text) {
 
 void Transform(const Frame& frame, std::string& text, int32_t fromTable, int32_t toTable) {
   switch (frame.command) {
-    case RecodeChosen:
-    case RecodeToAnsi:
-    case RecodeToOem:
-    case RecodeToKoi8:
-    case RecodeToFido:
+    case Command::ChooseConversion:
+    case Command::RecodeToAnsi:
+    case Command::RecodeToOem:
+    case Command::RecodeToKoi8:
+    case Command::Fido:
       Recode(frame, text, fromTable, toTable);
       break;
-    case translitCommand:
+    case Command::Translit:
       ReplaceRange(frame, text, Transliterate(text, viewCodePage));
       break;
-    case rtfToTextCommand:
+    case Command::RtfToAnsi:
       ConvertRtf(frame, text);
       break;
-    case equalsEscapesCommand:
+    case Command::EqualsEscapes:
       ReplaceRange(frame, text, DecodeEqualsEscapes(text));
       break;
-    case lineBreakCommand:
+    case Command::LineBreak:
       ReplaceRange(frame, text, RepairLineBreaks(text));
       break;
     default:
@@ -201,7 +205,7 @@ void RestoreView(LRESULT firstLine) {
 // Out of memory anywhere (the copy, the result, the undo step, the write),
 // the text, the view, the journal and the modified flag stay as they were,
 // and the user is told.
-void TransformText(int command, int32_t fromTable, int32_t toTable) {
+void TransformText(Command command, int32_t fromTable, int32_t toTable) {
   if (!editorWindow) return;
   Send(WM_SETREDRAW, FALSE);
   LRESULT firstLine = Send(EM_GETFIRSTVISIBLELINE);
@@ -222,7 +226,11 @@ void TransformText(int command, int32_t fromTable, int32_t toTable) {
   if (outOfMemory) ReportOutOfMemory();
 }
 
-void RecodeFromView(int command) {
-  RecodingRoute route = MenuRecodingRoute(command, viewCodePage);
+RecodingCommand MenuRecoding(Command command) {
+  return static_cast<RecodingCommand>(RecodeToAnsi + Id(command) - Id(Command::RecodeToAnsi));
+}
+
+void RecodeFromView(Command command) {
+  RecodingRoute route = MenuRecodingRoute(MenuRecoding(command), viewCodePage);
   TransformText(command, route.fromTable, route.toTable);
 }

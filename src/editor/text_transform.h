@@ -5,16 +5,18 @@
 #pragma once
 #include <cstdint>
 
-constexpr int translitCommand = 33;
-constexpr int rtfToTextCommand = 34;
-constexpr int equalsEscapesCommand = 35;
-constexpr int lineBreakCommand = 36;
+#include "base/commands.h"
+#include "codepages/recoding_routes.h"
 
-// `fromTable` and `toTable` are the recoding tables of commands 27 and 29-32
-// (NoTable for the others). A whole-text recoding by commands 29-32 also
+// `fromTable` and `toTable` are the recoding tables of ChooseConversion and the
+// menu's recodings RecodeToAnsi to Fido (NoTable for the others). A whole-text
+// recoding from the menu also
 // switches the view to the target code page. An empty text changes nothing;
 // so does a command without the memory it needs, which the error box reports.
-void TransformText(int command, int32_t fromTable, int32_t toTable);
+void TransformText(Command command, int32_t fromTable, int32_t toTable);
 
-// Commands 29-32 from the menu: recoding from the view code page.
-void RecodeFromView(int command);
+// The recoding of Command::RecodeToAnsi to Fido.
+RecodingCommand MenuRecoding(Command command);
+
+// Command::RecodeToAnsi to Fido from the menu: recoding from the view code page.
+void RecodeFromView(Command command);

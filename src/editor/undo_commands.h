@@ -14,7 +14,7 @@ void RecordUndo(UndoKind kind, int32_t length);
 bool RecordUndoOrRefuse(UndoKind kind, int32_t length);
 void WithdrawUndoStep();
 bool TakeBackUndoStep();
-// Takes back the newest step (command 4 while the journal is used).
+// Takes back the newest step (Command::Undo while the journal is used).
 void UndoLast();
 // Forgets every step: a new or loaded document, Save As, the journal switched off.
 void ClearUndoJournal();
@@ -26,7 +26,7 @@ void NoteDocumentChange(PositionRange replaced, Position inserted);
 void ExpectUnrecordedChange(UndoJournal::UnrecordedChange change);
 // What enables the Save button while the journal is used.
 bool UndoJournalHoldsRecord();
-// Command 4, and whether it can act: the control's own undo while
+// Command::Undo, and whether it can act: the control's own undo while
 // `useEditorUndo` is set, the journal otherwise.
 void UndoCommand();
 bool CanUndo();

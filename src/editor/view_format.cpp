@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include "base/commands.h"
 #include "base/globals.h"
 #include "base/settings_store.h"
 #include "base/status_reports.h"

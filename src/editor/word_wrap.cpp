@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "base/commands.h"
 #include "base/error_box.h"
 #include "base/globals.h"
 #include "base/settings_store.h"

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "base/commands.h"
 #include "base/globals.h"
 #include "editor/editor_control.h"
 #include "printing/page_sequence.h"

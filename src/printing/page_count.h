@@ -1,5 +1,5 @@
-// Command 23: counts the pages on the printer and asks whether to print page
-// numbers; the answer sets `pageNumbersOn`, which the menu shows as a check mark.
+// Command::PageNumbers: counts the pages on the printer and asks whether to print
+// page numbers; the answer sets `pageNumbersOn`, which the menu shows as a check mark.
 #pragma once
 
 // The pages of the whole text on the chosen printer; 0 without a printer,

@@ -1,4 +1,4 @@
-// Command 10: the document page by page as the printer will print it, in a
+// Command::PrintPreview: the document page by page as the printer will print it, in a
 // maximised, resizable dialog; a click magnifies three times around it.
 #pragma once
 

@@ -10,11 +10,6 @@ extern HGLOBAL printerDevNames;  // DEVNAMES of the chosen printer; null = none
 extern RECT pageMargins;         // in the page-setup dialog's units
 extern bool pageNumbersOn;
 
-constexpr int printPreviewCommand = 10;
-constexpr int printCommand = 15;
-constexpr int pageNumbersCommand = 23;
-constexpr int pageSetupCommand = 24;
-
 // Frees the two blocks of the chosen printer.
 void FreePrintSetup();
 // Makes the printer a Print or Page Setup dialog returned the chosen one.
@@ -32,5 +27,5 @@ PageGeometry PageGeometryOf(HDC printer);
 
 RECT ToRect(const TwipRect& rect);
 
-// Command 24: the system's page-setup dialog for printer and margins.
+// Command::PageSetup: the system's page-setup dialog for printer and margins.
 void PageSetup();

@@ -68,14 +68,14 @@ void FindNext() {
   if (!ContinueSearch(searchState, editor, host)) RunFindReplace();
 }
 
-bool RunSearchCommand(int command) {
+bool RunSearchCommand(Command command) {
   switch (command) {
-    case findCommand:
-    case replaceCommand:
-      searchState.replaceMode = command == replaceCommand;
+    case Command::Find:
+    case Command::Replace:
+      searchState.replaceMode = command == Command::Replace;
       RunFindReplace();
       return true;
-    case findNextCommand:
+    case Command::FindNext:
       FindNext();
       return true;
     default:

@@ -1,8 +1,7 @@
-// Find (13), Replace (14) and Find next (28) on the document control.
+// Find, Replace and Find next on the document control.
 #pragma once
+#include "base/commands.h"
 #include "search/search_state.h"
-
-enum SearchCommand : int { findCommand = 13, replaceCommand = 14, findNextCommand = 28 };
 
 // The program's one search state.
 extern SearchState searchState;
@@ -12,4 +11,4 @@ void RunFindReplace();
 // Find next: in find mode a failed step opens the dialog again.
 void FindNext();
 // False for commands that are not the search's.
-bool RunSearchCommand(int command);
+bool RunSearchCommand(Command command);

@@ -1,10 +1,9 @@
-// Command 43: one byte of any file on disk, changed by its offset without
+// Command::PatchByte: one byte of any file on disk, changed by its offset without
 // loading the file. The file is opened and closed again for every step, so
 // nothing holds it while the dialog waits.
 #pragma once
 #include <windows.h>
 
-constexpr int patchByteCommand = 43;
 constexpr int patchDialogResource = 2;
 constexpr int patchOffsetField = 201;  // hexadecimal offset into the file
 constexpr int patchByteField = 211;    // the byte there, or the new value typed

@@ -1,4 +1,4 @@
-// Command 56: makes the program the opener, editor or printer of the system's
+// Command::Associations: makes the program the opener, editor or printer of the system's
 // text, settings, batch and registry file classes under HKEY_CLASSES_ROOT.
 // It only adds: nothing the system or another program wrote is removed.
 #pragma once
@@ -6,7 +6,6 @@
 
 #include "tools/association_verbs.h"
 
-constexpr int associationsCommand = 56;
 constexpr int associationsDialogResource = 9;
 
 // The program's own path, taken when the dialog opens; empty when it does not fit.

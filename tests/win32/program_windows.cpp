@@ -130,7 +130,7 @@ void ProgramWindows::Select(LONG start, LONG end) {
   SendMessageA(editorWindow, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
 }
 
-void ProgramWindows::Command(int command) { SendMessageA(mainWindow, WM_COMMAND, command, 0); }
+void ProgramWindows::SendCommand(Command command) { SendMessageA(mainWindow, WM_COMMAND, Id(command), 0); }
 
 std::string ProgramWindows::WindowText(HWND window) {
   char text[1024] = {};

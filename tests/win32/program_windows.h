@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/commands.h"
+
 class ProgramWindows : public ::testing::Test {
  protected:
   // With no settings stored: status bar on, word wrap off.
@@ -21,10 +23,13 @@ class ProgramWindows : public ::testing::Test {
   static std::string WindowText(HWND window);
   static CHARRANGE Selection();
   static void Select(LONG start, LONG end);
-  static void Command(int command);  // WM_COMMAND to the main window, as the menu sends it
+  static void SendCommand(Command command);  // WM_COMMAND to the main window, as the menu sends it
   static void PutOnClipboard(UINT format, const std::string& bytes);  // empty: an empty clipboard
   static std::string FromClipboard(UINT format);                       // "<none>" when it has no such data
 };
+
+// Commands in a failure message: their numbers.
+inline void PrintTo(Command command, std::ostream* out) { *out << Id(command); }
 
 // Each test starts and ends with no settings, the journal empty and in use,
 // the Windows-1251 view and (at the start) an empty document.

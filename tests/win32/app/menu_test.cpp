@@ -9,6 +9,7 @@
 
 namespace {
 
+constexpr Command none{};
 std::vector<UINT> commandsSeen;
 WNDPROC mainProc;
 
@@ -30,41 +31,41 @@ class Menus : public ProgramWindows {
     WriteSettingString("LIST", "");
   }
 
-  // The command MenuChar ran for `character` typed in menu `index`; 0 for none.
-  static UINT Typed(BYTE character, int index) {
+  // The command MenuChar ran for `character` typed in menu `index`; `none` for none.
+  static Command Typed(BYTE character, int index) {
     commandsSeen.clear();
     LRESULT result = MenuChar(character, popupMenus[index]);
     if (commandsSeen.empty()) {
       EXPECT_EQ(result, MNC_IGNORE);
-      return 0;
+      return none;
     }
     EXPECT_EQ(result, MAKELRESULT(0, MNC_CLOSE));
     EXPECT_EQ(commandsSeen.size(), 1u);
-    return commandsSeen.front();
+    return CommandFrom(static_cast<int>(commandsSeen.front()));
   }
 };
 
 constexpr BYTE cyrillicO = 0xEE;  // "о" in Windows-1251
 
 TEST_F(Menus, TheLetterRunsTheEnabledItemOfTheOpenMenuTheExactLetterFirst) {
-  EXPECT_EQ(Typed(cyrillicO, 0), 8u);
-  EXPECT_EQ(Typed(cyrillicO, 1), 4u);
-  EXPECT_EQ(Typed('n', 5), 29u);
-  EXPECT_EQ(Typed('q', 0), 0u);
+  EXPECT_EQ(Typed(cyrillicO, 0), Command::Open);
+  EXPECT_EQ(Typed(cyrillicO, 1), Command::Undo);
+  EXPECT_EQ(Typed('n', 5), Command::RecodeToAnsi);
+  EXPECT_EQ(Typed('q', 0), none);
   EXPECT_EQ(MenuChar(cyrillicO, mainMenu), MNC_IGNORE);
   // On a Russian keyboard К and R share a key; "&RTF" comes first in the table.
-  EXPECT_EQ(Typed(0xEA, 5), 18u);
-  EXPECT_EQ(Typed('r', 5), 34u);
+  EXPECT_EQ(Typed(0xEA, 5), Command::ViewKoi8);
+  EXPECT_EQ(Typed('r', 5), Command::RtfToAnsi);
 
-  EnableMenuItem(mainMenu, 8, MF_BYCOMMAND | MF_GRAYED);
-  EXPECT_EQ(Typed(cyrillicO, 0), 0u);
-  EnableMenuItem(mainMenu, 8, MF_BYCOMMAND | MF_ENABLED);
-  EXPECT_EQ(Typed('1', 0), 0u);  // an empty recent slot
+  EnableMenuItem(mainMenu, Id(Command::Open), MF_BYCOMMAND | MF_GRAYED);
+  EXPECT_EQ(Typed(cyrillicO, 0), none);
+  EnableMenuItem(mainMenu, Id(Command::Open), MF_BYCOMMAND | MF_ENABLED);
+  EXPECT_EQ(Typed('1', 0), none);  // an empty recent slot
   WriteSettingString("LIST", "60");  // slots 6 and 0 listed, in that order
   WriteSettingString("6F", "C:\\a.txt");
   WriteSettingString("0F", "C:\\b.txt");
-  EXPECT_EQ(Typed('1', 0), 901u);
-  EXPECT_EQ(Typed('2', 0), 0u);
+  EXPECT_EQ(Typed('1', 0), RecentFileCommand(1));
+  EXPECT_EQ(Typed('2', 0), none);
 }
 
 }  // namespace

@@ -12,10 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include "app/accelerators.h"
 #include "base/globals.h"
 #include "app/menu_bar.h"
 #include "app/message_loop.h"
-#include "app/options_dialog.h"
 #include "base/settings_store.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
@@ -71,8 +71,8 @@ TEST_F(Chrome, OptionsDialogStoresEveryValueClampedAndAppliesItAtOnce) {
     SCOPED_TRACE(&r - rows);
     SetEditorText("abc");
     Select(0, 1);
-    Command(6);  // Delete: a step in the undo journal unless the control's own undo is chosen
-    RunClosingDialog([] { Command(optionsCommand); }, r.button, [&](HWND dialog) {
+    SendCommand(Command::Delete);  // a step in the undo journal unless the control's own undo is chosen
+    RunClosingDialog([] { SendCommand(Command::Options); }, r.button, [&](HWND dialog) {
       for (const auto& [id, value] : r.set) {
         if (id == rightField || id == firstField) SetDlgItemTextA(dialog, id, value.c_str());
         else CheckDlgButton(dialog, id, value == "1" ? BST_CHECKED : BST_UNCHECKED);
@@ -109,9 +109,11 @@ TEST_F(Chrome, FirstRunButtonsAlsoForAStoredArrangementOfAnotherTypeOrDamaged) {
     }
     return buttons;
   };
-  const Buttons firstRun = {{7, 6}, {8, 7}, {9, 8}, {0, -1}, {1, 0}, {2, 1}, {3, 2}, {0, -1}, {4, 3}};
+  using enum Command;
+  const Buttons firstRun = {{Id(New), 6}, {Id(Open), 7},  {Id(Save), 8},  {0, -1}, {Id(Cut), 0},
+                            {Id(Copy), 1}, {Id(Paste), 2}, {0, -1},        {Id(Undo), 3}};
   EXPECT_EQ(restartedButtons(), firstRun);  // nothing stored
-  const DWORD commands[] = {7, 0x12345, 8};
+  const DWORD commands[] = {Id(New), 0x12345, Id(Open)};
   const struct { DWORD type; const void* data; DWORD size; } stored[] = {
       {REG_SZ, "7 8", 4}, {REG_DWORD, commands, 4}, {REG_BINARY, commands, 12}, {REG_BINARY, commands, 3}};
   for (const auto& value : stored) {
@@ -129,7 +131,7 @@ TEST_F(Chrome, CodePagePaneShowsThePictureOfTheViewAfterEachViewKey) {
   RECT pane;
   SendMessageA(statusWindow, SB_GETRECT, codePagePane, reinterpret_cast<LPARAM>(&pane));
   const int top = (pane.top + pane.bottom - 16) / 2;
-  if (!accelerators) accelerators = LoadAcceleratorsA(appInstance, MAKEINTRESOURCEA(1));
+  if (!accelerators) accelerators = CreateAccelerators();
   for (const auto& k : keys) {
     Press(editorWindow, k.key);
     RedrawWindow(statusWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -154,8 +156,8 @@ class IdleStep : public FreshDocument {
     FreshDocument::SetUp();
     DestroyToolbar();
     CreateToolbar();  // the first-run buttons, and the two the idle step also sets
-    for (int command : {6, wordWrapCommand}) {
-      TBBUTTON button{0, command, 0, static_cast<BYTE>(command == 6 ? BTNS_BUTTON : BTNS_CHECK), {}, 0, 0};
+    for (Command command : {Command::Delete, Command::WordWrap}) {
+      TBBUTTON button{0, Id(command), 0, static_cast<BYTE>(command == Command::Delete ? BTNS_BUTTON : BTNS_CHECK), {}, 0, 0};
       SendMessageA(toolbarWindow, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
     }
   }
@@ -181,7 +183,7 @@ TEST_F(IdleStep, ButtonsAndMenuItemsFollowClipboardSelectionModifiedFlagUndoAndW
     SetEditorText("some text");
     ClearUndoJournal();
     Select(0, s.deleted ? 1 : 0);
-    if (s.deleted) Command(6);
+    if (s.deleted) SendCommand(Command::Delete);
     Select(s.start, s.end);
     SendMessageA(editorWindow, EM_SETMODIFY, s.modified, 0);
     PutOnClipboard(CF_TEXT, s.clipboard);
@@ -189,13 +191,15 @@ TEST_F(IdleStep, ButtonsAndMenuItemsFollowClipboardSelectionModifiedFlagUndoAndW
     wrapStyle = s.wrap;
     IdleUpdate();
     SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popupMenus[editMenuIndex]), 1);
-    const std::pair<int, bool> items[] = {{3, s.paste}, {6, s.selected}, {1, s.selected}, {2, s.selected}, {4, s.undo}, {9, s.save}};
+    using enum Command;
+    const std::pair<Command, bool> items[] = {{Paste, s.paste}, {Delete, s.selected}, {Cut, s.selected},
+                                              {Copy, s.selected}, {Undo, s.undo},      {Save, s.save}};
     for (auto [command, on] : items) {
-      EXPECT_EQ(SendMessageA(toolbarWindow, TB_GETSTATE, command, 0), on ? enabled : grey) << command;
-      bool itemOn = (GetMenuState(mainMenu, command, MF_BYCOMMAND) & MF_GRAYED) == 0;
-      EXPECT_EQ(itemOn, command == 9 ? s.modified : on) << command;
+      EXPECT_EQ(SendMessageA(toolbarWindow, TB_GETSTATE, Id(command), 0), on ? enabled : grey) << Id(command);
+      bool itemOn = (GetMenuState(mainMenu, Id(command), MF_BYCOMMAND) & MF_GRAYED) == 0;
+      EXPECT_EQ(itemOn, command == Save ? s.modified : on) << Id(command);
     }
-    EXPECT_EQ(SendMessageA(toolbarWindow, TB_GETSTATE, wordWrapCommand, 0), s.wrapped);
+    EXPECT_EQ(SendMessageA(toolbarWindow, TB_GETSTATE, Id(WordWrap), 0), s.wrapped);
   }
 }
 

@@ -173,7 +173,7 @@ TEST_F(EditorDrops, TextInEveryFormatLandsInTheViewCodePageAndOneUndoTakesItBack
       DropBlock(editorWindow, offer.format, offer.bytes, 1);
       EXPECT_EQ(EditorText(), std::string("a") + view.word + "b");
       EXPECT_EQ(std::pair(Selection().cpMin, Selection().cpMax), std::pair(1L, 7L));
-      Command(4);
+      SendCommand(Command::Undo);
       EXPECT_EQ(EditorText(), "ab");
     }
   }

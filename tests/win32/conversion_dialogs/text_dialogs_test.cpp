@@ -23,7 +23,7 @@ class TextDialogs : public FreshDocument {};
 // The selections the lists offered, after choosing `source` and `target` (-1: as offered).
 std::pair<LRESULT, LRESULT> ConvertWith(int source, int target, int button = IDOK) {
   std::pair<LRESULT, LRESULT> offered;
-  RunClosingDialog([] { SendMessageA(mainWindow, WM_COMMAND, chooseCodePagesCommand, 0); }, button, [&](HWND dialog) {
+  RunClosingDialog([] { SendMessageA(mainWindow, WM_COMMAND, Id(Command::ChooseConversion), 0); }, button, [&](HWND dialog) {
     offered = {SendDlgItemMessageA(dialog, CodePageSourceList, LB_GETCURSEL, 0, 0),
                SendDlgItemMessageA(dialog, CodePageTargetList, LB_GETCURSEL, 0, 0)};
     if (source >= 0) SendDlgItemMessageA(dialog, CodePageSourceList, LB_SETCURSEL, source, 0);
@@ -44,9 +44,9 @@ TEST_F(TextDialogs, CodePageDialogConvertsTheSelectionAndRemembersThePair) {
   ConvertWith(Koi8, Iso);
   EXPECT_EQ(EditorText(), "(" + isoWords + ")");
   EXPECT_EQ(viewCodePage, Ansi);
-  Command(4);
+  SendCommand(Command::Undo);
   EXPECT_EQ(EditorText(), "(" + koi8Words + ")");
-  Command(4);
+  SendCommand(Command::Undo);
   EXPECT_EQ(EditorText(), "(" + isoWords + ")");
   WriteSettingDword("CP1", 7);  // outside the list: nothing offered
   EXPECT_EQ(ConvertWith(-1, -1, IDCANCEL).first, LB_ERR);
@@ -57,7 +57,7 @@ TEST_F(TextDialogs, CodePageDialogConvertsTheSelectionAndRemembersThePair) {
 // and inserted: end to end). With nothing selected nothing is inserted.
 TEST_F(TextDialogs, CharacterTableInsertsTheBytesOfTheViewCodePage) {
   SetViewCodePage(Oem);
-  RunClosingDialog([] { Command(characterTableCommand); }, CharacterTableCopy, [](HWND dialog) {
+  RunClosingDialog([] { SendCommand(Command::CharacterTable); }, CharacterTableCopy, [](HWND dialog) {
     SendMessageA(dialog, WM_COMMAND, CharacterTableInsert, 0);
     SendDlgItemMessageA(dialog, CharacterTableGrid, EM_SETSEL, 3 * 34 - 3, 3 * 34 + 2);  // 0x7F ending row 3, "АБ"
   });

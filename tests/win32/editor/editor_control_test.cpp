@@ -9,7 +9,6 @@
 #include "base/globals.h"
 #include "base/settings_store.h"
 #include "chrome/status_bar.h"
-#include "editor/text_transform.h"
 #include "editor/undo_commands.h"
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
@@ -49,7 +48,7 @@ TEST_F(Editor, CaretReportShowsColumnAndLineAndSkipsAnUnchangedCaret) {
   SetEditorText("a\nb\ncd");
   Select(4, 4);
   EXPECT_EQ(Reported(), "   1:3");
-  Command(lineBreakCommand);  // a CR before each lone LF, the whole text selected
+  SendCommand(Command::LineBreak);  // a CR before each lone LF, the whole text selected
   EXPECT_EQ(StatusPaneText(caretPane), "   1:1");
 }
 
@@ -79,7 +78,7 @@ TEST_F(Editor, WordWrapTwiceRestoresTheSettingAndKeepsTheDocument) {
   ClearUndoJournal();
   for (char c : {'a', 'b'}) SendMessageA(editorWindow, WM_CHAR, c, 1);
   ToggleWordWrap();
-  Command(4);
+  SendCommand(Command::Undo);
   EXPECT_EQ(EditorText(), "a");
   ToggleWordWrap();
   ClearUndoJournal();

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "app/accelerators.h"
 #include "base/globals.h"
 #include "chrome/status_bar.h"
 #include "editor/code_page_chord.h"
@@ -32,7 +33,6 @@
 #include "engine/document_engine.h"
 #include "editor/engine_editor.h"
 #include "key_presses.h"
-#include "search/search_commands.h"
 
 namespace {
 
@@ -120,7 +120,7 @@ struct Model {
     if (whole) Select({0, engine.GetLength()});
     std::string text = engine.GetSelectedText();
     if (text.empty()) return;
-    RecodingRoute route = MenuRecodingRoute(RecodeToAnsi + static_cast<int>(target), source);
+    RecodingRoute route = MenuRecodingRoute(static_cast<RecodingCommand>(RecodeToAnsi + static_cast<int>(target)), source);
     RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), route.fromTable, route.toTable);
     if (whole) {
       Select(s);
@@ -190,9 +190,11 @@ unsigned EnvNumber(const char* name, unsigned fallback) {
 
 // Commands that open a modal window or end the program; their keys are
 // checked elsewhere with the window closed by another thread.
-bool OpensAWindow(WORD command) {
-  return command == 8 || command == 9 || command == 12 || command == findCommand || command == replaceCommand ||
-         command == findNextCommand || command == SC_CLOSE;
+bool OpensAWindow(WORD id) {
+  if (id == SC_CLOSE) return true;
+  Command command = CommandFrom(id);
+  return command == Command::Open || command == Command::Save || command == Command::Help || command == Command::Find ||
+         command == Command::Replace || command == Command::FindNext;
 }
 
 class EditorInput : public DocumentFiles {
@@ -201,21 +203,21 @@ class EditorInput : public DocumentFiles {
 
   void SetUp() override {
     DocumentFiles::SetUp();
-    if (!accelerators) accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    if (!accelerators) accelerators = CreateAccelerators();
     useEditorUndo = false;
     ClearUndoJournal();
     PutOnClipboard(CF_TEXT, clip);
   }
   void TearDown() override {
     if (overwriteMode) Press(editorWindow, {VK_INSERT, Plain});
-    Command(16);
+    SendCommand(Command::ViewAnsi);
     ClearUndoJournal();
     SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
     DocumentFiles::TearDown();
   }
 
-  static void Start(int viewCommand, CHARRANGE selection) {
-    Command(viewCommand);
+  static void Start(Command viewCommand, CHARRANGE selection) {
+    SendCommand(viewCommand);
     SetEditorText(text);
     ClearUndoJournal();
     ResetCodePageChord();
@@ -265,7 +267,7 @@ TEST_F(EditorSoak, RandomStepsOnTheWindowKeepTheTextSelectionAndStateOfTheModel)
 
   // A zero byte too: the journal must copy and restore it like any other.
   const std::string start("\xCF\xF0\xE8\xE2\xE5\xF2,\0 \xEC\xE8\xF0\r\n\xE2\xF2\xEE\xF0\xE0\xFF \xF1\xF2\xF0\xEE\xEA\xE0\r\n", 29);
-  Command(16);
+  SendCommand(Command::ViewAnsi);
   SetEditorText(start);
   SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
   ClearUndoJournal();
@@ -379,7 +381,7 @@ std::vector<KeyPress> AllPresses() {
 }
 
 TEST_F(EditorInput, EachKeyDoesWhatItsCommandDoesOrItsOwnEditAndOneUndoTakesItBack) {
-  for (int view : {16, 17, 18}) {
+  for (Command view : {Command::ViewAnsi, Command::ViewOem, Command::ViewKoi8}) {
     for (CHARRANGE selection : {CHARRANGE{6, 6}, CHARRANGE{2, 7}}) {
       for (KeyPress press : AllPresses()) {
         WORD command = CommandOf(press);
@@ -387,12 +389,12 @@ TEST_F(EditorInput, EachKeyDoesWhatItsCommandDoesOrItsOwnEditAndOneUndoTakesItBa
         Start(view, selection);
         std::string expected = text;  // a key outside the table and without its own edit does nothing
         if (command) {
-          Command(command);
+          SendCommand(CommandFrom(command));
           expected = EditorText();
           Start(view, selection);
         }
         Press(editorWindow, press);
-        SCOPED_TRACE(testing::Message() << "view " << view << ", selection " << selection.cpMin << "-"
+        SCOPED_TRACE(testing::Message() << "view " << Id(view) << ", selection " << selection.cpMin << "-"
                                         << selection.cpMax << ", key " << press.key << ", modifiers "
                                         << press.modifiers << ", command " << command);
         ASSERT_EQ(EditorText(), expected);
@@ -420,7 +422,7 @@ TEST_F(EditorInput, WithTheEditorsOwnUndoWordDeletionIsTheControlsAndItsEditsUnd
   Select(1, 1);
   Press(editorWindow, {'Y', Ctrl});  // deletes the line
   EXPECT_EQ(EditorText(), "two");
-  Command(4);  // Undo
+  SendCommand(Command::Undo);  // Undo
   EXPECT_EQ(EditorText(), "one\r\ntwo");
   EXPECT_FALSE(UndoJournalHoldsRecord());
 }

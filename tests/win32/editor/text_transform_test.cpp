@@ -9,9 +9,7 @@
 
 
 #include "base/settings_store.h"
-#include "codepages/alignment.h"
 #include "editor/code_page_chord.h"
-#include "codepages/recoding_routes.h"
 #include "editor/text_transform.h"
 #include "editor/undo_commands.h"
 #include "editor/view_commands.h"
@@ -21,8 +19,6 @@
 #include "program_windows.h"
 
 namespace {
-
-constexpr int undoCommand = 4;
 
 // "Привет мир" in each code page.
 const std::string ansiWords = "\xCF\xF0\xE8\xE2\xE5\xF2 \xEC\xE8\xF0";
@@ -51,39 +47,39 @@ class TextTransform : public FreshDocument {
 TEST_F(TextTransform, EachCommandRewritesItsRangeSelectsTheResultAndUndoesInOneStep) {
   WriteSettingDword("RI", 20);
   const std::string rtf = "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 Arial;}}\\f0 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}";
-  const struct { CodePage view; std::string before; LONG start, end; int command; std::string after; LONG afterStart, afterEnd; CodePage viewAfter; } rows[] = {
+  const struct { CodePage view; std::string before; LONG start, end; Command command; std::string after; LONG afterStart, afterEnd; CodePage viewAfter; } rows[] = {
       // Whole text: the view follows the target; a selection: the view stays.
-      {Oem, oemWords, 3, 3, RecodeToAnsi, ansiWords, 3, 3, Ansi},
-      {Ansi, ansiWords, 7, 10, RecodeToOem, ansiWords.substr(0, 7) + oemWords.substr(7), 7, 10, Ansi},
-      {Ansi, ansiWords, 0, 0, RecodeToKoi8, koi8Words, 0, 0, Koi8},
-      {Oem, "\x8D\xAE\xE0\xA0 \xE0\xEB\xA1\xA0", 0, 0, RecodeToFido, "H\xAEp\xA0 p\xEB\xA1\xA0", 0, 0, Oem},  // Нора рыба
-      {Ansi, "\xD9\xF3\xEA\xE0 \xA8\xE6 \xDB \xFB \xFE", 0, 0, translitCommand, "SHuka Ezh I y iu", 0, 16, Ansi},
-      {Ansi, "=D8=E0 =d8 =G1 =", 0, 0, equalsEscapesCommand, "\xD8\xE0 =d8 =G1 =", 0, 12, Ansi},
-      {Ansi, "x a\rb y", 2, 5, lineBreakCommand, "x a\r\nb y", 2, 6, Ansi},
+      {Oem, oemWords, 3, 3, Command::RecodeToAnsi, ansiWords, 3, 3, Ansi},
+      {Ansi, ansiWords, 7, 10, Command::RecodeToOem, ansiWords.substr(0, 7) + oemWords.substr(7), 7, 10, Ansi},
+      {Ansi, ansiWords, 0, 0, Command::RecodeToKoi8, koi8Words, 0, 0, Koi8},
+      {Oem, "\x8D\xAE\xE0\xA0 \xE0\xEB\xA1\xA0", 0, 0, Command::Fido, "H\xAEp\xA0 p\xEB\xA1\xA0", 0, 0, Oem},  // Нора рыба
+      {Ansi, "\xD9\xF3\xEA\xE0 \xA8\xE6 \xDB \xFB \xFE", 0, 0, Command::Translit, "SHuka Ezh I y iu", 0, 16, Ansi},
+      {Ansi, "=D8=E0 =d8 =G1 =", 0, 0, Command::EqualsEscapes, "\xD8\xE0 =d8 =G1 =", 0, 12, Ansi},
+      {Ansi, "x a\rb y", 2, 5, Command::LineBreak, "x a\r\nb y", 2, 6, Ansi},
       // RTF always takes the whole text, and only with its exact signature.
-      {Ansi, rtf, 0, 0, rtfToTextCommand, "\xCF\xF0\xE8\xE2\xE5\xF2\r\n", 0, 0, Ansi},
-      {Ansi, " {\\rtf1 x}", 2, 5, rtfToTextCommand, " {\\rtf1 x}", -1, -1, Ansi},
-      {Ansi, "{\\RTF1 x}", 2, 5, rtfToTextCommand, "{\\RTF1 x}", -1, -1, Ansi},
+      {Ansi, rtf, 0, 0, Command::RtfToAnsi, "\xCF\xF0\xE8\xE2\xE5\xF2\r\n", 0, 0, Ansi},
+      {Ansi, " {\\rtf1 x}", 2, 5, Command::RtfToAnsi, " {\\rtf1 x}", -1, -1, Ansi},
+      {Ansi, "{\\RTF1 x}", 2, 5, Command::RtfToAnsi, "{\\RTF1 x}", -1, -1, Ansi},
       // Alignment widens a selection to whole lines, the last one's break left
       // out, and leaves the caret at its start, or where it was for the whole text.
-      {Ansi, "aaa\r\none two\r\nzzz", 6, 8, AlignRight, "aaa\r\n" + std::string(14, ' ') + "one two\r\n\r\nzzz", 5, 5, Ansi},
-      {Ansi, "one two\r\n", 4, 4, AlignCentre, std::string(6, ' ') + "one two\r\n", 4, 4, Ansi},
-      {Ansi, "   a", 0, 0, AlignLeft, "a\r\n", 0, 0, Ansi},
+      {Ansi, "aaa\r\none two\r\nzzz", 6, 8, Command::AlignRight, "aaa\r\n" + std::string(14, ' ') + "one two\r\n\r\nzzz", 5, 5, Ansi},
+      {Ansi, "one two\r\n", 4, 4, Command::Centre, std::string(6, ' ') + "one two\r\n", 4, 4, Ansi},
+      {Ansi, "   a", 0, 0, Command::AlignLeft, "a\r\n", 0, 0, Ansi},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(r.command);
+    SCOPED_TRACE(Id(r.command));
     SetViewCodePage(r.view);
     SetEditorText(r.before);
     ClearUndoJournal();
     Select(r.start, r.end);
-    Command(r.command);
+    SendCommand(r.command);
     ExpectState(r.after, r.afterStart, r.afterEnd, r.viewAfter);
     EXPECT_EQ(UndoJournalHoldsRecord(), r.after != r.before);
-    Command(undoCommand);
+    SendCommand(Command::Undo);
     ExpectState(r.before, -1, -1, r.view);
     EXPECT_FALSE(UndoJournalHoldsRecord());
     SetEditorText("");
-    Command(r.command);
+    SendCommand(r.command);
     ExpectState("", 0, 0, r.view);
     EXPECT_FALSE(UndoJournalHoldsRecord());
   }
@@ -93,34 +89,33 @@ TEST_F(TextTransform, EachCommandRewritesItsRangeSelectsTheResultAndUndoesInOneS
 // chord must survive a user who is slow to press the second key.
 TEST_F(TextTransform, PressingCtrlAgainStartsANewChordHoldingItDoesNot) {
   SetEditorText(ansiWords);
-  OnCodePageChord(firstChordCommand);
+  OnCodePageChord(Command::ChordAnsi);
   SendMessageA(editorWindow, WM_KEYDOWN, VK_CONTROL, 0x401D0001);  // repeated: the key was already down
   EXPECT_EQ(chordSource, Ansi);
   SendMessageA(editorWindow, WM_KEYDOWN, VK_CONTROL, 0x001D0001);
-  OnCodePageChord(firstChordCommand + 2);
+  OnCodePageChord(Command::ChordKoi8);
   EXPECT_EQ(EditorText(), ansiWords);
   EXPECT_EQ(chordSource, Koi8);
 }
 
 // Copy, Cut and Paste carry the view's bytes as Windows-1251 and DOS-866 text.
 TEST_F(TextTransform, ClipboardTravelsInTheFormatOfTheViewCodePage) {
-  enum { cutCommand = 1, copyCommand, pasteCommand, selectAllCommand = 48 };
   SetViewCodePage(Koi8);
   SetEditorText(koi8Words);
-  Command(selectAllCommand);
-  Command(copyCommand);
+  SendCommand(Command::SelectAll);
+  SendCommand(Command::Copy);
   EXPECT_EQ(FromClipboard(CF_OEMTEXT), oemWords);
   EXPECT_EQ(FromClipboard(CF_TEXT), ansiWords);
   SetViewCodePage(Oem);
   PutOnClipboard(CF_TEXT, "\xCC\xE8\xF0");  // "Мир"
   Select(0, 6);
-  Command(pasteCommand);
+  SendCommand(Command::Paste);
   EXPECT_EQ(EditorText(), "\x8C\xA8\xE0" + koi8Words.substr(6));
-  Command(undoCommand);
+  SendCommand(Command::Undo);
   EXPECT_EQ(EditorText(), koi8Words);  // the view switch kept the bytes
   SetEditorText(oemWords);
   Select(0, 2);
-  Command(cutCommand);
+  SendCommand(Command::Cut);
   EXPECT_EQ(EditorText(), oemWords.substr(2));
   EXPECT_EQ(FromClipboard(CF_TEXT), ansiWords.substr(0, 2));
 }

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "base/globals.h"
-#include "conversion_dialogs/colour_commands.h"
 #include "editor/undo_commands.h"
 #include "editor/view_commands.h"
 #include "editor/view_format.h"
@@ -73,7 +72,7 @@ TEST_F(ViewFormat, PaintingTagsChangesOnlyColours) {
   for (BOOL modified : {TRUE, FALSE}) {
     SendMessageA(editorWindow, EM_SETMODIFY, modified, 0);
     Select(2, 5);
-    Command(paintTagsCommand);
+    SendCommand(Command::PaintTags);
     EXPECT_EQ(Painted(RGB(0, 0, 255)), ".###.....###....");
     EXPECT_EQ(EditorText(), "a<b>c<d <<i>> x>");
     EXPECT_EQ(SendMessageA(editorWindow, EM_GETMODIFY, 0, 0) != 0, modified != 0);

@@ -14,10 +14,6 @@
 #define FAILING_ALLOCATOR_COUNTER_ONLY
 #include "failing_allocator.h"
 #include "base/settings_store.h"
-#include "codepages/alignment.h"
-#include "conversion_dialogs/colour_commands.h"
-#include "codepages/recoding_routes.h"
-#include "editor/text_transform.h"
 #include "editor/undo_commands.h"
 #include "editor/view_commands.h"
 #include "editor/view_format.h"
@@ -30,8 +26,6 @@
 using failing_allocator::allocationsBeforeFailure;
 
 namespace {
-
-enum { deleteCommand = 6, pasteCommand = 3, undoCommand = 4 };
 
 struct DocumentState {
   std::string text;
@@ -98,35 +92,35 @@ TEST_F(WholeTextMemory, EachCommandIsDoneWholeOrLeavesTheDocumentAsItWasAndSaysS
     const char* name;
     std::function<void()> prepare, run;
   } rows[] = {
-      {"recode the whole text, the view along", [] {}, [] { Command(RecodeToOem); }},
-      {"transliterate a selection", [] { Select(2, 12); }, [] { Command(translitCommand); }},
-      {"justify the whole text", [] { WriteSettingDword("RI", 6); }, [] { Command(AlignJustify); }},
-      {"replace all", replaceAll, [] { Command(findNextCommand); }},
+      {"recode the whole text, the view along", [] {}, [] { SendCommand(Command::RecodeToOem); }},
+      {"transliterate a selection", [] { Select(2, 12); }, [] { SendCommand(Command::Translit); }},
+      {"justify the whole text", [] { WriteSettingDword("RI", 6); }, [] { SendCommand(Command::Justify); }},
+      {"replace all", replaceAll, [] { SendCommand(Command::FindNext); }},
       // As long as the selection: a step left for a paste that never happened would pass for done.
       {"paste over a selection", [] { PutOnClipboard(CF_TEXT, "\xCC\xE8\xF0xyz"); Select(3, 9); },
-       [] { Command(pasteCommand); }},
+       [] { SendCommand(Command::Paste); }},
       {"insert a file", [] { Select(4, 4); }, [&] { InsertFile(inserted.c_str()); }},
-      {"undo a whole-text recoding", [] { Command(RecodeToKoi8); }, [] { Command(undoCommand); }},
-      {"word wrap: the text into a new control", [] {}, [] { Command(wordWrapCommand); }},
+      {"undo a whole-text recoding", [] { SendCommand(Command::RecodeToKoi8); }, [] { SendCommand(Command::Undo); }},
+      {"word wrap: the text into a new control", [] {}, [] { SendCommand(Command::WordWrap); }},
   };
   const std::string outOfMemory = SystemOutOfMemoryText();
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     // The document before the command: a deletion to undo, saved, and the row's own preparation.
     auto start = [&] {
-      if (wrapStyle == 0) Command(wordWrapCommand);
+      if (wrapStyle == 0) SendCommand(Command::WordWrap);
       SetViewCodePage(Ansi);
       SetEditorText(base);
       ClearUndoJournal();
       Select(0, 1);
-      Command(deleteCommand);
+      SendCommand(Command::Delete);
       SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
       Select(0, 0);
       row.prepare();
     };
     start();
     const DocumentState before = Now(EditorText());
-    Command(undoCommand);
+    SendCommand(Command::Undo);
     const std::string undone = EditorText();  // what undo makes of the document before the command
     start();
     row.run();
@@ -147,7 +141,7 @@ TEST_F(WholeTextMemory, EachCommandIsDoneWholeOrLeavesTheDocumentAsItWasAndSaysS
       if (now == before) {
         ASSERT_FALSE(boxes.empty()) << "allocation " << k << " failed unseen";
         EXPECT_NE(boxes.front().find(outOfMemory), std::string::npos) << boxes.front();
-        Command(undoCommand);
+        SendCommand(Command::Undo);
         ASSERT_EQ(EditorText(), undone) << "allocation " << k << ": the step before is no longer undone";
         ++refused;
       } else {
@@ -165,7 +159,7 @@ TEST_F(WholeTextMemory, TagPaintingWithoutMemorySaysSo) {
   SetEditorText("<b>bold</b>");
   std::vector<std::string> boxes = Boxes([] {
     allocationsBeforeFailure = 0;
-    Command(paintTagsCommand);
+    SendCommand(Command::PaintTags);
     allocationsBeforeFailure = -1;
   });
   EXPECT_EQ(boxes.size(), 1u);

@@ -36,7 +36,7 @@ TEST_F(Printing, PageSetupReturnsTheMarginsInTheUsersUnits) {
   const RECT margins{2500, 2000, 1500, 3000};
   for (int button : {IDOK, IDCANCEL}) {
     pageMargins = margins;
-    ASSERT_TRUE(RunClosingDialog([] { Command(pageSetupCommand); }, button).appeared);
+    ASSERT_TRUE(RunClosingDialog([] { SendCommand(Command::PageSetup); }, button).appeared);
     EXPECT_TRUE(EqualRect(&pageMargins, &margins)) << pageMargins.left << " " << pageMargins.top << " " << button;
   }
 }
@@ -46,7 +46,7 @@ TEST_F(Printing, PrintDialogOffersTheSelectionOnlyForMoreThanOneCharacter) {
   for (LONG end : {1, 5}) {
     Select(0, end);
     int selectionEnabled = -1;
-    RunClosingDialog([] { Command(printCommand); }, IDCANCEL,
+    RunClosingDialog([] { SendCommand(Command::Print); }, IDCANCEL,
                      [&](HWND dialog) { selectionEnabled = IsWindowEnabled(GetDlgItem(dialog, rad2)); });
     EXPECT_EQ(selectionEnabled, end > 1) << end;
   }
@@ -125,7 +125,7 @@ TEST_F(Printing, PreviewShowsEachPrintedPageNumbersItAndMagnifiesAroundTheClick)
   POINT click{};
   editorProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(editorWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NotingEditor)));
-  RunClosingDialog([] { Command(printPreviewCommand); }, IDCANCEL, [&](HWND dialog) {
+  RunClosingDialog([] { SendCommand(Command::PrintPreview); }, IDCANCEL, [&](HWND dialog) {
     HWND page = GetDlgItem(dialog, pageArea);
     const auto note = [&] {  // the page painted anew; a sent WM_PAINT returns once it is drawn
       InvalidateRect(page, nullptr, FALSE);

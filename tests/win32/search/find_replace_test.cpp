@@ -68,15 +68,15 @@ TEST_F(FindReplace, WordAtTheCaretCrossesTheViewCodePage) {
     shown = WindowText(GetDlgItem(dialog, searchTextBox));
     Answer(IDOK)(dialog);
   };
-  EXPECT_EQ(RunWithDialogs([] { Command(findCommand); }, {look}), 1);
+  EXPECT_EQ(RunWithDialogs([] { SendCommand(Command::Find); }, {look}), 1);
   EXPECT_EQ(shown, "Привет");
   ExpectSelection(4, 10);
-  Command(findNextCommand);
+  SendCommand(Command::FindNext);
   ExpectSelection(11, 17);
   EXPECT_EQ(Newest(), "Привет");
 
   // Nothing left: Find next opens the dialog again.
-  EXPECT_EQ(RunWithDialogs([] { Command(findNextCommand); }, {Answer(IDCANCEL)}), 1);
+  EXPECT_EQ(RunWithDialogs([] { SendCommand(Command::FindNext); }, {Answer(IDCANCEL)}), 1);
   ExpectSelection(11, 17);
 }
 
@@ -86,23 +86,23 @@ TEST_F(FindReplace, FindNextBackwardsMovesBeforeAnOverlappingMatch) {
   SetPattern(searchState.searchPattern, "aa");
   searchState.backwards = true;
   searchState.searchPosition = 4;
-  Command(findNextCommand);
+  SendCommand(Command::FindNext);
   ExpectSelection(2, 4);
-  Command(findNextCommand);
+  SendCommand(Command::FindNext);
   ExpectSelection(0, 2);
-  EXPECT_EQ(RunWithDialogs([] { Command(findNextCommand); }, {Answer(IDCANCEL)}), 1) << "nothing before it";
+  EXPECT_EQ(RunWithDialogs([] { SendCommand(Command::FindNext); }, {Answer(IDCANCEL)}), 1) << "nothing before it";
   ExpectSelection(0, 2);
 }
 
 // "Да", "Нет", "Все", and in a second run "Отмена"; hex bytes are searched as they stand.
 TEST_F(FindReplace, ConfirmationAnswersAndHexPatterns) {
   Start("a a a a a", 0);
-  EXPECT_EQ(RunWithDialogs([] { Command(replaceCommand); }, {Fill("a", "b", false), Answer(1), Answer(2), Answer(6)}), 4);
+  EXPECT_EQ(RunWithDialogs([] { SendCommand(Command::Replace); }, {Fill("a", "b", false), Answer(1), Answer(2), Answer(6)}), 4);
   EXPECT_EQ(EditorText(), "b a b b b");
   EXPECT_FALSE(searchState.confirmReplace) << "\"Все\" turns confirmation off";
 
   Start("xx xx", 0);
-  EXPECT_EQ(RunWithDialogs([] { Command(replaceCommand); }, {Fill("7878", "7979", true), Answer(7)}), 2);
+  EXPECT_EQ(RunWithDialogs([] { SendCommand(Command::Replace); }, {Fill("7878", "7979", true), Answer(7)}), 2);
   EXPECT_EQ(EditorText(), "xx xx") << "\"Отмена\" ends the run";
   ExpectSelection(0, 2);
   EXPECT_EQ(Newest(), "a") << "hex searches are not remembered";
