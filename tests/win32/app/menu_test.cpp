@@ -5,6 +5,10 @@
 #include "app/menu_bar.h"
 #include "app/menu_mnemonics.h"
 #include "base/settings_store.h"
+#include "editor/editor_control.h"
+#include "editor/view_commands.h"
+#include "editor/view_format.h"
+#include "printing/print_setup.h"
 #include "program_windows.h"
 
 namespace {
@@ -66,6 +70,31 @@ TEST_F(Menus, TheLetterRunsTheEnabledItemOfTheOpenMenuTheExactLetterFirst) {
   WriteSettingString("0F", "C:\\b.txt");
   EXPECT_EQ(Typed('1', 0), RecentFileCommand(1));
   EXPECT_EQ(Typed('2', 0), none);
+}
+
+// The check marks follow the state each time a menu opens, whichever part changed it.
+TEST_F(Menus, AnOpeningMenuChecksTheViewCodePageWordWrapAndPageNumbers) {
+  const DWORD wrapBefore = wrapStyle;
+  const bool numbersBefore = pageNumbersOn;
+  auto checked = [](Command command) {
+    return (GetMenuState(mainMenu, Id(command), MF_BYCOMMAND) & MF_CHECKED) != 0;
+  };
+  for (CodePage view : {Oem, Koi8, Ansi}) {
+    for (bool on : {true, false}) {
+      SetViewCodePage(view);
+      wrapStyle = on ? 0 : wordWrapOffStyle;
+      pageNumbersOn = on;
+      SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popupMenus[codePageMenuIndex]),
+                   MAKELPARAM(codePageMenuIndex, FALSE));
+      for (CodePage shown : {Ansi, Oem, Koi8}) {
+        EXPECT_EQ(checked(CommandFor(Command::ViewAnsi, shown)), shown == view) << view << " " << shown;
+      }
+      EXPECT_EQ(checked(Command::WordWrap), on);
+      EXPECT_EQ(checked(Command::PageNumbers), on);
+    }
+  }
+  wrapStyle = wrapBefore;
+  pageNumbersOn = numbersBefore;
 }
 
 }  // namespace
