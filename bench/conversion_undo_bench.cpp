@@ -7,9 +7,9 @@
 #include <string>
 
 #include "codepages/code_pages.h"
+#include "editor/engine_editor.h"
 #include "editor/undo_journal.h"
 #include "engine/document_engine.h"
-#include "editor/engine_editor.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <random>
 #include <string>
 
+#include "editor/engine_editor.h"
 #include "editor/undo_journal.h"
 #include "engine/document_engine.h"
-#include "editor/engine_editor.h"
 #include "search/backward_search.h"
 #include "search/search_engine.h"
 

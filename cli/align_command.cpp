@@ -6,8 +6,8 @@
 #include <string>
 
 #include "cli_streams.h"
-#include "commands.h"
 #include "codepages/alignment.h"
+#include "commands.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "codepages/code_pages.h"
 #include "codepages/buffer_size.h"
+#include "codepages/code_pages.h"
 
 namespace {
 

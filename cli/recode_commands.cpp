@@ -5,11 +5,11 @@
 #include <string>
 
 #include "cli_streams.h"
-#include "commands.h"
 #include "codepages/code_pages.h"
 #include "codepages/recoding_routes.h"
 #include "codepages/transliteration.h"
 #include "codepages/utf8_recoding.h"
+#include "commands.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include <string>
 
 #include "cli_streams.h"
-#include "commands.h"
 #include "codepages/code_page_guess.h"
 #include "codepages/equals_escapes.h"
 #include "codepages/line_breaks.h"
+#include "commands.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 
 #include "../html_text.h"
 #include "bench_clock.h"
-#include "conversion_dialogs/colour_commands.h"
 #include "control/document_control.h"
+#include "conversion_dialogs/colour_commands.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
 #include "search/search_engine.h"

@@ -15,19 +15,19 @@
 #include <iterator>
 #include <string>
 
-#include "base/commands.h"
-#include "base/globals.h"
 #include "app/initialisation.h"
 #include "app/menu_bar.h"
-#include "base/settings_store.h"
 #include "app/window_classes.h"
+#include "base/commands.h"
+#include "base/globals.h"
+#include "base/settings_store.h"
+#include "bench_clock.h"
 #include "codepages/code_pages.h"
 #include "documents/document_insert.h"
 #include "documents/document_load.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
 #include "search/search_commands.h"
-#include "bench_clock.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 
 #include <commctrl.h>
 
+#include "app/menu_bar.h"
 #include "base/commands.h"
 #include "base/error_box.h"
 #include "base/globals.h"
-#include "app/menu_bar.h"
 #include "base/settings_store.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
-#include "documents/file_dialogs.h"
 #include "control/document_control.h"
+#include "documents/file_dialogs.h"
 #include "editor/editor_control.h"
 #include "printing/print_setup.h"
 

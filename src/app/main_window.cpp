@@ -4,24 +4,24 @@
 #include <stdexcept>
 
 #include "app/command_dispatch.h"
-#include "base/error_box.h"
-#include "base/globals.h"
-#include "base/window_messages.h"
 #include "app/menu_bar.h"
 #include "app/menu_enabling.h"
 #include "app/menu_item_drawing.h"
 #include "app/menu_mnemonics.h"
 #include "app/shutdown.h"
 #include "app/window_placement.h"
+#include "base/error_box.h"
+#include "base/globals.h"
+#include "base/window_messages.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
 #include "chrome/toolbar_notify.h"
-#include "editor/undo_commands.h"
+#include "control/document_control.h"
 #include "documents/document_commands.h"
 #include "documents/save_prompt.h"
 #include "editor/caret_report.h"
-#include "control/document_control.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include "app/menu_bar.h"
 #include "base/commands.h"
 #include "base/globals.h"
-#include "app/menu_bar.h"
-#include "editor/undo_commands.h"
 #include "editor/code_page_fonts.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
 #include "editor/view_format.h"
 #include "printing/print_setup.h"
 

@@ -2,11 +2,11 @@
 
 #include <iterator>
 
+#include "app/menu_bar.h"
+#include "app/recent_file_text.h"
 #include "base/command_captions.h"
 #include "base/commands.h"
 #include "base/globals.h"
-#include "app/menu_bar.h"
-#include "app/recent_file_text.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "app/menu_mnemonics.h"
 
-#include "base/commands.h"
-#include "base/globals.h"
 #include "app/menu_bar.h"
 #include "app/recent_file_text.h"
+#include "base/commands.h"
+#include "base/globals.h"
 
 namespace {
 

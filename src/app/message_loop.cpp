@@ -9,8 +9,8 @@
 #include "base/commands.h"
 #include "base/globals.h"
 #include "chrome/toolbar.h"
-#include "editor/undo_commands.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <algorithm>
 
 #include "base/globals.h"
-#include "base/window_messages.h"
 #include "base/settings_store.h"
+#include "base/window_messages.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
-#include "editor/undo_commands.h"
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
 
 namespace {
 

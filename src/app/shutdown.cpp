@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "base/globals.h"
 #include "app/menu_bar.h"
+#include "base/globals.h"
 #include "chrome/toolbar.h"
-#include "editor/undo_commands.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
 #include "printing/print_setup.h"
 
 namespace {

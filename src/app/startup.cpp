@@ -2,18 +2,18 @@
 
 #include <ole2.h>
 
-#include "base/commands.h"
-#include "base/globals.h"
 #include "app/accelerators.h"
 #include "app/initialisation.h"
 #include "app/menu_bar.h"
 #include "app/message_loop.h"
-#include "base/running_instance.h"
-#include "base/settings_store.h"
 #include "app/shutdown.h"
 #include "app/start_arguments.h"
 #include "app/window_classes.h"
 #include "app/window_placement.h"
+#include "base/commands.h"
+#include "base/globals.h"
+#include "base/running_instance.h"
+#include "base/settings_store.h"
 #include "documents/document_load.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "app/window_classes.h"
 
-#include "base/globals.h"
 #include "app/main_window.h"
+#include "base/globals.h"
 
 // Every other instance finds this one by these classes, so their layout is fixed.
 #if defined(_WIN32) && !defined(_WIN64)

@@ -3,8 +3,8 @@
 
 #include "base/globals.h"
 #include "chrome/status_bar.h"
-#include "editor/code_page_fonts.h"
 #include "codepages/code_pages.h"
+#include "editor/code_page_fonts.h"
 #include "editor/view_format.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include "base/globals.h"
-#include "base/window_messages.h"
 #include "base/settings_store.h"
+#include "base/window_messages.h"
 #include "chrome/toolbar_buttons.h"
 #include "chrome/toolbar_restore.h"
 

@@ -8,9 +8,9 @@
 #include <cwchar>
 #include <new>
 
+#include "codepages/buffer_size.h"
 #include "control/text_transfer.h"
 #include "control/wide_text.h"
-#include "codepages/buffer_size.h"
 
 namespace {
 

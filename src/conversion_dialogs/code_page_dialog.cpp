@@ -7,8 +7,8 @@
 #include "base/settings_store.h"
 #include "codepages/code_pages.h"
 #include "codepages/recoding_routes.h"
-#include "editor/text_transform.h"
 #include "editor/editor_control.h"
+#include "editor/text_transform.h"
 
 namespace {
 

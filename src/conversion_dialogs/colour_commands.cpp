@@ -11,9 +11,9 @@
 #include "base/error_box.h"
 #include "base/globals.h"
 #include "base/settings_store.h"
-#include "editor/colour_settings.h"
 #include "codepages/html_tags.h"
 #include "control/document_control.h"
+#include "editor/colour_settings.h"
 #include "editor/editor_control.h"
 
 namespace {

@@ -8,7 +8,6 @@
 
 #include "base/globals.h"
 #include "base/running_instance.h"
-#include "editor/undo_commands.h"
 #include "documents/document_insert.h"
 #include "documents/document_load.h"
 #include "documents/document_save.h"
@@ -18,6 +17,7 @@
 #include "documents/save_as.h"
 #include "documents/save_prompt.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
 
 void NewDocument() {
   if (!editorWindow || !QueryCloseDocument()) return;

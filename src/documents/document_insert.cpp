@@ -4,9 +4,9 @@
 #include <richedit.h>
 
 #include "base/error_box.h"
-#include "editor/undo_commands.h"
 #include "documents/file_streams.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
 
 void InsertFile(const char* path) {
   if (!editorWindow) return;

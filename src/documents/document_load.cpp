@@ -5,12 +5,12 @@
 
 #include "base/error_box.h"
 #include "base/globals.h"
-#include "editor/undo_commands.h"
 #include "documents/document_title.h"
 #include "documents/file_streams.h"
 #include "documents/load_guess.h"
 #include "documents/recent_files.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
 
 bool LoadDocument(const char* path, OpenFailure openFailure) {
   if (!editorWindow) return false;

@@ -4,10 +4,10 @@
 
 #include <string_view>
 
-#include "codepages/code_page_guess.h"
-#include "editor/view_format.h"
-#include "editor/editor_control.h"
 #include "base/heap_blocks.h"
+#include "codepages/code_page_guess.h"
+#include "editor/editor_control.h"
+#include "editor/view_format.h"
 #include "editor/view_refresh.h"
 
 void GuessViewAfterLoad() {

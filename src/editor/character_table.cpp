@@ -3,13 +3,13 @@
 #include <richedit.h>
 
 #include "base/globals.h"
-#include "editor/colour_settings.h"
-#include "editor/undo_commands.h"
-#include "editor/view_format.h"
+#include "control/document_control.h"
 #include "editor/character_table_text.h"
 #include "editor/clipboard_specials.h"
-#include "control/document_control.h"
+#include "editor/colour_settings.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
+#include "editor/view_format.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 
 #include "base/error_box.h"
 #include "base/globals.h"
+#include "base/heap_blocks.h"
 #include "codepages/code_pages.h"
+#include "editor/editor_control.h"
+#include "editor/memory_stream.h"
 #include "editor/undo_commands.h"
 #include "editor/view_format.h"
-#include "editor/editor_control.h"
 #include "engine/engine_types.h"
-#include "base/heap_blocks.h"
-#include "editor/memory_stream.h"
 
 
 namespace {

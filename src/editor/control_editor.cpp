@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <new>
 
+#include "codepages/buffer_size.h"
 #include "control/document_control.h"
 #include "editor/editor_control.h"
-#include "codepages/buffer_size.h"
 
 namespace {
 

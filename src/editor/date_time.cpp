@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "editor/undo_commands.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <richedit.h>
 
 #include "base/globals.h"
-#include "editor/colour_settings.h"
-#include "editor/caret_report.h"
 #include "control/document_control.h"
+#include "editor/caret_report.h"
+#include "editor/colour_settings.h"
 #include "editor/editor_input.h"
 #include "editor/ole_callback.h"
 #include "editor/text_limit.h"

@@ -2,8 +2,8 @@
 
 
 #include "base/globals.h"
-#include "base/window_messages.h"
 #include "base/status_reports.h"
+#include "base/window_messages.h"
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
 #include "editor/input_keys.h"

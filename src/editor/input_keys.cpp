@@ -3,11 +3,11 @@
 #include <richedit.h>
 
 #include "base/globals.h"
-#include "editor/code_page_chord.h"
-#include "editor/undo_commands.h"
 #include "editor/caret_report.h"
+#include "editor/code_page_chord.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <richedit.h>
 
-#include "editor/undo_commands.h"
-#include "editor/view_format.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
+#include "editor/view_format.h"
 
 namespace {
 

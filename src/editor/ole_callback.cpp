@@ -8,12 +8,12 @@
 #include "base/globals.h"
 #include "base/window_messages.h"
 #include "codepages/code_pages.h"
-#include "editor/undo_commands.h"
-#include "editor/view_format.h"
 #include "control/text_transfer.h"
 #include "editor/editor_control.h"
-#include "engine/engine_types.h"
 #include "editor/memory_stream.h"
+#include "editor/undo_commands.h"
+#include "editor/view_format.h"
+#include "engine/engine_types.h"
 
 EditorOleCallback editorOleCallback;
 

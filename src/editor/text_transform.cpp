@@ -17,10 +17,10 @@
 #include "codepages/line_breaks.h"
 #include "codepages/recoding_routes.h"
 #include "codepages/transliteration.h"
-#include "editor/undo_commands.h"
-#include "editor/view_format.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
+#include "editor/view_format.h"
 #include "engine/rtf_reader.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include "base/error_box.h"
 #include "base/globals.h"
-#include "editor/view_format.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
+#include "editor/view_format.h"
 #include "editor/view_refresh.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include "base/globals.h"
 #include "base/settings_store.h"
 #include "base/status_reports.h"
+#include "control/document_control.h"
 #include "editor/code_page_fonts.h"
 #include "editor/colour_settings.h"
-#include "control/document_control.h"
 #include "editor/editor_control.h"
 
 CodePage viewCodePage = Ansi;

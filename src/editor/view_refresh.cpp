@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "editor/view_format.h"
 #include "editor/editor_control.h"
+#include "editor/view_format.h"
 
 void RefreshViewFormat() {
   if (!editorWindow) return;

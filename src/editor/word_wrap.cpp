@@ -8,11 +8,11 @@
 #include "base/commands.h"
 #include "base/error_box.h"
 #include "base/globals.h"
-#include "base/settings_store.h"
-#include "editor/undo_commands.h"
-#include "editor/editor_control.h"
 #include "base/heap_blocks.h"
+#include "base/settings_store.h"
+#include "editor/editor_control.h"
 #include "editor/memory_stream.h"
+#include "editor/undo_commands.h"
 
 namespace {
 

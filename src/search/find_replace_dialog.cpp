@@ -5,8 +5,8 @@
 
 #include "base/globals.h"
 #include "base/settings_store.h"
-#include "editor/view_format.h"
 #include "editor/control_editor.h"
+#include "editor/view_format.h"
 #include "search/hex_pattern.h"
 #include "search/search_history.h"
 #include "search/search_texts.h"

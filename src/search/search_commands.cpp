@@ -5,9 +5,9 @@
 
 #include "base/error_box.h"
 #include "base/globals.h"
-#include "editor/undo_commands.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
 #include "search/find_replace_dialog.h"
 #include "search/replace_confirm_dialog.h"
 #include "search/search_engine.h"

@@ -3,16 +3,16 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-#include "base/globals.h"
 #include "app/initialisation.h"
 #include "app/menu_bar.h"
-#include "base/settings_store.h"
 #include "app/window_classes.h"
+#include "base/globals.h"
+#include "base/settings_store.h"
 #include "chrome/status_bar.h"
-#include "editor/undo_commands.h"
-#include "editor/view_commands.h"
 #include "editor/editor_control.h"
 #include "editor/memory_stream.h"
+#include "editor/undo_commands.h"
+#include "editor/view_commands.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "codepages/code_pages.h"
+#include "editor/engine_editor.h"
 #include "editor/undo_journal.h"
 #include "engine/document_engine.h"
-#include "editor/engine_editor.h"
 #define FAILING_ALLOCATOR_COUNTER_ONLY  // engine_memory_test.cpp replaces operator new
 #include "failing_allocator.h"
 

@@ -8,8 +8,8 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/document_engine.h"
 #include "editor/engine_editor.h"
+#include "engine/document_engine.h"
 #include "search/backward_search.h"
 #include "search/hex_pattern.h"
 #include "search/search_engine.h"

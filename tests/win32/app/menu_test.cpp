@@ -1,9 +1,9 @@
 // The letters typed in an open menu of the program.
 #include <vector>
 
-#include "base/globals.h"
 #include "app/menu_bar.h"
 #include "app/menu_mnemonics.h"
+#include "base/globals.h"
 #include "base/settings_store.h"
 #include "editor/editor_control.h"
 #include "editor/view_commands.h"

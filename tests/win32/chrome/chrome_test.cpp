@@ -13,15 +13,15 @@
 #include <vector>
 
 #include "app/accelerators.h"
-#include "base/globals.h"
 #include "app/menu_bar.h"
 #include "app/message_loop.h"
+#include "base/globals.h"
 #include "base/settings_store.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
+#include "editor/editor_control.h"
 #include "editor/undo_commands.h"
 #include "editor/view_format.h"
-#include "editor/editor_control.h"
 #include "key_presses.h"
 #include "program_windows.h"
 

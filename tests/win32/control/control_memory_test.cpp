@@ -5,8 +5,8 @@
 #include <functional>
 #include <new>
 
-#include "failing_allocator.h"
 #include "control_fixture.h"
+#include "failing_allocator.h"
 
 using failing_allocator::allocationsBeforeFailure;
 

@@ -11,11 +11,11 @@
 #include <string>
 
 #include "base/globals.h"
+#include "control/text_transfer.h"
+#include "control_fixture.h"
+#include "editor/editor_control.h"
 #include "editor/undo_commands.h"
 #include "editor/view_commands.h"
-#include "control_fixture.h"
-#include "control/text_transfer.h"
-#include "editor/editor_control.h"
 #include "program_windows.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include "base/globals.h"
 #include "base/settings_store.h"
 #include "conversion_dialogs/code_page_dialog.h"
+#include "editor/character_table.h"
 #include "editor/view_commands.h"
 #include "editor/view_format.h"
-#include "editor/character_table.h"
 #include "program_windows.h"
 
 namespace {

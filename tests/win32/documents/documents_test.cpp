@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include "base/globals.h"
-#include "editor/view_format.h"
 #include "document_files.h"
 #include "documents/document_commands.h"
 #include "documents/document_insert.h"
@@ -15,6 +14,7 @@
 #include "documents/document_save.h"
 #include "documents/save_prompt.h"
 #include "editor/editor_control.h"
+#include "editor/view_format.h"
 
 namespace {
 

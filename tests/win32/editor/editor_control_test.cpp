@@ -9,9 +9,9 @@
 #include "base/globals.h"
 #include "base/settings_store.h"
 #include "chrome/status_bar.h"
-#include "editor/undo_commands.h"
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
+#include "editor/undo_commands.h"
 #include "editor/word_wrap.h"
 #include "program_windows.h"
 

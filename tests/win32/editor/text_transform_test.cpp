@@ -9,13 +9,13 @@
 
 
 #include "base/settings_store.h"
+#include "control/document_control.h"
 #include "editor/code_page_chord.h"
+#include "editor/editor_control.h"
 #include "editor/text_transform.h"
 #include "editor/undo_commands.h"
 #include "editor/view_commands.h"
 #include "editor/view_format.h"
-#include "control/document_control.h"
-#include "editor/editor_control.h"
 #include "program_windows.h"
 
 namespace {

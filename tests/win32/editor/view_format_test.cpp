@@ -9,11 +9,11 @@
 #include <string>
 
 #include "base/globals.h"
+#include "control/document_control.h"
+#include "editor/editor_control.h"
 #include "editor/undo_commands.h"
 #include "editor/view_commands.h"
 #include "editor/view_format.h"
-#include "control/document_control.h"
-#include "editor/editor_control.h"
 #include "program_windows.h"
 
 namespace {

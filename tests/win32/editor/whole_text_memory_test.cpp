@@ -12,14 +12,14 @@
 #include <vector>
 
 #define FAILING_ALLOCATOR_COUNTER_ONLY
-#include "failing_allocator.h"
 #include "base/settings_store.h"
+#include "control/document_control.h"
+#include "documents/document_insert.h"
+#include "editor/editor_control.h"
 #include "editor/undo_commands.h"
 #include "editor/view_commands.h"
 #include "editor/view_format.h"
-#include "documents/document_insert.h"
-#include "control/document_control.h"
-#include "editor/editor_control.h"
+#include "failing_allocator.h"
 #include "program_windows.h"
 #include "search/search_commands.h"
 
