@@ -22,6 +22,7 @@ set(CORE_SOURCES
   src/engine/block_pool.cpp
   src/engine/char_classes.cpp
   src/engine/char_format.cpp
+  src/engine/char_steps.cpp
   src/engine/colour_runs.cpp
   src/engine/document_engine.cpp
   src/engine/engine_formats.cpp
@@ -37,6 +38,7 @@ set(CORE_SOURCES
   src/engine/text_storage.cpp
   src/engine/word_breaks.cpp
   # Rows and pages of the document control: portable, tested natively.
+  src/control/character_widths.cpp
   src/control/page_layout.cpp
   src/control/row_layout.cpp
   # The editor's portable half: operations on an engine, the undo journal, limits.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "codepages/utf8.h"
 #include "control/control_caret.h"
 #include "control/control_editing.h"
 #include "control/control_geometry.h"
@@ -13,15 +14,16 @@ namespace {
 
 bool KeyDown(int key) { return GetKeyState(key) < 0; }
 
-// A CR LF pair is one step for the caret and for Delete and Backspace.
+// A CR LF pair is one step for the caret and for Delete and Backspace; so is
+// a character, several bytes in UTF-8.
 Position NextStop(const DocumentEngine& engine, Position p) {
   if (p >= engine.GetLength()) return p;
-  return engine.GetByte(p) == '\r' && engine.GetByte(p + 1) == '\n' ? p + 2 : p + 1;
+  return engine.GetByte(p) == '\r' && engine.GetByte(p + 1) == '\n' ? p + 2 : engine.NextCharacter(p);
 }
 
 Position PreviousStop(const DocumentEngine& engine, Position p) {
   if (p <= 0) return 0;
-  return p >= 2 && engine.GetByte(p - 2) == '\r' && engine.GetByte(p - 1) == '\n' ? p - 2 : p - 1;
+  return p >= 2 && engine.GetByte(p - 2) == '\r' && engine.GetByte(p - 1) == '\n' ? p - 2 : engine.PreviousCharacter(p);
 }
 
 void MoveCaret(DocumentControl& control, Position target, bool extend, bool keepGoal = false) {
@@ -68,8 +70,9 @@ void MoveToRowEdge(DocumentControl& control, bool end, bool wholeText, bool exte
   if (wholeText) {
     target = end ? control.engine.GetLength() : 0;
   } else {
-    Row row = control.Layout().RowAt(control.engine.GetCaret());
-    target = end ? RowLayout::CaretEnd(row) : row.start;
+    RowLayout layout = control.Layout();
+    Row row = layout.RowAt(control.engine.GetCaret());
+    target = end ? layout.CaretEnd(row) : row.start;
   }
   MoveCaret(control, target, extend);
 }
@@ -147,27 +150,43 @@ bool OnKeyDown(DocumentControl& control, WPARAM key) {
   }
 }
 
-// Overwrite replaces the byte after the caret, but never a line break.
+// Overwrite replaces the character after the caret, but never a line break.
 void SelectOverwritten(DocumentControl& control) {
   const DocumentEngine& engine = control.engine;
   if (!control.overwrite || engine.GetSelectionType() != 0) return;
   Position caret = engine.GetCaret();
   unsigned char next = engine.GetByte(caret);
-  if (caret < engine.GetLength() && next != '\r' && next != '\n') control.engine.SetSelection(caret, caret + 1);
+  if (caret < engine.GetLength() && next != '\r' && next != '\n') control.engine.SetSelection(caret, engine.NextCharacter(caret));
 }
 
-void OnChar(DocumentControl& control, WPARAM code) {
+// What a typed character inserts. The window is ANSI, so WM_CHAR brings a
+// byte of the system's code page: the single-byte views take it as it is, the
+// UTF-8 view takes the character it stands for. WM_UNICHAR brings any
+// character, which only the UTF-8 view can always hold.
+std::string TypedBytes(const DocumentControl& control, WPARAM code, bool unicode) {
+  if (!unicode) {
+    auto b = static_cast<char>(code);
+    if (control.viewCodePage != Utf8 || static_cast<unsigned char>(b) < 0x80) return std::string(1, b);
+    wchar_t wide = 0;
+    if (MultiByteToWideChar(CP_ACP, 0, &b, 1, &wide, 1) != 1) return {};
+    code = wide;
+  }
+  char bytes[maxUtf8Length];
+  return std::string(bytes, EncodeUtf8(static_cast<char32_t>(code), bytes));
+}
+
+void OnChar(DocumentControl& control, WPARAM code, bool unicode = false) {
   if (control.readOnly) return;
-  auto b = static_cast<unsigned char>(code);
   std::string text;
-  if (b == '\r' || b == '\n') {
+  if (code == '\r' || code == '\n') {
     if (!control.multiline) return;
     text = "\r\n";
-  } else if (b == '\t' || (b >= 0x20 && b != 0x7F)) {
+  } else if (code == '\t' || (code >= 0x20 && code != 0x7F)) {
     // Backspace (8) and Ctrl+Backspace (127) were done on their key; other
     // control characters come from Ctrl chords, not from typing.
+    text = TypedBytes(control, code, unicode);
+    if (text.empty()) return;
     SelectOverwritten(control);
-    text.assign(1, static_cast<char>(b));
   } else {
     return;
   }
@@ -193,7 +212,18 @@ bool HandleKeyboardMessage(DocumentControl& control, UINT message, WPARAM wParam
     case WM_KEYDOWN:
       return OnKeyDown(control, wParam);
     case WM_CHAR:
-      OnChar(control, wParam);
+      OnChar(control, wParam & 0xFF);
+      return true;
+    case WM_UNICHAR:
+      // Asked whether it is understood, or given a character: only the UTF-8
+      // view takes them; the others leave them to the system, which sends
+      // WM_CHAR in the system's code page.
+      if (control.viewCodePage != Utf8) return false;
+      if (wParam == UNICODE_NOCHAR) {
+        result = TRUE;
+      } else if (wParam <= maxCodePoint) {
+        OnChar(control, wParam, true);
+      }
       return true;
     case WM_GETDLGCODE:
       result = DialogCode(control, reinterpret_cast<const MSG*>(lParam));

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/char_steps.h"
+
 namespace {
 
 bool IsBlank(unsigned char b) { return b == ' ' || b == '\t'; }
@@ -18,20 +20,70 @@ void LineXCache::Replaced(Position at, Position removed, Position inserted) {
     }
     return;
   }
-  std::size_t valid = static_cast<std::size_t>((at - lineStart_) / RowLayout::SegmentLength);
+  // A mark's place is moved back to its character's start by the bytes just
+  // around it, so an edit that close may move it.
+  constexpr Position around = static_cast<Position>(maxUtf8Length);
+  std::size_t valid = static_cast<std::size_t>(std::max<Position>(0, at - lineStart_ - around) / RowLayout::SegmentLength);
   if (x_.size() > valid) x_.resize(valid);
 }
 
 RowLayout::RowLayout(const DocumentEngine& engine, const RowMetrics& metrics, int wrapWidth, LineXCache* cache)
     : engine_(engine), metrics_(metrics), wrapWidth_(wrapWidth), cache_(cache) {}
 
-unsigned char RowLayout::ByteAt(Position position) const {
-  if (position < chunkStart_ || position >= chunkEnd_) {
+const unsigned char* RowLayout::BytesAt(Position position, Position& available) const {
+  Position length = engine_.GetLength();
+  bool cutsCharacter = Utf8() && chunkEnd_ - position < static_cast<Position>(maxUtf8Length) && chunkEnd_ < length;
+  if (position < chunkStart_ || position >= chunkEnd_ || cutsCharacter) {
     chunkStart_ = position;
-    Position end = std::min(engine_.GetLength(), position + ChunkLength);
-    chunkEnd_ = position + engine_.GetTextRange({position, end}, chunk_, ChunkLength + 1);
+    Position end = std::min(length, position + ChunkLength);
+    chunkEnd_ = position + engine_.GetTextRange({position, end}, reinterpret_cast<char*>(chunk_), ChunkLength + 1);
   }
-  return static_cast<unsigned char>(chunk_[position - chunkStart_]);
+  available = chunkEnd_ - position;
+  return chunk_ + (position - chunkStart_);
+}
+
+RowLayout::Character RowLayout::CharacterAt(const unsigned char* at, std::size_t available, std::int64_t x) const {
+  if (!Utf8() || at[0] < 0x80) return {1, Advance(at[0], x), at[0], false};
+  Utf8Sequence sequence = DecodeUtf8(at, available);
+  if (sequence.status != Utf8Status::Valid) return {1, metrics_.byteWidth[at[0]], at[0], true};
+  return {sequence.length, metrics_.characterWidths->Of(sequence.codePoint), sequence.codePoint, false};
+}
+
+Position RowLayout::CharacterStart(Position position) const {
+  Position length = engine_.GetLength();
+  if (!Utf8() || position <= 0 || position >= length) return position;
+  constexpr auto back = static_cast<Position>(maxUtf8Length - 1);
+  char bytes[2 * maxUtf8Length];
+  Position from = std::max<Position>(0, position - back);
+  Position to = std::min<Position>(length, position + static_cast<Position>(maxUtf8Length));
+  engine_.GetTextRange({from, to}, bytes, sizeof bytes);
+  const auto* at = reinterpret_cast<const unsigned char*>(bytes) + (position - from);
+  auto distance = Utf8StartDistance(at, static_cast<std::size_t>(position - from), static_cast<std::size_t>(to - position));
+  return position - static_cast<Position>(distance);
+}
+
+template <typename Stop>
+RowLayout::Mark RowLayout::Walk(Position p, std::int64_t x, Position end, Stop&& stop) const {
+  while (p < end) {
+    Position available = 0;
+    const unsigned char* bytes = BytesAt(p, available);
+    Position n = std::min(available, end - p);
+    Position plain = Utf8() ? static_cast<Position>(AsciiRunLength(bytes, static_cast<std::size_t>(n))) : n;
+    for (Position i = 0; i < plain; ++i) {
+      int advance = Advance(bytes[i], x);
+      if (stop(p + i, Position{1}, advance, x, bytes[i])) return {p + i, x};
+      x += advance;
+    }
+    p += plain;
+    if (plain == n) continue;
+    bool cut = available - plain < static_cast<Position>(maxUtf8Length) && chunkEnd_ < engine_.GetLength();
+    if (cut) continue;  // read again from here, with the whole character
+    Character c = CharacterAt(bytes + plain, static_cast<std::size_t>(available - plain), x);
+    if (p + c.length > end || stop(p, c.length, c.advance, x, bytes[plain])) return {p, x};
+    x += c.advance;
+    p += c.length;
+  }
+  return {p, x};
 }
 
 RowLayout::Line RowLayout::LineAt(Position position) const {
@@ -44,31 +96,39 @@ RowLayout::Line RowLayout::LineAt(Position position) const {
   return line;
 }
 
+Position RowLayout::SegmentBoundary(Position lineStart, Position index) const {
+  return index == 0 ? lineStart : CharacterStart(lineStart + index * SegmentLength);
+}
+
 Position RowLayout::SegmentStart(const Line& line, Position position) const {
-  Position offset = std::min(position, line.contentEnd) - line.start;
+  position = std::min(position, line.contentEnd);
+  Position offset = position - line.start;
   Position lastSegment = offset == 0 ? 0 : (line.contentEnd - line.start - 1) / SegmentLength;
-  return line.start + std::min(offset / SegmentLength, lastSegment) * SegmentLength;
+  Position index = std::min(offset / SegmentLength, lastSegment);
+  // A boundary moved back to its character's start may take `position` in.
+  if (index < lastSegment && SegmentBoundary(line.start, index + 1) <= position) ++index;
+  return SegmentBoundary(line.start, index);
 }
 
 Position RowLayout::SegmentEnd(const Line& line, Position segmentStart) const {
-  return segmentStart + std::min(SegmentLength, line.contentEnd - segmentStart);
+  Position index = (segmentStart - line.start + SegmentLength - 1) / SegmentLength + 1;
+  if (line.contentEnd - line.start <= index * SegmentLength) return line.contentEnd;
+  return SegmentBoundary(line.start, index);
 }
 
 Position RowLayout::BreakAfter(Position start, Position segmentEnd) const {
-  std::int64_t x = 0;
-  Position afterBlank = start;
-  for (Position p = start; p < segmentEnd; ++p) {
-    unsigned char b = ByteAt(p);
-    int advance = Advance(b, x);
+  Position afterBlank = start, end = segmentEnd;
+  Walk(start, 0, segmentEnd, [&](Position p, Position length, int advance, std::int64_t x, unsigned char b) {
     // Blanks may hang past the edge; a row breaks after its last blank.
     if (IsBlank(b)) {
-      afterBlank = p + 1;
+      afterBlank = p + length;
     } else if (x + advance > wrapWidth_ && p > start) {
-      return afterBlank > start ? afterBlank : p;
+      end = afterBlank > start ? afterBlank : p;
+      return true;
     }
-    x += advance;
-  }
-  return segmentEnd;
+    return false;
+  });
+  return end;
 }
 
 Row RowLayout::MakeRow(const Line& line, Position start, Position end) const {
@@ -143,10 +203,10 @@ bool RowLayout::UsesCache(const Row& row) const {
 
 void RowLayout::AddMark(const Row& row) const {
   std::vector<std::int64_t>& marks = cache_->x_;
-  Position from = row.start + static_cast<Position>(marks.size()) * SegmentLength;
+  auto count = static_cast<Position>(marks.size());
+  Position from = SegmentBoundary(row.start, count), to = SegmentBoundary(row.start, count + 1);
   std::int64_t x = marks.empty() ? 0 : marks.back();
-  for (Position p = from; p < from + SegmentLength; ++p) x += Advance(ByteAt(p), x);
-  marks.push_back(x);
+  marks.push_back(Walk(from, x, to, [](auto...) { return false; }).x);
 }
 
 RowLayout::Mark RowLayout::MarkBefore(const Row& row, Position position) const {
@@ -154,7 +214,7 @@ RowLayout::Mark RowLayout::MarkBefore(const Row& row, Position position) const {
   std::size_t count = static_cast<std::size_t>((position - row.start) / SegmentLength);
   while (cache_->x_.size() < count) AddMark(row);
   if (count == 0) return {row.start, 0};
-  return {row.start + static_cast<Position>(count) * SegmentLength, cache_->x_[count - 1]};
+  return {SegmentBoundary(row.start, static_cast<Position>(count)), cache_->x_[count - 1]};
 }
 
 RowLayout::Mark RowLayout::MarkBeforeX(const Row& row, std::int64_t x) const {
@@ -164,42 +224,37 @@ RowLayout::Mark RowLayout::MarkBeforeX(const Row& row, std::int64_t x) const {
   while ((marks.empty() || marks.back() <= x) && fits()) AddMark(row);
   auto count = static_cast<std::size_t>(std::upper_bound(marks.begin(), marks.end(), x) - marks.begin());
   if (count == 0) return {row.start, 0};
-  return {row.start + static_cast<Position>(count) * SegmentLength, marks[count - 1]};
+  return {SegmentBoundary(row.start, static_cast<Position>(count)), marks[count - 1]};
 }
 
 std::int64_t RowLayout::XOf(const Row& row, Position position) const {
   position = std::clamp(position, row.start, row.end);
   Mark mark = MarkBefore(row, position);
-  std::int64_t x = mark.x;
-  for (Position p = mark.position; p < position; ++p) x += Advance(ByteAt(p), x);
-  return x;
+  return Walk(mark.position, mark.x, position, [](auto...) { return false; }).x;
 }
 
 Position RowLayout::PositionAtX(const Row& row, std::int64_t x) const {
   Position last = CaretEnd(row);
   Mark mark = MarkBeforeX(row, x);
-  std::int64_t left = mark.x;
-  for (Position p = mark.position; p < last; ++p) {
-    int advance = Advance(ByteAt(p), left);
-    if (x < left + (advance + 1) / 2) return p;
-    left += advance;
-  }
-  return last;
+  Position found = last;
+  Walk(mark.position, mark.x, last, [&](Position p, Position, int advance, std::int64_t left, unsigned char) {
+    if (x >= left + (advance + 1) / 2) return false;
+    found = p;
+    return true;
+  });
+  return found;
 }
 
 Position RowLayout::ByteAtX(const Row& row, std::int64_t x, std::int64_t& byteX) const {
   Mark mark = MarkBeforeX(row, x);
-  std::int64_t left = mark.x;
-  for (Position p = mark.position; p < row.end; ++p) {
-    int advance = Advance(ByteAt(p), left);
-    if (left + advance > x) {
-      byteX = left;
-      return p;
-    }
-    left += advance;
-  }
-  byteX = left;
-  return row.end;
+  Position found = row.end;
+  Mark end = Walk(mark.position, mark.x, row.end, [&](Position p, Position, int advance, std::int64_t left, unsigned char) {
+    if (left + advance <= x) return false;
+    found = p;
+    return true;
+  });
+  byteX = end.x;
+  return found;
 }
 
 std::int64_t RowLayout::RowInLine(const Row& row) const {

@@ -6,16 +6,28 @@
 // A line longer than SegmentLength bytes wraps in independent segments of that
 // length (a row always starts at a segment start), so that finding the row of a
 // position never wraps more than one segment, however long the line.
+//
+// In the UTF-8 view the layout steps by characters (engine/char_steps.h): a
+// valid sequence is one character, any other byte one of its own, and every
+// row end, segment start and position it answers is a character start. ASCII
+// runs are still measured a byte at a time from the table.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "control/character_widths.h"
 #include "engine/document_engine.h"
 
 // What each byte occupies on screen, in pixels, in one font and code page.
 struct RowMetrics {
-  int byteWidth[256] = {};  // advance of each byte; tab, CR and LF are not looked up
-  int tabWidth = 64;        // distance between tab stops (> 0)
+  // Advance of each byte; tab, CR and LF are not looked up. In the UTF-8 view
+  // only ASCII and, for the bytes above, the mark shown for a byte that
+  // starts no character.
+  int byteWidth[256] = {};
+  int tabWidth = 64;  // distance between tab stops (> 0)
+  // Set in the UTF-8 view: the advance of every character above ASCII.
+  const CharacterWidths* characterWidths = nullptr;
 };
 
 // One row on screen: bytes [start, end) are drawn; the next row starts at
@@ -55,6 +67,16 @@ class RowLayout {
  public:
   static constexpr Position SegmentLength = 65536;
 
+  // One character of the view: its bytes and advance; `code` is its Unicode
+  // character in the UTF-8 view and its byte in the others. `mark`: a byte of
+  // the UTF-8 view that starts no character, shown as its hex digits.
+  struct Character {
+    Position length;
+    int advance;
+    char32_t code;
+    bool mark;
+  };
+
   // wrapWidth <= 0: no word wrap, every line is one row. `cache` may be null.
   RowLayout(const DocumentEngine& engine, const RowMetrics& metrics, int wrapWidth, LineXCache* cache = nullptr);
 
@@ -70,16 +92,20 @@ class RowLayout {
   // returns the number of rows actually moved (with the sign).
   std::int64_t MoveRows(Row& row, std::int64_t count) const;
 
-  // The last position a caret can take on `row`: its end, or the byte before a
-  // soft break (a position on the break is shown on the next row).
-  static Position CaretEnd(const Row& row) { return row.hardEnd ? row.end : row.end - 1; }
+  bool Utf8() const { return metrics_.characterWidths != nullptr; }
+
+  // The last position a caret can take on `row`: its end, or the character
+  // before a soft break (a position on the break is shown on the next row).
+  Position CaretEnd(const Row& row) const { return row.hardEnd ? row.end : CharacterStart(row.end - 1); }
+  // The start of the character holding `position`.
+  Position CharacterStart(Position position) const;
 
   // Pixels from the row's left edge to `position` (clamped to the row).
   std::int64_t XOf(const Row& row, Position position) const;
   // The caret position nearest to `x` on `row`.
   Position PositionAtX(const Row& row, std::int64_t x) const;
-  // The first byte of `row` whose right edge lies beyond `x` (row.end when
-  // none), and the x of its left edge in `byteX`.
+  // The first character of `row` whose right edge lies beyond `x` (row.end
+  // when none), and the x of its left edge in `byteX`.
   Position ByteAtX(const Row& row, std::int64_t x, std::int64_t& byteX) const;
   // Width of the drawn bytes of `row`.
   std::int64_t Width(const Row& row) const { return XOf(row, row.end); }
@@ -88,6 +114,9 @@ class RowLayout {
   int Advance(unsigned char b, std::int64_t x) const {
     return b == '\t' ? static_cast<int>(metrics_.tabWidth - x % metrics_.tabWidth) : metrics_.byteWidth[b];
   }
+  // The character at `at` drawn at `x`; `available` (at least 1) bytes are
+  // readable, up to the end of the text or at least a whole character.
+  Character CharacterAt(const unsigned char* at, std::size_t available, std::int64_t x) const;
 
   // Rows counted from the start of the line of `row` to `row`.
   std::int64_t RowInLine(const Row& row) const;
@@ -103,12 +132,16 @@ class RowLayout {
   Line LineAt(Position position) const;
   Position SegmentStart(const Line& line, Position position) const;
   Position SegmentEnd(const Line& line, Position segmentStart) const;
+  // Where segment `index` of a line starting at `lineStart` begins.
+  Position SegmentBoundary(Position lineStart, Position index) const;
   // Where the row starting at `start` ends inside its segment [.., segmentEnd).
   Position BreakAfter(Position start, Position segmentEnd) const;
   Row MakeRow(const Line& line, Position start, Position end) const;
   Row RowStartingAt(const Line& line, Position start) const;
 
-  unsigned char ByteAt(Position position) const;
+  // The chunk's bytes from `position` on, `available` of them: at least a
+  // whole character unless the text ends first.
+  const unsigned char* BytesAt(Position position, Position& available) const;
 
   // A known x on `row` at or before a position or an x: a mark of the cache,
   // or the row start.
@@ -116,6 +149,11 @@ class RowLayout {
     Position position;
     std::int64_t x;
   };
+  // Walks the characters of [from, end) from x, calling stop(position,
+  // length, advance, x, first byte) before each; stops where it returns true,
+  // at `end`, or before a character that `end` cuts. Returns where it stopped.
+  template <typename Stop>
+  Mark Walk(Position from, std::int64_t x, Position end, Stop&& stop) const;
   Mark MarkBefore(const Row& row, Position position) const;
   Mark MarkBeforeX(const Row& row, std::int64_t x) const;
   bool UsesCache(const Row& row) const;
@@ -134,7 +172,7 @@ class RowLayout {
 
   // A small window on the text, so that scanning a row copies bytes in chunks.
   static constexpr Position ChunkLength = 4096;
-  mutable char chunk_[ChunkLength + 1];
+  mutable unsigned char chunk_[ChunkLength + 1];
   mutable Position chunkStart_ = 0;
   mutable Position chunkEnd_ = 0;
 };

@@ -26,12 +26,27 @@ ByteClass Classify(unsigned char byte, char32_t c) {
   return ByteClass::Other;
 }
 
+// Beyond Latin-1, what is neither a blank nor in a block of punctuation and
+// symbols is taken for a letter: Greek, Cyrillic, CJK and the rest.
+struct Range {
+  char32_t first, last;
+  ByteClass kind;
+};
+constexpr Range wideClasses[] = {
+    {0x2000, 0x200A, ByteClass::Blank},  {0x2028, 0x2029, ByteClass::Blank}, {0x202F, 0x202F, ByteClass::Blank},
+    {0x205F, 0x205F, ByteClass::Blank},  {0x3000, 0x3000, ByteClass::Blank}, {0x2010, 0x2027, ByteClass::Other},
+    {0x2030, 0x205E, ByteClass::Other},  {0x2100, 0x2BFF, ByteClass::Other}, {0x3001, 0x303F, ByteClass::Other},
+    {0xFE30, 0xFE4F, ByteClass::Other},  {0xFF01, 0xFF0F, ByteClass::Other}, {0xFF1A, 0xFF20, ByteClass::Other},
+    {0x1F000, 0x1FAFF, ByteClass::Other},  // emoji and other pictographs
+};
+
 CharClasses Build(CodePage codePage) {
   CharClasses tables{};
   for (int b = 0; b < 256; ++b) {
     auto byte = static_cast<unsigned char>(b);
     char32_t c = ByteToUnicode(codePage, byte);
-    tables.classOf[b] = Classify(byte, c);
+    // A byte of a UTF-8 sequence counts as a letter: whole words end at ASCII.
+    tables.classOf[b] = codePage == Utf8 && b >= 0x80 ? ByteClass::Word : Classify(byte, c);
     int small = UnicodeToByte(codePage, ToSmall(c));
     tables.fold[b] = small >= 0 ? static_cast<unsigned char>(small) : byte;
   }
@@ -41,6 +56,14 @@ CharClasses Build(CodePage codePage) {
 }  // namespace
 
 const CharClasses& CharClassesFor(CodePage codePage) {
-  static const CharClasses tables[5] = {Build(Ansi), Build(Oem), Build(Koi8), Build(Iso), Build(Mac)};
-  return tables[codePage <= Mac ? codePage : Ansi];
+  static const CharClasses tables[] = {Build(Ansi), Build(Oem), Build(Koi8), Build(Iso), Build(Mac), Build(Utf8)};
+  return tables[codePage <= Utf8 ? codePage : Ansi];
+}
+
+ByteClass ClassOfCharacter(char32_t c) {
+  if (c < 0x100) return Classify(c < 0x80 ? static_cast<unsigned char>(c) : 0x80, c);
+  for (const Range& range : wideClasses) {
+    if (c >= range.first && c <= range.last) return range.kind;
+  }
+  return ByteClass::Word;
 }

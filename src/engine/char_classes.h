@@ -18,3 +18,6 @@ struct CharClasses {
 
 // The tables of a code page; built once, shared.
 const CharClasses& CharClassesFor(CodePage codePage);
+
+// The class of a Unicode character, for word breaks in UTF-8.
+ByteClass ClassOfCharacter(char32_t c);

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/char_steps.h"
 #include "engine/engine_state.h"
 #include "engine/text_find.h"
 #include "engine/word_breaks.h"
@@ -14,8 +15,27 @@ DocumentEngine::~DocumentEngine() = default;
 DocumentEngine::DocumentEngine(DocumentEngine&&) noexcept = default;
 DocumentEngine& DocumentEngine::operator=(DocumentEngine&&) noexcept = default;
 
-void DocumentEngine::SetCodePage(CodePage codePage) { state_->codePage = codePage <= Mac ? codePage : Ansi; }
+void DocumentEngine::SetCodePage(CodePage codePage) { state_->codePage = codePage <= Utf8 ? codePage : Ansi; }
 CodePage DocumentEngine::GetCodePage() const { return state_->codePage; }
+
+// --- Characters -------------------------------------------------------------------
+
+Position DocumentEngine::CharacterStart(Position position) const {
+  return ::CharacterStart(state_->text, state_->codePage, position);
+}
+
+Position DocumentEngine::NextCharacter(Position position) const {
+  return ::NextCharacter(state_->text, state_->codePage, position);
+}
+
+Position DocumentEngine::PreviousCharacter(Position position) const {
+  return ::PreviousCharacter(state_->text, state_->codePage, position);
+}
+
+Position DocumentEngine::CountCharacters(PositionRange range) const {
+  PositionRange r = state_->Resolve(range);
+  return ::CountCharacters(state_->text, state_->codePage, r.start, r.end);
+}
 
 // --- Text ---------------------------------------------------------------------
 
@@ -150,6 +170,10 @@ Position DocumentEngine::GetLineLengthAt(Position position) const {
 // --- Words and find -------------------------------------------------------------
 
 Position DocumentEngine::FindWordBreak(WordMove move, Position position) const {
+  if (state_->codePage == Utf8) {
+    return move == WordMove::Right ? NextWordStartUtf8(state_->text, position)
+                                   : PreviousWordStartUtf8(state_->text, position);
+  }
   const CharClasses& classes = CharClassesFor(state_->codePage);
   return move == WordMove::Right ? NextWordStart(state_->text, classes, position)
                                  : PreviousWordStart(state_->text, classes, position);

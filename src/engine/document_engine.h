@@ -36,9 +36,20 @@ class DocumentEngine {
   // --- Code page -----------------------------------------------------------
   // The code page of the bytes: it decides which bytes are letters (word
   // breaks, whole-word find), how case folds in find, and the target of RTF
-  // stream-in. Ansi for a new engine.
+  // stream-in. Ansi for a new engine. In Utf8 bytes above 0x7F count as
+  // letters for whole-word find and fold only as themselves; word breaks go
+  // by characters.
   void SetCodePage(CodePage codePage);
   CodePage GetCodePage() const;
+
+  // --- Characters (engine/char_steps.h) ------------------------------------
+  // In the code page, a UTF-8 sequence is one character; every other byte is
+  // one. The start of the character holding `position`, the starts of the
+  // characters after and before it, and the characters of a range.
+  Position CharacterStart(Position position) const;
+  Position NextCharacter(Position position) const;
+  Position PreviousCharacter(Position position) const;
+  Position CountCharacters(PositionRange range) const;
 
   // --- Text (WM_GETTEXTLENGTH, WM_GETTEXT, WM_SETTEXT) ---------------------
   Position GetLength() const;

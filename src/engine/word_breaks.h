@@ -11,3 +11,8 @@ Position NextWordStart(const TextStorage& text, const CharClasses& classes, Posi
 // The start of the word left of `position`: back over blanks, then over the
 // run of the class before them (one line break being a run of its own).
 Position PreviousWordStart(const TextStorage& text, const CharClasses& classes, Position position);
+
+// The same in UTF-8, by characters: each valid sequence has the class of its
+// character (ClassOfCharacter), every byte that starts none is Other.
+Position NextWordStartUtf8(const TextStorage& text, Position position);
+Position PreviousWordStartUtf8(const TextStorage& text, Position position);

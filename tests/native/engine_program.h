@@ -123,7 +123,7 @@ class EngineRun {
       case 9: {
         const auto codePage = static_cast<CodePage>(in_.Byte() % 6);
         engine_.SetCodePage(codePage);
-        codePage_ = codePage <= Mac ? codePage : Ansi;
+        codePage_ = codePage;
         return;
       }
       case 10: return Find();

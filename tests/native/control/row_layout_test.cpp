@@ -67,11 +67,11 @@ TEST(RowLayout, WalksPositionsAndXAgreeOnRandomTexts) {
         ASSERT_EQ(layout.RowAt(p), rows[r]) << "text " << round << " width " << width << " position " << p;
       }
       for (const Row& row : rows) {
-        for (Position p = row.start; p <= RowLayout::CaretEnd(row); ++p) {
+        for (Position p = row.start; p <= layout.CaretEnd(row); ++p) {
           ASSERT_EQ(layout.PositionAtX(row, layout.XOf(row, p)), p) << "row at " << row.start;
         }
         // Far right of a row is its caret end: a soft break's position belongs to the next row.
-        ASSERT_EQ(layout.PositionAtX(row, 1000), RowLayout::CaretEnd(row));
+        ASSERT_EQ(layout.PositionAtX(row, 1000), layout.CaretEnd(row));
         std::int64_t left = -1;
         ASSERT_EQ(layout.ByteAtX(row, 0, left), row.start);
         ASSERT_EQ(left, 0);

@@ -1,0 +1,222 @@
+// Characters of the UTF-8 view: the engine's character steps and word moves,
+// and the rows laid out over them, on random texts of Cyrillic, Latin, CJK,
+// characters beyond U+FFFF and broken bytes. A plain decoder says where the
+// characters are; the rows must be those of the same text with every
+// character made one byte of the same width, laid out in a single-byte view.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "control/row_layout.h"
+#include "unit_rows.h"
+
+namespace {
+
+// The length of the character at `i`: a valid sequence's, else 1. Written
+// from the definition, not from the decoder under test.
+std::size_t ReferenceLength(const std::string& s, std::size_t i, char32_t& code) {
+  auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  unsigned char b = byte(i);
+  code = b;
+  std::size_t n = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+  if (b < 0x80 || (b & 0xC0) == 0x80 || b > 0xF7 || i + n > s.size()) return 1;
+  char32_t value = b & (0x7F >> n);
+  for (std::size_t k = 1; k < n; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) return 1;
+    value = value << 6 | (byte(i + k) & 0x3F);
+  }
+  const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (value < least[n] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 1;
+  code = value;
+  return n;
+}
+
+struct Character {
+  Position start;
+  Position length;
+  char32_t code;
+  bool valid;
+};
+
+std::vector<Character> ReferenceCharacters(const std::string& s) {
+  std::vector<Character> characters;
+  for (std::size_t i = 0; i < s.size();) {
+    char32_t code = 0;
+    std::size_t n = ReferenceLength(s, i, code);
+    characters.push_back({static_cast<Position>(i), static_cast<Position>(n), code, n > 1 || code < 0x80});
+    i += n;
+  }
+  return characters;
+}
+
+// Widths of the wide characters: 1 to 3 pixels by code point; a broken byte's mark is 2.
+constexpr int MarkWidth = 2;
+int WidthOf(char32_t c) { return 1 + static_cast<int>(c % 3); }
+
+struct Utf8Document : Document {
+  CharacterWidths widths{[](char32_t first, std::size_t count, int* out) {
+    for (std::size_t i = 0; i < count; ++i) out[i] = WidthOf(first + static_cast<char32_t>(i));
+  }};
+  explicit Utf8Document(const std::string& text) : Document(text) {
+    engine.SetCodePage(Utf8);
+    for (int b = 0x80; b < 0x100; ++b) metrics.byteWidth[b] = MarkWidth;
+    metrics.characterWidths = &widths;
+  }
+};
+
+// The text with every character one byte: ASCII as it is, a wide character as
+// 0x80 + its width, a broken byte as 0xF0, with those widths.
+Document Projected(const std::vector<Character>& characters) {
+  std::string bytes;
+  for (const Character& c : characters) {
+    if (c.length == 1 && c.code < 0x80) {
+      bytes += static_cast<char>(c.code);
+    } else {
+      bytes += static_cast<char>(c.valid ? 0x80 + WidthOf(c.code) : 0xF0);
+    }
+  }
+  Document projected(bytes);
+  for (int w = 1; w <= 3; ++w) projected.metrics.byteWidth[0x80 + w] = w;
+  projected.metrics.byteWidth[0xF0] = MarkWidth;
+  return projected;
+}
+
+std::string RandomText(std::mt19937& random, int pieces) {
+  static const char* const kinds[] = {
+      "a", "Z", " ", "\t", "\r\n", "\n", "\xD0\x96", "\xD1\x8F",  // Cyrillic
+      "\xE4\xB8\xAD", "\xE6\x96\x87",                             // CJK
+      "\xF0\x9F\x98\x80", "\xF0\x90\x8D\x88",                     // beyond U+FFFF
+      "\x80", "\xBF", "\xC3", "\xE2\x82", "\xF0\x9F\x98", "\xFF", "\xC0\xAF",  // stray, cut, never valid
+      "\xED\xA0\x80", "\xE0\x80\x80", "\xF4\x90\x80\x80",                     // surrogate, overlong, too high
+  };
+  std::string text;
+  for (int i = 0; i < pieces; ++i) text += kinds[random() % std::size(kinds)];
+  return text;
+}
+
+TEST(Utf8Characters, StepsCountsAndWordMovesStopOnlyAtTheReferenceStarts) {
+  std::mt19937 random(11);
+  for (int round = 0; round < 60; ++round) {
+    const std::string text = RandomText(random, static_cast<int>(random() % 80));
+    Utf8Document doc(text);
+    const std::vector<Character> characters = ReferenceCharacters(text);
+    const auto length = static_cast<Position>(text.size());
+    std::vector<Position> startOf(text.size() + 1, length), indexOf(text.size() + 1, 0);
+    std::vector<bool> isStart(text.size() + 1, false);
+    isStart[text.size()] = true;
+    indexOf[text.size()] = static_cast<Position>(characters.size());
+    for (std::size_t k = 0; k < characters.size(); ++k) {
+      isStart[characters[k].start] = true;
+      for (Position p = characters[k].start; p < characters[k].start + characters[k].length; ++p) {
+        startOf[p] = characters[k].start;
+        indexOf[p] = static_cast<Position>(k);
+      }
+    }
+    const DocumentEngine& engine = doc.engine;
+    for (Position p = 0; p <= length; ++p) {
+      Position k = indexOf[p];
+      ASSERT_EQ(engine.CharacterStart(p), startOf[p]) << round << " at " << p;
+      ASSERT_EQ(engine.NextCharacter(p), k + 1 < static_cast<Position>(characters.size()) ? characters[k + 1].start : length);
+      ASSERT_EQ(engine.PreviousCharacter(p), k == 0 ? 0 : characters[k - 1].start) << round << " at " << p;
+      ASSERT_EQ(engine.CountCharacters({0, p}), indexOf[p] + (isStart[p] ? 0 : 1)) << round << " at " << p;
+      for (WordMove move : {WordMove::Left, WordMove::Right}) {
+        Position word = engine.FindWordBreak(move, p);
+        ASSERT_TRUE(isStart[word]) << round << " word move from " << p << " to " << word;
+        ASSERT_TRUE(move == WordMove::Right ? word > p || p == length : word < p || p == 0);
+      }
+    }
+  }
+}
+
+TEST(Utf8Characters, ClassesOfWordMoves) {
+  // Cyrillic and CJK are words; a no-break space and an ideographic space are blanks; dashes are not words.
+  Utf8Document doc("\xD0\xB4\xD0\xBE\xD0\xBC\xC2\xA0\xE4\xB8\xAD\xE6\x96\x87\xE3\x80\x80\xE2\x80\x94x");
+  const Position wordStarts[] = {0, 8, 17, 20};
+  Position p = 0;
+  for (std::size_t i = 1; i < std::size(wordStarts); ++i) {
+    p = doc.engine.FindWordBreak(WordMove::Right, p);
+    EXPECT_EQ(p, wordStarts[i]);
+  }
+  EXPECT_EQ(doc.engine.FindWordBreak(WordMove::Left, 20), 17);
+  EXPECT_EQ(doc.engine.FindWordBreak(WordMove::Left, 17), 8);
+}
+
+TEST(Utf8Rows, AreTheRowsOfTheTextWithEveryCharacterOneByte) {
+  std::mt19937 random(5);
+  for (int round = 0; round < 50; ++round) {
+    const std::string text = RandomText(random, static_cast<int>(random() % 120));
+    Utf8Document doc(text);
+    const std::vector<Character> characters = ReferenceCharacters(text);
+    const Document projected = Projected(characters);
+    auto bytePosition = [&](Position index) {
+      return index < static_cast<Position>(characters.size()) ? characters[index].start : doc.engine.GetLength();
+    };
+    for (int width : {0, 1, 4, 9}) {
+      RowLayout layout = doc.Layout(width), model = projected.Layout(width);
+      Row row = layout.RowAt(0), modelRow = model.RowAt(0);
+      for (;;) {
+        auto mapped = [&](const Row& r) {
+          return Row{bytePosition(r.start), bytePosition(r.end), bytePosition(r.next), r.hardEnd, r.last};
+        };
+        ASSERT_EQ(row, mapped(modelRow)) << "text " << round << " width " << width;
+        ASSERT_EQ(layout.CaretEnd(row), bytePosition(model.CaretEnd(modelRow)));
+        for (Position i = modelRow.start; i <= modelRow.end; ++i) {
+          ASSERT_EQ(layout.XOf(row, bytePosition(i)), model.XOf(modelRow, i));
+          ASSERT_EQ(layout.RowAt(bytePosition(i)).start, i < modelRow.next || row.last ? row.start : row.next);
+        }
+        for (std::int64_t x = -1; x <= model.Width(modelRow) + 2; ++x) {
+          ASSERT_EQ(layout.PositionAtX(row, x), bytePosition(model.PositionAtX(modelRow, x)));
+          std::int64_t left = 0, modelLeft = 0;
+          ASSERT_EQ(layout.ByteAtX(row, x, left), bytePosition(model.ByteAtX(modelRow, x, modelLeft)));
+          ASSERT_EQ(left, modelLeft);
+        }
+        Row next, modelNext;
+        bool more = layout.NextRow(row, next);
+        ASSERT_EQ(more, model.NextRow(modelRow, modelNext));
+        if (!more) break;
+        Row back;
+        ASSERT_TRUE(layout.PreviousRow(next, back));
+        ASSERT_EQ(back, row);
+        row = next, modelRow = modelNext;
+      }
+    }
+  }
+}
+
+TEST(Utf8Rows, SegmentsOfALongLineStartOnCharacters) {
+  constexpr Position S = RowLayout::SegmentLength;
+  // Three-byte characters and a two-byte one shift every segment boundary into a character.
+  std::string line;
+  while (static_cast<Position>(line.size()) < 3 * S) line += "\xE4\xB8\xAD\xE6\x96\x87 \xD0\x96\xF0\x9F\x98\x80\x80 ";
+  Utf8Document doc("x\n" + line + "\nend");
+  const std::vector<Character> characters = ReferenceCharacters(doc.engine.GetText());
+  std::vector<bool> isStart(doc.engine.GetLength() + 1, false);
+  for (const Character& c : characters) isStart[c.start] = true;
+  isStart.back() = true;
+  RowLayout layout = doc.Layout(50);
+  Row row = layout.RowAt(0), next;
+  std::int64_t rows = 1;
+  while (layout.NextRow(row, next)) {
+    ASSERT_TRUE(isStart[next.start]) << next.start;
+    ASSERT_EQ(next.start, row.next);
+    for (Position p : {next.start, next.start + 1, layout.CaretEnd(next)}) ASSERT_EQ(layout.RowAt(p).start, next.start) << p;
+    row = next;
+    ++rows;
+  }
+  EXPECT_EQ(row.start, doc.engine.GetLength() - 3);
+  EXPECT_GT(rows, 3 * S / 100);
+  // Unwrapped, the x cache of the long line gives what a walk from its start gives.
+  LineXCache cache;
+  RowLayout plain = doc.Layout(0), cached(doc.engine, doc.metrics, 0, &cache);
+  const Row long_ = plain.RowAt(2);
+  for (Position p : {long_.start + 2 * S + 1, long_.start + S - 1, long_.end}) {
+    ASSERT_EQ(cached.XOf(long_, p), plain.XOf(long_, p)) << p;
+    std::int64_t x = plain.XOf(long_, p);
+    ASSERT_EQ(cached.PositionAtX(long_, x), plain.PositionAtX(long_, x));
+    EXPECT_TRUE(isStart[cached.PositionAtX(long_, x)]);
+  }
+}
+
+}  // namespace
