@@ -10,10 +10,12 @@ namespace {
 constexpr int RunCapacity = 512;
 constexpr Position ReadChunk = 2048;
 
-enum class Look { Plain, Greyed, Control, Selected };
+// Mark and SelectedMark: a byte of the UTF-8 view that starts no character,
+// its hex digits in the small font.
+enum class Look { Plain, Greyed, Control, Selected, Mark, SelectedMark };
 
-// Draws the rows of one paint: runs of bytes that look alike are drawn with
-// one ExtTextOutW each, every character at the width the layout gave it.
+// Draws the rows of one paint: runs of characters that look alike are drawn
+// with one ExtTextOutW each, every character at the width the layout gave it.
 class RowPainter {
  public:
   RowPainter(const DocumentControl& control, HDC dc, const RowLayout& layout)
@@ -31,11 +33,16 @@ class RowPainter {
   std::int64_t Draw(const Row& row, int y);
 
  private:
-  Look LookOf(Position position, unsigned char b) const {
-    if (position >= selection_.start && position < selection_.end) return Look::Selected;
+  Look LookOf(Position position, const RowLayout::Character& character, unsigned char b) const {
+    bool selected = position >= selection_.start && position < selection_.end;
+    if (character.mark) return selected ? Look::SelectedMark : Look::Mark;
+    if (selected) return Look::Selected;
+    if (character.length > 1) return Look::Plain;
     if (control_.font.controlByte[b]) return Look::Control;
     return control_.font.undefined[b] ? Look::Greyed : Look::Plain;
   }
+  // Adds one character to the run, which is drawn first when it looks otherwise or is full.
+  void Add(const RowLayout::Character& character, unsigned char b, Look look, Colour colour, int y);
   void Flush(int y);
   void MarkSelectedBreak(const Row& row, std::int64_t x, int y);
   int ScreenX(std::int64_t x) const { return static_cast<int>(x - control_.xOffset) + TextLeft(control_); }
@@ -63,14 +70,20 @@ void RowPainter::Flush(int y) {
   RECT box{ScreenX(runX_), y, ScreenX(runX_) + width, y + control_.font.lineHeight};
   COLORREF ink = colour_, paper = background_;
   switch (look_) {
-    case Look::Selected: ink = highlightText_, paper = highlight_; break;
-    case Look::Greyed: ink = greyText_; break;
+    case Look::Selected:
+    case Look::SelectedMark: ink = highlightText_, paper = highlight_; break;
+    case Look::Greyed:
+    case Look::Mark: ink = greyText_; break;
     case Look::Control: ink = background_, paper = greyText_; break;
     case Look::Plain: break;
   }
   SetTextColor(dc_, ink);
   SetBkColor(dc_, paper);
-  ExtTextOutW(dc_, box.left, y, ETO_OPAQUE | ETO_CLIPPED, &box, text_, static_cast<UINT>(count_), widths_);
+  bool mark = look_ == Look::Mark || look_ == Look::SelectedMark;
+  HGDIOBJ old = mark ? SelectObject(dc_, control_.font.markFont) : nullptr;
+  int top = mark ? y + control_.font.ascent - control_.font.markAscent : y;  // on the text's base line
+  ExtTextOutW(dc_, box.left, top, ETO_OPAQUE | ETO_CLIPPED, &box, text_, static_cast<UINT>(count_), widths_);
+  if (old) SelectObject(dc_, old);
   runX_ += width;
   count_ = 0;
 }
@@ -82,6 +95,16 @@ void RowPainter::MarkSelectedBreak(const Row& row, std::int64_t x, int y) {
   ExtTextOutW(dc_, 0, 0, ETO_OPAQUE, &box, nullptr, 0, nullptr);
 }
 
+void RowPainter::Add(const RowLayout::Character& character, unsigned char b, Look look, Colour colour, int y) {
+  wchar_t units[2];
+  int count = DrawnUnits(control_.font, character, b, units);
+  if (count_ + count > RunCapacity || (count_ > 0 && (look != look_ || colour != colour_))) Flush(y);
+  look_ = look;
+  colour_ = colour;
+  ShareAdvance(count, character.advance, widths_ + count_);
+  for (int k = 0; k < count; ++k) text_[count_++] = units[k];
+}
+
 std::int64_t RowPainter::Draw(const Row& row, int y) {
   std::int64_t right = control_.xOffset + (area_.right - area_.left) + TextLeft(control_);
   std::int64_t x = 0;
@@ -89,20 +112,19 @@ std::int64_t RowPainter::Draw(const Row& row, int y) {
   runX_ = x;
   count_ = 0;
   DocumentEngine::ColourRun colours{0, 0, 0};
-  char bytes[ReadChunk + 1];
+  unsigned char bytes[ReadChunk + 1];
   while (position < row.end && x < right) {
-    Position n = control_.engine.GetTextRange({position, std::min(row.end, position + ReadChunk)}, bytes, ReadChunk + 1);
-    for (Position i = 0; i < n && x < right; ++i, ++position) {
-      auto b = static_cast<unsigned char>(bytes[i]);
+    Position n = control_.engine.GetTextRange({position, std::min(row.end, position + ReadChunk)},
+                                              reinterpret_cast<char*>(bytes), ReadChunk + 1);
+    for (Position i = 0; i < n && x < right;) {
+      // A character the chunk cuts is read again with the next chunk.
+      if (layout_.CutsCharacter(bytes[i], n - i, position + (n - i) < row.end)) break;
+      RowLayout::Character character = layout_.CharacterAt(bytes + i, static_cast<std::size_t>(n - i), x);
       if (position >= colours.end) colours = control_.engine.GetColourRun(position);
-      Look look = LookOf(position, b);
-      if (count_ == RunCapacity || (count_ > 0 && (look != look_ || colours.colour != colour_))) Flush(y);
-      look_ = look;
-      colour_ = colours.colour;
-      int advance = layout_.Advance(b, x);
-      text_[count_] = control_.font.glyph[b];
-      widths_[count_++] = advance;
-      x += advance;
+      Add(character, bytes[i], LookOf(position, character, bytes[i]), colours.colour, y);
+      x += character.advance;
+      i += character.length;
+      position += character.length;
     }
   }
   Flush(y);

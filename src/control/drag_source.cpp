@@ -5,9 +5,11 @@
 #include <new>
 
 #include "codepages/unicode_maps.h"
+#include "codepages/utf8.h"
 #include "control/com_object.h"
 #include "control/control_editing.h"
 #include "control/text_transfer.h"
+#include "control/view_font.h"
 #include "control/wide_text.h"
 
 namespace {
@@ -25,10 +27,27 @@ class DropSource final : public ComObject<IDropSource> {
 
 // The selected bytes as other programs read them: the characters the view
 // shows, in Unicode and in both 8-bit formats.
-std::vector<DataBlock> TextBlocks(const std::string& bytes, CodePage codePage) {
+// In the UTF-8 view a byte that starts no character has none to give: U+FFFD.
+std::wstring ViewText(const std::string& bytes, CodePage codePage) {
   std::wstring text;
   text.reserve(bytes.size());
-  for (char b : bytes) text.push_back(static_cast<wchar_t>(ByteToUnicode(codePage, static_cast<unsigned char>(b))));
+  const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
+  for (std::size_t i = 0; i < bytes.size();) {
+    if (codePage != Utf8 || at[i] < 0x80) {
+      text.push_back(static_cast<wchar_t>(ByteToUnicode(codePage, at[i++])));
+      continue;
+    }
+    Utf8Sequence sequence = DecodeUtf8(at + i, bytes.size() - i);
+    bool valid = sequence.status == Utf8Status::Valid;
+    wchar_t units[2] = {ReplacementCharacter, 0};
+    text.append(units, valid ? Utf16Of(sequence.codePoint, units) : 1);
+    i += valid ? sequence.length : 1;
+  }
+  return text;
+}
+
+std::vector<DataBlock> TextBlocks(const std::string& bytes, CodePage codePage) {
+  std::wstring text = ViewText(bytes, codePage);
   std::string wide(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * sizeof(wchar_t));
   std::vector<DataBlock> blocks{{CF_UNICODETEXT, std::move(wide)}};
   for (CLIPFORMAT format : {CF_TEXT, CF_OEMTEXT}) {

@@ -119,7 +119,10 @@ DWORD DropText(DocumentControl& control, IDataObject* data, Position target, DWO
   if (FAILED(answer)) return DROPEFFECT_NONE;
   if (answer == S_OK) {
     std::string text;
-    if (!ReadDroppedText(data, format ? format : CF_TEXT, text)) return DROPEFFECT_NONE;
+    // The UTF-8 view takes the characters themselves unless the owner asks for a format.
+    bool read = format == 0 && control.viewCodePage == Utf8 ? ReadDroppedUtf8(data, text)
+                                                             : ReadDroppedText(data, format ? format : CF_TEXT, text);
+    if (!read) return DROPEFFECT_NONE;
     if (!ReplaceSelection(control, text, UndoAction::Separate)) return Refused();
   }
   // The dropped text ends where the insertion left the caret.

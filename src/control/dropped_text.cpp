@@ -55,6 +55,27 @@ std::string BytesFromWide(std::wstring_view text, UINT codePage) {
   return bytes;
 }
 
+namespace {
+
+// The dropped text in Unicode: its own, or an 8-bit format but `skip` converted.
+bool ReadWide(IDataObject* data, CLIPFORMAT skip, std::wstring& text) {
+  std::string block;
+  if (ReadBlock(data, CF_UNICODETEXT, block)) {
+    text.assign(reinterpret_cast<const wchar_t*>(block.data()), block.size() / sizeof(wchar_t));
+    text.resize(wcsnlen(text.data(), text.size()));
+    return true;
+  }
+  for (CLIPFORMAT other : {CF_TEXT, CF_OEMTEXT}) {
+    if (other == skip || !ReadBlock(data, other, block)) continue;
+    CutAtZero(block);
+    text = WideFromBytes(block, CodePageOfFormat(other));
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool ReadDroppedText(IDataObject* data, CLIPFORMAT format, std::string& bytes) {
   std::string block;
   if (ReadBlock(data, format, block)) {
@@ -63,15 +84,14 @@ bool ReadDroppedText(IDataObject* data, CLIPFORMAT format, std::string& bytes) {
     return true;
   }
   std::wstring text;
-  if (ReadBlock(data, CF_UNICODETEXT, block)) {
-    text.assign(reinterpret_cast<const wchar_t*>(block.data()), block.size() / sizeof(wchar_t));
-    text.resize(wcsnlen(text.data(), text.size()));
-  } else {
-    CLIPFORMAT other = format == CF_OEMTEXT ? CF_TEXT : CF_OEMTEXT;
-    if (!ReadBlock(data, other, block)) return false;
-    CutAtZero(block);
-    text = WideFromBytes(block, CodePageOfFormat(other));
-  }
+  if (!ReadWide(data, format, text)) return false;
   bytes = BytesFromWide(text, CodePageOfFormat(format));
+  return true;
+}
+
+bool ReadDroppedUtf8(IDataObject* data, std::string& bytes) {
+  std::wstring text;
+  if (!ReadWide(data, 0, text)) return false;
+  bytes = BytesFromWide(text, CP_UTF8);
   return true;
 }

@@ -102,10 +102,17 @@ LRESULT SetBackground(DocumentControl& control, WPARAM useSystem, LPARAM colour)
 
 LRESULT SetViewCodePage(DocumentControl& control, WPARAM codePage) {
   CodePage previous = control.viewCodePage;
-  if (codePage > Koi8) return previous;
+  if (codePage > Koi8 && codePage != Utf8) return previous;
   control.viewCodePage = static_cast<CodePage>(codePage);
   control.engine.SetCodePage(control.viewCodePage);
   MeasureBytes(control.font, control.viewCodePage);
+  // No byte changes; a selection end that now falls inside a UTF-8 character
+  // goes back to the character's start.
+  DocumentEngine& engine = control.engine;
+  Position anchor = SelectionAnchor(control), caret = engine.GetCaret();
+  if (engine.CharacterStart(anchor) != anchor || engine.CharacterStart(caret) != caret) {
+    engine.SetSelection(engine.CharacterStart(anchor), engine.CharacterStart(caret));
+  }
   AfterLayoutChange(control);
   RefreshView(control);
   return previous;

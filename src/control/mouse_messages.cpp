@@ -28,8 +28,8 @@ PositionRange WordAt(const DocumentControl& control, Position position) {
   Row row = control.Layout().RowAt(position);
   Position c = position;
   unsigned char b = engine.GetByte(c);
-  if ((c >= engine.GetLength() || b == '\r' || b == '\n') && c > row.start) --c;
-  Position start = std::min(engine.FindWordBreak(WordMove::Left, c + 1), c);
+  if ((c >= engine.GetLength() || b == '\r' || b == '\n') && c > row.start) c = engine.PreviousCharacter(c);
+  Position start = std::min(engine.FindWordBreak(WordMove::Left, engine.NextCharacter(c)), c);
   Position end = std::min(engine.FindWordBreak(WordMove::Right, c), std::max(row.end, c));
   return {start, std::max(end, position)};
 }

@@ -62,7 +62,10 @@ class PagePainter {
   void Paint() {
     LOGFONTA description = FontOf(print_.printed, dotsY_);
     HFONT font = CreateFontIndirectA(&description);
-    HGDIOBJ old = SelectObject(dc_, font ? static_cast<HGDIOBJ>(font) : GetStockObject(ANSI_FIXED_FONT));
+    LOGFONTA markDescription = MarkFontOf(description);
+    markFont_ = CreateFontIndirectA(&markDescription);
+    font_ = font ? static_cast<HGDIOBJ>(font) : GetStockObject(ANSI_FIXED_FONT);
+    HGDIOBJ old = SelectObject(dc_, font_);
     SetTextAlign(dc_, TA_TOP | TA_LEFT | TA_NOUPDATECP);
     RowLayout layout(control_.engine, print_.font.metrics, print_.wrapWidth);
     ForEachPageRow(layout, print_.page, [&](int index, Position from, Position to, Position rowStart) {
@@ -71,6 +74,7 @@ class PagePainter {
     });
     SelectObject(dc_, old);
     if (font) DeleteObject(font);
+    if (markFont_) DeleteObject(markFont_);
   }
 
  private:
@@ -84,24 +88,39 @@ class PagePainter {
     count_ = 0;
     runX_ = 0;
     DocumentEngine::ColourRun colours{0, 0, 0};
-    char bytes[ReadChunk + 1];
+    unsigned char bytes[ReadChunk + 1];
     for (Position position = from; position < to;) {
-      Position n = control_.engine.GetTextRange({position, std::min(to, position + ReadChunk)}, bytes, ReadChunk + 1);
+      Position n = control_.engine.GetTextRange({position, std::min(to, position + ReadChunk)},
+                                                reinterpret_cast<char*>(bytes), ReadChunk + 1);
       if (n <= 0) break;
-      for (Position i = 0; i < n; ++i, ++position) {
-        auto b = static_cast<unsigned char>(bytes[i]);
+      for (Position i = 0; i < n;) {
+        // A character the chunk cuts is read again with the next chunk.
+        if (layout.CutsCharacter(bytes[i], n - i, position + (n - i) < to)) break;
+        RowLayout::Character character = layout.CharacterAt(bytes + i, static_cast<std::size_t>(n - i), x);
         if (position >= colours.end) colours = control_.engine.GetColourRun(position);
-        COLORREF ink = print_.font.undefined[b] ? grey_ : colours.colour, paper = paper_;
-        if (print_.font.controlByte[b]) ink = paper_, paper = grey_;
-        if (count_ == RunCapacity || (count_ > 0 && (ink != ink_ || paper != paperRun_))) Flush();
-        if (count_ == 0) runX_ = x - base, ink_ = ink, paperRun_ = paper;
-        std::int64_t next = x + layout.Advance(b, x);
-        text_[count_] = print_.font.glyph[b];
-        widths_[count_++] = ScaleX(next - base) - ScaleX(x - base);
+        std::int64_t next = x + character.advance;
+        Add(character, bytes[i], colours.colour, ScaleX(next - base) - ScaleX(x - base), x - base);
         x = next;
+        i += character.length;
+        position += character.length;
       }
     }
     Flush();
+  }
+
+  void Add(const RowLayout::Character& character, unsigned char b, COLORREF colour, int width, std::int64_t x) {
+    const ViewFont& font = print_.font;
+    bool undefined = character.mark || (character.length == 1 && font.undefined[b]);
+    COLORREF ink = undefined ? grey_ : colour, paper = paper_;
+    if (character.length == 1 && !character.mark && font.controlByte[b]) ink = paper_, paper = grey_;
+    wchar_t units[2];
+    int count = DrawnUnits(font, character, b, units);
+    if (count_ + count > RunCapacity || (count_ > 0 && (ink != ink_ || paper != paperRun_ || character.mark != mark_))) {
+      Flush();
+    }
+    if (count_ == 0) runX_ = x, ink_ = ink, paperRun_ = paper, mark_ = character.mark;
+    ShareAdvance(count, width, widths_ + count_);
+    for (int k = 0; k < count; ++k) text_[count_++] = units[k];
   }
 
   void Flush() {
@@ -111,7 +130,11 @@ class PagePainter {
     RECT box{left, y_, left + width, bottom_};
     SetTextColor(dc_, ink_);
     SetBkColor(dc_, paperRun_);
-    ExtTextOutW(dc_, left, y_, ETO_OPAQUE | ETO_CLIPPED, &box, text_, static_cast<UINT>(count_), widths_);
+    if (mark_ && markFont_) SelectObject(dc_, markFont_);
+    // Marks stand on the text's base line.
+    int top = mark_ ? y_ + MulDiv(print_.font.ascent - print_.font.markAscent, dotsY_, print_.dotsY) : y_;
+    ExtTextOutW(dc_, left, top, ETO_OPAQUE | ETO_CLIPPED, &box, text_, static_cast<UINT>(count_), widths_);
+    if (mark_ && markFont_) SelectObject(dc_, font_);
     count_ = 0;
   }
 
@@ -126,6 +149,9 @@ class PagePainter {
   int count_ = 0;
   std::int64_t runX_ = 0;
   COLORREF ink_ = 0, paperRun_ = 0;
+  bool mark_ = false;
+  HGDIOBJ font_ = nullptr;
+  HFONT markFont_ = nullptr;
 };
 
 LRESULT FormatRange(DocumentControl& control, bool render, FORMATRANGE* range) {
@@ -136,8 +162,10 @@ LRESULT FormatRange(DocumentControl& control, bool render, FORMATRANGE* range) {
   }
   HDC target = range->hdcTarget ? range->hdcTarget : range->hdc;
   Position length = control.engine.GetLength();
-  Position start = std::clamp<Position>(range->chrg.cpMin, 0, length);
+  // A range from inside a UTF-8 character starts and ends with that character.
+  Position start = control.engine.CharacterStart(std::clamp<Position>(range->chrg.cpMin, 0, length));
   Position end = range->chrg.cpMax < 0 ? length : std::clamp<Position>(range->chrg.cpMax, start, length);
+  end = std::max(start, control.engine.CharacterStart(end));
   if (!target) return start;
   const ViewFont& font = PrinterFont(control, target);
   const RECT area = range->rc;

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "codepages/utf8.h"
 #include "control/character_widths.h"
 #include "engine/document_engine.h"
 
@@ -117,6 +118,11 @@ class RowLayout {
   // The character at `at` drawn at `x`; `available` (at least 1) bytes are
   // readable, up to the end of the text or at least a whole character.
   Character CharacterAt(const unsigned char* at, std::size_t available, std::int64_t x) const;
+  // Whether bytes read in chunks may cut the character starting with `first`
+  // short: `available` are read and `more` follow.
+  bool CutsCharacter(unsigned char first, Position available, bool more) const {
+    return Utf8() && more && first >= 0x80 && available < static_cast<Position>(maxUtf8Length);
+  }
 
   // Rows counted from the start of the line of `row` to `row`.
   std::int64_t RowInLine(const Row& row) const;

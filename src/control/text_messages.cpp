@@ -30,8 +30,11 @@ std::string_view TextOf(LPARAM lParam) {
 }
 
 // A selection set by the program shows its caret like one set by the user.
+// An end inside a UTF-8 character goes back to the character's start, so no
+// caret splits one; -1 keeps its meaning.
 void SelectByProgram(DocumentControl& control, Position anchor, Position caret) {
-  SelectByUser(control, anchor, caret);
+  auto start = [&](Position p) { return p < 0 ? p : control.engine.CharacterStart(p); };
+  SelectByUser(control, start(anchor), start(caret));
 }
 
 LRESULT Find(DocumentControl& control, WPARAM options, LPARAM lParam, bool extended, bool backward = false) {

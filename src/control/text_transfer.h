@@ -22,6 +22,8 @@ IDataObject* CreateTextDataObject(std::vector<DataBlock> blocks);
 // the block itself when the data offers it, else another text format
 // converted as the clipboard converts it. False when it offers no text.
 bool ReadDroppedText(IDataObject* data, CLIPFORMAT format, std::string& bytes);
+// The dropped text's characters in UTF-8, whichever text format it offers.
+bool ReadDroppedUtf8(IDataObject* data, std::string& bytes);
 
 // True while `data` is what the document control `window` is dragging: a drop
 // of it moves or copies the control's own bytes unchanged.

@@ -2,13 +2,98 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 #include "codepages/unicode_maps.h"
 
 namespace {
 
-constexpr wchar_t Replacement = 0xFFFD;
 constexpr int TabColumns = 8;
+// The marks are two thirds of the text's height, with a pixel on either side.
+constexpr int MarkHeightShare = 3;
+constexpr int MarkPadding = 2;
+constexpr wchar_t HexDigits[] = L"0123456789ABCDEF";
+
+HGDIOBJ Select(HDC dc, HFONT font) { return SelectObject(dc, font ? font : GetStockObject(ANSI_FIXED_FONT)); }
+
+// Characters above ASCII measured on `device`, or on the screen when it is null.
+CharacterWidths::Measure MeasureCharacters(HDC device, HFONT font) {
+  return [device, font](char32_t first, std::size_t count, int* widths) {
+    HDC dc = device ? device : GetDC(nullptr);
+    HGDIOBJ old = Select(dc, font);
+    for (std::size_t i = 0; i < count; ++i) {
+      wchar_t units[2];
+      SIZE size{};
+      if (GetTextExtentPoint32W(dc, units, Utf16Of(first + static_cast<char32_t>(i), units), &size)) widths[i] = size.cx;
+    }
+    SelectObject(dc, old);
+    if (!device) ReleaseDC(nullptr, dc);
+  };
+}
+
+int MarkWidth(HDC dc, const ViewFont& font) {
+  HGDIOBJ old = Select(dc, font.markFont);
+  int widest = 1;
+  for (wchar_t digit : std::wstring_view(HexDigits)) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, &digit, 1, &size);
+    widest = std::max<int>(widest, size.cx);
+  }
+  SelectObject(dc, old);
+  return 2 * widest + MarkPadding;
+}
+
+// Measures on `dc`; characters met later are measured on `device` (null: the screen).
+void Measure(HDC dc, HDC device, ViewFont& font, CodePage codePage) {
+  HGDIOBJ old = Select(dc, font.handle);
+  for (int b = 0; b < 256; ++b) {
+    auto byte = static_cast<unsigned char>(b);
+    wchar_t c = DisplayCharacter(codePage, byte);
+    font.glyph[b] = c;
+    font.controlByte[b] = IsControlByte(byte);
+    font.undefined[b] = c == ReplacementCharacter;
+    SIZE size{};
+    GetTextExtentPoint32W(dc, &c, 1, &size);
+    font.metrics.byteWidth[b] = std::max<int>(size.cx, 1);
+  }
+  font.metrics.byteWidth['\r'] = 0;
+  font.metrics.byteWidth['\n'] = 0;
+  font.metrics.tabWidth = std::max(1, TabColumns * font.metrics.byteWidth[' ']);
+  SelectObject(dc, old);
+  font.characterWidths.reset();
+  font.metrics.characterWidths = nullptr;
+  if (codePage != Utf8) return;
+  int mark = MarkWidth(dc, font);
+  std::fill(font.metrics.byteWidth + 0x80, font.metrics.byteWidth + 256, mark);
+  font.characterWidths = std::make_unique<CharacterWidths>(MeasureCharacters(device, font.handle));
+  font.metrics.characterWidths = font.characterWidths.get();
+}
+
+void Build(HDC dc, HDC device, ViewFont& font, const CharFormat& format, CodePage codePage) {
+  LOGFONTA description = FontOf(format, GetDeviceCaps(dc, LOGPIXELSY));
+  HFONT created = CreateFontIndirectA(&description);
+  LOGFONTA markDescription = MarkFontOf(description);
+  HFONT markCreated = CreateFontIndirectA(&markDescription);
+  if (created) {
+    ReleaseViewFont(font);
+    font.handle = created;
+  }
+  if (markCreated) {
+    if (font.markFont) DeleteObject(font.markFont);
+    font.markFont = markCreated;
+  }
+  TEXTMETRICA metrics{}, markMetrics{};
+  HGDIOBJ old = Select(dc, font.handle);
+  GetTextMetricsA(dc, &metrics);
+  Select(dc, font.markFont);
+  GetTextMetricsA(dc, &markMetrics);
+  SelectObject(dc, old);
+  font.lineHeight = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
+  font.ascent = metrics.tmAscent;
+  font.markAscent = markMetrics.tmAscent;
+  font.averageWidth = std::max<int>(1, metrics.tmAveCharWidth);
+  Measure(dc, device, font, codePage);
+}
 
 }  // namespace
 
@@ -40,54 +125,68 @@ LOGFONTA FontOf(const CharFormat& format, int pixelsPerInch) {
   return font;
 }
 
-void MeasureBytesOn(HDC dc, ViewFont& font, CodePage codePage) {
-  HGDIOBJ old = SelectObject(dc, font.handle ? font.handle : GetStockObject(ANSI_FIXED_FONT));
-  for (int b = 0; b < 256; ++b) {
-    auto byte = static_cast<unsigned char>(b);
-    wchar_t c = DisplayCharacter(codePage, byte);
-    font.glyph[b] = c;
-    font.controlByte[b] = IsControlByte(byte);
-    font.undefined[b] = c == Replacement;
-    SIZE size{};
-    GetTextExtentPoint32W(dc, &c, 1, &size);
-    font.metrics.byteWidth[b] = std::max<int>(size.cx, 1);
+LOGFONTA MarkFontOf(LOGFONTA font) {
+  font.lfHeight = font.lfHeight * 2 / MarkHeightShare;
+  if (font.lfHeight == 0) font.lfHeight = -1;
+  font.lfWeight = FW_NORMAL;
+  font.lfItalic = FALSE;
+  return font;
+}
+
+int Utf16Of(char32_t c, wchar_t units[2]) {
+  constexpr char32_t planeSize = 0x10000;
+  if (c < planeSize) {
+    units[0] = static_cast<wchar_t>(c);
+    return 1;
   }
-  font.metrics.byteWidth['\r'] = 0;
-  font.metrics.byteWidth['\n'] = 0;
-  font.metrics.tabWidth = std::max(1, TabColumns * font.metrics.byteWidth[' ']);
-  SelectObject(dc, old);
+  c -= planeSize;
+  units[0] = static_cast<wchar_t>(0xD800 + (c >> 10));
+  units[1] = static_cast<wchar_t>(0xDC00 + (c & 0x3FF));
+  return 2;
+}
+
+int DrawnUnits(const ViewFont& font, const RowLayout::Character& character, unsigned char firstByte, wchar_t units[2]) {
+  if (character.mark) {
+    units[0] = HexDigits[firstByte >> 4];
+    units[1] = HexDigits[firstByte & 0x0F];
+    return 2;
+  }
+  if (character.length == 1 && (character.code < 0x80 || !font.characterWidths)) {
+    units[0] = font.glyph[firstByte];
+    return 1;
+  }
+  return Utf16Of(character.code, units);
+}
+
+void ShareAdvance(int units, int advance, int widths[2]) {
+  // A mark's digits share it. So do the two halves of a surrogate pair: a
+  // system that draws the pair as one glyph draws it at the first and goes on
+  // after both, and one that draws each half (Wine) draws them side by side.
+  widths[0] = units == 2 ? advance / 2 : advance;
+  if (units == 2) widths[1] = advance - widths[0];
 }
 
 void MeasureBytes(ViewFont& font, CodePage codePage) {
   HDC dc = GetDC(nullptr);
-  MeasureBytesOn(dc, font, codePage);
+  Measure(dc, nullptr, font, codePage);
   ReleaseDC(nullptr, dc);
 }
 
 void BuildViewFontOn(HDC dc, ViewFont& font, const CharFormat& format, CodePage codePage) {
-  LOGFONTA description = FontOf(format, GetDeviceCaps(dc, LOGPIXELSY));
-  HFONT created = CreateFontIndirectA(&description);
-  if (created) {
-    ReleaseViewFont(font);
-    font.handle = created;
-  }
-  HGDIOBJ old = SelectObject(dc, font.handle ? font.handle : GetStockObject(ANSI_FIXED_FONT));
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  font.lineHeight = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
-  font.ascent = metrics.tmAscent;
-  font.averageWidth = std::max<int>(1, metrics.tmAveCharWidth);
-  MeasureBytesOn(dc, font, codePage);
+  Build(dc, dc, font, format, codePage);
 }
 
 void BuildViewFont(ViewFont& font, const CharFormat& format, CodePage codePage) {
   HDC dc = GetDC(nullptr);
-  BuildViewFontOn(dc, font, format, codePage);
+  Build(dc, nullptr, font, format, codePage);
   ReleaseDC(nullptr, dc);
 }
 
 void ReleaseViewFont(ViewFont& font) {
   if (font.handle) DeleteObject(font.handle);
+  if (font.markFont) DeleteObject(font.markFont);
   font.handle = nullptr;
+  font.markFont = nullptr;
+  font.characterWidths.reset();
+  font.metrics.characterWidths = nullptr;
 }

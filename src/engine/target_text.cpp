@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "codepages/unicode_maps.h"
+#include "codepages/utf8.h"
 
 namespace {
 
@@ -44,6 +45,10 @@ void TargetText::AppendEncoded(char32_t character) {
 TargetText::Encoding TargetText::Encode(char32_t character) const {
   Encoding encoding;
   encoding.character = character;
+  if (target_ == Utf8) {
+    encoding.length = static_cast<unsigned char>(EncodeUtf8(character, encoding.bytes));
+    if (encoding.length > 0) return encoding;
+  }
   int byte = UnicodeToByte(target_, character);
   const char* plain = "?";
   if (byte < 0) {

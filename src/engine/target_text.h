@@ -1,4 +1,4 @@
-// Text built from Unicode characters in the bytes of one code page. A character the code page
+// Text built from Unicode characters in the bytes of one code page, or in UTF-8. A character the code page
 // lacks is written in its nearest plain form (dashes as '-', quotes as '"', the ellipsis as "...",
 // typographic blanks as a space, invisible marks as nothing) and anything else as '?'.
 #pragma once
@@ -29,7 +29,7 @@ class TargetText {
   struct Encoding {
     char32_t character = 0xFFFFFFFF;  // no character: an empty slot
     unsigned char length = 0;
-    char bytes[3] = {};
+    char bytes[4] = {};  // a UTF-8 character, or the longest plain form
   };
 
   void AppendEncoded(char32_t character);

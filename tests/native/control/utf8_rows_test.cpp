@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "control/row_layout.h"
+#include "engine/rtf_reader.h"
 #include "unit_rows.h"
 
 namespace {
@@ -141,6 +142,10 @@ TEST(Utf8Characters, ClassesOfWordMoves) {
   }
   EXPECT_EQ(doc.engine.FindWordBreak(WordMove::Left, 20), 17);
   EXPECT_EQ(doc.engine.FindWordBreak(WordMove::Left, 17), 8);
+}
+
+TEST(Utf8Characters, RtfComesInAsUtf8) {
+  EXPECT_EQ(RtfToText(R"({\rtf1\ansi\ansicpg1251 \u1046?\'e0 \u8212?})", Utf8), "\xD0\x96\xD0\xB0 \xE2\x80\x94");
 }
 
 TEST(Utf8Rows, AreTheRowsOfTheTextWithEveryCharacterOneByte) {

@@ -134,4 +134,21 @@ TEST_F(RenderTest, SelectionAndColourRunsArePainted) {
   EXPECT_EQ(shown.CountColour(after, highlight), 0);
 }
 
+TEST_F(RenderTest, Utf8ShowsItsCharactersAndABrokenByteAsAGreyMark) {
+  Send(EM_SETVIEWCODEPAGE, Utf8);
+  SetText("\xD0\x96\xE4\xB8\xAD\xF0\x9F\x98\x80\r\n");
+  const std::u16string shown = u"Ж中😀";  // outside the macro, which would make it Windows-1251 text
+  EXPECT_EQ(Mismatch({{shown}}), 0);
+  COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
+  SetText("\xD0\x96\r\n");
+  Picture letter(Client());
+  Capture(letter);
+  EXPECT_EQ(letter.CountColour(FirstRow(), grey), 0);
+  SetText("\x96\r\n");  // the same byte without its lead
+  Picture mark(Client());
+  Capture(mark);
+  EXPECT_GT(mark.CountColour(FirstRow(), grey), 3);
+  EXPECT_GT(mark.Differences(letter, FirstRow()), 10);
+}
+
 }  // namespace
