@@ -42,8 +42,7 @@ const unsigned char* RowLayout::BytesAt(Position position, Position& available) 
   return chunk_ + (position - chunkStart_);
 }
 
-RowLayout::Character RowLayout::CharacterAt(const unsigned char* at, std::size_t available, std::int64_t x) const {
-  if (!Utf8() || at[0] < 0x80) return {1, Advance(at[0], x), at[0], false};
+RowLayout::Character RowLayout::Decoded(const unsigned char* at, std::size_t available) const {
   Utf8Sequence sequence = DecodeUtf8(at, available);
   if (sequence.status != Utf8Status::Valid) return {1, metrics_.byteWidth[at[0]], at[0], true};
   return {sequence.length, metrics_.characterWidths->Of(sequence.codePoint), sequence.codePoint, false};
@@ -64,24 +63,32 @@ Position RowLayout::CharacterStart(Position position) const {
 
 template <typename Stop>
 RowLayout::Mark RowLayout::Walk(Position p, std::int64_t x, Position end, Stop&& stop) const {
+  const bool utf8 = Utf8();
+  const Position length = engine_.GetLength();
   while (p < end) {
     Position available = 0;
     const unsigned char* bytes = BytesAt(p, available);
-    Position n = std::min(available, end - p);
-    Position plain = Utf8() ? static_cast<Position>(AsciiRunLength(bytes, static_cast<std::size_t>(n))) : n;
-    for (Position i = 0; i < plain; ++i) {
-      int advance = Advance(bytes[i], x);
-      if (stop(p + i, Position{1}, advance, x, bytes[i])) return {p + i, x};
-      x += advance;
+    const Position n = std::min(available, end - p);
+    // Past `whole` a character may run on beyond the chunk: it is read again.
+    const Position whole = chunkEnd_ == length ? n : available - static_cast<Position>(maxUtf8Length - 1);
+    Position i = 0;
+    while (i < n) {
+      if (!utf8 || bytes[i] < 0x80) {
+        Position run = utf8 ? static_cast<Position>(AsciiRunLength(bytes + i, static_cast<std::size_t>(n - i))) : n - i;
+        for (Position last = i + run; i < last; ++i) {
+          int advance = Advance(bytes[i], x);
+          if (stop(p + i, Position{1}, advance, x, bytes[i])) return {p + i, x};
+          x += advance;
+        }
+        continue;
+      }
+      if (i >= whole) break;
+      Character c = CharacterAt(bytes + i, static_cast<std::size_t>(available - i), x);
+      if (i + c.length > n || stop(p + i, c.length, c.advance, x, bytes[i])) return {p + i, x};
+      x += c.advance;
+      i += c.length;
     }
-    p += plain;
-    if (plain == n) continue;
-    bool cut = available - plain < static_cast<Position>(maxUtf8Length) && chunkEnd_ < engine_.GetLength();
-    if (cut) continue;  // read again from here, with the whole character
-    Character c = CharacterAt(bytes + plain, static_cast<std::size_t>(available - plain), x);
-    if (p + c.length > end || stop(p, c.length, c.advance, x, bytes[plain])) return {p, x};
-    x += c.advance;
-    p += c.length;
+    p += i;
   }
   return {p, x};
 }

@@ -117,7 +117,15 @@ class RowLayout {
   }
   // The character at `at` drawn at `x`; `available` (at least 1) bytes are
   // readable, up to the end of the text or at least a whole character.
-  Character CharacterAt(const unsigned char* at, std::size_t available, std::int64_t x) const;
+  Character CharacterAt(const unsigned char* at, std::size_t available, std::int64_t x) const {
+    if (!Utf8() || at[0] < 0x80) return {1, Advance(at[0], x), at[0], false};
+    // Two bytes, the most common kind (Cyrillic among them), decoded here.
+    if (at[0] >= 0xC2 && at[0] <= 0xDF && available >= 2 && (at[1] & 0xC0) == 0x80) {
+      char32_t code = static_cast<char32_t>(at[0] & 0x1F) << 6 | (at[1] & 0x3F);
+      return {2, metrics_.characterWidths->Of(code), code, false};
+    }
+    return Decoded(at, available);
+  }
   // Whether bytes read in chunks may cut the character starting with `first`
   // short: `available` are read and `more` follow.
   bool CutsCharacter(unsigned char first, Position available, bool more) const {
@@ -134,6 +142,9 @@ class RowLayout {
     Position next = 0;        // start of the following line, or the text length
     bool last = false;
   };
+
+  // A character of the UTF-8 view above ASCII, or a byte that starts none.
+  Character Decoded(const unsigned char* at, std::size_t available) const;
 
   Line LineAt(Position position) const;
   Position SegmentStart(const Line& line, Position position) const;
