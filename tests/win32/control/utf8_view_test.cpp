@@ -93,4 +93,34 @@ TEST_F(Utf8ViewTest, TheMouseLandsBetweenCharacters) {
   EXPECT_EQ(Selected(), std::pair(0, 11));  // the word and its blank
 }
 
+TEST_F(Utf8ViewTest, PrintedPagesBeginAndEndOnCharacters) {
+  std::string text;
+  // No blanks: rows are cut between characters, which start at 0 3 5 of every 6 bytes.
+  for (int i = 0; i < 200; ++i) text += "\xE4\xB8\xAD\xD0\x96\x80";
+  SetText(text);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  const int side = GetDeviceCaps(dc, LOGPIXELSX);  // the inch printed on
+  HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, side, side));
+  const RECT inch{0, 0, 1440, 1440};
+  std::vector<COLORREF> first, second;
+  auto page = [&](LONG start, std::vector<COLORREF>& picture) {
+    FORMATRANGE range{dc, dc, inch, inch, {start, -1}};
+    LRESULT end = Send(EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+    for (int y = 0; y < side; ++y)
+      for (int x = 0; x < side; ++x) picture.push_back(GetPixel(dc, x, y));
+    return end;
+  };
+  LRESULT end = page(0, first);
+  EXPECT_GT(end, 6);
+  EXPECT_LT(end, static_cast<LRESULT>(text.size()));
+  EXPECT_TRUE(end % 6 == 0 || end % 6 == 3 || end % 6 == 5) << end;
+  EXPECT_EQ(page(1, second), end);  // from inside the first character: the same page, drawn the same
+  EXPECT_TRUE(first == second);
+  Send(EM_FORMATRANGE, FALSE, 0);
+  DeleteObject(SelectObject(dc, old));
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+}
+
 }  // namespace
