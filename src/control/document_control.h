@@ -12,8 +12,16 @@ extern const char documentControlClassName[];
 bool RegisterDocumentControlClass(HINSTANCE instance);
 
 // Sets the code page the bytes are shown in: wParam is a CodePage (0 Ansi =
-// Windows-1251, 1 Oem = DOS-866, 2 Koi8 = KOI8-R); the bytes do not change.
-// Returns the previous code page. EM_GETVIEWCODEPAGE returns the current one.
+// Windows-1251, 1 Oem = DOS-866, 2 Koi8 = KOI8-R, 5 Utf8 = UTF-8); the bytes
+// do not change. Returns the previous code page (the current one, refusing,
+// for any other value). EM_GETVIEWCODEPAGE returns the current one.
+//
+// In the UTF-8 view a valid sequence is one character and any other byte one
+// of its own; the caret and both ends of the selection only ever stand at a
+// character's start. A position inside a character from EM_SETSEL,
+// EM_EXSETSEL or EM_FORMATRANGE, and a selection end inside one when the view
+// changes, goes back to the character's start. Every other message still
+// counts and takes bytes.
 constexpr UINT EM_SETVIEWCODEPAGE = WM_USER + 0x300;
 constexpr UINT EM_GETVIEWCODEPAGE = WM_USER + 0x301;
 
