@@ -54,6 +54,7 @@ bool ReplaceSelection(DocumentControl& control, std::string_view text, UndoActio
   bool linesChange = text.find_first_of("\r\n") != std::string_view::npos ||
                      engine.GetLineFromPosition(selection.start) != engine.GetLineFromPosition(selection.end);
   if (!engine.ReplaceSelection(text, undo)) return false;
+  KeepSelectionOnCharacters(control);  // bytes on either side may have joined into one character
   auto inserted = static_cast<Position>(text.size());
   AfterReplace(control, selection.start, selection.end - selection.start, inserted);
   control.goalX = -1;
@@ -82,6 +83,7 @@ bool UndoLastChange(DocumentControl& control) {
   Position inserted = restored.end - restored.start;
   Position removed = inserted - (control.engine.GetLength() - before);
   AfterReplace(control, restored.start, removed, inserted);
+  KeepSelectionOnCharacters(control);
   control.goalX = -1;
   EnsureCaretVisible(control);
   RefreshView(control);

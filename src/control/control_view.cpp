@@ -263,6 +263,14 @@ Position SelectionAnchor(const DocumentControl& control) {
   return control.engine.GetCaret() == selection.start ? selection.end : selection.start;
 }
 
+void KeepSelectionOnCharacters(DocumentControl& control) {
+  DocumentEngine& engine = control.engine;
+  Position anchor = SelectionAnchor(control), caret = engine.GetCaret();
+  if (engine.CharacterStart(anchor) != anchor || engine.CharacterStart(caret) != caret) {
+    engine.SetSelection(engine.CharacterStart(anchor), engine.CharacterStart(caret));
+  }
+}
+
 void SelectByUser(DocumentControl& control, Position anchor, Position caret, bool keepGoal) {
   PositionRange before = control.engine.GetSelection();
   Position topBefore = control.top.start;

@@ -43,3 +43,6 @@ void RefreshRows(DocumentControl& control, Position from, Position to);
 void SelectByUser(DocumentControl& control, Position anchor, Position caret, bool keepGoal = false);
 // The other end of the selection from the caret.
 Position SelectionAnchor(const DocumentControl& control);
+// Moves an end of the selection that stands inside a UTF-8 character (after
+// the view changed, or an edit joined bytes into one) back to its start.
+void KeepSelectionOnCharacters(DocumentControl& control);

@@ -106,13 +106,7 @@ LRESULT SetViewCodePage(DocumentControl& control, WPARAM codePage) {
   control.viewCodePage = static_cast<CodePage>(codePage);
   control.engine.SetCodePage(control.viewCodePage);
   MeasureBytes(control.font, control.viewCodePage);
-  // No byte changes; a selection end that now falls inside a UTF-8 character
-  // goes back to the character's start.
-  DocumentEngine& engine = control.engine;
-  Position anchor = SelectionAnchor(control), caret = engine.GetCaret();
-  if (engine.CharacterStart(anchor) != anchor || engine.CharacterStart(caret) != caret) {
-    engine.SetSelection(engine.CharacterStart(anchor), engine.CharacterStart(caret));
-  }
+  KeepSelectionOnCharacters(control);  // no byte changes
   AfterLayoutChange(control);
   RefreshView(control);
   return previous;

@@ -34,6 +34,7 @@ LRESULT StreamIn(DocumentControl& control, WPARAM format, EDITSTREAM* stream) {
     if (format & SFF_SELECTION) {
       Position removed = selection.end - selection.start;
       AfterReplace(control, selection.start, removed, engine.GetLength() - before + removed);
+      KeepSelectionOnCharacters(control);
       control.goalX = -1;
       EnsureCaretVisible(control);
     } else {

@@ -50,6 +50,14 @@ TEST_F(Utf8ViewTest, ArrowsHomeEndAndDeletionGoByCharacters) {
   Key(VK_LEFT);
   Key(VK_DELETE);
   EXPECT_EQ(Text(), "a\xD0\x96" "b\r\nend");
+
+  SetText("\xD0-\x96");  // two broken bytes, which deleting the dash joins into one character
+  Select(1, 1);
+  Key(VK_DELETE);
+  EXPECT_EQ(Selected(), std::pair(0, 0));
+  Send(EM_UNDO);
+  EXPECT_EQ(Text(), "\xD0-\x96");
+  EXPECT_EQ(Selected(), std::pair(1, 2));
 }
 
 TEST_F(Utf8ViewTest, SwitchingTheViewKeepsEveryByteAndTheCaretOnACharacter) {
