@@ -3,7 +3,7 @@
 // other moves, with and without word wrap; then the search through the
 // control's messages. Prints its numbers; not a test.
 //
-//   control-bench [megabytes] [search | tags]
+//   control-bench [megabytes] [search | tags | utf8]
 #include <windows.h>
 #include <psapi.h>
 #include <richedit.h>
@@ -16,6 +16,7 @@
 
 #include "../html_text.h"
 #include "bench_clock.h"
+#include "codepages/utf8_recoding.h"
 #include "control/document_control.h"
 #include "conversion_dialogs/colour_commands.h"
 #include "editor/control_editor.h"
@@ -95,13 +96,14 @@ double MegabytesInUse() {
   return static_cast<double>(counters.PagefileUsage) / (1 << 20);
 }
 
-void Run(const char* name, const std::string& text, DWORD extraStyle) {
+void Run(const char* name, const std::string& text, DWORD extraStyle, CodePage view = Ansi) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 820, 640, nullptr, nullptr, instance, nullptr);
   DWORD style = WS_CHILD | WS_VISIBLE | ES_SELECTIONBAR | WS_VSCROLL | ES_AUTOVSCROLL | ES_NOOLEDRAGDROP | ES_MULTILINE;
   HWND control = CreateWindowExA(WS_EX_STATICEDGE, documentControlClassName, "", style | extraStyle, 0, 0, 800, 600,
                                  parent, nullptr, instance, nullptr);
   SendMessageA(control, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  SendMessageA(control, EM_SETVIEWCODEPAGE, view, 0);
   SetFocus(control);
   RepaintAll(control);
   double memoryBefore = MegabytesInUse();
@@ -253,6 +255,19 @@ int main(int argc, char** argv) {
   std::size_t size = megabytes << 20;
   if (argc > 2 && std::string(argv[2]) == "tags") {  // control-bench 10 tags: Ctrl+H alone
     RunTags(size);
+    return 0;
+  }
+  if (argc > 2 && std::string(argv[2]) == "utf8") {  // control-bench 100 utf8: the same text in both views
+    for (int words : {10, 0x7FFFFFFF}) {
+      std::string text = MakeText(size, words), utf8;
+      AppendPageAsUtf8(Ansi, text, utf8);
+      const char* lines = words == 10 ? "short lines" : "one line";
+      for (DWORD style : {DWORD{0}, DWORD{WS_HSCROLL | ES_AUTOHSCROLL}}) {
+        std::string name = std::string(lines) + (style ? ", no wrap" : ", wrap");
+        Run((name + ", 1251").c_str(), text, style);
+        Run((name + ", UTF-8").c_str(), utf8, style, Utf8);
+      }
+    }
     return 0;
   }
   if (argc > 2 && std::string(argv[2]) == "search") {  // control-bench 100 search: the search alone
