@@ -141,6 +141,16 @@ TEST_F(ControlDrops, OtherProgramsTextComesAsCfTextFilesAsDropFilesAndNothingInt
   EXPECT_EQ(Text(), "abxy");
 }
 
+TEST_F(ControlDrops, TheUtf8ViewTakesTheDroppedCharactersInUtf8) {
+  SetText("\xE4\xB8\xAD\xE6\x96\x87");  // two ideographs
+  Send(EM_SETVIEWCODEPAGE, Utf8);
+  const std::u16string word = u"Жx😀";
+  DropBlock(control, CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(word.c_str()), word.size() * 2 + 2), 3);
+  EXPECT_EQ(Text(), "\xE4\xB8\xAD\xD0\x96x\xF0\x9F\x98\x80\xE6\x96\x87");
+  DropBlock(control, CF_TEXT, "\xC6", 0);  // Windows-1251 Zhe
+  EXPECT_EQ(Text().substr(0, 5), "\xD0\x96\xE4\xB8\xAD");
+}
+
 // The program's editor: its callback takes text in the view's clipboard
 // format, and the undo journal takes a drop back in one step.
 class EditorDrops : public FreshDocument {
