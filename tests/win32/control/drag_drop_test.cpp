@@ -151,6 +151,34 @@ TEST_F(ControlDrops, TheUtf8ViewTakesTheDroppedCharactersInUtf8) {
   EXPECT_EQ(Text().substr(0, 5), "\xD0\x96\xE4\xB8\xAD");
 }
 
+TEST_F(ControlDrops, ADragOutOfTheUtf8ViewGivesItsCharacters) {
+  SetText("\xD0\x96\xF0\x9F\x98\x80!");
+  Send(EM_SETVIEWCODEPAGE, Utf8);
+  HWND other = CreateWindowExA(0, documentControlClassName, "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 300, 400, 40,
+                               parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  for (CodePage view : {Ansi, Utf8}) {
+    SendMessageA(other, EM_SETVIEWCODEPAGE, view, 0);
+    SendMessageA(other, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    Select(0, 7);
+    POINT press = ClientPointOf(control, 0);
+    PutCursorAt(other, ClientPointOf(other, 0));
+    HoldCtrl(true);  // a copy: the text stays here
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
+    Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(press.x + 30, press.y + 30));
+    HoldCtrl(false);
+    std::string taken(16, '\0');
+    taken.resize(static_cast<std::size_t>(SendMessageA(other, WM_GETTEXT, taken.size(), reinterpret_cast<LPARAM>(taken.data()))));
+    if (view == Utf8) {
+      EXPECT_EQ(taken, "\xD0\x96\xF0\x9F\x98\x80!");
+    } else {  // Windows-1251 has Zhe, not the rest
+      ASSERT_GE(taken.size(), 3u);
+      EXPECT_EQ(taken.front(), '\xC6');
+      EXPECT_EQ(taken.back(), '!');
+    }
+  }
+  EXPECT_EQ(Text(), "\xD0\x96\xF0\x9F\x98\x80!");
+}
+
 // The program's editor: its callback takes text in the view's clipboard
 // format, and the undo journal takes a drop back in one step.
 class EditorDrops : public FreshDocument {
