@@ -5,6 +5,7 @@
 // character made one byte of the same width, laid out in a single-byte view.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -103,43 +104,33 @@ TEST(Utf8Characters, StepsCountsAndWordMovesStopOnlyAtTheReferenceStarts) {
     const std::string text = RandomText(random, static_cast<int>(random() % 80));
     Utf8Document doc(text);
     const std::vector<Character> characters = ReferenceCharacters(text);
-    const auto length = static_cast<Position>(text.size());
-    std::vector<Position> startOf(text.size() + 1, length), indexOf(text.size() + 1, 0);
-    std::vector<bool> isStart(text.size() + 1, false);
-    isStart[text.size()] = true;
-    indexOf[text.size()] = static_cast<Position>(characters.size());
-    for (std::size_t k = 0; k < characters.size(); ++k) {
-      isStart[characters[k].start] = true;
-      for (Position p = characters[k].start; p < characters[k].start + characters[k].length; ++p) {
-        startOf[p] = characters[k].start;
-        indexOf[p] = static_cast<Position>(k);
-      }
-    }
+    const auto length = static_cast<Position>(text.size()), count = static_cast<Position>(characters.size());
+    std::vector<Position> indexOf;  // of the character holding each position; the end's is `count`
+    for (Position k = 0; k < count; ++k) indexOf.insert(indexOf.end(), characters[k].length, k);
+    indexOf.push_back(count);
+    auto start = [&](Position k) { return k < count ? characters[k].start : length; };
+    auto isStart = [&](Position p) { return start(indexOf[p]) == p; };
     const DocumentEngine& engine = doc.engine;
     for (Position p = 0; p <= length; ++p) {
       Position k = indexOf[p];
-      ASSERT_EQ(engine.CharacterStart(p), startOf[p]) << round << " at " << p;
-      ASSERT_EQ(engine.NextCharacter(p), k + 1 < static_cast<Position>(characters.size()) ? characters[k + 1].start : length);
-      ASSERT_EQ(engine.PreviousCharacter(p), k == 0 ? 0 : characters[k - 1].start) << round << " at " << p;
-      ASSERT_EQ(engine.CountCharacters({0, p}), indexOf[p] + (isStart[p] ? 0 : 1)) << round << " at " << p;
+      ASSERT_EQ(engine.CharacterStart(p), start(k)) << round << " at " << p;
+      ASSERT_EQ(engine.NextCharacter(p), start(std::min(k + 1, count)));
+      ASSERT_EQ(engine.PreviousCharacter(p), start(std::max(k - 1, 0))) << round << " at " << p;
+      ASSERT_EQ(engine.CountCharacters({0, p}), k + (isStart(p) ? 0 : 1)) << round << " at " << p;
       for (WordMove move : {WordMove::Left, WordMove::Right}) {
         Position word = engine.FindWordBreak(move, p);
-        ASSERT_TRUE(isStart[word]) << round << " word move from " << p << " to " << word;
+        ASSERT_TRUE(isStart(word)) << round << " word move from " << p << " to " << word;
         ASSERT_TRUE(move == WordMove::Right ? word > p || p == length : word < p || p == 0);
       }
     }
   }
 }
 
-TEST(Utf8Characters, ClassesOfWordMoves) {
+TEST(Utf8Characters, WordMovesKnowBlanksAndLettersBeyondLatin1) {
   // Cyrillic and CJK are words; a no-break space and an ideographic space are blanks; dashes are not words.
   Utf8Document doc("\xD0\xB4\xD0\xBE\xD0\xBC\xC2\xA0\xE4\xB8\xAD\xE6\x96\x87\xE3\x80\x80\xE2\x80\x94x");
-  const Position wordStarts[] = {0, 8, 17, 20};
   Position p = 0;
-  for (std::size_t i = 1; i < std::size(wordStarts); ++i) {
-    p = doc.engine.FindWordBreak(WordMove::Right, p);
-    EXPECT_EQ(p, wordStarts[i]);
-  }
+  for (Position word : {8, 17, 20}) EXPECT_EQ(p = doc.engine.FindWordBreak(WordMove::Right, p), word);
   EXPECT_EQ(doc.engine.FindWordBreak(WordMove::Left, 20), 17);
   EXPECT_EQ(doc.engine.FindWordBreak(WordMove::Left, 17), 8);
 }
