@@ -79,3 +79,18 @@ std::size_t EncodeUtf8(char32_t codePoint, char* out) {
   put(3, 0x80 | (codePoint & 0x3F));
   return 4;
 }
+
+std::size_t Utf8CharacterCount(const unsigned char* at, std::size_t length) {
+  std::size_t count = 0;
+  const unsigned char* const end = at + length;
+  while (at < end) {
+    const std::size_t ascii = AsciiRunLength(at, static_cast<std::size_t>(end - at));
+    count += ascii;
+    at += ascii;
+    if (at == end) break;
+    const Utf8Sequence sequence = DecodeUtf8(at, static_cast<std::size_t>(end - at));
+    at += sequence.status == Utf8Status::Valid ? sequence.length : 1;
+    ++count;
+  }
+  return count;
+}

@@ -27,3 +27,7 @@ std::size_t AsciiRunLength(const unsigned char* at, std::size_t available);
 // Writes the UTF-8 form of `codePoint` (at most maxUtf8Length bytes) and returns its length;
 // 0, writing nothing, for a surrogate or a number above U+10FFFF.
 std::size_t EncodeUtf8(char32_t codePoint, char* out);
+
+// How many characters `length` bytes at `at` hold, a byte that starts no valid character
+// (or one cut short by the end) counted as one of its own, as the UTF-8 view shows it.
+std::size_t Utf8CharacterCount(const unsigned char* at, std::size_t length);

@@ -1,9 +1,13 @@
-// The view code page: which of the three Cyrillic code pages the editor shows
-// the document's bytes in, and the format that goes with it.
+// The view code page: which of the three Cyrillic code pages or UTF-8 the
+// editor shows the document's bytes in, and the format that goes with it.
 #pragma once
 #include "codepages/code_pages.h"
 
-extern CodePage viewCodePage;  // Ansi, Oem or Koi8
+extern CodePage viewCodePage;  // Ansi, Oem, Koi8 or Utf8
+
+// The stored face of view code page `codePage`, cut to `size` bytes; its default while none
+// is stored (an empty one stored stays empty: the control's choice).
+void ReadViewFontFace(CodePage codePage, char* face, unsigned size);
 
 // True when the screen has a font family of this name (ignoring case).
 bool IsInstalledFace(const char* face);
