@@ -44,6 +44,11 @@ void TargetText::AppendEncoded(char32_t character) {
 TargetText::Encoding TargetText::Encode(char32_t character) const {
   Encoding encoding;
   encoding.character = character;
+  if (target_ == Utf8) {
+    encoding.length = static_cast<unsigned char>(EncodeUtf8(character, encoding.bytes));
+    if (encoding.length == 0) encoding.bytes[encoding.length++] = '?';  // a lone surrogate
+    return encoding;
+  }
   int byte = UnicodeToByte(target_, character);
   const char* plain = "?";
   if (byte < 0) {

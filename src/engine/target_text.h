@@ -1,4 +1,5 @@
-// Text built from Unicode characters in the bytes of one code page. A character the code page
+// Text built from Unicode characters in the bytes of one code page, or in UTF-8 (Utf8), which
+// has every character of the Basic Multilingual Plane. A character a single-byte page
 // lacks is written in its nearest plain form (dashes as '-', quotes as '"', the ellipsis as "...",
 // typographic blanks as a space, invisible marks as nothing) and anything else as '?'.
 #pragma once
@@ -8,6 +9,7 @@
 #include <utility>
 
 #include "codepages/code_pages.h"
+#include "codepages/utf8.h"
 
 class TargetText {
  public:
@@ -29,7 +31,7 @@ class TargetText {
   struct Encoding {
     char32_t character = 0xFFFFFFFF;  // no character: an empty slot
     unsigned char length = 0;
-    char bytes[3] = {};
+    char bytes[maxUtf8Length] = {};
   };
 
   void AppendEncoded(char32_t character);

@@ -158,4 +158,45 @@ TEST_F(TextTransform, ClipboardTravelsInTheFormatOfTheViewCodePage) {
   EXPECT_EQ(FromClipboard(CF_TEXT), ansiWords.substr(0, 2));
 }
 
+// The UTF-8 view: Copy offers UTF-16 and, for programs that read only CF_TEXT, Windows-1251
+// with look-alikes; Paste takes UTF-16 first, else Windows-1251; a typed letter (Windows-1251
+// from the keyboard) goes in as its UTF-8 bytes, over a whole character in overwrite mode;
+// each is one undo step.
+TEST_F(TextTransform, Utf8ViewExchangesUtf16AndTypesUtf8) {
+  SetViewCodePage(Utf8);
+  const std::string text = Utf8Bytes(u8"Привет \u2014 мир \U0001F600");
+  SetEditorText(text);
+  SendCommand(Command::SelectAll);
+  SendCommand(Command::Copy);
+  EXPECT_EQ(WideFromClipboard(), u"Привет \u2014 мир \U0001F600");
+  EXPECT_EQ(FromClipboard(CF_TEXT), ansiWords.substr(0, 7) + "\x97 " + ansiWords.substr(7) + " ?");
+
+  const std::u16string pasted = u"\u0401\u0436\U0001F600";  // "Ёж" and an emoji
+  PutOnClipboard(CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(pasted.c_str()), (pasted.size() + 1) * 2));
+  Select(0, 12);  // "Привет"
+  SendCommand(Command::Paste);
+  const std::string afterPaste = Utf8Bytes(u8"\u0401\u0436\U0001F600 \u2014 мир \U0001F600");
+  EXPECT_EQ(EditorText(), afterPaste);
+  PutOnClipboard(CF_TEXT, "\xDF ");  // "Я "
+  Select(0, 0);
+  SendCommand(Command::Paste);
+  EXPECT_EQ(EditorText(), Utf8Bytes(u8"Я ") + afterPaste);
+  SendCommand(Command::Undo);
+  SendCommand(Command::Undo);
+  EXPECT_EQ(EditorText(), text);
+
+  Select(0, 0);
+  SendMessageA(editorWindow, WM_CHAR, 0xE6, 1);  // "ж"
+  EXPECT_EQ(EditorText(), Utf8Bytes(u8"ж") + text);
+  overwriteMode = true;
+  SendMessageA(editorWindow, WM_CHAR, 0xDF, 1);  // "Я" over "П", both its bytes
+  overwriteMode = false;
+  EXPECT_EQ(EditorText(), Utf8Bytes(u8"жЯ") + text.substr(2));
+  EXPECT_EQ(Selection().cpMin, 4);
+  SendCommand(Command::Undo);
+  EXPECT_EQ(EditorText(), Utf8Bytes(u8"ж") + text);
+  SendCommand(Command::Undo);
+  EXPECT_EQ(EditorText(), text);
+}
+
 }  // namespace
