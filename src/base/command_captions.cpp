@@ -10,7 +10,7 @@ constexpr Command lastCaptioned = Command::Utf8Font;
 
 // Entry n is the caption of the command numbered n. In the view code pages,
 // their fonts and PaintTags the letter after "&" is Cyrillic and the rest
-// Latin, so the mnemonic is the Cyrillic key.
+// Latin, so the mnemonic is the Cyrillic key; UTF-8's are Latin throughout.
 const char* const commandCaptions[Id(lastCaptioned) + 1] = {
     "",
     "&Вырезать",

@@ -64,8 +64,8 @@ enum class Command : int {
   MailAddress = 55,
   Associations = 56,
   ViewUtf8 = 57,
-  Utf8Font = 58,   // the last one with a caption and a menu item
-  ChordAnsi = 100,  // the code-page chord: Ctrl+W, Ctrl+D, Ctrl+K, Ctrl+U, in view order
+  Utf8Font = 58,      // the last one with a caption and a menu item
+  ChordAnsi = 100,    // the code-page chord: Ctrl+W, Ctrl+D, Ctrl+K, Ctrl+U, in view order
   ChordOem = 101,
   ChordKoi8 = 102,
   ChordUtf8 = 103,

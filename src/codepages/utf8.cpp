@@ -130,8 +130,9 @@ std::string Utf8FromUtf16(std::u16string_view utf16) {
     char32_t c = utf16[i];
     const bool high = c >= firstHighSurrogate && c < firstLowSurrogate;
     const bool low = c >= firstLowSurrogate && c <= lastLowSurrogate;
-    const bool pairFollows = high && i + 1 < utf16.size() && utf16[i + 1] >= firstLowSurrogate && utf16[i + 1] <= lastLowSurrogate;
-    if (pairFollows) {
+    const char16_t next = i + 1 < utf16.size() ? utf16[i + 1] : u'\0';
+    const bool lowFollows = next >= firstLowSurrogate && next <= lastLowSurrogate;
+    if (high && lowFollows) {
       c = firstSupplementary + ((c - firstHighSurrogate) << 10) + (utf16[++i] - firstLowSurrogate);
     } else if (high || low) {
       c = replacementCharacter;

@@ -90,7 +90,8 @@ void PasteText(const char* text, SIZE_T blockSize) {
 // The UTF-8 view's selection goes out as UTF-16 and Windows-1251.
 void CopyUtf8Selection(LONG length) {
   std::string bytes(static_cast<std::size_t>(length) + 1, '\0');
-  bytes.resize(static_cast<std::size_t>(SendMessageA(editorWindow, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()))));
+  LRESULT copied = SendMessageA(editorWindow, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()));
+  bytes.resize(static_cast<std::size_t>(copied));
   PutUtf8OnClipboard(bytes);
 }
 

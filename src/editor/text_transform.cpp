@@ -11,8 +11,8 @@
 
 #include "base/error_box.h"
 #include "base/globals.h"
-#include "base/view_code_pages.h"
 #include "base/settings_store.h"
+#include "base/view_code_pages.h"
 #include "codepages/alignment.h"
 #include "codepages/code_pages.h"
 #include "codepages/equals_escapes.h"
@@ -45,6 +45,12 @@ struct Recoding {
   int source = -1;  // CodePages when UTF-8 is on a side, else -1
   int target = -1;
   bool ViaUtf8() const { return source >= 0; }
+};
+
+// Characters out of UTF-8 that `page` lacks and that were written as look-alikes or '?'.
+struct Replaced {
+  std::size_t count = 0;
+  CodePage page = Ansi;
 };
 
 struct Frame {
@@ -132,22 +138,22 @@ void ReplaceRange(const Frame& frame, std::string& text, std::string result) {
   }
 }
 
-// Characters that had no place in the target page were replaced: the user is told how many,
-// after the text is written, in a box of its own (the status bar may be hidden).
-void ReportReplaced(std::size_t replaced, CodePage target) {
-  if (replaced == 0) return;
+// The user is told how many characters were replaced, once the text is written and
+// shown, in a box of its own (the status bar may be hidden).
+void ReportReplaced(Replaced replaced) {
+  if (replaced.count == 0) return;
   char text[160];
   wsprintfA(text, "Символов, которых нет в %s: %lu. Они заменены похожими или знаком \"?\".",
-            CodePageDisplayName(target), static_cast<unsigned long>(replaced));
+            CodePageDisplayName(replaced.page), static_cast<unsigned long>(replaced.count));
   MessageBoxA(mainWindow, text, "ZORN2", MB_OK | MB_ICONINFORMATION);
 }
 
-// UTF-8 in `text` into single-byte `page`, in place; how many characters were replaced.
-std::size_t FromUtf8(std::string& text, CodePage page) {
-  RecodedText recoded = RecodeText(text, Utf8, page);
+// `text` from `source` into `target`, in place, one of them UTF-8.
+Replaced RecodeInPlace(std::string& text, CodePage source, CodePage target) {
+  RecodedText recoded = RecodeText(text, source, target);
   Release(text);
   text = std::move(recoded.bytes);
-  return recoded.replaced;
+  return {recoded.replaced, target};
 }
 
 // The view a whole text recoded by the menu or a chord takes along.
@@ -159,13 +165,10 @@ CodePage RecodedView(Command command, const Recoding& recoding) {
 
 // A whole text recoded from the menu or a chord takes the view along, recorded by
 // a snapshot that holds both.
-void Recode(const Frame& frame, std::string& text, const Recoding& recoding) {
-  std::size_t replaced = 0;
+Replaced Recode(const Frame& frame, std::string& text, const Recoding& recoding) {
+  Replaced replaced;
   if (recoding.ViaUtf8()) {
-    RecodedText recoded = RecodeText(text, static_cast<CodePage>(recoding.source), static_cast<CodePage>(recoding.target));
-    Release(text);
-    text = std::move(recoded.bytes);
-    replaced = recoded.replaced;
+    replaced = RecodeInPlace(text, static_cast<CodePage>(recoding.source), static_cast<CodePage>(recoding.target));
   }
   RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), recoding.fromTable, recoding.toTable);
   bool written = false;
@@ -181,15 +184,16 @@ void Recode(const Frame& frame, std::string& text, const Recoding& recoding) {
   } else {
     Editor().SetSelection(frame.selection);
   }
-  if (written && recoding.ViaUtf8()) ReportReplaced(replaced, static_cast<CodePage>(recoding.target));
+  return written ? replaced : Replaced{};
 }
 
 // In the UTF-8 view the Latin letters come from the DOS-866 form of the text.
-void TransliterateRange(const Frame& frame, std::string& text) {
-  std::size_t replaced = viewCodePage == Utf8 ? FromUtf8(text, Oem) : 0;
-  std::string latin = Transliterate(text, viewCodePage == Utf8 ? Oem : viewCodePage);
+Replaced TransliterateRange(const Frame& frame, std::string& text) {
+  const bool utf8 = viewCodePage == Utf8;
+  Replaced replaced = utf8 ? RecodeInPlace(text, Utf8, Oem) : Replaced{};
+  std::string latin = Transliterate(text, utf8 ? Oem : viewCodePage);
   ReplaceRange(frame, text, std::move(latin));
-  ReportReplaced(replaced, Oem);
+  return replaced;
 }
 
 // The control reads RTF itself, but only a text that really is RTF is replaced.
@@ -224,7 +228,7 @@ void Align(const Frame& frame, std::string& text) {
   Editor().SetSelection({caret, caret});
 }
 
-void Transform(const Frame& frame, std::string& text, const Recoding& recoding) {
+Replaced Transform(const Frame& frame, std::string& text, const Recoding& recoding) {
   switch (frame.command) {
     case Command::ChooseConversion:
     case Command::RecodeToAnsi:
@@ -232,11 +236,9 @@ void Transform(const Frame& frame, std::string& text, const Recoding& recoding) 
     case Command::RecodeToKoi8:
     case Command::Fido:
     case Command::ChordUtf8:
-      Recode(frame, text, recoding);
-      break;
+      return Recode(frame, text, recoding);
     case Command::Translit:
-      TransliterateRange(frame, text);
-      break;
+      return TransliterateRange(frame, text);
     case Command::RtfToAnsi:
       ConvertRtf(frame, text);
       break;
@@ -250,6 +252,7 @@ void Transform(const Frame& frame, std::string& text, const Recoding& recoding) 
       if (IsAlignment(frame.command)) Align(frame, text);
       break;
   }
+  return {};
 }
 
 // A view that the new text scrolled down comes back; one that moved up stays.
@@ -262,17 +265,18 @@ void RestoreView(LRESULT firstLine) {
 
 // Out of memory anywhere (the copy, the result, the undo step, the write),
 // the text, the view, the journal and the modified flag stay as they were,
-// and the user is told.
+// and the user is told. So is a count of characters replaced.
 void Run(Command command, const Recoding& recoding) {
   if (!editorWindow) return;
   Send(WM_SETREDRAW, FALSE);
   LRESULT firstLine = Send(EM_GETFIRSTVISIBLELINE);
   Frame frame = ChooseRange(command);
   bool outOfMemory = false;
+  Replaced replaced;
   try {
     if (frame.range.end > frame.range.start) {
       std::string text = Editor().GetSelectedText();
-      if (!text.empty()) Transform(frame, text, recoding);
+      if (!text.empty()) replaced = Transform(frame, text, recoding);
     }
   } catch (const std::bad_alloc&) {
     outOfMemory = true;
@@ -282,6 +286,7 @@ void Run(Command command, const Recoding& recoding) {
   if (outOfMemory) Editor().SetSelection(frame.selection);
   RestoreView(firstLine);
   if (outOfMemory) ReportOutOfMemory();
+  ReportReplaced(replaced);
 }
 
 }  // namespace

@@ -62,8 +62,9 @@ bool ReadClipboardAsUtf8(std::string& utf8) {
       while (length < size / sizeof(char16_t) && units[length]) ++length;
       utf8 = Utf8FromUtf16(std::u16string_view(units, length));
     } else {
+      const auto* bytes = static_cast<const char*>(text);
       utf8.clear();
-      AppendPageAsUtf8(Ansi, std::string_view(static_cast<const char*>(text), strnlen(static_cast<const char*>(text), size)), utf8);
+      AppendPageAsUtf8(Ansi, std::string_view(bytes, strnlen(bytes, size)), utf8);
     }
     GlobalUnlock(data);
   }
