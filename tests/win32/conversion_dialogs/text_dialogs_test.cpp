@@ -93,15 +93,23 @@ TEST_F(TextDialogs, CodePageDialogRecodesIntoAndOutOfUtf8AndCountsWhatItReplaced
 
 // In the DOS-866 view a selection of the table across rows inserts its bytes
 // and its line break, and Copy puts them on the clipboard too (a letter picked
-// and inserted: end to end). With nothing selected nothing is inserted.
+// and inserted: end to end); in the UTF-8 view the table is Windows-1251's and
+// a character goes in as UTF-8. With nothing selected nothing is inserted.
 TEST_F(TextDialogs, CharacterTableInsertsTheBytesOfTheViewCodePage) {
-  SetViewCodePage(Oem);
-  RunClosingDialog([] { SendCommand(Command::CharacterTable); }, CharacterTableCopy, [](HWND dialog) {
-    SendMessageA(dialog, WM_COMMAND, CharacterTableInsert, 0);
-    SendDlgItemMessageA(dialog, CharacterTableGrid, EM_SETSEL, 3 * 34 - 3, 3 * 34 + 2);  // 0x7F ending row 3, "АБ"
-  });
-  EXPECT_EQ(EditorText(), "\x7F\r\n\x80\x81");
-  EXPECT_EQ(FromClipboard(CF_TEXT), "\x7F\r\n\xC0\xC1");
+  const struct { CodePage view; LONG start, end; std::string inserted, copied; } rows[] = {
+      {Oem, 3 * 34 - 3, 3 * 34 + 2, "\x7F\r\n\x80\x81", "\x7F\r\n\xC0\xC1"},  // 0x7F ending row 3, "АБ"
+      {Utf8, 5 * 34 + 30, 5 * 34 + 31, Utf8Bytes(u8"Ю"), "\xDE"},
+  };
+  for (const auto& r : rows) {
+    SetViewCodePage(r.view);
+    SetEditorText("");
+    RunClosingDialog([] { SendCommand(Command::CharacterTable); }, CharacterTableCopy, [&r](HWND dialog) {
+      SendMessageA(dialog, WM_COMMAND, CharacterTableInsert, 0);
+      SendDlgItemMessageA(dialog, CharacterTableGrid, EM_SETSEL, r.start, r.end);
+    });
+    EXPECT_EQ(EditorText(), r.inserted) << r.view;
+    EXPECT_EQ(FromClipboard(CF_TEXT), r.copied) << r.view;
+  }
 }
 
 }  // namespace
