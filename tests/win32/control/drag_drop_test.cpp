@@ -174,7 +174,8 @@ TEST_F(EditorDrops, TextInEveryFormatLandsInTheViewCodePageAndOneUndoTakesItBack
       ClearUndoJournal();
       DropBlock(editorWindow, offer.format, offer.bytes, 1);
       EXPECT_EQ(EditorText(), std::string("a") + view.word + "b");
-      EXPECT_EQ(std::pair(Selection().cpMin, Selection().cpMax), std::pair(1L, 1L + static_cast<LONG>(view.word.size())));
+      const LONG end = 1 + static_cast<LONG>(view.word.size());
+      EXPECT_EQ(std::pair(Selection().cpMin, Selection().cpMax), std::pair(1L, end));
       SendCommand(Command::Undo);
       EXPECT_EQ(EditorText(), "ab");
     }
