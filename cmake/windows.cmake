@@ -29,6 +29,10 @@ target_compile_definitions(app PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_I
 target_compile_options(app PUBLIC ${WIN_CHARSET})
 target_link_libraries(app PUBLIC control core comctl32 comdlg32 shell32 gdi32 user32 kernel32 advapi32)
 
+# windres names no dependencies: the pictures and dialog scripts that zorn2.rc takes in rebuild it.
+file(GLOB RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/resources/images/*
+     ${CMAKE_SOURCE_DIR}/src/resources/*_dialogs.rc ${CMAKE_SOURCE_DIR}/src/resources/options_dialog.rc)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_INPUTS}")
 add_executable(zorn2 WIN32 src/app/main.cpp src/resources/zorn2.rc)
 target_link_libraries(zorn2 PRIVATE app)
 target_link_options(zorn2 PRIVATE ${WIN_LINK})

@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Draws the program's image strips (no dependencies) into src/resources/images.
 
-program16.bmp  eight 16x16 pictures side by side (bitmap resource 1)
-program24.bmp  the same eight at 24x24 (bitmap resource 2)
+program16.bmp  nine 16x16 pictures side by side (bitmap resource 1)
+program24.bmp  the same nine at 24x24 (bitmap resource 2)
 
 In order: ANSI flag, OEM screen, KOI8-R flag, justified, centred, left-aligned,
-right-aligned, two windows with a spark. The background is the light grey
+right-aligned, two windows with a spark, a globe for UTF-8 (the newest last, so the
+stored toolbar's picture numbers stay). The background is the light grey
 (192, 192, 192) that LoadImage with LR_LOADMAP3DCOLORS turns into the button
 face colour, so the strips are stored with a colour table (8 bits per pixel).
 """
@@ -13,7 +14,7 @@ import math
 import os
 import struct
 
-from shapes import poly, rect
+from shapes import disc, poly, rect, ring
 
 SS = 4
 BACKGROUND = (192, 192, 192)
@@ -185,6 +186,18 @@ def two_windows(size):
     return render(size, shapes)
 
 
+def globe(size):
+    """A blue globe with a light grid: the one code page for every script."""
+    cx, cy, r = 0.5, 0.5, 0.44
+    line = 1.2 / size
+    grid = lambda x, y: disc(cx, cy, r)(x, y) and (
+        abs(y - cy) < line / 2 or abs(x - cx) < line / 2 or
+        abs(math.hypot((x - cx) / 0.5, y - cy) - r) < line / 2 or
+        abs(abs(y - cy) - r * 0.55) < line / 2)
+    shapes = [(disc(cx, cy, r + 1.0 / size), DARK), (disc(cx, cy, r), BLUE), (grid, WHITE)]
+    return render(size, shapes)
+
+
 PICTURES = [
     ansi_flag,
     oem_screen,
@@ -194,6 +207,7 @@ PICTURES = [
     lambda s: text_lines(s, Aligned('left')),
     lambda s: text_lines(s, Aligned('right')),
     two_windows,
+    globe,
 ]
 
 

@@ -97,23 +97,24 @@ bool RunFileCommand(Command command) {
 
 bool RunTextCommand(Command command) {
   switch (command) {
-    case Command::ViewAnsi: case Command::ViewOem: case Command::ViewKoi8:
-      SetViewCodePage(CodePageOf(Command::ViewAnsi, command)); return true;
+    case Command::ViewAnsi: case Command::ViewOem: case Command::ViewKoi8: case Command::ViewUtf8:
+      SetViewCodePage(CodePage(ViewCodePageOf(viewCommands, command))); return true;
     case Command::Justify: case Command::Centre: case Command::AlignLeft: case Command::AlignRight:
     case Command::Translit: case Command::RtfToAnsi: case Command::EqualsEscapes: case Command::LineBreak:
       TransformText(command, NoTable, NoTable); return true;
     case Command::ChooseConversion: ChooseCodePages(); return true;
     case Command::RecodeToAnsi: case Command::RecodeToOem: case Command::RecodeToKoi8: case Command::Fido:
       RecodeFromView(command); return true;
-    case Command::AnsiFont: case Command::OemFont: case Command::Koi8Font:
-      EditCodePageFont(CodePageOf(Command::AnsiFont, command)); return true;
+    case Command::AnsiFont: case Command::OemFont: case Command::Koi8Font: case Command::Utf8Font:
+      EditCodePageFont(CodePage(ViewCodePageOf(fontCommands, command))); return true;
     case Command::BackgroundColour: ChooseBackgroundColour(); return true;
     case Command::TextColour: ChooseTextColour(); return true;
     case Command::TagColour: ChooseTagColour(); return true;
     case Command::PaintTags: PaintHtmlTags(); return true;
     case Command::FontLarger: ChangeFontSize(+1); return true;
     case Command::FontSmaller: ChangeFontSize(-1); return true;
-    case Command::ChordAnsi: case Command::ChordOem: case Command::ChordKoi8: OnCodePageChord(command); return true;
+    case Command::ChordAnsi: case Command::ChordOem: case Command::ChordKoi8: case Command::ChordUtf8:
+      OnCodePageChord(command); return true;
     default: return false;
   }
 }

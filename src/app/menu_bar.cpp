@@ -30,10 +30,10 @@ const Command alignItems[] = {Justify, Centre, AlignLeft, AlignRight};
 const Command miscItems[] = {CharacterTable, DateTime, separator, Options, CustomizeToolbar, Associations, separator,
                              PatchByte, separator, PageSetup, PageNumbers, PrintPreview, Print};
 const Command searchItems[] = {Find, Replace, FindNext};
-const Command codePageItems[] = {ViewAnsi, ViewKoi8, ViewOem, separator, Fido, RtfToAnsi, ChooseConversion,
+const Command codePageItems[] = {ViewAnsi, ViewKoi8, ViewUtf8, ViewOem, separator, Fido, RtfToAnsi, ChooseConversion,
                                  RecodeToAnsi, RecodeToKoi8, RecodeToOem, separator,
                                  EqualsEscapes, LineBreak, Translit};
-const Command fontItems[] = {OemFont, Koi8Font, AnsiFont, separator, TextColour, BackgroundColour, TagColour,
+const Command fontItems[] = {OemFont, Koi8Font, Utf8Font, AnsiFont, separator, TextColour, BackgroundColour, TagColour,
                              separator, FontLarger, FontSmaller, separator, PaintTags};
 const Command helpItems[] = {Help, HomePage, MailAddress, About};
 

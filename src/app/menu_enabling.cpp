@@ -6,7 +6,6 @@
 #include "app/menu_bar.h"
 #include "base/commands.h"
 #include "base/globals.h"
-#include "editor/code_page_fonts.h"
 #include "editor/editor_control.h"
 #include "editor/undo_commands.h"
 #include "editor/view_format.h"
@@ -25,9 +24,10 @@ void Check(Command command, bool checked) {
 }
 
 void CheckStates() {
-  if (viewCodePage < viewCodePageCount) {
-    CheckMenuRadioItem(mainMenu, Id(Command::ViewAnsi), Id(Command::ViewKoi8),
-                       Id(CommandFor(Command::ViewAnsi, viewCodePage)), MF_BYCOMMAND);
+  // The four items are not numbered in a row, so each is checked on its own.
+  for (CodePage page : viewCodePages) {
+    Command command = CommandFor(viewCommands, page);
+    CheckMenuItem(mainMenu, Id(command), MF_BYCOMMAND | (page == viewCodePage ? MF_CHECKED : MF_UNCHECKED));
   }
   Check(Command::WordWrap, wrapStyle == 0);
   Check(Command::PageNumbers, pageNumbersOn);

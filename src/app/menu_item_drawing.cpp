@@ -7,6 +7,7 @@
 #include "base/command_captions.h"
 #include "base/commands.h"
 #include "base/globals.h"
+#include "base/view_code_pages.h"
 
 namespace {
 
@@ -60,14 +61,17 @@ ItemText TextOf(Command command) {
 
 // The view code pages and the recodings show their picture only as the checked one.
 bool PictureOnlyWhenChecked(Command command) {
-  return (command >= Command::ViewAnsi && command <= Command::ViewKoi8) ||
+  return (command >= Command::ViewAnsi && command <= Command::ViewKoi8) || command == Command::ViewUtf8 ||
          (command >= Command::RecodeToAnsi && command <= Command::RecodeToKoi8);
 }
+
+bool HasPicture(Command command) { return command <= lastImageCommand || command == Command::ViewUtf8; }
 
 void CopyImage(HDC target, int x, int y, Command command) {
   bool standard = command < firstProgramImage;
   HBITMAP strip = standard ? stdImages : programImages;
   int index = standard ? Id(command) - Id(Command::Cut) : Id(command) - Id(firstProgramImage);
+  if (command == Command::ViewUtf8) index = viewImages[ViewIndex(Utf8)];
   if (!strip) return;
   HDC source = CreateCompatibleDC(target);
   HGDIOBJ old = SelectObject(source, strip);
@@ -125,7 +129,7 @@ BOOL DrawMenuItem(const DRAWITEMSTRUCT* item) {
   bool checked = item->itemState & ODS_CHECKED;
   bool selected = item->itemState & ODS_SELECTED;
   bool hasImage = !grayed && (checked || !PictureOnlyWhenChecked(command)) &&
-                  (text.icon || command <= lastImageCommand);
+                  (text.icon || HasPicture(command));
 
   RECT textRect = bounds;
   if (hasImage) textRect.left += imageGap;

@@ -6,11 +6,11 @@ const char* const menuCaptions[popupMenuCount] = {
 
 namespace {
 
-constexpr Command lastCaptioned = Command::Associations;
+constexpr Command lastCaptioned = Command::Utf8Font;
 
 // Entry n is the caption of the command numbered n. In the view code pages,
 // their fonts and PaintTags the letter after "&" is Cyrillic and the rest
-// Latin, so the mnemonic is the Cyrillic key.
+// Latin, so the mnemonic is the Cyrillic key; UTF-8's are Latin throughout.
 const char* const commandCaptions[Id(lastCaptioned) + 1] = {
     "",
     "&Вырезать",
@@ -69,6 +69,8 @@ const char* const commandCaptions[Id(lastCaptioned) + 1] = {
     "https://zorn2.example.org/",
     "mailto:zorn2@example.org",
     "&Расширения...",
+    "&UTF-8",
+    "&UTF-8...",
 };
 
 }  // namespace

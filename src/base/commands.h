@@ -3,6 +3,7 @@
 // The numbers are fixed: the stored toolbar keeps its buttons by them.
 #pragma once
 
+#include "base/view_code_pages.h"
 #include "codepages/code_pages.h"
 
 enum class Command : int {
@@ -21,7 +22,7 @@ enum class Command : int {
   Find = 13,
   Replace = 14,
   Print = 15,
-  ViewAnsi = 16,  // the view code pages, in CodePage order
+  ViewAnsi = 16,  // the single-byte view code pages, in CodePage order; ViewUtf8 stands apart
   ViewOem = 17,
   ViewKoi8 = 18,
   Justify = 19,  // the alignments
@@ -45,7 +46,7 @@ enum class Command : int {
   Options = 37,
   InsertFrom = 38,
   DateTime = 39,
-  AnsiFont = 40,  // the fonts of the view code pages, in CodePage order
+  AnsiFont = 40,  // the fonts of the single-byte view code pages, in CodePage order; Utf8Font apart
   OemFont = 41,
   Koi8Font = 42,
   PatchByte = 43,
@@ -61,10 +62,13 @@ enum class Command : int {
   PaintTags = 53,
   HomePage = 54,
   MailAddress = 55,
-  Associations = 56,  // the last one with a caption and a menu item
-  ChordAnsi = 100,    // the code-page chord: Ctrl+W, Ctrl+D, Ctrl+K, in CodePage order
+  Associations = 56,
+  ViewUtf8 = 57,
+  Utf8Font = 58,      // the last one with a caption and a menu item
+  ChordAnsi = 100,    // the code-page chord: Ctrl+W, Ctrl+D, Ctrl+K, Ctrl+U, in view order
   ChordOem = 101,
   ChordKoi8 = 102,
+  ChordUtf8 = 103,
   Zoom = 300,         // F4: maximise or restore
   FirstRecent = 900,  // the recent files, in list order
 };
@@ -81,9 +85,32 @@ constexpr int RecentSlot(Command command) {
   return slot >= 0 && slot < recentCommandCount ? slot : -1;
 }
 
-// The groups that run in CodePage order (view, recode, font, chord), from
-// their first command: the code page of `command`, and the command of `page`.
+// The recodings, which run in CodePage order from RecodeToAnsi to RecodeToKoi8:
+// the code page of `command`, and the command of `page`.
 constexpr CodePage CodePageOf(Command first, Command command) {
   return static_cast<CodePage>(Id(command) - Id(first));
 }
 constexpr Command CommandFor(Command first, CodePage page) { return CommandFrom(Id(first) + page); }
+
+// The groups of one command for each view code page: the single-byte ones in
+// CodePage order from `first`, UTF-8's own `utf8` (a later number for the
+// view and the font, the next one for the chord).
+struct ViewGroup {
+  Command first;
+  Command utf8;
+};
+inline constexpr ViewGroup viewCommands{Command::ViewAnsi, Command::ViewUtf8};
+inline constexpr ViewGroup fontCommands{Command::AnsiFont, Command::Utf8Font};
+inline constexpr ViewGroup chordCommands{Command::ChordAnsi, Command::ChordUtf8};
+
+// The command of view code page `page` in `group`.
+constexpr Command CommandFor(ViewGroup group, CodePage page) {
+  return page == Utf8 ? group.utf8 : CommandFor(group.first, page);
+}
+
+// The view code page of `command` in `group`; -1 when it is none of the group's.
+constexpr int ViewCodePageOf(ViewGroup group, Command command) {
+  if (command == group.utf8) return Utf8;
+  int page = Id(command) - Id(group.first);
+  return page >= Ansi && page <= Koi8 ? page : -1;
+}

@@ -2,9 +2,9 @@
 #include <commctrl.h>
 
 #include "base/globals.h"
+#include "base/view_code_pages.h"
 #include "chrome/status_bar.h"
 #include "codepages/code_pages.h"
-#include "editor/code_page_fonts.h"
 #include "editor/view_format.h"
 
 namespace {
@@ -26,18 +26,19 @@ void DrawKeyboardPane(const DRAWITEMSTRUCT& item) {
 
 // The view code page's picture, then its name.
 void DrawCodePagePane(const DRAWITEMSTRUCT& item) {
-  if (viewCodePage >= viewCodePageCount) return;
+  const int view = ViewIndex(viewCodePage);
+  if (view < 0) return;
   HDC images = programImages ? CreateCompatibleDC(item.hDC) : nullptr;
   if (images) {
     HGDIOBJ previous = SelectObject(images, programImages);
     BitBlt(item.hDC, item.rcItem.left + 1, (item.rcItem.top + item.rcItem.bottom - imageSize) / 2, imageSize,
-           imageSize, images, imageSize * viewCodePage, 0, SRCCOPY);
+           imageSize, images, imageSize * viewImages[view], 0, SRCCOPY);
     SelectObject(images, previous);
     DeleteDC(images);
   }
   RECT rect = item.rcItem;
   rect.left += imageSize + 2;
-  DrawStatusTextA(item.hDC, &rect, codePageNames[viewCodePage], SBT_NOBORDERS);
+  DrawStatusTextA(item.hDC, &rect, CodePageDisplayName(viewCodePage), SBT_NOBORDERS);
 }
 
 }  // namespace

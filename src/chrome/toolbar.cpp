@@ -4,6 +4,7 @@
 
 #include "base/globals.h"
 #include "base/settings_store.h"
+#include "base/view_code_pages.h"
 #include "base/window_messages.h"
 #include "chrome/toolbar_buttons.h"
 #include "chrome/toolbar_restore.h"
@@ -14,7 +15,6 @@ HBITMAP toolbarImages;
 namespace {
 
 constexpr int standardImageCount = 15;
-constexpr int programImageCount = 8;
 
 TBSAVEPARAMSA SaveParams() { return TBSAVEPARAMSA{HKEY_CURRENT_USER, settingsKeyPath, "TBS"}; }
 

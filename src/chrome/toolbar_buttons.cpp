@@ -24,7 +24,7 @@ constexpr OfferedItem offeredItems[offeredButtonCount] = {
     {AlignRight, 21, false},   {PageNumbers, 10, false},  {PageSetup, 10, false},
     {WordWrap, 10, true},      {SaveAs, 8, false},        {Options, 10, false},
     {Fido, 22, false},         {Translit, 22, false},     {RtfToAnsi, 22, false},
-    {EqualsEscapes, 22, false}, {LineBreak, 22, false},
+    {EqualsEscapes, 22, false}, {LineBreak, 22, false},   {ViewUtf8, programFirstImage + viewImages[3], false},
 };
 
 TBBUTTON MakeButton(const OfferedItem& item) {

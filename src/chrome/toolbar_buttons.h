@@ -1,13 +1,13 @@
-// The buttons the toolbar knows: the seven of a first run and the 32 that its
+// The buttons the toolbar knows: the seven of a first run and the 33 that its
 // customisation dialog offers. Image numbers 0-14 are the common controls'
-// standard pictures, 15-22 the program's own strip.
+// standard pictures, 15-23 the program's own strip.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
 
 #include "base/commands.h"
 
-constexpr int offeredButtonCount = 32;
+constexpr int offeredButtonCount = 33;
 constexpr int programFirstImage = 15;
 
 // Item `item` of the customisation list; false past its end.

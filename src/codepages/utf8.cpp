@@ -79,3 +79,66 @@ std::size_t EncodeUtf8(char32_t codePoint, char* out) {
   put(3, 0x80 | (codePoint & 0x3F));
   return 4;
 }
+
+std::size_t Utf8CharacterCount(const unsigned char* at, std::size_t length) {
+  std::size_t count = 0;
+  const unsigned char* const end = at + length;
+  while (at < end) {
+    const std::size_t ascii = AsciiRunLength(at, static_cast<std::size_t>(end - at));
+    count += ascii;
+    at += ascii;
+    if (at == end) break;
+    const Utf8Sequence sequence = DecodeUtf8(at, static_cast<std::size_t>(end - at));
+    at += sequence.status == Utf8Status::Valid ? sequence.length : 1;
+    ++count;
+  }
+  return count;
+}
+
+namespace {
+
+constexpr char32_t replacementCharacter = 0xFFFD;
+constexpr char32_t firstHighSurrogate = 0xD800, firstLowSurrogate = 0xDC00, lastLowSurrogate = 0xDFFF;
+constexpr char32_t firstSupplementary = 0x10000;
+
+}  // namespace
+
+std::u16string Utf16FromUtf8(std::string_view utf8) {
+  std::u16string out;
+  out.reserve(utf8.size());
+  const auto* at = reinterpret_cast<const unsigned char*>(utf8.data());
+  const unsigned char* const end = at + utf8.size();
+  while (at < end) {
+    const Utf8Sequence sequence = DecodeUtf8(at, static_cast<std::size_t>(end - at));
+    const bool valid = sequence.status == Utf8Status::Valid;
+    const char32_t c = valid ? sequence.codePoint : replacementCharacter;
+    at += valid ? sequence.length : 1;
+    if (c < firstSupplementary) {
+      out.push_back(static_cast<char16_t>(c));
+    } else {
+      out.push_back(static_cast<char16_t>(firstHighSurrogate + ((c - firstSupplementary) >> 10)));
+      out.push_back(static_cast<char16_t>(firstLowSurrogate + ((c - firstSupplementary) & 0x3FF)));
+    }
+  }
+  return out;
+}
+
+std::string Utf8FromUtf16(std::u16string_view utf16) {
+  std::string out;
+  out.reserve(utf16.size() * 2);
+  for (std::size_t i = 0; i < utf16.size(); ++i) {
+    char32_t c = utf16[i];
+    const bool high = c >= firstHighSurrogate && c < firstLowSurrogate;
+    const bool low = c >= firstLowSurrogate && c <= lastLowSurrogate;
+    const char16_t next = i + 1 < utf16.size() ? utf16[i + 1] : u'\0';
+    const bool lowFollows = next >= firstLowSurrogate && next <= lastLowSurrogate;
+    if (high && lowFollows) {
+      c = firstSupplementary + ((c - firstHighSurrogate) << 10) + (utf16[++i] - firstLowSurrogate);
+    } else if (high || low) {
+      c = replacementCharacter;
+    }
+    char bytes[maxUtf8Length];
+    out.append(bytes, EncodeUtf8(c, bytes));
+  }
+  return out;
+}

@@ -2,6 +2,8 @@
 // no surrogates (U+D800..U+DFFF) and nothing above U+10FFFF.
 #pragma once
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 constexpr std::size_t maxUtf8Length = 4;
 constexpr char32_t maxCodePoint = 0x10FFFF;
@@ -27,3 +29,12 @@ std::size_t AsciiRunLength(const unsigned char* at, std::size_t available);
 // Writes the UTF-8 form of `codePoint` (at most maxUtf8Length bytes) and returns its length;
 // 0, writing nothing, for a surrogate or a number above U+10FFFF.
 std::size_t EncodeUtf8(char32_t codePoint, char* out);
+
+// How many characters `length` bytes at `at` hold, a byte that starts no valid character
+// (or one cut short by the end) counted as one of its own, as the UTF-8 view shows it.
+std::size_t Utf8CharacterCount(const unsigned char* at, std::size_t length);
+
+// UTF-16 as other programs exchange text (the clipboard's CF_UNICODETEXT): a byte that starts
+// no valid character becomes U+FFFD; so does a surrogate that is not half of a pair.
+std::u16string Utf16FromUtf8(std::string_view utf8);
+std::string Utf8FromUtf16(std::u16string_view utf16);

@@ -11,6 +11,7 @@
 
 #include "codepages/buffer_size.h"
 #include "codepages/look_alikes.h"
+#include "codepages/recoding_routes.h"
 #include "codepages/unicode_maps.h"
 
 namespace {
@@ -255,4 +256,25 @@ void Utf8ToPage::ConvertSequence(const unsigned char* at, Utf8Sequence sequence,
   }
   *out++ = static_cast<char>(entry & 0xFF);
   replaced_ += (entry & replacedBit) != 0;
+}
+
+RecodedText RecodeText(std::string_view text, CodePage source, CodePage target) {
+  RecodedText result;
+  if (source == Utf8 && target != Utf8) {
+    Utf8ToPage converter(target);
+    result.bytes.resize(Utf8ToPage::MaxOutput(text.size()));
+    std::size_t written = converter.Convert(text, result.bytes.data());
+    written += converter.Finish(result.bytes.data() + written);
+    result.bytes.resize(written);
+    result.replaced = converter.Replaced();
+    result.invalid = converter.InvalidBytes();
+  } else if (target == Utf8 && source != Utf8) {
+    result.invalid = AppendPageAsUtf8(source, text, result.bytes);
+  } else {
+    result.bytes.assign(text);
+    const RecodingRoute route = ChosenRecodingRoute(source, target);
+    RecodeBytes(reinterpret_cast<unsigned char*>(result.bytes.data()), result.bytes.size(), route.fromTable,
+                route.toTable);
+  }
+  return result;
 }

@@ -43,3 +43,15 @@ class Utf8ToPage {
   std::size_t replaced_ = 0;
   std::size_t invalidBytes_ = 0;
 };
+
+// A whole text recoded, and what the recoding could not carry over.
+struct RecodedText {
+  std::string bytes;
+  std::size_t replaced = 0;  // characters the target page lacks: look-alikes or '?'
+  std::size_t invalid = 0;   // UTF-8 source: bytes that are not UTF-8, kept; page source: bytes now U+FFFD
+};
+
+// `text` from `source` to `target`, either of which may be Utf8: UTF-8 converts directly,
+// two single-byte pages go the route through DOS-866 (ChosenRecodingRoute), and UTF-8 to
+// UTF-8 copies.
+RecodedText RecodeText(std::string_view text, CodePage source, CodePage target);

@@ -5,6 +5,7 @@
 #include "base/commands.h"
 #include "base/globals.h"
 #include "base/settings_store.h"
+#include "base/view_code_pages.h"
 #include "codepages/code_pages.h"
 #include "codepages/recoding_routes.h"
 #include "editor/editor_control.h"
@@ -12,25 +13,40 @@
 
 namespace {
 
+// The five single-byte pages, then UTF-8: each list position is its CodePage.
+constexpr int listedCodePages = Utf8 + 1;
+
 void FillList(HWND list, int32_t chosen) {
-  for (int i = codePageCount - 1; i >= 0; --i) {
-    SendMessageA(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(codePageNames[i]));
+  for (int i = listedCodePages - 1; i >= 0; --i) {
+    SendMessageA(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(CodePageDisplayName(static_cast<CodePage>(i))));
   }
-  // A stored value outside the five leaves the list without a selection.
+  // A stored value outside the six leaves the list without a selection.
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
 }
 
-// Stores the pair and converts; a list without a selection converts nothing,
-// since no table belongs to it, and the dialog then stays open.
+CodePage chosenSource = Ansi, chosenTarget = Ansi;
+
+// Stores the pair and closes the dialog, which then converts; a list without a
+// selection converts nothing, since no table belongs to it, and the dialog stays open.
 void Convert(HWND dialog) {
   LRESULT source = SendDlgItemMessageA(dialog, CodePageSourceList, LB_GETCURSEL, 0, 0);
   LRESULT target = SendDlgItemMessageA(dialog, CodePageTargetList, LB_GETCURSEL, 0, 0);
-  if (source < 0 || source >= codePageCount || target < 0 || target >= codePageCount) return;
+  if (source < 0 || source >= listedCodePages || target < 0 || target >= listedCodePages) return;
   WriteSettingDword("CP1", static_cast<int32_t>(source));
   WriteSettingDword("CP2", static_cast<int32_t>(target));
-  RecodingRoute route = ChosenRecodingRoute(static_cast<CodePage>(source), static_cast<CodePage>(target));
-  TransformText(Command::ChooseConversion, route.fromTable, route.toTable);
+  chosenSource = static_cast<CodePage>(source);
+  chosenTarget = static_cast<CodePage>(target);
   EndDialog(dialog, CodePageConvert);
+}
+
+// After the dialog has closed, so that the box counting replaced characters stands alone.
+void ConvertChosen() {
+  if (chosenSource == Utf8 || chosenTarget == Utf8) {
+    RecodeWithUtf8(Command::ChooseConversion, chosenSource, chosenTarget);
+  } else {
+    RecodingRoute route = ChosenRecodingRoute(chosenSource, chosenTarget);
+    TransformText(Command::ChooseConversion, route.fromTable, route.toTable);
+  }
 }
 
 }  // namespace
@@ -59,6 +75,9 @@ INT_PTR CALLBACK CodePageDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 
 void ChooseCodePages() {
   if (editorWindow) SendMessageA(editorWindow, EM_HIDESELECTION, FALSE, TRUE);
-  DialogBoxParamA(appInstance, MAKEINTRESOURCEA(codePageDialogResource), mainWindow, CodePageDialogProc, 0);
+  if (DialogBoxParamA(appInstance, MAKEINTRESOURCEA(codePageDialogResource), mainWindow, CodePageDialogProc, 0) ==
+      CodePageConvert) {
+    ConvertChosen();
+  }
   if (editorWindow) SendMessageA(editorWindow, EM_HIDESELECTION, TRUE, TRUE);
 }

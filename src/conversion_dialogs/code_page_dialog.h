@@ -1,5 +1,5 @@
 // Command::ChooseConversion: recodes the selection, or the whole text, from any of the five
-// code pages into any other through a dialog that remembers the last pair
+// single-byte code pages or UTF-8 into any other through a dialog that remembers the last pair
 // ("CP1", "CP2"). The view code page never changes.
 #pragma once
 #include <windows.h>

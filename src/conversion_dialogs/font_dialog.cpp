@@ -18,7 +18,7 @@ char fontDialogFace[fontFaceCapacity];
 int32_t fontDialogSize;
 int32_t fontDialogEffects;
 int32_t fontDialogCharset;
-char fontSampleText[80];
+char fontSampleText[160];
 
 namespace {
 
@@ -145,7 +145,7 @@ void InitDialog(HWND dialog, CodePage codePage) {
 
 INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    InitDialog(dialog, lParam >= 0 && lParam <= Koi8 ? static_cast<CodePage>(lParam) : Ansi);
+    InitDialog(dialog, IsViewCodePage(static_cast<int>(lParam)) ? static_cast<CodePage>(lParam) : Ansi);
     return TRUE;
   }
   if (message != WM_COMMAND) return FALSE;
@@ -170,19 +170,20 @@ INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }
 
 void EditCodePageFont(CodePage codePage) {
-  if (codePage >= viewCodePageCount) return;
-  fontDialogSize = UsableFontSize(ReadSettingDword(fontSizeSettings[codePage], defaultFontSize));
-  fontDialogEffects = ReadSettingDword(fontEffectsSettings[codePage], 0);
-  fontDialogCharset = ReadSettingDword(fontCharsetSettings[codePage], defaultFontCharsets[codePage]);
-  ReadSettingStringCut(fontFaceSettings[codePage], fontDialogFace, sizeof fontDialogFace);
+  const int view = ViewIndex(codePage);
+  if (view < 0) return;
+  fontDialogSize = UsableFontSize(ReadSettingDword(fontSizeSettings[view], defaultFontSize));
+  fontDialogEffects = ReadSettingDword(fontEffectsSettings[view], 0);
+  fontDialogCharset = ReadSettingDword(fontCharsetSettings[view], defaultFontCharsets[view]);
+  ReadViewFontFace(codePage, fontDialogFace, sizeof fontDialogFace);
   lstrcpynA(fontSampleText, FontSampleText(codePage).c_str(), sizeof fontSampleText);
   if (DialogBoxParamA(appInstance, MAKEINTRESOURCEA(fontDialogResource), mainWindow, FontDialogProc, codePage) !=
       FontDialogOk) {
     return;
   }
-  WriteSettingString(fontFaceSettings[codePage], fontDialogFace);
-  WriteSettingDword(fontCharsetSettings[codePage], fontDialogCharset);
-  WriteSettingDword(fontEffectsSettings[codePage], fontDialogEffects);
-  WriteSettingDword(fontSizeSettings[codePage], fontDialogSize);
+  WriteSettingString(fontFaceSettings[view], fontDialogFace);
+  WriteSettingDword(fontCharsetSettings[view], fontDialogCharset);
+  WriteSettingDword(fontEffectsSettings[view], fontDialogEffects);
+  WriteSettingDword(fontSizeSettings[view], fontDialogSize);
   RefreshViewFormat();
 }

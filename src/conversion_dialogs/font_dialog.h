@@ -28,9 +28,9 @@ extern char fontDialogFace[fontFaceCapacity];
 extern int32_t fontDialogSize;     // twips
 extern int32_t fontDialogEffects;  // bit 0 bold, bit 1 italic
 extern int32_t fontDialogCharset;
-extern char fontSampleText[80];  // zero-terminated
+extern char fontSampleText[160];  // zero-terminated: the UTF-8 sample is the longest
 
-// Command::AnsiFont, OemFont, Koi8Font: the font dialog for the font of
+// Command::AnsiFont, OemFont, Koi8Font, Utf8Font: the font dialog for the font of
 // `codePage` (which need not be the view's); OK stores it and shows it at once.
 void EditCodePageFont(CodePage codePage);
 

@@ -17,7 +17,8 @@ void GuessViewAfterLoad() {
   if (!sample) return;
   auto length = static_cast<size_t>(SendMessageA(editorWindow, WM_GETTEXT, codePageGuessSample + 1,
                                                  reinterpret_cast<LPARAM>(sample)));
-  CodePage guess = GuessViewCodePage(std::string_view(sample, length < codePageGuessSample ? length : codePageGuessSample));
+  std::string_view start(sample, length < codePageGuessSample ? length : codePageGuessSample);
+  CodePage guess = SampleLooksLikeUtf8(start) ? Utf8 : GuessViewCodePage(start);
   if (guess != viewCodePage) {
     viewCodePage = guess;
     RefreshViewFormat();

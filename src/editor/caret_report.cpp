@@ -4,7 +4,21 @@
 #include <richedit.h>
 
 #include "base/status_reports.h"
+#include "codepages/utf8.h"
+#include "editor/control_editor.h"
 #include "editor/editor_control.h"
+#include "editor/view_format.h"
+
+namespace {
+
+// The caret's column from 1: bytes from the line's start, characters in the UTF-8 view.
+UINT CaretColumn(LONG lineStart, LONG caret) {
+  if (viewCodePage != Utf8) return static_cast<UINT>(caret - lineStart + 1);
+  std::string bytes = ControlEditor().GetTextRange({lineStart, caret});
+  return static_cast<UINT>(Utf8CharacterCount(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()) + 1);
+}
+
+}  // namespace
 
 void ReportCaretPosition() {
   if (!StatusBarShown() || !editorWindow) return;
@@ -15,7 +29,7 @@ void ReportCaretPosition() {
   auto line = static_cast<LONG>(SendMessageA(editorWindow, EM_EXLINEFROMCHAR, 0, selection.cpMin));
   auto lineStart = static_cast<LONG>(SendMessageA(editorWindow, EM_LINEINDEX, line, 0));
   char text[32];
-  wsprintfA(text, "%4u:%u", static_cast<UINT>(selection.cpMin - lineStart + 1), static_cast<UINT>(line + 1));
+  wsprintfA(text, "%4u:%u", CaretColumn(lineStart, selection.cpMin), static_cast<UINT>(line + 1));
   ReportStatus(StatusPane::Caret, text);
 }
 

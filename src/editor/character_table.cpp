@@ -2,7 +2,10 @@
 
 #include <richedit.h>
 
+#include <string>
+
 #include "base/globals.h"
+#include "codepages/utf8_recoding.h"
 #include "control/document_control.h"
 #include "editor/character_table_text.h"
 #include "editor/clipboard_specials.h"
@@ -13,13 +16,16 @@
 
 namespace {
 
+// In the UTF-8 view the table's 224 bytes are Windows-1251 and go in as UTF-8.
+CodePage TableCodePage() { return viewCodePage == Utf8 ? Ansi : viewCodePage; }
+
 // The table shows the glyphs of the view code page in the editor's font.
 void ShowLikeEditor(HWND grid) {
   CHARFORMATA format{};
   format.cbSize = sizeof format;
   format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_CHARSET | CFM_FACE | CFM_COLOR | CFM_SIZE;
   if (editorWindow) SendMessageA(editorWindow, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-  SendMessageA(grid, EM_SETVIEWCODEPAGE, viewCodePage, 0);
+  SendMessageA(grid, EM_SETVIEWCODEPAGE, TableCodePage(), 0);
   SendMessageA(grid, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
   SendMessageA(grid, EM_SETBKGNDCOLOR, 0, StoredBackgroundColour());
   SetWindowTextA(grid, CharacterTableText().c_str());
@@ -35,14 +41,16 @@ void TakeSelection(HWND dialog, int button) {
   char text[256] = {};  // the whole table is 236 bytes
   if (length <= 0 || length >= static_cast<LONG>(sizeof text)) return;
   length = static_cast<LONG>(SendMessageA(grid, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text)));
+  std::string bytes(text, static_cast<std::size_t>(length));
+  if (viewCodePage == Utf8) bytes = RecodeText(bytes, Ansi, Utf8).bytes;
   if (button == CharacterTableCopy) {
-    CopyBytesToClipboard(text, length);
+    CopyBytesToClipboard(bytes.data(), static_cast<long>(bytes.size()));
   } else {
     SetFocus(grid);
   }
   if (editorWindow) {
-    RecordUndo(UndoReplace, length);
-    SendMessageA(editorWindow, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    RecordUndo(UndoReplace, static_cast<int32_t>(bytes.size()));
+    SendMessageA(editorWindow, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(bytes.c_str()));
   }
   if (button == CharacterTableCopy) EndDialog(dialog, CharacterTableCopy);
 }

@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include <cstring>
+#include <string>
 
 #include "base/error_box.h"
 #include "base/globals.h"
@@ -12,6 +13,7 @@
 #include "editor/editor_control.h"
 #include "editor/memory_stream.h"
 #include "editor/undo_commands.h"
+#include "editor/utf8_clipboard.h"
 #include "editor/view_format.h"
 #include "engine/engine_types.h"
 
@@ -85,6 +87,20 @@ void PasteText(const char* text, SIZE_T blockSize) {
   HeapFreeIfAny(copy);
 }
 
+// The UTF-8 view's selection goes out as UTF-16 and Windows-1251.
+void CopyUtf8Selection(LONG length) {
+  std::string bytes(static_cast<std::size_t>(length) + 1, '\0');
+  LRESULT copied = SendMessageA(editorWindow, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()));
+  bytes.resize(static_cast<std::size_t>(copied));
+  PutUtf8OnClipboard(bytes);
+}
+
+void PasteUtf8() {
+  std::string text;
+  if (!ReadClipboardAsUtf8(text) || text.size() > static_cast<std::size_t>(MaxTextLength)) return;
+  PasteBytes(reinterpret_cast<BYTE*>(text.data()), static_cast<int32_t>(text.size()));
+}
+
 }  // namespace
 
 void CopyCommand() {
@@ -93,6 +109,10 @@ void CopyCommand() {
   SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
   LONG length = selection.cpMax - selection.cpMin;
   if (length <= 0) return;
+  if (viewCodePage == Utf8) {
+    CopyUtf8Selection(length);
+    return;
+  }
   HandToClipboard(ClipboardBlock(length, [](BYTE* bytes) {
     return static_cast<size_t>(SendMessageA(editorWindow, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes)));
   }));
@@ -100,6 +120,7 @@ void CopyCommand() {
 
 bool CopyBytesToClipboard(const char* bytes, long length) {
   if (length <= 0) return false;
+  if (viewCodePage == Utf8) return PutUtf8OnClipboard(std::string_view(bytes, static_cast<std::size_t>(length)));
   return HandToClipboard(ClipboardBlock(length, [&](BYTE* block) {
     std::memcpy(block, bytes, static_cast<size_t>(length));
     return static_cast<size_t>(length);
@@ -108,6 +129,10 @@ bool CopyBytesToClipboard(const char* bytes, long length) {
 
 void PasteCommand() {
   if (!editorWindow || !IsClipboardFormatAvailable(CF_TEXT)) return;
+  if (viewCodePage == Utf8) {
+    PasteUtf8();
+    return;
+  }
   if (!OpenClipboard(mainWindow)) return;
   HANDLE data = GetClipboardData(ViewClipboardFormat());
   if (const char* text = data ? static_cast<const char*>(GlobalLock(data)) : nullptr) {

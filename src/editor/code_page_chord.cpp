@@ -8,8 +8,8 @@
 int32_t chordSource = -1;
 
 void OnCodePageChord(Command command) {
-  int key = CodePageOf(Command::ChordAnsi, command);
-  if (key < Ansi || key > Koi8) return;
+  int key = ViewCodePageOf(chordCommands, command);
+  if (key < 0) return;
   if (chordSource < 0) {
     chordSource = key;
     return;
@@ -19,6 +19,8 @@ void OnCodePageChord(Command command) {
   chordSource = -1;
   if (source == target) {
     SetViewCodePage(target);
+  } else if (source == Utf8 || target == Utf8) {
+    RecodeWithUtf8(Command::ChordUtf8, source, target);
   } else {
     Command recoding = CommandFor(Command::RecodeToAnsi, target);
     RecodingRoute route = MenuRecodingRoute(MenuRecoding(recoding), source);

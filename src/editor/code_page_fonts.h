@@ -1,19 +1,22 @@
 // The font settings each view code page keeps: face, size, effects and
-// character set, named by the code page's letter (W, D, K).
+// character set, named by the code page's letter (W, D, K, U); all indexed by
+// the view index (base/view_code_pages.h).
 #pragma once
 #include <cstdint>
 
-#include "codepages/code_pages.h"
+#include "base/view_code_pages.h"
 
-constexpr int viewCodePageCount = 3;  // Ansi, Oem, Koi8
+inline constexpr const char* fontFaceSettings[viewCodePageCount] = {"FontW", "FontD", "FontK", "FontU"};
+inline constexpr const char* fontSizeSettings[viewCodePageCount] = {"SizeW", "SizeD", "SizeK", "SizeU"};
+inline constexpr const char* fontEffectsSettings[viewCodePageCount] = {"EffW", "EffD", "EffK", "EffU"};
+inline constexpr const char* fontCharsetSettings[viewCodePageCount] = {"SetW", "SetD", "SetK", "SetU"};
 
-inline constexpr const char* fontFaceSettings[viewCodePageCount] = {"FontW", "FontD", "FontK"};
-inline constexpr const char* fontSizeSettings[viewCodePageCount] = {"SizeW", "SizeD", "SizeK"};
-inline constexpr const char* fontEffectsSettings[viewCodePageCount] = {"EffW", "EffD", "EffK"};
-inline constexpr const char* fontCharsetSettings[viewCodePageCount] = {"SetW", "SetD", "SetK"};
+// RUSSIAN_CHARSET, OEM_CHARSET, DEFAULT_CHARSET, RUSSIAN_CHARSET.
+inline constexpr int32_t defaultFontCharsets[viewCodePageCount] = {204, 255, 1, 204};
 
-// RUSSIAN_CHARSET, OEM_CHARSET, DEFAULT_CHARSET.
-inline constexpr int32_t defaultFontCharsets[viewCodePageCount] = {204, 255, 1};
+// The face taken while none is stored: the control's choice for the single-byte pages; for
+// UTF-8 a face with Cyrillic and the dashes, quotes and ellipsis that UTF-8 texts use.
+inline constexpr const char* defaultFontFaces[viewCodePageCount] = {"", "", "", "Courier New"};
 
 // Twips: a missing size means 10 points, and the size commands step by one
 // point between 4 and 26 points.

@@ -2,6 +2,8 @@
 
 #include <richedit.h>
 
+#include "codepages/unicode_maps.h"
+#include "codepages/utf8.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
 #include "editor/undo_commands.h"
@@ -45,6 +47,28 @@ void PutSmallAInOemView(HWND window, Position caret) {
   CallWindowProcA(editorBaseProc, window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(oemSmallA));
 }
 
+// In the UTF-8 view a typed letter goes in as its UTF-8 bytes. The window is ANSI, so the
+// keyboard's code is Windows-1251: what that page lacks cannot be typed here (the clipboard
+// brings it). Overwrite takes the next character, all its bytes, but never a line break.
+void PutUtf8Character(HWND window, unsigned char ansi, PositionRange selection) {
+  const char32_t character = ByteToUnicode(Ansi, ansi);
+  char bytes[maxUtf8Length + 1] = {};
+  const std::size_t length = character == 0xFFFD ? 0 : EncodeUtf8(character, bytes);
+  if (length == 0) return;  // 0x98, the one byte Windows-1251 leaves undefined
+  ControlEditor editor;
+  if (overwriteMode && selection.start == selection.end) {
+    std::string next = editor.GetTextRange({selection.start, selection.start + static_cast<Position>(maxUtf8Length)});
+    if (!next.empty() && next[0] != '\r' && next[0] != '\n') {
+      const Utf8Sequence sequence = DecodeUtf8(reinterpret_cast<const unsigned char*>(next.data()), next.size());
+      const Position size = sequence.status == Utf8Status::Valid ? sequence.length : 1;
+      CHARRANGE extended{selection.start, selection.start + size};
+      CallWindowProcA(editorBaseProc, window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&extended));
+    }
+  }
+  RecordUndo(UndoTyping, static_cast<int32_t>(length));  // over a selection: a replacement
+  CallWindowProcA(editorBaseProc, window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(bytes));
+}
+
 }  // namespace
 
 bool PrepareTypedCharacter(HWND window, WPARAM& code, LPARAM keyData) {
@@ -65,6 +89,10 @@ bool PrepareTypedCharacter(HWND window, WPARAM& code, LPARAM keyData) {
   if (!spared && viewCodePage == Oem && k == ansiSmallA && selection.start == selection.end) {
     RecordTyped();
     PutSmallAInOemView(window, selection.start);
+    return false;
+  }
+  if (viewCodePage == Utf8 && k >= 0x80) {
+    PutUtf8Character(window, static_cast<unsigned char>(k), spared ? editor.GetSelection() : selection);
     return false;
   }
   RecordTyped();

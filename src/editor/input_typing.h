@@ -1,5 +1,6 @@
 // Typed characters: the undo step of each, and the byte it becomes in the
-// view code page (the keyboard gives Windows-1251 codes).
+// view code page (the keyboard gives Windows-1251 codes); in the UTF-8 view,
+// the bytes.
 #pragma once
 #include <windows.h>
 

@@ -10,13 +10,16 @@
 #include <string_view>
 
 #include "base/error_box.h"
+#include "base/globals.h"
 #include "base/settings_store.h"
+#include "base/view_code_pages.h"
 #include "codepages/alignment.h"
 #include "codepages/code_pages.h"
 #include "codepages/equals_escapes.h"
 #include "codepages/line_breaks.h"
 #include "codepages/recoding_routes.h"
 #include "codepages/transliteration.h"
+#include "codepages/utf8_recoding.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
 #include "editor/undo_commands.h"
@@ -33,6 +36,22 @@ ControlEditor& Editor() {
   static ControlEditor editor;
   return editor;
 }
+
+// A recoding: with UTF-8 on a side, the text goes from `source` to `target` first and
+// then through the tables (FidoTarget for Fido); otherwise through the tables alone.
+struct Recoding {
+  int32_t fromTable = NoTable;
+  int32_t toTable = NoTable;
+  int source = -1;  // CodePages when UTF-8 is on a side, else -1
+  int target = -1;
+  bool ViaUtf8() const { return source >= 0; }
+};
+
+// Characters out of UTF-8 that `page` lacks and that were written as look-alikes or '?'.
+struct Replaced {
+  std::size_t count = 0;
+  CodePage page = Ansi;
+};
 
 struct Frame {
   Command command{};
@@ -119,18 +138,62 @@ void ReplaceRange(const Frame& frame, std::string& text, std::string result) {
   }
 }
 
-// A whole text recoded from the menu takes the view along, recorded by a
-// snapshot that holds both.
-void Recode(const Frame& frame, std::string& text, int32_t fromTable, int32_t toTable) {
-  RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), fromTable, toTable);
+// The user is told how many characters were replaced, once the text is written and
+// shown, in a box of its own (the status bar may be hidden).
+void ReportReplaced(Replaced replaced) {
+  if (replaced.count == 0) return;
+  char text[160];
+  wsprintfA(text, "Символов, которых нет в %s: %lu. Они заменены похожими или знаком \"?\".",
+            CodePageDisplayName(replaced.page), static_cast<unsigned long>(replaced.count));
+  MessageBoxA(mainWindow, text, "ZORN2", MB_OK | MB_ICONINFORMATION);
+}
+
+// `text` from `source` into `target`, in place, one of them UTF-8.
+Replaced RecodeInPlace(std::string& text, CodePage source, CodePage target) {
+  RecodedText recoded = RecodeText(text, source, target);
+  Release(text);
+  text = std::move(recoded.bytes);
+  return {recoded.replaced, target};
+}
+
+// The view a whole text recoded by the menu or a chord takes along.
+CodePage RecodedView(Command command, const Recoding& recoding) {
+  if (command == Command::Fido) return Oem;
+  if (recoding.ViaUtf8()) return static_cast<CodePage>(recoding.target);
+  return CodePageOf(Command::RecodeToAnsi, command);
+}
+
+// A whole text recoded from the menu or a chord takes the view along, recorded by
+// a snapshot that holds both.
+Replaced Recode(const Frame& frame, std::string& text, const Recoding& recoding) {
+  Replaced replaced;
+  if (recoding.ViaUtf8()) {
+    replaced = RecodeInPlace(text, static_cast<CodePage>(recoding.source), static_cast<CodePage>(recoding.target));
+  }
+  RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), recoding.fromTable, recoding.toTable);
+  bool written = false;
   if (frame.wholeText && frame.command != Command::ChooseConversion) {
     Editor().SetSelection(frame.selection);  // the snapshot's undo puts the caret back
-    auto target = frame.command == Command::Fido ? Oem : CodePageOf(Command::RecodeToAnsi, frame.command);
-    WriteRecorded(UndoSnapshot, text, Target::Selection, target);
+    written = WriteRecorded(UndoSnapshot, text, Target::Selection, RecodedView(frame.command, recoding));
   } else {
-    WriteRecorded(UndoReplace, text, Target::Selection);
+    written = WriteRecorded(UndoReplace, text, Target::Selection);
   }
-  Editor().SetSelection(frame.selection);
+  // A selection recoded into or out of UTF-8 changes its length: the result is selected.
+  if (written && !frame.wholeText) {
+    Editor().SetSelection({frame.range.start, frame.range.start + static_cast<Position>(text.size())});
+  } else {
+    Editor().SetSelection(frame.selection);
+  }
+  return written ? replaced : Replaced{};
+}
+
+// In the UTF-8 view the Latin letters come from the DOS-866 form of the text.
+Replaced TransliterateRange(const Frame& frame, std::string& text) {
+  const bool utf8 = viewCodePage == Utf8;
+  Replaced replaced = utf8 ? RecodeInPlace(text, Utf8, Oem) : Replaced{};
+  std::string latin = Transliterate(text, utf8 ? Oem : viewCodePage);
+  ReplaceRange(frame, text, std::move(latin));
+  return replaced;
 }
 
 // The control reads RTF itself, but only a text that really is RTF is replaced.
@@ -165,18 +228,17 @@ void Align(const Frame& frame, std::string& text) {
   Editor().SetSelection({caret, caret});
 }
 
-void Transform(const Frame& frame, std::string& text, int32_t fromTable, int32_t toTable) {
+Replaced Transform(const Frame& frame, std::string& text, const Recoding& recoding) {
   switch (frame.command) {
     case Command::ChooseConversion:
     case Command::RecodeToAnsi:
     case Command::RecodeToOem:
     case Command::RecodeToKoi8:
     case Command::Fido:
-      Recode(frame, text, fromTable, toTable);
-      break;
+    case Command::ChordUtf8:
+      return Recode(frame, text, recoding);
     case Command::Translit:
-      ReplaceRange(frame, text, Transliterate(text, viewCodePage));
-      break;
+      return TransliterateRange(frame, text);
     case Command::RtfToAnsi:
       ConvertRtf(frame, text);
       break;
@@ -190,6 +252,7 @@ void Transform(const Frame& frame, std::string& text, int32_t fromTable, int32_t
       if (IsAlignment(frame.command)) Align(frame, text);
       break;
   }
+  return {};
 }
 
 // A view that the new text scrolled down comes back; one that moved up stays.
@@ -200,21 +263,20 @@ void RestoreView(LRESULT firstLine) {
   InvalidateRect(editorWindow, nullptr, FALSE);
 }
 
-}  // namespace
-
 // Out of memory anywhere (the copy, the result, the undo step, the write),
 // the text, the view, the journal and the modified flag stay as they were,
-// and the user is told.
-void TransformText(Command command, int32_t fromTable, int32_t toTable) {
+// and the user is told. So is a count of characters replaced.
+void Run(Command command, const Recoding& recoding) {
   if (!editorWindow) return;
   Send(WM_SETREDRAW, FALSE);
   LRESULT firstLine = Send(EM_GETFIRSTVISIBLELINE);
   Frame frame = ChooseRange(command);
   bool outOfMemory = false;
+  Replaced replaced;
   try {
     if (frame.range.end > frame.range.start) {
       std::string text = Editor().GetSelectedText();
-      if (!text.empty()) Transform(frame, text, fromTable, toTable);
+      if (!text.empty()) replaced = Transform(frame, text, recoding);
     }
   } catch (const std::bad_alloc&) {
     outOfMemory = true;
@@ -224,6 +286,15 @@ void TransformText(Command command, int32_t fromTable, int32_t toTable) {
   if (outOfMemory) Editor().SetSelection(frame.selection);
   RestoreView(firstLine);
   if (outOfMemory) ReportOutOfMemory();
+  ReportReplaced(replaced);
+}
+
+}  // namespace
+
+void TransformText(Command command, int32_t fromTable, int32_t toTable) { Run(command, {fromTable, toTable}); }
+
+void RecodeWithUtf8(Command command, CodePage source, CodePage target) {
+  Run(command, {NoTable, NoTable, source, target});
 }
 
 RecodingCommand MenuRecoding(Command command) {
@@ -231,6 +302,12 @@ RecodingCommand MenuRecoding(Command command) {
 }
 
 void RecodeFromView(Command command) {
+  if (viewCodePage == Utf8) {
+    // Fido's letters are DOS-866's: the text becomes DOS-866 first.
+    bool fido = command == Command::Fido;
+    Run(command, {NoTable, fido ? FidoTarget : NoTable, Utf8, fido ? Oem : CodePageOf(Command::RecodeToAnsi, command)});
+    return;
+  }
   RecodingRoute route = MenuRecodingRoute(MenuRecoding(command), viewCodePage);
   TransformText(command, route.fromTable, route.toTable);
 }

@@ -9,13 +9,15 @@
 #include "editor/view_refresh.h"
 
 void SetViewCodePage(CodePage codePage) {
-  if (codePage >= viewCodePageCount) return;
+  if (ViewIndex(codePage) < 0) return;
   viewCodePage = codePage;
   RefreshViewFormat();
 }
 
 void ChangeFontSize(int step) {
-  const char* name = fontSizeSettings[viewCodePage];
+  const int view = ViewIndex(viewCodePage);
+  if (view < 0) return;
+  const char* name = fontSizeSettings[view];
   int32_t size = UsableFontSize(ReadSettingDword(name, defaultFontSize));
   if (step > 0 && size < largestFontSize) {
     WriteSettingDword(name, size + fontSizeStep);

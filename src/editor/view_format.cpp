@@ -21,17 +21,18 @@ int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM param) 
   return 0;
 }
 
-// The stored font of `codePage` and the common text colour.
+// The stored font of view code page `codePage` and the common text colour.
 CHARFORMATA ViewCharFormat(CodePage codePage) {
+  const int view = ViewIndex(codePage);
   CHARFORMATA format{};
   format.cbSize = sizeof format;
   format.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC;
   format.crTextColor = StoredTextColour();
-  format.yHeight = UsableFontSize(ReadSettingDword(fontSizeSettings[codePage], defaultFontSize));
-  format.bCharSet = static_cast<BYTE>(ReadSettingDword(fontCharsetSettings[codePage], defaultFontCharsets[codePage]));
-  format.dwEffects = static_cast<DWORD>(ReadSettingDword(fontEffectsSettings[codePage], 0));
+  format.yHeight = UsableFontSize(ReadSettingDword(fontSizeSettings[view], defaultFontSize));
+  format.bCharSet = static_cast<BYTE>(ReadSettingDword(fontCharsetSettings[view], defaultFontCharsets[view]));
+  format.dwEffects = static_cast<DWORD>(ReadSettingDword(fontEffectsSettings[view], 0));
   // A face that is no longer installed leaves the choice to the control, as no face does.
-  ReadSettingStringCut(fontFaceSettings[codePage], format.szFaceName, sizeof format.szFaceName);
+  ReadViewFontFace(codePage, format.szFaceName, sizeof format.szFaceName);
   if (!IsInstalledFace(format.szFaceName)) format.szFaceName[0] = '\0';
   format.bPitchAndFamily = format.szFaceName[0] == '\0' ? FF_MODERN : 0;
   return format;
@@ -53,6 +54,17 @@ void SetFormatAwayFromFocus(CHARFORMATA& format) {
 
 }  // namespace
 
+void ReadViewFontFace(CodePage codePage, char* face, unsigned size) {
+  const int view = ViewIndex(codePage);
+  if (size == 0 || view < 0) return;
+  DWORD type = REG_NONE, stored = 0;
+  if (!DescribeSetting(fontFaceSettings[view], &type, &stored)) {
+    lstrcpynA(face, defaultFontFaces[view], static_cast<int>(size));
+    return;
+  }
+  ReadSettingStringCut(fontFaceSettings[view], face, size);
+}
+
 unsigned ViewClipboardFormat() { return viewCodePage == Ansi ? CF_TEXT : CF_OEMTEXT; }
 
 bool IsInstalledFace(const char* face) {
@@ -68,7 +80,7 @@ bool IsInstalledFace(const char* face) {
 }
 
 void ApplyViewFormat() {
-  if (!editorWindow || viewCodePage >= viewCodePageCount) return;
+  if (!editorWindow || ViewIndex(viewCodePage) < 0) return;
   LRESULT modified = SendMessageA(editorWindow, EM_GETMODIFY, 0, 0);
   SendMessageA(editorWindow, EM_SETSEL, 0, -1);
   CHARFORMATA format = ViewCharFormat(viewCodePage);

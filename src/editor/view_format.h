@@ -1,9 +1,13 @@
-// The view code page: which of the three Cyrillic code pages the editor shows
-// the document's bytes in, and the format that goes with it.
+// The view code page: which of the three Cyrillic code pages or UTF-8 the
+// editor shows the document's bytes in, and the format that goes with it.
 #pragma once
 #include "codepages/code_pages.h"
 
-extern CodePage viewCodePage;  // Ansi, Oem or Koi8
+extern CodePage viewCodePage;  // Ansi, Oem, Koi8 or Utf8
+
+// The stored face of view code page `codePage`, cut to `size` bytes; its default while none
+// is stored (an empty one stored stays empty: the control's choice).
+void ReadViewFontFace(CodePage codePage, char* face, unsigned size);
 
 // True when the screen has a font family of this name (ignoring case).
 bool IsInstalledFace(const char* face);
@@ -11,6 +15,7 @@ bool IsInstalledFace(const char* face);
 // The clipboard format the document's bytes are exchanged in: CF_TEXT in view
 // Ansi, CF_OEMTEXT in the others (KOI8-R through the DOS-866 table). Other
 // programs expect Windows-1251 or DOS-866, and the system converts between the two.
+// The UTF-8 view exchanges UTF-16 instead (editor/utf8_clipboard.h).
 unsigned ViewClipboardFormat();
 
 // Gives the whole text and the control's default format the stored font of

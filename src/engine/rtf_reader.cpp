@@ -225,7 +225,7 @@ class RtfReader {
     if (!InText()) return;
     long long value = parameter < 0 ? parameter + 65536LL : parameter;
     if (value >= 0xD800 && value <= 0xDBFF) {
-      // No target has characters past U+FFFF: a surrogate pair shows as one '?'.
+      // The view code pages stop at U+FFFF (UTF-8's view too): a surrogate pair shows as one '?'.
       text_.Append('?');
       highSurrogateEnd_ = text_.Size();
     } else if (value >= 0xDC00 && value <= 0xDFFF) {

@@ -6,7 +6,7 @@
 #include "codepages/code_pages.h"
 
 // Plain text of an RTF document, in the bytes of `target` (Ansi = Windows-1251, Oem = DOS-866,
-// Koi8 = KOI8-R).
+// Koi8 = KOI8-R, Utf8 = UTF-8).
 //
 // Paragraph, line, page and section ends become CR LF, \tab TAB, table cells are separated by TAB
 // and rows end with CR LF. Destinations that carry no text (font, colour and style tables, document

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "codepages/code_pages.h"
+#include "codepages/utf8.h"
 
 class TargetText {
  public:

@@ -7,10 +7,10 @@
 #include "codepages/code_pages.h"
 #include "editor/editor_operations.h"
 
-// The word at the selection start, at most 32 bytes of it, without blanks,
-// line breaks or other control bytes, converted from the view code page into
-// Windows-1251. Empty when there is none.
+// The word at the selection start, at most 32 bytes of it (64 in UTF-8), without
+// blanks, line breaks or other control bytes, converted from the view code page
+// into Windows-1251. Empty when there is none.
 std::string WordAtCaret(const EditorOperations& editor, CodePage viewCodePage);
 
-// Typed Windows-1251 text in the bytes of the view code page.
+// Typed Windows-1251 text in the bytes of the view code page (UTF-8 included).
 std::string AnsiTextToView(std::string_view text, CodePage viewCodePage);

@@ -120,7 +120,8 @@ class EditorAsUser(unittest.TestCase):
         self.assertEqual(editor.process.wait(10), 0)
 
     def test_russian_typed_in_each_view_is_saved_as_the_bytes_of_that_view(self):
-        for view_key, encoding in (("F2", "cp1251"), ("ctrl+F2", "cp866"), ("alt+F2", "koi8_r")):
+        views = (("F2", "cp1251"), ("ctrl+F2", "cp866"), ("alt+F2", "koi8_r"), ("shift+F2", "utf-8"))
+        for view_key, encoding in views:
             with self.subTest(encoding=encoding):
                 editor = self.open_editor(encoding + ".txt")
                 editor.keys(view_key)
@@ -214,9 +215,9 @@ class EditorAsUser(unittest.TestCase):
         subprocess.run(["import", "-window", "root", "-crop", MENU_CORNER,
                         os.path.join(BUILD, "..", "zorn2-file-menu.png")], check=True)
         editor.keys("Escape", "Escape")
-        menu_command(5, 5)  # "Кодировки", "Выбор..."
+        menu_command(5, 6)  # "Кодировки", "Выбор..."
         focus("Кодировки")
-        editor.keys("End", "Tab", "Tab", "Home", "Return")  # MAC => ANSI (1251)
+        editor.keys("End", "Up", "Tab", "Tab", "Home", "Return")  # MAC (above UTF-8) => ANSI (1251)
         self.back_to(editor, "Кодировки")
         converted = subprocess.run([ZORN2_TEXT, "recode", "mac", "ansi"], input=html, capture_output=True,
                                    check=True).stdout

@@ -24,7 +24,7 @@ STARTUP_SECONDS = 300
 STEP_SECONDS = 300  # a guard against a hang, not a measure: the benchmark times the commands
 MARK = "я"  # typed at the start after each step: its byte tells the view code page
 CODE_PAGES_MENU, FILE_MENU = 5, 0
-FIDO, UNESCAPE, LINE_BREAKS, TRANSLIT = 3, 9, 10, 11  # places in "Кодировки", separators skipped
+FIDO, UNESCAPE, LINE_BREAKS, TRANSLIT = 4, 10, 11, 12  # places in "Кодировки", separators skipped
 INSERT_FILE = 2  # "Вставить файл..." in the file menu
 FOUND, REPLACEMENT = "что", "кое-что"  # holds what it replaces: a run never searches what it inserted
 

@@ -155,16 +155,25 @@ void ProgramWindows::PutOnClipboard(UINT format, const std::string& bytes) {
   CloseClipboard();
 }
 
-std::string ProgramWindows::FromClipboard(UINT format) {
-  std::string text = "<none>";
+namespace {
+
+// The clipboard's text in `format` up to its zero; `text` when it has none.
+template <class Text>
+Text ReadClipboard(UINT format, Text text) {
   if (!OpenClipboard(mainWindow)) return text;
   if (HANDLE data = GetClipboardData(format)) {
-    text = static_cast<const char*>(GlobalLock(data));
+    text = static_cast<const typename Text::value_type*>(GlobalLock(data));
     GlobalUnlock(data);
   }
   CloseClipboard();
   return text;
 }
+
+}  // namespace
+
+std::string ProgramWindows::FromClipboard(UINT format) { return ReadClipboard(format, std::string("<none>")); }
+
+std::u16string ProgramWindows::WideFromClipboard() { return ReadClipboard(CF_UNICODETEXT, std::u16string(u"<none>")); }
 
 void FreshDocument::SetUp() {
   RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);

@@ -26,6 +26,7 @@ class ProgramWindows : public ::testing::Test {
   static void SendCommand(Command command);  // WM_COMMAND to the main window, as the menu sends it
   static void PutOnClipboard(UINT format, const std::string& bytes);  // empty: an empty clipboard
   static std::string FromClipboard(UINT format);                       // "<none>" when it has no such data
+  static std::u16string WideFromClipboard();                           // CF_UNICODETEXT, the same
 };
 
 // Commands in a failure message: their numbers.

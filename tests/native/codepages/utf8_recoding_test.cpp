@@ -137,6 +137,7 @@ TEST(Utf8Recoding, AgreesWithIconvOnRealText) {
         EXPECT_EQ(AppendPageAsUtf8(page, std::string_view(pageText).substr(at, 4096), back), 0u);
       }
       EXPECT_TRUE(CodePoints(back) == kept) << name << " from " << charsets[page];
+      EXPECT_TRUE(RecodeText(pageText, page, Utf8).bytes == back) << name << " whole from " << charsets[page];
     }
   }
 }
@@ -153,10 +154,11 @@ TEST(Utf8Recoding, ChunksDoNotMatterAndInvalidBytesStay) {
     std::string utf8 = pieces[random() % std::size(pieces)];
     const bool rare = round % 2;
     while (utf8.size() < 3000) utf8 += pieces[random() % (rare ? std::size(pieces) : 4)];
+    const auto* at = reinterpret_cast<const unsigned char*>(utf8.data());
     for (CodePage page : {Ansi, Oem, Koi8, Iso, Mac}) {
       Converted model;
-      const auto* at = reinterpret_cast<const unsigned char*>(utf8.data());
-      for (std::size_t i = 0; i < utf8.size();) {
+      std::size_t characters = 0;  // as the UTF-8 view counts them: a byte that starts none is one
+      for (std::size_t i = 0; i < utf8.size(); ++characters) {
         const Utf8Sequence sequence = DecodeUtf8(at + i, utf8.size() - i);
         if (sequence.status == Utf8Status::Valid) {
           const PageSpelling spelling = SpellInPage(page, sequence.codePoint);
@@ -168,6 +170,10 @@ TEST(Utf8Recoding, ChunksDoNotMatterAndInvalidBytesStay) {
           ++model.invalidBytes;
         }
       }
+      EXPECT_EQ(Utf8CharacterCount(at, utf8.size()), characters);
+      const RecodedText whole = RecodeText(utf8, Utf8, page);
+      EXPECT_TRUE(whole.bytes == model.text) << "round " << round << " page " << page << " whole";
+      EXPECT_EQ(std::tuple(whole.replaced, whole.invalid), std::tuple(model.replaced, model.invalidBytes));
       for (std::size_t largestChunk : {std::size_t{0}, std::size_t{7}, std::size_t{700}}) {
         const Converted converted = FromUtf8(page, utf8, random, largestChunk);
         EXPECT_TRUE(converted.text == model.text) << "round " << round << " page " << page << " chunks " << largestChunk;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -127,6 +128,30 @@ TEST(Utf8, EncodesAsPython) {
     const std::size_t length = EncodeUtf8(codePoints[i], bytes);
     EXPECT_EQ(length == 0 ? "-" : Hex(std::string_view(bytes, length)), answers[i]) << std::hex << static_cast<unsigned>(codePoints[i]);
   }
+}
+
+// UTF-16 for the clipboard, against a sequence-at-a-time model: each valid character is kept,
+// each byte that starts none is U+FFFD; a pair of surrogates is one character, a lone one U+FFFD.
+TEST(Utf8, GoesToUtf16AndBackCharacterByCharacter) {
+  for (const std::string& sample : Samples()) {
+    std::string kept;
+    const auto* at = reinterpret_cast<const unsigned char*>(sample.data());
+    for (std::size_t i = 0; i < sample.size();) {
+      const Utf8Sequence sequence = DecodeUtf8(at + i, sample.size() - i);
+      const bool valid = sequence.status == Utf8Status::Valid;
+      kept += valid ? sample.substr(i, sequence.length) : "\xEF\xBF\xBD";
+      i += valid ? sequence.length : 1;
+    }
+    const std::u16string utf16 = Utf16FromUtf8(sample);
+    EXPECT_TRUE(Utf8FromUtf16(utf16) == kept) << Hex(sample.substr(0, 40));
+    EXPECT_EQ(Utf8CharacterCount(reinterpret_cast<const unsigned char*>(kept.data()), kept.size()),
+              utf16.size() - static_cast<std::size_t>(std::count_if(utf16.begin(), utf16.end(), [](char16_t c) {
+                return c >= 0xDC00 && c <= 0xDFFF;
+              })));
+  }
+  EXPECT_EQ(Utf16FromUtf8("a\xF0\x9F\x98\x80\xD0\x96"), u"a\U0001F600\u0416");
+  EXPECT_EQ(Utf8FromUtf16(u"\xD83D"), "\xEF\xBF\xBD");              // a high surrogate at the end
+  EXPECT_EQ(Utf8FromUtf16(u"\xDE00\xD83Dx"), "\xEF\xBF\xBD\xEF\xBF\xBDx");  // low first, high then no low
 }
 
 // Every collection of fortunes-ru is taken for UTF-8, and none of its versions in the three

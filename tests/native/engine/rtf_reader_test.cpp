@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "codepages/utf8_recoding.h"
 #include "engine/rtf_reader.h"
 
 namespace {
@@ -23,10 +24,13 @@ const CodePage targets[] = {Ansi, Oem, Koi8};
 // Documents written by real word processors give back the source text in every view code page.
 TEST(RtfReader, RealDocumentsGiveTheirText) {
   const char* expected[] = {"russian.cp1251.txt", "russian.cp866.txt", "russian.koi8-r.txt"};
+  std::string utf8;  // the Windows-1251 text has every character of the documents
+  AppendPageAsUtf8(Ansi, ReadData(expected[0]), utf8);
   for (const char* document : {"russian-libreoffice.rtf", "russian-libreoffice-doc.rtf", "russian-abiword.rtf"}) {
     std::string rtf = ReadData(document);
     ASSERT_FALSE(rtf.empty()) << document;
     for (int t = 0; t < 3; ++t) EXPECT_EQ(RtfToText(rtf, targets[t]), ReadData(expected[t])) << document;
+    EXPECT_EQ(RtfToText(rtf, Utf8), utf8) << document;
   }
 }
 
@@ -73,6 +77,7 @@ TEST(RtfReader, RulesOneExampleEach) {
       {typographic, Ansi, "\x97\x85\xAB\x95\xB9\xA0"},
       {typographic, Oem, "-...\"\xF9\xFC\xFF"},
       {typographic, Koi8, "-...\"\x95N\x9A"},
+      {typographic, Utf8, "\xE2\x80\x94\xE2\x80\xA6\xC2\xAB\xE2\x80\xA2\xE2\x84\x96\xC2\xA0"},
       {Doc("\\lquote\\rquote\\ldblquote\\rdblquote\\endash"), Oem, "''\"\"-"},
       // Binary data, braces in it included, is skipped in and out of a destination;
       // field results and list text are text.

@@ -79,15 +79,15 @@ TEST_F(Menus, AnOpeningMenuChecksTheViewCodePageWordWrapAndPageNumbers) {
   auto checked = [](Command command) {
     return (GetMenuState(mainMenu, Id(command), MF_BYCOMMAND) & MF_CHECKED) != 0;
   };
-  for (CodePage view : {Oem, Koi8, Ansi}) {
+  for (CodePage view : {Oem, Koi8, Utf8, Ansi}) {
     for (bool on : {true, false}) {
       SetViewCodePage(view);
       wrapStyle = on ? 0 : wordWrapOffStyle;
       pageNumbersOn = on;
       SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popupMenus[codePageMenuIndex]),
                    MAKELPARAM(codePageMenuIndex, FALSE));
-      for (CodePage shown : {Ansi, Oem, Koi8}) {
-        EXPECT_EQ(checked(CommandFor(Command::ViewAnsi, shown)), shown == view) << view << " " << shown;
+      for (CodePage shown : viewCodePages) {
+        EXPECT_EQ(checked(CommandFor(viewCommands, shown)), shown == view) << view << " " << shown;
       }
       EXPECT_EQ(checked(Command::WordWrap), on);
       EXPECT_EQ(checked(Command::PageNumbers), on);

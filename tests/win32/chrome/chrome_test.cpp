@@ -17,6 +17,7 @@
 #include "app/message_loop.h"
 #include "base/globals.h"
 #include "base/settings_store.h"
+#include "base/view_code_pages.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
 #include "editor/editor_control.h"
@@ -125,21 +126,24 @@ TEST_F(Chrome, FirstRunButtonsAlsoForAStoredArrangementOfAnotherTypeOrDamaged) {
   }
 }
 
-// The view keys change the picture at the left of the code-page pane.
+// The view keys change the view and the picture at the left of the code-page pane.
 TEST_F(Chrome, CodePagePaneShowsThePictureOfTheViewAfterEachViewKey) {
-  const struct { KeyPress key; CodePage view; } keys[] = {{{VK_F2, Ctrl}, Oem}, {{VK_F2, Alt}, Koi8}, {{VK_F2, Plain}, Ansi}};
+  const struct { KeyPress key; CodePage view; } keys[] = {
+      {{VK_F2, Ctrl}, Oem}, {{VK_F2, Alt}, Koi8}, {{VK_F2, Shift}, Utf8}, {{VK_F2, Plain}, Ansi}};
   RECT pane;
   SendMessageA(statusWindow, SB_GETRECT, codePagePane, reinterpret_cast<LPARAM>(&pane));
   const int top = (pane.top + pane.bottom - 16) / 2;
   if (!accelerators) accelerators = CreateAccelerators();
   for (const auto& k : keys) {
     Press(editorWindow, k.key);
+    EXPECT_EQ(viewCodePage, k.view);
+    const int image = viewImages[ViewIndex(k.view)];
     RedrawWindow(statusWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     HDC screen = GetDC(statusWindow), images = CreateCompatibleDC(screen);
     HGDIOBJ previous = SelectObject(images, programImages);
     int differing = 0;
     for (int i = 0; i < 256; ++i) {
-      differing += GetPixel(screen, pane.left + 1 + i % 16, top + i / 16) != GetPixel(images, 16 * k.view + i % 16, i / 16);
+      differing += GetPixel(screen, pane.left + 1 + i % 16, top + i / 16) != GetPixel(images, 16 * image + i % 16, i / 16);
     }
     SelectObject(images, previous);
     DeleteDC(images);

@@ -201,7 +201,9 @@ TEST_F(EditorDrops, TextInEveryFormatLandsInTheViewCodePageAndOneUndoTakesItBack
   const char ansiWord[] = "Привет", oemWord[] = "\x8F\xE0\xA8\xA2\xA5\xE2", koi8Word[] = "\xF0\xD2\xC9\xD7\xC5\xD4";
   const struct { CLIPFORMAT format; std::string bytes; } offers[] = {
       {CF_TEXT, std::string(ansiWord, 7)}, {CF_OEMTEXT, std::string(oemWord, 7)}, {CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(u"Привет"), 14)}};
-  const struct { CodePage view; const char* word; } views[] = {{Ansi, ansiWord}, {Oem, oemWord}, {Koi8, koi8Word}};
+  const std::u8string utf8Word = u8"Привет";
+  const struct { CodePage view; std::string word; } views[] = {
+      {Ansi, ansiWord}, {Oem, oemWord}, {Koi8, koi8Word}, {Utf8, std::string(utf8Word.begin(), utf8Word.end())}};
   for (const auto& view : views) {
     for (const auto& offer : offers) {
       SCOPED_TRACE(testing::Message() << "view " << view.view << ", format " << offer.format);
@@ -210,7 +212,8 @@ TEST_F(EditorDrops, TextInEveryFormatLandsInTheViewCodePageAndOneUndoTakesItBack
       ClearUndoJournal();
       DropBlock(editorWindow, offer.format, offer.bytes, 1);
       EXPECT_EQ(EditorText(), std::string("a") + view.word + "b");
-      EXPECT_EQ(std::pair(Selection().cpMin, Selection().cpMax), std::pair(1L, 7L));
+      const LONG end = 1 + static_cast<LONG>(view.word.size());
+      EXPECT_EQ(std::pair(Selection().cpMin, Selection().cpMax), std::pair(1L, end));
       SendCommand(Command::Undo);
       EXPECT_EQ(EditorText(), "ab");
     }

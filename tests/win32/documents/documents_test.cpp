@@ -26,6 +26,28 @@ class Documents : public DocumentFiles {
   }
 };
 
+// UTF-8 comes before the single-byte guess, which is as it was; the bytes are loaded and saved
+// as they are, whatever the view.
+TEST_F(Documents, LoadShowsUtf8TextInTheUtf8ViewAndTheOthersAsBefore) {
+  const std::u8string utf8 = u8"Съешь же ещё этих мягких французских булок, да выпей чаю — 100 ₽";
+  const struct { const char* name; std::string bytes; CodePage view; } rows[] = {
+      {"utf8.txt", std::string(utf8.begin(), utf8.end()), Utf8},
+      {"ansi.txt", "1. \xD1\xFA\xE5\xF8\xFC \xE6\xE5 \xE5\xF9\xB8 \xFD\xF2\xE8\xF5", Ansi},
+      {"oem.txt", "1. \x91\xEA\xA5\xE8\xEC \xA6\xA5 \xA5\xE9\xF1 \xED\xE2\xA8\xE5", Oem},
+      {"koi8.txt", "1. \xF3\xDF\xC5\xDB\xD8 \xD6\xC5 \xC5\xDD\xA3 \xDC\xD4\xC9\xC8", Koi8},
+      {"ascii.txt", "plain ASCII stays ANSI", Ansi},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    ASSERT_TRUE(LoadDocument(MakeFile(r.name, r.bytes).c_str()));
+    EXPECT_EQ(viewCodePage, r.view);
+    EXPECT_EQ(EditorText(), r.bytes);
+    SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
+    ASSERT_TRUE(SaveDocument());
+    EXPECT_EQ(FileBytes(PathOf(r.name)), r.bytes);
+  }
+}
+
 TEST_F(Documents, LoadThenSaveWritesEveryByteAsItWasAndReplacesTheFileWhole) {
   std::string bytes = std::string("line\r\nlone cr\rlone lf\nnul\0\0end\r\n", 32);
   for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);

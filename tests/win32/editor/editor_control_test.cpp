@@ -12,6 +12,7 @@
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
 #include "editor/undo_commands.h"
+#include "editor/view_commands.h"
 #include "editor/word_wrap.h"
 #include "program_windows.h"
 
@@ -50,6 +51,24 @@ TEST_F(Editor, CaretReportShowsColumnAndLineAndSkipsAnUnchangedCaret) {
   EXPECT_EQ(Reported(), "   1:3");
   SendCommand(Command::LineBreak);  // a CR before each lone LF, the whole text selected
   EXPECT_EQ(StatusPaneText(caretPane), "   1:1");
+}
+
+// In the UTF-8 view the column counts the characters before the caret, a byte that starts
+// none counted as one; the other views count bytes.
+TEST_F(Editor, CaretColumnCountsCharactersInTheUtf8View) {
+  const std::u8string line = u8"ab\r\nЖук\xFFё";  // "Жук", a stray byte, "ё"
+  SetEditorText(std::string(line.begin(), line.end()));
+  const struct { CodePage view; LONG caret; const char* shown; } rows[] = {
+      {Utf8, 4, "   1:2"}, {Utf8, 6, "   2:2"}, {Utf8, 10, "   4:2"}, {Utf8, 11, "   5:2"}, {Utf8, 13, "   6:2"},
+      {Utf8, 2, "   3:1"}, {Ansi, 10, "   7:2"}, {Koi8, 13, "  10:2"},
+  };
+  for (const auto& r : rows) {
+    SetViewCodePage(r.view);
+    Select(r.caret, r.caret);
+    ReportCaretPositionAfresh();
+    EXPECT_EQ(StatusPaneText(caretPane), r.shown) << r.view << " at " << r.caret;
+  }
+  SetViewCodePage(Ansi);
 }
 
 // A large text (and its unmodified flag) goes whole into the new editor too,

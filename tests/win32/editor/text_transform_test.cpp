@@ -25,6 +25,9 @@ const std::string ansiWords = "\xCF\xF0\xE8\xE2\xE5\xF2 \xEC\xE8\xF0";
 const std::string oemWords = "\x8F\xE0\xA8\xA2\xA5\xE2 \xAC\xA8\xE0";
 const std::string koi8Words = "\xF0\xD2\xC9\xD7\xC5\xD4 \xCD\xC9\xD2";
 
+std::string Utf8Bytes(std::u8string_view text) { return {text.begin(), text.end()}; }
+const std::string utf8Words = Utf8Bytes(u8"Привет мир");
+
 class TextTransform : public FreshDocument {
  protected:
   void SetUp() override {
@@ -34,7 +37,10 @@ class TextTransform : public FreshDocument {
   static void ExpectState(const std::string& text, LONG start, LONG end, CodePage view) {
     EXPECT_EQ(EditorText(), text);
     EXPECT_EQ(viewCodePage, view);
-    EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), view);
+    // The control takes a UTF-8 view of its own accord; its tests see to that.
+    if (view != Utf8) {
+      EXPECT_EQ(SendMessageA(editorWindow, EM_GETVIEWCODEPAGE, 0, 0), view);
+    }
     if (start < 0) return;  // not looked at
     EXPECT_EQ(Selection().cpMin, start);
     EXPECT_EQ(Selection().cpMax, end);
@@ -54,6 +60,10 @@ TEST_F(TextTransform, EachCommandRewritesItsRangeSelectsTheResultAndUndoesInOneS
       {Ansi, ansiWords, 0, 0, Command::RecodeToKoi8, koi8Words, 0, 0, Koi8},
       {Oem, "\x8D\xAE\xE0\xA0 \xE0\xEB\xA1\xA0", 0, 0, Command::Fido, "H\xAEp\xA0 p\xEB\xA1\xA0", 0, 0, Oem},  // Нора рыба
       {Ansi, "\xD9\xF3\xEA\xE0 \xA8\xE6 \xDB \xFB \xFE", 0, 0, Command::Translit, "SHuka Ezh I y iu", 0, 16, Ansi},
+      // From the UTF-8 view: straight into the target; Fido and Translit through DOS-866.
+      {Utf8, utf8Words, 0, 0, Command::RecodeToKoi8, koi8Words, 0, 0, Koi8},
+      {Utf8, Utf8Bytes(u8"Нора рыба"), 0, 0, Command::Fido, "H\xAEp\xA0 p\xEB\xA1\xA0", 0, 0, Oem},
+      {Utf8, Utf8Bytes(u8"Щука Ёж Ы ы ю"), 0, 0, Command::Translit, "SHuka Ezh I y iu", 0, 16, Utf8},
       {Ansi, "=D8=E0 =d8 =G1 =", 0, 0, Command::EqualsEscapes, "\xD8\xE0 =d8 =G1 =", 0, 12, Ansi},
       {Ansi, "x a\rb y", 2, 5, Command::LineBreak, "x a\r\nb y", 2, 6, Ansi},
       // RTF always takes the whole text, and only with its exact signature.
@@ -81,6 +91,34 @@ TEST_F(TextTransform, EachCommandRewritesItsRangeSelectsTheResultAndUndoesInOneS
     SetEditorText("");
     SendCommand(r.command);
     ExpectState("", 0, 0, r.view);
+    EXPECT_FALSE(UndoJournalHoldsRecord());
+  }
+}
+
+// Ctrl+U in the chord: into and out of UTF-8 as iconv recodes, a whole text taking the view
+// along and a selection selecting its result, one undo back; U twice only shows UTF-8.
+TEST_F(TextTransform, ChordWithUtf8RecodesLikeIconvAndUndoesInOneStep) {
+  using enum Command;
+  const struct { CodePage view; std::string before; LONG start, end; Command first, second; std::string after; LONG afterEnd; CodePage viewAfter; } rows[] = {
+      {Ansi, ansiWords, 0, 0, ChordAnsi, ChordUtf8, utf8Words, 0, Utf8},
+      {Utf8, utf8Words, 2, 2, ChordUtf8, ChordKoi8, koi8Words, 2, Koi8},
+      {Oem, oemWords, 0, 0, ChordOem, ChordUtf8, utf8Words, 0, Utf8},
+      {Ansi, ansiWords, 7, 10, ChordAnsi, ChordUtf8, ansiWords.substr(0, 7) + Utf8Bytes(u8"мир"), 13, Ansi},
+      {Utf8, utf8Words, 13, 19, ChordUtf8, ChordOem, utf8Words.substr(0, 13) + oemWords.substr(7), 16, Utf8},
+      {Ansi, ansiWords, 0, 0, ChordUtf8, ChordUtf8, ansiWords, 0, Utf8},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.before + " " + std::to_string(Id(r.first)) + " " + std::to_string(Id(r.second)));
+    SetViewCodePage(r.view);
+    SetEditorText(r.before);
+    ClearUndoJournal();
+    Select(r.start, r.end);
+    OnCodePageChord(r.first);
+    OnCodePageChord(r.second);
+    ExpectState(r.after, r.start, r.afterEnd, r.viewAfter);
+    if (r.after == r.before) continue;
+    SendCommand(Command::Undo);
+    ExpectState(r.before, -1, -1, r.view);
     EXPECT_FALSE(UndoJournalHoldsRecord());
   }
 }
@@ -118,6 +156,47 @@ TEST_F(TextTransform, ClipboardTravelsInTheFormatOfTheViewCodePage) {
   SendCommand(Command::Cut);
   EXPECT_EQ(EditorText(), oemWords.substr(2));
   EXPECT_EQ(FromClipboard(CF_TEXT), ansiWords.substr(0, 2));
+}
+
+// The UTF-8 view: Copy offers UTF-16 and, for programs that read only CF_TEXT, Windows-1251
+// with look-alikes; Paste takes UTF-16 first, else Windows-1251; a typed letter (Windows-1251
+// from the keyboard) goes in as its UTF-8 bytes, over a whole character in overwrite mode;
+// each is one undo step.
+TEST_F(TextTransform, Utf8ViewExchangesUtf16AndTypesUtf8) {
+  SetViewCodePage(Utf8);
+  const std::string text = Utf8Bytes(u8"Привет \u2014 мир \U0001F600");
+  SetEditorText(text);
+  SendCommand(Command::SelectAll);
+  SendCommand(Command::Copy);
+  EXPECT_EQ(WideFromClipboard(), u"Привет \u2014 мир \U0001F600");
+  EXPECT_EQ(FromClipboard(CF_TEXT), ansiWords.substr(0, 7) + "\x97 " + ansiWords.substr(7) + " ?");
+
+  const std::u16string pasted = u"\u0401\u0436\U0001F600";  // "Ёж" and an emoji
+  PutOnClipboard(CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(pasted.c_str()), (pasted.size() + 1) * 2));
+  Select(0, 12);  // "Привет"
+  SendCommand(Command::Paste);
+  const std::string afterPaste = Utf8Bytes(u8"\u0401\u0436\U0001F600 \u2014 мир \U0001F600");
+  EXPECT_EQ(EditorText(), afterPaste);
+  PutOnClipboard(CF_TEXT, "\xDF ");  // "Я "
+  Select(0, 0);
+  SendCommand(Command::Paste);
+  EXPECT_EQ(EditorText(), Utf8Bytes(u8"Я ") + afterPaste);
+  SendCommand(Command::Undo);
+  SendCommand(Command::Undo);
+  EXPECT_EQ(EditorText(), text);
+
+  Select(0, 0);
+  SendMessageA(editorWindow, WM_CHAR, 0xE6, 1);  // "ж"
+  EXPECT_EQ(EditorText(), Utf8Bytes(u8"ж") + text);
+  overwriteMode = true;
+  SendMessageA(editorWindow, WM_CHAR, 0xDF, 1);  // "Я" over "П", both its bytes
+  overwriteMode = false;
+  EXPECT_EQ(EditorText(), Utf8Bytes(u8"жЯ") + text.substr(2));
+  EXPECT_EQ(Selection().cpMin, 4);
+  SendCommand(Command::Undo);
+  EXPECT_EQ(EditorText(), Utf8Bytes(u8"ж") + text);
+  SendCommand(Command::Undo);
+  EXPECT_EQ(EditorText(), text);
 }
 
 }  // namespace

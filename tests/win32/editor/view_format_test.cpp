@@ -9,6 +9,9 @@
 #include <string>
 
 #include "base/globals.h"
+#include "base/settings_store.h"
+#include "codepages/font_sample.h"
+#include "conversion_dialogs/font_dialog.h"
 #include "control/document_control.h"
 #include "editor/editor_control.h"
 #include "editor/undo_commands.h"
@@ -63,6 +66,29 @@ TEST_F(ViewFormat, SwitchKeepsTheScrollAndTheKeyboardLayoutAndEmptiesTheControls
     EXPECT_FALSE(SendMessageA(editorWindow, EM_CANUNDO, 0, 0));
   }
   if (russian) UnloadKeyboardLayout(russian);
+}
+
+// The UTF-8 view keeps a font of its own: its dialog previews the sample in UTF-8 and stores
+// FontU, SizeU, EffU and SetU, the size keys in that view change SizeU, and the other
+// views' fonts stay unstored.
+TEST_F(ViewFormat, Utf8FontIsAFourthEntryWithSettingsOfItsOwn) {
+  std::string sample;
+  DialogSeen seen = RunClosingDialog([] { SendCommand(Command::Utf8Font); }, FontDialogOk, [&sample](HWND dialog) {
+    sample = WindowText(GetDlgItem(dialog, FontDialogPreview));
+    SendDlgItemMessageA(dialog, FontDialogSizeList, CB_SETCURSEL, 13, 0);  // 14 points
+    CheckDlgButton(dialog, FontDialogBold, BST_CHECKED);
+  });
+  ASSERT_TRUE(seen.appeared);
+  EXPECT_EQ(sample, FontSampleText(Utf8));
+  EXPECT_EQ(ReadSettingDword("SizeU", -1), 280);
+  EXPECT_EQ(ReadSettingDword("EffU", -1), CFE_BOLD);
+  EXPECT_EQ(ReadSettingDword("SetU", -1), 204);  // Cyrillic unless chosen otherwise
+  DWORD type = 0, size = 0;
+  EXPECT_TRUE(DescribeSetting("FontU", &type, &size));
+  SetViewCodePage(Utf8);
+  SendCommand(Command::FontLarger);
+  EXPECT_EQ(ReadSettingDword("SizeU", -1), 300);
+  for (const char* other : {"SizeW", "SizeD", "SizeK", "FontW", "SetK"}) EXPECT_FALSE(DescribeSetting(other, &type, &size)) << other;
 }
 
 // Tags take the tag colour; the bytes, the selection, the modified flag and

@@ -78,6 +78,19 @@ TEST_F(FindReplace, WordAtTheCaretCrossesTheViewCodePage) {
   // Nothing left: Find next opens the dialog again.
   EXPECT_EQ(RunWithDialogs([] { SendCommand(Command::FindNext); }, {Answer(IDCANCEL)}), 1);
   ExpectSelection(11, 17);
+
+  // In the UTF-8 view the typed word finds its UTF-8 bytes.
+  SetViewCodePage(Utf8);
+  const std::u8string utf8 = u8"мир Привет Привет";
+  Start(std::string(utf8.begin(), utf8.end()), 0);
+  auto type = [](HWND dialog) {
+    SetField(dialog, searchTextBox, "Привет");
+    Answer(IDOK)(dialog);
+  };
+  EXPECT_EQ(RunWithDialogs([] { SendCommand(Command::Find); }, {type}), 1);
+  ExpectSelection(7, 19);
+  SendCommand(Command::FindNext);
+  ExpectSelection(20, 32);
 }
 
 // F3 backwards with a pattern that overlaps itself moves on to the match before the selected one.
