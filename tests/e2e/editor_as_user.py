@@ -133,6 +133,32 @@ class EditorAsUser(unittest.TestCase):
                 self.assertEqual(editor.save(), (GREETING + "\r\nЁё 12").encode(encoding))
                 self.close_unmodified(editor)
 
+    def test_utf8_file_opens_in_the_utf8_view_steps_by_letters_and_converts_to_koi8(self):
+        """What is typed shows the view: a letter's UTF-8 bytes or its one Windows-1251 byte."""
+        text = ("Привет, мир\r\nвторая строка\r\n").encode("utf-8")
+        editor = self.open_editor("utf8.txt", text)
+        editor.keys("ctrl+End")
+        editor.type("Мир")
+        editor.keys("BackSpace")  # both bytes of "р"
+        text += "Ми".encode("utf-8")
+        self.assertEqual(editor.save(), text)
+        editor.keys("shift+F2", "F2")  # to Windows-1251: a letter is one byte there
+        editor.type("ж!")
+        self.assertEqual(editor.save(), text + "ж!".encode("cp1251"))
+        editor.keys("Left", "BackSpace", "End", "shift+F2")
+        editor.type("ж")
+        text += "!ж".encode("utf-8")
+        self.assertEqual(editor.save(), text)
+
+        menu_command(5, 6)  # "Кодировки", "Выбор..."
+        focus("Кодировки")
+        editor.keys("End", "Tab", "Tab", "Home", "Down", "Down", "Return")  # UTF-8 => KOI8-R
+        self.back_to(editor, "Кодировки")
+        koi8 = subprocess.run(["iconv", "-f", "UTF-8", "-t", "KOI8-R"], input=text, capture_output=True,
+                              check=True).stdout
+        self.assertEqual(editor.save(), koi8)
+        self.close_unmodified(editor)
+
     def test_chord_with_ctrl_held_converts_the_whole_text(self):
         editor = self.open_editor()
         editor.keys("F2")
