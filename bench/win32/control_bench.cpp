@@ -69,26 +69,6 @@ void SetKeys(bool ctrl) {
 void Paint(HWND window) { UpdateWindow(window); }
 void RepaintAll(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 
-// Milliseconds of `step` (a message and the paint after it), the median of
-// `runs`, each run after an untimed `prepare`.
-template <class Prepare, class Step>
-double Median(int runs, Prepare prepare, Step step) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    prepare();
-    double start = Now();
-    step();
-    times.push_back((Now() - start) * 1000);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
-template <class Step>
-double Median(int runs, Step step) {
-  return Median(runs, [] {}, step);
-}
-
 double MegabytesInUse() {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;

@@ -2,9 +2,13 @@
 // program's own windows on a file of Russian text (the opening and a save
 // too): the command as the menu sends it, then the messages it left and the
 // repaint. A thread samples the process's memory meanwhile, so each row has
-// its own peak. Prints a table; not a test.
+// its own peak. Prints a table; not a test. With "view", times what a user
+// waits for on a big file in the view the load guess chose instead: the open
+// to the shown document, a keystroke and Ctrl+End at its end, and a find of
+// the word planted 100 KB before the end.
 //
 //   whole-text-bench TEXT INSERTED   (scripts/bench-whole-text.sh makes both)
+//   whole-text-bench view TEXT       (scripts/bench-whole-text.sh view: UTF-8 and Windows-1251)
 #include <windows.h>
 #include <psapi.h>
 
@@ -23,10 +27,12 @@
 #include "base/settings_store.h"
 #include "bench_clock.h"
 #include "codepages/code_pages.h"
+#include "codepages/utf8_recoding.h"
 #include "documents/document_insert.h"
 #include "documents/document_load.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
+#include "editor/view_format.h"
 #include "search/search_commands.h"
 
 namespace {
@@ -36,6 +42,9 @@ constexpr double goalSeconds = 1.5;
 constexpr double goalTimesText = 4;
 const char foundWord[] = "\xF7\xF2\xEE";                 // "что"
 const char replacementWord[] = "\xEA\xEE\xE5-\xF7\xF2\xEE";  // "кое-что"
+const char plantedWord[] = "\xE1\xE0\xF0\xEC\xE0\xE3\xEB\xEE\xF2\xE8\xF9\xE5";  // "бармаглотище", once in the text
+constexpr int keystrokeRuns = 21;
+constexpr int moveRuns = 5;
 
 PROCESS_MEMORY_COUNTERS Memory() {
   PROCESS_MEMORY_COUNTERS counters{};
@@ -158,9 +167,60 @@ std::string FileBytes(const char* path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+void Key(WPARAM key, bool ctrl) {
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  state[VK_CONTROL] = ctrl ? 0x80 : 0;
+  SetKeyboardState(state);
+  SendMessageA(editorWindow, WM_KEYDOWN, key, 1);
+  state[VK_CONTROL] = 0;
+  SetKeyboardState(state);
+  UpdateWindow(editorWindow);
+}
+
+int RunView(const char* textPath) {
+  if (!CreateProgramWindows()) return 1;
+  double start = Now();
+  LoadDocument(textPath);
+  Settle();
+  double open = (Now() - start) * 1000;
+  bool utf8 = viewCodePage == Utf8;
+  std::string word;
+  if (utf8) AppendPageAsUtf8(Ansi, plantedWord, word);
+  else word = plantedWord;
+
+  CaretAtEnd();
+  Settle();
+  double keystroke = Median(keystrokeRuns, [] {
+    SendMessageA(editorWindow, WM_CHAR, 0xE0, 1);  // "а"
+    UpdateWindow(editorWindow);
+  });
+  double ctrlEnd = Median(moveRuns, [] { Key(VK_HOME, true); }, [] { Key(VK_END, true); });
+  Position found = -1;
+  double find = Median(moveRuns, [&] {
+    Caret(0);
+    SetPattern(searchState.searchPattern, word);
+    searchState.replaceMode = searchState.backwards = false;
+    searchState.searchPosition = 0;
+    Settle();
+  }, [&] {
+    SendCommand(Command::FindNext);
+    UpdateWindow(editorWindow);
+    found = ControlEditor().GetSelection().start;
+  });
+  Position length = ControlEditor().GetTextLength();
+  std::printf("%.1f MB, %s view: open to the shown text %.0f ms, keystroke at the end %.2f ms, Ctrl+End %.2f ms, "
+              "find of a word %.0f KB before the end %.1f ms\n",
+              length / 1048576.0, utf8 ? "UTF-8" : "Windows-1251", open, keystroke, ctrlEnd,
+              (length - found) / 1024.0, find);
+  DestroyWindow(mainWindow);
+  return found < 0 ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "view") return RunView(argv[2]);
   if (argc != 3) {
     std::fprintf(stderr, "usage: whole-text-bench TEXT INSERTED\n");
     return 2;
