@@ -36,6 +36,7 @@ set(CORE_SOURCES
   src/engine/text_find.cpp
   src/engine/text_move.cpp
   src/engine/text_storage.cpp
+  src/engine/utf8_matcher.cpp
   src/engine/word_breaks.cpp
   # Rows and pages of the document control: portable, tested natively.
   src/control/character_widths.cpp

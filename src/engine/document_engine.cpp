@@ -181,11 +181,13 @@ Position DocumentEngine::FindWordBreak(WordMove move, Position position) const {
 
 Position DocumentEngine::Find(PositionRange range, std::string_view pattern, std::uint32_t options) const {
   PositionRange r = state_->Resolve({std::max(range.start, Position{0}), range.end});
+  if (state_->codePage == Utf8) return FindForwardUtf8(state_->text, r.start, r.end, pattern, options);
   return FindForward(state_->text, CharClassesFor(state_->codePage), r.start, r.end, pattern, options);
 }
 
 Position DocumentEngine::FindLast(PositionRange range, std::string_view pattern, std::uint32_t options) const {
   PositionRange r = state_->Resolve({std::max(range.start, Position{0}), range.end});
+  if (state_->codePage == Utf8) return FindBackwardUtf8(state_->text, r.start, r.end, pattern, options);
   return FindBackward(state_->text, CharClassesFor(state_->codePage), r.start, r.end, pattern, options);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/byte_scan.h"
+#include "engine/utf8_matcher.h"
 
 namespace {
 
@@ -134,12 +135,9 @@ class Matcher {
   std::uint64_t last_[2] = {};
 };
 
-}  // namespace
-
-Position FindForward(const TextStorage& text, const CharClasses& classes, Position from, Position to,
-                     std::string_view pattern, std::uint32_t options) {
-  if (pattern.empty() || pattern.size() > static_cast<std::size_t>(to - from)) return -1;
-  Matcher matcher(text, classes, pattern, options);
+// The scan over the blocks, the same for every way of testing a candidate.
+template <class M>
+Position ScanForward(const TextStorage& text, const M& matcher, Position from, Position to) {
   const Position size = matcher.size();
   const Position lastStart = to - size;
   std::string scratch;
@@ -163,10 +161,8 @@ Position FindForward(const TextStorage& text, const CharClasses& classes, Positi
   return -1;
 }
 
-Position FindBackward(const TextStorage& text, const CharClasses& classes, Position from, Position to,
-                      std::string_view pattern, std::uint32_t options) {
-  if (pattern.empty() || pattern.size() > static_cast<std::size_t>(to - from)) return -1;
-  Matcher matcher(text, classes, pattern, options);
+template <class M>
+Position ScanBackward(const TextStorage& text, const M& matcher, Position from, Position to) {
   const Position size = matcher.size();
   std::string scratch;
   Position position = to - size;  // the greatest start still to test
@@ -188,4 +184,34 @@ Position FindBackward(const TextStorage& text, const CharClasses& classes, Posit
     }
   }
   return -1;
+}
+
+bool Fits(std::string_view pattern, Position from, Position to) {
+  return !pattern.empty() && pattern.size() <= static_cast<std::size_t>(to - from);
+}
+
+}  // namespace
+
+Position FindForward(const TextStorage& text, const CharClasses& classes, Position from, Position to,
+                     std::string_view pattern, std::uint32_t options) {
+  if (!Fits(pattern, from, to)) return -1;
+  return ScanForward(text, Matcher(text, classes, pattern, options), from, to);
+}
+
+Position FindBackward(const TextStorage& text, const CharClasses& classes, Position from, Position to,
+                      std::string_view pattern, std::uint32_t options) {
+  if (!Fits(pattern, from, to)) return -1;
+  return ScanBackward(text, Matcher(text, classes, pattern, options), from, to);
+}
+
+Position FindForwardUtf8(const TextStorage& text, Position from, Position to, std::string_view pattern,
+                         std::uint32_t options) {
+  if (!Fits(pattern, from, to)) return -1;
+  return ScanForward(text, Utf8Matcher(text, pattern, options), from, to);
+}
+
+Position FindBackwardUtf8(const TextStorage& text, Position from, Position to, std::string_view pattern,
+                          std::uint32_t options) {
+  if (!Fits(pattern, from, to)) return -1;
+  return ScanBackward(text, Utf8Matcher(text, pattern, options), from, to);
 }

@@ -18,3 +18,11 @@ Position FindForward(const TextStorage& text, const CharClasses& classes, Positi
 // from `to` backwards, so its cost grows with the distance to that match.
 Position FindBackward(const TextStorage& text, const CharClasses& classes, Position from, Position to,
                       std::string_view pattern, std::uint32_t options);
+
+// The same in the UTF-8 view, by characters: a match starts and ends at
+// character starts, case folds Latin and Cyrillic letters (Utf8Matcher), and
+// whole word looks at the characters either side.
+Position FindForwardUtf8(const TextStorage& text, Position from, Position to, std::string_view pattern,
+                         std::uint32_t options);
+Position FindBackwardUtf8(const TextStorage& text, Position from, Position to, std::string_view pattern,
+                          std::uint32_t options);

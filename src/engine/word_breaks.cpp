@@ -37,13 +37,6 @@ Position PreviousWordStart(const TextStorage& text, const CharClasses& classes, 
   return position;
 }
 
-namespace {
-
-struct Utf8Character {
-  Position length;
-  ByteClass kind;
-};
-
 Utf8Character Utf8CharacterAt(const TextStorage& text, Position position) {
   unsigned char bytes[maxUtf8Length];
   Position end = std::min<Position>(text.Length(), position + static_cast<Position>(maxUtf8Length));
@@ -53,8 +46,6 @@ Utf8Character Utf8CharacterAt(const TextStorage& text, Position position) {
   ByteClass kind = bytes[0] == '\r' || bytes[0] == '\n' ? ByteClass::Break : ClassOfCharacter(sequence.codePoint);
   return {sequence.length, kind};
 }
-
-}  // namespace
 
 Position NextWordStartUtf8(const TextStorage& text, Position position) {
   Position length = text.Length();

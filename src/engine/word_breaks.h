@@ -16,3 +16,11 @@ Position PreviousWordStart(const TextStorage& text, const CharClasses& classes, 
 // character (ClassOfCharacter), every byte that starts none is Other.
 Position NextWordStartUtf8(const TextStorage& text, Position position);
 Position PreviousWordStartUtf8(const TextStorage& text, Position position);
+
+// The UTF-8 character at `position` (< the text's length): its bytes and
+// class, as the word starts above see it.
+struct Utf8Character {
+  Position length;
+  ByteClass kind;
+};
+Utf8Character Utf8CharacterAt(const TextStorage& text, Position position);

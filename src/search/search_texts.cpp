@@ -1,11 +1,25 @@
 #include "search/search_texts.h"
 
+#include <algorithm>
+
+#include "codepages/utf8.h"
 #include "codepages/utf8_recoding.h"
 
 namespace {
 
-constexpr Position maxWordBytes = 32;
-constexpr Position maxUtf8WordBytes = 2 * maxWordBytes;  // as many Cyrillic letters
+constexpr std::size_t maxWordCharacters = 32;
+
+// The bytes of the first maxWordCharacters characters of `text`: the limit never cuts a
+// UTF-8 character, so the word converts whole.
+std::size_t Utf8WordLength(const std::string& text) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  std::size_t at = 0;
+  for (std::size_t count = 0; count < maxWordCharacters && at < text.size(); ++count) {
+    Utf8Sequence sequence = DecodeUtf8(bytes + at, text.size() - at);
+    at += sequence.status == Utf8Status::Valid ? sequence.length : 1;
+  }
+  return at;
+}
 
 }  // namespace
 
@@ -13,16 +27,17 @@ std::string WordAtCaret(const EditorOperations& editor, CodePage viewCodePage) {
   Position caret = editor.GetSelection().start;
   Position end = editor.FindWordBreak(WordMove::Right, caret);
   Position start = editor.FindWordBreak(WordMove::Left, end);
-  const Position longest = viewCodePage == Utf8 ? maxUtf8WordBytes : maxWordBytes;
-  if (end - start > longest) end = start + longest;
+  const std::size_t bytesEach = viewCodePage == Utf8 ? maxUtf8Length : 1;
+  end = std::min(end, start + static_cast<Position>(maxWordCharacters * bytesEach));
   std::string word;
   if (end <= start) return word;
-  for (char c : editor.GetTextRange({start, end})) {
+  std::string text = editor.GetTextRange({start, end});
+  if (viewCodePage == Utf8) text.resize(Utf8WordLength(text));
+  for (char c : text) {
     auto byte = static_cast<unsigned char>(c);
     if (byte == 0) break;
     if (byte > 0x20) word.push_back(static_cast<char>(ViewToAnsi(byte, viewCodePage)));
   }
-  // A character cut by the limit stays as its bytes, as any byte that is not UTF-8 does.
   return viewCodePage == Utf8 ? RecodeText(word, Utf8, Ansi).bytes : word;
 }
 

@@ -7,7 +7,7 @@
 #include "codepages/code_pages.h"
 #include "editor/editor_operations.h"
 
-// The word at the selection start, at most 32 bytes of it (64 in UTF-8), without
+// The word at the selection start, at most 32 characters of it (never a part of one), without
 // blanks, line breaks or other control bytes, converted from the view code page
 // into Windows-1251. Empty when there is none.
 std::string WordAtCaret(const EditorOperations& editor, CodePage viewCodePage);

@@ -241,6 +241,10 @@ class EngineRun {
     const PositionRange range{from, to};
     const Position found = last ? engine_.FindLast(range, pattern, options) : engine_.Find(range, pattern, options);
     const PositionRange r = Clamped(from, to);
+    if (codePage_ == Utf8) {
+      FUZZ_CHECK(found == NaiveFindUtf8(text_, r.start, r.end, pattern, options, last));
+      return;
+    }
     FUZZ_CHECK(found == NaiveFind(text_, r.start, r.end, pattern, (options & FindMatchCase) != 0,
                                   (options & FindWholeWord) != 0, CharClassesFor(codePage_), last));
   }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "codepages/utf8.h"
 #include "engine/char_classes.h"
 #include "engine/engine_types.h"
 
@@ -41,4 +42,60 @@ inline Position NaiveFind(const std::string& text, Position from, Position to, c
     if (NaiveMatchesAt(text, i, pattern, matchCase, wholeWord, classes)) return i;
   }
   return -1;
+}
+
+inline constexpr char32_t brokenByte = 0x110000;  // + the byte: a character no code point equals
+
+struct ReferenceCharacter {
+  Position start;
+  char32_t key;  // the code point, or brokenByte + the byte
+};
+
+inline std::vector<ReferenceCharacter> DecodeForReference(const std::string& text) {
+  std::vector<ReferenceCharacter> characters;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  for (std::size_t at = 0; at < text.size();) {
+    Utf8Sequence s = DecodeUtf8(bytes + at, text.size() - at);
+    bool valid = s.status == Utf8Status::Valid;
+    characters.push_back({static_cast<Position>(at), valid ? s.codePoint : brokenByte + bytes[at]});
+    at += valid ? s.length : 1;
+  }
+  characters.push_back({static_cast<Position>(text.size()), 0});  // the end
+  return characters;
+}
+
+inline char32_t FoldedForReference(char32_t c, bool matchCase) {
+  if (matchCase) return c;
+  if (c >= U'A' && c <= U'Z') return c + 0x20;
+  if (c >= 0x0410 && c <= 0x042F) return c + 0x20;
+  if (c >= 0x0400 && c <= 0x040F) return c + 0x50;
+  return c;
+}
+
+inline bool IsWordForReference(char32_t key) { return key < brokenByte && ClassOfCharacter(key) == ByteClass::Word; }
+
+// The first match in [from, to) in the UTF-8 view, or with `last` the last one: the text
+// and the pattern decoded into characters (a byte that starts no valid sequence being one
+// of its own), folded one by one and compared.
+inline Position NaiveFindUtf8(const std::string& text, Position from, Position to, const std::string& pattern,
+                              std::uint32_t options, bool last = false) {
+  const bool matchCase = (options & FindMatchCase) != 0;
+  std::vector<ReferenceCharacter> t = DecodeForReference(text), p = DecodeForReference(pattern);
+  const std::size_t n = t.size() - 1, m = p.size() - 1;
+  Position found = -1;
+  for (std::size_t i = 0; m > 0 && i + m <= n; ++i) {
+    if (t[i].start < from || t[i + m].start > to) continue;
+    bool same = true;
+    for (std::size_t k = 0; same && k < m; ++k) {
+      same = FoldedForReference(t[i + k].key, matchCase) == FoldedForReference(p[k].key, matchCase);
+    }
+    if (!same) continue;
+    if ((options & FindWholeWord) != 0) {
+      if (i > 0 && IsWordForReference(p[0].key) && IsWordForReference(t[i - 1].key)) continue;
+      if (i + m < n && IsWordForReference(p[m - 1].key) && IsWordForReference(t[i + m].key)) continue;
+    }
+    found = t[i].start;
+    if (!last) break;
+  }
+  return found;
 }

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "editor/engine_editor.h"
@@ -14,6 +15,7 @@
 #include "search/hex_pattern.h"
 #include "search/search_engine.h"
 #include "search/search_history.h"
+#include "search/search_texts.h"
 
 namespace {
 
@@ -153,6 +155,20 @@ TEST(SearchEngine, ReplaceAllNeverReplacesItsOwnOutputAndStopsAtTheTextLimit) {
   s.answers = {ReplaceNo, ReplaceAll};
   s.Start();
   EXPECT_EQ(std::tuple(s.engine.GetText(), s.state.confirmReplace, s.asked), std::tuple("a b b", false, 2));
+}
+
+TEST(WordAtCaret, TakesThirtyTwoWholeCharactersInEachViewAndGivesThemInWindows1251) {
+  // "x" then forty "я": the limit falls on characters, never inside a two-byte "я" in UTF-8.
+  const std::string ya1251(40, '\xFF');
+  std::string yaUtf8;
+  for (int k = 0; k < 40; ++k) yaUtf8 += "\xD1\x8F";
+  const std::string expected = "x" + ya1251.substr(0, 31);
+  for (auto [codePage, text] : {std::pair{Ansi, "x" + ya1251}, std::pair{Utf8, "x" + yaUtf8}}) {
+    Search search(text + " next");
+    search.engine.SetCodePage(codePage);
+    search.engine.SetSelection(5, 5);
+    EXPECT_EQ(WordAtCaret(search.editor, codePage), expected) << codePage;
+  }
 }
 
 TEST(ParseHexPattern, PairsByPositionAndEndsAtZero) {

@@ -79,18 +79,25 @@ TEST_F(FindReplace, WordAtTheCaretCrossesTheViewCodePage) {
   EXPECT_EQ(RunWithDialogs([] { SendCommand(Command::FindNext); }, {Answer(IDCANCEL)}), 1);
   ExpectSelection(11, 17);
 
-  // In the UTF-8 view the typed word finds its UTF-8 bytes.
+  // In the UTF-8 view the typed word finds its UTF-8 bytes in any case, and the word at
+  // the caret shows whole.
   SetViewCodePage(Utf8);
   const std::u8string utf8 = u8"мир Привет Привет";
   Start(std::string(utf8.begin(), utf8.end()), 0);
   auto type = [](HWND dialog) {
-    SetField(dialog, searchTextBox, "Привет");
+    SetField(dialog, searchTextBox, "пРИВЕТ");
     Answer(IDOK)(dialog);
   };
   EXPECT_EQ(RunWithDialogs([] { SendCommand(Command::Find); }, {type}), 1);
   ExpectSelection(7, 19);
   SendCommand(Command::FindNext);
   ExpectSelection(20, 32);
+  auto peek = [&](HWND dialog) {
+    shown = WindowText(GetDlgItem(dialog, searchTextBox));
+    Answer(IDCANCEL)(dialog);
+  };
+  EXPECT_EQ(RunWithDialogs([] { SendCommand(Command::Find); }, {peek}), 1);
+  EXPECT_EQ(shown, "Привет");
 }
 
 // F3 backwards with a pattern that overlaps itself moves on to the match before the selected one.

@@ -1,0 +1,144 @@
+#include "engine/utf8_matcher.h"
+
+#include <cstring>
+
+#include "codepages/utf8.h"
+#include "engine/byte_scan.h"
+#include "engine/char_classes.h"
+#include "engine/char_steps.h"
+#include "engine/engine_types.h"
+#include "engine/word_breaks.h"
+
+namespace {
+
+constexpr char32_t cyrillicFirst = 0x0400;  // Ѐ..Џ: capitals whose small forms are U+0450..U+045F
+constexpr char32_t cyrillicA = 0x0410;      // А..Я: capitals whose small forms are U+0430..U+044F
+constexpr char32_t cyrillicSmallA = 0x0430;
+constexpr char32_t cyrillicSmallFirst = 0x0450;
+constexpr char32_t cyrillicEnd = 0x0460;
+constexpr char32_t latinCase = 0x20;
+constexpr char32_t basicCyrillicCase = 0x20;
+constexpr char32_t extraCyrillicCase = 0x50;
+
+char32_t SmallOf(char32_t c) {
+  if (c >= U'A' && c <= U'Z') return c + latinCase;
+  if (c >= cyrillicA && c < cyrillicSmallA) return c + basicCyrillicCase;
+  if (c >= cyrillicFirst && c < cyrillicA) return c + extraCyrillicCase;
+  return c;
+}
+
+char32_t CapitalOf(char32_t c) {
+  if (c >= U'a' && c <= U'z') return c - latinCase;
+  if (c >= cyrillicSmallA && c < cyrillicSmallFirst) return c - basicCyrillicCase;
+  if (c >= cyrillicSmallFirst && c < cyrillicEnd) return c - extraCyrillicCase;
+  return c;
+}
+
+// Appends the UTF-8 form of `c`, or `raw` when that form has another length.
+void AppendForm(std::string& out, char32_t c, std::string_view raw) {
+  char bytes[maxUtf8Length];
+  std::size_t length = EncodeUtf8(c, bytes);
+  if (length == raw.size()) {
+    out.append(bytes, length);
+  } else {
+    out.append(raw);
+  }
+}
+
+}  // namespace
+
+Utf8Matcher::Utf8Matcher(const TextStorage& text, std::string_view pattern, std::uint32_t options)
+    : text_(text), wholeWord_((options & FindWholeWord) != 0) {
+  const bool fold = (options & FindMatchCase) == 0;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(pattern.data());
+  for (std::size_t at = 0; at < pattern.size();) {
+    Utf8Sequence sequence = DecodeUtf8(bytes + at, pattern.size() - at);
+    // A byte that starts no character of the pattern is one of its own, as in the text.
+    std::size_t length = sequence.status == Utf8Status::Valid ? sequence.length : 1;
+    std::string_view raw = pattern.substr(at, length);
+    if (fold && sequence.status == Utf8Status::Valid) {
+      AppendForm(small_, SmallOf(sequence.codePoint), raw);
+      AppendForm(capital_, CapitalOf(sequence.codePoint), raw);
+    } else {
+      small_.append(raw);
+      capital_.append(raw);
+    }
+    const bool word = sequence.status == Utf8Status::Valid && ClassOfCharacter(sequence.codePoint) == ByteClass::Word;
+    if (at == 0) wordFirst_ = word;
+    wordLast_ = word;
+    characters_.push_back({static_cast<Position>(at), static_cast<Position>(length)});
+    at += length;
+  }
+  size_ = static_cast<Position>(pattern.size());
+  if (size_ == 0) return;
+  headOffset_ = characters_.front().length - 1;
+  const auto tail = static_cast<std::size_t>(size_ - 1);
+  const auto head = static_cast<std::size_t>(headOffset_);
+  head_[0] = byte_scan::Broadcast(static_cast<unsigned char>(small_[head]));
+  head_[1] = byte_scan::Broadcast(static_cast<unsigned char>(capital_[head]));
+  tail_[0] = byte_scan::Broadcast(static_cast<unsigned char>(small_[tail]));
+  tail_[1] = byte_scan::Broadcast(static_cast<unsigned char>(capital_[tail]));
+}
+
+std::uint64_t Utf8Matcher::AnchorMask(const unsigned char* data) const {
+  std::uint64_t head = byte_scan::Load(data + headOffset_);
+  std::uint64_t end = byte_scan::Load(data + size_ - 1);
+  return (byte_scan::EqualBytes(head, head_[0]) | byte_scan::EqualBytes(head, head_[1])) &
+         (byte_scan::EqualBytes(end, tail_[0]) | byte_scan::EqualBytes(end, tail_[1]));
+}
+
+Position Utf8Matcher::ScanContiguous(const unsigned char* data, Position starts, Position base) const {
+  Position i = 0;
+  for (; i + 8 <= starts; i += 8) {
+    for (std::uint64_t mask = AnchorMask(data + i); mask != 0; mask = byte_scan::DropFirst(mask)) {
+      Position k = i + static_cast<Position>(byte_scan::FirstFlagged(mask));
+      if (Same(data + k) && FitsAt(base + k)) return base + k;
+    }
+  }
+  for (; i < starts; ++i) {
+    if (Same(data + i) && FitsAt(base + i)) return base + i;
+  }
+  return -1;
+}
+
+Position Utf8Matcher::ScanContiguousBackward(const unsigned char* data, Position starts, Position base) const {
+  Position i = starts;  // candidates [0, i) are left
+  for (; i >= 8; i -= 8) {
+    for (std::uint64_t mask = AnchorMask(data + i - 8); mask != 0; mask = byte_scan::DropLast(mask)) {
+      Position k = i - 8 + static_cast<Position>(byte_scan::LastFlagged(mask));
+      if (Same(data + k) && FitsAt(base + k)) return base + k;
+    }
+  }
+  for (; i > 0; --i) {
+    if (Same(data + i - 1) && FitsAt(base + i - 1)) return base + i - 1;
+  }
+  return -1;
+}
+
+bool Utf8Matcher::MatchesAt(Position start, std::string& scratch) const {
+  scratch.resize(static_cast<std::size_t>(size_));
+  text_.CopyOut(start, start + size_, reinterpret_cast<unsigned char*>(scratch.data()));
+  return Same(reinterpret_cast<const unsigned char*>(scratch.data())) && FitsAt(start);
+}
+
+bool Utf8Matcher::Same(const unsigned char* data) const {
+  for (const Span& c : characters_) {
+    const auto length = static_cast<std::size_t>(c.length);
+    const unsigned char* at = data + c.offset;
+    if (std::memcmp(at, small_.data() + c.offset, length) != 0 &&
+        std::memcmp(at, capital_.data() + c.offset, length) != 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool Utf8Matcher::FitsAt(Position start) const {
+  const Position end = start + size_;
+  if (CharacterStart(text_, Utf8, start) != start || CharacterStart(text_, Utf8, end) != end) return false;
+  if (!wholeWord_) return true;
+  if (wordFirst_ && start > 0 && Utf8CharacterAt(text_, PreviousCharacter(text_, Utf8, start)).kind == ByteClass::Word) {
+    return false;
+  }
+  return !(wordLast_ && end < text_.Length() && Utf8CharacterAt(text_, end).kind == ByteClass::Word);
+}
