@@ -145,7 +145,7 @@ void ReportReplaced(Replaced replaced) {
   char text[160];
   wsprintfA(text, "Символов, которых нет в %s: %lu. Они заменены похожими или знаком \"?\".",
             CodePageDisplayName(replaced.page), static_cast<unsigned long>(replaced.count));
-  MessageBoxA(mainWindow, text, "ZORN2", MB_OK | MB_ICONINFORMATION);
+  MessageBoxA(mainWindow, text, mainClassName, MB_OK | MB_ICONINFORMATION);
 }
 
 // `text` from `source` into `target`, in place, one of them UTF-8.
