@@ -10,6 +10,7 @@
 #include "codepages/alignment.h"
 #include "codepages/line_breaks.h"
 #include "codepages/transliteration.h"
+#include "codepages/utf8_recoding.h"
 
 namespace {
 
@@ -71,6 +72,14 @@ void BM_AlignJustifyJoined(benchmark::State& state) { Align(state, AlignJustify,
 void BM_AlignLeftJoined(benchmark::State& state) { Align(state, AlignLeft, true); }
 void BM_AlignCentre(benchmark::State& state) { Align(state, AlignCentre, false); }
 
+// The same text as UTF-8, its width counted in characters as the UTF-8 view counts them.
+void BM_AlignJustifyUtf8(benchmark::State& state) {
+  static const std::string text = RecodeText(RussianText(), Ansi, Utf8).bytes;
+  AlignmentSettings settings{80, 0, 0, false};
+  settings.utf8Columns = true;
+  Run(state, text, [&](const std::string& utf8) { return AlignText(utf8, AlignJustify, settings); });
+}
+
 void BM_Transliterate(benchmark::State& state) {
   Run(state, RussianText(), [](const std::string& text) { return Transliterate(text, Ansi); });
 }
@@ -91,5 +100,6 @@ BENCHMARK(BM_AlignJustify)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AlignJustifyJoined)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AlignLeftJoined)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AlignCentre)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AlignJustifyUtf8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Transliterate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepairLineBreaks)->Unit(benchmark::kMillisecond);

@@ -8,6 +8,8 @@
 #include <new>
 #include <stdexcept>
 
+#include "codepages/utf8.h"
+
 namespace {
 
 constexpr std::array<bool, 256> blankBytes = [] {
@@ -45,6 +47,13 @@ class Aligner {
  private:
   bool Blank(std::size_t i) const { return blankBytes[static_cast<unsigned char>(text_[i])]; }
 
+  // The columns of the word at [from, to): its bytes, or in UTF-8 its characters.
+  int64_t Columns(std::size_t from, std::size_t to) const {
+    if (!settings_.utf8Columns) return static_cast<int64_t>(to - from);
+    return static_cast<int64_t>(
+        Utf8CharacterCount(reinterpret_cast<const unsigned char*>(text_.data()) + from, to - from));
+  }
+
   // Collects words while they fit with single spaces between them, up to a line feed (unless
   // lines are joined) or the last byte, which is never counted.
   LineScan Scan(std::size_t k, int64_t room) const {
@@ -58,9 +67,9 @@ class Aligner {
         const std::size_t wordStart = k;
         while (k < last_ && !Blank(k)) ++k;
         ++line.words;
-        line.chars += static_cast<int64_t>(k - wordStart);
         line.lastWordStart = wordStart;
-        line.lastWordChars = static_cast<int64_t>(k - wordStart);
+        line.lastWordChars = Columns(wordStart, k);
+        line.chars += line.lastWordChars;
       }
     }
     line.end = k;

@@ -220,8 +220,9 @@ AlignmentSettings StoredAlignmentSettings() {
 void Align(const Frame& frame, std::string& text) {
   Position outside = Editor().GetTextLength() - (frame.range.end - frame.range.start);
   auto room = static_cast<std::size_t>(std::max<Position>(textLimit - outside, 0));
-  std::optional<std::string> aligned =
-      AlignText(text, AlignmentOf(frame.command), StoredAlignmentSettings(), room);
+  AlignmentSettings settings = StoredAlignmentSettings();
+  settings.utf8Columns = viewCodePage == Utf8;  // the width is what the view shows
+  std::optional<std::string> aligned = AlignText(text, AlignmentOf(frame.command), settings, room);
   Release(text);
   if (!aligned || !WriteRecorded(UndoReplace, *aligned, Target::Selection)) return;
   Position caret = frame.wholeText ? frame.selection.start : frame.range.start;

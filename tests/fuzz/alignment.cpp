@@ -1,11 +1,12 @@
-// Alignment with mode, width, indents and joining taken from the input's first
-// four bytes and the rest as the text.
+// Alignment with mode, width, indents, joining and UTF-8 columns taken from the
+// input's first four bytes and the rest as the text.
 #include "codepages/alignment.h"
 
 #include <climits>
 #include <string>
 #include <vector>
 
+#include "codepages/utf8.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {
@@ -34,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto mode = static_cast<Alignment>(AlignJustify + modeByte % 4);
   AlignmentSettings settings;
   settings.joinLines = (modeByte & 4) != 0;
+  settings.utf8Columns = (modeByte & 16) != 0;
   settings.width = Setting(input.Byte());
   settings.firstIndent = Setting(input.Byte());
   settings.leftIndent = Setting(input.Byte());
@@ -60,11 +62,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto indent = static_cast<std::size_t>(line == 0 ? adjusted.firstIndent : adjusted.leftIndent);
     const std::size_t leading = std::min(row.find_first_not_of(' '), row.size());
     const auto width = static_cast<std::size_t>(adjusted.width);
+    const std::size_t columns =
+        settings.utf8Columns ? Utf8CharacterCount(reinterpret_cast<const unsigned char*>(row.data()), row.size())
+                             : row.size();
     FUZZ_CHECK(mode == AlignCentre || mode == AlignRight ? leading >= indent : leading == indent);
     // Lines of several words fit; only the last may be wider, its final byte not being measured.
     if (Words(row).size() >= 2) {
-      FUZZ_CHECK(row.size() <= width + (last ? 2 : 0));
-      FUZZ_CHECK(last || (mode != AlignJustify && mode != AlignRight) || row.size() == width);
+      FUZZ_CHECK(columns <= width + (last ? 2 : 0));
+      FUZZ_CHECK(last || (mode != AlignJustify && mode != AlignRight) || columns == width);
     }
   }
 

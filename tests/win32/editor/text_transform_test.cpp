@@ -75,6 +75,9 @@ TEST_F(TextTransform, EachCommandRewritesItsRangeSelectsTheResultAndUndoesInOneS
       {Ansi, "aaa\r\none two\r\nzzz", 6, 8, Command::AlignRight, "aaa\r\n" + std::string(14, ' ') + "one two\r\n\r\nzzz", 5, 5, Ansi},
       {Ansi, "one two\r\n", 4, 4, Command::Centre, std::string(6, ' ') + "one two\r\n", 4, 4, Ansi},
       {Ansi, "   a", 0, 0, Command::AlignLeft, "a\r\n", 0, 0, Ansi},
+      // In the UTF-8 view the width counts characters, not their two bytes each.
+      {Utf8, Utf8Bytes(u8"мир дом\r\nда\r\n"), 0, 0, Command::Justify,
+       Utf8Bytes(u8"мир") + std::string(14, ' ') + Utf8Bytes(u8"дом\r\nда\r\n"), 0, 0, Utf8},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(Id(r.command));
