@@ -26,7 +26,9 @@ constexpr UINT EM_SETVIEWCODEPAGE = WM_USER + 0x300;
 constexpr UINT EM_GETVIEWCODEPAGE = WM_USER + 0x301;
 
 // EM_FINDTEXT from the other end: wParam and lParam as there (a FINDTEXTA),
-// the answer the occurrence with the greatest start inside chrg, or -1.
+// the answer the occurrence with the greatest start inside chrg, or -1. Both
+// take FindBytes (engine/engine_types.h) in wParam besides FR_WHOLEWORD and
+// FR_MATCHCASE: in the UTF-8 view the pattern is then bytes, found anywhere.
 constexpr UINT EM_FINDTEXTBACKWARD = WM_USER + 0x302;
 
 // Paints many ranges in one colour at once (HTML tags), with one repaint:

@@ -169,6 +169,22 @@ Position DocumentEngine::GetLineLengthAt(Position position) const {
 
 // --- Words and find -------------------------------------------------------------
 
+namespace {
+
+// A text pattern in the UTF-8 view is found by characters; bytes (a hex pattern) are found as
+// the single-byte views find them, wherever they stand.
+bool ByCharacters(CodePage codePage, std::uint32_t options) {
+  return codePage == Utf8 && (options & FindBytes) == 0;
+}
+
+// In UTF-8 the bytes match exactly: a byte above 7F folds only as itself there, and the byte
+// of a Latin letter must not fold either.
+std::uint32_t ByteOptions(CodePage codePage, std::uint32_t options) {
+  return codePage == Utf8 ? options | FindMatchCase : options;
+}
+
+}  // namespace
+
 Position DocumentEngine::FindWordBreak(WordMove move, Position position) const {
   if (state_->codePage == Utf8) {
     return move == WordMove::Right ? NextWordStartUtf8(state_->text, position)
@@ -181,14 +197,16 @@ Position DocumentEngine::FindWordBreak(WordMove move, Position position) const {
 
 Position DocumentEngine::Find(PositionRange range, std::string_view pattern, std::uint32_t options) const {
   PositionRange r = state_->Resolve({std::max(range.start, Position{0}), range.end});
-  if (state_->codePage == Utf8) return FindForwardUtf8(state_->text, r.start, r.end, pattern, options);
-  return FindForward(state_->text, CharClassesFor(state_->codePage), r.start, r.end, pattern, options);
+  const CodePage page = state_->codePage;
+  if (ByCharacters(page, options)) return FindForwardUtf8(state_->text, r.start, r.end, pattern, options);
+  return FindForward(state_->text, CharClassesFor(page), r.start, r.end, pattern, ByteOptions(page, options));
 }
 
 Position DocumentEngine::FindLast(PositionRange range, std::string_view pattern, std::uint32_t options) const {
   PositionRange r = state_->Resolve({std::max(range.start, Position{0}), range.end});
-  if (state_->codePage == Utf8) return FindBackwardUtf8(state_->text, r.start, r.end, pattern, options);
-  return FindBackward(state_->text, CharClassesFor(state_->codePage), r.start, r.end, pattern, options);
+  const CodePage page = state_->codePage;
+  if (ByCharacters(page, options)) return FindBackwardUtf8(state_->text, r.start, r.end, pattern, options);
+  return FindBackward(state_->text, CharClassesFor(page), r.start, r.end, pattern, ByteOptions(page, options));
 }
 
 // --- Modified flag and undo -----------------------------------------------------

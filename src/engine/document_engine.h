@@ -123,7 +123,9 @@ class DocumentEngine {
   // ends at or before range.end (-1: the end of the text), or -1. A negative
   // start means 0. `options` combines FindWholeWord and FindMatchCase; without
   // FindMatchCase, small and capital letters of the code page match, Yo
-  // included. An empty pattern finds nothing.
+  // included. In Utf8 a pattern is found by characters, unless FindBytes says
+  // it is bytes: then it is found at any byte and never folds. An empty
+  // pattern finds nothing.
   Position Find(PositionRange range, std::string_view pattern, std::uint32_t options) const;
   // The last such occurrence (the greatest start), found by scanning from the
   // range's end backwards.

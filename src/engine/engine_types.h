@@ -34,10 +34,13 @@ enum SelectionType : std::uint32_t {
   SelectionMultiChar = 0x4,
 };
 
-// Options of Find (FR_WHOLEWORD, FR_MATCHCASE); other bits are ignored.
+// Options of Find (FR_WHOLEWORD, FR_MATCHCASE, and a bit of our own that rich edit leaves
+// unused); other bits are ignored. FindBytes: the pattern is bytes, not text (a hex pattern);
+// in the UTF-8 view it is found at any byte, inside or across characters, and never folds.
 enum FindOptions : std::uint32_t {
   FindWholeWord = 0x2,
   FindMatchCase = 0x4,
+  FindBytes = 0x10000,
 };
 
 // Directions of FindWordBreak (WB_MOVEWORDLEFT, WB_MOVEWORDRIGHT).

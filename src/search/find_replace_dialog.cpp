@@ -92,6 +92,7 @@ void Accept(HWND dialog, SearchState& state, bool all) {
   state.replaceAll = all;
   state.wholeWord = Checked(dialog, wholeWordBox);
   state.matchCase = Checked(dialog, matchCaseBox);
+  state.hexPattern = !text;
   state.wholeText = Checked(dialog, wholeTextBox);
   state.backwards = Checked(dialog, backwardsBox);
   if (state.replaceMode) state.confirmReplace = Checked(dialog, confirmBox);

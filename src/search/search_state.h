@@ -16,6 +16,7 @@ struct SearchState {
   PatternBuffer replacePattern = {};  // empty: a match is deleted
   bool wholeWord = false;
   bool matchCase = false;
+  bool hexPattern = false;      // the patterns were typed as hex: bytes to find exactly, not text
   bool wholeText = false;       // start at the beginning (the end, backwards), not at the selection
   bool backwards = false;
   bool confirmReplace = true;   // ask before each replacement

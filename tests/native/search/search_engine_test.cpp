@@ -157,6 +157,32 @@ TEST(SearchEngine, ReplaceAllNeverReplacesItsOwnOutputAndStopsAtTheTextLimit) {
   EXPECT_EQ(std::tuple(s.engine.GetText(), s.state.confirmReplace, s.asked), std::tuple("a b b", false, 2));
 }
 
+// In the UTF-8 view a hex pattern is bytes: found at a lead byte, across characters and on an
+// invalid byte, never folded (D0 90 is А, not а; 41 is A, not a), in either direction and when
+// replacing.
+TEST(SearchEngine, HexPatternsInTheUtf8ViewFindTheirBytesExactly) {
+  const std::string text = "\xD0\xB0\xD0\x90\xFF\xD0\xAF\xD0\x90" "aA";  // а А FF Я А a A
+  const struct { std::string pattern; bool backwards; Position found; } cases[] = {
+      {"\xD0", false, 0},        {"\xB0\xD0", false, 1}, {"\xFF", false, 4},
+      {"\xD0\x90", false, 2},    {"\xD0\x90", true, 7},  {"\x90\xFF\xD0", false, 3},
+      {"A", false, 10},
+  };
+  for (const auto& c : cases) {
+    Search s(text);
+    s.engine.SetCodePage(Utf8);
+    s.state.hexPattern = true;
+    s.Find(c.pattern, c.backwards).Caret(c.backwards ? 11 : 0);
+    s.Start();
+    EXPECT_EQ(s.Selection(), At(c.found, static_cast<Position>(c.pattern.size()))) << c.found;
+  }
+  Search s(text);
+  s.engine.SetCodePage(Utf8);
+  s.state.hexPattern = true;
+  s.ReplaceAll("\x90", "\xB0").Caret(0);
+  s.Start();
+  EXPECT_EQ(s.engine.GetText(), "\xD0\xB0\xD0\xB0\xFF\xD0\xAF\xD0\xB0" "aA");
+}
+
 TEST(WordAtCaret, TakesThirtyTwoWholeCharactersInEachViewAndGivesThemInWindows1251) {
   // "x" then forty "я": the limit falls on characters, never inside a two-byte "я" in UTF-8.
   const std::string ya1251(40, '\xFF');
