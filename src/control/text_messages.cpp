@@ -180,6 +180,9 @@ bool HandleTextMessage(DocumentControl& control, UINT message, WPARAM wParam, LP
     case EM_FINDTEXTBACKWARD:
       result = Find(control, wParam, lParam, false, true);
       return true;
+    case EM_COUNTCHARACTERS:
+      result = engine.CountCharacters({static_cast<Position>(wParam), static_cast<Position>(lParam)});
+      return true;
     case EM_GETMODIFY:
       result = engine.GetModified() ? -1 : 0;
       return true;

@@ -4,18 +4,17 @@
 #include <richedit.h>
 
 #include "base/status_reports.h"
-#include "codepages/utf8.h"
-#include "editor/control_editor.h"
+#include "control/document_control.h"
 #include "editor/editor_control.h"
 #include "editor/view_format.h"
 
 namespace {
 
-// The caret's column from 1: bytes from the line's start, characters in the UTF-8 view.
+// The caret's column from 1: bytes from the line's start, characters in the UTF-8 view,
+// counted by the control in place (a long line is not copied at every caret move).
 UINT CaretColumn(LONG lineStart, LONG caret) {
   if (viewCodePage != Utf8) return static_cast<UINT>(caret - lineStart + 1);
-  std::string bytes = ControlEditor().GetTextRange({lineStart, caret});
-  return static_cast<UINT>(Utf8CharacterCount(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()) + 1);
+  return static_cast<UINT>(SendMessageA(editorWindow, EM_COUNTCHARACTERS, static_cast<WPARAM>(lineStart), caret) + 1);
 }
 
 }  // namespace
