@@ -5,14 +5,16 @@
 # program keeps its steps' times when ZORN2_START_TRACE names a file, and closes
 # once it wrote them. Beside it, in the same runs, Wine's start of a trivial
 # PE32 and of a bare window (start-floor), the floor under every start.
-# RUNS (5) runs of each, interleaved; prints best and median. Reports numbers
-# and never fails on one.
-# Usage: scripts/bench-open.sh [build/win32] [MEGABYTES] [RUNS]
+# RUNS (5) runs of each, interleaved; prints best and median. Other programs of
+# the build directory named after RUNS (a copy of an older zorn2.exe) run in the
+# same turns, to compare under the same load. Reports numbers and never fails on one.
+# Usage: scripts/bench-open.sh [build/win32] [MEGABYTES] [RUNS] [PROGRAM.exe ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build/win32}")
 megabytes=${2:-100}
 runs=${3:-5}
+shift $(( $# < 3 ? $# : 3 ))
 if [ "$(basename "$build")" = win32 ] && [ "$(scripts/windows-preset.sh)" != win32 ]; then
   echo "bench-open: this kernel runs no 32-bit code, so no PE32 numbers here" >&2
   exit 1
@@ -28,10 +30,10 @@ scripts/wine-session.sh start "$build/wine"
 # One program at a time in the session, as scripts/wine-run.sh runs them.
 exec 8>>"$build/wine.lock"
 flock 8
-python3 - "$(loader_for "$build/zorn2.exe")" "$build" "$work" "$runs" <<'EOF_PYTHON'
+python3 - "$(loader_for "$build/zorn2.exe")" "$build" "$work" "$runs" zorn2.exe "$@" <<'EOF_PYTHON'
 import os, statistics, subprocess, sys, time
 
-loader, build, work, runs = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
+loader, build, work, runs, programs = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4]), sys.argv[5:]
 trace = os.path.join(work, "trace.txt")
 windows = lambda path: "Z:" + path.replace("/", "\\")
 text = os.path.join(work, "russian.txt")
@@ -56,11 +58,13 @@ def run(program, *arguments):
     return steps
 
 
-cases = {"trivial PE32": ("start-floor.exe",), "bare window": ("start-floor.exe", "window"),
-         f"zorn2.exe, {os.path.getsize(text) / 2**20:.0f} MB": ("zorn2.exe", windows(text))}
+cases = {"trivial PE32": ("start-floor.exe",), "bare window": ("start-floor.exe", "window")}
+for program in programs:
+    cases[f"{program}, {os.path.getsize(text) / 2**20:.0f} MB"] = (program, windows(text))
 results = {name: [] for name in cases}
 load = os.getloadavg()[0]
-run(*cases[list(cases)[-1]])  # the file into the page cache, the prefix warm
+for command in cases.values():
+    run(*command)  # the programs and the file into the page cache, the prefix warm
 for _ in range(runs):
     for name, command in cases.items():
         results[name].append(run(*command))

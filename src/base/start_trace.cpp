@@ -21,11 +21,15 @@ char tracePath[MAX_PATH];
 Step steps[maxSteps];
 int stepCount = 0;
 
+std::int64_t Ticks(const FILETIME& time) {
+  return static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+}
+
 // The system clock, which the bench's own start time is read from too (Unix time).
 std::int64_t WallTicks() {
   FILETIME now;
   GetSystemTimeAsFileTime(&now);
-  return ((static_cast<std::int64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime) - unixEpochTicks;
+  return Ticks(now) - unixEpochTicks;
 }
 
 void Keep(const char* name, std::int64_t ticks, bool span) {
@@ -55,6 +59,10 @@ std::int64_t StartTraceTicks() { return traceOn ? WallTicks() : 0; }
 
 bool FinishStartTrace() {
   if (!traceOn) return false;
+  FILETIME created, exited, kernel, user;
+  if (GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) {
+    Keep("processor time of the process", Ticks(kernel) + Ticks(user), true);
+  }
   traceOn = false;
   FILE* out = std::fopen(tracePath, "w");
   if (!out) return true;

@@ -15,5 +15,6 @@ void TraceStartStep(const char* step);
 void TraceStartSpan(const char* step, std::int64_t ticks);
 // 100 ns ticks of the trace's clock; 0 while no trace is taken.
 std::int64_t StartTraceTicks();
-// Writes the file once; true the one time it did.
+// Writes the file once, with the processor time the process took so far;
+// true the one time it did.
 bool FinishStartTrace();
