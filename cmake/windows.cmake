@@ -62,6 +62,13 @@ target_link_libraries(whole-text-bench PRIVATE app psapi)
 target_link_options(whole-text-bench PRIVATE ${WIN_LINK} $<$<EQUAL:${CMAKE_SIZEOF_VOID_P},4>:-Wl,--large-address-aware>)
 set_target_properties(whole-text-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+# Wine's start of a trivial program and of a bare window: the floor under
+# scripts/bench-open.sh's times of the program's start.
+add_executable(start-floor WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/start_floor.cpp)
+target_link_libraries(start-floor PRIVATE app)
+target_link_options(start-floor PRIVATE ${WIN_LINK})
+set_target_properties(start-floor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 # Page count and first preview page on the default printer; run by hand, not by ctest.
 add_executable(print-bench ${CMAKE_SOURCE_DIR}/bench/win32/print_bench.cpp ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)
 target_link_libraries(print-bench PRIVATE app)

@@ -8,6 +8,7 @@
 
 #include "base/commands.h"
 #include "base/globals.h"
+#include "base/start_trace.h"
 #include "chrome/toolbar.h"
 #include "editor/editor_control.h"
 #include "editor/undo_commands.h"
@@ -18,6 +19,15 @@ LRESULT AskEditor(UINT message) { return editorWindow ? SendMessageA(editorWindo
 
 void SetButton(Command command, bool enabled) {
   SendMessageA(toolbarWindow, TB_SETSTATE, Id(command), enabled ? TBSTATE_ENABLED : TBSTATE_INDETERMINATE);
+}
+
+// The first moment with nothing to do: the window is shown and painted.
+void TraceFirstIdle() {
+  MSG next;
+  if (!StartTraceOn() || PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE)) return;
+  GdiFlush();
+  TraceStartStep("idle");
+  if (FinishStartTrace()) PostMessageA(mainWindow, WM_CLOSE, 0, 0);
 }
 
 }  // namespace
@@ -34,11 +44,13 @@ void IdleUpdate() {
 
 int RunMessageLoop() {
   MSG message{};
+  TraceFirstIdle();
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
     DispatchMessageA(&message);
     MSG next;
     if (toolbarWindow && !PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE)) IdleUpdate();
+    TraceFirstIdle();
   }
   return static_cast<int>(message.wParam);
 }

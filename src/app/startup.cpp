@@ -14,6 +14,7 @@
 #include "base/globals.h"
 #include "base/running_instance.h"
 #include "base/settings_store.h"
+#include "base/start_trace.h"
 #include "documents/document_load.h"
 
 namespace {
@@ -38,23 +39,31 @@ int StartupShowCommand() {
 }
 
 int RunZorn2(HINSTANCE instance) {
+  BeginStartTrace();
   processHeap = GetProcessHeap();
   appInstance = instance;
   StartArguments arguments;
   ReadStartArguments(&arguments);
   if (arguments.path[0] && FindRunningInstance(arguments.path)) return 255;
   if (!RegisterWindowClasses(instance) || !CreateMainWindow(instance)) return 255;
+  TraceStartStep("main window created");
   BuildMenuBar();
+  TraceStartStep("menu bar");
   rememberCaret = ReadSettingDword("RP", 1) != 0;
   // Drag and drop of text needs OLE in this thread before the editor exists.
   bool oleReady = SUCCEEDED(OleInitialize(nullptr));
+  TraceStartStep("OLE");
   InitialiseSharedState(instance);
+  TraceStartStep("editor, status bar, toolbar");
   int show = PlaceMainWindow();
   ReadMenuMetrics();
+  TraceStartStep("placement, menu metrics");
   LoadDocument(arguments.path);
   if (arguments.printOnStart) PostMessageA(mainWindow, WM_COMMAND, Id(Command::Print), 0);
   ShowWindow(mainWindow, show);
+  TraceStartStep("shown");
   UpdateWindow(mainWindow);
+  TraceStartStep("painted");
   accelerators = CreateAccelerators();
   int exitCode = RunMessageLoop();
   ReleaseGdiObjects();

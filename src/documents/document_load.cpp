@@ -5,6 +5,7 @@
 
 #include "base/error_box.h"
 #include "base/globals.h"
+#include "base/start_trace.h"
 #include "documents/document_title.h"
 #include "documents/file_streams.h"
 #include "documents/load_guess.h"
@@ -20,9 +21,11 @@ bool LoadDocument(const char* path, OpenFailure openFailure) {
     if (tooLarge || (openFailure == OpenFailure::Reported && path[0])) ReportUnopenedFile(path, tooLarge);
     return false;
   }
+  TraceStartStep("file opened");
   ExpectUnrecordedChange(UndoJournal::UnrecordedChange::NewDocument);
   bool read = StreamFileIn(file, SF_TEXT);
   CloseHandle(file);
+  TraceStartStep("stream-in");
   if (!read) {
     ExpectUnrecordedChange(UndoJournal::UnrecordedChange::None);  // the old text stays, and its steps
     ShowLastError();
@@ -32,7 +35,10 @@ bool LoadDocument(const char* path, OpenFailure openFailure) {
   SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
   lstrcpynA(currentPath, path, sizeof currentPath);
   AddRecentFile(currentPath, rememberCaret);
+  TraceStartStep("recent files");
   UpdateTitle();
+  TraceStartStep("title");
   GuessViewAfterLoad();
+  TraceStartStep("guess");
   return true;
 }

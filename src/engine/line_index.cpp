@@ -31,7 +31,18 @@ void LineIndex::AfterReplace(Position at, Position removed, Position inserted, c
 
 void LineIndex::Appended(const unsigned char* bytes, Position count, Position base) {
   starts_.Grow(count);
-  appendScanner_.Feed(bytes, count, base, [this](Position start) { starts_.PushBack(start, {}); });
+  // The starts go to the list in batches, which it takes at a few steps per batch.
+  constexpr std::size_t batch = 512;
+  PositionList<NoValue>::Entry found[batch];
+  std::size_t n = 0;
+  appendScanner_.Feed(bytes, count, base, [&](Position start) {
+    found[n++].position = start;
+    if (n == batch) {
+      starts_.PushBack(found, n);
+      n = 0;
+    }
+  });
+  starts_.PushBack(found, n);
 }
 
 void LineIndex::FinishAppending() {

@@ -205,28 +205,32 @@ class PositionList {
     spans_.Add(blocks_.size() - 1, delta);
   }
 
-  // Appends an entry after every other, below Span(): O(log blocks), for
-  // building a list from a stream.
+  // Appends an entry after every other, below Span(), for building a list
+  // from a stream.
   void PushBack(Position position, Value value) {
-    std::size_t last = blocks_.size() - 1;
-    Position origin = Origin(last);
-    if (blocks_[last].rel.size() >= TargetBlock) {
-      Position end = origin + blocks_[last].span;
-      Position tail = end - position;
-      blocks_[last].span -= tail;
-      spans_.Add(last, -tail);
-      blocks_.emplace_back();
-      blocks_.back().span = tail;
-      blocks_.back().rel.reserve(TargetBlock);
-      spans_.PushBack(tail);
-      counts_.PushBack(0);
-      ++last;
-      origin = position;
+    Entry entry{position, value};
+    PushBack(&entry, 1);
+  }
+
+  // Appends sorted entries after every other, all below Span(): the block sums
+  // are touched once per block filled, not once per entry.
+  void PushBack(const Entry* entries, std::size_t n) {
+    for (std::size_t i = 0; i < n;) {
+      if (blocks_.back().rel.size() >= TargetBlock) StartLastBlockAt(entries[i].position);
+      std::size_t last = blocks_.size() - 1;
+      Block& block = blocks_[last];
+      Position origin = Origin(last);
+      std::size_t held = block.rel.size();
+      std::size_t take = std::min(n - i, TargetBlock - held);
+      block.rel.resize(held + take);
+      for (std::size_t k = 0; k < take; ++k) {
+        block.rel[held + k] = entries[i + k].position - origin;
+        block.values.PushBack(entries[i + k].value);
+      }
+      counts_.Add(last, static_cast<Position>(take));
+      count_ += static_cast<Position>(take);
+      i += take;
     }
-    blocks_[last].rel.push_back(position - origin);
-    blocks_[last].values.PushBack(value);
-    counts_.Add(last, 1);
-    ++count_;
   }
 
   // Bytes held by the list, for memory reports.
@@ -308,6 +312,20 @@ class PositionList {
       if (blocks_[b].rel.size() > MaxBlock) SplitBlock(b);
     }
     RebuildSums();
+  }
+
+  // Cuts the last block at `position`, which lies in it after all its entries:
+  // the rest of its span becomes a new, empty last block.
+  void StartLastBlockAt(Position position) {
+    std::size_t last = blocks_.size() - 1;
+    Position tail = Origin(last) + blocks_[last].span - position;
+    blocks_[last].span -= tail;
+    spans_.Add(last, -tail);
+    blocks_.emplace_back();
+    blocks_.back().span = tail;
+    blocks_.back().rel.reserve(TargetBlock);
+    spans_.PushBack(tail);
+    counts_.PushBack(0);
   }
 
   static void AppendBlock(Block& into, Block& from) {
