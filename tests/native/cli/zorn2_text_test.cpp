@@ -1,37 +1,15 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "iconv_texts.h"
+#include "shell_run.h"
 
 namespace {
 
-struct ToolRun { int exitCode; std::string out, err; };
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-// Runs zorn2-text with `arguments` (already shell-quoted) on `input`.
-// The files carry the process id: test runs of other trees share the temporary directory.
-ToolRun RunZorn2Text(const std::string& arguments, const std::string& input) {
-  const std::string base = testing::TempDir() + "zorn2_text_" + std::to_string(getpid());
-  const std::string in = base + "_in", out = base + "_out", err = base + "_err";
-  std::ofstream(in, std::ios::binary) << input;
-  const std::string command = std::string(ZORN2_TEXT) + " " + arguments + " <" + in + " >" + out + " 2>" + err;
-  const int status = std::system(command.c_str());
-  ToolRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-  for (const std::string& file : {in, out, err}) std::remove(file.c_str());
-  return run;
+ShellRun RunZorn2Text(const std::string& arguments, const std::string& input) {
+  return RunWithInput(std::string(ZORN2_TEXT) + " " + arguments, input);
 }
 
 }  // namespace
@@ -40,7 +18,7 @@ TEST(Zorn2Text, BadArgumentsGiveUsageAndExitCode2) {
   for (const char* arguments : {"", "recode koi8", "recode koi8 iso extra", "recode KOI8 utf8", "fido oem ansi",
                                 "guess oem", "align middle", "align left --width", "align left --width 80x",
                                 "align left --width 4097", "align left --left 99999999999999999999", "--help"}) {
-    const ToolRun run = RunZorn2Text(arguments, "text");
+    const ShellRun run = RunZorn2Text(arguments, "text");
     EXPECT_EQ(std::tuple(run.exitCode, run.out), std::tuple(2, "")) << arguments;
     EXPECT_TRUE(run.err.starts_with("usage: zorn2-text recode FROM TO") && run.err.find('\n') == run.err.size() - 1)
         << arguments << ": " << run.err;
@@ -77,7 +55,7 @@ TEST(Zorn2Text, EachCommandOnAnExample) {
       {"translit utf8", "Щука — ёж", "SHuka - ezh", "zorn2-text: 1 character had no place in DOS-866 and was replaced\n"},
   };
   for (const auto& c : cases) {
-    const ToolRun run = RunZorn2Text(c.arguments, c.in);
+    const ShellRun run = RunZorn2Text(c.arguments, c.in);
     EXPECT_EQ(std::tuple(run.exitCode, run.err), std::tuple(0, c.err)) << c.arguments;
     EXPECT_TRUE(run.out == c.out) << c.arguments << " gave " << run.out.substr(0, 100) << " (" << run.out.size() << " bytes)";
   }

@@ -1,11 +1,9 @@
 // The UTF-8 decoder and encoder against Python's codec, and the UTF-8 guess on real text.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -14,6 +12,7 @@
 #include "codepages/code_page_guess.h"
 #include "codepages/utf8.h"
 #include "iconv_texts.h"
+#include "shell_run.h"
 
 namespace {
 
@@ -29,18 +28,10 @@ std::string Hex(std::string_view bytes) {
 
 // Python's answers (tests/native/codepages/utf8_oracle.py) to `questions`, one line each.
 std::vector<std::string> AskPython(const std::string& questions) {
-  const std::string in = testing::TempDir() + "utf8_oracle_" + std::to_string(getpid());
-  std::ofstream(in, std::ios::binary) << questions;
-  const std::string command = "python3 " ZORN2_SOURCE_DIR "/tests/native/codepages/utf8_oracle.py <" + in;
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string answers;
-  char buffer[65536];
-  for (std::size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) answers.append(buffer, n);
-  const int status = pipe ? pclose(pipe) : -1;
-  std::remove(in.c_str());
-  EXPECT_EQ(status, 0) << "python3 failed";
+  const ShellRun run = RunWithInput("python3 " ZORN2_SOURCE_DIR "/tests/native/codepages/utf8_oracle.py", questions);
+  EXPECT_EQ(run.exitCode, 0) << "python3 failed: " << run.err;
   std::vector<std::string> lines;
-  std::istringstream stream(answers);
+  std::istringstream stream(run.out);
   for (std::string line; std::getline(stream, line);) lines.push_back(line);
   return lines;
 }
