@@ -70,10 +70,12 @@ DWORD DropBlock(HWND window, CLIPFORMAT format, std::string bytes, LONG position
 }
 
 // The user's drag: a press on the selection, then a move past the drag
-// distance, which runs the whole drag; it drops where the cursor is.
-void DragSelection(HWND window, LONG from, LONG to, bool ctrl = false) {
+// distance, which runs the whole drag; it drops where the cursor is, at `to`
+// in `target` (by default the window dragged from).
+void DragSelection(HWND window, LONG from, LONG to, bool ctrl = false, HWND target = nullptr) {
   POINT press = ClientPointOf(window, from);
-  PutCursorAt(window, ClientPointOf(window, to));
+  if (!target) target = window;
+  PutCursorAt(target, ClientPointOf(target, to));
   HoldCtrl(ctrl);
   SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
   SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(press.x + 30, press.y + 30));
@@ -160,12 +162,7 @@ TEST_F(ControlDrops, ADragOutOfTheUtf8ViewGivesItsCharacters) {
     SendMessageA(other, EM_SETVIEWCODEPAGE, view, 0);
     SendMessageA(other, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     Select(0, 7);
-    POINT press = ClientPointOf(control, 0);
-    PutCursorAt(other, ClientPointOf(other, 0));
-    HoldCtrl(true);  // a copy: the text stays here
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
-    Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(press.x + 30, press.y + 30));
-    HoldCtrl(false);
+    DragSelection(control, 0, 0, true, other);  // a copy: the text stays here
     std::string taken(16, '\0');
     taken.resize(static_cast<std::size_t>(SendMessageA(other, WM_GETTEXT, taken.size(), reinterpret_cast<LPARAM>(taken.data()))));
     if (view == Utf8) {
