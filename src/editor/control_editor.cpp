@@ -9,6 +9,7 @@
 #include "codepages/buffer_size.h"
 #include "control/document_control.h"
 #include "editor/editor_control.h"
+#include "engine/document_engine.h"
 
 namespace {
 
@@ -132,3 +133,19 @@ std::string ControlEditor::GetWholeText() const {
 }
 
 bool ControlEditor::ReplaceWholeText(std::string_view bytes) { return StreamIn(bytes, SF_TEXT); }
+
+bool ControlEditor::ExchangeWholeText(TextStorage& text) {
+  LRESULT result = Ask(EM_EXCHANGETEXT, 0, reinterpret_cast<LPARAM>(&text));
+  if (result == ExchangeOutOfMemory) throw std::bad_alloc();
+  return result == 1;
+}
+
+Position ControlEditor::ReplaceAll(Position from, std::string_view pattern, std::uint32_t options,
+                                   std::string_view replacement, TextStorage& replaced) {
+  if (!editorWindow) return DocumentEngine::ReplaceStepwise;
+  std::string zeroEnded(pattern);
+  REPLACEALL request{from, zeroEnded.c_str(), replacement.data(), static_cast<LONG>(replacement.size()), &replaced};
+  LRESULT result = Ask(EM_REPLACEALL, options, reinterpret_cast<LPARAM>(&request));
+  if (result == ExchangeOutOfMemory) throw std::bad_alloc();
+  return static_cast<Position>(result);
+}
