@@ -48,6 +48,12 @@ struct COLOURRANGES {
 constexpr UINT EM_EXCHANGETEXT = WM_USER + 0x304;
 constexpr LRESULT ExchangeOutOfMemory = -2;
 
+// EM_REPLACESEL for bytes: the wParam bytes at lParam, zero bytes included,
+// replace the selection as one undoable step, without the copy a stream
+// makes. Returns 1; 0 when the text limit refuses them and
+// ExchangeOutOfMemory without the memory; either way nothing changed.
+constexpr UINT EM_REPLACEBYTES = WM_USER + 0x306;
+
 // Replaces every occurrence of `pattern` at or after `from`, each found after
 // the end of the one before (EM_FINDTEXT's options in wParam), by
 // `replacement`, building the new text in one pass beside the old one; the old

@@ -1,8 +1,9 @@
-// EM_EXCHANGETEXT and EM_REPLACEALL: whole texts that change hands with the
-// caller instead of being streamed, so a command over a huge text copies it
-// once, not once more for every hand it passes through.
+// EM_EXCHANGETEXT, EM_REPLACEALL and EM_REPLACEBYTES: texts that change
+// hands with the caller instead of being streamed, so a command over a huge
+// text copies it once, not once more for every hand it passes through.
 #include <new>
 
+#include "control/control_editing.h"
 #include "control/control_messages.h"
 #include "control/control_view.h"
 #include "control/document_control.h"
@@ -51,12 +52,25 @@ LRESULT ReplaceAll(DocumentControl& control, WPARAM options, const REPLACEALL* r
   return count;
 }
 
+LRESULT ReplaceBytes(DocumentControl& control, WPARAM count, const char* bytes) {
+  if (!bytes && count > 0) return 0;
+  try {
+    return ReplaceSelection(control, std::string_view(bytes ? bytes : "", count), UndoAction::Separate) ? 1 : 0;
+  } catch (const std::bad_alloc&) {  // the engine changed nothing; the view may not have followed
+    RecoverView(control);
+    return ExchangeOutOfMemory;
+  }
+}
+
 }  // namespace
 
 bool HandleExchangeMessage(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
     case EM_EXCHANGETEXT:
       result = Exchange(control, reinterpret_cast<TextStorage*>(lParam));
+      return true;
+    case EM_REPLACEBYTES:
+      result = ReplaceBytes(control, wParam, reinterpret_cast<const char*>(lParam));
       return true;
     case EM_REPLACEALL:
       result = ReplaceAll(control, wParam, reinterpret_cast<const REPLACEALL*>(lParam));

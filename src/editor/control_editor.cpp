@@ -105,7 +105,11 @@ std::string ControlEditor::GetTextRange(PositionRange range) const {
 
 std::string ControlEditor::GetSelectedText() const { return CopyRange(GetSelection()); }
 
-bool ControlEditor::ReplaceSelection(std::string_view bytes) { return StreamIn(bytes, SF_TEXT | SFF_SELECTION); }
+bool ControlEditor::ReplaceSelection(std::string_view bytes) {
+  LRESULT result = Ask(EM_REPLACEBYTES, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
+  if (result == ExchangeOutOfMemory) throw std::bad_alloc();
+  return result == 1;
+}
 
 void ControlEditor::ClearSelection() { Ask(WM_CLEAR); }
 

@@ -32,8 +32,8 @@ class EditorOperations {
   // EM_GETSELTEXT.
   virtual std::string GetSelectedText() const = 0;
 
-  // Replaces the selection with `bytes` (EM_STREAMIN with SF_TEXT |
-  // SFF_SELECTION, which carries zero bytes too); the caret ends after them.
+  // Replaces the selection with `bytes` (EM_REPLACEBYTES, which carries zero
+  // bytes too); the caret ends after them.
   // False when the text limit refuses it: then nothing changed.
   virtual bool ReplaceSelection(std::string_view bytes) = 0;
   // WM_CLEAR: deletes the selection.
