@@ -209,7 +209,7 @@ class PositionList {
   // building a list from a stream.
   void PushBack(Position position, Value value) {
     std::size_t last = blocks_.size() - 1;
-    Position origin = Origin(last);
+    Position origin = span_ - blocks_[last].span;  // the blocks' spans make up the list's: no sum to walk
     if (blocks_[last].rel.size() >= TargetBlock) {
       Position end = origin + blocks_[last].span;
       Position tail = end - position;
