@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "editor/engine_editor.h"
 #include "editor/undo_journal.h"
@@ -46,6 +47,13 @@ struct NoQuestions final : SearchHost {
   void RunOutOfMemory() override {}
   void ReportRefusedReplace() override {}
   void ReplacingUnasked() override {}
+  bool RecordHandOver() override { return !journal || journal->RecordHandOver(UndoSnapshot); }
+  void KeepReplacedText(TextStorage&& replaced) override {
+    if (journal) journal->KeepReplacedText(std::move(replaced));
+  }
+  void WithdrawHandOver() override {
+    if (journal) journal->WithdrawStep();
+  }
 };
 
 // 100 MB with the far word 100 KB before the end.

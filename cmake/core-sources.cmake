@@ -33,6 +33,7 @@ set(CORE_SOURCES
   src/engine/rtf_keywords.cpp
   src/engine/rtf_reader.cpp
   src/engine/target_text.cpp
+  src/engine/text_exchange.cpp
   src/engine/text_find.cpp
   src/engine/text_move.cpp
   src/engine/text_storage.cpp

@@ -149,7 +149,11 @@ struct NoQuestions final : SearchHost {
   void RunOutOfMemory() override {}
   void ReportRefusedReplace() override {}
   void ReplacingUnasked() override { SendMessageA(editorWindow, WM_SETREDRAW, FALSE, 0); }  // as the program does
+  bool RecordHandOver() override { return true; }
+  void KeepReplacedText(TextStorage&& replaced) override { handedOver = std::move(replaced); }  // what the journal keeps
+  void WithdrawHandOver() override {}
   std::string snapshot;
+  TextStorage handedOver;
 };
 
 // The program's editor in a window of its own; returns that window.

@@ -41,8 +41,10 @@ TranslitMap MapFor(CodePage source) {
 
 std::string Transliterate(std::string_view text, CodePage source) {
   const TranslitMap map = MapFor(source);
+  std::size_t seconds = 0;  // counted first: the result is made at its size, not at twice the text's
+  for (char c : text) seconds += map.second[static_cast<unsigned char>(c)] != 0;
   std::string out;
-  out.resize(BufferSize(text.size(), 2, 0, out.max_size()));
+  out.resize(BufferSize(text.size(), 1, seconds, out.max_size()));
   std::size_t n = 0;
   for (char c : text) {
     const auto b = static_cast<unsigned char>(c);

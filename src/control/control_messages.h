@@ -4,6 +4,7 @@
 #include "control/control_state.h"
 
 bool HandleTextMessage(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+bool HandleExchangeMessage(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 bool HandleStreamMessage(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 bool HandleFormatMessage(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 bool HandleScrollMessage(DocumentControl& control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

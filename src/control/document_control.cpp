@@ -132,6 +132,7 @@ LRESULT Dispatch(DocumentControl& control, UINT message, WPARAM wParam, LPARAM l
   if (HandleWindowMessage(control, message, wParam, lParam, result) ||
       HandleTextMessage(control, message, wParam, lParam, result) ||
       HandleStreamMessage(control, message, wParam, lParam, result) ||
+      HandleExchangeMessage(control, message, wParam, lParam, result) ||
       HandleFormatMessage(control, message, wParam, lParam, result) ||
       HandleScrollMessage(control, message, wParam, lParam, result) ||
       HandleKeyboardMessage(control, message, wParam, lParam, result) ||

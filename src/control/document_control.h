@@ -46,6 +46,39 @@ struct COLOURRANGES {
   const CHARRANGE* ranges;
 };
 
+// Puts the TextStorage (engine/text_storage.h) that lParam points to in place
+// of the whole text and hands the old text back in it: the blocks change
+// hands, no byte is copied. Otherwise as WM_SETTEXT: the caret goes to 0 and
+// the control's own undo step is dropped. Returns 1; 0 when the text limit
+// refuses it and ExchangeOutOfMemory without the memory for the new lines;
+// either way nothing changed.
+constexpr UINT EM_EXCHANGETEXT = WM_USER + 0x304;
+constexpr LRESULT ExchangeOutOfMemory = -2;
+
+// EM_REPLACESEL for bytes: the wParam bytes at lParam, zero bytes included,
+// replace the selection as one undoable step, without the copy a stream
+// makes. Returns 1; 0 when the text limit refuses them and
+// ExchangeOutOfMemory without the memory; either way nothing changed.
+constexpr UINT EM_REPLACEBYTES = WM_USER + 0x306;
+
+// Replaces every occurrence of `pattern` at or after `from`, each found after
+// the end of the one before (EM_FINDTEXT's options in wParam), by
+// `replacement`, building the new text in one pass beside the old one; the old
+// text comes back in `replaced`, as EM_EXCHANGETEXT hands it. The caret ends
+// after the last replacement. Returns the count (0: none, nothing changed);
+// -1 when one pass could differ from replacing match by match (the UTF-8 view,
+// some whole-word patterns, the text limit), and ExchangeOutOfMemory; then
+// nothing changed.
+constexpr UINT EM_REPLACEALL = WM_USER + 0x305;
+class TextStorage;
+struct REPLACEALL {
+  LONG from;
+  const char* pattern;      // zero-terminated, as in FINDTEXTA
+  const char* replacement;  // `replacementLength` bytes
+  LONG replacementLength;
+  TextStorage* replaced;
+};
+
 // Sent to the parent as WM_NOTIFY just before every change of the text,
 // whatever made it: the bytes of `replaced` are about to give way to
 // `inserted` new ones and can still be read. The parent must not change the

@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "base/error_box.h"
@@ -11,7 +12,7 @@
 #include "base/heap_blocks.h"
 #include "codepages/code_pages.h"
 #include "editor/editor_control.h"
-#include "editor/memory_stream.h"
+#include "editor/control_editor.h"
 #include "editor/undo_commands.h"
 #include "editor/utf8_clipboard.h"
 #include "editor/view_format.h"
@@ -58,11 +59,14 @@ void PasteBytes(BYTE* bytes, int32_t length) {
     ReportOutOfMemory();
     return;
   }
-  MemoryStream stream{0, length, bytes, length};
-  DWORD error = StreamInFromMemory(&stream, SF_TEXT | SFF_SELECTION);
-  if (error == 0) return;
+  bool outOfMemory = false;
+  try {
+    if (ControlEditor().ReplaceSelection({reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(length)})) return;
+  } catch (const std::bad_alloc&) {
+    outOfMemory = true;
+  }
   WithdrawUndoStep();
-  if (error == ERROR_NOT_ENOUGH_MEMORY) ReportOutOfMemory();
+  if (outOfMemory) ReportOutOfMemory();
 }
 
 // The text ends at its zero or at the end of its block, whichever comes

@@ -9,6 +9,7 @@
 #include "codepages/buffer_size.h"
 #include "control/document_control.h"
 #include "editor/editor_control.h"
+#include "engine/document_engine.h"
 
 namespace {
 
@@ -104,7 +105,11 @@ std::string ControlEditor::GetTextRange(PositionRange range) const {
 
 std::string ControlEditor::GetSelectedText() const { return CopyRange(GetSelection()); }
 
-bool ControlEditor::ReplaceSelection(std::string_view bytes) { return StreamIn(bytes, SF_TEXT | SFF_SELECTION); }
+bool ControlEditor::ReplaceSelection(std::string_view bytes) {
+  LRESULT result = Ask(EM_REPLACEBYTES, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
+  if (result == ExchangeOutOfMemory) throw std::bad_alloc();
+  return result == 1;
+}
 
 void ControlEditor::ClearSelection() { Ask(WM_CLEAR); }
 
@@ -132,3 +137,19 @@ std::string ControlEditor::GetWholeText() const {
 }
 
 bool ControlEditor::ReplaceWholeText(std::string_view bytes) { return StreamIn(bytes, SF_TEXT); }
+
+bool ControlEditor::ExchangeWholeText(TextStorage& text) {
+  LRESULT result = Ask(EM_EXCHANGETEXT, 0, reinterpret_cast<LPARAM>(&text));
+  if (result == ExchangeOutOfMemory) throw std::bad_alloc();
+  return result == 1;
+}
+
+Position ControlEditor::ReplaceAll(Position from, std::string_view pattern, std::uint32_t options,
+                                   std::string_view replacement, TextStorage& replaced) {
+  if (!editorWindow) return DocumentEngine::ReplaceStepwise;
+  std::string zeroEnded(pattern);
+  REPLACEALL request{from, zeroEnded.c_str(), replacement.data(), static_cast<LONG>(replacement.size()), &replaced};
+  LRESULT result = Ask(EM_REPLACEALL, options, reinterpret_cast<LPARAM>(&request));
+  if (result == ExchangeOutOfMemory) throw std::bad_alloc();
+  return static_cast<Position>(result);
+}

@@ -18,4 +18,7 @@ class ControlEditor : public EditorOperations {
   Position FindLastInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const override;
   std::string GetWholeText() const override;
   bool ReplaceWholeText(std::string_view bytes) override;
+  bool ExchangeWholeText(TextStorage& text) override;
+  Position ReplaceAll(Position from, std::string_view pattern, std::uint32_t options, std::string_view replacement,
+                      TextStorage& replaced) override;
 };

@@ -12,6 +12,8 @@
 
 #include "engine/engine_types.h"
 
+class TextStorage;
+
 class EditorOperations {
  public:
   virtual ~EditorOperations() = default;
@@ -30,8 +32,8 @@ class EditorOperations {
   // EM_GETSELTEXT.
   virtual std::string GetSelectedText() const = 0;
 
-  // Replaces the selection with `bytes` (EM_STREAMIN with SF_TEXT |
-  // SFF_SELECTION, which carries zero bytes too); the caret ends after them.
+  // Replaces the selection with `bytes` (EM_REPLACEBYTES, which carries zero
+  // bytes too); the caret ends after them.
   // False when the text limit refuses it: then nothing changed.
   virtual bool ReplaceSelection(std::string_view bytes) = 0;
   // WM_CLEAR: deletes the selection.
@@ -52,4 +54,15 @@ class EditorOperations {
   // Replaces the whole text (StreamInFromMemory: EM_STREAMIN with SF_TEXT);
   // the caret goes to 0. False when the text limit refuses it: then nothing changed.
   virtual bool ReplaceWholeText(std::string_view bytes) = 0;
+
+  // Puts `text` in place of the whole text and hands the old text back in it:
+  // no byte is copied (EM_EXCHANGETEXT); the caret goes to 0. False when the
+  // text limit refuses it: then nothing changed.
+  virtual bool ExchangeWholeText(TextStorage& text) = 0;
+  // Replaces every occurrence of `pattern` at or after `from` by `replacement`
+  // in one pass (EM_REPLACEALL), handing the old text back in `replaced`; the
+  // caret ends after the last replacement. The count, or -1 with nothing
+  // changed when it must be done match by match.
+  virtual Position ReplaceAll(Position from, std::string_view pattern, std::uint32_t options,
+                              std::string_view replacement, TextStorage& replaced) = 0;
 };

@@ -29,3 +29,10 @@ Position EngineEditor::FindLastInRange(PositionRange range, std::string_view pat
 std::string EngineEditor::GetWholeText() const { return engine_.GetText(); }
 
 bool EngineEditor::ReplaceWholeText(std::string_view bytes) { return engine_.SetText(bytes); }
+
+bool EngineEditor::ExchangeWholeText(TextStorage& text) { return engine_.ExchangeText(text); }
+
+Position EngineEditor::ReplaceAll(Position from, std::string_view pattern, std::uint32_t options,
+                                  std::string_view replacement, TextStorage& replaced) {
+  return engine_.ReplaceAll(from, pattern, options, replacement, replaced);
+}

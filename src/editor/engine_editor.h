@@ -4,7 +4,7 @@
 #include "editor/editor_operations.h"
 #include "engine/document_engine.h"
 
-class EngineEditor final : public EditorOperations {
+class EngineEditor : public EditorOperations {
  public:
   explicit EngineEditor(DocumentEngine& engine) : engine_(engine) {}
 
@@ -20,6 +20,9 @@ class EngineEditor final : public EditorOperations {
   Position FindLastInRange(PositionRange range, std::string_view pattern, std::uint32_t options) const override;
   std::string GetWholeText() const override;
   bool ReplaceWholeText(std::string_view bytes) override;
+  bool ExchangeWholeText(TextStorage& text) override;
+  Position ReplaceAll(Position from, std::string_view pattern, std::uint32_t options, std::string_view replacement,
+                      TextStorage& replaced) override;
 
  private:
   DocumentEngine& engine_;

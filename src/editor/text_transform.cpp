@@ -25,6 +25,7 @@
 #include "editor/undo_commands.h"
 #include "editor/view_format.h"
 #include "engine/rtf_reader.h"
+#include "engine/text_storage.h"
 
 namespace {
 
@@ -97,12 +98,75 @@ Frame ChooseRange(Command command) {
 
 enum class Target { Selection, WholeText };
 
+// The copy of the range is no longer needed once the result is made: the
+// journal and the control want their memory, and a text near the limit has
+// little to spare.
+void Release(std::string& text) { std::string().swap(text); }
+
+bool CoversWholeText(Target target) {
+  if (target == Target::WholeText) return true;
+  PositionRange selection = Editor().GetSelection();
+  return selection.start == 0 && selection.end == Editor().GetTextLength();
+}
+
+// A write that did not happen: the step, and the view it switched to, go
+// back; std::bad_alloc again when memory was what stopped it.
+bool Unwritten(CodePage view, bool outOfMemory) {
+  WithdrawUndoStep();
+  if (viewCodePage != view) {
+    viewCodePage = view;
+    ApplyViewFormat();
+  }
+  if (outOfMemory) throw std::bad_alloc();
+  return false;
+}
+
+// Switches the view to `newView` when one is given and puts `text` in place of
+// the whole text, for the step RecordHandOver has just recorded, which keeps
+// the old text. False when the text limit refuses it; std::bad_alloc without
+// the memory. Either way the text, the view and the journal are as they were.
+bool ExchangeRecorded(TextStorage& text, std::optional<CodePage> newView) {
+  CodePage view = viewCodePage;
+  if (newView) {
+    viewCodePage = *newView;
+    ApplyViewFormat();
+  }
+  bool written = false, outOfMemory = false;
+  try {
+    written = Editor().ExchangeWholeText(text);
+  } catch (const std::bad_alloc&) {
+    outOfMemory = true;
+  }
+  if (written) {
+    KeepReplacedText(std::move(text));
+    return true;
+  }
+  return Unwritten(view, outOfMemory);
+}
+
+// A result for the whole text goes to the control in blocks of its own, and
+// the old text comes back for the undo step: the text is copied once here,
+// not again for the journal, the stream and the control's own undo.
+bool HandOver(std::string& result, std::optional<CodePage> newView) {
+  std::optional<TextStorage> text;
+  try {
+    text.emplace().Append(reinterpret_cast<const unsigned char*>(result.data()), static_cast<Position>(result.size()));
+  } catch (const std::bad_alloc&) {
+    Unwritten(viewCodePage, true);
+  }
+  Release(result);
+  return ExchangeRecorded(*text, newView);
+}
+
 // Records `kind` and writes `result` over the selection or the whole text,
 // switching the view to `newView` first when one is given. False when the text
 // limit refuses it; std::bad_alloc when the memory for the step or the write
 // runs out. Either way the text, the view and the journal are as they were.
-bool WriteRecorded(UndoKind kind, std::string_view result, Target target, std::optional<CodePage> newView = {}) {
+// `result` may be released on the way.
+bool WriteRecorded(UndoKind kind, std::string& result, Target target, std::optional<CodePage> newView = {}) {
   if (result.size() > static_cast<std::size_t>(MaxTextLength)) return false;  // no text holds it
+  // A new view goes with a whole text, which it selects.
+  if ((newView || CoversWholeText(target)) && RecordHandOver(kind)) return HandOver(result, newView);
   if (!RecordUndoOrRefuse(kind, static_cast<Position>(result.size()))) throw std::bad_alloc();
   CodePage view = viewCodePage;
   if (newView) {
@@ -116,25 +180,15 @@ bool WriteRecorded(UndoKind kind, std::string_view result, Target target, std::o
     outOfMemory = true;
   }
   if (written) return true;
-  WithdrawUndoStep();
-  if (viewCodePage != view) {
-    viewCodePage = view;
-    ApplyViewFormat();
-  }
-  if (outOfMemory) throw std::bad_alloc();
-  return false;
+  return Unwritten(view, outOfMemory);
 }
-
-// The copy of the range is no longer needed once the result is made: the
-// journal and the control want their memory, and a text near the limit has
-// little to spare.
-void Release(std::string& text) { std::string().swap(text); }
 
 // Replaces the working range by `result` as one undoable step and selects it.
 void ReplaceRange(const Frame& frame, std::string& text, std::string result) {
   Release(text);
+  auto length = static_cast<Position>(result.size());
   if (WriteRecorded(UndoReplace, result, Target::Selection)) {
-    Editor().SetSelection({frame.range.start, frame.range.start + static_cast<Position>(result.size())});
+    Editor().SetSelection({frame.range.start, frame.range.start + length});
   }
 }
 
@@ -171,6 +225,7 @@ Replaced Recode(const Frame& frame, std::string& text, const Recoding& recoding)
     replaced = RecodeInPlace(text, static_cast<CodePage>(recoding.source), static_cast<CodePage>(recoding.target));
   }
   RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), recoding.fromTable, recoding.toTable);
+  auto length = static_cast<Position>(text.size());
   bool written = false;
   if (frame.wholeText && frame.command != Command::ChooseConversion) {
     Editor().SetSelection(frame.selection);  // the snapshot's undo puts the caret back
@@ -180,7 +235,7 @@ Replaced Recode(const Frame& frame, std::string& text, const Recoding& recoding)
   }
   // A selection recoded into or out of UTF-8 changes its length: the result is selected.
   if (written && !frame.wholeText) {
-    Editor().SetSelection({frame.range.start, frame.range.start + static_cast<Position>(text.size())});
+    Editor().SetSelection({frame.range.start, frame.range.start + length});
   } else {
     Editor().SetSelection(frame.selection);
   }
@@ -206,8 +261,9 @@ void ConvertRtf(const Frame& frame, std::string& text) {
   if (WriteRecorded(UndoSnapshot, plain, Target::WholeText)) Editor().SetSelection({0, 0});
 }
 
-AlignmentSettings StoredAlignmentSettings() {
+AlignmentSettings CurrentAlignmentSettings() {
   AlignmentSettings settings;
+  settings.utf8Columns = viewCodePage == Utf8;  // the width is what the view shows
   settings.width = ReadSettingDword("RI", settings.width);
   settings.firstIndent = ReadSettingDword("FI", 0);
   settings.leftIndent = ReadSettingDword("LI", 0);
@@ -215,16 +271,41 @@ AlignmentSettings StoredAlignmentSettings() {
   return settings;
 }
 
+bool AlignSelection(const Frame& frame, std::string& text, std::size_t room) {
+  std::optional<std::string> aligned = AlignText(text, AlignmentOf(frame.command), CurrentAlignmentSettings(), room);
+  Release(text);
+  return aligned && WriteRecorded(UndoReplace, *aligned, Target::Selection);
+}
+
+// The whole text aligned goes into blocks of its own piece by piece, never
+// held whole in between (justified short lines make it several times the
+// text), and is handed over.
+bool AlignWholeText(const Frame& frame, std::string& text, std::size_t room) {
+  if (!RecordHandOver(UndoReplace)) return AlignSelection(frame, text, room);
+  std::optional<TextStorage> aligned;
+  bool fits = false;
+  try {
+    aligned.emplace();
+    fits = AlignTextInPieces(text, AlignmentOf(frame.command), CurrentAlignmentSettings(), [&](std::string_view piece) {
+      if (piece.size() > room - static_cast<std::size_t>(aligned->Length())) return false;
+      aligned->Append(reinterpret_cast<const unsigned char*>(piece.data()), static_cast<Position>(piece.size()));
+      return true;
+    });
+  } catch (const std::bad_alloc&) {
+    Unwritten(viewCodePage, true);
+  }
+  Release(text);
+  if (!fits) return Unwritten(viewCodePage, false);
+  return ExchangeRecorded(*aligned, {});
+}
+
 // The caret ends, with nothing selected, where the range began (where it was
 // when nothing was selected). A result the text limit cannot hold changes nothing.
 void Align(const Frame& frame, std::string& text) {
   Position outside = Editor().GetTextLength() - (frame.range.end - frame.range.start);
   auto room = static_cast<std::size_t>(std::max<Position>(textLimit - outside, 0));
-  AlignmentSettings settings = StoredAlignmentSettings();
-  settings.utf8Columns = viewCodePage == Utf8;  // the width is what the view shows
-  std::optional<std::string> aligned = AlignText(text, AlignmentOf(frame.command), settings, room);
-  Release(text);
-  if (!aligned || !WriteRecorded(UndoReplace, *aligned, Target::Selection)) return;
+  bool whole = CoversWholeText(Target::Selection);
+  if (!(whole ? AlignWholeText(frame, text, room) : AlignSelection(frame, text, room))) return;
   Position caret = frame.wholeText ? frame.selection.start : frame.range.start;
   Editor().SetSelection({caret, caret});
 }

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <utility>
+
 #include "base/error_box.h"
 #include "base/globals.h"
 #include "editor/control_editor.h"
@@ -27,6 +29,10 @@ void RecordUndo(UndoKind kind, int32_t length) { Journal().RecordUndo(kind, leng
 bool RecordUndoOrRefuse(UndoKind kind, int32_t length) { return Journal().RecordUndoOrRefuse(kind, length); }
 
 void WithdrawUndoStep() { Journal().WithdrawStep(); }
+
+bool RecordHandOver(UndoKind kind) { return Journal().RecordHandOver(kind); }
+
+void KeepReplacedText(TextStorage&& replaced) { Journal().KeepReplacedText(std::move(replaced)); }
 
 bool TakeBackUndoStep() { return Journal().TakeBackStep(); }
 

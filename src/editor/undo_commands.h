@@ -13,6 +13,11 @@ void RecordUndo(UndoKind kind, int32_t length);
 // TakeBackUndoStep the edit too when it failed half made.
 bool RecordUndoOrRefuse(UndoKind kind, int32_t length);
 void WithdrawUndoStep();
+// Whole-text work that hands the text over to the control instead of copying
+// it (UndoJournal::RecordHandOver): false while the control's own undo is used,
+// and then the caller edits as before.
+bool RecordHandOver(UndoKind kind);
+void KeepReplacedText(TextStorage&& replaced);
 bool TakeBackUndoStep();
 // Takes back the newest step (Command::Undo while the journal is used).
 void UndoLast();

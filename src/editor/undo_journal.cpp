@@ -51,6 +51,7 @@ void UndoJournal::SetUseEditorUndo(bool useEditorUndo) {
 void UndoJournal::ClearUndoJournal() {
   std::vector<Record>().swap(records_);
   expected_ = Expected::Nothing;
+  awaitsHandOver_ = false;
 }
 
 void UndoJournal::ExpectUnrecordedChange(UnrecordedChange change) {
@@ -91,7 +92,7 @@ void UndoJournal::RecordUnannounced(PositionRange replaced, Position inserted) {
   try {
     std::int64_t lengthAfter = std::int64_t{editor_.GetTextLength()} - (replaced.end - replaced.start) + inserted;
     records_.push_back({UndoReplace, replaced.start, replaced.start + inserted, 0, lengthAfter,
-                        editor_.GetSelection(), viewCodePage_, editor_.GetTextRange(replaced)});
+                        editor_.GetSelection(), viewCodePage_, editor_.GetTextRange(replaced), nullptr});
   } catch (const std::bad_alloc&) {
     LoseStep();
   }
@@ -132,8 +133,45 @@ bool UndoJournal::RecordUndoOrRefuse(UndoKind kind, Position length) {
   return true;
 }
 
+bool UndoJournal::RecordHandOver(UndoKind kind) {
+  if (useEditorUndo_) return false;
+  DropUnperformedStep();
+  withdrawal_ = {records_.size(), expected_};
+  expected_ = Expected::RecordedStep;
+  awaitsHandOver_ = false;
+  if (kind == UndoSnapshot && !records_.empty() && records_.back().kind == UndoSnapshot) return true;
+  try {
+    records_.push_back({kind, 0, 0, 0, -1, editor_.GetSelection(), viewCodePage_, {}, nullptr});
+  } catch (const std::bad_alloc&) {
+    WithdrawStep();
+    return false;
+  }
+  awaitsHandOver_ = true;
+  return true;
+}
+
+// The old text is freed when no step waits for it; a step that cannot keep it
+// cannot be undone, and goes with the older ones as any lost step does.
+void UndoJournal::KeepReplacedText(TextStorage&& replaced) {
+  if (!std::exchange(awaitsHandOver_, false) || records_.size() <= withdrawal_.recordCount) return;
+  if (expected_ == Expected::RecordedStep) {  // the edit changed nothing (a replace all that found nothing)
+    WithdrawStep();
+    return;
+  }
+  Record& record = records_.back();
+  try {
+    record.handedOver = std::make_unique<TextStorage>(std::move(replaced));
+  } catch (const std::bad_alloc&) {
+    LoseStep();
+    return;
+  }
+  record.end = editor_.GetTextLength();
+  if (record.kind == UndoReplace) record.lengthAfter = record.end;
+}
+
 // A snapshot that joined the one before it pushed nothing, and nothing is taken.
 void UndoJournal::WithdrawStep() {
+  awaitsHandOver_ = false;
   if (records_.size() > withdrawal_.recordCount) {
     records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(withdrawal_.recordCount), records_.end());
   }
@@ -219,7 +257,7 @@ void UndoJournal::RecordRun(UndoKind kind, Position unit, const EditorState& sta
       return;
     }
   }
-  Record record{kind, caret, caret, unit, std::int64_t{state.length} + unit, state.selection, viewCodePage_, {}};
+  Record record{kind, caret, caret, unit, std::int64_t{state.length} + unit, state.selection, viewCodePage_, {}, nullptr};
   records_.push_back(std::move(record));
 }
 
@@ -232,7 +270,7 @@ void UndoJournal::RecordDelete(UndoKind kind, const EditorState& state) {
   std::string unit = DeletedUnit(editor_.GetTextRange(pair), afterCaret);
   auto size = static_cast<Position>(unit.size());
   Position at = afterCaret ? caret : caret - size;
-  records_.push_back({kind, at, at, 0, state.length - size, state.selection, viewCodePage_, std::move(unit)});
+  records_.push_back({kind, at, at, 0, state.length - size, state.selection, viewCodePage_, std::move(unit), nullptr});
 }
 
 void UndoJournal::RecordReplace(Position length, const EditorState& state) {
@@ -240,14 +278,14 @@ void UndoJournal::RecordReplace(Position length, const EditorState& state) {
   std::string removed = selection.end > selection.start ? editor_.GetSelectedText() : std::string();
   std::int64_t lengthAfter = std::int64_t{state.length} - (selection.end - selection.start) + length;
   records_.push_back({UndoReplace, selection.start, selection.start + length, 0, lengthAfter, selection,
-                      viewCodePage_, std::move(removed)});
+                      viewCodePage_, std::move(removed), nullptr});
 }
 
 // Consecutive snapshots keep only the first: one undo goes back to before all of them.
 void UndoJournal::RecordSnapshot(const EditorState& state) {
   if (!records_.empty() && records_.back().kind == UndoSnapshot) return;
   std::string whole = state.length > 0 ? editor_.GetWholeText() : std::string();
-  records_.push_back({UndoSnapshot, 0, 0, 0, -1, state.selection, viewCodePage_, std::move(whole)});
+  records_.push_back({UndoSnapshot, 0, 0, 0, -1, state.selection, viewCodePage_, std::move(whole), nullptr});
 }
 
 void UndoJournal::RecordOverwrite(const EditorState& state) {
@@ -256,7 +294,7 @@ void UndoJournal::RecordOverwrite(const EditorState& state) {
   if (IsLineBreakByte(replaced)) replaced.clear();
   Position lengthAfter = state.length + (replaced.empty() ? 1 : 0);
   records_.push_back({UndoOverwrite, caret, caret + 1, 0, lengthAfter, state.selection, viewCodePage_,
-                      std::move(replaced)});
+                      std::move(replaced), nullptr});
 }
 
 // Ctrl+Delete and Ctrl+Backspace: the selection if there is one, otherwise up
@@ -274,7 +312,7 @@ void UndoJournal::DeleteWord(UndoKind kind, const EditorState& state) {
   Position lengthAfter = state.length - (range.end - range.start);
   try {
     records_.push_back({UndoReplace, range.start, range.start, 0, lengthAfter, state.selection, viewCodePage_,
-                        editor_.GetTextRange(range)});
+                        editor_.GetTextRange(range), nullptr});
   } catch (const std::bad_alloc&) {
     LoseStep();
   }
@@ -300,7 +338,7 @@ void UndoJournal::UndoLast() {
       UndoUnit(last);
       return;
     }
-    bool done = last.kind == UndoSnapshot ? RestoreSnapshot(last) : PutBack(last);
+    bool done = last.handedOver ? ExchangeBack(last) : last.kind == UndoSnapshot ? RestoreSnapshot(last) : PutBack(last);
     if (done) records_.pop_back();
   } catch (const std::bad_alloc&) {
     if (reportError_) reportError_();
@@ -335,6 +373,16 @@ bool UndoJournal::RestoreSnapshot(const Record& record) {
   if (!editor_.ReplaceWholeText(record.text)) return false;
   editor_.SetSelection(record.selection);
   if (record.codePage != viewCodePage_) {
+    viewCodePage_ = record.codePage;
+    if (refreshViewFormat_) refreshViewFormat_();
+  }
+  return true;
+}
+
+bool UndoJournal::ExchangeBack(Record& record) {
+  if (!editor_.ExchangeWholeText(*record.handedOver)) return false;
+  editor_.SetSelection(record.selection);
+  if (record.kind == UndoSnapshot && record.codePage != viewCodePage_) {
     viewCodePage_ = record.codePage;
     if (refreshViewFormat_) refreshViewFormat_();
   }

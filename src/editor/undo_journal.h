@@ -25,11 +25,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "codepages/code_pages.h"
 #include "editor/editor_operations.h"
+#include "engine/text_storage.h"
 
 enum UndoKind : unsigned char {
   UndoTyping = 0,           // a character typed in insert mode, length 1
@@ -61,6 +63,16 @@ class UndoJournal {
   // that cannot be recorded for lack of memory leaves the journal as it was
   // and returns false, and the caller then leaves the text alone.
   bool RecordUndoOrRefuse(UndoKind kind, Position length);
+  // Whole-text work that hands the text over (ExchangeWholeText, ReplaceAll)
+  // instead of copying it: records a step of `kind` (UndoSnapshot, or
+  // UndoReplace over the whole text) that copies nothing now and keeps the
+  // text the edit hands back, given to KeepReplacedText. Otherwise like
+  // RecordUndoOrRefuse, WithdrawStep included. A snapshot that joins the one
+  // before it keeps nothing. False while the editor's own undo is used, whose
+  // step the handover would drop, and without memory for the record: the
+  // caller then edits as before.
+  bool RecordHandOver(UndoKind kind);
+  void KeepReplacedText(TextStorage&& replaced);
   // The edit announced by the newest RecordUndoOrRefuse did not happen (out of
   // memory, the text limit): the journal is again as it was before it.
   void WithdrawStep();
@@ -105,6 +117,7 @@ class UndoJournal {
     PositionRange selection;         // the selection before the step
     CodePage codePage = Ansi;        // snapshots: the view code page
     std::string text;                // what undo puts back: removed text, or the whole text
+    std::unique_ptr<TextStorage> handedOver;  // or the whole text an edit handed over, put back by exchange
   };
   struct EditorState {
     Position length = 0;
@@ -132,6 +145,7 @@ class UndoJournal {
   void UndoUnit(Record& record);
   bool PutBack(const Record& record);
   bool RestoreSnapshot(const Record& record);
+  bool ExchangeBack(Record& record);
 
   EditorOperations& editor_;
   CodePage& viewCodePage_;
@@ -141,5 +155,6 @@ class UndoJournal {
   Expected expected_ = Expected::Nothing;  // what the next change is
   bool undoing_ = false;                   // the changes are Undo's own
   Withdrawal withdrawal_;
+  bool awaitsHandOver_ = false;  // the newest record waits for KeepReplacedText
   std::vector<Record> records_;  // newest last
 };

@@ -22,6 +22,7 @@
 #include "engine/engine_types.h"
 
 class EngineState;
+class TextStorage;
 
 class DocumentEngine {
  public:
@@ -141,6 +142,25 @@ class DocumentEngine {
   // StreamText, optionally with StreamSelection: hands the bytes to the
   // callback in chunks. Returns the number of bytes the callback took.
   Position StreamOut(EngineStream& stream, std::uint32_t format) const;
+
+  // --- The whole text handed over (EM_EXCHANGETEXT, EM_REPLACEALL) -----------
+  // Puts `text` in place of the whole text and hands the old text back in it:
+  // blocks change hands and no byte is copied; the lines are found again.
+  // Otherwise like SetText. False, with nothing changed, above the text limit;
+  // std::bad_alloc with nothing changed.
+  bool ExchangeText(TextStorage& text);
+  // Replaces every occurrence of `pattern` that starts at or after `from`, each
+  // found after the end of the one before, by `replacement`: what a run of Find
+  // from the end of each replacement and ReplaceSelection would leave, built in
+  // one pass beside the old text and then exchanged for it, so the old text
+  // comes back in `replaced`. The caret ends after the last replacement. The
+  // count replaced; 0 when there is none (nothing changes). ReplaceStepwise,
+  // with nothing changed, when one pass could find other matches than the run
+  // (the UTF-8 code page; a whole-word pattern whose neighbour a replacement
+  // changes) or when the result would pass the text limit: the run decides.
+  static constexpr Position ReplaceStepwise = -1;
+  Position ReplaceAll(Position from, std::string_view pattern, std::uint32_t options, std::string_view replacement,
+                      TextStorage& replaced);
 
   // --- Change listener -------------------------------------------------------
   // Called just before every change of the bytes, whatever its cause: the

@@ -147,11 +147,16 @@ LineIndex IndexLines(const TextStorage& text) {
 }
 
 void EngineState::Adopt(TextStorage&& newText, LineIndex&& newLines) {
+  TextStorage taken = std::move(newText);
+  Exchange(taken, std::move(newLines), 0);
+}
+
+void EngineState::Exchange(TextStorage& newText, LineIndex&& newLines, Position caretAfter) {
   AnnounceChange(0, Length(), newText.Length());
-  text = std::move(newText);
+  std::swap(text, newText);
   lines = std::move(newLines);
   colours.Reset(Length());
-  anchor = caret = 0;
+  anchor = caret = caretAfter;
   undo.reset();
   modified = true;
 }

@@ -59,6 +59,8 @@ class EngineState {
   // Takes a whole new text built elsewhere: caret at 0, no colour runs, no
   // undo step, modified.
   void Adopt(TextStorage&& newText, LineIndex&& newLines);
+  // The same, handing the old text back in `newText`, with the caret at `caretAfter`.
+  void Exchange(TextStorage& newText, LineIndex&& newLines, Position caretAfter);
 
   // Takes back a step that replaced the whole text by exchanging the texts'
   // blocks, not copying them; the current text becomes the next step. False,

@@ -219,7 +219,7 @@ class PositionList {
       if (blocks_.back().rel.size() >= TargetBlock) StartLastBlockAt(entries[i].position);
       std::size_t last = blocks_.size() - 1;
       Block& block = blocks_[last];
-      Position origin = Origin(last);
+      Position origin = span_ - block.span;  // the blocks' spans make up the list's: no sum to walk
       std::size_t held = block.rel.size();
       std::size_t take = std::min(n - i, TargetBlock - held);
       block.rel.resize(held + take);
@@ -318,7 +318,7 @@ class PositionList {
   // the rest of its span becomes a new, empty last block.
   void StartLastBlockAt(Position position) {
     std::size_t last = blocks_.size() - 1;
-    Position tail = Origin(last) + blocks_[last].span - position;
+    Position tail = span_ - position;
     blocks_[last].span -= tail;
     spans_.Add(last, -tail);
     blocks_.emplace_back();

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <utility>
+
 #include "base/error_box.h"
 #include "base/globals.h"
 #include "editor/control_editor.h"
@@ -37,6 +39,12 @@ struct ProgramSearchHost final : SearchHost {
     ReportOutOfMemory();
     return false;
   }
+  bool RecordHandOver() override {
+    modifiedBefore = editorWindow && SendMessageA(editorWindow, EM_GETMODIFY, 0, 0) != 0;
+    return ::RecordHandOver(UndoSnapshot);
+  }
+  void KeepReplacedText(TextStorage&& replaced) override { ::KeepReplacedText(std::move(replaced)); }
+  void WithdrawHandOver() override { WithdrawUndoStep(); }
   // Putting the snapshot back marks the text modified, though it is as it was.
   void RunOutOfMemory() override {
     if (TakeBackUndoStep() && editorWindow) SendMessageA(editorWindow, EM_SETMODIFY, modifiedBefore, 0);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <utility>
 
 #include "codepages/utf8.h"
 #include "search/backward_search.h"
@@ -111,12 +112,50 @@ void Confirmed(SearchState& state, EditorOperations& editor, SearchHost& host, c
   }
 }
 
-// A replace run: one snapshot, then a step or the rest of the run.
+bool ReplacesAllUnasked(const SearchState& state) {
+  return state.replaceMode && state.replaceAll && !state.confirmReplace && !state.backwards;
+}
+
+// The rest of a run that replaces unasked, forwards: one pass over the text,
+// which ends as the run would, with the caret after the last replacement and
+// the last search failed. False when it has to go match by match.
+bool ReplaceRest(SearchState& state, EditorOperations& editor, SearchHost& host) {
+  if (!ReplacesAllUnasked(state)) return false;
+  TextStorage replaced;
+  Position from = ContinueFrom(state, editor.GetSelection().start);
+  Position count = editor.ReplaceAll(from, state.searchPattern, FindOptionsOf(state), state.replacePattern, replaced);
+  if (count < 0) return false;
+  host.KeepReplacedText(std::move(replaced));
+  state.searchPosition = -1;
+  return true;
+}
+
+// A replace run: one snapshot, then a step or the rest of the run. A run that
+// asks nothing needs no snapshot: its one pass hands the old text over.
+// A pass that had to give way is not tried again: it would scan the rest of
+// the text once for every match.
 void RunReplacements(SearchState& state, EditorOperations& editor, SearchHost& host) {
+  bool passTried = false;
+  try {
+    if (ReplacesAllUnasked(state) && host.RecordHandOver()) {
+      host.ReplacingUnasked();
+      passTried = true;
+      if (ReplaceRest(state, editor, host)) return;
+      host.WithdrawHandOver();
+    }
+  } catch (const std::bad_alloc&) {  // nothing has changed
+    host.WithdrawHandOver();
+    state.replaceAll = false;
+    host.RunOutOfMemory();
+    return;
+  }
   if (!host.RecordSnapshot()) return;
-  if (state.replaceAll && !state.confirmReplace) host.ReplacingUnasked();
+  if (state.replaceAll && !state.confirmReplace && !passTried) host.ReplacingUnasked();
   try {
     while (FindStep(state, editor, host) && state.replaceAll) {
+      if (passTried || !ReplacesAllUnasked(state)) continue;
+      passTried = true;
+      if (ReplaceRest(state, editor, host)) break;
     }
   } catch (const std::bad_alloc&) {
     state.replaceAll = false;

@@ -5,6 +5,7 @@
 // document's code page.
 #pragma once
 #include "editor/editor_operations.h"
+#include "engine/text_storage.h"
 #include "search/search_state.h"
 
 // The buttons of the confirmation dialog, as its result.
@@ -31,6 +32,13 @@ class SearchHost {
   virtual void ReportRefusedReplace() = 0;
   // The rest of the run replaces without asking: nobody needs to watch it.
   virtual void ReplacingUnasked() = 0;
+  // A run that replaces everything unasked is made in one pass that hands the
+  // old text over: the journal's step for it, which copies nothing (false:
+  // the run takes a snapshot instead), the old text once the pass is made, and
+  // the step taken back when the run has to go match by match after all.
+  virtual bool RecordHandOver() = 0;
+  virtual void KeepReplacedText(TextStorage&& replaced) = 0;
+  virtual void WithdrawHandOver() = 0;
 };
 
 // One search step: false when the pattern is empty or nothing was found

@@ -4,6 +4,7 @@
 // step; the examples cover what random runs cannot see: records, lack of memory, the editor-undo switch.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -78,6 +79,41 @@ struct UndoKeys {
     engine.SetText(text);
     engine.SetSelection(selection.start, selection.end);
   }
+  // Whole-text work that hands the text over: the new text in blocks of its
+  // own is exchanged for the old one, which the step keeps. A recoding takes
+  // the view along (a snapshot); any other result replaces the whole text
+  // selected. False when the text limit refused it.
+  bool HandOver(UndoKind kind, std::string_view result, std::optional<CodePage> newView = {}) {
+    if (!journal.RecordHandOver(kind)) return false;
+    TextStorage text;
+    text.Append(reinterpret_cast<const unsigned char*>(result.data()), static_cast<Position>(result.size()));
+    const PositionRange selection = Selection();
+    if (!editor.ExchangeWholeText(text)) {
+      journal.WithdrawStep();
+      return false;
+    }
+    journal.KeepReplacedText(std::move(text));
+    if (newView) view = *newView;
+    engine.SetSelection(selection.start, kind == UndoSnapshot ? selection.end : 0);
+    return true;
+  }
+  bool ConvertHandedOver(CodePage target) {
+    std::string text = Text();
+    RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), toOemTable[view], fromOemTable[target]);
+    return HandOver(UndoSnapshot, text, target);
+  }
+  // Replace all in one pass, the old text handed over to a snapshot step.
+  bool ReplaceAll(std::string_view pattern, std::string_view replacement, std::uint32_t options) {
+    if (!journal.RecordHandOver(UndoSnapshot)) return false;
+    TextStorage replaced;
+    Position count = editor.ReplaceAll(Caret(), pattern, options, replacement, replaced);
+    if (count < 0) {
+      journal.WithdrawStep();
+      return false;
+    }
+    journal.KeepReplacedText(std::move(replaced));
+    return count > 0;
+  }
   // A file inserted or text dropped: a snapshot, then a change of any length.
   void InsertWithSnapshot(std::string_view text) {
     journal.RecordUndo(UndoSnapshot, 0);
@@ -124,13 +160,13 @@ class UndoModel {
     keys_.view = static_cast<CodePage>(Pick(2));
     keys_.Start(RandomText(Pick(60)), 0, 0);
     Move();
-    State original = Now();
+    original_ = Now();
     for (step_ = 0; step_ < steps && !::testing::Test::HasFailure(); ++step_) Step();
     keys_.engine.SetTextLimit(MaxTextLength);
     while (!history_.empty() && !::testing::Test::HasFailure()) Undo(Now());
     keys_.journal.UndoLast();  // a refused last edit may leave its step
     EXPECT_TRUE(keys_.journal.IsEmpty());
-    ExpectSame(Now(), original, step_);
+    ExpectSame(Now(), original_, step_);
     EXPECT_EQ(keys_.errors, 0);
   }
 
@@ -139,7 +175,7 @@ class UndoModel {
     State before = Now();
     bool changed = false;
     bool snapshot = false;
-    switch (Pick(15)) {
+    switch (Pick(18)) {
       case 0: Move(); return;
       case 1: Undo(before); return;
       case 2:
@@ -165,6 +201,19 @@ class UndoModel {
         keys_.InsertWithSnapshot(RandomText(Pick(12)));
         changed = snapshot = true;
         break;
+      case 14:
+        if (keys_.engine.GetLength() == 0) return;
+        changed = snapshot = keys_.ConvertHandedOver(static_cast<CodePage>(Pick(2)));
+        break;
+      case 15:  // transliteration and the like over the whole text selected; an empty text is not touched
+        if (keys_.engine.GetLength() == 0) return;
+        keys_.engine.SetSelection(0, -1);
+        before = Now();
+        changed = keys_.HandOver(UndoReplace, RandomText(Pick(40)));
+        break;
+      case 16:
+        changed = snapshot = keys_.ReplaceAll(RandomText(1 + Pick(1)), RandomText(Pick(3)), Pick(1) ? FindWholeWord : 0u);
+        break;
       case 13:  // a limit near the text's length, now and then none
         keys_.engine.SetTextLimit(Pick(3) == 0 ? MaxTextLength : keys_.engine.GetLength() + Pick(20) - 10);
         return;
@@ -187,6 +236,7 @@ class UndoModel {
     performed_ = changed && keys_.Text() != before.text;
     if (!changed || (snapshot && !history_.empty() && history_.back().snapshot)) return;
     before.snapshot = snapshot;
+    if (history_.empty()) original_ = before;  // a selection made for the step goes back with it
     history_.push_back(std::move(before));
   }
 
@@ -227,6 +277,7 @@ class UndoModel {
 
   UndoKeys keys_;
   std::mt19937 random_;
+  State original_;              // where undoing every step ends
   std::vector<State> history_;  // the state before each undoable step, newest last
   bool performed_ = false;       // the last step changed the text
   int step_ = 0;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -19,10 +20,20 @@
 
 namespace {
 
+// The document replaced match by match: its one pass always gives way.
+struct StepwiseEditor final : EngineEditor {
+  using EngineEditor::EngineEditor;
+  Position ReplaceAll(Position, std::string_view, std::uint32_t, std::string_view, TextStorage&) override {
+    return DocumentEngine::ReplaceStepwise;
+  }
+};
+
 // A document with the host's answers queued; every answer and report is counted.
 struct Search : SearchHost {
   DocumentEngine engine;
   EngineEditor editor{engine};
+  StepwiseEditor stepwise{engine};
+  bool onePass = true;
   SearchState state;
   std::vector<int> answers;
   int asked = 0, snapshots = 0, refusals = 0, unasked = 0;
@@ -36,6 +47,13 @@ struct Search : SearchHost {
   void RunOutOfMemory() override {}
   void ReportRefusedReplace() override { ++refusals; }
   void ReplacingUnasked() override { ++unasked; }
+  bool RecordHandOver() override {  // the run's one step, as a snapshot is
+    ++snapshots;
+    return true;
+  }
+  void KeepReplacedText(TextStorage&& replaced) override { handedOver = std::move(replaced); }
+  void WithdrawHandOver() override { --snapshots; }
+  TextStorage handedOver;
 
   Search& Find(const std::string& pattern, bool backwards = false) {
     SetPattern(state.searchPattern, pattern);
@@ -54,7 +72,10 @@ struct Search : SearchHost {
     engine.SetSelection(start, end < 0 ? start : end);
     return *this;
   }
-  void Start() { StartSearch(state, editor, *this); }
+  void Start() {
+    if (onePass) StartSearch(state, editor, *this);
+    else StartSearch(state, stepwise, *this);
+  }
   bool Next() { return ContinueSearch(state, editor, *this); }
   PositionRange Selection() const { return engine.GetSelection(); }
 };
@@ -181,6 +202,43 @@ TEST(SearchEngine, HexPatternsInTheUtf8ViewFindTheirBytesExactly) {
   s.ReplaceAll("\x90", "\xB0").Caret(0);
   s.Start();
   EXPECT_EQ(s.engine.GetText(), "\xD0\xB0\xD0\xB0\xFF\xD0\xAF\xD0\xB0" "aA");
+}
+
+// Replace all in one pass leaves the text, caret and state the run match by match leaves: random
+// texts of letters in both cases, blanks and a dot, often the pattern again and again, whole words
+// or not, replacements that grow,
+// shrink or empty, from the caret or the whole text, now and then under a tight text limit.
+TEST(SearchEngine, ReplaceAllInOnePassLeavesWhatTheRunMatchByMatchLeaves) {
+  std::mt19937 random(7);
+  auto pick = [&](std::size_t most) { return std::uniform_int_distribution<std::size_t>(0, most)(random); };
+  const std::string bytes = "aAb .\xE0\xC0";
+  auto text = [&](std::size_t size) {
+    std::string made;
+    while (made.size() < size) made += bytes[pick(bytes.size() - 1)];
+    return made;
+  };
+  for (int round = 0; round < 4000 && !::testing::Test::HasFailure(); ++round) {
+    const std::string pattern = text(1 + pick(2)), by = text(pick(3));
+    std::string original;  // matches side by side are where a pass could go wrong
+    for (std::size_t pieces = pick(12); pieces > 0; --pieces) original += pick(1) ? pattern : text(1 + pick(2));
+    const bool wholeWord = pick(1) != 0, matchCase = pick(1) != 0, wholeText = pick(1) != 0;
+    const auto caret = static_cast<Position>(pick(original.size()));
+    const auto limit = static_cast<Position>(pick(3) == 0 ? original.size() + pick(6) : MaxTextLength);
+    auto run = [&](bool onePass) {
+      Search s(original);
+      s.onePass = onePass;
+      s.engine.SetTextLimit(limit);
+      s.ReplaceAll(pattern, by).Caret(caret);
+      s.state.wholeWord = wholeWord;
+      s.state.matchCase = matchCase;
+      s.state.wholeText = wholeText;
+      s.Start();
+      return std::tuple(s.engine.GetText(), s.Selection(), s.state.searchPosition, s.state.replaceAll, s.refusals,
+                        s.snapshots);
+    };
+    EXPECT_EQ(run(true), run(false)) << "\"" << original << "\" \"" << pattern << "\" -> \"" << by << "\" "
+                                     << wholeWord << matchCase << wholeText << " caret " << caret << " limit " << limit;
+  }
 }
 
 TEST(WordAtCaret, TakesThirtyTwoWholeCharactersInEachViewAndGivesThemInWindows1251) {
