@@ -34,7 +34,7 @@ constexpr UINT EM_FINDTEXTBACKWARD = WM_USER + 0x302;
 // How many characters of the view start in [wParam, lParam) (both byte
 // positions, clamped to the text; -1 as lParam is its end): bytes, or in the
 // UTF-8 view sequences, a byte that starts none counted as one. Nothing is copied.
-constexpr UINT EM_COUNTCHARACTERS = WM_USER + 0x304;
+constexpr UINT EM_COUNTCHARACTERS = WM_USER + 0x307;
 
 // Paints many ranges in one colour at once (HTML tags), with one repaint:
 // lParam points to a COLOURRANGES whose ranges are sorted, disjoint, non-empty
