@@ -62,4 +62,6 @@ if(NOT CMAKE_CROSSCOMPILING)
   file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
   add_executable(zorn2-bench ${BENCH_SOURCES})
   target_link_libraries(zorn2-bench PRIVATE core benchmark::benchmark_main)
+  add_executable(scan-bench ${CMAKE_SOURCE_DIR}/bench/scan/scan_bench.cpp)  # also built as PE32 and PE32+
+  target_link_libraries(scan-bench PRIVATE core)
 endif()

@@ -55,6 +55,12 @@ target_link_libraries(control-bench PRIVATE app psapi)
 target_link_options(control-bench PRIVATE ${WIN_LINK})
 set_target_properties(control-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+# The engine's scans against memchr, as the program's code runs them; scripts/bench-speed.sh runs it.
+add_executable(scan-bench ${CMAKE_SOURCE_DIR}/bench/scan/scan_bench.cpp)
+target_link_libraries(scan-bench PRIVATE core)
+target_link_options(scan-bench PRIVATE ${WIN_LINK})
+set_target_properties(scan-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 # Every whole-text command and its undo in the program's windows, time and memory
 # peak; scripts/bench-whole-text.sh runs it. Marked as the program is, for its 4 GB.
 add_executable(whole-text-bench ${CMAKE_SOURCE_DIR}/bench/win32/whole_text_bench.cpp ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)

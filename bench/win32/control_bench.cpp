@@ -167,7 +167,8 @@ HWND CreateBenchEditor() {
 }
 
 // Find next and find previous of a word near the far end, and replace all of
-// a word planted every `spacing` bytes, by the program's search steps.
+// a word planted every `spacing` bytes, by the program's search steps; then
+// the far find again in the UTF-8 view.
 void RunSearch(std::size_t size) {
   HWND parent = CreateBenchEditor();
   ControlEditor editor;
@@ -176,9 +177,9 @@ void RunSearch(std::size_t size) {
   std::string text = MakeText(size, 10);
   text.replace(text.size() - 100000, farWord.size(), farWord);
   editor.ReplaceWholeText(text);
-  auto step = [&](bool backwards) {
+  auto step = [&](const std::string& pattern, bool backwards) {
     SearchState state;
-    SetPattern(state.searchPattern, farWord);
+    SetPattern(state.searchPattern, pattern);
     state.backwards = backwards;
     Position caret = backwards ? editor.GetTextLength() : 0;
     editor.SetSelection({caret, caret});
@@ -187,7 +188,7 @@ void RunSearch(std::size_t size) {
     return (Now() - start) * 1000;
   };
   std::printf("search %.0f MB: find next of a word 100 KB before the end %.1f ms, find previous %.2f ms\n",
-              size / 1048576.0, step(false), step(true));
+              size / 1048576.0, step(farWord, false), step(farWord, true));
 
   const std::size_t spacing = 524;  // 100 000 matches in 50 MB
   text = MakeText(size / 2, 10);
@@ -207,6 +208,19 @@ void RunSearch(std::size_t size) {
   std::printf("replace all of %zu matches in %.0f MB: %.0f ms (processor %.0f ms), %.0f MB more afterwards, snapshot included (%.2f times the text)\n",
               text.size() / spacing, text.size() / 1048576.0, took, cpu, MegabytesInUse() - memoryBefore,
               (MegabytesInUse() - memoryBefore) / (text.size() / 1048576.0));
+  text = std::string();
+  // Last, so that replace all runs as it always has: the same words as UTF-8 in the UTF-8
+  // view (about as many bytes), the word sought in capitals.
+  host.snapshot = std::string();
+  std::string utf8, utf8Word, capitals;
+  AppendPageAsUtf8(Ansi, MakeText(size / 8 * 5, 10), utf8);
+  AppendPageAsUtf8(Ansi, farWord, utf8Word);
+  AppendPageAsUtf8(Ansi, "\xCF\xCE\xD1\xCB\xC5\xC4\xCD\xC8\xC9", capitals);  // "ПОСЛЕДНИЙ"
+  utf8.replace(utf8.size() - 100000, utf8Word.size(), utf8Word);
+  SendMessageA(editorWindow, EM_SETVIEWCODEPAGE, Utf8, 0);
+  editor.ReplaceWholeText(utf8);
+  std::printf("search %.0f MB in the UTF-8 view: find next of the word in capitals %.1f ms, find previous %.2f ms\n",
+              utf8.size() / 1048576.0, step(capitals, false), step(capitals, true));
   DestroyWindow(parent);
   editorWindow = nullptr;
 }

@@ -36,10 +36,7 @@ std::vector<char> LineCushion(const TextStorage::Piece* pieces, std::size_t coun
   for (std::size_t i = 0; i < count; ++i) {
     const unsigned char* data = pieces[i].data;
     auto size = static_cast<std::size_t>(pieces[i].size);
-    for (std::size_t k = byte_scan::FindLineBreakByte(data, size); k < size;
-         k += 1 + byte_scan::FindLineBreakByte(data + k + 1, size - k - 1)) {
-      ++breaks;
-    }
+    byte_scan::ForEachLineBreakByte(data, size, [&breaks](std::size_t) { ++breaks; });
   }
   if (breaks == 0) return {};
   return std::vector<char>(BufferSize(breaks, 2 * sizeof(Position), 16384, std::vector<char>().max_size()));

@@ -68,22 +68,16 @@ void LineStartScanner::Feed(const unsigned char* data, Position size, Position b
       emit(base);
     }
   }
-  while (i < size) {
-    Position j = i + static_cast<Position>(byte_scan::FindLineBreakByte(data + i, static_cast<std::size_t>(size - i)));
-    if (j == size) return;
+  // A line starts after every LF and after every CR that no LF follows.
+  byte_scan::ForEachLineBreakByte(data + i, static_cast<std::size_t>(size - i), [&](std::size_t offset) {
+    const Position j = i + static_cast<Position>(offset);
     if (data[j] == '\n') {
       emit(base + j + 1);
-      i = j + 1;
     } else if (j + 1 == size) {
       pendingCr_ = true;
       pendingEnd_ = base + size;
-      return;
-    } else if (data[j + 1] == '\n') {
-      emit(base + j + 2);
-      i = j + 2;
-    } else {
+    } else if (data[j + 1] != '\n') {
       emit(base + j + 1);
-      i = j + 1;
     }
-  }
+  });
 }

@@ -16,8 +16,8 @@ struct IdentityTable {
 };
 
 // Compares candidates with the pattern, both through `fold` (identity when
-// case must match). The first and last pattern bytes serve as anchors: eight
-// candidates at a time are tested for both before any is compared in full.
+// case must match). The first and last pattern bytes serve as anchors: a chunk
+// of candidates at a time is tested for both before any is compared in full.
 class Matcher {
  public:
   Matcher(const TextStorage& text, const CharClasses& classes, std::string_view pattern, std::uint32_t options)
@@ -34,21 +34,18 @@ class Matcher {
   // Candidate starts [0, starts) of contiguous bytes that hold starts + size - 1
   // bytes, data[0] being at position `base`.
   Position ScanContiguous(const unsigned char* data, Position starts, Position base) const {
-    Position i = 0;
+    std::size_t at = 0;
     if (wordAnchors_) {
-      const Position tail = size_ - 1;
-      for (; i + 8 <= starts; i += 8) {
-        std::uint64_t head = byte_scan::Load(data + i);
-        std::uint64_t end = byte_scan::Load(data + i + tail);
-        std::uint64_t mask = (byte_scan::EqualBytes(head, first_[0]) | byte_scan::EqualBytes(head, first_[1])) &
-                             (byte_scan::EqualBytes(end, last_[0]) | byte_scan::EqualBytes(end, last_[1]));
-        while (mask != 0) {
-          Position k = i + static_cast<Position>(byte_scan::FirstFlagged(mask));
+      const auto tail = static_cast<std::size_t>(size_ - 1), count = static_cast<std::size_t>(starts);
+      while (byte_scan::Mask mask = byte_scan::SkipForward(data, at, count, tail, first_, last_)) {
+        for (; mask != 0; mask = byte_scan::DropFirst(mask)) {
+          Position k = static_cast<Position>(at + byte_scan::FirstFlagged(mask));
           if (Same(data + k) && WholeWordAt(base + k)) return base + k;
-          mask = byte_scan::DropFirst(mask);
         }
+        at += byte_scan::ChunkSize;
       }
     }
+    auto i = static_cast<Position>(at);
     const auto head = static_cast<unsigned char>(folded_.front());
     for (; i < starts; ++i) {
       if (fold_[data[i]] == head && Same(data + i) && WholeWordAt(base + i)) return base + i;
@@ -58,22 +55,18 @@ class Matcher {
 
   // The same, the greatest start first.
   Position ScanContiguousBackward(const unsigned char* data, Position starts, Position base) const {
-    Position i = starts;  // candidates [0, i) are left
+    auto at = static_cast<std::size_t>(starts);  // candidates [0, at) are left
     if (wordAnchors_) {
-      const Position tail = size_ - 1;
-      for (; i >= 8; i -= 8) {
-        const unsigned char* block = data + i - 8;
-        std::uint64_t head = byte_scan::Load(block);
-        std::uint64_t end = byte_scan::Load(block + tail);
-        std::uint64_t mask = (byte_scan::EqualBytes(head, first_[0]) | byte_scan::EqualBytes(head, first_[1])) &
-                             (byte_scan::EqualBytes(end, last_[0]) | byte_scan::EqualBytes(end, last_[1]));
-        while (mask != 0) {
-          Position k = i - 8 + static_cast<Position>(byte_scan::LastFlagged(mask));
+      const auto tail = static_cast<std::size_t>(size_ - 1);
+      while (byte_scan::Mask mask = byte_scan::SkipBackward(data, at, tail, first_, last_)) {
+        at -= byte_scan::ChunkSize;
+        for (; mask != 0; mask = byte_scan::DropLast(mask)) {
+          Position k = static_cast<Position>(at + byte_scan::LastFlagged(mask));
           if (Same(data + k) && WholeWordAt(base + k)) return base + k;
-          mask = byte_scan::DropLast(mask);
         }
       }
     }
+    auto i = static_cast<Position>(at);
     const auto head = static_cast<unsigned char>(folded_.front());
     for (; i > 0; --i) {
       const Position k = i - 1;
@@ -82,18 +75,18 @@ class Matcher {
     return -1;
   }
 
-  // A candidate whose bytes lie in more than one block.
-  bool MatchesAt(Position start, std::string& scratch) const {
-    if (fold_[text_.At(start)] != static_cast<unsigned char>(folded_.front())) return false;
+  // A candidate whose bytes lie in more than one block, `first` being its first byte.
+  bool MatchesAt(Position start, unsigned char first, std::string& scratch) const {
+    if (fold_[first] != static_cast<unsigned char>(folded_.front())) return false;
     scratch.resize(static_cast<std::size_t>(size_));
     text_.CopyOut(start, start + size_, reinterpret_cast<unsigned char*>(scratch.data()));
     return Same(reinterpret_cast<const unsigned char*>(scratch.data())) && WholeWordAt(start);
   }
 
  private:
-  // The bytes that fold to `folded`, as two broadcast words; false when there
-  // are more than two and the anchor test cannot be used.
-  bool Variants(char folded, std::uint64_t (&words)[2]) const {
+  // The bytes that fold to `folded`; false when there are more than two and
+  // the anchor test cannot be used.
+  bool Variants(char folded, byte_scan::BytePair& pair) const {
     unsigned char found[2];
     int count = 0;
     for (int b = 0; b < 256; ++b) {
@@ -102,8 +95,7 @@ class Matcher {
       found[count++] = static_cast<unsigned char>(b);
     }
     if (count == 0) return false;
-    words[0] = byte_scan::Broadcast(found[0]);
-    words[1] = byte_scan::Broadcast(found[count - 1]);
+    pair = byte_scan::PairOf(found[0], found[count - 1]);
     return true;
   }
 
@@ -131,8 +123,7 @@ class Matcher {
   std::string folded_;
   Position size_ = 0;
   bool wordAnchors_ = false;
-  std::uint64_t first_[2] = {};
-  std::uint64_t last_[2] = {};
+  byte_scan::BytePair first_{}, last_{};
 };
 
 // The scan over the blocks, the same for every way of testing a candidate.
@@ -155,7 +146,7 @@ Position ScanForward(const TextStorage& text, const M& matcher, Position from, P
     // Starts whose match runs into the next block.
     Position crossingEnd = std::min(lastStart + 1, segmentEnd);
     for (; position < crossingEnd; ++position) {
-      if (matcher.MatchesAt(position, scratch)) return position;
+      if (matcher.MatchesAt(position, segment.data[position - segment.start], scratch)) return position;
     }
   }
   return -1;
@@ -172,7 +163,7 @@ Position ScanBackward(const TextStorage& text, const M& matcher, Position from, 
     // Starts whose match runs into the next block.
     const Position crossingStart = std::max({from, segment.start, segmentEnd - size + 1});
     for (; position >= crossingStart; --position) {
-      if (matcher.MatchesAt(position, scratch)) return position;
+      if (matcher.MatchesAt(position, segment.data[position - segment.start], scratch)) return position;
     }
     // Starts whose match lies inside this block.
     const Position insideStart = std::max(from, segment.start);

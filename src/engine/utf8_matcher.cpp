@@ -74,27 +74,23 @@ Utf8Matcher::Utf8Matcher(const TextStorage& text, std::string_view pattern, std:
   headOffset_ = characters_.front().length - 1;
   const auto tail = static_cast<std::size_t>(size_ - 1);
   const auto head = static_cast<std::size_t>(headOffset_);
-  head_[0] = byte_scan::Broadcast(static_cast<unsigned char>(small_[head]));
-  head_[1] = byte_scan::Broadcast(static_cast<unsigned char>(capital_[head]));
-  tail_[0] = byte_scan::Broadcast(static_cast<unsigned char>(small_[tail]));
-  tail_[1] = byte_scan::Broadcast(static_cast<unsigned char>(capital_[tail]));
-}
-
-std::uint64_t Utf8Matcher::AnchorMask(const unsigned char* data) const {
-  std::uint64_t head = byte_scan::Load(data + headOffset_);
-  std::uint64_t end = byte_scan::Load(data + size_ - 1);
-  return (byte_scan::EqualBytes(head, head_[0]) | byte_scan::EqualBytes(head, head_[1])) &
-         (byte_scan::EqualBytes(end, tail_[0]) | byte_scan::EqualBytes(end, tail_[1]));
+  head_ = byte_scan::PairOf(static_cast<unsigned char>(small_[head]), static_cast<unsigned char>(capital_[head]));
+  tail_ = byte_scan::PairOf(static_cast<unsigned char>(small_[tail]), static_cast<unsigned char>(capital_[tail]));
 }
 
 Position Utf8Matcher::ScanContiguous(const unsigned char* data, Position starts, Position base) const {
-  Position i = 0;
-  for (; i + 8 <= starts; i += 8) {
-    for (std::uint64_t mask = AnchorMask(data + i); mask != 0; mask = byte_scan::DropFirst(mask)) {
-      Position k = i + static_cast<Position>(byte_scan::FirstFlagged(mask));
+  // The anchors at headOffset_ and size_ - 1: the scans look from there, starts stay as they are.
+  const unsigned char* head = data + headOffset_;
+  const auto tail = static_cast<std::size_t>(size_ - 1 - headOffset_), count = static_cast<std::size_t>(starts);
+  std::size_t at = 0;
+  while (byte_scan::Mask mask = byte_scan::SkipForward(head, at, count, tail, head_, tail_)) {
+    for (; mask != 0; mask = byte_scan::DropFirst(mask)) {
+      Position k = static_cast<Position>(at + byte_scan::FirstFlagged(mask));
       if (Same(data + k) && FitsAt(base + k)) return base + k;
     }
+    at += byte_scan::ChunkSize;
   }
+  auto i = static_cast<Position>(at);
   for (; i < starts; ++i) {
     if (Same(data + i) && FitsAt(base + i)) return base + i;
   }
@@ -102,20 +98,27 @@ Position Utf8Matcher::ScanContiguous(const unsigned char* data, Position starts,
 }
 
 Position Utf8Matcher::ScanContiguousBackward(const unsigned char* data, Position starts, Position base) const {
-  Position i = starts;  // candidates [0, i) are left
-  for (; i >= 8; i -= 8) {
-    for (std::uint64_t mask = AnchorMask(data + i - 8); mask != 0; mask = byte_scan::DropLast(mask)) {
-      Position k = i - 8 + static_cast<Position>(byte_scan::LastFlagged(mask));
+  const unsigned char* head = data + headOffset_;
+  const auto tail = static_cast<std::size_t>(size_ - 1 - headOffset_);
+  auto at = static_cast<std::size_t>(starts);  // candidates [0, at) are left
+  while (byte_scan::Mask mask = byte_scan::SkipBackward(head, at, tail, head_, tail_)) {
+    at -= byte_scan::ChunkSize;
+    for (; mask != 0; mask = byte_scan::DropLast(mask)) {
+      Position k = static_cast<Position>(at + byte_scan::LastFlagged(mask));
       if (Same(data + k) && FitsAt(base + k)) return base + k;
     }
   }
+  auto i = static_cast<Position>(at);
   for (; i > 0; --i) {
     if (Same(data + i - 1) && FitsAt(base + i - 1)) return base + i - 1;
   }
   return -1;
 }
 
-bool Utf8Matcher::MatchesAt(Position start, std::string& scratch) const {
+bool Utf8Matcher::MatchesAt(Position start, unsigned char first, std::string& scratch) const {
+  if (first != static_cast<unsigned char>(small_.front()) && first != static_cast<unsigned char>(capital_.front())) {
+    return false;
+  }
   scratch.resize(static_cast<std::size_t>(size_));
   text_.CopyOut(start, start + size_, reinterpret_cast<unsigned char*>(scratch.data()));
   return Same(reinterpret_cast<const unsigned char*>(scratch.data())) && FitsAt(start);

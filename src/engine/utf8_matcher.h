@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/byte_scan.h"
 #include "engine/text_storage.h"
 
 class Utf8Matcher {
@@ -21,15 +22,14 @@ class Utf8Matcher {
   Position ScanContiguous(const unsigned char* data, Position starts, Position base) const;
   // The same, the greatest start first.
   Position ScanContiguousBackward(const unsigned char* data, Position starts, Position base) const;
-  // A candidate whose bytes lie in more than one block.
-  bool MatchesAt(Position start, std::string& scratch) const;
+  // A candidate whose bytes lie in more than one block, `first` being its first byte.
+  bool MatchesAt(Position start, unsigned char first, std::string& scratch) const;
 
  private:
   struct Span {
     Position offset, length;
   };
 
-  std::uint64_t AnchorMask(const unsigned char* data) const;
   bool Same(const unsigned char* data) const;
   // Starts and ends at character starts and, for whole word, touches no word.
   bool FitsAt(Position start) const;
@@ -40,8 +40,8 @@ class Utf8Matcher {
   std::vector<Span> characters_;
   Position size_ = 0;
   // Anchors: the last byte of the first character and the pattern's last byte,
-  // in both forms, broadcast.
+  // in both forms.
   Position headOffset_ = 0;
-  std::uint64_t head_[2] = {}, tail_[2] = {};
+  byte_scan::BytePair head_{}, tail_{};
   bool wordFirst_ = false, wordLast_ = false;
 };

@@ -3,10 +3,40 @@
 // and their cases from the engine's own tables: which bytes are letters, and of which case, is pinned here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 
+#include "codepages/unicode_maps.h"
+#include "codepages/utf8.h"
 #include "engine/document_engine.h"
+#include "engine/text_find.h"
+#include "engine_reference.h"
 #include "engine_test_support.h"
+
+namespace {
+
+// `text` in the code page's bytes (UTF-8 for Utf8).
+std::string Encoded(CodePage codePage, std::u32string_view text) {
+  std::string out;
+  for (char32_t c : text) {
+    if (codePage == Utf8) {
+      char bytes[maxUtf8Length];
+      out.append(bytes, EncodeUtf8(c, bytes));
+    } else {
+      out += static_cast<char>(UnicodeToByte(codePage, c));
+    }
+  }
+  return out;
+}
+
+TextStorage StorageOf(const std::string& text) {
+  TextStorage storage;
+  storage.Append(reinterpret_cast<const unsigned char*>(text.data()), static_cast<Position>(text.size()));
+  return storage;
+}
+
+}  // namespace
 
 TEST(EngineFind, CyrillicCaseFoldsInEachCodePageYoIncludedAndUnderscoreSeparatesWords) {
   // "Ёлка Ель", the pattern "ёЛ", and "е" that must not find "Ё": found at 0, not with case, and at 5.
@@ -46,5 +76,54 @@ TEST(EngineWords, CtrlArrowStopsAtWordStartsAndLineBreaksAndLettersOfTheCodePage
   };
   for (const auto& w : words) {
     EXPECT_EQ(WithText(w.text, w.codePage).FindWordBreak(WordMove::Right, w.from), w.to) << w.text;
+  }
+}
+
+// The scans test a chunk of starts at a time, and one by one the starts whose match runs into
+// the next block. A word whose first and last letters (Yo, Ya) are in the other case is planted
+// at every start around each block's end and at the text's ends, among the same letters in
+// both cases; the first and the last match of ranges around it agree with the plain search.
+TEST(EngineFind, MatchesAroundBlockEndsAndTextEndsInEachCodePageBothWays) {
+  const std::u32string_view word = U"\u0451\u043B\u043A\u0430\u042F", planted = U"\u0401\u043B\u043A\u0430\u044F";
+  const std::u32string_view filler = U"\u0451\u0401\u043B\u041B\u043A\u0430\u042F\u044F .";
+  for (CodePage codePage : {Ansi, Oem, Koi8, Iso, Mac, Utf8}) {
+    const std::string pattern = Encoded(codePage, word), match = Encoded(codePage, planted);
+    std::mt19937 random(codePage);
+    std::string text;
+    while (text.size() < 2 * TextStorage::BlockCapacity + 100) text += Encoded(codePage, filler.substr(random() % filler.size(), 1));
+    const auto length = static_cast<Position>(text.size()), size = static_cast<Position>(match.size());
+    std::vector<Position> ends;  // where a block ends, the text's end included
+    const TextStorage layout = StorageOf(text);
+    for (Position at = 0; at < length; at = layout.SegmentAt(at).start + layout.SegmentAt(at).length) {
+      ends.push_back(layout.SegmentAt(at).start + layout.SegmentAt(at).length);
+    }
+    ASSERT_GE(ends.size(), 3u) << codePage;
+    ends.push_back(size);  // the text's start
+    for (Position end : ends) {
+      for (Position at = std::max(0, end - size - 1); at <= std::min(end + 1, length - size); ++at) {
+        std::string plantedText = text;
+        plantedText.replace(static_cast<std::size_t>(at), match.size(), match);
+        const TextStorage storage = StorageOf(plantedText);
+        const PositionRange ranges[] = {{0, length}, {std::max(0, at - 20), std::min(length, at + size + 20)}, {at, at + size}};
+        for (const PositionRange& r : ranges) {
+          for (std::uint32_t options : {0u, std::uint32_t{FindMatchCase}, std::uint32_t{FindWholeWord}}) {
+            const std::string where = std::to_string(codePage) + " at " + std::to_string(at) + " options " + std::to_string(options);
+            if (codePage == Utf8) {
+              EXPECT_EQ(FindForwardUtf8(storage, r.start, r.end, pattern, options),
+                        NaiveFindUtf8(plantedText, r.start, r.end, pattern, options)) << where;
+              EXPECT_EQ(FindBackwardUtf8(storage, r.start, r.end, pattern, options),
+                        NaiveFindUtf8(plantedText, r.start, r.end, pattern, options, true)) << where;
+              continue;
+            }
+            const CharClasses& classes = CharClassesFor(codePage);
+            const bool matchCase = (options & FindMatchCase) != 0, wholeWord = (options & FindWholeWord) != 0;
+            EXPECT_EQ(FindForward(storage, classes, r.start, r.end, pattern, options),
+                      NaiveFind(plantedText, r.start, r.end, pattern, matchCase, wholeWord, classes)) << where;
+            EXPECT_EQ(FindBackward(storage, classes, r.start, r.end, pattern, options),
+                      NaiveFind(plantedText, r.start, r.end, pattern, matchCase, wholeWord, classes, true)) << where;
+          }
+        }
+      }
+    }
   }
 }
