@@ -157,7 +157,8 @@ class DocumentEngine {
   // count replaced; 0 when there is none (nothing changes). ReplaceStepwise,
   // with nothing changed, when one pass could find other matches than the run
   // (the UTF-8 code page; a whole-word pattern whose neighbour a replacement
-  // changes) or when the result would pass the text limit: the run decides.
+  // changes), when coloured ranges would have to move with the replacements,
+  // or when the result would pass the text limit: the run decides.
   static constexpr Position ReplaceStepwise = -1;
   Position ReplaceAll(Position from, std::string_view pattern, std::uint32_t options, std::string_view replacement,
                       TextStorage& replaced);

@@ -39,7 +39,8 @@ Position DocumentEngine::ReplaceAll(Position from, std::string_view pattern, std
                                     std::string_view replacement, TextStorage& replaced) {
   EngineState& s = *state_;
   if (pattern.empty()) return 0;
-  if (!OnePassFindsTheSame(s.codePage, pattern, options, replacement)) return ReplaceStepwise;
+  // Coloured ranges (HTML tags) move with each replacement of a run; a new text has none.
+  if (!s.colours.Empty() || !OnePassFindsTheSame(s.codePage, pattern, options, replacement)) return ReplaceStepwise;
   const auto size = static_cast<Position>(pattern.size());
   const auto* bytes = reinterpret_cast<const unsigned char*>(replacement.data());
   const auto added = static_cast<std::int64_t>(replacement.size());

@@ -206,8 +206,8 @@ TEST(SearchEngine, HexPatternsInTheUtf8ViewFindTheirBytesExactly) {
 
 // Replace all in one pass leaves the text, caret and state the run match by match leaves: random
 // texts of letters in both cases, blanks and a dot, often the pattern again and again, whole words
-// or not, replacements that grow,
-// shrink or empty, from the caret or the whole text, now and then under a tight text limit.
+// or not, replacements that grow, shrink or empty, from the caret or the whole text, now and then
+// under a tight text limit or with a tag painted.
 TEST(SearchEngine, ReplaceAllInOnePassLeavesWhatTheRunMatchByMatchLeaves) {
   std::mt19937 random(7);
   auto pick = [&](std::size_t most) { return std::uniform_int_distribution<std::size_t>(0, most)(random); };
@@ -224,8 +224,14 @@ TEST(SearchEngine, ReplaceAllInOnePassLeavesWhatTheRunMatchByMatchLeaves) {
     const bool wholeWord = pick(1) != 0, matchCase = pick(1) != 0, wholeText = pick(1) != 0;
     const auto caret = static_cast<Position>(pick(original.size()));
     const auto limit = static_cast<Position>(pick(3) == 0 ? original.size() + pick(6) : MaxTextLength);
+    const bool coloured = pick(3) == 0 && !original.empty();  // tags painted, which must move with the edits
+    const auto paintFrom = static_cast<Position>(pick(original.size() - 1));
     auto run = [&](bool onePass) {
       Search s(original);
+      if (coloured) {
+        const PositionRange tag{paintFrom, paintFrom + 1};
+        s.engine.PaintRanges(&tag, 1, 0x0000FF);
+      }
       s.onePass = onePass;
       s.engine.SetTextLimit(limit);
       s.ReplaceAll(pattern, by).Caret(caret);
@@ -233,8 +239,10 @@ TEST(SearchEngine, ReplaceAllInOnePassLeavesWhatTheRunMatchByMatchLeaves) {
       s.state.matchCase = matchCase;
       s.state.wholeText = wholeText;
       s.Start();
+      std::vector<Colour> colours;
+      for (Position p = 0; p < s.engine.GetLength(); ++p) colours.push_back(s.engine.GetColourRun(p).colour);
       return std::tuple(s.engine.GetText(), s.Selection(), s.state.searchPosition, s.state.replaceAll, s.refusals,
-                        s.snapshots);
+                        s.snapshots, colours);
     };
     EXPECT_EQ(run(true), run(false)) << "\"" << original << "\" \"" << pattern << "\" -> \"" << by << "\" "
                                      << wholeWord << matchCase << wholeText << " caret " << caret << " limit " << limit;
