@@ -11,6 +11,7 @@ bool IsBlank(unsigned char b) { return b == ' ' || b == '\t'; }
 }  // namespace
 
 void LineXCache::Replaced(Position at, Position removed, Position inserted) {
+  wrap_.Changed(at);
   if (lineStart_ < 0) return;
   if (at < lineStart_) {
     if (at + removed <= lineStart_) {
@@ -25,6 +26,42 @@ void LineXCache::Replaced(Position at, Position removed, Position inserted) {
   constexpr Position around = static_cast<Position>(maxUtf8Length);
   std::size_t valid = static_cast<std::size_t>(std::max<Position>(0, at - lineStart_ - around) / RowLayout::SegmentLength);
   if (x_.size() > valid) x_.resize(valid);
+}
+
+void WrapMemo::Changed(Position at) {
+  // A segment start is moved back to its character's start by the bytes just
+  // around it.
+  if (segmentStart < 0 || at < segmentStart + 2 * static_cast<Position>(maxUtf8Length)) {
+    Clear();
+    return;
+  }
+  KeepReaching(at);
+}
+
+void WrapMemo::KeepReaching(Position limit) {
+  std::size_t kept = 0;
+  while (kept < reach.size() && reach[kept] <= limit) ++kept;
+  reach.resize(kept);
+  rows.resize(kept + 1);
+}
+
+WrapMemo& WrapMemos::For(Position segmentStart, int wrapWidth) {
+  std::size_t chosen = 0;
+  for (std::size_t i = 0; i < Count; ++i) {
+    if (memos_[i].segmentStart == segmentStart && memos_[i].wrapWidth == wrapWidth) {
+      chosen = i;
+      break;
+    }
+    if (used_[i] < used_[chosen]) chosen = i;
+  }
+  WrapMemo& memo = memos_[chosen];
+  if (memo.segmentStart != segmentStart || memo.wrapWidth != wrapWidth) {
+    memo.Clear();
+    memo.segmentStart = segmentStart;
+    memo.wrapWidth = wrapWidth;
+  }
+  used_[chosen] = ++clock_;
+  return memo;
 }
 
 RowLayout::RowLayout(const DocumentEngine& engine, const RowMetrics& metrics, int wrapWidth, LineXCache* cache)
@@ -123,14 +160,17 @@ Position RowLayout::SegmentEnd(const Line& line, Position segmentStart) const {
   return SegmentBoundary(line.start, index);
 }
 
-Position RowLayout::BreakAfter(Position start, Position segmentEnd) const {
+Position RowLayout::BreakAfter(Position start, Position segmentEnd, Position& reach) const {
   Position afterBlank = start, end = segmentEnd;
+  reach = segmentEnd;
   Walk(start, 0, segmentEnd, [&](Position p, Position length, int advance, std::int64_t x, unsigned char b) {
     // Blanks may hang past the edge; a row breaks after its last blank.
     if (IsBlank(b)) {
       afterBlank = p + length;
     } else if (x + advance > wrapWidth_ && p > start) {
       end = afterBlank > start ? afterBlank : p;
+      // Decoding the character at p may look at a whole sequence.
+      reach = p + static_cast<Position>(maxUtf8Length);
       return true;
     }
     return false;
@@ -145,8 +185,8 @@ Row RowLayout::MakeRow(const Line& line, Position start, Position end) const {
 
 Row RowLayout::RowStartingAt(const Line& line, Position start) const {
   if (!Wraps()) return MakeRow(line, start, line.contentEnd);
-  Position segmentStart = SegmentStart(line, start);
-  return MakeRow(line, start, BreakAfter(start, SegmentEnd(line, segmentStart)));
+  Position segmentStart = SegmentStart(line, start), reach = 0;
+  return MakeRow(line, start, BreakAfter(start, SegmentEnd(line, segmentStart), reach));
 }
 
 Row RowLayout::RowAt(Position position) const {
@@ -155,17 +195,24 @@ Row RowLayout::RowAt(Position position) const {
   if (!Wraps()) return MakeRow(line, line.start, line.contentEnd);
   Position segmentStart = SegmentStart(line, position);
   Position segmentEnd = SegmentEnd(line, segmentStart);
-  if (segmentStart != memoStart_ || segmentEnd != memoEnd_) {
-    memoStart_ = segmentStart;
-    memoEnd_ = segmentEnd;
-    memoRows_.assign(1, segmentStart);
+  WrapMemo& memo = Memos().For(segmentStart, wrapWidth_);
+  if (memo.rows.empty()) {
+    memo.segmentEnd = segmentEnd;
+    memo.rows.assign(1, segmentStart);
+  } else if (segmentEnd != memo.segmentEnd) {
+    // An edit moved the end: a break kept holds if its walk read no further.
+    memo.KeepReaching(segmentEnd);
+    memo.segmentEnd = segmentEnd;
   }
-  auto next = std::upper_bound(memoRows_.begin(), memoRows_.end(), position);
-  if (next != memoRows_.end()) return MakeRow(line, *(next - 1), *next);
-  for (Position start = memoRows_.back();;) {
-    Position end = BreakAfter(start, segmentEnd);
+  std::vector<Position>& rows = memo.rows;
+  auto next = std::upper_bound(rows.begin(), rows.end(), position);
+  if (next != rows.end()) return MakeRow(line, *(next - 1), *next);
+  for (Position start = rows.back();;) {
+    Position reach = 0;
+    Position end = BreakAfter(start, segmentEnd, reach);
     if (end == segmentEnd) return MakeRow(line, start, end);
-    memoRows_.push_back(end);
+    rows.push_back(end);
+    memo.reach.push_back(reach);
     if (position < end) return MakeRow(line, start, end);
     start = end;
   }

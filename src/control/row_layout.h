@@ -44,14 +44,58 @@ struct Row {
   bool operator==(const Row&) const = default;
 };
 
-// Without wrap a row is a whole line, however long. This remembers x at every
-// SegmentLength bytes of the last long line measured, so that x and positions
-// far along it are found from the nearest mark. The owner reports edits.
+// The row starts found so far in one wrapped segment, so that walking back row
+// by row through a long line, or typing in it, wraps the segment once.
+struct WrapMemo {
+  Position segmentStart = -1;
+  Position segmentEnd = -1;
+  int wrapWidth = 0;
+  std::vector<Position> rows;   // rows[0] is the segment start, the others soft breaks
+  std::vector<Position> reach;  // reach[k]: the bytes read to find rows[k + 1] end before it
+
+  void Clear() {
+    segmentStart = segmentEnd = -1;
+    rows.clear();
+    reach.clear();
+  }
+  // Bytes from `at` on changed: the breaks found from bytes before it stay.
+  void Changed(Position at);
+  // Keeps the breaks whose walk read nothing at or past `limit`.
+  void KeepReaching(Position limit);
+};
+
+// The rows of the last few segments wrapped: a screen may span a segment
+// boundary, and walking up from a segment's first row wraps the one before.
+class WrapMemos {
+ public:
+  void Clear() {
+    for (WrapMemo& memo : memos_) memo.Clear();
+  }
+  void Changed(Position at) {
+    for (WrapMemo& memo : memos_) memo.Changed(at);
+  }
+  // The memo of the segment at `segmentStart` wrapped to `wrapWidth`; another
+  // segment takes the place of the one used longest ago.
+  WrapMemo& For(Position segmentStart, int wrapWidth);
+
+ private:
+  static constexpr std::size_t Count = 4;
+  WrapMemo memos_[Count];
+  std::uint32_t used_[Count] = {};
+  std::uint32_t clock_ = 0;
+};
+
+// What the layouts of one control remember between operations; the owner
+// reports edits. Without wrap a row is a whole line, however long: x is kept at
+// every SegmentLength bytes of the last long line measured, so that x and
+// positions far along it are found from the nearest mark. With wrap, the rows
+// of the last segments wrapped are kept.
 class LineXCache {
  public:
   void Clear() {
     lineStart_ = -1;
     x_.clear();
+    wrap_.Clear();
   }
   // [at, at + removed) became `inserted` bytes: marks after `at` are dropped.
   void Replaced(Position at, Position removed, Position inserted);
@@ -60,6 +104,7 @@ class LineXCache {
   friend class RowLayout;
   Position lineStart_ = -1;
   std::vector<std::int64_t> x_;  // x_[k]: x at lineStart_ + (k + 1) * SegmentLength
+  WrapMemos wrap_;
 };
 
 // A layout answers for the text as it was when it was made: it remembers
@@ -151,8 +196,9 @@ class RowLayout {
   Position SegmentEnd(const Line& line, Position segmentStart) const;
   // Where segment `index` of a line starting at `lineStart` begins.
   Position SegmentBoundary(Position lineStart, Position index) const;
-  // Where the row starting at `start` ends inside its segment [.., segmentEnd).
-  Position BreakAfter(Position start, Position segmentEnd) const;
+  // Where the row starting at `start` ends inside its segment [.., segmentEnd);
+  // `reach` is set past the last byte read to find it.
+  Position BreakAfter(Position start, Position segmentEnd, Position& reach) const;
   Row MakeRow(const Line& line, Position start, Position end) const;
   Row RowStartingAt(const Line& line, Position start) const;
 
@@ -181,11 +227,9 @@ class RowLayout {
   int wrapWidth_;
   LineXCache* cache_;
 
-  // The row starts found so far in the last segment wrapped, so that walking
-  // back row by row through a long line wraps its segment once.
-  mutable Position memoStart_ = -1;
-  mutable Position memoEnd_ = -1;
-  mutable std::vector<Position> memoRows_;
+  // The cache's rows, or the layout's own without a cache.
+  mutable WrapMemos ownMemos_;
+  WrapMemos& Memos() const { return cache_ != nullptr ? cache_->wrap_ : ownMemos_; }
 
   // A small window on the text, so that scanning a row copies bytes in chunks.
   static constexpr Position ChunkLength = 4096;

@@ -115,4 +115,13 @@ TEST(RowLayout, ALineLongerThanASegmentWrapsSegmentBySegment) {
   }
 }
 
+TEST(RowLayout, RowsKeptAcrossEditsAreTheRowsOfAFreshLayout) {
+  std::mt19937 random(11);
+  const char alphabet[] = "abcd  \t";
+  Document doc("");
+  ExpectRowsKeptAcrossEditsAsFresh(doc, random, [&] {
+    return std::string(1, random() % 500 == 0 ? '\n' : alphabet[random() % (sizeof alphabet - 1)]);
+  });
+}
+
 }  // namespace

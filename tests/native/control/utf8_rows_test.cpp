@@ -215,4 +215,14 @@ TEST(Utf8Rows, SegmentsOfALongLineStartOnCharacters) {
   }
 }
 
+TEST(Utf8Rows, RowsKeptAcrossEditsAreTheRowsOfAFreshLayout) {
+  std::mt19937 random(13);
+  Utf8Document doc("");
+  ExpectRowsKeptAcrossEditsAsFresh(doc, random, [&] {
+    std::string piece = RandomText(random, 1);
+    // Lines long enough for segments.
+    return piece.find('\n') != std::string::npos && random() % 30 != 0 ? std::string("a") : piece;
+  });
+}
+
 }  // namespace
