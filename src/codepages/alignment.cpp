@@ -84,9 +84,11 @@ class Aligner {
     LineScan line = Scan(start, room);
     FitLine(line, room);
     const std::size_t used = line.chars + std::max<std::size_t>(line.words, 1) - 1;
+    // The spare columns (none beside a word too long for the line): at most `room`, so int32_t.
     const auto free = static_cast<int32_t>(used <= room ? room - used : 0);
     const std::size_t count = AddFinalByte(line);
-    // Spaces: the indent, then the free columns, spread or in front, and one between words.
+    // At most the indent, the spare columns (spread between the words or in front of them), a
+    // space between words, the words (all within start..end) and the line break.
     const std::size_t most = static_cast<std::size_t>(indent) + static_cast<std::size_t>(free) + count +
                              static_cast<std::size_t>(line.end - start) + 1 + lineBreak.size();
     if (!out.MakeRoom(most, write)) return nullptr;
