@@ -1,73 +1,127 @@
-// Alignment in one pass: each output line is measured by a scan over its words
-// and then written; the scan looks at most one word past the line's end, so the
-// time is linear in the text.
+// Alignment in one pass: each output line is measured by a scan over its words,
+// which notes where they lie, and then written from those notes; the scan looks
+// at most one word past the line's end, so the time is linear in the text.
 #include "codepages/alignment.h"
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <new>
 #include <stdexcept>
+#include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "codepages/piece_buffer.h"
 #include "codepages/utf8.h"
 
 namespace {
+
+using piece_buffer::PieceBuffer;
 
 constexpr std::array<bool, 256> blankBytes = [] {
   std::array<bool, 256> blank{};
   for (unsigned char b : {0x00, 0x09, 0x0A, 0x0D, 0x20}) blank[b] = true;
   return blank;
 }();
+constexpr unsigned char highestBlank = 0x20;
 
-// One output line as measured: the words from its start up to `end` (inclusive).
+bool IsBlank(unsigned char b) { return b <= highestBlank && blankBytes[b]; }
+
+// The first blank in [p, end), or end. Sixteen bytes at a time where SSE2 is: only a byte
+// not above the space can be blank, and such bytes are rare inside words.
+const unsigned char* WordEnd(const unsigned char* p, const unsigned char* end) {
+#if defined(__SSE2__)
+  constexpr std::ptrdiff_t chunk = 16;
+  const __m128i highest = _mm_set1_epi8(static_cast<char>(highestBlank));
+  for (; end - p >= chunk; p += chunk) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    auto low = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(bytes, highest), bytes)));
+    for (; low != 0; low &= low - 1) {
+      const unsigned char* candidate = p + std::countr_zero(low);
+      if (blankBytes[*candidate]) return candidate;
+    }
+  }
+#endif
+  while (p < end && !IsBlank(*p)) ++p;
+  return p;
+}
+
+// A word as the scan found it: [start, end).
+struct Word {
+  const unsigned char* start;
+  const unsigned char* end;
+};
+
+// One output line as measured: its words, up to `end` (inclusive).
 struct LineScan {
-  std::size_t end = 0;
-  int64_t words = 0;
-  int64_t chars = 0;
-  std::size_t lastWordStart = 0;
-  int64_t lastWordChars = 0;
+  const unsigned char* end = nullptr;
+  std::size_t words = 0;
+  std::size_t chars = 0;
+  std::size_t lastWordChars = 0;
 };
 
 class Aligner {
  public:
-  Aligner(std::string_view text, Alignment alignment, const AlignmentSettings& settings, std::string& out)
-      : text_(text), last_(text.size() - 1), alignment_(alignment), settings_(settings), out_(out) {}
+  Aligner(std::string_view text, Alignment alignment, const AlignmentSettings& settings)
+      : text_(reinterpret_cast<const unsigned char*>(text.data())),
+        textEnd_(text_ + text.size()),
+        last_(textEnd_ - 1),
+        alignment_(alignment),
+        settings_(settings),
+        // A line's words and the spaces between them fill at most `width + 1` columns before the
+        // scan stops, then one word overflows; a final byte may add one more word.
+        words_(static_cast<std::size_t>(settings.width) / 2 + 3) {}
 
-  // Writes one output line starting at `start`; returns where the next one starts.
-  std::size_t WriteLine(std::size_t start, int64_t indent) {
-    const int64_t room = settings_.width - indent;
+  // Writes one output line starting at `start` into `out`; returns where the next one starts,
+  // or nothing when `write` refused a piece.
+  template <typename Write>
+  const unsigned char* WriteLine(const unsigned char* start, int32_t indent, PieceBuffer& out, Write& write) {
+    const auto room = static_cast<std::size_t>(settings_.width - indent);
     LineScan line = Scan(start, room);
     FitLine(line, room);
-    const int64_t free = room - line.chars - std::max<int64_t>(line.words - 1, 0);
-    out_.append(static_cast<std::size_t>(indent), ' ');
-    WriteWords(start, line, free);
-    out_ += "\r\n";
+    const std::size_t used = line.chars + std::max<std::size_t>(line.words, 1) - 1;
+    // The spare columns (none beside a word too long for the line): at most `room`, so int32_t.
+    const auto free = static_cast<int32_t>(used <= room ? room - used : 0);
+    const std::size_t count = AddFinalByte(line);
+    // At most the indent, the spare columns (spread between the words or in front of them), a
+    // space between words, the words (all within start..end) and the line break.
+    const std::size_t most = static_cast<std::size_t>(indent) + static_cast<std::size_t>(free) + count +
+                             static_cast<std::size_t>(line.end - start) + 1 + lineBreak.size();
+    if (!out.MakeRoom(most, write)) return nullptr;
+    unsigned char* o = piece_buffer::Spaces(out.End(), static_cast<std::size_t>(indent));
+    o = WriteWords(o, line, count, free);
+    std::memcpy(o, lineBreak.data(), lineBreak.size());
+    out.SetEnd(o + lineBreak.size());
     return line.end + 1;
   }
 
  private:
-  bool Blank(std::size_t i) const { return blankBytes[static_cast<unsigned char>(text_[i])]; }
+  static constexpr std::string_view lineBreak = "\r\n";
 
   // The columns of the word at [from, to): its bytes, or in UTF-8 its characters.
-  int64_t Columns(std::size_t from, std::size_t to) const {
-    if (!settings_.utf8Columns) return static_cast<int64_t>(to - from);
-    return static_cast<int64_t>(
-        Utf8CharacterCount(reinterpret_cast<const unsigned char*>(text_.data()) + from, to - from));
+  std::size_t Columns(const unsigned char* from, const unsigned char* to) const {
+    if (!settings_.utf8Columns) return static_cast<std::size_t>(to - from);
+    return Utf8CharacterCount(from, static_cast<std::size_t>(to - from));
   }
 
   // Collects words while they fit with single spaces between them, up to a line feed (unless
   // lines are joined) or the last byte, which is never counted.
-  LineScan Scan(std::size_t k, int64_t room) const {
+  LineScan Scan(const unsigned char* k, std::size_t room) {
     LineScan line;
-    while (k < last_ && line.words + line.chars - 1 <= room) {
+    const bool join = settings_.joinLines;
+    while (k < last_ && line.words + line.chars <= room + 1) {
       // The line feed is looked at where the scan stands, not only after a step over white
       // space, so that text with bare LF line ends keeps its lines as CR LF text does.
-      while (k < last_ && Blank(k) && (settings_.joinLines || text_[k] != '\n')) ++k;
-      if (!settings_.joinLines && text_[k] == '\n') break;
+      while (k < last_ && IsBlank(*k) && (join || *k != '\n')) ++k;
+      if (!join && *k == '\n') break;
       if (k < last_) {
-        const std::size_t wordStart = k;
-        while (k < last_ && !Blank(k)) ++k;
-        ++line.words;
-        line.lastWordStart = wordStart;
+        const unsigned char* wordStart = k;
+        k = WordEnd(k, last_);
+        words_[line.words++] = {wordStart, k};
         line.lastWordChars = Columns(wordStart, k);
         line.chars += line.lastWordChars;
       }
@@ -78,47 +132,58 @@ class Aligner {
 
   // Gives back the word that overflowed the line; a single word too long for any line stays,
   // and the blanks after it up to a line feed end with it instead of making an empty line.
-  void FitLine(LineScan& line, int64_t room) const {
-    if (line.words + line.chars - 1 <= room) return;
+  void FitLine(LineScan& line, std::size_t room) const {
+    if (line.words + line.chars <= room + 1) return;
     if (line.words > 1) {
       --line.words;
       line.chars -= line.lastWordChars;
-      line.end = line.lastWordStart - 1;
+      line.end = words_[line.words].start - 1;
       return;
     }
     if (settings_.joinLines) return;
-    std::size_t m = line.end;
-    while (m < last_ && Blank(m) && text_[m] != '\n') ++m;
-    if (text_[m] == '\n') line.end = m;
+    const unsigned char* m = line.end;
+    while (m < last_ && IsBlank(*m) && *m != '\n') ++m;
+    if (*m == '\n') line.end = m;
   }
 
-  void WriteWords(std::size_t j, const LineScan& line, int64_t free) {
-    int64_t gapBase = 1, widerGaps = 0;
+  // The last byte of the text, never measured, is written when the line ends there: it
+  // lengthens the last word or is a word of its own. Returns how many words are written.
+  std::size_t AddFinalByte(const LineScan& line) {
+    std::size_t count = line.words;
+    if (line.end != last_ || IsBlank(*last_)) return count;
+    if (count > 0 && words_[count - 1].end == last_) {
+      words_[count - 1].end = textEnd_;
+    } else {
+      words_[count++] = {last_, textEnd_};
+    }
+    return count;
+  }
+
+  unsigned char* WriteWords(unsigned char* o, const LineScan& line, std::size_t count, int32_t free) const {
+    int32_t gapBase = 1;
+    std::size_t widerGaps = 0;
     if (alignment_ == AlignJustify && free > 0 && line.words > 1 && line.end < last_) {
-      gapBase = free / (line.words - 1) + 1;
-      widerGaps = free % (line.words - 1);
+      const auto gaps = static_cast<int32_t>(line.words - 1);
+      gapBase = free / gaps + 1;
+      widerGaps = static_cast<std::size_t>(free % gaps);
     }
-    if (alignment_ == AlignCentre && free / 2 >= 1) out_.append(static_cast<std::size_t>(free / 2), ' ');
-    if (alignment_ == AlignRight && free >= 1) out_.append(static_cast<std::size_t>(free), ' ');
-    int64_t gap = 0;
-    const std::size_t end = line.end;
-    while (j <= end) {
-      while (j <= end && Blank(j)) ++j;
-      if (j > end) break;
-      const std::size_t wordStart = j;
-      while (j <= end && !Blank(j)) ++j;
+    if (alignment_ == AlignCentre) o = piece_buffer::Spaces(o, static_cast<std::size_t>(free / 2));
+    if (alignment_ == AlignRight) o = piece_buffer::Spaces(o, static_cast<std::size_t>(free));
+    for (std::size_t i = 0; i < count; ++i) {
       // A separator before every word but the first, so an uncounted final word is not glued on.
-      if (gap > 0) out_.append(static_cast<std::size_t>(gap <= widerGaps ? gapBase + 1 : gapBase), ' ');
-      out_.append(text_.data() + wordStart, j - wordStart);
-      ++gap;
+      if (i > 0) o = piece_buffer::Spaces(o, static_cast<std::size_t>(gapBase) + (i <= widerGaps ? 1 : 0));
+      const Word& word = words_[i];
+      o = piece_buffer::Copy(o, word.start, static_cast<std::size_t>(word.end - word.start), textEnd_);
     }
+    return o;
   }
 
-  std::string_view text_;
-  std::size_t last_;
+  const unsigned char* text_;
+  const unsigned char* textEnd_;
+  const unsigned char* last_;
   Alignment alignment_;
   AlignmentSettings settings_;
-  std::string& out_;
+  std::vector<Word> words_;
 };
 
 int32_t AdjustIndent(int32_t indent, int32_t width) {
@@ -126,22 +191,25 @@ int32_t AdjustIndent(int32_t indent, int32_t width) {
   return indent >= width - 8 ? 0 : indent;
 }
 
-// Writes the lines one after another into `out`; after each line `lineDone()` may take what was
-// written so far, or stop the run by returning false.
-template <typename LineDone>
-bool AlignLines(std::string_view text, Alignment alignment, const AlignmentSettings& adjusted, std::string& out,
-                LineDone lineDone) {
-  Aligner aligner(text, alignment, adjusted, out);
-  std::size_t j = aligner.WriteLine(0, adjusted.firstIndent);
-  if (!lineDone()) return false;
-  while (j < text.size()) {
-    j = aligner.WriteLine(j, adjusted.leftIndent);
-    if (!lineDone()) return false;
-  }
-  return true;
-}
-
 constexpr std::size_t pieceSize = 1 << 20;
+
+// About the size of the aligned text: a quarter more than the text, computed in 64 bits, where
+// a large text passes 4 GB in a 32-bit size_t.
+std::uint64_t ExpectedSize(std::string_view text) { return std::uint64_t{text.size()} + text.size() / 4 + 256; }
+
+// Writes the lines one after another, handing `write` pieces of about pieceSize (a short text's
+// buffer is no larger than its expected result).
+template <typename Write>
+bool AlignLines(std::string_view text, Alignment alignment, const AlignmentSettings& adjusted, Write& write) {
+  if (text.empty()) return true;
+  Aligner aligner(text, alignment, adjusted);
+  PieceBuffer out(static_cast<std::size_t>(std::min<std::uint64_t>(pieceSize, ExpectedSize(text))));
+  const auto* const end = reinterpret_cast<const unsigned char*>(text.data()) + text.size();
+  const unsigned char* j = aligner.WriteLine(reinterpret_cast<const unsigned char*>(text.data()),
+                                             adjusted.firstIndent, out, write);
+  while (j != nullptr && j < end) j = aligner.WriteLine(j, adjusted.leftIndent, out, write);
+  return j != nullptr && out.Flush(write);
+}
 
 }  // namespace
 
@@ -157,15 +225,16 @@ AlignmentSettings AdjustAlignmentSettings(Alignment alignment, const AlignmentSe
 std::optional<std::string> AlignText(std::string_view text, Alignment alignment, const AlignmentSettings& settings,
                                      std::size_t outputLimit) {
   std::string out;
-  if (text.empty()) return out;
   try {
-    // In 64 bits: a quarter more than a large text passes 4 GB in a 32-bit size_t.
-    const std::uint64_t expected = std::uint64_t{text.size()} + text.size() / 4 + 256;
-    out.reserve(static_cast<std::size_t>(std::min<std::uint64_t>({outputLimit, out.max_size(), expected})));
-    if (!AlignLines(text, alignment, AdjustAlignmentSettings(alignment, settings), out,
-                    [&] { return out.size() <= outputLimit; })) {
-      return std::nullopt;
+    if (!text.empty()) {
+      out.reserve(static_cast<std::size_t>(std::min<std::uint64_t>({outputLimit, out.max_size(), ExpectedSize(text)})));
     }
+    auto append = [&](std::string_view piece) {
+      if (piece.size() > outputLimit - out.size()) return false;
+      out += piece;
+      return true;
+    };
+    if (!AlignLines(text, alignment, AdjustAlignmentSettings(alignment, settings), append)) return std::nullopt;
   } catch (const std::length_error&) {  // more than a string can hold: memory that cannot be had
     throw std::bad_alloc();
   }
@@ -174,14 +243,5 @@ std::optional<std::string> AlignText(std::string_view text, Alignment alignment,
 
 bool AlignTextInPieces(std::string_view text, Alignment alignment, const AlignmentSettings& settings,
                        const std::function<bool(std::string_view piece)>& write) {
-  if (text.empty()) return true;
-  std::string piece;
-  piece.reserve(pieceSize + 2 * maxAlignmentWidth);
-  const bool written = AlignLines(text, alignment, AdjustAlignmentSettings(alignment, settings), piece, [&] {
-    if (piece.size() < pieceSize) return true;
-    const bool ok = write(piece);
-    piece.clear();
-    return ok;
-  });
-  return written && (piece.empty() || write(piece));
+  return AlignLines(text, alignment, AdjustAlignmentSettings(alignment, settings), write);
 }
