@@ -121,27 +121,32 @@ bool Unwritten(CodePage view, bool outOfMemory) {
   return false;
 }
 
+// Switches the view to `newView` when one is given and runs `write`. A write
+// that does not happen takes the view and the step back (Unwritten).
+template <typename Write>
+bool WriteInView(std::optional<CodePage> newView, Write write) {
+  CodePage view = viewCodePage;
+  if (newView) {
+    viewCodePage = *newView;
+    ApplyViewFormat();  // selects the whole text again
+  }
+  bool written = false, outOfMemory = false;
+  try {
+    written = write();
+  } catch (const std::bad_alloc&) {
+    outOfMemory = true;
+  }
+  return written || Unwritten(view, outOfMemory);
+}
+
 // Switches the view to `newView` when one is given and puts `text` in place of
 // the whole text, for the step RecordHandOver has just recorded, which keeps
 // the old text. False when the text limit refuses it; std::bad_alloc without
 // the memory. Either way the text, the view and the journal are as they were.
 bool ExchangeRecorded(TextStorage& text, std::optional<CodePage> newView) {
-  CodePage view = viewCodePage;
-  if (newView) {
-    viewCodePage = *newView;
-    ApplyViewFormat();
-  }
-  bool written = false, outOfMemory = false;
-  try {
-    written = Editor().ExchangeWholeText(text);
-  } catch (const std::bad_alloc&) {
-    outOfMemory = true;
-  }
-  if (written) {
-    KeepReplacedText(std::move(text));
-    return true;
-  }
-  return Unwritten(view, outOfMemory);
+  if (!WriteInView(newView, [&] { return Editor().ExchangeWholeText(text); })) return false;
+  KeepReplacedText(std::move(text));
+  return true;
 }
 
 // A result for the whole text goes to the control in blocks of its own, and
@@ -168,19 +173,9 @@ bool WriteRecorded(UndoKind kind, std::string& result, Target target, std::optio
   // A new view goes with a whole text, which it selects.
   if ((newView || CoversWholeText(target)) && RecordHandOver(kind)) return HandOver(result, newView);
   if (!RecordUndoOrRefuse(kind, static_cast<Position>(result.size()))) throw std::bad_alloc();
-  CodePage view = viewCodePage;
-  if (newView) {
-    viewCodePage = *newView;
-    ApplyViewFormat();  // selects the whole text again
-  }
-  bool written = false, outOfMemory = false;
-  try {
-    written = target == Target::WholeText ? Editor().ReplaceWholeText(result) : Editor().ReplaceSelection(result);
-  } catch (const std::bad_alloc&) {
-    outOfMemory = true;
-  }
-  if (written) return true;
-  return Unwritten(view, outOfMemory);
+  return WriteInView(newView, [&] {
+    return target == Target::WholeText ? Editor().ReplaceWholeText(result) : Editor().ReplaceSelection(result);
+  });
 }
 
 // Replaces the working range by `result` as one undoable step and selects it.
