@@ -156,6 +156,42 @@ inline Mask DropLast(Mask mask) {
   }
 }
 
+// The whole chunks of a forward scan for a pattern's candidate starts [at, starts):
+// each start the two anchors flag is offered to `take`, the smallest first. True
+// with `at` the start taken; false with `at` at the first start of no whole chunk,
+// which the caller tries byte by byte.
+template <class Take>
+bool TakeFirstInChunks(const unsigned char* data, std::size_t& at, std::size_t starts, std::size_t tail,
+                       const BytePair& first, const BytePair& last, Take take) {
+  while (Mask mask = SkipForward(data, at, starts, tail, first, last)) {
+    for (; mask != 0; mask = DropFirst(mask)) {
+      if (std::size_t k = at + FirstFlagged(mask); take(k)) {
+        at = k;
+        return true;
+      }
+    }
+    at += ChunkSize;
+  }
+  return false;
+}
+
+// The same downwards over the candidate starts [0, at), the greatest first; false
+// with `at` at the end of the starts no whole chunk holds.
+template <class Take>
+bool TakeLastInChunks(const unsigned char* data, std::size_t& at, std::size_t tail, const BytePair& first,
+                      const BytePair& last, Take take) {
+  while (Mask mask = SkipBackward(data, at, tail, first, last)) {
+    at -= ChunkSize;
+    for (; mask != 0; mask = DropLast(mask)) {
+      if (std::size_t k = at + LastFlagged(mask); take(k)) {
+        at = k;
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
 // Calls visit(k) for the offset k of every CR and LF in data[0, size), in order.
 template <class Visit>
 void ForEachLineBreakByte(const unsigned char* data, std::size_t size, Visit visit) {

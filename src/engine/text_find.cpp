@@ -37,12 +37,9 @@ class Matcher {
     std::size_t at = 0;
     if (wordAnchors_) {
       const auto tail = static_cast<std::size_t>(size_ - 1), count = static_cast<std::size_t>(starts);
-      while (byte_scan::Mask mask = byte_scan::SkipForward(data, at, count, tail, first_, last_)) {
-        for (; mask != 0; mask = byte_scan::DropFirst(mask)) {
-          Position k = static_cast<Position>(at + byte_scan::FirstFlagged(mask));
-          if (Same(data + k) && WholeWordAt(base + k)) return base + k;
-        }
-        at += byte_scan::ChunkSize;
+      auto takes = [&](std::size_t k) { return Same(data + k) && WholeWordAt(base + static_cast<Position>(k)); };
+      if (byte_scan::TakeFirstInChunks(data, at, count, tail, first_, last_, takes)) {
+        return base + static_cast<Position>(at);
       }
     }
     auto i = static_cast<Position>(at);
@@ -58,13 +55,8 @@ class Matcher {
     auto at = static_cast<std::size_t>(starts);  // candidates [0, at) are left
     if (wordAnchors_) {
       const auto tail = static_cast<std::size_t>(size_ - 1);
-      while (byte_scan::Mask mask = byte_scan::SkipBackward(data, at, tail, first_, last_)) {
-        at -= byte_scan::ChunkSize;
-        for (; mask != 0; mask = byte_scan::DropLast(mask)) {
-          Position k = static_cast<Position>(at + byte_scan::LastFlagged(mask));
-          if (Same(data + k) && WholeWordAt(base + k)) return base + k;
-        }
-      }
+      auto takes = [&](std::size_t k) { return Same(data + k) && WholeWordAt(base + static_cast<Position>(k)); };
+      if (byte_scan::TakeLastInChunks(data, at, tail, first_, last_, takes)) return base + static_cast<Position>(at);
     }
     auto i = static_cast<Position>(at);
     const auto head = static_cast<unsigned char>(folded_.front());

@@ -82,14 +82,9 @@ Position Utf8Matcher::ScanContiguous(const unsigned char* data, Position starts,
   // The anchors at headOffset_ and size_ - 1: the scans look from there, starts stay as they are.
   const unsigned char* head = data + headOffset_;
   const auto tail = static_cast<std::size_t>(size_ - 1 - headOffset_), count = static_cast<std::size_t>(starts);
+  auto takes = [&](std::size_t k) { return Same(data + k) && FitsAt(base + static_cast<Position>(k)); };
   std::size_t at = 0;
-  while (byte_scan::Mask mask = byte_scan::SkipForward(head, at, count, tail, head_, tail_)) {
-    for (; mask != 0; mask = byte_scan::DropFirst(mask)) {
-      Position k = static_cast<Position>(at + byte_scan::FirstFlagged(mask));
-      if (Same(data + k) && FitsAt(base + k)) return base + k;
-    }
-    at += byte_scan::ChunkSize;
-  }
+  if (byte_scan::TakeFirstInChunks(head, at, count, tail, head_, tail_, takes)) return base + static_cast<Position>(at);
   auto i = static_cast<Position>(at);
   for (; i < starts; ++i) {
     if (Same(data + i) && FitsAt(base + i)) return base + i;
@@ -100,14 +95,9 @@ Position Utf8Matcher::ScanContiguous(const unsigned char* data, Position starts,
 Position Utf8Matcher::ScanContiguousBackward(const unsigned char* data, Position starts, Position base) const {
   const unsigned char* head = data + headOffset_;
   const auto tail = static_cast<std::size_t>(size_ - 1 - headOffset_);
+  auto takes = [&](std::size_t k) { return Same(data + k) && FitsAt(base + static_cast<Position>(k)); };
   auto at = static_cast<std::size_t>(starts);  // candidates [0, at) are left
-  while (byte_scan::Mask mask = byte_scan::SkipBackward(head, at, tail, head_, tail_)) {
-    at -= byte_scan::ChunkSize;
-    for (; mask != 0; mask = byte_scan::DropLast(mask)) {
-      Position k = static_cast<Position>(at + byte_scan::LastFlagged(mask));
-      if (Same(data + k) && FitsAt(base + k)) return base + k;
-    }
-  }
+  if (byte_scan::TakeLastInChunks(head, at, tail, head_, tail_, takes)) return base + static_cast<Position>(at);
   auto i = static_cast<Position>(at);
   for (; i > 0; --i) {
     if (Same(data + i - 1) && FitsAt(base + i - 1)) return base + i - 1;
