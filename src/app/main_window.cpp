@@ -12,6 +12,7 @@
 #include "app/window_placement.h"
 #include "base/error_box.h"
 #include "base/globals.h"
+#include "base/last_resort.h"
 #include "base/window_messages.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
@@ -66,7 +67,13 @@ bool RunCommandTold(int command) {
 
 }  // namespace
 
+static LRESULT MainWindowProcUnguarded(HWND, UINT, WPARAM, LPARAM);
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return MainWindowProcUnguarded(window, message, wParam, lParam); }, LRESULT{0});
+}
+
+static LRESULT MainWindowProcUnguarded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CLOSE:
       if (editorWindow && !QueryCloseDocument()) return 0;

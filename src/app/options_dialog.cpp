@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "base/globals.h"
+#include "base/last_resort.h"
 #include "base/settings_store.h"
 #include "base/window_messages.h"
 #include "chrome/status_bar.h"
@@ -86,7 +87,13 @@ void TakeChoices(HWND dialog) {
   }
 }
 
-INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+static INT_PTR OptionsDialogProcUnguarded(HWND, UINT, WPARAM, LPARAM);
+
+INT_PTR CALLBACK OptionsDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return OptionsDialogProcUnguarded(window, message, wParam, lParam); }, INT_PTR{FALSE});
+}
+
+static INT_PTR OptionsDialogProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
     SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
     ShowChoices(dialog);

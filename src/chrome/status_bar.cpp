@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "base/globals.h"
+#include "base/last_resort.h"
 #include "base/window_messages.h"
 
 HWND statusWindow;
@@ -46,7 +47,13 @@ void OpenCodePageMenu(LPARAM where) {
 }
 
 // A click on the code-page pane opens the code-page menu; the bar still sees every message.
+static LRESULT StatusClickProcUnguarded(HWND, UINT, WPARAM, LPARAM);
+
 LRESULT CALLBACK StatusClickProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return StatusClickProcUnguarded(window, message, wParam, lParam); }, LRESULT{0});
+}
+
+static LRESULT StatusClickProcUnguarded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WNDPROC base = statusBaseProc;
   if (message == WM_LBUTTONUP || message == WM_RBUTTONUP) OpenCodePageMenu(lParam);
   return CallWindowProcA(base, window, message, wParam, lParam);

@@ -1,5 +1,6 @@
 #include "control/control_editing.h"
 
+#include <new>
 #include <vector>
 
 #include "control/control_geometry.h"
@@ -55,15 +56,21 @@ bool ReplaceSelection(DocumentControl& control, std::string_view text, UndoActio
                      engine.GetLineFromPosition(selection.start) != engine.GetLineFromPosition(selection.end);
   if (!engine.ReplaceSelection(text, undo)) return false;
   KeepSelectionOnCharacters(control);  // bytes on either side may have joined into one character
-  auto inserted = static_cast<Position>(text.size());
-  AfterReplace(control, selection.start, selection.end - selection.start, inserted);
   control.goalX = -1;
-  EnsureCaretVisible(control);
-  if (!control.redraw) return true;
-  if (control.top.start != topBefore || control.xOffset != xBefore || linesChange) {
-    RefreshView(control);
-  } else {
-    RefreshEditedRows(control, rowsBefore, selection, inserted - (selection.end - selection.start));
+  // The text has changed: a view that cannot follow for lack of memory is
+  // drawn afresh, and the caller still learns that its bytes went in.
+  try {
+    auto inserted = static_cast<Position>(text.size());
+    AfterReplace(control, selection.start, selection.end - selection.start, inserted);
+    EnsureCaretVisible(control);
+    if (!control.redraw) return true;
+    if (control.top.start != topBefore || control.xOffset != xBefore || linesChange) {
+      RefreshView(control);
+    } else {
+      RefreshEditedRows(control, rowsBefore, selection, inserted - (selection.end - selection.start));
+    }
+  } catch (const std::bad_alloc&) {
+    RecoverView(control);
   }
   return true;
 }

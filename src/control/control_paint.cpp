@@ -133,24 +133,29 @@ std::int64_t RowPainter::Draw(const Row& row, int y) {
   return x;
 }
 
-}  // namespace
+// The off-screen bitmap a paint draws in, released however the drawing ends.
+struct OffScreen {
+  HDC dc;
+  HBITMAP bitmap;
+  HGDIOBJ oldBitmap;
+  HGDIOBJ oldFont = nullptr;
+  OffScreen(HDC target, int width, int height)
+      : dc(CreateCompatibleDC(target)),
+        // A bitmap of the display's kind: under Wine a DIB section draws text
+        // several times slower.
+        bitmap(CreateCompatibleBitmap(target, width, height)),
+        oldBitmap(SelectObject(dc, bitmap)) {}
+  ~OffScreen() {
+    if (oldFont) SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+  }
+  OffScreen(const OffScreen&) = delete;
+  OffScreen& operator=(const OffScreen&) = delete;
+};
 
-void PaintControl(DocumentControl& control, HDC target, const RECT& update) {
-  int width = std::max<int>(1, update.right - update.left), height = std::max<int>(1, update.bottom - update.top);
-  // Drawn off screen in client coordinates, the bitmap covering only `update`.
-  HDC dc = CreateCompatibleDC(target);
-  // A bitmap of the display's kind: under Wine a DIB section draws text
-  // several times slower.
-  HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
-  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-  SetWindowOrgEx(dc, update.left, update.top, nullptr);
-  HGDIOBJ oldFont = SelectObject(dc, control.font.handle ? control.font.handle : GetStockObject(ANSI_FIXED_FONT));
-
-  COLORREF background = control.systemBackground ? GetSysColor(COLOR_WINDOW) : control.background;
-  SetBkColor(dc, background);
-  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &update, nullptr, 0, nullptr);
-  SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
-
+void PaintRows(DocumentControl& control, HDC dc, const RECT& update) {
   RECT area = TextArea(control);
   IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
   RowLayout layout = control.Layout();
@@ -174,20 +179,40 @@ void PaintControl(DocumentControl& control, HDC target, const RECT& update) {
     }
     if (!layout.NextRow(row, row)) break;
   }
+}
+
+}  // namespace
+
+void PaintControl(DocumentControl& control, HDC target, const RECT& update) {
+  int width = std::max<int>(1, update.right - update.left), height = std::max<int>(1, update.bottom - update.top);
+  // Drawn off screen in client coordinates, the bitmap covering only `update`.
+  OffScreen screen(target, width, height);
+  HDC dc = screen.dc;
+  SetWindowOrgEx(dc, update.left, update.top, nullptr);
+  screen.oldFont = SelectObject(dc, control.font.handle ? control.font.handle : GetStockObject(ANSI_FIXED_FONT));
+
+  COLORREF background = control.systemBackground ? GetSysColor(COLOR_WINDOW) : control.background;
+  SetBkColor(dc, background);
+  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &update, nullptr, 0, nullptr);
+  SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+  PaintRows(control, dc, update);
 
   SetWindowOrgEx(dc, 0, 0, nullptr);
   BitBlt(target, update.left, update.top, width, height, dc, 0, 0, SRCCOPY);
-  SelectObject(dc, oldFont);
-  SelectObject(dc, oldBitmap);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
 }
 
+// A paint that fails for lack of memory still ends, or the system would ask
+// for it again and again.
 void OnPaint(DocumentControl& control) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(control.window, &paint);
   std::int64_t widest = control.widestSeen;
-  if (dc) PaintControl(control, dc, paint.rcPaint);
+  try {
+    if (dc) PaintControl(control, dc, paint.rcPaint);
+  } catch (...) {
+    EndPaint(control.window, &paint);
+    throw;
+  }
   EndPaint(control.window, &paint);
   if (control.widestSeen != widest) UpdateScrollBars(control);
 }

@@ -17,11 +17,12 @@ bool RegisterDocumentControlClass(HINSTANCE instance);
 // for any other value). EM_GETVIEWCODEPAGE returns the current one.
 //
 // In the UTF-8 view a valid sequence is one character and any other byte one
-// of its own; the caret and both ends of the selection only ever stand at a
-// character's start. A position inside a character from EM_SETSEL,
-// EM_EXSETSEL or EM_FORMATRANGE, and a selection end inside one when the view
-// changes, goes back to the character's start. Every other message still
-// counts and takes bytes.
+// of its own; the user's keys and mouse move the caret and the selection by
+// characters, and an edit or a change of view that leaves an end inside a
+// character takes it back to the character's start. EM_SETSEL and EM_EXSETSEL
+// select exactly the bytes asked for (the program's own selections: an undo
+// that puts bytes back, a hex match); EM_FORMATRANGE starts a page at a
+// character. Every other message counts and takes bytes.
 constexpr UINT EM_SETVIEWCODEPAGE = WM_USER + 0x300;
 constexpr UINT EM_GETVIEWCODEPAGE = WM_USER + 0x301;
 

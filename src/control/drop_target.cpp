@@ -83,6 +83,12 @@ void ScrollNearEdge(DocumentControl& control, POINTL screen) {
   if (rows != 0 && ScrollRows(control, rows) != 0) RefreshView(control);
 }
 
+// The dropped text selected as the user would select it: stray bytes at the
+// landing place may have joined its ends into characters.
+void SelectLanded(DocumentControl& control, Position anchor, Position caret) {
+  SelectByUser(control, control.engine.CharacterStart(anchor), control.engine.CharacterStart(caret));
+}
+
 // The control's own selection, moved or copied as it is, zero bytes included.
 DWORD DropOwnText(DocumentControl& control, IDataObject* data, Position target, DWORD effect) {
   DocumentEngine& engine = control.engine;
@@ -107,7 +113,7 @@ DWORD DropOwnText(DocumentControl& control, IDataObject* data, Position target, 
     if (!ReplaceSelection(control, copy, UndoAction::Separate)) return Refused();
     landed = {target, target + static_cast<Position>(copy.size())};
   }
-  SelectByUser(control, landed.start, landed.end);
+  SelectLanded(control, landed.start, landed.end);
   return effect;
 }
 
@@ -126,7 +132,7 @@ DWORD DropText(DocumentControl& control, IDataObject* data, Position target, DWO
     if (!ReplaceSelection(control, text, UndoAction::Separate)) return Refused();
   }
   // The dropped text ends where the insertion left the caret.
-  SelectByUser(control, target, control.engine.GetCaret());
+  SelectLanded(control, target, control.engine.GetCaret());
   return effect;
 }
 
@@ -203,7 +209,7 @@ class ControlDropTarget final : public ComObject<IDropTarget> {
     if (*effect == DROPEFFECT_NONE) return S_OK;
     try {
       *effect = Land(*control, kind, data, PositionAt(*control, point), *effect);
-    } catch (const std::bad_alloc&) {
+    } catch (...) {
       *effect = DROPEFFECT_NONE;  // nothing may be thrown back to the dragging program
     }
     return S_OK;

@@ -56,8 +56,7 @@ LRESULT ReplaceBytes(DocumentControl& control, WPARAM count, const char* bytes) 
   if (!bytes && count > 0) return 0;
   try {
     return ReplaceSelection(control, std::string_view(bytes ? bytes : "", count), UndoAction::Separate) ? 1 : 0;
-  } catch (const std::bad_alloc&) {  // the engine changed nothing; the view may not have followed
-    RecoverView(control);
+  } catch (const std::bad_alloc&) {  // only before the engine changed anything
     return ExchangeOutOfMemory;
   }
 }

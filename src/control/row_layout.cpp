@@ -39,6 +39,10 @@ void WrapMemo::Changed(Position at) {
 }
 
 void WrapMemo::KeepReaching(Position limit) {
+  if (rows.empty()) {  // its first row was never stored (no memory): nothing is known of it
+    Clear();
+    return;
+  }
   std::size_t kept = 0;
   while (kept < reach.size() && reach[kept] <= limit) ++kept;
   reach.resize(kept);

@@ -29,12 +29,12 @@ std::string_view TextOf(LPARAM lParam) {
   return text ? std::string_view(text) : std::string_view();
 }
 
-// A selection set by the program shows its caret like one set by the user.
-// An end inside a UTF-8 character goes back to the character's start, so no
-// caret splits one; -1 keeps its meaning.
+// A selection set by the program shows its caret like one set by the user,
+// but stands exactly where it is asked to, inside a UTF-8 character too: the
+// program puts bytes back where they were (undo) or selects a byte pattern.
+// Only the user's own moves keep to character starts.
 void SelectByProgram(DocumentControl& control, Position anchor, Position caret) {
-  auto start = [&](Position p) { return p < 0 ? p : control.engine.CharacterStart(p); };
-  SelectByUser(control, start(anchor), start(caret));
+  SelectByUser(control, anchor, caret);
 }
 
 LRESULT Find(DocumentControl& control, WPARAM options, LPARAM lParam, bool extended, bool backward = false) {

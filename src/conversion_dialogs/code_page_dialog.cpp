@@ -4,6 +4,7 @@
 
 #include "base/commands.h"
 #include "base/globals.h"
+#include "base/last_resort.h"
 #include "base/settings_store.h"
 #include "base/view_code_pages.h"
 #include "codepages/code_pages.h"
@@ -51,7 +52,13 @@ void ConvertChosen() {
 
 }  // namespace
 
-INT_PTR CALLBACK CodePageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+static INT_PTR CodePageDialogProcUnguarded(HWND, UINT, WPARAM, LPARAM);
+
+INT_PTR CALLBACK CodePageDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return CodePageDialogProcUnguarded(window, message, wParam, lParam); }, INT_PTR{FALSE});
+}
+
+static INT_PTR CodePageDialogProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
       SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));

@@ -10,6 +10,7 @@
 
 #include "base/error_box.h"
 #include "base/globals.h"
+#include "base/last_resort.h"
 #include "base/settings_store.h"
 #include "codepages/html_tags.h"
 #include "control/document_control.h"
@@ -22,7 +23,13 @@ LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return SendMessageA(editorWindow, message, wParam, lParam);
 }
 
-UINT_PTR CALLBACK ColourDialogHook(HWND dialog, UINT message, WPARAM, LPARAM) {
+static UINT_PTR ColourDialogHookUnguarded(HWND, UINT, WPARAM, LPARAM);
+
+UINT_PTR CALLBACK ColourDialogHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return ColourDialogHookUnguarded(window, message, wParam, lParam); }, UINT_PTR{0});
+}
+
+static UINT_PTR ColourDialogHookUnguarded(HWND dialog, UINT message, WPARAM, LPARAM) {
   if (message == WM_INITDIALOG) SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
   return 0;
 }

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "base/globals.h"
+#include "base/last_resort.h"
 #include "base/settings_store.h"
 #include "codepages/font_sample.h"
 #include "control/document_control.h"
@@ -143,7 +144,13 @@ void InitDialog(HWND dialog, CodePage codePage) {
 
 }  // namespace
 
-INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+static INT_PTR FontDialogProcUnguarded(HWND, UINT, WPARAM, LPARAM);
+
+INT_PTR CALLBACK FontDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return FontDialogProcUnguarded(window, message, wParam, lParam); }, INT_PTR{FALSE});
+}
+
+static INT_PTR FontDialogProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     InitDialog(dialog, IsViewCodePage(static_cast<int>(lParam)) ? static_cast<CodePage>(lParam) : Ansi);
     return TRUE;

@@ -6,6 +6,7 @@
 
 #include "base/error_box.h"
 #include "base/globals.h"
+#include "base/last_resort.h"
 
 OPENFILENAMEA fileDialogRecord;
 DWORD fileFilterIndex = 1;
@@ -83,7 +84,13 @@ bool AskOpenPath(char (&path)[MAX_PATH]) {
 
 bool AskSavePath(char (&path)[MAX_PATH]) { return RunFileDialog(GetSaveFileNameA, saveFlags, path); }
 
-UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT message, WPARAM, LPARAM lParam) {
+static UINT_PTR FileDialogHookUnguarded(HWND, UINT, WPARAM, LPARAM);
+
+UINT_PTR CALLBACK FileDialogHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return FileDialogHookUnguarded(window, message, wParam, lParam); }, UINT_PTR{0});
+}
+
+static UINT_PTR FileDialogHookUnguarded(HWND hook, UINT message, WPARAM, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SendMessageA(GetParent(hook), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
   } else if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_TYPECHANGE) {

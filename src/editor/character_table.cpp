@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/globals.h"
+#include "base/last_resort.h"
 #include "codepages/utf8_recoding.h"
 #include "control/document_control.h"
 #include "editor/character_table_text.h"
@@ -57,7 +58,13 @@ void TakeSelection(HWND dialog, int button) {
 
 }  // namespace
 
-INT_PTR CALLBACK CharacterTableDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+static INT_PTR CharacterTableDialogProcUnguarded(HWND, UINT, WPARAM, LPARAM);
+
+INT_PTR CALLBACK CharacterTableDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return CharacterTableDialogProcUnguarded(window, message, wParam, lParam); }, INT_PTR{FALSE});
+}
+
+static INT_PTR CharacterTableDialogProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
       SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));

@@ -13,11 +13,11 @@
 #include "codepages/code_pages.h"
 #include "editor/editor_control.h"
 #include "editor/control_editor.h"
+#include "editor/own_clipboard.h"
 #include "editor/undo_commands.h"
 #include "editor/utf8_clipboard.h"
 #include "editor/view_format.h"
 #include "engine/engine_types.h"
-
 
 namespace {
 
@@ -38,8 +38,9 @@ HGLOBAL ClipboardBlock(LONG length, Fill fill) {
   return block;
 }
 
-// The clipboard takes the block; false when it cannot be had.
-bool HandToClipboard(HGLOBAL block) {
+// The clipboard takes the block, and the program's own copy of `bytes`;
+// false when it cannot be had.
+bool HandToClipboard(HGLOBAL block, std::string_view bytes) {
   if (!block) return false;
   if (!OpenClipboard(mainWindow)) {
     GlobalFree(block);
@@ -48,6 +49,7 @@ bool HandToClipboard(HGLOBAL block) {
   EmptyClipboard();
   bool taken = SetClipboardData(ViewClipboardFormat(), block) != nullptr;
   if (!taken) GlobalFree(block);
+  OfferOwnBytes(bytes, viewCodePage);
   CloseClipboard();
   return taken;
 }
@@ -91,14 +93,6 @@ void PasteText(const char* text, SIZE_T blockSize) {
   HeapFreeIfAny(copy);
 }
 
-// The UTF-8 view's selection goes out as UTF-16 and Windows-1251.
-void CopyUtf8Selection(LONG length) {
-  std::string bytes(static_cast<std::size_t>(length) + 1, '\0');
-  LRESULT copied = SendMessageA(editorWindow, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()));
-  bytes.resize(static_cast<std::size_t>(copied));
-  PutUtf8OnClipboard(bytes);
-}
-
 void PasteUtf8() {
   std::string text;
   if (!ReadClipboardAsUtf8(text) || text.size() > static_cast<std::size_t>(MaxTextLength)) return;
@@ -113,26 +107,29 @@ void CopyCommand() {
   SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
   LONG length = selection.cpMax - selection.cpMin;
   if (length <= 0) return;
-  if (viewCodePage == Utf8) {
-    CopyUtf8Selection(length);
-    return;
-  }
-  HandToClipboard(ClipboardBlock(length, [](BYTE* bytes) {
-    return static_cast<size_t>(SendMessageA(editorWindow, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes)));
-  }));
+  std::string bytes(static_cast<std::size_t>(length) + 1, '\0');
+  LRESULT copied = SendMessageA(editorWindow, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()));
+  CopyBytesToClipboard(bytes.data(), static_cast<long>(copied));
 }
 
 bool CopyBytesToClipboard(const char* bytes, long length) {
   if (length <= 0) return false;
-  if (viewCodePage == Utf8) return PutUtf8OnClipboard(std::string_view(bytes, static_cast<std::size_t>(length)));
+  const std::string_view copied(bytes, static_cast<std::size_t>(length));
+  if (viewCodePage == Utf8) return PutUtf8OnClipboard(copied);
   return HandToClipboard(ClipboardBlock(length, [&](BYTE* block) {
     std::memcpy(block, bytes, static_cast<size_t>(length));
     return static_cast<size_t>(length);
-  }));
+  }), copied);
 }
 
 void PasteCommand() {
   if (!editorWindow || !IsClipboardFormatAvailable(CF_TEXT)) return;
+  std::string own;
+  if (ReadOwnBytes(viewCodePage, own)) {  // copied in this view: every byte as it was
+    if (own.size() <= static_cast<std::size_t>(MaxTextLength))
+      PasteBytes(reinterpret_cast<BYTE*>(own.data()), static_cast<int32_t>(own.size()));
+    return;
+  }
   if (viewCodePage == Utf8) {
     PasteUtf8();
     return;

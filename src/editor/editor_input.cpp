@@ -2,6 +2,7 @@
 
 
 #include "base/globals.h"
+#include "base/last_resort.h"
 #include "base/status_reports.h"
 #include "base/window_messages.h"
 #include "editor/caret_report.h"
@@ -45,7 +46,13 @@ bool TranslateForMainWindow(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
+static LRESULT EditorInputProcUnguarded(HWND, UINT, WPARAM, LPARAM);
+
 LRESULT CALLBACK EditorInputProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return EditorInputProcUnguarded(window, message, wParam, lParam); }, LRESULT{0});
+}
+
+static LRESULT EditorInputProcUnguarded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (TranslateForMainWindow(window, message, wParam, lParam)) return 0;
   switch (message) {
     case WM_KEYDOWN:

@@ -107,6 +107,8 @@ STDMETHODIMP EditorOleCallback::QueryAcceptData(LPDATAOBJECT data, CLIPFORMAT* f
       return viewCodePage == Utf8 ? DropUtf8Text(data) : DropKoi8Text(data);
     } catch (const std::bad_alloc&) {
       return E_OUTOFMEMORY;
+    } catch (...) {  // nothing may be thrown back into the control
+      return E_UNEXPECTED;
     }
   }
   RecordUndo(UndoSnapshot, 0);

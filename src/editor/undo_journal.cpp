@@ -6,18 +6,6 @@
 
 namespace {
 
-constexpr char lineBreak[] = "\r\n";
-
-bool IsLineBreakByte(const std::string& byte) { return byte == "\r" || byte == "\n"; }
-
-// What Delete or Backspace removes from `pair` (the two bytes after or before
-// the caret, fewer at the ends of the text): a CR LF pair whole, else the one
-// byte next to the caret.
-std::string DeletedUnit(std::string pair, bool afterCaret) {
-  if (pair == lineBreak || pair.size() < 2) return pair;
-  return afterCaret ? pair.substr(0, 1) : pair.substr(1, 1);
-}
-
 // How many bytes the edit after a record of `kind` inserts. A typed unit is
 // never empty: a run of empty units could never be undone.
 Position TypedLength(UndoKind kind, Position length) {
@@ -27,7 +15,7 @@ Position TypedLength(UndoKind kind, Position length) {
     case UndoEnter:
       return length > 0 ? length : 2;
     case UndoOverwrite:
-      return 1;
+      return length > 0 ? length : 1;
     default:
       return 0;
   }
@@ -74,6 +62,8 @@ void UndoJournal::NoteChange(PositionRange replaced, Position inserted) {
   if (useEditorUndo_ || undoing_) return;
   switch (std::exchange(expected_, Expected::Nothing)) {
     case Expected::RecordedStep:
+      if (!records_.empty() && records_.back().awaitsChange) CompleteAwaitedStep(replaced, inserted);
+      return;
     case Expected::SameText:
       return;
     case Expected::NewDocument:
@@ -202,16 +192,14 @@ void UndoJournal::RecordStep(UndoKind kind, Position length, const EditorState& 
       break;
     case UndoDelete:
     case UndoBackspace:
-      RecordDelete(kind, state);
+    case UndoOverwrite:
+      RecordAwaitingChange(kind, state);
       break;
     case UndoReplace:
       RecordReplace(std::max(length, Position{0}), state);
       break;
-    case UndoSnapshot:
-      RecordSnapshot(state);
-      break;
     default:
-      RecordOverwrite(state);
+      RecordSnapshot(state);
       break;
   }
 }
@@ -223,6 +211,7 @@ void UndoJournal::RecordStep(UndoKind kind, Position length, const EditorState& 
 // a change was taken for the one a step announced and was not: where it
 // happened is unknown, and no older step can be trusted.
 void UndoJournal::DropUnperformedStep() {
+  if (!records_.empty() && records_.back().awaitsChange) records_.pop_back();  // its edit never came
   if (AgreesWithText()) return;
   Record& last = records_.back();
   bool run = last.kind == UndoTyping || last.kind == UndoEnter;
@@ -261,16 +250,30 @@ void UndoJournal::RecordRun(UndoKind kind, Position unit, const EditorState& sta
   records_.push_back(std::move(record));
 }
 
-void UndoJournal::RecordDelete(UndoKind kind, const EditorState& state) {
+// Delete, Backspace and overwrite: what the control takes for a step (a CR LF
+// pair, a character of the view, a byte) is known from the change it makes.
+// Delete at the end of the text and Backspace at its start change nothing.
+void UndoJournal::RecordAwaitingChange(UndoKind kind, const EditorState& state) {
   Position caret = state.selection.start;
-  bool afterCaret = kind == UndoDelete;
-  if (afterCaret ? caret >= state.length : caret <= 0) return;
-  PositionRange pair = afterCaret ? PositionRange{caret, std::min(caret + 2, state.length)}
-                                  : PositionRange{std::max(caret - 2, Position{0}), caret};
-  std::string unit = DeletedUnit(editor_.GetTextRange(pair), afterCaret);
-  auto size = static_cast<Position>(unit.size());
-  Position at = afterCaret ? caret : caret - size;
-  records_.push_back({kind, at, at, 0, state.length - size, state.selection, viewCodePage_, std::move(unit), nullptr});
+  if (kind == UndoDelete ? caret >= state.length : kind == UndoBackspace && caret <= 0) return;
+  Record record{kind, caret, caret, 0, -1, state.selection, viewCodePage_, {}, nullptr};
+  record.awaitsChange = true;
+  records_.push_back(std::move(record));
+}
+
+// A step that cannot keep the bytes it replaces goes with the older ones.
+void UndoJournal::CompleteAwaitedStep(PositionRange replaced, Position inserted) {
+  Record& record = records_.back();
+  try {
+    record.text = editor_.GetTextRange(replaced);
+  } catch (const std::bad_alloc&) {
+    LoseStep();
+    return;
+  }
+  record.start = replaced.start;
+  record.end = replaced.start + inserted;
+  record.lengthAfter = std::int64_t{editor_.GetTextLength()} - (replaced.end - replaced.start) + inserted;
+  record.awaitsChange = false;
 }
 
 void UndoJournal::RecordReplace(Position length, const EditorState& state) {
@@ -286,15 +289,6 @@ void UndoJournal::RecordSnapshot(const EditorState& state) {
   if (!records_.empty() && records_.back().kind == UndoSnapshot) return;
   std::string whole = state.length > 0 ? editor_.GetWholeText() : std::string();
   records_.push_back({UndoSnapshot, 0, 0, 0, -1, state.selection, viewCodePage_, std::move(whole), nullptr});
-}
-
-void UndoJournal::RecordOverwrite(const EditorState& state) {
-  Position caret = state.selection.start;
-  std::string replaced = caret < state.length ? editor_.GetTextRange({caret, caret + 1}) : std::string();
-  if (IsLineBreakByte(replaced)) replaced.clear();
-  Position lengthAfter = state.length + (replaced.empty() ? 1 : 0);
-  records_.push_back({UndoOverwrite, caret, caret + 1, 0, lengthAfter, state.selection, viewCodePage_,
-                      std::move(replaced), nullptr});
 }
 
 // Ctrl+Delete and Ctrl+Backspace: the selection if there is one, otherwise up

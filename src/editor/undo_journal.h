@@ -5,10 +5,11 @@
 //
 // What the journal expects of the edit that follows a record:
 // - UndoTyping and UndoEnter insert `length` bytes at the caret.
-// - UndoDelete removes the CR LF pair at the caret, or else one byte;
-//   UndoBackspace removes the CR LF pair before the caret, or else one byte.
-// - UndoOverwrite replaces the byte at the caret by one byte, except at the
-//   end of the text and on a line-break byte (CR or LF), where it inserts.
+// - UndoDelete and UndoBackspace remove what the control takes for one step
+//   after or before the caret (a CR LF pair, a character of the view, a byte);
+//   UndoOverwrite replaces what follows the caret by a typed character, or
+//   inserts it. The journal does not foresee these: it keeps what the change
+//   that follows them replaces, as NoteChange hears of it.
 // - UndoReplace replaces the selection by `length` bytes.
 // An edit that is refused (the text limit) leaves the text length other than
 // the step expects; such a step is dropped unseen, so an Undo never applies a
@@ -97,9 +98,9 @@ class UndoJournal {
   enum class UnrecordedChange : unsigned char { NewDocument, SameText, None };
   void ExpectUnrecordedChange(UnrecordedChange change);
 
-  // An empty journal greys out Undo.
-  bool IsEmpty() const { return records_.empty(); }
-  std::size_t RecordCount() const { return records_.size(); }
+  // An empty journal greys out Undo; a step whose edit has not come yet does not count.
+  bool IsEmpty() const { return RecordCount() == 0; }
+  std::size_t RecordCount() const { return records_.size() - (!records_.empty() && records_.back().awaitsChange); }
 
   // True while the control's own undo is used instead; switching to it empties the journal.
   void SetUseEditorUndo(bool useEditorUndo);
@@ -118,6 +119,7 @@ class UndoJournal {
     CodePage codePage = Ansi;        // snapshots: the view code page
     std::string text;                // what undo puts back: removed text, or the whole text
     std::unique_ptr<TextStorage> handedOver;  // or the whole text an edit handed over, put back by exchange
+    bool awaitsChange = false;       // a deletion or overwrite: filled in from the change that follows
   };
   struct EditorState {
     Position length = 0;
@@ -137,10 +139,10 @@ class UndoJournal {
   bool AgreesWithText() const;
   void LoseStep();
   void RecordRun(UndoKind kind, Position unit, const EditorState& state);
-  void RecordDelete(UndoKind kind, const EditorState& state);
+  void RecordAwaitingChange(UndoKind kind, const EditorState& state);
+  void CompleteAwaitedStep(PositionRange replaced, Position inserted);
   void RecordReplace(Position length, const EditorState& state);
   void RecordSnapshot(const EditorState& state);
-  void RecordOverwrite(const EditorState& state);
   void DeleteWord(UndoKind kind, const EditorState& state);
   void UndoUnit(Record& record);
   bool PutBack(const Record& record);

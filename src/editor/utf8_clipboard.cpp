@@ -7,6 +7,7 @@
 #include "base/globals.h"
 #include "codepages/utf8.h"
 #include "codepages/utf8_recoding.h"
+#include "editor/own_clipboard.h"
 
 namespace {
 
@@ -45,29 +46,46 @@ bool PutUtf8OnClipboard(std::string_view utf8) {
   EmptyClipboard();
   bool taken = Offer(CF_UNICODETEXT, wideBlock);
   taken = Offer(CF_TEXT, ansiBlock) && taken;
+  OfferOwnBytes(utf8, Utf8);
   CloseClipboard();
   return taken;
 }
 
+// The text is copied out while the clipboard is open and converted after it
+// is closed, so running out of memory never leaves it open to other programs.
 bool ReadClipboardAsUtf8(std::string& utf8) {
   if (!OpenClipboard(mainWindow)) return false;
   const bool wide = IsClipboardFormatAvailable(CF_UNICODETEXT) != 0;
+  std::u16string units;
+  std::string bytes;
   HANDLE data = GetClipboardData(wide ? CF_UNICODETEXT : CF_TEXT);
   const void* text = data ? GlobalLock(data) : nullptr;
   if (text) {
     const SIZE_T size = GlobalSize(data);
-    if (wide) {
-      const auto* units = static_cast<const char16_t*>(text);
-      std::size_t length = 0;
-      while (length < size / sizeof(char16_t) && units[length]) ++length;
-      utf8 = Utf8FromUtf16(std::u16string_view(units, length));
-    } else {
-      const auto* bytes = static_cast<const char*>(text);
-      utf8.clear();
-      AppendPageAsUtf8(Ansi, std::string_view(bytes, strnlen(bytes, size)), utf8);
+    try {
+      if (wide) {
+        const auto* first = static_cast<const char16_t*>(text);
+        std::size_t length = 0;
+        while (length < size / sizeof(char16_t) && first[length]) ++length;
+        units.assign(first, length);
+      } else {
+        const auto* first = static_cast<const char*>(text);
+        bytes.assign(first, strnlen(first, size));
+      }
+    } catch (...) {
+      GlobalUnlock(data);
+      CloseClipboard();
+      throw;
     }
     GlobalUnlock(data);
   }
   CloseClipboard();
-  return text != nullptr;
+  if (!text) return false;
+  if (wide) {
+    utf8 = Utf8FromUtf16(units);
+  } else {
+    utf8.clear();
+    AppendPageAsUtf8(Ansi, bytes, utf8);
+  }
+  return true;
 }

@@ -61,7 +61,8 @@ Position PreviousCharacter(const TextStorage& text, CodePage codePage, Position 
 }
 
 Position CountCharacters(const TextStorage& text, CodePage codePage, Position from, Position to) {
-  from = CharacterStart(text, codePage, from);
+  Position start = CharacterStart(text, codePage, from);
+  from = start < from ? NextCharacter(text, codePage, start) : start;  // one that starts before `from` is not counted
   to = std::clamp<Position>(to, from, text.Length());
   if (codePage != Utf8) return to - from;
   Position count = 0;

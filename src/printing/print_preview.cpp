@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "base/globals.h"
+#include "base/last_resort.h"
 #include "base/settings_store.h"
 #include "editor/editor_control.h"
 #include "printing/page_number.h"
@@ -164,7 +165,13 @@ void ShowPage(HWND dialog, LRESULT start, unsigned number) {
   InvalidateRect(GetDlgItem(dialog, pageArea), nullptr, FALSE);
 }
 
-INT_PTR CALLBACK PreviewProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+static INT_PTR PreviewProcUnguarded(HWND, UINT, WPARAM, LPARAM);
+
+INT_PTR CALLBACK PreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return PreviewProcUnguarded(window, message, wParam, lParam); }, INT_PTR{FALSE});
+}
+
+static INT_PTR PreviewProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       OnInitDialog(dialog);

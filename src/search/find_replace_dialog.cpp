@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/globals.h"
+#include "base/last_resort.h"
 #include "base/settings_store.h"
 #include "editor/control_editor.h"
 #include "editor/view_format.h"
@@ -108,7 +109,13 @@ void Accept(HWND dialog, SearchState& state, bool all) {
   }
 }
 
-INT_PTR CALLBACK FindReplaceProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+static INT_PTR FindReplaceProcedureUnguarded(HWND, UINT, WPARAM, LPARAM);
+
+INT_PTR CALLBACK FindReplaceProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return FindReplaceProcedureUnguarded(window, message, wParam, lParam); }, INT_PTR{FALSE});
+}
+
+static INT_PTR FindReplaceProcedureUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrA(dialog, DWLP_USER, lParam);
     Open(dialog, *reinterpret_cast<SearchState*>(lParam));

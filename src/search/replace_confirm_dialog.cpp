@@ -3,11 +3,18 @@
 #include <richedit.h>
 
 #include "base/globals.h"
+#include "base/last_resort.h"
 #include "editor/editor_control.h"
 
 namespace {
 
-INT_PTR CALLBACK ConfirmProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+static INT_PTR ConfirmProcedureUnguarded(HWND, UINT, WPARAM, LPARAM);
+
+INT_PTR CALLBACK ConfirmProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return ConfirmProcedureUnguarded(window, message, wParam, lParam); }, INT_PTR{FALSE});
+}
+
+static INT_PTR ConfirmProcedureUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   // The selected match stays highlighted while the dialog has the focus.
   if (editorWindow) SendMessageA(editorWindow, EM_HIDESELECTION, FALSE, FALSE);
   if (message == WM_INITDIALOG) SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));

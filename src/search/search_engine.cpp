@@ -6,7 +6,6 @@
 #include <string>
 #include <utility>
 
-#include "codepages/utf8.h"
 #include "search/backward_search.h"
 
 namespace {
@@ -44,43 +43,10 @@ Position NextMatch(const SearchState& state, const EditorOperations& editor, Pos
   return found;
 }
 
-// A match and what the editor selected for it: the same bytes, except for a hex match in the
-// UTF-8 view, where a selection ends only at character starts and takes in the whole
-// characters the match touches.
-struct Match {
-  PositionRange bytes;
-  PositionRange selected;
-};
-
-Match SelectMatch(const SearchState& state, EditorOperations& editor, PositionRange bytes) {
-  editor.SetSelection(bytes);
-  if (!state.hexPattern) return {bytes, bytes};  // a text pattern always ends at a character
-  PositionRange selected = editor.GetSelection();
-  if (selected.end < bytes.end) {  // the end went back to the start of its character: past it
-    const std::string character = editor.GetTextRange({selected.end, selected.end + static_cast<Position>(maxUtf8Length)});
-    const Utf8Sequence sequence =
-        DecodeUtf8(reinterpret_cast<const unsigned char*>(character.data()), character.size());
-    selected.end += sequence.status == Utf8Status::Valid ? sequence.length : 1;
-    editor.SetSelection(selected);
-  }
-  return {bytes, selected};
-}
-
-// The bytes that replace the selection: the replacement, between the bytes of the selected
-// characters that lie outside the match.
-std::string KeptAround(const EditorOperations& editor, const Match& match, std::string_view replacement) {
-  const std::string selected = editor.GetTextRange(match.selected);
-  const auto before = static_cast<std::size_t>(match.bytes.start - match.selected.start);
-  const auto after = static_cast<std::size_t>(match.bytes.end - match.selected.start);
-  return selected.substr(0, before).append(replacement).append(selected, after);
-}
-
 // Replaces the selected match; false when the text limit refused it.
-bool ReplaceCurrent(SearchState& state, EditorOperations& editor, SearchHost& host, const Match& match) {
+bool ReplaceCurrent(SearchState& state, EditorOperations& editor, SearchHost& host) {
   std::string_view replacement(state.replacePattern);
-  std::string kept;
-  if (match.selected != match.bytes) kept = KeptAround(editor, match, replacement);
-  if (!editor.ReplaceSelection(match.selected == match.bytes ? replacement : std::string_view(kept))) {
+  if (!editor.ReplaceSelection(replacement)) {
     state.replaceAll = false;  // a refused step would be offered again and again
     host.ReportRefusedReplace();
     return false;
@@ -91,19 +57,19 @@ bool ReplaceCurrent(SearchState& state, EditorOperations& editor, SearchHost& ho
   return true;
 }
 
-void Confirmed(SearchState& state, EditorOperations& editor, SearchHost& host, const Match& match) {
+void Confirmed(SearchState& state, EditorOperations& editor, SearchHost& host, Position matchLength) {
   switch (host.ConfirmReplace()) {
     case ReplaceYes:
-      ReplaceCurrent(state, editor, host, match);
+      ReplaceCurrent(state, editor, host);
       return;
     case ReplaceNo:
-      if (!state.backwards) state.searchPosition += match.bytes.end - match.bytes.start;
+      if (!state.backwards) state.searchPosition += matchLength;
       return;
     case ReplaceAll:
       state.confirmReplace = false;  // off for the rest of the run and the next dialog
       state.replaceAll = true;
       host.ReplacingUnasked();
-      ReplaceCurrent(state, editor, host, match);
+      ReplaceCurrent(state, editor, host);
       return;
     case ReplaceCancel:
     default:  // no dialog: the match stays selected and the run ends instead of asking for ever
@@ -171,12 +137,12 @@ bool FindStep(SearchState& state, EditorOperations& editor, SearchHost& host) {
   PositionRange selection = editor.GetSelection();
   state.searchPosition = NextMatch(state, editor, ContinueFrom(state, selection.start));
   if (state.searchPosition < 0) return false;
-  const Match match = SelectMatch(state, editor, {state.searchPosition, state.searchPosition + length});
+  editor.SetSelection({state.searchPosition, state.searchPosition + length});  // a hex match to its bytes
   if (state.replaceMode) {
     if (state.confirmReplace) {
-      Confirmed(state, editor, host, match);
+      Confirmed(state, editor, host, length);
     } else {
-      ReplaceCurrent(state, editor, host, match);
+      ReplaceCurrent(state, editor, host);
     }
   } else if (!state.backwards) {
     state.searchPosition += length;

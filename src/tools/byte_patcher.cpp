@@ -6,6 +6,7 @@
 
 #include "base/error_box.h"
 #include "base/globals.h"
+#include "base/last_resort.h"
 #include "tools/hex_field.h"
 
 char patchPath[MAX_PATH];
@@ -115,7 +116,13 @@ void SetPatchTitle(HWND dialog) {
 
 }  // namespace
 
-INT_PTR CALLBACK PatchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+static INT_PTR PatchDialogProcUnguarded(HWND, UINT, WPARAM, LPARAM);
+
+INT_PTR CALLBACK PatchDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return PatchDialogProcUnguarded(window, message, wParam, lParam); }, INT_PTR{FALSE});
+}
+
+static INT_PTR PatchDialogProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
     SetPatchTitle(dialog);
     SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));

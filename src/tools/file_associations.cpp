@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/globals.h"
+#include "base/last_resort.h"
 
 char exePath[MAX_PATH];
 
@@ -100,7 +101,13 @@ void Associate(const char* className, AssociationVerb verb) {
   RegCloseKey(key);
 }
 
-INT_PTR CALLBACK AssociationsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+static INT_PTR AssociationsDialogProcUnguarded(HWND, UINT, WPARAM, LPARAM);
+
+INT_PTR CALLBACK AssociationsDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&] { return AssociationsDialogProcUnguarded(window, message, wParam, lParam); }, INT_PTR{FALSE});
+}
+
+static INT_PTR AssociationsDialogProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
     TakeExePath();
     ShowAssociations(dialog);

@@ -117,6 +117,7 @@ TEST(Utf8Characters, StepsCountsAndWordMovesStopOnlyAtTheReferenceStarts) {
       ASSERT_EQ(engine.NextCharacter(p), start(std::min(k + 1, count)));
       ASSERT_EQ(engine.PreviousCharacter(p), start(std::max(k - 1, 0))) << round << " at " << p;
       ASSERT_EQ(engine.CountCharacters({0, p}), k + (isStart(p) ? 0 : 1)) << round << " at " << p;
+      ASSERT_EQ(engine.CountCharacters({p, length}), count - k - (isStart(p) ? 0 : 1)) << round << " from " << p;
       for (WordMove move : {WordMove::Left, WordMove::Right}) {
         Position word = engine.FindWordBreak(move, p);
         ASSERT_TRUE(isStart(word)) << round << " word move from " << p << " to " << word;

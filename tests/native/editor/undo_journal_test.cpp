@@ -53,13 +53,13 @@ struct UndoKeys {
   bool Type(char c) { return Insert(UndoTyping, std::string(1, c)); }
   bool Enter() { return Insert(UndoEnter, "\r\n"); }
   bool Paste(std::string_view text) { return Insert(UndoReplace, text); }
-  // The control overwrites any byte but a line break's.
+  // The control overwrites a character of its view (in UTF-8 several bytes), never a line break.
   bool Overwrite(char c) {
     bool selected = Selected();
     journal.RecordUndo(UndoOverwrite, 1);
     unsigned char next = engine.GetByte(Caret());
     if (!selected && Caret() < engine.GetLength() && next != '\r' && next != '\n')
-      engine.SetSelection(Caret(), Caret() + 1);
+      engine.SetSelection(Caret(), engine.NextCharacter(Caret()));
     return engine.ReplaceSelection(std::string(1, c));
   }
   bool Delete() { return DeleteKey(UndoDelete); }
@@ -121,7 +121,7 @@ struct UndoKeys {
   }
 
  private:
-  // Without a selection the control removes a CR LF pair whole, else one byte.
+  // Without a selection the control removes a CR LF pair whole, else a character of its view.
   bool DeleteKey(UndoKind kind) {
     if (Selected()) {
       journal.RecordUndo(UndoReplace, 0);
@@ -133,8 +133,9 @@ struct UndoKeys {
     bool forward = kind == UndoDelete;
     if (forward ? caret >= engine.GetLength() : caret == 0) return false;
     PositionRange pair = forward ? PositionRange{caret, caret + 2} : PositionRange{caret - 2, caret};
-    Position size = engine.GetTextRange(pair) == "\r\n" ? 2 : 1;
-    engine.SetSelection(forward ? caret : caret - size, forward ? caret + size : caret);
+    bool lineBreak = engine.GetTextRange(pair) == "\r\n";
+    Position to = lineBreak ? (forward ? caret + 2 : caret - 2) : forward ? engine.NextCharacter(caret) : engine.PreviousCharacter(caret);
+    engine.SetSelection(std::min(caret, to), std::max(caret, to));
     engine.ClearSelection();
     return true;
   }
@@ -186,9 +187,9 @@ class UndoModel {
         }
         return;
       case 4: changed = keys_.Enter(); break;
-      case 5: changed = keys_.Overwrite(RandomByte()); break;
-      case 6: changed = keys_.Delete(); break;
-      case 7: changed = keys_.Backspace(); break;
+      case 5: changed = OnCharacters([&] { return keys_.Overwrite(RandomByte()); }); break;
+      case 6: changed = OnCharacters([&] { return keys_.Delete(); }); break;
+      case 7: changed = OnCharacters([&] { return keys_.Backspace(); }); break;
       case 8: changed = keys_.DeleteWord(UndoDeleteWordRight); break;
       case 9: changed = keys_.DeleteWord(UndoDeleteWordLeft); break;
       case 10: changed = keys_.Paste(RandomText(Pick(8))); break;
@@ -231,6 +232,15 @@ class UndoModel {
     Record(changed, snapshot, before);
   }
 
+  // A key that takes a character, now and then of the UTF-8 view: its bytes are as many as the control says.
+  template <class Key>
+  bool OnCharacters(Key key) {
+    keys_.engine.SetCodePage(Pick(1) ? Utf8 : Ansi);
+    bool changed = key();
+    keys_.engine.SetCodePage(Ansi);
+    return changed;
+  }
+
   // A step that changed nothing recorded nothing; snapshots in a row are one step.
   void Record(bool changed, bool snapshot, State before) {
     performed_ = changed && keys_.Text() != before.text;
@@ -264,7 +274,7 @@ class UndoModel {
   State Now() const { return {keys_.Text(), keys_.Selection(), keys_.view, false}; }
 
   char RandomByte() {
-    static const std::string bytes = std::string("ab xy.,\t\r\n\r\n") + '\0' + "\xE0\xC1\xA0\x8F";
+    static const std::string bytes = std::string("ab xy.,\t\r\n\r\n") + '\0' + "\xE0\xC1\xA0\x8F\xD0\xD0\x96";
     return bytes[static_cast<std::size_t>(Pick(static_cast<Position>(bytes.size()) - 1))];
   }
   std::string RandomText(Position size) {

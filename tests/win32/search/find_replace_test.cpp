@@ -128,8 +128,8 @@ TEST_F(FindReplace, ConfirmationAnswersAndHexPatterns) {
   EXPECT_EQ(Newest(), "a") << "hex searches are not remembered";
 }
 
-// In the UTF-8 view hex bytes are found inside characters, which show selected whole, and are
-// replaced there byte for byte: 90 -> B0 makes А (D0 90) а (D0 B0).
+// In the UTF-8 view hex bytes are found, selected and replaced inside characters byte for byte:
+// 90 -> B0 makes А (D0 90) а (D0 B0).
 TEST_F(FindReplace, HexPatternsInTheUtf8ViewWorkInsideCharacters) {
   SetViewCodePage(Utf8);
   Start("\xD0\xB0\xD0\x90", 0);  // аА
@@ -139,14 +139,14 @@ TEST_F(FindReplace, HexPatternsInTheUtf8ViewWorkInsideCharacters) {
     Answer(IDOK)(dialog);
   };
   EXPECT_EQ(RunWithDialogs([] { SendCommand(Command::Find); }, {findLead}), 1);
-  ExpectSelection(0, 2);
+  ExpectSelection(0, 1);
   SendCommand(Command::FindNext);
-  ExpectSelection(2, 4);
+  ExpectSelection(2, 3);
 
   Start("\xD0\x90\xD0\x90", 0);  // АА
   EXPECT_EQ(RunWithDialogs([] { SendCommand(Command::Replace); }, {Fill("90", "B0", true), Answer(1), Answer(7)}), 3);
   EXPECT_EQ(EditorText(), "\xD0\xB0\xD0\x90");
-  ExpectSelection(2, 4);
+  ExpectSelection(3, 4);
 }
 
 }  // namespace
