@@ -341,9 +341,11 @@ void UndoJournal::UndoLast() {
 
 void UndoJournal::UndoUnit(Record& record) {
   Position length = editor_.GetTextLength();
-  editor_.SetSelection({record.end, record.end + record.unit});
+  Position caret = record.end;  // where the unit was typed, inside a character of today's view too
+  editor_.SetSelection({caret, caret + record.unit});
   editor_.ClearSelection();
   if (editor_.GetTextLength() == length) return;  // refused for lack of memory (the editor said so): it stays
+  editor_.SetSelection({caret, caret});
   record.end -= record.unit;
   record.lengthAfter -= record.unit;
   if (record.end < record.start) records_.pop_back();

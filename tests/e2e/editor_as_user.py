@@ -140,6 +140,10 @@ class EditorAsUser(unittest.TestCase):
         editor.keys("ctrl+End")
         editor.type("Мир")
         editor.keys("BackSpace")  # both bytes of "р"
+        self.assertEqual(editor.save(), text + "Ми".encode("utf-8"))
+        editor.keys("ctrl+z")  # and both come back
+        self.assertEqual(editor.save(), text + "Мир".encode("utf-8"))
+        editor.keys("BackSpace")
         text += "Ми".encode("utf-8")
         self.assertEqual(editor.save(), text)
         editor.keys("shift+F2", "F2")  # to Windows-1251: a letter is one byte there

@@ -7,7 +7,9 @@
 
 A row names its preset: native and native32 rows run native_tests, win32 (or
 win64) rows the Wine tests, win32_tests, in the scratch build's own Wine session
-and print spooler, stopped at the end.
+and print spooler, stopped at the end. A Windows row runs on the build the host
+can run: where the kernel runs no 32-bit code, on the win64 twin, as `make test`
+does; the output says so.
 
 Faults are planted in a scratch copy of the tree (build/faults/tree, with build
 directories of its own), never in the working tree: the copy is brought up to
@@ -52,6 +54,22 @@ def read_table():
             sys.exit(f"faults.tsv: five tab-separated fields wanted: {line}")
         rows.append(Row(len(rows) + 1, *fields))
     return rows
+
+
+def windows_preset_of_host():
+    """The Windows preset this host's Wine runs: win32, or its win64 twin where the kernel runs no 32-bit code."""
+    return subprocess.run([str(ROOT / "scripts" / "windows-preset.sh")], check=True, capture_output=True,
+                          text=True).stdout.strip()
+
+
+def run_windows_rows_on_host(rows):
+    """A Windows row runs on the build the host can run, as `make test` does, and says so."""
+    host = windows_preset_of_host()
+    moved = [r for r in rows if r.preset in WINDOWS_PRESETS and r.preset != host]
+    for row in moved:
+        row.preset = host
+    if moved:
+        print(f"this host runs Windows rows on the {host} build ({len(moved)} rows moved there)", flush=True)
 
 
 def chosen(rows, words):
@@ -120,6 +138,7 @@ def main():
     rows = chosen(read_table(), sys.argv[1:])
     if not rows:
         sys.exit("no row chosen")
+    run_windows_rows_on_host(rows)
     LOGS.mkdir(parents=True, exist_ok=True)
     TREE.mkdir(parents=True, exist_ok=True)
     sync_tree()

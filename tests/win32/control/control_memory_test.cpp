@@ -25,8 +25,10 @@ TEST_F(ControlTest, AFailedAllocationLeavesTheTextAsBeforeAndReportedOrAsAfter) 
       SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingParent)));
   const std::string base = Lines(1500), big = Lines(2500);
   DWORD streamError = 0;
+  LRESULT replaced = 1;  // EM_REPLACEBYTES's answer
   const std::pair<const char*, std::function<void()>> steps[] = {
       {"EM_REPLACESEL", [&] { Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(big.c_str())); }},
+      {"EM_REPLACEBYTES", [&] { replaced = Send(EM_REPLACEBYTES, big.size(), reinterpret_cast<LPARAM>(big.c_str())); }},
       {"WM_PASTE", [&] { Send(WM_PASTE); }},
       {"EM_STREAMIN into the selection", [&] { streamError = StreamIn(big, SF_TEXT | SFF_SELECTION); }},
       {"EM_STREAMIN of a whole text", [&] { streamError = StreamIn(big, SF_TEXT); }},
@@ -47,13 +49,15 @@ TEST_F(ControlTest, AFailedAllocationLeavesTheTextAsBeforeAndReportedOrAsAfter) 
       Select(100, 9000);
       spaceErrors = 0;
       streamError = 0;
+      replaced = 1;
       allocationsBeforeFailure = k;
       run();
       bool reached = allocationsBeforeFailure < 0;
       allocationsBeforeFailure = -1;
       std::string now = Text();
-      bool told = spaceErrors > 0 || streamError == ERROR_NOT_ENOUGH_MEMORY;
+      bool told = spaceErrors > 0 || streamError == ERROR_NOT_ENOUGH_MEMORY || replaced == ExchangeOutOfMemory;
       ASSERT_TRUE(now == after || (now == base && told)) << "allocation " << k;
+      ASSERT_TRUE(now != after || replaced == 1) << "allocation " << k << ": the bytes went in";
       reported += told;
       if (!reached) break;
     }

@@ -151,6 +151,12 @@ TEST_F(ControlDrops, TheUtf8ViewTakesTheDroppedCharactersInUtf8) {
   EXPECT_EQ(Text(), "\xE4\xB8\xAD\xD0\x96x\xF0\x9F\x98\x80\xE6\x96\x87");
   DropBlock(control, CF_TEXT, "\xC6", 0);  // Windows-1251 Zhe
   EXPECT_EQ(Text().substr(0, 5), "\xD0\x96\xE4\xB8\xAD");
+
+  SetText("\x90\x90x\xD0");  // two stray continuation bytes, x, a stray lead byte
+  Select(0, 2);
+  DragSelection(control, 1, 4);  // moved after the lead byte, the first joins it into А
+  EXPECT_EQ(Text(), "x\xD0\x90\x90");
+  EXPECT_EQ(Selected(), std::pair(1, 4));
 }
 
 TEST_F(ControlDrops, ADragOutOfTheUtf8ViewGivesItsCharacters) {

@@ -352,6 +352,79 @@ TEST_F(EditorSoak, RandomStepsOnTheWindowKeepTheTextSelectionAndStateOfTheModel)
   }
 }
 
+// Every edit of a key or a command in any of the four views, the view switched
+// between the edit and its undo, undoes to the bytes before it, and a key's to
+// the caret before it too. The text holds characters, stray and cut UTF-8
+// sequences, a zero byte and =XX escapes; copies and pastes carry them.
+TEST_F(EditorInput, EditsInEveryViewUndoToTheBytesAndCaretBeforeThem) {
+  struct State {
+    std::string text;
+    CHARRANGE caret;  // {-1, -1} when the step's own selection decides
+  };
+  const std::string start("\xD0\x9C\xD0\xB8\xD1\x80! \xD0" "A\x90 \xC2x\xBB =D0=96=9\0\xE2\x82\r\n\xF0\x9F\x98\x80z", 33);
+  SetEditorText(start);
+  ClearUndoJournal();
+  std::mt19937 random(EnvNumber("ZORN2_SOAK_SEED", 34));
+  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  std::vector<State> history;  // the state before each step that can still be undone
+  auto undo = [&] {
+    const std::string before = EditorText();
+    Press(editorWindow, {'Z', Ctrl});
+    const std::string now = EditorText();
+    if (now == before) return;  // a step that changed nothing
+    std::size_t j = history.size();
+    while (j > 0 && history[j - 1].text != now) --j;
+    ASSERT_GT(j, 0u) << "an undo left bytes no step began with";
+    const CHARRANGE caret = history[j - 1].caret, selected = Selection();
+    if (caret.cpMin >= 0) {
+      EXPECT_EQ(std::pair(selected.cpMin, selected.cpMax), std::pair(caret.cpMin, caret.cpMax)) << "caret after an undo";
+    }
+    history.resize(j - 1);
+  };
+  const int views[] = {Plain, Ctrl, Alt, Shift};
+  std::string copied;
+  int copiedIn = -1;  // the view of the last copy; the clipboard holds another program's text at first
+  for (int step = 0; step < 400 && !HasFatalFailure(); ++step) {
+    SCOPED_TRACE(testing::Message() << "step " << step);
+    const std::string before = EditorText();
+    const CHARRANGE selection = Selection();
+    bool key = false;  // a plain key, whose undo puts the caret back where it stood
+    const int word = pick(4) ? Plain : Ctrl;
+    switch (pick(12)) {
+      case 0: PostMessageA(editorWindow, WM_CHAR, typed[pick(sizeof typed)], 1), PumpMessages(), key = true; break;
+      case 1: Press(editorWindow, {VK_BACK, word}), key = word == Plain; break;
+      case 2: Press(editorWindow, {VK_DELETE, word}), key = word == Plain; break;
+      case 3: Press(editorWindow, {VK_INSERT, Plain}); break;
+      case 4: Press(editorWindow, {VK_F2, views[pick(4)]}); break;
+      case 5:
+        Press(editorWindow, {'V', Ctrl});
+        if (copiedIn == viewCodePage) {  // copied in this view: the very bytes come back
+          EXPECT_EQ(EditorText(), before.substr(0, selection.cpMin) + copied + before.substr(selection.cpMax));
+        }
+        break;
+      case 6:
+        if (selection.cpMin == selection.cpMax) continue;
+        copied = before.substr(selection.cpMin, selection.cpMax - selection.cpMin), copiedIn = viewCodePage;
+        Press(editorWindow, {static_cast<WORD>(pick(2) ? 'C' : 'X'), Ctrl});
+        break;
+      case 7: SendCommand(pick(2) ? Command::EqualsEscapes : Command::Translit); break;
+      case 8: undo(); continue;
+      default: {
+        const LONG length = static_cast<LONG>(before.size()), at = pick(length + 1);
+        Select(pick(3) ? at : pick(length + 1), at);  // anywhere, inside a character too
+        continue;
+      }
+    }
+    if (EditorText() == before) continue;
+    const bool caretKnown = key && selection.cpMin == selection.cpMax;
+    history.push_back({before, caretKnown ? selection : CHARRANGE{-1, -1}});
+  }
+  for (int left = 1000; left > 0 && CanUndo() && !HasFatalFailure(); --left) undo();
+  EXPECT_FALSE(CanUndo());
+  EXPECT_EQ(EditorText(), start);
+  if (overwriteMode) Press(editorWindow, {VK_INSERT, Plain});
+}
+
 // Enter, Delete, Backspace and Ctrl+Y with their modifiers edit on their own.
 bool OwnEdit(KeyPress press) {
   bool ctrl = (press.modifiers & Ctrl) != 0, shift = (press.modifiers & Shift) != 0;
