@@ -21,3 +21,9 @@ const CharClasses& CharClassesFor(CodePage codePage);
 
 // The class of a Unicode character, for word breaks in UTF-8.
 ByteClass ClassOfCharacter(char32_t c);
+
+// The case map every view folds with: Latin, Latin-1 and the Cyrillic block.
+// The small letter of a capital, the character itself otherwise.
+char32_t ToSmall(char32_t c);
+// The capital whose small letter `c` is, the character itself otherwise.
+char32_t ToCapital(char32_t c);

@@ -11,29 +11,6 @@
 
 namespace {
 
-constexpr char32_t cyrillicFirst = 0x0400;  // Ѐ..Џ: capitals whose small forms are U+0450..U+045F
-constexpr char32_t cyrillicA = 0x0410;      // А..Я: capitals whose small forms are U+0430..U+044F
-constexpr char32_t cyrillicSmallA = 0x0430;
-constexpr char32_t cyrillicSmallFirst = 0x0450;
-constexpr char32_t cyrillicEnd = 0x0460;
-constexpr char32_t latinCase = 0x20;
-constexpr char32_t basicCyrillicCase = 0x20;
-constexpr char32_t extraCyrillicCase = 0x50;
-
-char32_t SmallOf(char32_t c) {
-  if (c >= U'A' && c <= U'Z') return c + latinCase;
-  if (c >= cyrillicA && c < cyrillicSmallA) return c + basicCyrillicCase;
-  if (c >= cyrillicFirst && c < cyrillicA) return c + extraCyrillicCase;
-  return c;
-}
-
-char32_t CapitalOf(char32_t c) {
-  if (c >= U'a' && c <= U'z') return c - latinCase;
-  if (c >= cyrillicSmallA && c < cyrillicSmallFirst) return c - basicCyrillicCase;
-  if (c >= cyrillicSmallFirst && c < cyrillicEnd) return c - extraCyrillicCase;
-  return c;
-}
-
 // Appends the UTF-8 form of `c`, or `raw` when that form has another length.
 void AppendForm(std::string& out, char32_t c, std::string_view raw) {
   char bytes[maxUtf8Length];
@@ -57,8 +34,9 @@ Utf8Matcher::Utf8Matcher(const TextStorage& text, std::string_view pattern, std:
     std::size_t length = sequence.status == Utf8Status::Valid ? sequence.length : 1;
     std::string_view raw = pattern.substr(at, length);
     if (fold && sequence.status == Utf8Status::Valid) {
-      AppendForm(small_, SmallOf(sequence.codePoint), raw);
-      AppendForm(capital_, CapitalOf(sequence.codePoint), raw);
+      const char32_t small = ToSmall(sequence.codePoint);
+      AppendForm(small_, small, raw);
+      AppendForm(capital_, ToCapital(small), raw);
     } else {
       small_.append(raw);
       capital_.append(raw);

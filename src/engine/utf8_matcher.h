@@ -1,7 +1,7 @@
 // Find's candidate test in the UTF-8 view: a match is whole characters of the
 // text, each equal to the pattern's character in its small or capital form.
-// Latin A-Z and Cyrillic U+0400..U+045F fold; both forms of these have the
-// same UTF-8 length, so a match is as long as the pattern.
+// The forms are those the code pages fold with (ToSmall): both have the same
+// UTF-8 length, so a match is as long as the pattern.
 #pragma once
 #include <cstdint>
 #include <string>

@@ -64,15 +64,44 @@ inline std::vector<ReferenceCharacter> DecodeForReference(const std::string& tex
   return characters;
 }
 
+// Unicode's simple case pairs (UnicodeData.txt) whose two letters both lie in Basic Latin,
+// Latin-1 or the Cyrillic block: runs of capitals, each with its small letter at a fixed distance.
+struct CasePairRun {
+  char32_t capital, small, count, step;
+};
+inline constexpr CasePairRun casePairRuns[] = {
+    {U'A', U'a', 26, 1},     {0x00C0, 0x00E0, 23, 1}, {0x00D8, 0x00F8, 7, 1},  // À..Ö, Ø..Þ
+    {0x0400, 0x0450, 16, 1}, {0x0410, 0x0430, 32, 1},                         // Ѐ..Џ, А..Я
+    {0x0460, 0x0461, 17, 2}, {0x048A, 0x048B, 27, 2},                         // Ѡ..Ҁ, Ҋ..Ҿ
+    {0x04C0, 0x04CF, 1, 1},  {0x04C1, 0x04C2, 7, 2},  {0x04D0, 0x04D1, 24, 2}, // Ӏ, Ӂ..Ӎ, Ӑ..Ӿ
+};
+
 inline char32_t FoldedForReference(char32_t c, bool matchCase) {
   if (matchCase) return c;
-  if (c >= U'A' && c <= U'Z') return c + 0x20;
-  if (c >= 0x0410 && c <= 0x042F) return c + 0x20;
-  if (c >= 0x0400 && c <= 0x040F) return c + 0x50;
+  for (const CasePairRun& run : casePairRuns) {
+    if (c >= run.capital && (c - run.capital) % run.step == 0 && (c - run.capital) / run.step < run.count) {
+      return c - run.capital + run.small;
+    }
+  }
   return c;
 }
 
-inline bool IsWordForReference(char32_t key) { return key < brokenByte && ClassOfCharacter(key) == ByteClass::Word; }
+// Letters and digits as the views count them. Below U+0100 the ASCII ones and the Latin-1
+// letters (ª, µ and º are signs, as in the code pages). Above, all but the blocks of punctuation
+// and symbols: General Punctuation (its spaces and its format characters too), Letterlike Symbols
+// to Miscellaneous Symbols and Arrows, CJK Symbols and Punctuation, CJK Compatibility Forms, the
+// byte-order mark, the fullwidth forms of ASCII's punctuation and the pictographs from Mahjong
+// Tiles to Symbols and Pictographs Extended-A.
+inline bool IsWordForReference(char32_t key) {
+  if (key < 0x80) return (key >= U'0' && key <= U'9') || ((key | 0x20) >= U'a' && (key | 0x20) <= U'z');
+  if (key < 0x100) return key >= 0xC0 && key != 0xD7 && key != 0xF7;
+  const char32_t signs[][2] = {{0x2000, 0x206F}, {0x2100, 0x2BFF}, {0x3000, 0x303F}, {0xFE30, 0xFE4F},
+                               {0xFEFF, 0xFEFF}, {0xFF01, 0xFF0F}, {0xFF1A, 0xFF20}, {0x1F000, 0x1FAFF}};
+  for (const auto& block : signs) {
+    if (key >= block[0] && key <= block[1]) return false;
+  }
+  return key < brokenByte;
+}
 
 // The first match in [from, to) in the UTF-8 view, or with `last` the last one: the text
 // and the pattern decoded into characters (a byte that starts no valid sequence being one

@@ -57,6 +57,9 @@ TEST(EngineFind, CyrillicCaseFoldsInEachCodePageYoIncludedAndUnderscoreSeparates
   DocumentEngine engine = WithText("cat concat cat_ cat2 cat");
   EXPECT_EQ(engine.Find({1, -1}, "cat", FindWholeWord), 11);
   EXPECT_EQ(engine.Find({12, -1}, "cat", FindWholeWord), 21);
+  // The first word of a UTF-8 file saved with a byte-order mark is whole: "дом".
+  const std::string home = "\xD0\xB4\xD0\xBE\xD0\xBC";
+  EXPECT_EQ(WithText("\xEF\xBB\xBF" + home, Utf8).Find({0, -1}, home, FindWholeWord), 3);
 }
 
 TEST(EngineWords, CtrlArrowStopsAtWordStartsAndLineBreaksAndLettersOfTheCodePageFormWords) {
@@ -70,12 +73,16 @@ TEST(EngineWords, CtrlArrowStopsAtWordStartsAndLineBreaksAndLettersOfTheCodePage
   for (const auto& step : left) EXPECT_EQ(engine.FindWordBreak(WordMove::Left, step[0]), step[1]) << step[0];
   // "мир дом" with a no-break space in Windows-1251, where 0xA0 is a blank; in DOS-866 the
   // same 0xA0 is the letter "а", and 0xC4 a box-drawing line. Digits, 0 too, are word bytes.
+  // A UTF-8 byte-order mark is no part of the word "мир" after it, either way (a step back when
+  // `to` is before `from`).
   const struct { CodePage codePage; std::string text; Position from, to; } words[] = {
       {Ansi, "\xEC\xE8\xF0\xA0\xE4\xEE\xEC", 0, 4}, {Oem, "\xAC\xA8\xE0\xA0\xC4\xC4\xA0", 0, 4},
       {Oem, "\xAC\xA8\xE0\xA0\xC4\xC4\xA0", 4, 6}, {Koi8, "\xCD\xC9\xD2 2024", 0, 4},
+      {Utf8, "\xEF\xBB\xBF\xD0\xBC\xD0\xB8\xD1\x80 1", 0, 3}, {Utf8, "\xEF\xBB\xBF\xD0\xBC\xD0\xB8\xD1\x80 1", 10, 3},
   };
   for (const auto& w : words) {
-    EXPECT_EQ(WithText(w.text, w.codePage).FindWordBreak(WordMove::Right, w.from), w.to) << w.text;
+    const WordMove move = w.to < w.from ? WordMove::Left : WordMove::Right;
+    EXPECT_EQ(WithText(w.text, w.codePage).FindWordBreak(move, w.from), w.to) << w.text << " from " << w.from;
   }
 }
 

@@ -1,14 +1,17 @@
 // Find in the UTF-8 view against NaiveFindUtf8, which decodes, folds and compares characters:
-// matches start and end at characters, fold Latin and Cyrillic (Yo and U+0400..U+045F too)
-// and, for whole word, touch no letter of any script. Mixed scripts and broken bytes.
+// matches start and end at characters, fold Unicode's case pairs of Latin, Latin-1 and the
+// Cyrillic block as every code page does and, for whole word, touch no letter of any script.
+// Mixed scripts, a byte-order mark and broken bytes.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 #include <vector>
 
+#include "codepages/unicode_maps.h"
 #include "engine/document_engine.h"
 #include "engine_reference.h"
+#include "engine_test_support.h"
 
 namespace {
 
@@ -16,10 +19,11 @@ namespace {
 const char* const tokens[] = {
     "\xD0\xB0", "\xD0\x90", "\xD1\x91", "\xD0\x81", "\xD1\x80", "\xD0\xA0", "\xD1\x8F", "\xD0\xAF",  // а А ё Ё р Р я Я
     "\xD1\x90", "\xD0\x80", "\xD1\x9F", "\xD0\x8F", "a",        "A",        "z",        "Z",         // ѐ Ѐ џ Џ
-    "\xD0\xB5", "\xD0\x95", " ",        "\r\n",     "_",        "7",        ".",        "\xC3\x9F",  // е Е, ß
-    "\xCE\xA9", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80", "\x80", "\xBF", "\xD0", "\xF0\x9F", "\xC0",      // Ω 中 😀
+    "\xD0\xB5", "\xD0\x95", "\xD2\x91", "\xD2\x90", " ",     "\r\n",   "_",        "7",         // е Е ґ Ґ
+    ".", "\xC3\x9F", "\xCE\xA9", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80", "\xEF\xBB\xBF", "\xE2\x80\x8B",      // ß Ω 中 😀, BOM, ZWSP
+    "\x80", "\xBF", "\xD0", "\xF0\x9F", "\xC0",
 };
-constexpr std::size_t casePairs = 9;  // tokens [0, 2 * casePairs) pair up by case
+constexpr std::size_t casePairs = 10;  // tokens [0, 2 * casePairs) pair up by case
 
 }  // namespace
 
@@ -67,6 +71,36 @@ TEST(Utf8Find, MatchesWholeCharactersFoldedAsTheReferenceFoldsThemForwardsAndBac
           << round << " " << options;
       EXPECT_EQ(engine.FindLast({from, to}, pattern, options), NaiveFindUtf8(text, from, to, pattern, options, true))
           << round << " " << options;
+    }
+  }
+}
+
+// Each character of Latin, Latin-1 and the Cyrillic block in UTF-8, and each byte of every code
+// page, finds exactly itself and its case partner of the reference, wherever a view has both.
+TEST(Utf8Find, EveryViewFoldsUnicodesCasePairsAndNothingElse) {
+  for (CodePage codePage : {Ansi, Oem, Koi8, Iso, Mac, Utf8}) {
+    std::string text;
+    std::vector<ReferenceCharacter> characters;  // folded; a byte a code page leaves undefined is its own
+    for (char32_t c = 1; c < (codePage == Utf8 ? 0x500u : 0x100u); ++c) {
+      const char32_t meaning = codePage == Utf8 ? c : ByteToUnicode(codePage, static_cast<unsigned char>(c));
+      const char32_t key = meaning == 0xFFFD ? brokenByte + c : FoldedForReference(meaning, false);
+      characters.push_back({static_cast<Position>(text.size()), key});
+      char bytes[maxUtf8Length] = {static_cast<char>(c)};
+      text.append(bytes, codePage == Utf8 ? EncodeUtf8(c, bytes) : 1);
+    }
+    const DocumentEngine engine = WithText(text, codePage);
+    for (std::size_t i = 0; i < characters.size(); ++i) {
+      const auto start = static_cast<std::size_t>(characters[i].start);
+      const std::size_t end = i + 1 < characters.size() ? static_cast<std::size_t>(characters[i + 1].start) : text.size();
+      const std::string pattern = text.substr(start, end - start);
+      std::vector<Position> expected, found;
+      for (const ReferenceCharacter& c : characters) {
+        if (c.key == characters[i].key) expected.push_back(c.start);
+      }
+      for (Position p = engine.Find({0, -1}, pattern, 0); p >= 0; p = engine.Find({p + 1, -1}, pattern, 0)) {
+        found.push_back(p);
+      }
+      EXPECT_EQ(found, expected) << codePage << " at " << start;
     }
   }
 }
