@@ -30,6 +30,27 @@ void TraceFirstIdle() {
   if (FinishStartTrace()) PostMessageA(mainWindow, WM_CLOSE, 0, 0);
 }
 
+// The editor takes typed characters beyond ASCII whole, as Unicode: read here
+// as UTF-16 (a character beyond U+FFFF in two halves), they would reach its
+// ANSI window procedure narrowed to the system's code page.
+bool TypedIntoEditor(const MSG& message) {
+  static wchar_t highHalf = 0;
+  if (message.message != WM_CHAR || !editorWindow || message.hwnd != editorWindow || message.wParam < 0x80) return false;
+  const auto unit = static_cast<wchar_t>(message.wParam);
+  if (IS_HIGH_SURROGATE(unit)) {
+    highHalf = unit;
+    return true;
+  }
+  char32_t character = unit;
+  if (IS_LOW_SURROGATE(unit)) {
+    if (!highHalf) return true;  // half a character
+    character = 0x10000 + ((static_cast<char32_t>(highHalf) - 0xD800) << 10) + (unit - 0xDC00);
+  }
+  highHalf = 0;
+  SendMessageA(editorWindow, WM_UNICHAR, character, message.lParam);
+  return true;
+}
+
 }  // namespace
 
 void IdleUpdate() {
@@ -45,11 +66,11 @@ void IdleUpdate() {
 int RunMessageLoop() {
   MSG message{};
   TraceFirstIdle();
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    if (!TypedIntoEditor(message)) DispatchMessageW(&message);
     MSG next;
-    if (toolbarWindow && !PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE)) IdleUpdate();
+    if (toolbarWindow && !PeekMessageW(&next, nullptr, 0, 0, PM_NOREMOVE)) IdleUpdate();
     TraceFirstIdle();
   }
   return static_cast<int>(message.wParam);

@@ -1,8 +1,7 @@
-// Copy and Paste in the clipboard format of the view code page: the document
-// holds bytes of the view code page, other programs expect Windows-1251
-// (CF_TEXT) or DOS-866 (CF_OEMTEXT), and the system converts between the two.
-// The UTF-8 view exchanges UTF-16 (editor/utf8_clipboard.h). Beside either
-// goes the program's own format with the bytes exactly (editor/own_clipboard.h).
+// Copy and Paste: the copied bytes go out as text other programs read
+// (editor/text_clipboard.h) and exactly, in the program's own format
+// (editor/own_clipboard.h); a paste takes its own bytes back in the view they
+// were copied in, and any other text into the view code page.
 #pragma once
 #include <windows.h>
 

@@ -64,6 +64,10 @@ static LRESULT EditorInputProcUnguarded(HWND window, UINT message, WPARAM wParam
     case WM_CHAR:
       if (!PrepareTypedCharacter(window, wParam, lParam)) return 0;
       break;
+    case WM_UNICHAR:
+      if (wParam == UNICODE_NOCHAR) return TRUE;  // whole characters are welcome here
+      TypeCharacter(window, static_cast<char32_t>(wParam), lParam);
+      return 0;
     case WM_LBUTTONDOWN:
       PostMessageA(mainWindow, caretMovedMessage, 0, 0);
       break;

@@ -11,8 +11,7 @@
 
 namespace {
 
-constexpr unsigned char ansiSmallA = 0xE0;  // "а"; its DOS-866 code is 0xA0
-constexpr char oemSmallA[] = "\xA0";
+constexpr unsigned char oemSmallA[] = "\xA0";  // "а" in DOS-866
 
 bool Recorded(unsigned code) { return code == '\t' || (code >= 32 && code <= 126) || (code >= 128 && code <= 255); }
 
@@ -47,14 +46,12 @@ void PutSmallAInOemView(HWND window, Position caret) {
   CallWindowProcA(editorBaseProc, window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(oemSmallA));
 }
 
-// In the UTF-8 view a typed letter goes in as its UTF-8 bytes. The window is ANSI, so the
-// keyboard's code is Windows-1251: what that page lacks cannot be typed here (the clipboard
-// brings it). Overwrite takes the next character, all its bytes, but never a line break.
-void PutUtf8Character(HWND window, unsigned char ansi, PositionRange selection) {
-  const char32_t character = ByteToUnicode(Ansi, ansi);
+// In the UTF-8 view a typed character goes in as its UTF-8 bytes, whatever it
+// is. Overwrite takes the next character, all its bytes, but never a line break.
+void PutUtf8Character(HWND window, char32_t character, PositionRange selection) {
   char bytes[maxUtf8Length + 1] = {};
-  const std::size_t length = character == 0xFFFD ? 0 : EncodeUtf8(character, bytes);
-  if (length == 0) return;  // 0x98, the one byte Windows-1251 leaves undefined
+  const std::size_t length = EncodeUtf8(character, bytes);
+  if (length == 0) return;
   ControlEditor editor;
   if (overwriteMode && selection.start == selection.end) {
     std::string next = editor.GetTextRange({selection.start, selection.start + static_cast<Position>(maxUtf8Length)});
@@ -67,6 +64,25 @@ void PutUtf8Character(HWND window, unsigned char ansi, PositionRange selection) 
   }
   RecordUndo(UndoTyping, static_cast<int32_t>(length));  // over a selection: a replacement
   CallWindowProcA(editorBaseProc, window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(bytes));
+}
+
+// A character beyond ASCII in a single-byte view goes in as the view's byte
+// for it; one the view's code page lacks is refused with a beep.
+void PutViewCharacter(HWND window, char32_t character, LPARAM keyData) {
+  const int byte = UnicodeToByte(viewCodePage, character);
+  if (byte < 0) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  ControlEditor editor;
+  PositionRange selection = editor.GetSelection();
+  bool spared = KeepTrailingLineBreak(editor, selection);
+  RecordTyped();
+  if (!spared && viewCodePage == Oem && byte == oemSmallA[0] && selection.start == selection.end) {
+    PutSmallAInOemView(window, selection.start);
+    return;
+  }
+  CallWindowProcA(editorBaseProc, window, WM_CHAR, static_cast<WPARAM>(byte), keyData);
 }
 
 }  // namespace
@@ -83,19 +99,29 @@ bool PrepareTypedCharacter(HWND window, WPARAM& code, LPARAM keyData) {
     }
   }
   if (!Recorded(k)) return true;  // other control characters go on untranslated; the control ignores them
+  if (k >= 0x80) {  // a byte of the system's code page, from a program that posts ANSI characters
+    const char byte = static_cast<char>(k);
+    wchar_t character = 0;
+    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &character, 1) == 1) TypeCharacter(window, character, keyData);
+    return false;
+  }
+  ControlEditor editor;
+  KeepTrailingLineBreak(editor, editor.GetSelection());
+  RecordTyped();
+  return true;
+}
+
+void TypeCharacter(HWND window, char32_t character, LPARAM keyData) {
+  if (character < 0x80) {
+    WPARAM code = character;
+    if (PrepareTypedCharacter(window, code, keyData)) CallWindowProcA(editorBaseProc, window, WM_CHAR, code, keyData);
+    return;
+  }
+  if (viewCodePage != Utf8) {
+    PutViewCharacter(window, character, keyData);
+    return;
+  }
   ControlEditor editor;
   PositionRange selection = editor.GetSelection();
-  bool spared = KeepTrailingLineBreak(editor, selection);
-  if (!spared && viewCodePage == Oem && k == ansiSmallA && selection.start == selection.end) {
-    RecordTyped();
-    PutSmallAInOemView(window, selection.start);
-    return false;
-  }
-  if (viewCodePage == Utf8 && k >= 0x80) {
-    PutUtf8Character(window, static_cast<unsigned char>(k), spared ? editor.GetSelection() : selection);
-    return false;
-  }
-  RecordTyped();
-  code = AnsiToView(static_cast<unsigned char>(k), viewCodePage);
-  return true;
+  PutUtf8Character(window, character, KeepTrailingLineBreak(editor, selection) ? editor.GetSelection() : selection);
 }

@@ -15,7 +15,7 @@ bool IsInstalledFace(const char* face);
 // The clipboard format the document's bytes are exchanged in: CF_TEXT in view
 // Ansi, CF_OEMTEXT in the others (KOI8-R through the DOS-866 table). Other
 // programs expect Windows-1251 or DOS-866, and the system converts between the two.
-// The UTF-8 view exchanges UTF-16 instead (editor/utf8_clipboard.h).
+// The UTF-8 view exchanges UTF-16 instead (editor/text_clipboard.h).
 unsigned ViewClipboardFormat();
 
 // Gives the whole text and the control's default format the stored font of

@@ -1,0 +1,10 @@
+// The texts the program shows, in one place (the menus' captions are in
+// base/command_captions.cpp, the dialogs' in the resources). They are UTF-16
+// and go to the W functions as they are, whatever the system's code page.
+#pragma once
+
+inline constexpr wchar_t programCaption[] = L"ZORN2";  // every message box's caption
+
+// Conversions and pastes that meet characters the target code page lacks.
+inline constexpr wchar_t replacedCharactersText[] = L"Символов, которых нет в ";
+inline constexpr wchar_t replacedCharactersHint[] = L"Они заменены похожими или знаком \"?\".";
