@@ -9,6 +9,9 @@ target_include_directories(core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 # The document control: our own window class around the document engine.
 file(GLOB CONTROL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/control/*.cpp)
 list(REMOVE_ITEM CONTROL_SOURCES ${CORE_SOURCES})
+# The one piece of base/ the control needs: text to and from UTF-16.
+set(SHARED_BASE_SOURCES ${CMAKE_SOURCE_DIR}/src/base/wide_strings.cpp)
+list(APPEND CONTROL_SOURCES ${SHARED_BASE_SOURCES})
 add_library(control STATIC ${CONTROL_SOURCES})
 target_include_directories(control PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(control PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
@@ -22,7 +25,7 @@ foreach(folder base editor conversion_dialogs documents search printing chrome t
   file(GLOB folder_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${folder}/*.cpp)
   list(APPEND APP_SOURCES ${folder_sources})
 endforeach()
-list(REMOVE_ITEM APP_SOURCES ${CORE_SOURCES} ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+list(REMOVE_ITEM APP_SOURCES ${CORE_SOURCES} ${SHARED_BASE_SOURCES} ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
 add_library(app STATIC ${APP_SOURCES})
 target_include_directories(app PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(app PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)

@@ -52,7 +52,7 @@ void SelectAll() { SendMessageA(editorWindow, EM_SETSEL, 0, -1); }
 
 // The home page and the mail address carry their targets as captions.
 void OpenProjectLink(Command command) {
-  ShellExecuteA(mainWindow, "open", CommandCaption(command), nullptr, nullptr, SW_SHOWNORMAL);
+  ShellExecuteW(mainWindow, L"open", CommandCaption(command), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void ToggleZoom() {

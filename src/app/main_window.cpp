@@ -137,5 +137,5 @@ static LRESULT MainWindowProcUnguarded(HWND window, UINT message, WPARAM wParam,
     case WM_MENUCHAR:
       return MenuChar(LOWORD(wParam), reinterpret_cast<HMENU>(lParam));
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -47,16 +47,15 @@ const MenuLayout menuLayouts[popupMenuCount] = {
     Layout(searchItems), Layout(codePageItems), Layout(fontItems),  Layout(helpItems),
 };
 
-void AddMnemonic(int menu, BYTE character, UINT command) {
+void AddMnemonic(int menu, wchar_t character, UINT command) {
   if (mnemonicCount >= mnemonicCapacity) return;
   mnemonicTable[mnemonicCount++] = {static_cast<BYTE>(menu), character, command};
 }
 
 // The letter after the first "&" that is not the escape "&&"; 0 without one.
-BYTE MnemonicOf(const char* caption) {
-  if (lstrlenA(caption) < 2) return 0;
-  for (const char* p = caption; p[0] && p[1]; ++p) {
-    if (p[0] == '&' && p[1] != '&') return static_cast<BYTE>(p[1]);
+wchar_t MnemonicOf(const wchar_t* caption) {
+  for (const wchar_t* p = caption; p[0] && p[1]; ++p) {
+    if (p[0] == L'&' && p[1] != L'&') return p[1];
   }
   return 0;
 }
@@ -64,32 +63,32 @@ BYTE MnemonicOf(const char* caption) {
 void RecordMnemonic(int menu, Command command) {
   int recentSlot = RecentSlot(command);
   if (recentSlot >= 0) {
-    AddMnemonic(menu, static_cast<BYTE>('0' + recentSlot), static_cast<UINT>(Id(command)));
+    AddMnemonic(menu, static_cast<wchar_t>(L'0' + recentSlot), static_cast<UINT>(Id(command)));
     return;
   }
-  BYTE character = MnemonicOf(CommandCaption(command));
+  wchar_t character = MnemonicOf(CommandCaption(command));
   if (character) AddMnemonic(menu, character, static_cast<UINT>(Id(command)));
 }
 
 // Every insertion goes before position 0, so callers run from the last to the first.
-void InsertAtTop(HMENU menu, const MENUITEMINFOA& item) {
-  InsertMenuItemA(menu, 0, TRUE, &item);
+void InsertAtTop(HMENU menu, const MENUITEMINFOW& item) {
+  InsertMenuItemW(menu, 0, TRUE, &item);
 }
 
 void InsertPopup(int index) {
   popupMenus[index] = CreatePopupMenu();
-  MENUITEMINFOA item = {};
+  MENUITEMINFOW item = {};
   item.cbSize = sizeof item;
   item.fMask = MIIM_SUBMENU | MIIM_TYPE;
   item.fType = index == popupMenuCount - 1 ? MFT_RIGHTJUSTIFY : MFT_STRING;
   item.hSubMenu = popupMenus[index];
-  item.dwTypeData = const_cast<char*>(menuCaptions[index]);
-  item.cch = static_cast<UINT>(lstrlenA(menuCaptions[index]));
+  item.dwTypeData = const_cast<wchar_t*>(menuCaptions[index]);
+  item.cch = static_cast<UINT>(lstrlenW(menuCaptions[index]));
   InsertAtTop(mainMenu, item);
 }
 
 void InsertItem(int menu, Command command) {
-  MENUITEMINFOA item = {};
+  MENUITEMINFOW item = {};
   item.cbSize = sizeof item;
   item.fMask = MIIM_TYPE;
   if (command == separator) {

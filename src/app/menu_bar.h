@@ -16,7 +16,7 @@ constexpr int codePageMenuIndex = 5;      // "&Кодировки", also under t
 // handle for such items.
 struct MnemonicRecord {
   BYTE menu;  // menu index
-  BYTE character;
+  wchar_t character;
   uint32_t command;
 };
 constexpr int mnemonicCapacity = 80;

@@ -1,6 +1,6 @@
 #include "app/menu_item_drawing.h"
 
-#include <iterator>
+#include <string>
 
 #include "app/menu_bar.h"
 #include "app/recent_file_text.h"
@@ -8,6 +8,7 @@
 #include "base/commands.h"
 #include "base/globals.h"
 #include "base/view_code_pages.h"
+#include "base/wide_strings.h"
 
 namespace {
 
@@ -19,17 +20,8 @@ constexpr Command lastImageCommand = Command::AlignRight;
 constexpr UINT textFormat = DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER;
 
 struct ItemText {
-  char text[64];
+  std::wstring text;
   HICON icon;
-};
-
-// The texts are in the ANSI code page; drawing them as UTF-16 keeps the
-// glyphs right whatever character set the menu font names.
-struct WideText {
-  explicit WideText(const char* text) {
-    if (!MultiByteToWideChar(CP_ACP, 0, text, -1, chars, static_cast<int>(std::size(chars)))) chars[0] = L'\0';
-  }
-  wchar_t chars[64];
 };
 
 bool EndsWith(const char* path, const char* suffix) {
@@ -49,11 +41,11 @@ ItemText TextOf(Command command) {
   int recentSlot = RecentSlot(command);
   if (recentSlot >= 0) {
     RecentFileEntry entry = RecentFileText(recentSlot);
-    lstrcpynA(item.text, entry.label, sizeof item.text);
-    if (entry.label[0]) item.icon = RecentFileIcon(entry.path);
+    item.text = WideFromBytes(entry.label, CP_ACP);
+    if (!item.text.empty()) item.icon = RecentFileIcon(entry.path);
     return item;
   }
-  lstrcpynA(item.text, CommandCaption(command), sizeof item.text);
+  item.text = CommandCaption(command);
   if (command == Command::About) item.icon = appIconSmall;
   if (command == Command::HomePage || command == Command::MailAddress) item.icon = webIconSmall;
   return item;
@@ -80,8 +72,7 @@ void CopyImage(HDC target, int x, int y, Command command) {
   DeleteDC(source);
 }
 
-void DrawCaption(HDC dc, RECT textRect, const char* caption, COLORREF colour, bool embossed) {
-  WideText text(caption);
+void DrawCaption(HDC dc, RECT textRect, const std::wstring& text, COLORREF colour, bool embossed) {
   HGDIOBJ oldFont = SelectObject(dc, menuFont);
   int oldMode = SetBkMode(dc, TRANSPARENT);
   COLORREF oldColour = GetTextColor(dc);
@@ -89,10 +80,10 @@ void DrawCaption(HDC dc, RECT textRect, const char* caption, COLORREF colour, bo
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
     RECT shadow = textRect;
     OffsetRect(&shadow, 1, 1);
-    DrawTextW(dc, text.chars, -1, &shadow, textFormat);
+    DrawTextW(dc, text.c_str(), -1, &shadow, textFormat);
   }
   SetTextColor(dc, colour);
-  DrawTextW(dc, text.chars, -1, &textRect, textFormat);
+  DrawTextW(dc, text.c_str(), -1, &textRect, textFormat);
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
   SelectObject(dc, oldFont);
@@ -104,11 +95,11 @@ BOOL MeasureMenuItem(MEASUREITEMSTRUCT* item) {
   ItemText text = TextOf(CommandFrom(static_cast<int>(item->itemID)));
   item->itemWidth = 0;
   item->itemHeight = 0;
-  if (!text.text[0]) return TRUE;
+  if (text.text.empty()) return TRUE;
   HDC screen = GetDC(nullptr);
   HGDIOBJ oldFont = SelectObject(screen, menuFont);
   RECT bounds = {0, 0, 0, 0};
-  DrawTextW(screen, WideText(text.text).chars, -1, &bounds, DT_CALCRECT | textFormat);
+  DrawTextW(screen, text.text.c_str(), -1, &bounds, DT_CALCRECT | textFormat);
   SelectObject(screen, oldFont);
   ReleaseDC(nullptr, screen);
   int height = bounds.bottom - bounds.top;
@@ -122,7 +113,7 @@ BOOL MeasureMenuItem(MEASUREITEMSTRUCT* item) {
 BOOL DrawMenuItem(const DRAWITEMSTRUCT* item) {
   Command command = CommandFrom(static_cast<int>(item->itemID));
   ItemText text = TextOf(command);
-  if (!text.text[0]) return TRUE;
+  if (text.text.empty()) return TRUE;
   HDC dc = item->hDC;
   const RECT& bounds = item->rcItem;
   bool grayed = item->itemState & ODS_GRAYED;

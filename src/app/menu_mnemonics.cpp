@@ -7,22 +7,18 @@
 
 namespace {
 
-using Match = bool (*)(BYTE mnemonic, BYTE typed);
+using Match = bool (*)(wchar_t mnemonic, wchar_t typed);
 
-BYTE UpperCase(BYTE character) {
-  return static_cast<BYTE>(reinterpret_cast<UINT_PTR>(CharUpperA(reinterpret_cast<char*>(character))));
+wchar_t UpperCase(wchar_t character) {
+  return static_cast<wchar_t>(reinterpret_cast<UINT_PTR>(CharUpperW(reinterpret_cast<wchar_t*>(character))));
 }
 
-bool SameLetter(BYTE mnemonic, BYTE typed) {
-  return UpperCase(mnemonic) == UpperCase(typed);
-}
+bool SameLetter(wchar_t mnemonic, wchar_t typed) { return UpperCase(mnemonic) == UpperCase(typed); }
 
 // 0xFF: the character is on no key of the current layout.
-BYTE KeyOf(BYTE character) {
-  return LOBYTE(VkKeyScanA(static_cast<char>(character)));
-}
+BYTE KeyOf(wchar_t character) { return LOBYTE(VkKeyScanW(character)); }
 
-bool SameKey(BYTE mnemonic, BYTE typed) {
+bool SameKey(wchar_t mnemonic, wchar_t typed) {
   BYTE key = KeyOf(mnemonic);
   return key != 0xFF && key == KeyOf(typed);
 }
@@ -35,7 +31,7 @@ bool ItemAvailable(const MnemonicRecord& record) {
   return RecentFileText(recentSlot).label[0] != '\0';
 }
 
-const MnemonicRecord* FindRecord(HMENU menu, BYTE typed, Match match) {
+const MnemonicRecord* FindRecord(HMENU menu, wchar_t typed, Match match) {
   for (int i = 0; i < mnemonicCount; ++i) {
     const MnemonicRecord& record = mnemonicTable[i];
     if (popupMenus[record.menu] != menu || !match(record.character, typed)) continue;
@@ -47,8 +43,8 @@ const MnemonicRecord* FindRecord(HMENU menu, BYTE typed, Match match) {
 }  // namespace
 
 LRESULT MenuChar(WORD character, HMENU menu) {
-  if (!menu || character > 0xFF) return MNC_IGNORE;
-  auto typed = static_cast<BYTE>(character);
+  if (!menu) return MNC_IGNORE;
+  auto typed = static_cast<wchar_t>(character);
   const MnemonicRecord* record = FindRecord(menu, typed, SameLetter);
   if (!record) record = FindRecord(menu, typed, SameKey);
   if (!record) return MNC_IGNORE;

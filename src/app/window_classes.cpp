@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "base/globals.h"
+#include "base/ui_texts.h"
 
 // Every other instance finds this one by these classes, so their layout is fixed.
 #if defined(_WIN32) && !defined(_WIN64)
@@ -25,22 +26,17 @@ void LoadIcons(HINSTANCE instance) {
   appIconSmall = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(2), IMAGE_ICON, 16, 16, 0));
 }
 
+// A Unicode window: its title, menus and notifications are UTF-16, whatever
+// the system's code page. Other instances find it by its class name all the same.
 bool RegisterMainClass(HINSTANCE instance) {
-  WNDCLASSEXA main{};
+  WNDCLASSEXW main{};
   main.cbSize = sizeof main;
   main.lpfnWndProc = MainWindowProc;
   main.hInstance = instance;
   main.hIcon = appIcon;
   main.hIconSm = appIconSmall;
-  main.lpszClassName = mainClassName;
-  if (RegisterClassExA(&main)) return true;
-  // Older systems know only the plain form.
-  WNDCLASSA plain{};
-  plain.lpfnWndProc = MainWindowProc;
-  plain.hInstance = instance;
-  plain.hIcon = appIcon;
-  plain.lpszClassName = mainClassName;
-  return RegisterClassA(&plain) != 0;
+  main.lpszClassName = mainClassNameWide;
+  return RegisterClassExW(&main) != 0;
 }
 
 }  // namespace
@@ -52,9 +48,7 @@ bool RegisterWindowClasses(HINSTANCE instance) {
 }
 
 bool CreateMainWindow(HINSTANCE instance) {
-  char title[MAX_PATH + 16];
-  wsprintfA(title, "[%s]-%s", untitledName, mainClassName);
-  mainWindow = CreateWindowExA(0, mainClassName, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+  mainWindow = CreateWindowExW(0, mainClassNameWide, untitledTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
   if (!mainWindow) return false;
   markerWindow = CreateWindowExA(0, markerClassName, "", WS_CHILD, 0, 0, 0, 0, mainWindow, nullptr, instance, nullptr);

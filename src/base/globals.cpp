@@ -1,10 +1,14 @@
 #include "base/globals.h"
 
+#include "base/wide_strings.h"
+
 HANDLE processHeap;
 HINSTANCE appInstance;
 HWND mainWindow;
 HWND markerWindow;
 char currentPath[MAX_PATH];
+
+std::wstring DocumentPathText() { return WideFromBytes(currentPath, CP_ACP); }
 
 HICON appIcon;
 HICON appIconSmall;

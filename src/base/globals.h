@@ -2,11 +2,15 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 extern HANDLE processHeap;  // source of every private block
 extern HINSTANCE appInstance;
 extern HWND mainWindow;
 extern HWND markerWindow;  // hidden child; its text names the document for other instances
 extern char currentPath[MAX_PATH];
+// The document's path (or untitled name) as the user reads it.
+std::wstring DocumentPathText();
 
 extern HICON appIcon;
 extern HICON appIconSmall;

@@ -10,6 +10,6 @@ void SetStatusReceiver(StatusReceiver receiver) { statusReceiver = receiver; }
 
 bool StatusBarShown() { return statusReceiver != nullptr; }
 
-void ReportStatus(StatusPane pane, const char* text) {
+void ReportStatus(StatusPane pane, const wchar_t* text) {
   if (statusReceiver) statusReceiver(pane, text);
 }

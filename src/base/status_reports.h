@@ -6,8 +6,8 @@ enum class StatusPane : int { Caret = 0, Keyboard = 1, CodePage = 2, InsertMode 
 
 // Shows `text` in `pane`; given no text, draws the pane again from the state it
 // shows (the keyboard language, the view code page, the file path).
-using StatusReceiver = void (*)(StatusPane pane, const char* text);
+using StatusReceiver = void (*)(StatusPane pane, const wchar_t* text);
 
 void SetStatusReceiver(StatusReceiver receiver);  // nullptr: the bar is gone
 bool StatusBarShown();
-void ReportStatus(StatusPane pane, const char* text = nullptr);
+void ReportStatus(StatusPane pane, const wchar_t* text = nullptr);

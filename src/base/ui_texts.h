@@ -4,6 +4,12 @@
 #pragma once
 
 inline constexpr wchar_t programCaption[] = L"ZORN2";  // every message box's caption
+inline constexpr wchar_t mainClassNameWide[] = L"ZORN2";  // the main window's class: other instances look for it
+inline constexpr wchar_t untitledTitle[] = L"[БезИмени]-ZORN2";  // the title of a new document
+
+// The status bar's insert-mode pane.
+inline constexpr wchar_t insertModeText[] = L"Вставка";
+inline constexpr wchar_t overwriteModeText[] = L"Замена";
 
 // Conversions and pastes that meet characters the target code page lacks.
 inline constexpr wchar_t replacedCharactersText[] = L"Символов, которых нет в ";

@@ -1,22 +1,26 @@
 #include "base/wide_strings.h"
 
-#include <windows.h>
-
+#include <algorithm>
 #include <climits>
 
-std::wstring WideFromUtf8(std::string_view utf8) {
-  if (utf8.empty() || utf8.size() > INT_MAX) return {};
-  const int size = static_cast<int>(utf8.size());
-  std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return wide;
+#include "codepages/buffer_size.h"
+
+std::wstring WideFromBytes(std::string_view bytes, UINT codePage) {
+  if (bytes.empty() || bytes.size() > INT_MAX) return {};
+  int size = static_cast<int>(bytes.size());
+  int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+  std::wstring text;
+  // In 32 bits a string of wide characters holds only half a gigabyte.
+  text.resize(BufferSize(static_cast<std::size_t>(std::max(length, 0)), 1, 0, text.max_size()));
+  if (length > 0) MultiByteToWideChar(codePage, 0, bytes.data(), size, text.data(), length);
+  return text;
 }
 
-std::string Utf8FromWide(std::wstring_view wide) {
-  if (wide.empty() || wide.size() > INT_MAX) return {};
-  const int size = static_cast<int>(wide.size());
-  std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)),
-                   '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
-  return utf8;
+std::string BytesFromWide(std::wstring_view text, UINT codePage) {
+  if (text.empty() || text.size() > INT_MAX) return {};
+  int size = static_cast<int>(text.size());
+  int length = WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(std::max(length, 0)), '\0');
+  if (length > 0) WideCharToMultiByte(codePage, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
+  return bytes;
 }

@@ -1,8 +1,13 @@
-// UTF-8 and UTF-16 for what crosses between the program and Windows: names,
-// paths and the program's own texts go to the W functions as UTF-16.
+// Bytes of a code page and UTF-16, for what crosses between the program and
+// Windows: names, paths and texts go to the W functions as UTF-16.
 #pragma once
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
-std::wstring WideFromUtf8(std::string_view utf8);
-std::string Utf8FromWide(std::wstring_view wide);
+std::wstring WideFromBytes(std::string_view bytes, UINT codePage);
+std::string BytesFromWide(std::wstring_view text, UINT codePage);
+
+inline std::wstring WideFromUtf8(std::string_view utf8) { return WideFromBytes(utf8, CP_UTF8); }
+inline std::string Utf8FromWide(std::wstring_view wide) { return BytesFromWide(wide, CP_UTF8); }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <iterator>
+#include <string>
 
 #include "base/globals.h"
 #include "base/last_resort.h"
@@ -16,26 +17,28 @@ HWND statusTooltip;
 RECT codePagePaneRect;  // in the bar's client coordinates; the panes left of the path have fixed widths
 WNDPROC statusBaseProc;
 
-TTTOOLINFOA PathTool() {
-  TTTOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V1_SIZE;
+std::wstring shownPath;  // the path pane's text, which its tooltip shows whole
+
+TTTOOLINFOW PathTool() {
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V1_SIZE;
   tool.hwnd = statusWindow;
   tool.uId = statusBarId;
   tool.hinst = appInstance;
-  tool.lpszText = currentPath;
+  tool.lpszText = shownPath.data();
   return tool;
 }
 
 // The path pane's tool: the whole pane, however wide the bar grows.
 void AddPathTooltip() {
-  statusTooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, 0, 0, 0, 0, mainWindow, nullptr, appInstance,
+  statusTooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, 0, 0, 0, 0, 0, mainWindow, nullptr, appInstance,
                                   nullptr);
   if (!statusTooltip) return;
-  TTTOOLINFOA tool = PathTool();
+  TTTOOLINFOW tool = PathTool();
   tool.uFlags = TTF_SUBCLASS;
-  SendMessageA(statusWindow, SB_GETRECT, pathPane, reinterpret_cast<LPARAM>(&tool.rect));
+  SendMessageW(statusWindow, SB_GETRECT, pathPane, reinterpret_cast<LPARAM>(&tool.rect));
   tool.rect.right = 65535;
-  SendMessageA(statusTooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(statusTooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void OpenCodePageMenu(LPARAM where) {
@@ -56,13 +59,13 @@ LRESULT CALLBACK StatusClickProc(HWND window, UINT message, WPARAM wParam, LPARA
 static LRESULT StatusClickProcUnguarded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WNDPROC base = statusBaseProc;
   if (message == WM_LBUTTONUP || message == WM_RBUTTONUP) OpenCodePageMenu(lParam);
-  return CallWindowProcA(base, window, message, wParam, lParam);
+  return CallWindowProcW(base, window, message, wParam, lParam);
 }
 
-void SetOwnerDrawn(int pane) { SendMessageA(statusWindow, SB_SETTEXTA, pane, 0); }
+void SetOwnerDrawn(int pane) { SendMessageW(statusWindow, SB_SETTEXTW, pane, 0); }
 
 // The reports of the parts below: a text for its pane, or a pane to draw again.
-void ReceiveStatus(StatusPane pane, const char* text) {
+void ReceiveStatus(StatusPane pane, const wchar_t* text) {
   if (!statusWindow) return;
   switch (pane) {
     case StatusPane::Keyboard: RefreshKeyboardPane(); return;
@@ -70,7 +73,7 @@ void ReceiveStatus(StatusPane pane, const char* text) {
     case StatusPane::Path: ShowFilePath(); return;
     case StatusPane::Caret:
     case StatusPane::InsertMode:
-      if (text) SendMessageA(statusWindow, SB_SETTEXTA, static_cast<int>(pane), reinterpret_cast<LPARAM>(text));
+      if (text) SendMessageW(statusWindow, SB_SETTEXTW, static_cast<int>(pane), reinterpret_cast<LPARAM>(text));
       return;
   }
 }
@@ -78,13 +81,13 @@ void ReceiveStatus(StatusPane pane, const char* text) {
 }  // namespace
 
 void CreateStatusBar() {
-  statusWindow = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER, "", mainWindow, statusBarId);
+  statusWindow = CreateStatusWindowW(WS_CHILD | WS_VISIBLE | WS_BORDER, L"", mainWindow, statusBarId);
   if (!statusWindow) return;
   SendMessageA(statusWindow, SB_SETPARTS, std::size(statusPaneEdges), reinterpret_cast<LPARAM>(statusPaneEdges));
   AddPathTooltip();
   SendMessageA(statusWindow, SB_GETRECT, codePagePane, reinterpret_cast<LPARAM>(&codePagePaneRect));
   statusBaseProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(statusWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StatusClickProc)));
+      SetWindowLongPtrW(statusWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StatusClickProc)));
   SetStatusReceiver(ReceiveStatus);
   RefreshCodePagePane();
   ShowFilePath();
@@ -95,8 +98,8 @@ void DestroyStatusBar() {
   if (!statusWindow) return;
   SetStatusReceiver(nullptr);
   if (statusTooltip) {
-    TTTOOLINFOA tool = PathTool();
-    SendMessageA(statusTooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    TTTOOLINFOW tool = PathTool();
+    SendMessageW(statusTooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     DestroyWindow(statusTooltip);
     statusTooltip = nullptr;
   }
@@ -115,8 +118,9 @@ void RefreshCodePagePane() {
 
 void ShowFilePath() {
   if (!statusWindow) return;
-  SendMessageA(statusWindow, SB_SETTEXTA, pathPane, reinterpret_cast<LPARAM>(currentPath));
+  shownPath = DocumentPathText();
+  SendMessageW(statusWindow, SB_SETTEXTW, pathPane, reinterpret_cast<LPARAM>(shownPath.c_str()));
   if (!statusTooltip) return;
-  TTTOOLINFOA tool = PathTool();
-  SendMessageA(statusTooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+  TTTOOLINFOW tool = PathTool();
+  SendMessageW(statusTooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }

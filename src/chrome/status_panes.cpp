@@ -3,6 +3,7 @@
 
 #include "base/globals.h"
 #include "base/view_code_pages.h"
+#include "base/wide_strings.h"
 #include "chrome/status_bar.h"
 #include "codepages/code_pages.h"
 #include "editor/view_format.h"
@@ -13,14 +14,14 @@ constexpr int imageSize = 16;
 
 // The first two letters of the active layout's abbreviated language name, "RU" or "EN".
 void DrawKeyboardPane(const DRAWITEMSTRUCT& item) {
-  char name[4] = {};
+  wchar_t name[4] = {};
   LANGID language = LOWORD(reinterpret_cast<UINT_PTR>(GetKeyboardLayout(0)));
-  GetLocaleInfoA(MAKELCID(language, SORT_DEFAULT), LOCALE_SABBREVLANGNAME, name, sizeof name);
-  name[2] = '\0';
-  CharUpperA(name);
+  GetLocaleInfoW(MAKELCID(language, SORT_DEFAULT), LOCALE_SABBREVLANGNAME, name, 4);
+  name[2] = L'\0';
+  CharUpperW(name);
   int mode = SetBkMode(item.hDC, TRANSPARENT);
   RECT rect = item.rcItem;
-  DrawTextA(item.hDC, name, -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+  DrawTextW(item.hDC, name, -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
   SetBkMode(item.hDC, mode);
 }
 
@@ -38,7 +39,7 @@ void DrawCodePagePane(const DRAWITEMSTRUCT& item) {
   }
   RECT rect = item.rcItem;
   rect.left += imageSize + 2;
-  DrawStatusTextA(item.hDC, &rect, CodePageDisplayName(viewCodePage), SBT_NOBORDERS);
+  DrawStatusTextW(item.hDC, &rect, WideFromUtf8(CodePageDisplayName(viewCodePage)).c_str(), SBT_NOBORDERS);
 }
 
 }  // namespace

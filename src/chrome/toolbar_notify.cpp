@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 #include "base/command_captions.h"
 #include "base/commands.h"
 #include "base/globals.h"
@@ -11,21 +13,20 @@
 
 namespace {
 
-
 // The caption without its mnemonic mark, as Windows shows it in a tooltip
 // (Wine's tooltip would underline the letter instead).
-void CopyTooltipText(Command command, char* target, size_t capacity) {
+void CopyTooltipText(Command command, wchar_t* target, size_t capacity) {
   size_t length = 0;
-  for (const char* c = CommandCaption(command); *c && length + 1 < capacity; ++c) {
-    if (*c != '&') target[length++] = *c;
+  for (const wchar_t* c = CommandCaption(command); *c && length + 1 < capacity; ++c) {
+    if (*c != L'&') target[length++] = *c;
   }
-  target[length] = '\0';
+  target[length] = L'\0';
 }
 
-LRESULT GetButtonInfo(NMTOOLBARA* info) {
+LRESULT GetButtonInfo(NMTOOLBARW* info) {
   if (!OfferedButton(info->iItem, &info->tbButton)) return FALSE;
   if (info->pszText && info->cchText > 0) {
-    lstrcpynA(info->pszText, CommandCaption(CommandFrom(info->tbButton.idCommand)), info->cchText);
+    lstrcpynW(info->pszText, CommandCaption(CommandFrom(info->tbButton.idCommand)), info->cchText);
   }
   return TRUE;
 }
@@ -35,14 +36,15 @@ LRESULT GetButtonInfo(NMTOOLBARA* info) {
 bool OnToolbarNotify(NMHDR* header, LRESULT* result) {
   *result = 0;
   switch (header->code) {
-    case TTN_NEEDTEXTA: {
-      auto* text = reinterpret_cast<NMTTDISPINFOA*>(header);
-      CopyTooltipText(CommandFrom(static_cast<int>(header->idFrom)), text->szText, sizeof text->szText);
+    // The main window is a Unicode window, so the toolbar and its tooltips ask in UTF-16.
+    case TTN_NEEDTEXTW: {
+      auto* text = reinterpret_cast<NMTTDISPINFOW*>(header);
+      CopyTooltipText(CommandFrom(static_cast<int>(header->idFrom)), text->szText, std::size(text->szText));
       text->lpszText = text->szText;
       return true;
     }
-    case TBN_GETBUTTONINFOA:
-      *result = GetButtonInfo(reinterpret_cast<NMTOOLBARA*>(header));
+    case TBN_GETBUTTONINFOW:
+      *result = GetButtonInfo(reinterpret_cast<NMTOOLBARW*>(header));
       return true;
     case TBN_QUERYINSERT:
     case TBN_QUERYDELETE:

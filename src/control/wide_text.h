@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-std::wstring WideFromBytes(std::string_view bytes, UINT codePage);
-std::string BytesFromWide(std::wstring_view text, UINT codePage);
+#include "base/wide_strings.h"
+
 // The code page of an 8-bit clipboard text format.
 inline UINT CodePageOfFormat(CLIPFORMAT format) { return format == CF_OEMTEXT ? CP_OEMCP : CP_ACP; }

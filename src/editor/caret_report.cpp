@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include "base/status_reports.h"
+#include "base/ui_texts.h"
 #include "control/document_control.h"
 #include "editor/editor_control.h"
 #include "editor/view_format.h"
@@ -27,8 +28,8 @@ void ReportCaretPosition() {
   lastCaretRange = {selection.cpMin, selection.cpMax};
   auto line = static_cast<LONG>(SendMessageA(editorWindow, EM_EXLINEFROMCHAR, 0, selection.cpMin));
   auto lineStart = static_cast<LONG>(SendMessageA(editorWindow, EM_LINEINDEX, line, 0));
-  char text[32];
-  wsprintfA(text, "%4u:%u", CaretColumn(lineStart, selection.cpMin), static_cast<UINT>(line + 1));
+  wchar_t text[32];
+  wsprintfW(text, L"%4u:%u", CaretColumn(lineStart, selection.cpMin), static_cast<UINT>(line + 1));
   ReportStatus(StatusPane::Caret, text);
 }
 
@@ -38,5 +39,5 @@ void ReportCaretPositionAfresh() {
 }
 
 void ReportInsertMode() {
-  ReportStatus(StatusPane::InsertMode, overwriteMode ? "Замена" : "Вставка");
+  ReportStatus(StatusPane::InsertMode, overwriteMode ? overwriteModeText : insertModeText);
 }

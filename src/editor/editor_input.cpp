@@ -39,7 +39,7 @@ bool TranslateForMainWindow(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   // The default procedure learns that a key came with Alt, as it would have
   // without the accelerator; otherwise releasing Alt (after Alt+F2, say)
   // would put the menu bar in keyboard mode.
-  if (message == WM_SYSKEYDOWN && wParam != VK_F4) DefWindowProcA(mainWindow, message, wParam, lParam);
+  if (message == WM_SYSKEYDOWN && wParam != VK_F4) DefWindowProcW(mainWindow, message, wParam, lParam);
   return true;
 }
 

@@ -36,7 +36,7 @@ class Menus : public ProgramWindows {
   }
 
   // The command MenuChar ran for `character` typed in menu `index`; `none` for none.
-  static Command Typed(BYTE character, int index) {
+  static Command Typed(wchar_t character, int index) {
     commandsSeen.clear();
     LRESULT result = MenuChar(character, popupMenus[index]);
     if (commandsSeen.empty()) {
@@ -49,7 +49,7 @@ class Menus : public ProgramWindows {
   }
 };
 
-constexpr BYTE cyrillicO = 0xEE;  // "о" in Windows-1251
+constexpr wchar_t cyrillicO = L'о';  // the menus are Unicode: WM_MENUCHAR brings UTF-16
 
 TEST_F(Menus, TheLetterRunsTheEnabledItemOfTheOpenMenuTheExactLetterFirst) {
   EXPECT_EQ(Typed(cyrillicO, 0), Command::Open);
@@ -58,7 +58,7 @@ TEST_F(Menus, TheLetterRunsTheEnabledItemOfTheOpenMenuTheExactLetterFirst) {
   EXPECT_EQ(Typed('q', 0), none);
   EXPECT_EQ(MenuChar(cyrillicO, mainMenu), MNC_IGNORE);
   // On a Russian keyboard К and R share a key; "&RTF" comes first in the table.
-  EXPECT_EQ(Typed(0xEA, 5), Command::ViewKoi8);
+  EXPECT_EQ(Typed(L'к', 5), Command::ViewKoi8);
   EXPECT_EQ(Typed('r', 5), Command::RtfToAnsi);
 
   EnableMenuItem(mainMenu, Id(Command::Open), MF_BYCOMMAND | MF_GRAYED);
