@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 
+#include "codepages/utf8_latin.h"
 #include "codepages/utf8_recoding.h"
 
 namespace {
@@ -43,6 +44,14 @@ void BM_Utf8ToAnsi(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * text.size());
 }
 
+// Translit in the UTF-8 view: Latin letters in the UTF-8 text.
+void BM_TransliterateUtf8(benchmark::State& state) {
+  const std::string& text = RussianUtf8();
+  if (text.empty()) return state.SkipWithError("install fortunes-ru (scripts/install-deps.sh)");
+  for (auto _ : state) benchmark::DoNotOptimize(WriteLatinInUtf8(text, LatinCommand::Translit));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * text.size());
+}
+
 // glibc's iconv(3) on the same text, transliterating what Windows-1251 lacks as ours replaces it.
 void BM_IconvUtf8ToCp1251(benchmark::State& state) {
   const std::string& text = RussianUtf8();
@@ -67,4 +76,5 @@ void BM_IconvUtf8ToCp1251(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_Utf8ToAnsi)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TransliterateUtf8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IconvUtf8ToCp1251)->Unit(benchmark::kMillisecond);

@@ -52,6 +52,8 @@ int ParseCodePage(const char* argument) {
   return -1;
 }
 
+const char* CodePageArgument(CodePage codePage) { return codePageArguments[codePage <= Utf8 ? codePage : Utf8]; }
+
 const char* CodePageMessageName(CodePage codePage) { return codePageMessageNames[codePage <= Utf8 ? codePage : Utf8]; }
 
 bool ReadStandardInput(std::string& text) {

@@ -14,6 +14,9 @@ constexpr int exitFailure = 1;
 // The CodePage an argument (ansi oem koi8 iso mac utf8) names, or -1.
 int ParseCodePage(const char* argument);
 
+// The argument that names `codePage`: ansi, ..., utf8.
+const char* CodePageArgument(CodePage codePage);
+
 // The name of a code page in messages: Windows-1251, ..., UTF-8.
 const char* CodePageMessageName(CodePage codePage);
 

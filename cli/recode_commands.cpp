@@ -1,5 +1,5 @@
 // The commands that rewrite every byte or character on its own, streamed chunk by chunk.
-// UTF-8 input is first converted into DOS-866 (fido, translit) or the target page.
+// UTF-8 input is converted into the target page (recode), or stays UTF-8 (fido, translit).
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -8,12 +8,11 @@
 #include "codepages/code_pages.h"
 #include "codepages/recoding_routes.h"
 #include "codepages/transliteration.h"
+#include "codepages/utf8_latin.h"
 #include "codepages/utf8_recoding.h"
 #include "commands.h"
 
 namespace {
-
-using PieceTransform = std::function<std::string_view(std::string& piece)>;
 
 std::string_view View(const unsigned char* bytes, std::size_t length) {
   return {reinterpret_cast<const char*>(bytes), length};
@@ -33,29 +32,44 @@ int RecodeStream(RecodingRoute route) {
   });
 }
 
-// UTF-8 into `page`, then `then` on each converted piece.
-int StreamFromUtf8(CodePage page, const PieceTransform& then) {
-  Utf8ToPage converter(page);
+void ReportKeptBytes(std::size_t count) {
+  Report(count, " byte was not UTF-8 and kept as it is", " bytes were not UTF-8 and kept as they are", "");
+}
+
+// Streams through a converter of UTF-8 in chunks (Utf8ToPage, Utf8LatinWriter).
+template <typename Converter>
+int StreamConverted(Converter& converter) {
   std::string piece;
-  const int result = TransformStream(
+  return TransformStream(
       [&](unsigned char* bytes, std::size_t length) {
-        piece.resize(Utf8ToPage::MaxOutput(length));  // the same size chunk after chunk: no refill
+        piece.resize(Converter::MaxOutput(length));  // the same size chunk after chunk: no refill
         piece.resize(converter.Convert(View(bytes, length), piece.data()));
-        return then(piece);
+        return std::string_view(piece);
       },
       [&] {
-        piece.resize(Utf8ToPage::MaxOutput(0));
+        piece.resize(Converter::MaxOutput(0));
         piece.resize(converter.Finish(piece.data()));
-        return then(piece);
+        return std::string_view(piece);
       });
+}
+
+int StreamFromUtf8(CodePage page) {
+  Utf8ToPage converter(page);
+  const int result = StreamConverted(converter);
   Report(converter.Replaced(), " character had", " characters had",
          std::string(" no place in ") + CodePageMessageName(page) + " and " +
              (converter.Replaced() == 1 ? "was" : "were") + " replaced");
-  Report(converter.InvalidBytes(), " byte was", " bytes were", " not UTF-8 and kept as they are");
+  ReportKeptBytes(converter.InvalidBytes());
   return result;
 }
 
-std::string_view AsItIs(std::string& piece) { return piece; }
+// UTF-8 with the letters `command` writes as Latin ones.
+int StreamUtf8Latin(LatinCommand command) {
+  Utf8LatinWriter writer(command);
+  const int result = StreamConverted(writer);
+  ReportKeptBytes(writer.InvalidBytes());
+  return result;
+}
 
 int StreamToUtf8(CodePage source) {
   std::string utf8;
@@ -79,22 +93,17 @@ int RunRecode(int argc, char** argv) {
   const int from = ParseCodePage(argv[0]);
   const int to = ParseCodePage(argv[1]);
   if (from < 0 || to < 0) return exitUsage;
-  if (from == Utf8 && to != Utf8) return StreamFromUtf8(static_cast<CodePage>(to), AsItIs);
+  if (from == Utf8 && to != Utf8) return StreamFromUtf8(static_cast<CodePage>(to));
   if (to == Utf8 && from != Utf8) return StreamToUtf8(static_cast<CodePage>(from));
   return RecodeStream(ChosenRecodingRoute(static_cast<CodePage>(from), static_cast<CodePage>(to)));
 }
 
-// fido FROM: into DOS-866 with Н and р as Latin H and p.
+// fido FROM: into DOS-866 with Н and р as Latin H and p; UTF-8 stays UTF-8 with them.
 int RunFido(int argc, char** argv) {
   if (argc != 1) return exitUsage;
   const int from = ParseCodePage(argv[0]);
   if (from < 0) return exitUsage;
-  if (from == Utf8) {
-    return StreamFromUtf8(Oem, [](std::string& piece) {
-      RecodeBytes(reinterpret_cast<unsigned char*>(piece.data()), piece.size(), NoTable, FidoTarget);
-      return std::string_view(piece);
-    });
-  }
+  if (from == Utf8) return StreamUtf8Latin(LatinCommand::Fido);
   return RecodeStream(MenuRecodingRoute(RecodeToFido, static_cast<CodePage>(from)));
 }
 
@@ -103,13 +112,8 @@ int RunTranslit(int argc, char** argv) {
   if (argc != 1) return exitUsage;
   const int from = ParseCodePage(argv[0]);
   if (from < 0) return exitUsage;
+  if (from == Utf8) return StreamUtf8Latin(LatinCommand::Translit);
   std::string latin;
-  if (from == Utf8) {
-    return StreamFromUtf8(Oem, [&latin](std::string& piece) {
-      latin = Transliterate(piece, Oem);
-      return std::string_view(latin);
-    });
-  }
   return TransformStream([from, &latin](unsigned char* bytes, std::size_t length) {
     latin = Transliterate(View(bytes, length), static_cast<CodePage>(from));
     return std::string_view(latin);

@@ -9,8 +9,6 @@
 
 namespace {
 
-const char* const guessNames[] = {"ansi\n", "oem\n", "koi8\n"};
-
 template <typename Transform>
 int TransformWholeText(Transform transform) {
   std::string text;
@@ -25,7 +23,7 @@ int RunGuess(int argc, char**) {
   if (argc != 0) return exitUsage;
   std::string start;
   if (!ReadStandardInputStart(start, codePageGuessSample)) return exitFailure;
-  return WriteStandardOutput(guessNames[GuessViewCodePage(start)]);
+  return WriteStandardOutput(std::string(CodePageArgument(GuessLoadedView(start))) + "\n");
 }
 
 // unescape: =XX escapes into the bytes they spell.

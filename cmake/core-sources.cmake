@@ -17,6 +17,7 @@ set(CORE_SOURCES
   src/codepages/transliteration.cpp
   src/codepages/unicode_maps.cpp
   src/codepages/utf8.cpp
+  src/codepages/utf8_latin.cpp
   src/codepages/utf8_recoding.cpp
   # The text engine and the RTF reader.
   src/engine/block_pool.cpp

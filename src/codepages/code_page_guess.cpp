@@ -60,3 +60,7 @@ bool SampleLooksLikeUtf8(std::string_view textStart) {
   }
   return multiByte;
 }
+
+CodePage GuessLoadedView(std::string_view textStart) {
+  return SampleLooksLikeUtf8(textStart) ? Utf8 : GuessViewCodePage(textStart);
+}

@@ -18,3 +18,7 @@ CodePage GuessViewCodePage(std::string_view textStart);
 // Whether the first codePageGuessSample bytes of `textStart` are UTF-8 with at least one
 // character of two bytes or more; a sequence the sample's end cuts short counts as valid.
 bool SampleLooksLikeUtf8(std::string_view textStart);
+
+// The view code page a text just loaded is shown in: Utf8 when SampleLooksLikeUtf8, else
+// GuessViewCodePage.
+CodePage GuessLoadedView(std::string_view textStart);

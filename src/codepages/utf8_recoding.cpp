@@ -125,10 +125,7 @@ std::size_t AppendPageAsUtf8(CodePage source, std::string_view text, std::string
   char* o = out.data() + start;
   std::size_t undefined = 0;
   while (in < end) {
-    const std::size_t ascii = AsciiRunLength(in, static_cast<std::size_t>(end - in));
-    std::memcpy(o, in, ascii);
-    o += ascii;
-    in += ascii;
+    in = CopyAsciiRun(in, end, o);
     if (in == end) break;
     const Utf8Form& form = forms[*in++];
     std::memcpy(o, form.bytes, form.length);
@@ -141,33 +138,12 @@ std::size_t AppendPageAsUtf8(CodePage source, std::string_view text, std::string
 
 Utf8ToPage::Utf8ToPage(CodePage target) : tables_(TablesFor(target)), target_(target) {}
 
-std::size_t Utf8ToPage::Convert(std::string_view chunk, char* out) {
-  const auto* in = reinterpret_cast<const unsigned char*>(chunk.data());
-  const auto* end = in + chunk.size();
-  char* o = out;
-  in = ConvertCarried(in, end, o);
-  while (in < end) {
-    const std::size_t ascii = AsciiRunLength(in, static_cast<std::size_t>(end - in));
-    std::memcpy(o, in, ascii);
-    o += ascii;
-    in += ascii;
-    if (end - in > static_cast<std::ptrdiff_t>(blockSize)) {
-      const std::size_t taken = ConvertBlock(in, o);
-      in += taken;
-      if (taken >= blockSize) continue;
-    }
-    if (in == end) break;
-    // What stopped the block, or a character of the chunk's last bytes.
-    const Utf8Sequence sequence = DecodeUtf8(in, static_cast<std::size_t>(end - in));
-    if (sequence.status == Utf8Status::Cut) {
-      std::memcpy(carried_, in, sequence.length);
-      carriedLength_ = sequence.length;
-      break;
-    }
-    ConvertSequence(in, sequence, o);
-    in += sequence.length;
-  }
-  return static_cast<std::size_t>(o - out);
+// A block when enough bytes are left; the walk starts over after a whole one.
+bool Utf8ToPage::TakeRun(const unsigned char*& in, const unsigned char* end, char*& out) const {
+  if (end - in <= static_cast<std::ptrdiff_t>(blockSize)) return false;
+  const std::size_t taken = ConvertBlock(in, out);
+  in += taken;
+  return taken >= blockSize;
 }
 
 // Converts the ASCII and two-byte characters (U+0080..U+07FF, every Cyrillic letter among them)
@@ -212,40 +188,7 @@ std::size_t Utf8ToPage::ConvertBlock(const unsigned char* in, char*& out) const 
   return taken;
 }
 
-std::size_t Utf8ToPage::Finish(char* out) {
-  const std::size_t length = carriedLength_;
-  std::memcpy(out, carried_, length);
-  invalidBytes_ += length;
-  carriedLength_ = 0;
-  return length;
-}
-
-// Adds the chunk's first bytes to a carried sequence until it is whole or proves invalid;
-// returns where the rest of the chunk starts.
-const unsigned char* Utf8ToPage::ConvertCarried(const unsigned char* in, const unsigned char* end, char*& out) {
-  while (carriedLength_ > 0 && in < end) {
-    carried_[carriedLength_++] = *in++;
-    const Utf8Sequence sequence = DecodeUtf8(carried_, carriedLength_);
-    if (sequence.status == Utf8Status::Cut) continue;
-    if (sequence.status == Utf8Status::Valid) {
-      ConvertSequence(carried_, sequence, out);
-    } else {
-      // A valid start followed by a byte that does not continue it: the start's bytes are
-      // kept one by one, as in a single chunk, and the byte is read again as a start.
-      --in;
-      for (std::size_t i = 0; i + 1 < carriedLength_; ++i) ConvertSequence(carried_ + i, sequence, out);
-    }
-    carriedLength_ = 0;
-  }
-  return in;
-}
-
-void Utf8ToPage::ConvertSequence(const unsigned char* at, Utf8Sequence sequence, char*& out) {
-  if (sequence.status != Utf8Status::Valid) {
-    *out++ = static_cast<char>(*at);
-    ++invalidBytes_;
-    return;
-  }
+void Utf8ToPage::WriteCharacter(const unsigned char*, Utf8Sequence sequence, char*& out) {
   const std::uint16_t entry = sequence.codePoint < bmpSize ? tables_->spellings[sequence.codePoint] : replacedBit | replacement;
   if (entry == multiByte) {
     const PageSpelling spelling = SpellInPage(target_, sequence.codePoint);

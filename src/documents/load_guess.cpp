@@ -18,7 +18,7 @@ void GuessViewAfterLoad() {
   auto length = static_cast<size_t>(SendMessageA(editorWindow, WM_GETTEXT, codePageGuessSample + 1,
                                                  reinterpret_cast<LPARAM>(sample)));
   std::string_view start(sample, length < codePageGuessSample ? length : codePageGuessSample);
-  CodePage guess = SampleLooksLikeUtf8(start) ? Utf8 : GuessViewCodePage(start);
+  CodePage guess = GuessLoadedView(start);
   if (guess != viewCodePage) {
     viewCodePage = guess;
     RefreshViewFormat();

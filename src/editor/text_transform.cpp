@@ -19,6 +19,7 @@
 #include "codepages/line_breaks.h"
 #include "codepages/recoding_routes.h"
 #include "codepages/transliteration.h"
+#include "codepages/utf8_latin.h"
 #include "codepages/utf8_recoding.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
@@ -39,7 +40,8 @@ ControlEditor& Editor() {
 }
 
 // A recoding: with UTF-8 on a side, the text goes from `source` to `target` first and
-// then through the tables (FidoTarget for Fido); otherwise through the tables alone.
+// then through the tables; otherwise through the tables alone. FidoTarget from UTF-8 to
+// UTF-8 is Fido on UTF-8 text.
 struct Recoding {
   int32_t fromTable = NoTable;
   int32_t toTable = NoTable;
@@ -48,10 +50,13 @@ struct Recoding {
   bool ViaUtf8() const { return source >= 0; }
 };
 
-// Characters out of UTF-8 that `page` lacks and that were written as look-alikes or '?'.
+// What a recoding with UTF-8 on a side replaced, counted in the single-byte `page`: out of
+// UTF-8, characters it lacks, written as look-alikes or '?'; into UTF-8, its bytes that
+// mean no character, written as U+FFFD.
 struct Replaced {
   std::size_t count = 0;
   CodePage page = Ansi;
+  bool intoUtf8 = false;
 };
 
 struct Frame {
@@ -191,9 +196,11 @@ void ReplaceRange(const Frame& frame, std::string& text, std::string result) {
 // shown, in a box of its own (the status bar may be hidden).
 void ReportReplaced(Replaced replaced) {
   if (replaced.count == 0) return;
+  const char* format = replaced.intoUtf8
+                           ? "Байтов, которые в %s не означают никакого символа: %lu. Они заменены знаком U+FFFD."
+                           : "Символов, которых нет в %s: %lu. Они заменены похожими или знаком \"?\".";
   char text[160];
-  wsprintfA(text, "Символов, которых нет в %s: %lu. Они заменены похожими или знаком \"?\".",
-            CodePageDisplayName(replaced.page), static_cast<unsigned long>(replaced.count));
+  wsprintfA(text, format, CodePageDisplayName(replaced.page), static_cast<unsigned long>(replaced.count));
   MessageBoxA(mainWindow, text, mainClassName, MB_OK | MB_ICONINFORMATION);
 }
 
@@ -202,13 +209,14 @@ Replaced RecodeInPlace(std::string& text, CodePage source, CodePage target) {
   RecodedText recoded = RecodeText(text, source, target);
   Release(text);
   text = std::move(recoded.bytes);
+  if (target == Utf8) return {recoded.invalid, source, true};
   return {recoded.replaced, target};
 }
 
 // The view a whole text recoded by the menu or a chord takes along.
 CodePage RecodedView(Command command, const Recoding& recoding) {
-  if (command == Command::Fido) return Oem;
   if (recoding.ViaUtf8()) return static_cast<CodePage>(recoding.target);
+  if (command == Command::Fido) return Oem;
   return CodePageOf(Command::RecodeToAnsi, command);
 }
 
@@ -216,10 +224,16 @@ CodePage RecodedView(Command command, const Recoding& recoding) {
 // a snapshot that holds both.
 Replaced Recode(const Frame& frame, std::string& text, const Recoding& recoding) {
   Replaced replaced;
-  if (recoding.ViaUtf8()) {
-    replaced = RecodeInPlace(text, static_cast<CodePage>(recoding.source), static_cast<CodePage>(recoding.target));
+  if (recoding.source == Utf8 && recoding.target == Utf8 && recoding.toTable == FidoTarget) {
+    std::string latin = WriteLatinInUtf8(text, LatinCommand::Fido);
+    Release(text);
+    text = std::move(latin);
+  } else {
+    if (recoding.ViaUtf8()) {
+      replaced = RecodeInPlace(text, static_cast<CodePage>(recoding.source), static_cast<CodePage>(recoding.target));
+    }
+    RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), recoding.fromTable, recoding.toTable);
   }
-  RecodeBytes(reinterpret_cast<unsigned char*>(text.data()), text.size(), recoding.fromTable, recoding.toTable);
   auto length = static_cast<Position>(text.size());
   bool written = false;
   if (frame.wholeText && frame.command != Command::ChooseConversion) {
@@ -237,13 +251,11 @@ Replaced Recode(const Frame& frame, std::string& text, const Recoding& recoding)
   return written ? replaced : Replaced{};
 }
 
-// In the UTF-8 view the Latin letters come from the DOS-866 form of the text.
-Replaced TransliterateRange(const Frame& frame, std::string& text) {
-  const bool utf8 = viewCodePage == Utf8;
-  Replaced replaced = utf8 ? RecodeInPlace(text, Utf8, Oem) : Replaced{};
-  std::string latin = Transliterate(text, utf8 ? Oem : viewCodePage);
+// In the UTF-8 view only the letters change: the text stays UTF-8.
+void TransliterateRange(const Frame& frame, std::string& text) {
+  std::string latin =
+      viewCodePage == Utf8 ? WriteLatinInUtf8(text, LatinCommand::Translit) : Transliterate(text, viewCodePage);
   ReplaceRange(frame, text, std::move(latin));
-  return replaced;
 }
 
 // The control reads RTF itself, but only a text that really is RTF is replaced.
@@ -315,7 +327,8 @@ Replaced Transform(const Frame& frame, std::string& text, const Recoding& recodi
     case Command::ChordUtf8:
       return Recode(frame, text, recoding);
     case Command::Translit:
-      return TransliterateRange(frame, text);
+      TransliterateRange(frame, text);
+      break;
     case Command::RtfToAnsi:
       ConvertRtf(frame, text);
       break;
@@ -380,9 +393,9 @@ RecodingCommand MenuRecoding(Command command) {
 
 void RecodeFromView(Command command) {
   if (viewCodePage == Utf8) {
-    // Fido's letters are DOS-866's: the text becomes DOS-866 first.
+    // Fido keeps UTF-8 text UTF-8: only its H and p change.
     bool fido = command == Command::Fido;
-    Run(command, {NoTable, fido ? FidoTarget : NoTable, Utf8, fido ? Oem : CodePageOf(Command::RecodeToAnsi, command)});
+    Run(command, {NoTable, fido ? FidoTarget : NoTable, Utf8, fido ? Utf8 : CodePageOf(Command::RecodeToAnsi, command)});
     return;
   }
   RecodingRoute route = MenuRecodingRoute(MenuRecoding(command), viewCodePage);

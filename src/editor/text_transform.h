@@ -18,12 +18,13 @@ void TransformText(Command command, int32_t fromTable, int32_t toTable);
 // A recoding with UTF-8 on one side or both: ChooseConversion (the view stays) or
 // ChordUtf8 (a whole text takes the view along to `target`). From UTF-8 a character the
 // target lacks becomes its look-alike or '?', and a box tells how many did; bytes that
-// are not UTF-8 stay as they are.
+// are not UTF-8 stay as they are. Into UTF-8 a byte that means no character in `source`
+// becomes U+FFFD, and a box tells how many did.
 void RecodeWithUtf8(Command command, CodePage source, CodePage target);
 
 // The recoding of Command::RecodeToAnsi to Fido.
 RecodingCommand MenuRecoding(Command command);
 
-// Command::RecodeToAnsi to Fido from the menu: recoding from the view code page; from
-// the UTF-8 view, Fido goes through DOS-866.
+// Command::RecodeToAnsi to Fido from the menu: recoding from the view code page; in
+// the UTF-8 view, Fido keeps the text UTF-8 and changes only Н and р.
 void RecodeFromView(Command command);

@@ -40,7 +40,7 @@ TEST(Zorn2Text, EachCommandOnAnExample) {
       {"align justify", std::string(50, 'a') + " b c\nd e\n",
        std::string(50, 'a') + std::string(14, ' ') + "b" + std::string(14, ' ') + "c\r\nd e\r\n"},
       {"guess", ConvertFromUtf8(work, "CP1251"), "ansi\n"}, {"guess", ConvertFromUtf8(work, "CP866"), "oem\n"},
-      {"guess", ConvertFromUtf8(work, "KOI8-R"), "koi8\n"}, {"guess", "", "ansi\n"},
+      {"guess", ConvertFromUtf8(work, "KOI8-R"), "koi8\n"}, {"guess", work, "utf8\n"}, {"guess", "", "ansi\n"},
       // Past the size of one read (4 MB), so that a chunk edge is crossed; every byte's route is the tables' part.
       {"recode koi8 iso", std::string((4 << 20) + 2, '\xE1'), std::string((4 << 20) + 2, '\xB0')},
       // UTF-8: what the page lacks is replaced and counted, a byte that is not UTF-8 is kept, ё straddles two reads.
@@ -51,8 +51,10 @@ TEST(Zorn2Text, EachCommandOnAnExample) {
       {"recode utf8 ansi", straddling + "ё\xFF\xD0", straddling + "\xB8\xFF\xD0",
        "zorn2-text: 2 bytes were not UTF-8 and kept as they are\n"},
       {"recode ansi utf8", "\x98\xE0", "\xEF\xBF\xBDа", "zorn2-text: 1 byte means no character in Windows-1251 and became U+FFFD\n"},
-      {"fido utf8", "Нора «x»", "H\xAEp\xA0 <x>", "zorn2-text: 2 characters had no place in DOS-866 and were replaced\n"},
-      {"translit utf8", "Щука — ёж", "SHuka - ezh", "zorn2-text: 1 character had no place in DOS-866 and was replaced\n"},
+      // Fido and translit keep UTF-8: the letters they change become Latin ones, all else stays.
+      {"fido utf8", "Нора «x» \x8D\xE0", "Hоpа «x» \x8D\xE0", "zorn2-text: 2 bytes were not UTF-8 and kept as they are\n"},
+      {"translit utf8", straddling + "ж — \x80", straddling + "zh — \x80",
+       "zorn2-text: 1 byte was not UTF-8 and kept as it is\n"},
   };
   for (const auto& c : cases) {
     const ShellRun run = RunZorn2Text(c.arguments, c.in);

@@ -99,6 +99,9 @@ TEST(Utf8Recoding, WritesWhatAPageLacksAsTheTablesDo) {
   // ISO and Mac have no look-alike tables of their own: the same look-alikes, and theirs in turn.
   EXPECT_EQ(FromUtf8(Iso, "«—╔┼†№").text, "<-\xD3++\xF0");
   EXPECT_EQ(FromUtf8(Mac, "─╔€\U0001F600").text, "-\xE3??");
+  // The other way only a byte the page defines no character for is lost: Windows-1251 has none at 98.
+  const RecodedText fromAnsi = RecodeText("\x98\xE0", Ansi, Utf8);
+  EXPECT_EQ(std::tuple(fromAnsi.bytes, fromAnsi.replaced, fromAnsi.invalid), std::tuple("\uFFFD\u0430", 0u, 1u));
 }
 
 // Fortunes-ru in each page: what the page has is iconv's byte, anything else one replacement; and

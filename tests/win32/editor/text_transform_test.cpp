@@ -60,9 +60,9 @@ TEST_F(TextTransform, EachCommandRewritesItsRangeSelectsTheResultAndUndoesInOneS
       {Ansi, ansiWords, 0, 0, Command::RecodeToKoi8, koi8Words, 0, 0, Koi8},
       {Oem, "\x8D\xAE\xE0\xA0 \xE0\xEB\xA1\xA0", 0, 0, Command::Fido, "H\xAEp\xA0 p\xEB\xA1\xA0", 0, 0, Oem},  // Нора рыба
       {Ansi, "\xD9\xF3\xEA\xE0 \xA8\xE6 \xDB \xFB \xFE", 0, 0, Command::Translit, "SHuka Ezh I y iu", 0, 16, Ansi},
-      // From the UTF-8 view: straight into the target; Fido and Translit through DOS-866.
+      // From the UTF-8 view: straight into the target; Fido and Translit keep the text UTF-8.
       {Utf8, utf8Words, 0, 0, Command::RecodeToKoi8, koi8Words, 0, 0, Koi8},
-      {Utf8, Utf8Bytes(u8"Нора рыба"), 0, 0, Command::Fido, "H\xAEp\xA0 p\xEB\xA1\xA0", 0, 0, Oem},
+      {Utf8, Utf8Bytes(u8"Нора рыба"), 0, 0, Command::Fido, "H\xD0\xBEp\xD0\xB0 p\xD1\x8B\xD0\xB1\xD0\xB0", 0, 0, Utf8},
       {Utf8, Utf8Bytes(u8"Щука Ёж Ы ы ю"), 0, 0, Command::Translit, "SHuka Ezh I y iu", 0, 16, Utf8},
       {Ansi, "=D8=E0 =d8 =G1 =", 0, 0, Command::EqualsEscapes, "\xD8\xE0 =d8 =G1 =", 0, 12, Ansi},
       {Ansi, "x a\rb y", 2, 5, Command::LineBreak, "x a\r\nb y", 2, 6, Ansi},

@@ -1,0 +1,249 @@
+// The UTF-8 layer on any bytes: the decoder against the definition, recoding to and from each
+// page fed in chunks of any size, translit and Fido of UTF-8 text, and the engine's character
+// steps over a text edited at random.
+//
+// Input: a byte choosing chunk sizes (up to eight more bytes), then the text.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "codepages/code_pages.h"
+#include "codepages/look_alikes.h"
+#include "codepages/transliteration.h"
+#include "codepages/unicode_maps.h"
+#include "codepages/utf8.h"
+#include "codepages/utf8_latin.h"
+#include "codepages/utf8_recoding.h"
+#include "engine/char_steps.h"
+#include "engine/text_storage.h"
+#include "fuzz/fuzz_support.h"
+
+namespace {
+
+// RFC 3629: the high bits of a lead byte give the length; its other bits and six of each
+// continuation byte make the code point, which needs that length, is no surrogate and is at
+// most U+10FFFF. A start that the end cuts short is Cut when some continuation makes it valid.
+Utf8Sequence Reference(const unsigned char* at, std::size_t available) {
+  const unsigned char b = at[0];
+  const std::size_t length = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
+  const Utf8Sequence invalid{Utf8Status::Invalid, 1, 0};
+  if (length == 0) return invalid;
+  if (length == 1) return {Utf8Status::Valid, 1, b};
+  const std::size_t given = std::min(length, available);
+  char32_t bits = b & (0x7F >> length);
+  for (std::size_t i = 1; i < given; ++i) {
+    if ((at[i] & 0xC0) != 0x80) return invalid;
+    bits = bits << 6 | (at[i] & 0x3F);
+  }
+  const std::size_t missing = 6 * (length - given);
+  const char32_t least = bits << missing, most = least | ((char32_t{1} << missing) - 1);
+  const char32_t shortest[] = {0, 0, 0x80, 0x800, 0x10000};
+  const char32_t from = std::max(least, shortest[length]), to = std::min(most, char32_t{0x10FFFF});
+  if (from > to || (from >= 0xD800 && to <= 0xDFFF)) return invalid;
+  if (given < length) return {Utf8Status::Cut, static_cast<unsigned char>(given), 0};
+  return {Utf8Status::Valid, static_cast<unsigned char>(length), bits};
+}
+
+// The text as the UTF-8 view reads it: each valid sequence one character, any other byte one.
+std::vector<std::size_t> CharacterStarts(std::string_view text) {
+  std::vector<std::size_t> starts;
+  const auto* at = reinterpret_cast<const unsigned char*>(text.data());
+  for (std::size_t i = 0; i < text.size();) {
+    starts.push_back(i);
+    const Utf8Sequence sequence = Reference(at + i, text.size() - i);
+    i += sequence.status == Utf8Status::Valid ? sequence.length : 1;
+  }
+  return starts;
+}
+
+std::string_view Character(std::string_view text, const std::vector<std::size_t>& starts, std::size_t i) {
+  const std::size_t end = i + 1 < starts.size() ? starts[i + 1] : text.size();
+  return text.substr(starts[i], end - starts[i]);
+}
+
+bool IsValid(std::string_view character) {
+  const auto* at = reinterpret_cast<const unsigned char*>(character.data());
+  return Reference(at, character.size()).status == Utf8Status::Valid;
+}
+
+char32_t CodePoint(std::string_view character) {
+  return Reference(reinterpret_cast<const unsigned char*>(character.data()), character.size()).codePoint;
+}
+
+void CheckDecoder(std::string_view text) {
+  const auto* at = reinterpret_cast<const unsigned char*>(text.data());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const Utf8Sequence got = DecodeUtf8(at + i, text.size() - i), expected = Reference(at + i, text.size() - i);
+    FUZZ_CHECK(got.status == expected.status && got.length == expected.length);
+    FUZZ_CHECK(got.status != Utf8Status::Valid || got.codePoint == expected.codePoint);
+    if (got.status != Utf8Status::Valid) continue;
+    char bytes[maxUtf8Length];
+    FUZZ_CHECK(text.substr(i, got.length) == std::string_view(bytes, EncodeUtf8(got.codePoint, bytes)));
+  }
+  FUZZ_CHECK(Utf8CharacterCount(at, text.size()) == CharacterStarts(text).size());
+}
+
+// The n-th chunk's size, at most `rest`: the sizes given in turn, or all at once.
+std::size_t ChunkSize(std::string_view sizes, std::size_t n, std::size_t rest) {
+  if (sizes.empty()) return rest;
+  return std::min<std::size_t>(rest, 1 + static_cast<unsigned char>(sizes[n % sizes.size()]) % 64);
+}
+
+// Feeds `text` to `converter` in chunks of the sizes given, over and over.
+template <typename Converter>
+std::string InChunks(Converter& converter, std::string_view text, std::string_view sizes) {
+  std::string out, buffer;
+  for (std::size_t at = 0, n = 0; at < text.size(); ++n) {
+    const std::size_t size = ChunkSize(sizes, n, text.size() - at);
+    buffer.resize(Converter::MaxOutput(size));
+    out.append(buffer.data(), converter.Convert(text.substr(at, size), buffer.data()));
+    at += size;
+  }
+  buffer.resize(Converter::MaxOutput(0));
+  return out.append(buffer.data(), converter.Finish(buffer.data()));
+}
+
+std::string PageAsUtf8(CodePage page, std::string_view bytes, std::string_view sizes, std::size_t& undefined) {
+  std::string utf8;
+  undefined = 0;
+  for (std::size_t at = 0, n = 0; at < bytes.size(); ++n) {
+    const std::size_t size = ChunkSize(sizes, n, bytes.size() - at);
+    undefined += AppendPageAsUtf8(page, bytes.substr(at, size), utf8);
+    at += size;
+  }
+  return utf8;
+}
+
+// UTF-8 -> page -> UTF-8 keeps each character the page has and each stray byte; page ->
+// UTF-8 -> page keeps each byte the page defines.
+void CheckRecoding(CodePage page, std::string_view text, std::string_view sizes) {
+  std::string expectedPage, expectedBack;
+  std::size_t replaced = 0, stray = 0, undefined = 0;
+  const std::vector<std::size_t> starts = CharacterStarts(text);
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    const std::string_view character = Character(text, starts, i);
+    const bool valid = IsValid(character);
+    const int byte = valid ? UnicodeToByte(page, CodePoint(character)) : -1;
+    if (byte >= 0) {  // the page has it: its byte, and back the same character
+      expectedPage += static_cast<char>(byte);
+      expectedBack += character;
+      continue;
+    }
+    std::string spelt(character);  // a stray byte stays
+    stray += !valid;
+    if (valid) {
+      const PageSpelling spelling = SpellInPage(page, CodePoint(character));
+      spelt.assign(spelling.bytes, spelling.length);
+      replaced += spelling.replaced;
+    }
+    expectedPage += spelt;
+    for (char b : spelt) {
+      char bytes[maxUtf8Length];
+      expectedBack.append(bytes, EncodeUtf8(ByteToUnicode(page, static_cast<unsigned char>(b)), bytes));
+    }
+  }
+  Utf8ToPage converter(page);
+  const std::string inPage = InChunks(converter, text, sizes);
+  FUZZ_CHECK(inPage == expectedPage && converter.Replaced() == replaced && converter.InvalidBytes() == stray);
+  FUZZ_CHECK(PageAsUtf8(page, inPage, sizes, undefined) == expectedBack);
+
+  const std::string utf8 = PageAsUtf8(page, text, sizes, undefined);
+  Utf8ToPage back(page);
+  const std::string again = InChunks(back, utf8, sizes);
+  FUZZ_CHECK(again.size() == text.size() && back.Replaced() == undefined && back.InvalidBytes() == 0);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool defined = ByteToUnicode(page, static_cast<unsigned char>(text[i])) != 0xFFFD;
+    FUZZ_CHECK(again[i] == (defined ? text[i] : '?'));
+  }
+}
+
+// What `command` makes of each DOS-866 byte.
+const std::string* OnOemBytes(LatinCommand command) {
+  static const auto made = [] {
+    std::vector<std::string> translit(256), fido(256);
+    for (int b = 0; b < 256; ++b) {
+      translit[b] = Transliterate(std::string(1, static_cast<char>(b)), Oem);
+      fido[b] = std::string(1, static_cast<char>(b));
+      RecodeBytes(reinterpret_cast<unsigned char*>(fido[b].data()), 1, NoTable, FidoTarget);
+    }
+    return std::pair(translit, fido);
+  }();
+  return command == LatinCommand::Translit ? made.first.data() : made.second.data();
+}
+
+// What `command` writes for one character: what it makes of the character's DOS-866 byte when
+// that is ASCII, else the character itself.
+std::string LatinOf(LatinCommand command, std::string_view character) {
+  const int oem = IsValid(character) ? UnicodeToByte(Oem, CodePoint(character)) : -1;
+  if (oem < 0x80) return std::string(character);
+  const std::string& latin = OnOemBytes(command)[oem];
+  return static_cast<unsigned char>(latin[0]) < 0x80 ? latin : std::string(character);
+}
+
+std::size_t StrayBytes(std::string_view text) {
+  const std::vector<std::size_t> starts = CharacterStarts(text);
+  std::size_t stray = 0;
+  for (std::size_t i = 0; i < starts.size(); ++i) stray += !IsValid(Character(text, starts, i));
+  return stray;
+}
+
+// Translit and Fido of UTF-8 keep every character they do not change and every stray byte: the
+// only bytes of the result that are not UTF-8 are the text's own.
+void CheckLatin(LatinCommand command, std::string_view text, std::string_view sizes) {
+  std::string expected;
+  const std::vector<std::size_t> starts = CharacterStarts(text);
+  for (std::size_t i = 0; i < starts.size(); ++i) expected += LatinOf(command, Character(text, starts, i));
+  Utf8LatinWriter writer(command);
+  const std::string latin = InChunks(writer, text, sizes);
+  FUZZ_CHECK(latin == expected && latin == WriteLatinInUtf8(text, command));
+  const std::size_t stray = StrayBytes(text);
+  FUZZ_CHECK(writer.InvalidBytes() == stray && StrayBytes(latin) == stray);
+}
+
+// Inserts pieces of `text` at the end of a nearly full block and erases a little now and then,
+// so characters straddle the block edge; then every position steps as the definition says.
+void CheckSteps(std::string_view text, std::string_view sizes) {
+  TextStorage storage;
+  const std::string filler(TextStorage::BlockCapacity - 3, 'a');
+  storage.Append(reinterpret_cast<const unsigned char*>(filler.data()), static_cast<Position>(filler.size()));
+  const Position low = storage.Length() - 8;
+  for (std::size_t at = 0, n = 0; at < text.size(); ++n) {
+    const auto choice = static_cast<unsigned char>(sizes.empty() ? 0 : sizes[n % sizes.size()]);
+    const std::size_t size = std::min<std::size_t>(text.size() - at, 1 + choice % 16);
+    const Position where = low + static_cast<Position>(choice * 7919u % static_cast<unsigned>(storage.Length() - low + 1));
+    if (choice & 0x80 && where < storage.Length()) storage.Erase(where, std::min<Position>(choice % 4 + 1, storage.Length() - where));
+    storage.Insert(std::min(where, storage.Length()), reinterpret_cast<const unsigned char*>(text.data() + at), static_cast<Position>(size));
+    at += size;
+  }
+  // The filler before `from` is untouched ASCII: characters start after it as in the rest alone.
+  const Position length = storage.Length(), from = low - 8;
+  std::string rest(static_cast<std::size_t>(length - from), '\0');
+  storage.CopyOut(from, length, reinterpret_cast<unsigned char*>(rest.data()));
+  std::vector<Position> starts;
+  for (std::size_t start : CharacterStarts(rest)) starts.push_back(from + static_cast<Position>(start));
+  starts.push_back(length);  // the end is a start too
+  std::size_t k = 0;  // starts[k] <= p < starts[k + 1]
+  for (Position p = from; p <= length; ++p) {
+    while (k + 1 < starts.size() && starts[k + 1] <= p) ++k;
+    FUZZ_CHECK(CharacterStart(storage, Utf8, p) == starts[k]);
+    const Position next = NextCharacter(storage, Utf8, p);
+    FUZZ_CHECK(next == (starts[k] == length ? length : starts[k + 1]));
+    FUZZ_CHECK(PreviousCharacter(storage, Utf8, p) == (k == 0 ? from - 1 : starts[k - 1]));
+    FUZZ_CHECK(starts[k] == length || PreviousCharacter(storage, Utf8, next) == starts[k]);
+  }
+  FUZZ_CHECK(CountCharacters(storage, Utf8, from, length) == static_cast<Position>(starts.size() - 1));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzInput input(data, size);
+  const std::string_view sizes = input.Bytes(8);
+  const std::string_view text = input.Rest();
+  CheckDecoder(text);
+  for (CodePage page : {Ansi, Oem, Koi8, Iso, Mac}) CheckRecoding(page, text, sizes);
+  CheckLatin(LatinCommand::Translit, text, sizes);
+  CheckLatin(LatinCommand::Fido, text, sizes);
+  CheckSteps(text, sizes);
+  return 0;
+}
