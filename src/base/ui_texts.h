@@ -2,6 +2,11 @@
 // base/command_captions.cpp, the dialogs' in the resources). They are UTF-16
 // and go to the W functions as they are, whatever the system's code page.
 #pragma once
+#include <initializer_list>
+#include <string>
+
+// `text` with %1 to %9 replaced by the inserts in order; any other % stays.
+std::wstring FillText(std::wstring_view text, std::initializer_list<std::wstring_view> inserts);
 
 inline constexpr wchar_t programCaption[] = L"ZORN2";  // every message box's caption
 inline constexpr wchar_t mainClassNameWide[] = L"ZORN2";  // the main window's class: other instances look for it
@@ -11,6 +16,6 @@ inline constexpr wchar_t untitledTitle[] = L"[БезИмени]-ZORN2";  // the 
 inline constexpr wchar_t insertModeText[] = L"Вставка";
 inline constexpr wchar_t overwriteModeText[] = L"Замена";
 
-// Conversions and pastes that meet characters the target code page lacks.
-inline constexpr wchar_t replacedCharactersText[] = L"Символов, которых нет в ";
-inline constexpr wchar_t replacedCharactersHint[] = L"Они заменены похожими или знаком \"?\".";
+// Conversions and pastes that meet what the target cannot hold: %1 the code page, %2 the count.
+inline constexpr wchar_t replacedCharactersText[] = L"Символов, которых нет в %1: %2. Они заменены похожими или знаком \"?\".";
+inline constexpr wchar_t undefinedBytesText[] = L"Байтов, которые в %1 не означают никакого символа: %2. Они заменены знаком U+FFFD.";

@@ -7,3 +7,7 @@
 // Shown once the text is written: `count` characters that `page` lacks became
 // look-alikes or '?'. Nothing when there were none.
 void ReportReplacedCharacters(std::size_t count, CodePage page);
+
+// The same for a recoding into UTF-8: `count` bytes that mean no character in
+// `page` became U+FFFD.
+void ReportUndefinedBytes(std::size_t count, CodePage page);

@@ -22,6 +22,7 @@
 #include "codepages/utf8_latin.h"
 #include "codepages/utf8_recoding.h"
 #include "editor/control_editor.h"
+#include "editor/conversion_report.h"
 #include "editor/editor_control.h"
 #include "editor/undo_commands.h"
 #include "editor/view_format.h"
@@ -195,13 +196,11 @@ void ReplaceRange(const Frame& frame, std::string& text, std::string result) {
 // The user is told how many characters were replaced, once the text is written and
 // shown, in a box of its own (the status bar may be hidden).
 void ReportReplaced(Replaced replaced) {
-  if (replaced.count == 0) return;
-  const char* format = replaced.intoUtf8
-                           ? "Байтов, которые в %s не означают никакого символа: %lu. Они заменены знаком U+FFFD."
-                           : "Символов, которых нет в %s: %lu. Они заменены похожими или знаком \"?\".";
-  char text[160];
-  wsprintfA(text, format, CodePageDisplayName(replaced.page), static_cast<unsigned long>(replaced.count));
-  MessageBoxA(mainWindow, text, mainClassName, MB_OK | MB_ICONINFORMATION);
+  if (replaced.intoUtf8) {
+    ReportUndefinedBytes(replaced.count, replaced.page);
+  } else {
+    ReportReplacedCharacters(replaced.count, replaced.page);
+  }
 }
 
 // `text` from `source` into `target`, in place, one of them UTF-8.
