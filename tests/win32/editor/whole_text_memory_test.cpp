@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #define FAILING_ALLOCATOR_COUNTER_ONLY
@@ -47,6 +48,16 @@ std::string SystemOutOfMemoryText() {
                  sizeof text, nullptr);
   std::string words(text);
   return words.substr(0, words.find_last_not_of("\r\n. ") + 1);
+}
+
+// Whether another program could open the clipboard now.
+bool ClipboardFree() {
+  bool opened = false;
+  std::thread([&] {
+    opened = OpenClipboard(nullptr);
+    if (opened) CloseClipboard();
+  }).join();
+  return opened;
 }
 
 class WholeTextMemory : public FreshDocument {
@@ -97,7 +108,8 @@ TEST_F(WholeTextMemory, EachCommandIsDoneWholeOrLeavesTheDocumentAsItWasAndSaysS
       {"justify the whole text", [] { WriteSettingDword("RI", 6); }, [] { SendCommand(Command::Justify); }},
       {"replace all", replaceAll, [] { SendCommand(Command::FindNext); }},
       // As long as the selection: a step left for a paste that never happened would pass for done.
-      {"paste over a selection", [] { PutOnClipboard(CF_TEXT, "\xCC\xE8\xF0xyz"); Select(3, 9); },
+      // Long enough that reading the clipboard allocates.
+      {"paste over a selection", [] { PutOnClipboard(CF_TEXT, "\xCC\xE8\xF0xyz0123456789abcd"); Select(2, 22); },
        [] { SendCommand(Command::Paste); }},
       {"insert a file", [] { Select(4, 4); }, [&] { InsertFile(inserted.c_str()); }},
       {"undo a whole-text recoding", [] { SendCommand(Command::RecodeToKoi8); }, [] { SendCommand(Command::Undo); }},
@@ -138,6 +150,7 @@ TEST_F(WholeTextMemory, EachCommandIsDoneWholeOrLeavesTheDocumentAsItWasAndSaysS
         allocationsBeforeFailure = -1;
       });
       const DocumentState now = Now(EditorText());
+      ASSERT_TRUE(ClipboardFree()) << "allocation " << k << " left the clipboard open";
       if (now == before) {
         ASSERT_FALSE(boxes.empty()) << "allocation " << k << " failed unseen";
         EXPECT_NE(boxes.front().find(outOfMemory), std::string::npos) << boxes.front();
