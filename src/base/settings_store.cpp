@@ -1,8 +1,13 @@
 #include "base/settings_store.h"
 
+#include <algorithm>
+#include <cwchar>
 #include <string>
 
+#include "base/wide_strings.h"
+
 const char settingsKeyPath[] = "Software\\Mirt\\Zorn2c";
+const wchar_t settingsKeyPathWide[] = L"Software\\Mirt\\Zorn2c";
 
 namespace {
 
@@ -72,6 +77,38 @@ void WriteSettingString(const char* name, const char* text) {
 }
 
 void WriteSettingDword(const char* name, int32_t value) { SetValue(name, REG_DWORD, &value, sizeof value); }
+
+std::wstring ReadSettingText(const char* name) {
+  HKEY key;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, settingsKeyPathWide, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return {};
+  const std::wstring valueName = WideFromUtf8(name);
+  DWORD type = REG_NONE, size = 0;
+  std::wstring text;
+  if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ) {
+    text.resize(size / sizeof(wchar_t) + 1, L'\0');
+    size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+      size = 0;
+    }
+    text.resize(std::min<std::size_t>(size / sizeof(wchar_t), text.size()));
+    text.resize(std::wcslen(text.c_str()));  // up to its zero, stored or not
+  }
+  RegCloseKey(key);
+  return text;
+}
+
+void WriteSettingText(const char* name, std::wstring_view text) {
+  HKEY key;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, settingsKeyPathWide, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    return;
+  }
+  const std::wstring value(text);
+  RegSetValueExW(key, WideFromUtf8(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+}
 
 bool ReadPlacementSetting(WINDOWPLACEMENT* placement) {
   static_assert(sizeof(WINDOWPLACEMENT) == 44);

@@ -5,8 +5,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 extern const char settingsKeyPath[];  // under HKEY_CURRENT_USER
+extern const wchar_t settingsKeyPathWide[];
 
 // The first four bytes of whatever the value holds (a shorter value fills the
 // low bytes of a zero); `defaultValue` when the key or the value is missing or
@@ -25,7 +28,12 @@ void ReadSettingStringCut(const char* name, char* buffer, DWORD bufferSize);
 // The type and size in bytes of a stored value; false when it is missing.
 bool DescribeSetting(const char* name, DWORD* type, DWORD* size);
 
+// A text value (REG_SZ) as UTF-16, up to its zero; empty when the key or the
+// value is missing or holds anything but a string. Names are ASCII.
+std::wstring ReadSettingText(const char* name);
+
 // These create the key when it does not exist yet; a failure is ignored.
+void WriteSettingText(const char* name, std::wstring_view text);
 void WriteSettingString(const char* name, const char* text);
 void WriteSettingDword(const char* name, int32_t value);
 

@@ -12,6 +12,10 @@ inline constexpr wchar_t programCaption[] = L"ZORN2";  // every message box's ca
 inline constexpr wchar_t mainClassNameWide[] = L"ZORN2";  // the main window's class: other instances look for it
 inline constexpr wchar_t untitledTitle[] = L"[БезИмени]-ZORN2";  // the title of a new document
 
+// The Find/Replace dialog's titles.
+inline constexpr wchar_t findDialogTitle[] = L"Найти...";
+inline constexpr wchar_t replaceDialogTitle[] = L"Заменить...";
+
 // The status bar's insert-mode pane.
 inline constexpr wchar_t insertModeText[] = L"Вставка";
 inline constexpr wchar_t overwriteModeText[] = L"Замена";

@@ -1,11 +1,13 @@
 #include "search/find_replace_dialog.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <string>
 
 #include "base/globals.h"
 #include "base/last_resort.h"
 #include "base/settings_store.h"
+#include "base/ui_texts.h"
+#include "base/wide_strings.h"
 #include "editor/control_editor.h"
 #include "editor/view_format.h"
 #include "search/hex_pattern.h"
@@ -16,17 +18,26 @@ namespace {
 
 constexpr int externalListSize = 20;
 
-// Fields are read with room for 32 bytes and a zero: longer input is cut.
-using FieldText = char[patternCapacity];
-
+// The history as typed, in UTF-8 here and UTF-16 in the settings.
 struct RegistryHistory final : SearchHistoryValues {
-  std::string Read(int slot) const override {
-    FieldText text = {};
-    ReadSettingString(std::to_string(slot).c_str(), text, sizeof text);
-    return text;
+  std::string Read(int slot) const override { return Utf8FromWide(ReadSettingText(std::to_string(slot).c_str())); }
+  void Write(int slot, const std::string& text) override {
+    WriteSettingText(std::to_string(slot).c_str(), WideFromUtf8(text));
   }
-  void Write(int slot, const std::string& text) override { WriteSettingString(std::to_string(slot).c_str(), text.c_str()); }
 };
+
+std::string FieldText(HWND dialog, int field) {
+  HWND control = GetDlgItem(dialog, field);
+  std::wstring text(static_cast<std::size_t>(std::max(0, GetWindowTextLengthW(control))) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextW(control, text.data(), static_cast<int>(text.size())))));
+  return Utf8FromWide(text);
+}
+
+void AddToList(HWND box, std::string_view utf8, WPARAM at = static_cast<WPARAM>(-1)) {
+  const std::wstring text = WideFromUtf8(utf8);
+  SendMessageW(box, at == static_cast<WPARAM>(-1) ? CB_ADDSTRING : CB_INSERTSTRING, at == static_cast<WPARAM>(-1) ? 0 : at,
+               reinterpret_cast<LPARAM>(text.c_str()));
+}
 
 bool Checked(HWND dialog, int control) { return IsDlgButtonChecked(dialog, control) == BST_CHECKED; }
 
@@ -37,39 +48,35 @@ bool TextMode(HWND dialog) { return IsWindowEnabled(GetDlgItem(dialog, searchTex
 // The history, then the search texts another program keeps in "wincmd.ini"
 // (read where the system looks for a bare INI name, never written).
 void FillSearchList(HWND box) {
-  for (const std::string& text : ReadSearchHistory(RegistryHistory())) {
-    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  }
+  for (const std::string& text : ReadSearchHistory(RegistryHistory())) AddToList(box, text);
   for (int i = 0; i < externalListSize; ++i) {
-    char key[12];
-    std::snprintf(key, sizeof key, "%i", i);
-    FieldText text = {};
-    GetPrivateProfileStringA("SearchText", key, "", text, sizeof text, "wincmd.ini");
-    if (text[0]) SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    wchar_t text[patternCapacity] = {};  // as the other program's own field holds them
+    GetPrivateProfileStringW(L"SearchText", std::to_wstring(i).c_str(), L"", text, patternCapacity, L"wincmd.ini");
+    if (text[0]) AddToList(box, Utf8FromWide(text));
   }
 }
 
 void Open(HWND dialog, const SearchState& state) {
-  SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
+  SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
   Check(dialog, wholeWordBox, state.wholeWord);
   Check(dialog, matchCaseBox, state.matchCase);
   Check(dialog, wholeTextBox, state.wholeText);
   Check(dialog, backwardsBox, state.backwards);
   if (state.replaceMode) {
     Check(dialog, confirmBox, state.confirmReplace);
-    SetWindowTextA(dialog, "Заменить...");
+    SetWindowTextW(dialog, replaceDialogTitle);
   } else {
     for (int control : {confirmBox, replaceHexField, replaceTextField, replaceAllButton}) {
       ShowWindow(GetDlgItem(dialog, control), SW_HIDE);
     }
-    SetWindowTextA(dialog, "Найти...");
+    SetWindowTextW(dialog, findDialogTitle);
   }
   HWND box = GetDlgItem(dialog, searchTextBox);
   FillSearchList(box);
   std::string word = WordAtCaret(ControlEditor(), viewCodePage);
   if (word.empty()) return;
-  SendMessageA(box, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(word.c_str()));
-  SendMessageA(box, CB_SETCURSEL, 0, 0);
+  AddToList(box, word, 0);
+  SendMessageW(box, CB_SETCURSEL, 0, 0);
 }
 
 void SwitchHex(HWND dialog, const SearchState& state) {
@@ -86,10 +93,10 @@ void SwitchHex(HWND dialog, const SearchState& state) {
 // OK and "Все": nothing happens while the active search field is empty.
 void Accept(HWND dialog, SearchState& state, bool all) {
   bool text = TextMode(dialog);
-  FieldText search = {}, replacement = {};
-  GetDlgItemTextA(dialog, text ? searchTextBox : searchHexField, search, sizeof search);
-  if (!search[0]) return;
-  if (state.replaceMode) GetDlgItemTextA(dialog, text ? replaceTextField : replaceHexField, replacement, sizeof replacement);
+  const std::string search = FieldText(dialog, text ? searchTextBox : searchHexField);
+  if (search.empty()) return;
+  std::string replacement;
+  if (state.replaceMode) replacement = FieldText(dialog, text ? replaceTextField : replaceHexField);
   state.replaceAll = all;
   state.wholeWord = Checked(dialog, wholeWordBox);
   state.matchCase = Checked(dialog, matchCaseBox);
@@ -99,8 +106,8 @@ void Accept(HWND dialog, SearchState& state, bool all) {
   if (state.replaceMode) state.confirmReplace = Checked(dialog, confirmBox);
   EndDialog(dialog, 1);
   if (text) {
-    SetPattern(state.searchPattern, AnsiTextToView(search, viewCodePage));
-    if (state.replaceMode) SetPattern(state.replacePattern, AnsiTextToView(replacement, viewCodePage));
+    SetPattern(state.searchPattern, TypedTextToView(search, viewCodePage, patternCapacity - 1));
+    if (state.replaceMode) SetPattern(state.replacePattern, TypedTextToView(replacement, viewCodePage, patternCapacity - 1));
     RegistryHistory history;
     RecordSearchHistory(history, search);  // as typed; hex searches are not kept
   } else {
@@ -117,11 +124,11 @@ INT_PTR CALLBACK FindReplaceProcedure(HWND window, UINT message, WPARAM wParam, 
 
 static INT_PTR FindReplaceProcedureUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    SetWindowLongPtrW(dialog, DWLP_USER, lParam);
     Open(dialog, *reinterpret_cast<SearchState*>(lParam));
     return TRUE;
   }
-  auto* state = reinterpret_cast<SearchState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  auto* state = reinterpret_cast<SearchState*>(GetWindowLongPtrW(dialog, DWLP_USER));
   if (message != WM_COMMAND || !state) return FALSE;
   switch (LOWORD(wParam)) {
     case IDOK:
@@ -144,6 +151,6 @@ static INT_PTR FindReplaceProcedureUnguarded(HWND dialog, UINT message, WPARAM w
 }  // namespace
 
 int FindReplaceDialog(HWND owner, SearchState& state) {
-  return static_cast<int>(DialogBoxParamA(appInstance, MAKEINTRESOURCEA(1), owner, FindReplaceProcedure,
+  return static_cast<int>(DialogBoxParamW(appInstance, MAKEINTRESOURCEW(1), owner, FindReplaceProcedure,
                                           reinterpret_cast<LPARAM>(&state)));
 }

@@ -29,24 +29,28 @@ std::string WordAtCaret(const EditorOperations& editor, CodePage viewCodePage) {
   Position start = editor.FindWordBreak(WordMove::Left, end);
   const std::size_t bytesEach = viewCodePage == Utf8 ? maxUtf8Length : 1;
   end = std::min(end, start + static_cast<Position>(maxWordCharacters * bytesEach));
-  std::string word;
-  if (end <= start) return word;
+  if (end <= start) return {};
   std::string text = editor.GetTextRange({start, end});
   if (viewCodePage == Utf8) text.resize(Utf8WordLength(text));
+  std::string word;
   for (char c : text) {
     auto byte = static_cast<unsigned char>(c);
     if (byte == 0) break;
-    if (byte > 0x20) word.push_back(static_cast<char>(ViewToAnsi(byte, viewCodePage)));
+    if (byte > 0x20) word.push_back(c);
   }
-  return viewCodePage == Utf8 ? RecodeText(word, Utf8, Ansi).bytes : word;
+  if (viewCodePage == Utf8) return word;
+  std::string utf8;
+  AppendPageAsUtf8(viewCodePage, word, utf8);
+  return utf8;
 }
 
-std::string AnsiTextToView(std::string_view text, CodePage viewCodePage) {
-  std::string bytes;
+std::string TypedTextToView(std::string_view text, CodePage viewCodePage, std::size_t capacity) {
+  std::string bytes = viewCodePage == Utf8 ? std::string(text) : RecodeText(text, Utf8, viewCodePage).bytes;
+  if (bytes.size() <= capacity) return bytes;
+  std::size_t cut = capacity;
   if (viewCodePage == Utf8) {
-    AppendPageAsUtf8(Ansi, text, bytes);
-    return bytes;
+    while (cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80) --cut;  // inside a character
   }
-  for (char c : text) bytes.push_back(static_cast<char>(AnsiToView(static_cast<unsigned char>(c), viewCodePage)));
+  bytes.resize(cut);
   return bytes;
 }

@@ -1,5 +1,6 @@
 // The texts the Find/Replace dialog exchanges with the document: the word at
-// the caret shown in Windows-1251, and typed text stored in the view code page.
+// the caret shown as the user reads it, and typed text stored in the view code
+// page. Both are UTF-8 here; the dialog hands them to Windows as UTF-16.
 #pragma once
 #include <string>
 #include <string_view>
@@ -8,9 +9,11 @@
 #include "editor/editor_operations.h"
 
 // The word at the selection start, at most 32 characters of it (never a part of one), without
-// blanks, line breaks or other control bytes, converted from the view code page
-// into Windows-1251. Empty when there is none.
+// blanks, line breaks or other control bytes, read through the view code page,
+// in UTF-8. Empty when there is none.
 std::string WordAtCaret(const EditorOperations& editor, CodePage viewCodePage);
 
-// Typed Windows-1251 text in the bytes of the view code page (UTF-8 included).
-std::string AnsiTextToView(std::string_view text, CodePage viewCodePage);
+// Typed text (UTF-8) in the bytes of the view code page: a character the page
+// lacks as its look-alike or '?'. At most `capacity` bytes, never a part of a
+// UTF-8 character.
+std::string TypedTextToView(std::string_view text, CodePage viewCodePage, std::size_t capacity);

@@ -89,7 +89,8 @@ def sync_tree():
         if copy.is_file() and copy.read_bytes() == source.read_bytes():
             continue
         copy.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(source, copy)
+        # A fresh time, not the source's: an object built from an older copy may be newer than the source.
+        shutil.copy(source, copy)
     for copy in TREE.rglob("*"):
         relative = copy.relative_to(TREE)
         if copy.is_file() and relative.parts[0] != "build" and str(relative) not in wanted:

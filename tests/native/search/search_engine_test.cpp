@@ -249,18 +249,23 @@ TEST(SearchEngine, ReplaceAllInOnePassLeavesWhatTheRunMatchByMatchLeaves) {
   }
 }
 
-TEST(WordAtCaret, TakesThirtyTwoWholeCharactersInEachViewAndGivesThemInWindows1251) {
+TEST(WordAtCaret, TakesThirtyTwoWholeCharactersInEachViewAndGivesThemInUtf8) {
   // "x" then forty "я": the limit falls on characters, never inside a two-byte "я" in UTF-8.
   const std::string ya1251(40, '\xFF');
   std::string yaUtf8;
   for (int k = 0; k < 40; ++k) yaUtf8 += "\xD1\x8F";
-  const std::string expected = "x" + ya1251.substr(0, 31);
+  const std::string expected = "x" + yaUtf8.substr(0, 62);
   for (auto [codePage, text] : {std::pair{Ansi, "x" + ya1251}, std::pair{Utf8, "x" + yaUtf8}}) {
     Search search(text + " next");
     search.engine.SetCodePage(codePage);
     search.engine.SetSelection(5, 5);
     EXPECT_EQ(WordAtCaret(search.editor, codePage), expected) << codePage;
+    // Typed back, it is the view's bytes again, cut only between characters.
+    EXPECT_EQ(TypedTextToView(expected, codePage, 32), text.substr(0, codePage == Utf8 ? 31 : 32)) << codePage;
   }
+  Search naive("na\xC3\xAFve");  // the Find dialog shows and finds "naïve" whole in the UTF-8 view
+  naive.engine.SetCodePage(Utf8);
+  EXPECT_EQ(WordAtCaret(naive.editor, Utf8), "na\xC3\xAFve");
 }
 
 TEST(ParseHexPattern, PairsByPositionAndEndsAtZero) {
