@@ -5,34 +5,36 @@
 #include <string>
 
 #include "base/globals.h"
+#include "base/ui_texts.h"
+#include "base/wide_strings.h"
 
-namespace {
-
-void ShowText(const char* text, const char* more) {
-  if (!more) {
-    MessageBoxA(mainWindow, text, mainClassName, MB_ICONINFORMATION);
-    return;
-  }
-  std::string whole = std::string(text) + "\r\n" + more;
-  MessageBoxA(mainWindow, whole.c_str(), mainClassName, MB_ICONINFORMATION);
+void ShowInformation(std::wstring_view text) {
+  const std::wstring whole(text);
+  MessageBoxW(mainWindow, whole.c_str(), programCaption, MB_ICONINFORMATION);
 }
 
-}  // namespace
-
-void ShowLastError(const char* more) {
+void ShowLastError(std::wstring_view more) {
   DWORD code = GetLastError();
   if (code == 0) code = ERROR_BAD_ENVIRONMENT;
   // The whole system text, however long; a code without one is shown by number.
-  char* text = nullptr;
+  std::wstring text;
+  wchar_t* system = nullptr;
   DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS;
-  if (FormatMessageA(flags, nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr)) {
-    ShowText(text, more);
-    LocalFree(text);
-    return;
+  if (FormatMessageW(flags, nullptr, code, 0, reinterpret_cast<wchar_t*>(&system), 0, nullptr) && system) {
+    text = system;
+    LocalFree(system);
+  } else {
+    text = FillText(errorNumberText, {std::to_wstring(code)});
   }
-  char number[32];
-  wsprintfA(number, "Ошибка %lu", code);
-  ShowText(number, more);
+  if (!more.empty()) text.append(L"\r\n").append(more);
+  ShowInformation(text);
+}
+
+void ShowLastError(const char* more) {
+  DWORD code = GetLastError();
+  std::wstring wide = more ? WideFromBytes(more, CP_ACP) : std::wstring();
+  SetLastError(code);
+  ShowLastError(wide);
 }
 
 void ReportOutOfMemory() {

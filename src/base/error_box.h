@@ -1,10 +1,16 @@
-// The program's one error report: the system's text for the last error.
+// The program's boxes: the system's text for the last error, and information.
 #pragma once
+#include <string_view>
 
 // Shows the text of the calling thread's last error code (error 10 when the
 // code is 0) in a message box owned by the main window, captioned "ZORN2";
 // `more`, when given, follows it on a line of its own.
-void ShowLastError(const char* more = nullptr);
+void ShowLastError(std::wstring_view more = {});
+// The same with `more` in the system's code page.
+void ShowLastError(const char* more);
 
 // The system's words for running out of memory (an edit the editor refused).
 void ReportOutOfMemory();
+
+// `text` in an information box owned by the main window, captioned "ZORN2".
+void ShowInformation(std::wstring_view text);

@@ -12,9 +12,15 @@ inline constexpr wchar_t programCaption[] = L"ZORN2";  // every message box's ca
 inline constexpr wchar_t mainClassNameWide[] = L"ZORN2";  // the main window's class: other instances look for it
 inline constexpr wchar_t untitledTitle[] = L"[БезИмени]-ZORN2";  // the title of a new document
 
+// An error the system has no text for: %1 its number.
+inline constexpr wchar_t errorNumberText[] = L"Ошибка %1";
+
 // The Find/Replace dialog's titles.
 inline constexpr wchar_t findDialogTitle[] = L"Найти...";
 inline constexpr wchar_t replaceDialogTitle[] = L"Заменить...";
+
+// A replacement the text limit refuses: %1 the limit in bytes.
+inline constexpr wchar_t refusedReplaceText[] = L"Замена не сделана: текст стал бы больше %1 байт, которые вмещает редактор.";
 
 // The status bar's insert-mode pane.
 inline constexpr wchar_t insertModeText[] = L"Вставка";

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int standardImageCount = 15;
 
-TBSAVEPARAMSA SaveParams() { return TBSAVEPARAMSA{HKEY_CURRENT_USER, settingsKeyPath, "TBS"}; }
+TBSAVEPARAMSW SaveParams() { return TBSAVEPARAMSW{HKEY_CURRENT_USER, settingsKeyPathWide, L"TBS"}; }
 
 // Only a binary value of a plausible size goes to the control: the control's
 // own format is opaque, and a value of another type is not one it wrote.
@@ -28,25 +28,25 @@ bool StoredArrangementUsable() {
 
 void AddImages() {
   int size = bigButtons ? 24 : 16;
-  SendMessageA(toolbarWindow, TB_SETBITMAPSIZE, 0, MAKELONG(size, size));
+  SendMessageW(toolbarWindow, TB_SETBITMAPSIZE, 0, MAKELONG(size, size));
   TBADDBITMAP standard{HINST_COMMCTRL, static_cast<UINT_PTR>(bigButtons ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR)};
-  SendMessageA(toolbarWindow, TB_ADDBITMAP, standardImageCount, reinterpret_cast<LPARAM>(&standard));
+  SendMessageW(toolbarWindow, TB_ADDBITMAP, standardImageCount, reinterpret_cast<LPARAM>(&standard));
   if (toolbarImages) DeleteObject(toolbarImages);
   toolbarImages = static_cast<HBITMAP>(
-      LoadImageA(appInstance, MAKEINTRESOURCEA(bigButtons ? 2 : 1), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+      LoadImageW(appInstance, MAKEINTRESOURCEW(bigButtons ? 2 : 1), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
   // All eight pictures: the customisation list shows the last ones too.
   TBADDBITMAP own{nullptr, reinterpret_cast<UINT_PTR>(toolbarImages)};
-  SendMessageA(toolbarWindow, TB_ADDBITMAP, programImageCount, reinterpret_cast<LPARAM>(&own));
+  SendMessageW(toolbarWindow, TB_ADDBITMAP, programImageCount, reinterpret_cast<LPARAM>(&own));
 }
 
 }  // namespace
 
 void CreateToolbar() {
-  toolbarWindow = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
+  toolbarWindow = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                                   WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_ADJUSTABLE | CCS_TOP,
                                   0, 0, 0, 0, mainWindow, nullptr, appInstance, nullptr);
   if (!toolbarWindow) return;
-  SendMessageA(toolbarWindow, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(toolbarWindow, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   AddImages();
   if (StoredArrangementUsable()) {
     RestoreToolbar();
@@ -65,24 +65,24 @@ void CustomizeToolbar() {
   if (!toolbarWindow) CreateToolbar();
   if (!toolbarWindow) return;
   PostLayout();
-  SendMessageA(toolbarWindow, TB_CUSTOMIZE, 0, 0);
+  SendMessageW(toolbarWindow, TB_CUSTOMIZE, 0, 0);
 }
 
 void SaveToolbar() {
   if (!toolbarWindow) return;
-  TBSAVEPARAMSA params = SaveParams();
-  SendMessageA(toolbarWindow, TB_SAVERESTOREA, TRUE, reinterpret_cast<LPARAM>(&params));
+  TBSAVEPARAMSW params = SaveParams();
+  SendMessageW(toolbarWindow, TB_SAVERESTOREW, TRUE, reinterpret_cast<LPARAM>(&params));
 }
 
 void RestoreToolbar() {
   if (!toolbarWindow || !StoredArrangementUsable()) return;
-  TBSAVEPARAMSA params = SaveParams();
+  TBSAVEPARAMSW params = SaveParams();
   StartRestoreCheck();
-  SendMessageA(toolbarWindow, TB_SAVERESTOREA, FALSE, reinterpret_cast<LPARAM>(&params));
+  SendMessageW(toolbarWindow, TB_SAVERESTOREW, FALSE, reinterpret_cast<LPARAM>(&params));
   // A stored command the program does not offer means the value is damaged:
   // then nothing of it is kept.
-  if (!RestoreWasDamaged() && SendMessageA(toolbarWindow, TB_BUTTONCOUNT, 0, 0) > 0) return;
-  while (SendMessageA(toolbarWindow, TB_DELETEBUTTON, 0, 0)) {
+  if (!RestoreWasDamaged() && SendMessageW(toolbarWindow, TB_BUTTONCOUNT, 0, 0) > 0) return;
+  while (SendMessageW(toolbarWindow, TB_DELETEBUTTON, 0, 0)) {
   }
   AddDefaultButtons(toolbarWindow);
 }

@@ -65,6 +65,6 @@ void AddDefaultButtons(HWND toolbar) {
   for (Command command : {New, Open, Save, separator, Cut, Copy, Paste, separator, Undo}) {
     TBBUTTON button = Separator();
     if (command != separator) ButtonForCommand(command, &button);
-    SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+    SendMessageW(toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
   }
 }

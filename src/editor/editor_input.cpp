@@ -34,7 +34,7 @@ bool TranslateForMainWindow(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   record.message = message;
   record.wParam = wParam;
   record.lParam = lParam;
-  if (!TranslateAcceleratorA(mainWindow, accelerators, &record)) return false;
+  if (!TranslateAcceleratorW(mainWindow, accelerators, &record)) return false;
   if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) DropCharacterOfKey(window, message, lParam);
   // The default procedure learns that a key came with Alt, as it would have
   // without the accelerator; otherwise releasing Alt (after Alt+F2, say)

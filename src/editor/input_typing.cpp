@@ -18,7 +18,7 @@ bool Recorded(unsigned code) { return code == '\t' || (code >= 32 && code <= 126
 // A character that names no key (scan code 0) was sent by a program, not typed.
 bool FromKey(LPARAM keyData, UINT key) {
   UINT scanCode = (static_cast<UINT>(keyData) >> 16) & 0xFF;
-  return scanCode == 0 || scanCode == MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
+  return scanCode == 0 || scanCode == MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
 }
 
 void RecordTyped() { RecordUndo(overwriteMode ? UndoOverwrite : UndoTyping, 1); }

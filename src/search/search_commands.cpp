@@ -3,10 +3,12 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <string>
 #include <utility>
 
 #include "base/error_box.h"
 #include "base/globals.h"
+#include "base/ui_texts.h"
 #include "editor/control_editor.h"
 #include "editor/editor_control.h"
 #include "editor/undo_commands.h"
@@ -51,10 +53,7 @@ struct ProgramSearchHost final : SearchHost {
     ReportOutOfMemory();
   }
   void ReportRefusedReplace() override {
-    char text[160];
-    wsprintfA(text, "Замена не сделана: текст стал бы больше %ld байт, которые вмещает редактор.",
-              static_cast<long>(textLimit));
-    MessageBoxA(mainWindow, text, mainClassName, MB_ICONINFORMATION);
+    ShowInformation(FillText(refusedReplaceText, {std::to_wstring(textLimit)}));
   }
   bool quiet = false;
   bool modifiedBefore = false;
