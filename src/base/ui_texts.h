@@ -22,6 +22,15 @@ inline constexpr wchar_t replaceDialogTitle[] = L"Заменить...";
 // A replacement the text limit refuses: %1 the limit in bytes.
 inline constexpr wchar_t refusedReplaceText[] = L"Замена не сделана: текст стал бы больше %1 байт, которые вмещает редактор.";
 
+// The About box: the shell shows the part before "#" in the title and the rest as the first line.
+inline constexpr wchar_t aboutApplicationText[] = L"Zorn2.1.6#Редактор текстов в кодировках Windows-1251, DOS-866 и KOI8-R";
+inline constexpr wchar_t aboutOtherText[] = L"Автор: ZovaV";
+
+// The byte patcher.
+inline constexpr wchar_t patchTitlePrefix[] = L"Изменить байт: ";
+inline constexpr wchar_t patchErrorText[] = L"Error";
+inline constexpr wchar_t patchConfirmText[] = L"Вы уверены?";
+
 // The status bar's insert-mode pane.
 inline constexpr wchar_t insertModeText[] = L"Вставка";
 inline constexpr wchar_t overwriteModeText[] = L"Замена";

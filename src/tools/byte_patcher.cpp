@@ -7,47 +7,47 @@
 #include "base/error_box.h"
 #include "base/globals.h"
 #include "base/last_resort.h"
+#include "base/ui_texts.h"
+#include "base/wide_strings.h"
 #include "tools/hex_field.h"
 
-char patchPath[MAX_PATH];
+std::wstring patchPath;
 
 namespace {
 
 constexpr int closeButton = IDCANCEL;
 
-const char errorText[] = "Error";
-const char titlePrefix[] = "Изменить байт: ";
-
 // Longer than any offset a user types; a longer text is no offset at all.
 constexpr int fieldCapacity = 64;
-using FieldText = char[fieldCapacity + 1];
 
-bool ReadField(HWND dialog, int field, FieldText& text) {
-  if (GetWindowTextLengthA(GetDlgItem(dialog, field)) > fieldCapacity) return false;
-  GetDlgItemTextA(dialog, field, text, sizeof text);
-  return true;
+// The field's text when it is short enough to be a number: hexadecimal digits are ASCII.
+std::optional<std::string> ReadField(HWND dialog, int field) {
+  if (GetWindowTextLengthW(GetDlgItem(dialog, field)) > fieldCapacity) return std::nullopt;
+  wchar_t text[fieldCapacity + 1] = {};
+  GetDlgItemTextW(dialog, field, text, fieldCapacity + 1);
+  return Utf8FromWide(text);
 }
 
 std::optional<uint64_t> OffsetValue(HWND dialog) {
-  FieldText text;
-  if (!ReadField(dialog, patchOffsetField, text)) return std::nullopt;
-  return ParseHexField(text);
+  std::optional<std::string> text = ReadField(dialog, patchOffsetField);
+  if (!text) return std::nullopt;
+  return ParseHexField(text->c_str());
 }
 
 std::optional<uint8_t> NewByte(HWND dialog) {
-  FieldText text;
-  if (!ReadField(dialog, patchByteField, text)) return std::nullopt;
-  return ParseByteField(text);
+  std::optional<std::string> text = ReadField(dialog, patchByteField);
+  if (!text) return std::nullopt;
+  return ParseByteField(text->c_str());
 }
 
 // A read-only file is refused for writing even where the system would let its
 // owner write it anyway (an administrator under Wine).
 HANDLE OpenPatchFile(DWORD access) {
-  DWORD attributes = GetFileAttributesA(patchPath);
+  DWORD attributes = GetFileAttributesW(patchPath.c_str());
   if (access & GENERIC_WRITE && attributes != INVALID_FILE_ATTRIBUTES && attributes & FILE_ATTRIBUTE_READONLY)
     return INVALID_HANDLE_VALUE;
   DWORD share = access & GENERIC_WRITE ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
-  return CreateFileA(patchPath, access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(patchPath.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 // Positions the open file at `offset` when a byte is there: never past its end,
@@ -85,7 +85,7 @@ void EnableWriting(HWND dialog, bool enabled) { EnableWindow(GetDlgItem(dialog, 
 void ShowCurrentByte(HWND dialog) {
   std::optional<uint8_t> value = ByteAt(OffsetValue(dialog), GENERIC_READ);
   EnableWriting(dialog, value.has_value());
-  SetDlgItemTextA(dialog, patchByteField, value ? FormatByte(*value).data() : errorText);
+  SetDlgItemTextW(dialog, patchByteField, value ? WideFromUtf8(FormatByte(*value).data()).c_str() : patchErrorText);
 }
 
 // The file is checked for writing, then closed while the user answers; the
@@ -94,7 +94,7 @@ void WriteNewByte(HWND dialog) {
   std::optional<uint64_t> offset = OffsetValue(dialog);
   std::optional<uint8_t> current = ByteAt(offset, GENERIC_READ | GENERIC_WRITE);
   if (!current) {
-    SetDlgItemTextA(dialog, patchByteField, errorText);
+    SetDlgItemTextW(dialog, patchByteField, patchErrorText);
     return;
   }
   std::optional<uint8_t> wanted = NewByte(dialog);
@@ -102,16 +102,16 @@ void WriteNewByte(HWND dialog) {
     EnableWriting(dialog, false);
     return;
   }
-  if (MessageBoxA(dialog, "Вы уверены?", mainClassName, MB_ICONQUESTION | MB_YESNO) != IDYES) return;
-  if (!WriteByteAt(*offset, *wanted)) SetDlgItemTextA(dialog, patchByteField, errorText);
+  if (MessageBoxW(dialog, patchConfirmText, programCaption, MB_ICONQUESTION | MB_YESNO) != IDYES) return;
+  if (!WriteByteAt(*offset, *wanted)) SetDlgItemTextW(dialog, patchByteField, patchErrorText);
 }
 
+// The file's name after the prefix; the name alone, whatever its length.
 void SetPatchTitle(HWND dialog) {
-  char title[sizeof titlePrefix + MAX_PATH];
-  lstrcpyA(title, titlePrefix);
-  constexpr int prefixLength = sizeof titlePrefix - 1;
-  if (GetFileTitleA(patchPath, title + prefixLength, sizeof title - prefixLength) != 0) title[prefixLength] = '\0';
-  SetWindowTextA(dialog, title);
+  std::wstring title = patchTitlePrefix;
+  const std::size_t slash = patchPath.find_last_of(L"\\/");
+  title += slash == std::wstring::npos ? patchPath : patchPath.substr(slash + 1);
+  SetWindowTextW(dialog, title.c_str());
 }
 
 }  // namespace
@@ -125,7 +125,7 @@ INT_PTR CALLBACK PatchDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
 static INT_PTR PatchDialogProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
     SetPatchTitle(dialog);
-    SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
+    SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
     return TRUE;
   }
   if (message != WM_COMMAND) return FALSE;
@@ -143,18 +143,21 @@ static INT_PTR PatchDialogProcUnguarded(HWND dialog, UINT message, WPARAM wParam
   return TRUE;
 }
 
+// Room for the longest path Windows knows: no name is cut or refused for its length.
+constexpr DWORD longestPath = 32768;
+
 void PatchByteCommand() {
-  patchPath[0] = '\0';
-  OPENFILENAMEA record{};
-  record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  std::wstring chosen(longestPath, L'\0');
+  OPENFILENAMEW record{};
+  record.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
   record.hwndOwner = mainWindow;
-  record.lpstrFilter = "EXE Files (*.exe)\0*.exe\0All Files (*.*)\0*.*\0";
+  record.lpstrFilter = L"EXE Files (*.exe)\0*.exe\0All Files (*.*)\0*.*\0";
   record.nFilterIndex = 1;
-  record.lpstrFile = patchPath;
-  record.nMaxFile = MAX_PATH;
-  record.lpstrDefExt = "exe";
+  record.lpstrFile = chosen.data();
+  record.nMaxFile = longestPath;
+  record.lpstrDefExt = L"exe";
   record.Flags = OFN_EXPLORER | OFN_NOREADONLYRETURN | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-  if (!GetOpenFileNameA(&record)) {
+  if (!GetOpenFileNameW(&record)) {
     // A path too long for the buffer: the dialog left its needed size there.
     if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
       SetLastError(ERROR_FILENAME_EXCED_RANGE);
@@ -162,5 +165,6 @@ void PatchByteCommand() {
     }
     return;
   }
-  DialogBoxParamA(appInstance, MAKEINTRESOURCEA(patchDialogResource), mainWindow, PatchDialogProc, 0);
+  patchPath = chosen.c_str();
+  DialogBoxParamW(appInstance, MAKEINTRESOURCEW(patchDialogResource), mainWindow, PatchDialogProc, 0);
 }

@@ -4,12 +4,14 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 constexpr int patchDialogResource = 2;
 constexpr int patchOffsetField = 201;  // hexadecimal offset into the file
 constexpr int patchByteField = 211;    // the byte there, or the new value typed
 constexpr int patchWriteButton = 103;  // "ОК": writes the new value
 
-extern char patchPath[MAX_PATH];  // the file being patched
+extern std::wstring patchPath;  // the file being patched
 
 // Asks for the file, then shows the patcher dialog for it.
 void PatchByteCommand();

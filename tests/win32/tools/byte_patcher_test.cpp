@@ -17,8 +17,8 @@ class BytePatcher : public DocumentFiles {
     DocumentFiles::TearDown();
   }
   void OpenDialog(const std::string& path) {
-    lstrcpynA(patchPath, path.c_str(), MAX_PATH);
-    dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(patchDialogResource), mainWindow, PatchDialogProc, 0);
+    patchPath = std::wstring(path.begin(), path.end());  // the test's paths are ASCII
+    dialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(patchDialogResource), mainWindow, PatchDialogProc, 0);
   }
   void Type(int field, const std::string& text) { SetDlgItemTextA(dialog, field, text.c_str()); }  // as typing does
   std::string Shown() const { return WindowText(GetDlgItem(dialog, patchByteField)); }
