@@ -128,6 +128,11 @@ target_compile_definitions(win32_tests PRIVATE ZORN2_EXE="zorn2.exe")
 set_target_properties(win32_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_test(NAME win32_tests COMMAND win32_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 set_tests_properties(win32_tests PROPERTIES FIXTURES_REQUIRED "wine;cups")
+# The suites that cross between the program and Windows once more under an
+# English locale (system code page 1252), where a text narrowed to it shows.
+add_test(NAME win32_tests_english COMMAND win32_tests --gtest_filter=AnyCodePage.* WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+set_tests_properties(win32_tests_english PROPERTIES FIXTURES_REQUIRED "wine;cups" ENVIRONMENT ZORN2_LOCALE=en_US.UTF-8
+                     RESOURCE_LOCK display)
 
 # The program as a user drives it: xdotool on the session's display. One display,
 # one keyboard focus: never beside the in-process tests.

@@ -41,11 +41,15 @@ if [ "${#missing[@]}" -gt 0 ]; then
   sudo_ apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-# Wine runs the program under a Russian locale (code pages 1251 and 866).
-if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
-  echo "install-deps: generating ru_RU.UTF-8"
-  sudo_ sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen 2>/dev/null || true
-  grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ru_RU.UTF-8 UTF-8' | sudo_ tee -a /etc/locale.gen >/dev/null
-  sudo_ locale-gen >/dev/null
-fi
+# Wine runs the program under a Russian locale (code pages 1251 and 866), and
+# again under an English one (code page 1252), where a text narrowed to the
+# system's code page shows at once.
+for wanted in ru_RU en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$wanted\.utf-\?8\$"; then
+    echo "install-deps: generating $wanted.UTF-8"
+    sudo_ sed -i "s/^# *\($wanted.UTF-8 UTF-8\)/\1/" /etc/locale.gen 2>/dev/null || true
+    grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null || echo "$wanted.UTF-8 UTF-8" | sudo_ tee -a /etc/locale.gen >/dev/null
+    sudo_ locale-gen >/dev/null
+  fi
+done
 exit 0

@@ -26,6 +26,8 @@ fi
 . "$session/env"
 # The print tests' private spooler, when it runs (cups-session.sh).
 [ -S "$(dirname "$session")/cups/socket" ] && export CUPS_SERVER=$(dirname "$session")/cups/socket
+# ZORN2_LOCALE runs this one program under another locale (its system code page with it).
+if [ -n "${ZORN2_LOCALE:-}" ]; then export LC_ALL=$ZORN2_LOCALE LANG=$ZORN2_LOCALE; fi
 exe=$1; shift
 status=0
 "$(loader_for "$exe")" "$exe" "$@" 8>&- || status=$?

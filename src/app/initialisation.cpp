@@ -67,6 +67,6 @@ void InitialiseSharedState(HINSTANCE instance) {
 
 void ReadMenuMetrics() {
   menuMetrics.cbSize = sizeof menuMetrics;
-  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof menuMetrics, &menuMetrics, 0);
-  menuFont = CreateFontIndirectA(&menuMetrics.lfMenuFont);
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof menuMetrics, &menuMetrics, 0);
+  menuFont = CreateFontIndirectW(&menuMetrics.lfMenuFont);
 }

@@ -53,6 +53,11 @@ bool TypedIntoEditor(const MSG& message) {
 
 }  // namespace
 
+void DispatchLoopMessage(MSG& message) {
+  TranslateMessage(&message);
+  if (!TypedIntoEditor(message)) DispatchMessageW(&message);
+}
+
 void IdleUpdate() {
   SetButton(Command::Paste, IsClipboardFormatAvailable(CF_TEXT));
   bool selected = AskEditor(EM_SELECTIONTYPE) != SEL_EMPTY;
@@ -67,8 +72,7 @@ int RunMessageLoop() {
   MSG message{};
   TraceFirstIdle();
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    if (!TypedIntoEditor(message)) DispatchMessageW(&message);
+    DispatchLoopMessage(message);
     MSG next;
     if (toolbarWindow && !PeekMessageW(&next, nullptr, 0, 0, PM_NOREMOVE)) IdleUpdate();
     TraceFirstIdle();

@@ -15,7 +15,7 @@ HICON appIconSmall;
 HICON webIconSmall;
 HBITMAP stdImages;
 HBITMAP programImages;
-NONCLIENTMETRICSA menuMetrics;
+NONCLIENTMETRICSW menuMetrics;
 HFONT menuFont;
 HACCEL accelerators;
 COLORREF customColors[16];

@@ -17,7 +17,7 @@ extern HICON appIconSmall;
 extern HICON webIconSmall;
 extern HBITMAP stdImages;      // the common controls' standard small images
 extern HBITMAP programImages;  // the program's own 16-pixel images
-extern NONCLIENTMETRICSA menuMetrics;
+extern NONCLIENTMETRICSW menuMetrics;
 extern HFONT menuFont;
 extern HACCEL accelerators;
 extern COLORREF customColors[16];

@@ -38,6 +38,10 @@ std::pair<UINT, std::string> SystemTextOf(std::string_view bytes, CodePage view)
   }
 }
 
+// The locale whose code pages the system text formats are in (Windows-1251 and
+// DOS-866), whatever the system's own: a program that reads them converts by it.
+constexpr LCID russian = MAKELCID(MAKELANGID(LANG_RUSSIAN, SUBLANG_RUSSIAN_RUSSIA), SORT_DEFAULT);
+
 }  // namespace
 
 bool PutTextOnClipboard(std::string_view bytes, CodePage view) {
@@ -53,6 +57,7 @@ bool PutTextOnClipboard(std::string_view bytes, CodePage view) {
   EmptyClipboard();
   bool taken = OfferBlock(CF_UNICODETEXT, wideBlock);
   taken = OfferBlock(systemFormat, systemBlock) && taken;
+  OfferBlock(CF_LOCALE, ClipboardBlock(&russian, sizeof russian, 0));
   OfferOwnBytes(bytes, view);
   CloseClipboard();
   return taken;

@@ -74,7 +74,9 @@ void PageSetup() {
   request.hwndOwner = mainWindow;
   request.hDevMode = printerDevMode;
   request.hDevNames = printerDevNames;
-  request.Flags = PSD_MARGINS;
+  // The margins are kept in hundredths of a millimetre; without the flag a Windows
+  // that measures in inches would hand back thousandths of an inch.
+  request.Flags = PSD_MARGINS | PSD_INHUNDREDTHSOFMILLIMETERS;
   request.rtMargin = pageMargins;
   if (!PageSetupDlgA(&request)) return;
   StorePrinter(request.hDevMode, request.hDevNames);

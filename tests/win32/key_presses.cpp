@@ -1,5 +1,7 @@
 #include "key_presses.h"
 
+#include "app/message_loop.h"
+
 namespace {
 
 void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
@@ -15,12 +17,10 @@ void HoldModifiers(int modifiers) {
   SetKeyboardState(state);
 }
 
+// As the program's own loop does it.
 void PumpMessages() {
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchLoopMessage(message);
 }
 
 void Press(HWND window, KeyPress press) {
