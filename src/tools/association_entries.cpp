@@ -35,12 +35,13 @@ std::wstring Command(std::wstring_view exePath, std::wstring_view switches) {
 // The class "Open with" offers and Default apps names, shared by the open boxes.
 void AddApplication(std::vector<RegistryEntry>& out, std::wstring_view exePath) {
   const std::wstring own = std::wstring(classes) + std::wstring(progId);
-  out.push_back({own, L"", L"Текстовый документ Zorn2"});
+  // ASCII as the installer writes them too (its builder keeps no other text).
+  out.push_back({own, L"", L"Zorn2"});
   out.push_back({own + L"\\DefaultIcon", L"", L"\"" + std::wstring(exePath) + L"\",0"});
   out.push_back({own + L"\\shell\\open\\command", L"", Command(exePath, L"")});
   out.push_back({std::wstring(capabilities), L"ApplicationName", L"Zorn2"});
   out.push_back({std::wstring(capabilities), L"ApplicationDescription",
-                 L"Редактор текстов в кодировках Windows-1251, DOS-866, KOI8-R и UTF-8"});
+                 L"Cyrillic text in Windows-1251, DOS-866, KOI8-R and UTF-8"});
   out.push_back({L"Software\\RegisteredApplications", L"Zorn2", std::wstring(capabilities)});
 }
 
