@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Each installs what is
-# missing first. `make build` builds without running anything.
-.PHONY: check-layers deps build build-native build-native32 build-windows build-fuzz run test test-native test-native32 test-windows test-fuzz fuzz clean
+# missing first. `make build` builds without running anything; `make dist` makes a release.
+.PHONY: check-layers deps build build-native build-native32 build-windows build-fuzz run test test-native test-native32 test-windows test-fuzz fuzz dist clean
 
 WINDOWS_PRESET := $(shell scripts/windows-preset.sh)
 
@@ -50,13 +50,19 @@ test-native:
 test-native32:
 	@ctest --preset native32; status=$$?; $(call SUMMARY,build/native32); exit $$status
 
-# Where the host runs no 32-bit code, the PE32 smoke suite runs the shipped build too.
+# Where the host runs no 32-bit code, the PE32 smoke suite and the release files'
+# suite run on the shipped build too (the win32 preset's tests hold both).
 test-windows:
 	@scripts/check-program.sh build/win32/zorn2.exe
 	@ctest --preset $(WINDOWS_PRESET); status=$$?; $(call SUMMARY,build/$(WINDOWS_PRESET)); \
 	  if [ "$(WINDOWS_PRESET)" != win32 ]; then \
-	    ctest --preset pe32-smoke || status=1; $(call SUMMARY,build/win32); fi; \
+	    ctest --preset pe32-smoke || status=1; $(call SUMMARY,build/win32); \
+	    ctest --preset dist || status=1; fi; \
 	  exit $$status
+
+# The release: dist/zorn2-VERSION-win32.zip and .msi of the shipped PE32, and SHA256SUMS.
+dist: deps build-windows
+	@scripts/dist.sh build/win32 dist
 
 # Every fuzz target over its committed corpus, once: seconds, so the harnesses never rot.
 test-fuzz:

@@ -59,7 +59,7 @@ set(CORE_SOURCES
   src/search/search_texts.cpp
   src/printing/page_geometry.cpp
   src/printing/page_sequence.cpp
-  src/tools/association_verbs.cpp
+  src/tools/association_entries.cpp
   src/tools/hex_field.cpp
   src/app/command_line.cpp
 )

@@ -150,4 +150,8 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   # natively, two to four under qemu.
   add_test(NAME pe32_big_text COMMAND ${CMAKE_SOURCE_DIR}/tests/pe32/run.sh ${CMAKE_BINARY_DIR} big_text)
   set_tests_properties(pe32_big_text PROPERTIES LABELS pe32 SKIP_RETURN_CODE 77 TIMEOUT 1500 RESOURCE_LOCK display)
+  # The release files as a user meets them: the zip run from a fresh Wine prefix, the MSI
+  # installed, upgraded and removed in another (tests/dist; seconds where the PE32 runs).
+  add_test(NAME dist COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/dist/packages.py ${CMAKE_BINARY_DIR})
+  set_tests_properties(dist PROPERTIES LABELS dist TIMEOUT 900 RESOURCE_LOCK display)
 endif()

@@ -18,6 +18,7 @@ packages=(
   fortunes-ru  # real Russian text for tests and benchmarks
   cups-daemon cups-client printer-driver-cups-pdf ghostscript poppler-utils  # the print tests' private PDF printer (our backend runs gs) and pdftotext
   libcups2:i386  # 32-bit Wine reaches the printer through the 32-bit CUPS client; without it Wine has none
+  zip wixl msitools  # make dist: the zip and the MSI package (msitools reads one back: msiinfo)
 )
 
 sudo_() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <shellapi.h>
+
+#include <string>
 
 #include "base/globals.h"
+#include "base/program_path.h"
 
 namespace {
 
@@ -34,16 +37,25 @@ const char helpText[] =
     "Файл сохраняется ровно теми байтами, что в нём есть: программа ничего\r\n"
     "не добавляет и не перекодирует сама.";
 
-// "ZORN2.HLP" beside the program: the help file is named after the window class.
-bool HelpFileBesideProgram(char* path, DWORD size) {
-  DWORD length = GetModuleFileNameA(nullptr, path, size);
-  if (length == 0 || length >= size) return false;
-  char* name = std::strrchr(path, '\\');
-  name = name ? name + 1 : path;
-  const char file[] = "ZORN2.HLP";
-  if (static_cast<size_t>(name - path) + sizeof file > size) return false;
-  std::memcpy(name, file, sizeof file);
-  return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+// A file beside the program, by its path relative to the program's folder; empty when it is not there.
+std::wstring FileBesideProgram(const wchar_t* relative) {
+  std::wstring path = ProgramPath();
+  std::size_t folder = path.rfind(L'\\');
+  if (folder == std::wstring::npos) return {};
+  path.replace(folder + 1, std::wstring::npos, relative);
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES ? path : std::wstring();
+}
+
+// The help file is named after the window class.
+bool ShowHelpFile() {
+  return !FileBesideProgram(L"ZORN2.HLP").empty() && WinHelpW(mainWindow, L"ZORN2", HELP_INDEX, 0);
+}
+
+// The user's guide the packages install beside the program, in the default browser.
+bool ShowGuide() {
+  std::wstring guide = FileBesideProgram(L"help\\zorn2.html");
+  return !guide.empty() &&
+         reinterpret_cast<INT_PTR>(ShellExecuteW(mainWindow, L"open", guide.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
 }  // namespace
@@ -51,7 +63,6 @@ bool HelpFileBesideProgram(char* path, DWORD size) {
 const char* HelpText() { return helpText; }
 
 void ShowHelp() {
-  char path[MAX_PATH];
-  if (HelpFileBesideProgram(path, sizeof path) && WinHelpA(mainWindow, mainClassName, HELP_INDEX, 0)) return;
+  if (ShowHelpFile() || ShowGuide()) return;
   MessageBoxA(mainWindow, helpText, mainClassName, MB_OK | MB_ICONINFORMATION);
 }

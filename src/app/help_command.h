@@ -2,7 +2,8 @@
 #pragma once
 
 // The help file beside the program in the platform's help viewer when there
-// is one; otherwise the short help text in a message box.
+// is one, else the user's guide the packages install (help\zorn2.html) in the
+// default browser; when neither opens, the short help text in a message box.
 void ShowHelp();
 
 // The short help text, in Windows-1251.

@@ -2,103 +2,121 @@
 
 #include <shlobj.h>
 
-#include <string>
+#include <algorithm>
+#include <iterator>
 
 #include "base/globals.h"
 #include "base/last_resort.h"
-
-char exePath[MAX_PATH];
+#include "base/program_path.h"
+#include "tools/association_registry.h"
+#include "tools/default_apps.h"
 
 namespace {
 
-// One check box: Open stands for open and icon together.
-struct AssociationBox {
-  int id;
-  const char* className;
-  AssociationVerb verb;
-};
+// The check box of each AssociationBox, in its order.
+constexpr int boxIds[] = {1001, 1002, 1003, 1011, 1012, 1013, 1021};
+static_assert(std::size(boxIds) == std::size(associationBoxes));
 
-constexpr AssociationBox boxes[] = {
-    {1001, "txtfile", AssociationVerb::Open}, {1002, "inifile", AssociationVerb::Open},
-    {1003, "inffile", AssociationVerb::Open}, {1011, "batfile", AssociationVerb::Edit},
-    {1012, "cmdfile", AssociationVerb::Edit}, {1013, "regfile", AssociationVerb::Edit},
-    {1021, "txtfile", AssociationVerb::Print},
-};
+const wchar_t caption[] = L"Расширения";
 
-// Room for the program's longest value in either form.
-constexpr DWORD valueCapacity = MAX_PATH + 16;
+// The program's own path, taken when the dialog opens; empty when the system cannot say it.
+std::wstring exePath;
 
-void TakeExePath() {
-  DWORD length = GetModuleFileNameA(nullptr, exePath, sizeof exePath);
-  // A cut path would name another file: then nothing is the program's own.
-  if (length == 0 || length >= sizeof exePath) exePath[0] = '\0';
+bool Contains(const std::vector<AssociationBox>& boxes, AssociationBox box) {
+  return std::find(boxes.begin(), boxes.end(), box) != boxes.end();
 }
 
-bool IsBoxAssociated(const AssociationBox& box) {
-  return IsAssociated(box.className, box.verb) &&
-         (box.verb != AssociationVerb::Open || IsAssociated(box.className, AssociationVerb::Icon));
-}
-
-void AssociateBox(const AssociationBox& box) {
-  Associate(box.className, box.verb);
-  if (box.verb == AssociationVerb::Open) Associate(box.className, AssociationVerb::Icon);
-}
-
-void ShowAssociations(HWND dialog) {
-  for (const AssociationBox& box : boxes) {
-    if (!IsBoxAssociated(box)) continue;
-    HWND check = GetDlgItem(dialog, box.id);
-    EnableWindow(check, FALSE);
-    SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0);
+void ShowRegistration(HWND dialog) {
+  std::vector<AssociationBox> registered = RegisteredBoxes(exePath);
+  for (std::size_t i = 0; i < std::size(boxIds); ++i) {
+    CheckDlgButton(dialog, boxIds[i], Contains(registered, associationBoxes[i]) ? BST_CHECKED : BST_UNCHECKED);
   }
 }
 
-// Checked boxes whose association is missing, written now; unchecked ones change nothing.
-void WriteAssociations(HWND dialog) {
-  bool written = false;
-  for (const AssociationBox& box : boxes) {
-    if (IsDlgButtonChecked(dialog, box.id) != BST_CHECKED || IsBoxAssociated(box)) continue;
-    AssociateBox(box);
-    written = true;
+std::vector<AssociationBox> TickedBoxes(HWND dialog) {
+  std::vector<AssociationBox> ticked;
+  for (std::size_t i = 0; i < std::size(boxIds); ++i) {
+    if (IsDlgButtonChecked(dialog, boxIds[i]) == BST_CHECKED) ticked.push_back(associationBoxes[i]);
   }
+  return ticked;
+}
+
+std::wstring SystemReason(LSTATUS status) {
+  wchar_t* text = nullptr;
+  DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                    FORMAT_MESSAGE_IGNORE_INSERTS,
+                                nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring reason = length ? std::wstring(text, length) : L"Код ошибки " + std::to_wstring(status);
+  LocalFree(text);
+  return reason;
+}
+
+void ReportFailure(HWND dialog, const RegistrationFailure& failure) {
+  std::wstring text = L"Windows не дала изменить раздел реестра\r\nHKEY_CURRENT_USER\\" + failure.key + L"\r\n\r\n" +
+                      SystemReason(failure.status) + L"\r\nОтметки показывают, что записано на самом деле.";
+  MessageBoxW(dialog, text.c_str(), caption, MB_OK | MB_ICONERROR);
+}
+
+// Windows 8 and later let only the user choose a default program: offer its page.
+void OfferDefaultApps(HWND dialog) {
+  const wchar_t question[] =
+      L"Zorn2 добавлен в список «Открыть с помощью» для отмеченных файлов.\r\n"
+      L"Программу, которая открывает их по умолчанию, Windows даёт выбрать только вам.\r\n\r\n"
+      L"Открыть «Приложения по умолчанию» Windows?";
+  if (MessageBoxW(dialog, question, caption, MB_YESNO | MB_ICONQUESTION) == IDYES) openDefaultAppsPage();
+}
+
+// OK: the registration becomes what the boxes show. True when the dialog may close.
+bool ApplyTicks(HWND dialog) {
+  std::vector<AssociationBox> ticked = TickedBoxes(dialog), before = RegisteredBoxes(exePath);
+  if (ticked == before) return true;
+  if (exePath.empty()) return true;
+  RegistrationFailure failure = Register(ticked, exePath);
   // Explorer shows the new icons and verbs without a restart.
-  if (written) SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+  SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+  if (failure.status != ERROR_SUCCESS) {
+    ReportFailure(dialog, failure);
+    ShowRegistration(dialog);
+    return false;
+  }
+  bool added = std::any_of(ticked.begin(), ticked.end(), [&](AssociationBox box) { return !Contains(before, box); });
+  if (added) OfferDefaultApps(dialog);
+  return true;
+}
+
+LSTATUS WriteNew(const RegistryEntry& entry, std::vector<RegistryEntry>& created) {
+  bool existed = HasRegistryEntry({entry.key, entry.name, L"", true});
+  LSTATUS status = registryWrites.write(entry);
+  if (status == ERROR_SUCCESS && !existed) created.push_back(entry);
+  return status;
 }
 
 }  // namespace
 
-bool IsAssociated(const char* className, AssociationVerb verb) {
-  if (!exePath[0]) return false;
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, AssociationKey(className, verb).c_str(), 0, KEY_QUERY_VALUE, &key) !=
-      ERROR_SUCCESS) {
-    return false;
+std::vector<AssociationBox> RegisteredBoxes(const std::wstring& path) {
+  std::vector<AssociationBox> registered;
+  if (path.empty()) return registered;
+  for (AssociationBox box : associationBoxes) {
+    if (HasRegistryEntries(AssociationEntries({box}, path))) registered.push_back(box);
   }
-  char value[valueCapacity + 1];
-  DWORD type = 0;
-  DWORD size = valueCapacity;
-  LONG status = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
-  RegCloseKey(key);
-  if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return false;
-  value[size] = '\0';  // a value stored without its terminating zero
-  for (const std::string& own : OwnAssociationValues(exePath, verb)) {
-    if (lstrcmpiA(value, own.c_str()) == 0) return true;
-  }
-  return false;
+  return registered;
 }
 
-// Failures (no right to write there) are not reported: the next opening shows what was written.
-void Associate(const char* className, AssociationVerb verb) {
-  if (!exePath[0]) return;
-  HKEY key;
-  if (RegCreateKeyExA(HKEY_CLASSES_ROOT, AssociationKey(className, verb).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS) {
-    return;
+RegistrationFailure Register(const std::vector<AssociationBox>& ticked, const std::wstring& path) {
+  std::vector<RegistryEntry> wanted = AssociationEntries(ticked, path);
+  std::vector<RegistryEntry> had = AssociationEntries(RegisteredBoxes(path), path);
+  std::vector<RegistryEntry> created;
+  for (const RegistryEntry& entry : wanted) {
+    if (HasRegistryEntry(entry)) continue;
+    if (LSTATUS status = WriteNew(entry, created); status != ERROR_SUCCESS) {
+      for (const RegistryEntry& made : created) registryWrites.remove(made);
+      return {entry.key, status};
+    }
   }
-  std::string value = AssociationValue(exePath, verb);
-  RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>(value.size() + 1));
-  RegCloseKey(key);
+  for (const RegistryEntry& entry : EntriesLeft(had, wanted)) {
+    if (LSTATUS status = registryWrites.remove(entry); status != ERROR_SUCCESS) return {entry.key, status};
+  }
+  return {};
 }
 
 static INT_PTR AssociationsDialogProcUnguarded(HWND, UINT, WPARAM, LPARAM);
@@ -109,15 +127,14 @@ INT_PTR CALLBACK AssociationsDialogProc(HWND window, UINT message, WPARAM wParam
 
 static INT_PTR AssociationsDialogProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
-    TakeExePath();
-    ShowAssociations(dialog);
-    SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
+    exePath = ProgramPath();
+    ShowRegistration(dialog);
+    SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
     return TRUE;
   }
   if (message != WM_COMMAND) return FALSE;
   if (LOWORD(wParam) == IDOK) {
-    WriteAssociations(dialog);
-    EndDialog(dialog, IDOK);
+    if (ApplyTicks(dialog)) EndDialog(dialog, IDOK);
     return TRUE;
   }
   if (LOWORD(wParam) == IDCANCEL) {
@@ -128,5 +145,5 @@ static INT_PTR AssociationsDialogProcUnguarded(HWND dialog, UINT message, WPARAM
 }
 
 void RunAssociationsDialog() {
-  DialogBoxParamA(appInstance, MAKEINTRESOURCEA(associationsDialogResource), mainWindow, AssociationsDialogProc, 0);
+  DialogBoxParamW(appInstance, MAKEINTRESOURCEW(associationsDialogResource), mainWindow, AssociationsDialogProc, 0);
 }

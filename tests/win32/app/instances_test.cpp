@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/start_arguments.h"
+#include "program_process.h"
 
 namespace {
 
@@ -26,56 +27,6 @@ TEST(StartArguments, FileBecomesAnAbsolutePathThatFitsOrNone) {
   }
 }
 
-// Polls `condition` until it holds or about five seconds have passed.
-template <typename Condition>
-bool Eventually(Condition condition) {
-  for (int i = 0; i < 100 && !condition(); ++i) Sleep(50);
-  return condition();
-}
-
-// zorn2.exe started as another process, the way a user or the shell starts it;
-// ended when still running.
-struct ProgramProcess {
-  explicit ProgramProcess(const std::string& arguments) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    std::string commandLine = ZORN2_EXE " " + arguments;
-    started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
-  }
-  ~ProgramProcess() {
-    if (!started) return;
-    TerminateProcess(info.hProcess, 99);  // fails harmlessly when it has ended
-    WaitForSingleObject(info.hProcess, 5000);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-  }
-  // The process's visible top-level window of class "ZORN2" once start-up has
-  // shown it (after loading the file); null when none came in time.
-  HWND WaitForMainWindow() {
-    WaitForInputIdle(info.hProcess, 10000);
-    Eventually([&] {
-      for (mainWindow = nullptr; (mainWindow = FindWindowExA(nullptr, mainWindow, "ZORN2", nullptr));) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(mainWindow, &owner);
-        if (owner == info.dwProcessId && IsWindowVisible(mainWindow)) return true;
-      }
-      return WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0;
-    });
-    return mainWindow;
-  }
-  // The exit code (STILL_ACTIVE when the process has not ended in time), after WM_CLOSE if told.
-  DWORD WaitForExit(bool close = false) {
-    if (close) PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-    DWORD exitCode = STILL_ACTIVE;
-    if (WaitForSingleObject(info.hProcess, 10000) == WAIT_OBJECT_0) GetExitCodeProcess(info.hProcess, &exitCode);
-    return exitCode;
-  }
-
-  bool started = false;
-  HWND mainWindow = nullptr;
-  PROCESS_INFORMATION info{};
-};
-
 // A file in the tests' own directory, made unless told.
 std::string TestFile(const std::string& name, bool make = true) {
   char temp[MAX_PATH];
@@ -96,12 +47,12 @@ TEST(RunningInstances, FileShownByOneInstanceIsNotOpenedAgainUnderAnyOfItsNames)
   ASSERT_STRNE(shortName, document.c_str()) << "the file needs a short name of its own";
   const std::string upperName = CharUpperA(std::string(document).data());
 
-  ProgramProcess untitled("");
+  ProgramProcess untitled(Zorn2With(""));
   ASSERT_NE(untitled.WaitForMainWindow(), nullptr);
-  ProgramProcess onMissing(TestFile("missing.txt", false));
+  ProgramProcess onMissing(Zorn2With(TestFile("missing.txt", false)));
   ASSERT_NE(onMissing.WaitForMainWindow(), nullptr);
   EXPECT_EQ(onMissing.WaitForExit(true), 0u);
-  ProgramProcess first("\"" + document + "\"");
+  ProgramProcess first(Zorn2With("\"" + document + "\""));
   ASSERT_NE(first.WaitForMainWindow(), nullptr);
   char title[MAX_PATH] = {};
   GetWindowTextA(first.mainWindow, title, sizeof title);
@@ -109,7 +60,7 @@ TEST(RunningInstances, FileShownByOneInstanceIsNotOpenedAgainUnderAnyOfItsNames)
   for (const std::string& arguments : {document, std::string(shortName), "\"" + upperName + "\""}) {
     ShowWindow(first.mainWindow, SW_MINIMIZE);
     ASSERT_TRUE(Eventually([&] { return IsIconic(first.mainWindow) != FALSE; }));
-    ProgramProcess second(arguments);
+    ProgramProcess second(Zorn2With(arguments));
     EXPECT_EQ(second.WaitForExit(), 255u) << arguments;
     EXPECT_TRUE(Eventually([&] { return !IsIconic(first.mainWindow); })) << "not brought back: " << arguments;
   }
