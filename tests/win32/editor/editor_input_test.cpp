@@ -363,6 +363,11 @@ TEST_F(EditorInput, EditsInEveryViewUndoToTheBytesAndCaretBeforeThem) {
   };
   const std::string start("\xD0\x9C\xD0\xB8\xD1\x80! \xD0" "A\x90 \xC2x\xBB =D0=96=9\0\xE2\x82\r\n\xF0\x9F\x98\x80z", 33);
   SetEditorText(start);
+  Press(editorWindow, {VK_F2, Shift});  // the whole text copied in the UTF-8 view pastes back byte for byte
+  Select(0, -1);
+  Press(editorWindow, {'C', Ctrl});
+  Press(editorWindow, {'V', Ctrl});
+  ASSERT_EQ(EditorText(), start);
   ClearUndoJournal();
   std::mt19937 random(EnvNumber("ZORN2_SOAK_SEED", 34));
   auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
