@@ -2,38 +2,41 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "base/globals.h"
 
 namespace {
 
-void ShowText(const char* text, const char* more) {
-  if (!more) {
-    MessageBoxA(mainWindow, text, mainClassName, MB_ICONINFORMATION);
-    return;
+std::wstring WideFromAnsi(const char* text) {
+  int size = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+  std::wstring wide(size > 0 ? size : 0, L'\0');
+  if (size > 0) MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), size);
+  wide.resize(size > 0 ? size - 1 : 0);
+  return wide;
+}
+
+// The whole system text for `code`, however long; a code without one by number.
+std::wstring SystemText(DWORD code) {
+  wchar_t* text = nullptr;
+  DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS;
+  if (!FormatMessageW(flags, nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr)) {
+    return L"Ошибка " + std::to_wstring(code);
   }
-  std::string whole = std::string(text) + "\r\n" + more;
-  MessageBoxA(mainWindow, whole.c_str(), mainClassName, MB_ICONINFORMATION);
+  std::wstring whole = text;
+  LocalFree(text);
+  return whole;
 }
 
 }  // namespace
 
-void ShowLastError(const char* more) {
+void ShowLastError(const std::wstring& more) {
   DWORD code = GetLastError();
   if (code == 0) code = ERROR_BAD_ENVIRONMENT;
-  // The whole system text, however long; a code without one is shown by number.
-  char* text = nullptr;
-  DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS;
-  if (FormatMessageA(flags, nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr)) {
-    ShowText(text, more);
-    LocalFree(text);
-    return;
-  }
-  char number[32];
-  wsprintfA(number, "Ошибка %lu", code);
-  ShowText(number, more);
+  std::wstring text = SystemText(code);
+  if (!more.empty()) text += L"\r\n" + more;
+  MessageBoxW(mainWindow, text.c_str(), L"ZORN2", MB_ICONINFORMATION);
 }
+
+void ShowLastError(const char* more) { ShowLastError(more ? WideFromAnsi(more) : std::wstring()); }
 
 void ReportOutOfMemory() {
   SetLastError(ERROR_NOT_ENOUGH_MEMORY);
