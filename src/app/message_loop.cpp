@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 
+#include "app/session_end.h"
 #include "base/commands.h"
 #include "base/globals.h"
 #include "base/start_trace.h"
@@ -49,7 +50,10 @@ int RunMessageLoop() {
     TranslateMessage(&message);
     DispatchMessageA(&message);
     MSG next;
-    if (toolbarWindow && !PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE)) IdleUpdate();
+    if (!PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE)) {
+      if (toolbarWindow) IdleUpdate();
+      KeepShutdownReason();
+    }
     TraceFirstIdle();
   }
   return static_cast<int>(message.wParam);
