@@ -51,11 +51,29 @@ bool SameName(std::wstring a, std::wstring b) {
   return a == b;
 }
 
+// The final name the file would have if its name led straight to it: the
+// folder's own final name (a mapped drive, a linked folder) and the file's long
+// name in it.
+std::wstring DirectName(const std::wstring& path) {
+  std::wstring name = LongName(path);
+  std::size_t cut = name.find_last_of(L'\\');
+  if (cut == std::wstring::npos) return name;
+  std::wstring folder = name.substr(0, cut + 1);
+  HANDLE opened = CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES, shareAll, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (opened == INVALID_HANDLE_VALUE) return name;
+  std::wstring final = FinalName(opened);
+  CloseHandle(opened);
+  if (final.empty()) return name;
+  if (final.back() != L'\\') final += L'\\';
+  return final + name.substr(cut + 1);
+}
+
 bool Redirected(const std::wstring& path, HANDLE file) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return true;
   std::wstring final = FinalName(file);
-  return !final.empty() && !SameName(final, LongName(path));
+  return !final.empty() && !SameName(final, DirectName(path));
 }
 
 }  // namespace
