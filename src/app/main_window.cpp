@@ -8,11 +8,13 @@
 #include "app/menu_enabling.h"
 #include "app/menu_item_drawing.h"
 #include "app/menu_mnemonics.h"
+#include "app/session_end.h"
 #include "app/shutdown.h"
 #include "app/window_placement.h"
 #include "base/error_box.h"
 #include "base/globals.h"
 #include "base/last_resort.h"
+#include "base/running_instance.h"
 #include "base/window_messages.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
@@ -103,6 +105,11 @@ static LRESULT MainWindowProcUnguarded(HWND window, UINT message, WPARAM wParam,
     case WM_QUERYENDSESSION:
       if (!QueryCloseDocument()) return 0;
       break;
+    case WM_ENDSESSION:
+      if (wParam) RememberAtSessionEnd();
+      return 0;
+    case WM_COPYDATA:
+      return AnswerInstanceRequest(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_INITMENUPOPUP:
       if (HIWORD(lParam) == 0) EnableMenuItems();
       break;

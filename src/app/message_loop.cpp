@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 
+#include "app/session_end.h"
 #include "base/commands.h"
 #include "base/globals.h"
 #include "base/start_trace.h"
@@ -74,7 +75,10 @@ int RunMessageLoop() {
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     DispatchLoopMessage(message);
     MSG next;
-    if (toolbarWindow && !PeekMessageW(&next, nullptr, 0, 0, PM_NOREMOVE)) IdleUpdate();
+    if (!PeekMessageW(&next, nullptr, 0, 0, PM_NOREMOVE)) {
+      if (toolbarWindow) IdleUpdate();
+      KeepShutdownReason();
+    }
     TraceFirstIdle();
   }
   return static_cast<int>(message.wParam);

@@ -44,7 +44,9 @@ int RunZorn2(HINSTANCE instance) {
   appInstance = instance;
   StartArguments arguments;
   ReadStartArguments(&arguments);
-  if (arguments.path[0] && FindRunningInstance(arguments.path)) return 255;
+  // The window that shows the file already takes the print request too.
+  auto request = arguments.printOnStart ? InstanceRequest::Print : InstanceRequest::Show;
+  if (arguments.path[0] && FindRunningInstance(arguments.path, request)) return 255;
   if (!RegisterWindowClasses(instance) || !CreateMainWindow(instance)) return 255;
   TraceStartStep("main window created");
   BuildMenuBar();

@@ -32,6 +32,7 @@ constexpr int sizeEntries = 20;  // 1 to 20 points
 constexpr int twipsPerPoint = 20;
 
 int CALLBACK AddFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM param) {
+  if (font->lfFaceName[0] == '@') return 1;  // a vertical face, for text set in columns
   HWND list = reinterpret_cast<HWND>(param);
   LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
   bool chosen = SendMessageA(list, CB_GETCURSEL, 0, 0) >= 0;  // a family may come twice

@@ -6,6 +6,8 @@
 #include "base/error_box.h"
 #include "base/globals.h"
 #include "base/start_trace.h"
+#include "control/wide_text.h"
+#include "documents/disk_stamp.h"
 #include "documents/document_title.h"
 #include "documents/file_streams.h"
 #include "documents/load_guess.h"
@@ -24,6 +26,7 @@ bool LoadDocument(const char* path, OpenFailure openFailure) {
   TraceStartStep("file opened");
   ExpectUnrecordedChange(UndoJournal::UnrecordedChange::NewDocument);
   bool read = StreamFileIn(file, SF_TEXT);
+  if (read) NoteDiskStamp(WideFromBytes(path, CP_ACP), file);
   CloseHandle(file);
   TraceStartStep("stream-in");
   if (!read) {

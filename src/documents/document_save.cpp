@@ -7,6 +7,8 @@
 
 #include "base/error_box.h"
 #include "base/globals.h"
+#include "control/wide_text.h"
+#include "documents/disk_stamp.h"
 #include "documents/safe_write.h"
 #include "editor/editor_control.h"
 
@@ -18,10 +20,18 @@ bool ConfirmReadOnlyOverwrite() {
   return MessageBoxA(mainWindow, question, mainClassName, MB_ICONQUESTION | MB_YESNO) == IDYES;
 }
 
+// Where a failed write left a whole text, the box says which and where.
+std::wstring KeptCopyNote(const KeptCopy& kept) {
+  if (kept.path.empty()) return {};
+  return (kept.oldText ? L"Прежний текст файла сохранён в файле " : L"Весь текст сохранён в файле ") + kept.path;
+}
+
 }  // namespace
 
 bool SaveDocument() {
   if (!editorWindow) return false;
+  const std::wstring path = WideFromBytes(currentPath, CP_ACP);
+  if (ChangedOnDisk(path) && !ConfirmOverwriteOfChangedFile(path)) return false;
   DWORD attributes = FILE_ATTRIBUTE_ARCHIVE;
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA(currentPath, &found);
@@ -34,17 +44,16 @@ bool SaveDocument() {
     if (!ConfirmReadOnlyOverwrite()) return false;
     SetFileAttributesA(currentPath, FILE_ATTRIBUTE_ARCHIVE);
   }
-  char keptCopy[MAX_PATH];
-  bool written = WriteDocumentFile(currentPath, keptCopy);
+  KeptCopy kept;
+  bool written = WriteDocumentFile(path, kept);
   DWORD error = GetLastError();
   if (readOnly) SetFileAttributesA(currentPath, attributes);
   if (!written) {
-    // The file may be damaged or gone, but a complete copy of the text was written.
-    std::string copyNote = std::string("Весь текст сохранён в файле ") + keptCopy;
     SetLastError(error);
-    ShowLastError(keptCopy[0] ? copyNote.c_str() : nullptr);
+    ShowLastError(KeptCopyNote(kept));
     return false;
   }
+  NoteDiskStampOf(path);
   SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
   return true;
 }

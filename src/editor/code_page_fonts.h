@@ -11,12 +11,15 @@ inline constexpr const char* fontSizeSettings[viewCodePageCount] = {"SizeW", "Si
 inline constexpr const char* fontEffectsSettings[viewCodePageCount] = {"EffW", "EffD", "EffK", "EffU"};
 inline constexpr const char* fontCharsetSettings[viewCodePageCount] = {"SetW", "SetD", "SetK", "SetU"};
 
-// RUSSIAN_CHARSET, OEM_CHARSET, DEFAULT_CHARSET, RUSSIAN_CHARSET.
-inline constexpr int32_t defaultFontCharsets[viewCodePageCount] = {204, 255, 1, 204};
+// RUSSIAN_CHARSET, RUSSIAN_CHARSET, DEFAULT_CHARSET, RUSSIAN_CHARSET. The control draws in
+// Unicode, so DOS-866 needs no OEM_CHARSET, which would get the raster "Terminal" with its
+// few sizes that the printer lacks.
+inline constexpr int32_t defaultFontCharsets[viewCodePageCount] = {204, 204, 1, 204};
 
-// The face taken while none is stored: the control's choice for the single-byte pages; for
-// UTF-8 a face with Cyrillic and the dashes, quotes and ellipsis that UTF-8 texts use.
-inline constexpr const char* defaultFontFaces[viewCodePageCount] = {"", "", "", "Courier New"};
+// The face taken while none is stored: the control's choice for Windows-1251 and KOI8-R; for
+// DOS-866 a scalable fixed-pitch face with Cyrillic and box drawing; for UTF-8 one with
+// Cyrillic and the dashes, quotes and ellipsis that UTF-8 texts use.
+inline constexpr const char* defaultFontFaces[viewCodePageCount] = {"", "Courier New", "", "Courier New"};
 
 // Twips: a missing size means 10 points, and the size commands step by one
 // point between 4 and 26 points.

@@ -13,7 +13,7 @@
 
 unsigned CountPrintedPages() {
   if (!editorWindow) return 0;
-  HDC printer = GetPrinterDC();
+  HDC printer = GetPrinterDCOrSay();
   if (!printer) return 0;
   EnableWindow(mainWindow, FALSE);
   PageGeometry geometry = PageGeometryOf(printer);
@@ -35,6 +35,7 @@ unsigned CountPrintedPages() {
 
 void CountPagesAndAskNumbers() {
   unsigned count = CountPrintedPages();
+  if (count == 0 && NoPrinterInstalled()) return;  // the user was told, and there is nothing to number
   char caption[40];
   if (count >= 1 && count < PageCountLimit) {
     std::snprintf(caption, sizeof caption, "Страниц: %u", count);

@@ -48,12 +48,14 @@ void OnInitDialog(HWND dialog) {
   GetWindowTextA(mainWindow, caption + prefix, static_cast<int>(sizeof caption - prefix));
   SetWindowTextA(dialog, caption);
   if (preview.previewNumbers) MatchPageNumberFormat(GetDlgItem(dialog, numberControl));
-  // Its normal size is the whole work area too: Wine without a window
-  // manager puts a dialog back to its normal size soon after it opened.
-  RECT workArea{};
-  if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0)) {
-    MoveWindow(dialog, workArea.left, workArea.top, workArea.right - workArea.left, workArea.bottom - workArea.top,
-               FALSE);
+  // Its normal size is the whole work area of the editor's monitor too: Wine
+  // without a window manager puts a dialog back to its normal size soon after
+  // it opened.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const RECT& work = monitor.rcWork;
+    MoveWindow(dialog, work.left, work.top, work.right - work.left, work.bottom - work.top, FALSE);
   }
   ShowWindow(dialog, SW_SHOWMAXIMIZED);
 }
@@ -206,7 +208,7 @@ static INT_PTR PreviewProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LP
 void ShowPrintPreview() {
   if (!editorWindow) return;
   preview = Preview{};
-  preview.previewDC = GetPrinterDC();
+  preview.previewDC = GetPrinterDCOrSay();
   if (!preview.previewDC) return;
   preview.geometry = PageGeometryOf(preview.previewDC);
   preview.previewNumbers = preview.geometry.verticalMargins && pageNumbersOn;

@@ -39,18 +39,41 @@ HDC ChosenPrinterDC() {
   return dc;
 }
 
+DWORD AskSystemForDefaultPrinter(PRINTDLGA& request) { return PrintDlgA(&request) ? 0 : CommDlgExtendedError(); }
+
+// The answer of the last search for the default printer.
+DWORD defaultPrinterError = 0;
+
 }  // namespace
 
+DefaultPrinterQuery askDefaultPrinter = AskSystemForDefaultPrinter;
+
 HDC GetPrinterDC() {
+  defaultPrinterError = 0;
   if (HDC dc = ChosenPrinterDC()) return dc;
   FreePrintSetup();
   PRINTDLGA request{};
   request.lStructSize = sizeof request;
   request.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
-  if (!PrintDlgA(&request)) return nullptr;
+  defaultPrinterError = askDefaultPrinter(request);
+  if (defaultPrinterError) return nullptr;
   printerDevMode = request.hDevMode;
   printerDevNames = request.hDevNames;
   return request.hDC;
+}
+
+bool NoPrinterInstalled() {
+  return defaultPrinterError == PDERR_NODEFAULTPRN || defaultPrinterError == PDERR_NODEVICES;
+}
+
+HDC GetPrinterDCOrSay() {
+  HDC dc = GetPrinterDC();
+  if (!dc && NoPrinterInstalled()) {
+    MessageBoxW(mainWindow, L"В системе не установлен ни один принтер, а страницы размечаются по принтеру.\r\n"
+                            L"Установите принтер в параметрах Windows.",
+                L"ZORN2", MB_ICONINFORMATION);
+  }
+  return dc;
 }
 
 RECT ToRect(const TwipRect& rect) { return RECT{rect.left, rect.top, rect.right, rect.bottom}; }

@@ -2,6 +2,7 @@
 // one run. Pages are always laid out against the printer's device context.
 #pragma once
 #include <windows.h>
+#include <commdlg.h>
 
 #include "printing/page_geometry.h"
 
@@ -19,6 +20,15 @@ void StorePrinter(HGLOBAL devMode, HGLOBAL devNames);
 // when none is chosen or the chosen one cannot be opened; null when there is
 // no printer. The caller deletes it.
 HDC GetPrinterDC();
+// The same; where no printer is installed at all, a box says so first.
+HDC GetPrinterDCOrSay();
+// True when the last GetPrinterDC found no printer installed at all.
+bool NoPrinterInstalled();
+
+// How the system's default printer is asked for: PrintDlgA with
+// PD_RETURNDEFAULT, answering 0 or its CommDlgExtendedError.
+using DefaultPrinterQuery = DWORD (*)(PRINTDLGA& request);
+extern DefaultPrinterQuery askDefaultPrinter;
 
 // The page and print rectangles of `printer` in twips; true when the top and
 // bottom margins were applied (there is room for page numbers).

@@ -263,6 +263,60 @@ class EditorAsUser(unittest.TestCase):
 
         self.close_unmodified(editor)
 
+    def test_a_file_changed_by_another_program_is_written_over_only_after_yes(self):
+        """Before Ctrl+S, and before the save that the close question starts: "Нет" (the default) leaves the other
+        program's version byte for byte and the window open with the change; "Да" saves."""
+        editor = self.open_editor(content=b"mine")
+        boxes = []
+
+        def answer(*keys):
+            box = eventually(lambda: [w for w in visible_windows(titled("ZORN2")) if w not in boxes], 10)
+            self.assertTrue(box, "no question appeared")
+            boxes.append(box[0])
+            xdotool("windowfocus", "--sync", box[0])
+            editor.keys(*keys)
+
+        for typed, key, saved in (("!", "ctrl+s", b"!mine"), ("?", "Escape", b"!?mine")):
+            xdotool("windowfocus", "--sync", editor.window)
+            editor.type(typed)
+            with open(editor.path, "wb") as file:
+                file.write(b"other")
+            before = stamp(editor.path)
+            for overwrite in (["Return"], ["shift+Tab", "space"]):  # "Нет", then "Да"
+                xdotool("windowfocus", "--sync", editor.window)
+                editor.keys(key)
+                if key == "Escape":
+                    answer("Return")  # save the changes? Yes
+                answer(*overwrite)
+                if overwrite == ["Return"]:
+                    closed("ZORN2")
+                    self.assertTrue(editor.running())
+                    self.assertEqual(replaced(editor.path, before, 2), None)
+            self.assertEqual(replaced(editor.path, before, 10), saved)
+        self.assertEqual(editor.process.wait(10), 0)
+
+    def test_a_save_through_a_hard_link_or_a_symbolic_link_reaches_every_name(self):
+        """The file stays one file under all its names, and the symbolic link stays a link to it."""
+        names = {name: os.path.join(self.directory, name) for name in ("target.txt", "hard.txt", "link.txt")}
+        with open(names["target.txt"], "wb") as file:
+            file.write(b"old")
+        os.link(names["target.txt"], names["hard.txt"])
+        os.symlink("target.txt", names["link.txt"])
+        text = b"old"
+        for opened, added in (("link.txt", "ссылка"), ("hard.txt", "жёсткая")):
+            editor = Editor(names[opened])
+            self.editors.append(editor)
+            editor.keys("ctrl+End")
+            editor.type(added)
+            text += added.encode("cp1251")
+            self.assertEqual(editor.save(), text, opened)
+            self.close_unmodified(editor)
+            for name, path in names.items():
+                with open(path, "rb") as file:
+                    self.assertEqual(file.read(), text, name)
+            self.assertEqual(os.readlink(names["link.txt"]), "target.txt")
+            self.assertEqual(sorted(os.listdir(self.directory)), sorted(names))  # no copy left beside
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -13,7 +13,7 @@ import subprocess
 import tempfile
 import unittest
 
-from desktop import closed, eventually, focus, painted, screen, visible_windows, xdotool
+from desktop import closed, eventually, focus, painted, screen, visible_windows, windows_path, xdotool
 from editor_as_user import BUILD, WINE, Editor, setUpModule, tearDownModule  # noqa: F401 (the Russian keyboard)
 
 PRINTED = os.environ.get("ZORN2_PRINTED", "")
@@ -137,6 +137,24 @@ class PrintingAsUser(unittest.TestCase):
         self.assertLinesInOrder(pages[0], range(3, 8))
 
         self.preview_pictures()
+        self.editor.keys("Escape")
+        self.assertEqual(self.editor.process.wait(10), 0)
+
+    def test_print_on_a_file_already_open_prints_in_its_window(self):
+        """Explorer's Print (/p) on the file another window shows: that window prints it, and the second start
+        ends."""
+        path = os.path.join(self.directory, "открытый.txt")
+        with open(path, "wb") as file:
+            file.write("".join(line(n) + "\r\n" for n in range(1, 6)).encode("cp1251"))
+        jobs = PrintedJobs()
+        self.editor = Editor(path)
+        second = subprocess.run([WINE, os.path.join(BUILD, "zorn2.exe"), "/p", windows_path(path)],
+                                env=dict(os.environ, WINEDEBUG="-all"), timeout=60)
+        self.assertEqual(second.returncode, 255)
+        focus_print_dialog()
+        self.editor.keys("Return")
+        self.assertLinesInOrder("".join(PrintedJobs.pages(jobs.next())), range(1, 6))
+        xdotool("windowfocus", "--sync", self.editor.window)
         self.editor.keys("Escape")
         self.assertEqual(self.editor.process.wait(10), 0)
 

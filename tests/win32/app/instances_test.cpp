@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/start_arguments.h"
+#include "base/running_instance.h"
 #include "program_process.h"
 
 namespace {
@@ -66,6 +67,24 @@ TEST(RunningInstances, FileShownByOneInstanceIsNotOpenedAgainUnderAnyOfItsNames)
   }
   EXPECT_EQ(first.WaitForExit(true), 0u);
   EXPECT_EQ(untitled.WaitForExit(true), 0u);
+}
+
+// A window of another elevation is another program: an administrator's start
+// on the same file gets a window of its own. One of this elevation takes the
+// request and answers for its own document only.
+TEST(RunningInstances, AWindowOfAnotherElevationDoesNotCountAsTheSameProgram) {
+  std::string document = TestFile("elevated.txt");
+  ProgramProcess first("\"" + document + "\"");
+  ASSERT_NE(first.WaitForMainWindow(), nullptr);
+  const ElevationCheck system = sameElevation;
+  sameElevation = [](DWORD) { return false; };
+  EXPECT_FALSE(FindRunningInstance(document.c_str()));
+  sameElevation = system;
+  EXPECT_TRUE(FindRunningInstance(document.c_str()));
+  char other[] = "c:\\another.txt";
+  COPYDATASTRUCT request{static_cast<ULONG_PTR>(InstanceRequest::Print), sizeof other, other};
+  EXPECT_EQ(SendMessageA(first.mainWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request)), FALSE);
+  EXPECT_EQ(first.WaitForExit(true), 0u);
 }
 
 }  // namespace

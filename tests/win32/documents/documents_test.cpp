@@ -13,6 +13,7 @@
 #include "documents/document_load.h"
 #include "documents/document_save.h"
 #include "documents/save_prompt.h"
+#include "documents/save_route.h"
 #include "editor/editor_control.h"
 #include "editor/view_format.h"
 
@@ -87,7 +88,7 @@ TEST_F(Documents, ASaveHinderedByTheFileIsAskedOrWrittenInPlaceOrItsCompleteCopy
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.hindrance);
-    std::string path = MakeFile("held.txt", "old bytes, longer");
+    std::string path = MakeFile(c.hindrance + std::string(".txt"), "old bytes, longer");  // a file never saved
     if (c.readOnly) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     lstrcpynA(currentPath, path.c_str(), MAX_PATH);
     SetModifiedText("new");
@@ -198,6 +199,34 @@ TEST_F(Documents, SavePromptAnswersAndNew) {
   EXPECT_EQ(EditorText(), "");
   EXPECT_STREQ(currentPath, untitledName);
   EXPECT_FALSE(Modified());
+}
+
+// The file's identity on its volume: a new file put in its place has another.
+ULONGLONG FileIndex(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  BY_HANDLE_FILE_INFORMATION information{};
+  GetFileInformationByHandle(file, &information);
+  CloseHandle(file);
+  return (ULONGLONG{information.nFileIndexHigh} << 32) | information.nFileIndexLow;
+}
+
+// A file whose permissions this user may not set is written into rather than
+// replaced, so it keeps them: it stays the same file, and the copy of its old
+// bytes kept beside it meanwhile is gone once the text is in.
+TEST_F(Documents, AFileWhosePermissionsCannotBeCarriedOverIsWrittenThrough) {
+  const PermissionCheck system = mayCarryPermissions;
+  for (PermissionCheck check : {system, +[](const std::wstring&) { return false; }}) {
+    std::string path = MakeFile(check == system ? "own.txt" : "shared.txt", "old bytes, longer");
+    const ULONGLONG before = FileIndex(path);
+    mayCarryPermissions = check;
+    lstrcpynA(currentPath, path.c_str(), MAX_PATH);
+    SetModifiedText("new");
+    EXPECT_TRUE(SaveDocument());
+    mayCarryPermissions = system;
+    EXPECT_EQ(FileBytes(path), "new");
+    EXPECT_EQ(FileIndex(path) == before, check != system);
+    EXPECT_EQ(FileCount("*"), check == system ? 1 : 2);
+  }
 }
 
 }  // namespace

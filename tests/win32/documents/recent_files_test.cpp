@@ -53,6 +53,21 @@ TEST_F(RecentFiles, ClosingRemembersTheCaretReopeningRestoresItAndAGoneFileIsFor
   EXPECT_EQ(EditorText(), "0123456789");
 }
 
+// A session that ends takes the window without WM_CLOSE: its end stores the
+// placement and the caret as closing would; one that goes on stores nothing.
+TEST_F(RecentFiles, TheEndOfTheSessionKeepsThePlacementAndTheCaretAsClosingWould) {
+  ASSERT_TRUE(LoadDocument(MakeFile("first.txt", "0123456789").c_str()));
+  Select(4, 4);
+  placementActive = true;
+  WINDOWPLACEMENT placement{};
+  for (WPARAM ending : {FALSE, TRUE}) {
+    SendMessageA(mainWindow, WM_ENDSESSION, ending, 0);
+    EXPECT_EQ(ReadSettingDword("0FC", -1), ending ? 4 : 0);
+    EXPECT_EQ(ReadPlacementSetting(&placement), ending != FALSE);
+  }
+  placementActive = false;
+}
+
 // Save As: a name without extension gets the text filter's, a name that fills
 // the path buffer is kept whole, Cancel saves nothing. The saved file names the
 // document (and so the window) and heads the recent list.

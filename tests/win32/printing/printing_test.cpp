@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "base/commands.h"
 #include "base/globals.h"
 #include "editor/editor_control.h"
 #include "printing/print_setup.h"
@@ -179,6 +180,26 @@ TEST_F(Printing, PreviewShowsEachPrintedPageNumbersItAndMagnifiesAroundTheClick)
   EXPECT_NEAR(click.y - magnified.top, 3 * (click.y - whole.top), 3);
   EXPECT_TRUE(EqualRect(&again, &whole));
   EXPECT_EQ(shown[4].page.from, 0);
+}
+
+// With no printer installed the preview and the page count say so in one box
+// and go no further: no question about numbers follows.
+TEST_F(ProgramWindows, WithoutAPrinterPreviewAndPageCountSaySoOnceAndStop) {
+  const DefaultPrinterQuery system = askDefaultPrinter;
+  askDefaultPrinter = [](PRINTDLGA&) -> DWORD { return PDERR_NODEFAULTPRN; };
+  FreePrintSetup();
+  for (Command command : {Command::PrintPreview, Command::PageNumbers}) {
+    SCOPED_TRACE(Id(command));
+    std::wstring said;
+    auto answer = [&said](HWND box) {
+      said.resize(512);
+      said.resize(GetDlgItemTextW(box, 0xFFFF, said.data(), 512));
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    };
+    EXPECT_EQ(RunWithDialogs([command] { SendCommand(command); }, {answer, answer}), 1);
+    EXPECT_NE(said.find(L"не установлен ни один принтер"), std::wstring::npos);
+  }
+  askDefaultPrinter = system;
 }
 
 }  // namespace
