@@ -53,7 +53,11 @@ void PutUtf8Character(HWND window, char32_t character, PositionRange selection) 
   const std::size_t length = EncodeUtf8(character, bytes);
   if (length == 0) return;
   ControlEditor editor;
-  if (overwriteMode && selection.start == selection.end) {
+  // An overwrite is recorded before the character it takes is selected: its undo
+  // puts the caret back, not that selection.
+  const bool overwriting = overwriteMode && selection.start == selection.end;
+  RecordUndo(overwriting ? UndoOverwrite : UndoTyping, static_cast<int32_t>(length));  // over a selection: a replacement
+  if (overwriting) {
     std::string next = editor.GetTextRange({selection.start, selection.start + static_cast<Position>(maxUtf8Length)});
     if (!next.empty() && next[0] != '\r' && next[0] != '\n') {
       const Utf8Sequence sequence = DecodeUtf8(reinterpret_cast<const unsigned char*>(next.data()), next.size());
@@ -62,7 +66,6 @@ void PutUtf8Character(HWND window, char32_t character, PositionRange selection) 
       CallWindowProcA(editorBaseProc, window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&extended));
     }
   }
-  RecordUndo(UndoTyping, static_cast<int32_t>(length));  // over a selection: a replacement
   CallWindowProcA(editorBaseProc, window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(bytes));
 }
 

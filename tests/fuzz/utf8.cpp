@@ -1,6 +1,5 @@
 // The UTF-8 layer on any bytes: the decoder against the definition, recoding to and from each
-// page fed in chunks of any size, translit and Fido of UTF-8 text, and the engine's character
-// steps over a text edited at random.
+// page fed in chunks of any size, and the engine's character steps over a text edited at random.
 //
 // Input: a byte choosing chunk sizes (up to eight more bytes), then the text.
 #include <algorithm>
@@ -9,10 +8,8 @@
 
 #include "codepages/code_pages.h"
 #include "codepages/look_alikes.h"
-#include "codepages/transliteration.h"
 #include "codepages/unicode_maps.h"
 #include "codepages/utf8.h"
-#include "codepages/utf8_latin.h"
 #include "codepages/utf8_recoding.h"
 #include "engine/char_steps.h"
 #include "engine/text_storage.h"
@@ -157,49 +154,6 @@ void CheckRecoding(CodePage page, std::string_view text, std::string_view sizes)
   }
 }
 
-// What `command` makes of each DOS-866 byte.
-const std::string* OnOemBytes(LatinCommand command) {
-  static const auto made = [] {
-    std::vector<std::string> translit(256), fido(256);
-    for (int b = 0; b < 256; ++b) {
-      translit[b] = Transliterate(std::string(1, static_cast<char>(b)), Oem);
-      fido[b] = std::string(1, static_cast<char>(b));
-      RecodeBytes(reinterpret_cast<unsigned char*>(fido[b].data()), 1, NoTable, FidoTarget);
-    }
-    return std::pair(translit, fido);
-  }();
-  return command == LatinCommand::Translit ? made.first.data() : made.second.data();
-}
-
-// What `command` writes for one character: what it makes of the character's DOS-866 byte when
-// that is ASCII, else the character itself.
-std::string LatinOf(LatinCommand command, std::string_view character) {
-  const int oem = IsValid(character) ? UnicodeToByte(Oem, CodePoint(character)) : -1;
-  if (oem < 0x80) return std::string(character);
-  const std::string& latin = OnOemBytes(command)[oem];
-  return static_cast<unsigned char>(latin[0]) < 0x80 ? latin : std::string(character);
-}
-
-std::size_t StrayBytes(std::string_view text) {
-  const std::vector<std::size_t> starts = CharacterStarts(text);
-  std::size_t stray = 0;
-  for (std::size_t i = 0; i < starts.size(); ++i) stray += !IsValid(Character(text, starts, i));
-  return stray;
-}
-
-// Translit and Fido of UTF-8 keep every character they do not change and every stray byte: the
-// only bytes of the result that are not UTF-8 are the text's own.
-void CheckLatin(LatinCommand command, std::string_view text, std::string_view sizes) {
-  std::string expected;
-  const std::vector<std::size_t> starts = CharacterStarts(text);
-  for (std::size_t i = 0; i < starts.size(); ++i) expected += LatinOf(command, Character(text, starts, i));
-  Utf8LatinWriter writer(command);
-  const std::string latin = InChunks(writer, text, sizes);
-  FUZZ_CHECK(latin == expected && latin == WriteLatinInUtf8(text, command));
-  const std::size_t stray = StrayBytes(text);
-  FUZZ_CHECK(writer.InvalidBytes() == stray && StrayBytes(latin) == stray);
-}
-
 // Inserts pieces of `text` at the end of a nearly full block and erases a little now and then,
 // so characters straddle the block edge; then every position steps as the definition says.
 void CheckSteps(std::string_view text, std::string_view sizes) {
@@ -242,8 +196,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text = input.Rest();
   CheckDecoder(text);
   for (CodePage page : {Ansi, Oem, Koi8, Iso, Mac}) CheckRecoding(page, text, sizes);
-  CheckLatin(LatinCommand::Translit, text, sizes);
-  CheckLatin(LatinCommand::Fido, text, sizes);
   CheckSteps(text, sizes);
   return 0;
 }

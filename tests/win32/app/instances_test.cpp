@@ -74,7 +74,7 @@ TEST(RunningInstances, FileShownByOneInstanceIsNotOpenedAgainUnderAnyOfItsNames)
 // request and answers for its own document only.
 TEST(RunningInstances, AWindowOfAnotherElevationDoesNotCountAsTheSameProgram) {
   std::string document = TestFile("elevated.txt");
-  ProgramProcess first("\"" + document + "\"");
+  ProgramProcess first(Zorn2With("\"" + document + "\""));
   ASSERT_NE(first.WaitForMainWindow(), nullptr);
   const ElevationCheck system = sameElevation;
   sameElevation = [](DWORD) { return false; };
