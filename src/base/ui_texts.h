@@ -12,6 +12,9 @@ inline constexpr wchar_t programCaption[] = L"ZORN2";  // every message box's ca
 inline constexpr wchar_t mainClassNameWide[] = L"ZORN2";  // the main window's class: other instances look for it
 inline constexpr wchar_t untitledTitle[] = L"[БезИмени]-ZORN2";  // the title of a new document
 
+// What a box says when not even its own text can be built.
+inline constexpr wchar_t outOfMemoryText[] = L"Недостаточно памяти.";
+
 // An error the system has no text for: %1 its number.
 inline constexpr wchar_t errorNumberText[] = L"Ошибка %1";
 

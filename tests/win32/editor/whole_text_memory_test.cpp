@@ -102,6 +102,7 @@ TEST_F(WholeTextMemory, EachCommandIsDoneWholeOrLeavesTheDocumentAsItWasAndSaysS
   const struct {
     const char* name;
     std::function<void()> prepare, run;
+    bool readsClipboard = false;  // then the clipboard must be free for other programs after each failure
   } rows[] = {
       {"recode the whole text, the view along", [] {}, [] { SendCommand(Command::RecodeToOem); }},
       {"transliterate a selection", [] { Select(2, 12); }, [] { SendCommand(Command::Translit); }},
@@ -110,7 +111,7 @@ TEST_F(WholeTextMemory, EachCommandIsDoneWholeOrLeavesTheDocumentAsItWasAndSaysS
       // As long as the selection: a step left for a paste that never happened would pass for done.
       // Long enough that reading the clipboard allocates.
       {"paste over a selection", [] { PutOnClipboard(CF_TEXT, "\xCC\xE8\xF0xyz0123456789abcd"); Select(2, 22); },
-       [] { SendCommand(Command::Paste); }},
+       [] { SendCommand(Command::Paste); }, true},
       {"insert a file", [] { Select(4, 4); }, [&] { InsertFile(inserted.c_str()); }},
       {"undo a whole-text recoding", [] { SendCommand(Command::RecodeToKoi8); }, [] { SendCommand(Command::Undo); }},
       {"word wrap: the text into a new control", [] {}, [] { SendCommand(Command::WordWrap); }},
@@ -150,7 +151,9 @@ TEST_F(WholeTextMemory, EachCommandIsDoneWholeOrLeavesTheDocumentAsItWasAndSaysS
         allocationsBeforeFailure = -1;
       });
       const DocumentState now = Now(EditorText());
-      ASSERT_TRUE(ClipboardFree()) << "allocation " << k << " left the clipboard open";
+      if (row.readsClipboard) {
+        ASSERT_TRUE(ClipboardFree()) << "allocation " << k << " left the clipboard open";
+      }
       if (now == before) {
         ASSERT_FALSE(boxes.empty()) << "allocation " << k << " failed unseen";
         EXPECT_NE(boxes.front().find(outOfMemory), std::string::npos) << boxes.front();
