@@ -5,6 +5,3 @@
 // is one, else the user's guide the packages install (help\zorn2.html) in the
 // default browser; when neither opens, the short help text in a message box.
 void ShowHelp();
-
-// The short help text, in Windows-1251.
-const char* HelpText();

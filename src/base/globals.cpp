@@ -1,5 +1,7 @@
 #include "base/globals.h"
 
+#include <algorithm>
+
 #include "base/wide_strings.h"
 
 HANDLE processHeap;
@@ -9,6 +11,12 @@ HWND markerWindow;
 char currentPath[MAX_PATH];
 
 std::wstring DocumentPathText() { return WideFromBytes(currentPath, CP_ACP); }
+
+std::wstring MainWindowTitle() {
+  std::wstring title(static_cast<std::size_t>(std::max(0, GetWindowTextLengthW(mainWindow))) + 1, L'\0');
+  title.resize(static_cast<std::size_t>(std::max(0, GetWindowTextW(mainWindow, title.data(), static_cast<int>(title.size())))));
+  return title;
+}
 
 HICON appIcon;
 HICON appIconSmall;

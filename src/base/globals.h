@@ -11,6 +11,8 @@ extern HWND markerWindow;  // hidden child; its text names the document for othe
 extern char currentPath[MAX_PATH];
 // The document's path (or untitled name) as the user reads it.
 std::wstring DocumentPathText();
+// The main window's title, whole.
+std::wstring MainWindowTitle();
 
 extern HICON appIcon;
 extern HICON appIconSmall;

@@ -34,6 +34,41 @@ inline constexpr wchar_t patchTitlePrefix[] = L"Изменить байт: ";
 inline constexpr wchar_t patchErrorText[] = L"Error";
 inline constexpr wchar_t patchConfirmText[] = L"Вы уверены?";
 
+// F1's built-in help, when neither a help file nor the guide is at hand.
+inline constexpr wchar_t helpText[] =
+    L"ZORN2 — редактор текстов в кодировках Windows-1251, DOS-866, KOI8-R и UTF-8.\r\n"
+    L"\r\n"
+    L"Просмотр. F2 — показать текст как ANSI (1251), Ctrl+F2 — как OEM (866),\r\n"
+    L"Alt+F2 — как KOI8-R, Shift+F2 — как UTF-8. Байты файла при этом не меняются.\r\n"
+    L"\r\n"
+    L"Перекодировка. Ctrl+W, Ctrl+D, Ctrl+K или Ctrl+U, а затем ещё одна из этих\r\n"
+    L"клавиш: первая называет исходную кодировку, вторая — нужную (W — 1251,\r\n"
+    L"D — 866, K — KOI8-R, U — UTF-8), Ctrl держите нажатой. Без выделения\r\n"
+    L"перекодируется весь текст, с выделением — только оно. Дважды одна и та же\r\n"
+    L"клавиша (Ctrl+U, Ctrl+U) только переключает просмотр. Символ, которого нет\r\n"
+    L"в однобайтовой кодировке, становится похожим знаком или «?», а программа\r\n"
+    L"скажет, сколько таких было.\r\n"
+    L"Меню «Кодировки» переводит текст также в Fido и в транслит.\r\n"
+    L"\r\n"
+    L"Правка. Ctrl+Z или Alt+Backspace — отменить, Ctrl+Y — удалить строку,\r\n"
+    L"Ctrl+Delete и Ctrl+Backspace — удалить слово, Insert — вставка или замена.\r\n"
+    L"Ctrl+J, Ctrl+E, Ctrl+L, Ctrl+R — выровнять абзац по ширине, по центру,\r\n"
+    L"по левому и по правому краю.\r\n"
+    L"\r\n"
+    L"Шрифт. Ctrl+плюс и Ctrl+минус меняют размер шрифта текущей кодировки.\r\n"
+    L"F4 разворачивает окно и возвращает его обратно, Esc закрывает программу.\r\n"
+    L"\r\n"
+    L"Файл сохраняется ровно теми байтами, что в нём есть: программа ничего\r\n"
+    L"не добавляет и не перекодирует сама.";
+
+// Page numbering: %1 the count of pages.
+inline constexpr wchar_t pageCountCaption[] = L"Страниц: %1";
+inline constexpr wchar_t pageCountFailedCaption[] = L"ошибка EnumPage()";
+inline constexpr wchar_t pageNumbersQuestion[] = L"Включить номера страниц?";
+
+// The print preview's title: %1 the main window's.
+inline constexpr wchar_t previewTitle[] = L"Просмотр: %1";
+
 // The status bar's insert-mode pane.
 inline constexpr wchar_t insertModeText[] = L"Вставка";
 inline constexpr wchar_t overwriteModeText[] = L"Замена";

@@ -4,9 +4,11 @@
 #include <richedit.h>
 
 #include <cstdio>
+#include <string>
 
 #include "base/commands.h"
 #include "base/globals.h"
+#include "base/ui_texts.h"
 #include "editor/editor_control.h"
 #include "printing/page_sequence.h"
 #include "printing/print_setup.h"
@@ -36,12 +38,9 @@ unsigned CountPrintedPages() {
 void CountPagesAndAskNumbers() {
   unsigned count = CountPrintedPages();
   if (count == 0 && NoPrinterInstalled()) return;  // the user was told, and there is nothing to number
-  char caption[40];
-  if (count >= 1 && count < PageCountLimit) {
-    std::snprintf(caption, sizeof caption, "Страниц: %u", count);
-  } else {
-    std::snprintf(caption, sizeof caption, "ошибка EnumPage()");
-  }
-  int answer = MessageBoxA(mainWindow, "Включить номера страниц?", caption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+  const std::wstring caption = count >= 1 && count < PageCountLimit
+                                    ? FillText(pageCountCaption, {std::to_wstring(count)})
+                                    : std::wstring(pageCountFailedCaption);
+  int answer = MessageBoxW(mainWindow, pageNumbersQuestion, caption.c_str(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
   pageNumbersOn = answer == IDYES;
 }

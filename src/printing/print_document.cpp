@@ -4,6 +4,8 @@
 #include <commdlg.h>
 #include <richedit.h>
 
+#include <string>
+
 #include "base/globals.h"
 #include "control/document_control.h"
 #include "editor/editor_control.h"
@@ -107,13 +109,13 @@ void PrintDocument() {
   StorePrinter(request.hDevMode, request.hDevNames);
   if (!request.hDC) return;
 
-  char caption[MAX_PATH];
-  GetWindowTextA(mainWindow, caption, sizeof caption);
-  DOCINFOA document{};
+  // The spooler shows the job under the window's title, whatever its script.
+  const std::wstring caption = MainWindowTitle();
+  DOCINFOW document{};
   document.cbSize = sizeof document;
-  document.lpszDocName = caption;
-  if (request.Flags & PD_PRINTTOFILE) document.lpszOutput = "FILE:";
-  if (StartDocA(request.hDC, &document) <= 0) {
+  document.lpszDocName = caption.c_str();
+  if (request.Flags & PD_PRINTTOFILE) document.lpszOutput = L"FILE:";
+  if (StartDocW(request.hDC, &document) <= 0) {
     DeleteDC(request.hDC);
     return;
   }

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "base/globals.h"
+#include "base/ui_texts.h"
 #include "base/last_resort.h"
 #include "base/settings_store.h"
 #include "editor/editor_control.h"
@@ -43,10 +44,7 @@ void OnInitDialog(HWND dialog) {
   SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
   preview.pageStart = preview.nextPageStart = 0;
   preview.previewPageNo = 1;
-  char caption[MAX_PATH] = "Просмотр: ";
-  std::size_t prefix = std::strlen(caption);
-  GetWindowTextA(mainWindow, caption + prefix, static_cast<int>(sizeof caption - prefix));
-  SetWindowTextA(dialog, caption);
+  SetWindowTextW(dialog, FillText(previewTitle, {MainWindowTitle()}).c_str());
   if (preview.previewNumbers) MatchPageNumberFormat(GetDlgItem(dialog, numberControl));
   // Its normal size is the whole work area of the editor's monitor too: Wine
   // without a window manager puts a dialog back to its normal size soon after
@@ -214,7 +212,7 @@ void ShowPrintPreview() {
   preview.previewNumbers = preview.geometry.verticalMargins && pageNumbersOn;
   preview.zoomIn = LoadCursorA(appInstance, MAKEINTRESOURCEA(zoomInCursor));
   preview.zoomOut = LoadCursorA(appInstance, MAKEINTRESOURCEA(zoomOutCursor));
-  DialogBoxParamA(appInstance, MAKEINTRESOURCEA(previewDialog), mainWindow, PreviewProc, 0);
+  DialogBoxParamW(appInstance, MAKEINTRESOURCEW(previewDialog), mainWindow, PreviewProc, 0);
   DeleteDC(preview.previewDC);
   preview.previewDC = nullptr;
 }
