@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Each installs what is
 # missing first. `make build` builds without running anything; `make dist` makes a release.
-.PHONY: check-layers deps build build-native build-native32 build-windows build-fuzz run test test-native test-native32 test-windows test-fuzz fuzz dist clean
+.PHONY: count-lines check-layers deps build build-native build-native32 build-windows build-fuzz run test test-native test-native32 test-windows test-fuzz fuzz dist clean
 
 WINDOWS_PRESET := $(shell scripts/windows-preset.sh)
 
@@ -34,7 +34,11 @@ build-fuzz:
 run: build
 	@scripts/run-editor.sh build/$(WINDOWS_PRESET)
 
-test: check-layers build build-fuzz build-native32 test-native test-native32 test-windows test-fuzz
+test: check-layers build build-fuzz build-native32 test-native test-native32 test-windows test-fuzz count-lines
+
+# Where the suite stands against the code, printed at the end of every run.
+count-lines:
+	@scripts/count-lines.py
 
 # Every include runs down the layers of src/ (scripts/check-layers.py): a second, before any build.
 check-layers:
