@@ -48,7 +48,7 @@ bool TypedIntoEditor(const MSG& message) {
     character = 0x10000 + ((static_cast<char32_t>(highHalf) - 0xD800) << 10) + (unit - 0xDC00);
   }
   highHalf = 0;
-  SendMessageA(editorWindow, WM_UNICHAR, character, message.lParam);
+  SendMessageW(editorWindow, WM_UNICHAR, character, message.lParam);
   return true;
 }
 

@@ -1,7 +1,5 @@
 #include "base/globals.h"
 
-#include <algorithm>
-
 #include "base/wide_strings.h"
 
 HANDLE processHeap;
@@ -12,11 +10,7 @@ char currentPath[MAX_PATH];
 
 std::wstring DocumentPathText() { return WideFromBytes(currentPath, CP_ACP); }
 
-std::wstring MainWindowTitle() {
-  std::wstring title(static_cast<std::size_t>(std::max(0, GetWindowTextLengthW(mainWindow))) + 1, L'\0');
-  title.resize(static_cast<std::size_t>(std::max(0, GetWindowTextW(mainWindow, title.data(), static_cast<int>(title.size())))));
-  return title;
-}
+std::wstring MainWindowTitle() { return WindowTextOf(mainWindow); }
 
 HICON appIcon;
 HICON appIconSmall;

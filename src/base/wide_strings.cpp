@@ -16,6 +16,12 @@ std::wstring WideFromBytes(std::string_view bytes, UINT codePage) {
   return text;
 }
 
+std::wstring WindowTextOf(HWND window) {
+  std::wstring text(static_cast<std::size_t>(std::max(0, GetWindowTextLengthW(window))) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextW(window, text.data(), static_cast<int>(text.size())))));
+  return text;
+}
+
 std::string BytesFromWide(std::wstring_view text, UINT codePage) {
   if (text.empty() || text.size() > INT_MAX) return {};
   int size = static_cast<int>(text.size());

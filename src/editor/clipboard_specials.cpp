@@ -47,7 +47,7 @@ void CopyCommand() {
   LONG length = selection.cpMax - selection.cpMin;
   if (length <= 0) return;
   std::string bytes(static_cast<std::size_t>(length) + 1, '\0');
-  LRESULT copied = SendMessageA(editorWindow, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()));
+  LRESULT copied = SendMessageW(editorWindow, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()));  // bytes: no conversion
   CopyBytesToClipboard(bytes.data(), static_cast<long>(copied));
 }
 

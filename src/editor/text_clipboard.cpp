@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstring>
 #include <utility>
 
 #include "base/globals.h"
+#include "base/wide_strings.h"
 #include "codepages/utf8.h"
 #include "codepages/unicode_maps.h"
 #include "codepages/utf8_recoding.h"
@@ -96,11 +96,7 @@ bool ReadClipboardAsUtf8(std::string& utf8) {
   if (wide) {
     utf8 = Utf8FromUtf16(units);
   } else {
-    std::u16string wide(bytes.size(), u'\0');
-    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                           reinterpret_cast<wchar_t*>(wide.data()), static_cast<int>(wide.size()));
-    wide.resize(static_cast<std::size_t>(std::max(length, 0)));
-    utf8 = Utf8FromUtf16(wide);
+    utf8 = Utf8FromWide(WideFromBytes(bytes, CP_ACP));
   }
   return true;
 }

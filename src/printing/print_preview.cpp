@@ -4,7 +4,6 @@
 #include <richedit.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "base/globals.h"
 #include "base/ui_texts.h"

@@ -1,6 +1,5 @@
 #include "search/find_replace_dialog.h"
 
-#include <algorithm>
 #include <string>
 
 #include "base/globals.h"
@@ -26,12 +25,7 @@ struct RegistryHistory final : SearchHistoryValues {
   }
 };
 
-std::string FieldText(HWND dialog, int field) {
-  HWND control = GetDlgItem(dialog, field);
-  std::wstring text(static_cast<std::size_t>(std::max(0, GetWindowTextLengthW(control))) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextW(control, text.data(), static_cast<int>(text.size())))));
-  return Utf8FromWide(text);
-}
+std::string FieldText(HWND dialog, int field) { return Utf8FromWide(WindowTextOf(GetDlgItem(dialog, field))); }
 
 void AddToList(HWND box, std::string_view utf8, WPARAM at = static_cast<WPARAM>(-1)) {
   const std::wstring text = WideFromUtf8(utf8);
