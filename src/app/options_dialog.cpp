@@ -95,7 +95,7 @@ INT_PTR CALLBACK OptionsDialogProc(HWND window, UINT message, WPARAM wParam, LPA
 
 static INT_PTR OptionsDialogProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
-    SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
+    SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
     ShowChoices(dialog);
     AttachUpDowns(dialog);
     return TRUE;
@@ -142,7 +142,7 @@ void ApplyChoices() {
 void RunOptionsDialog() {
   showStatusChoice = statusWindow != nullptr;
   showToolbarChoice = toolbarWindow != nullptr;
-  if (DialogBoxParamA(appInstance, MAKEINTRESOURCEA(optionsDialogResource), mainWindow, OptionsDialogProc, 0) !=
+  if (DialogBoxParamW(appInstance, MAKEINTRESOURCEW(optionsDialogResource), mainWindow, OptionsDialogProc, 0) !=
       IDOK) {
     return;
   }

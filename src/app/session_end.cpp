@@ -6,6 +6,7 @@
 #include "app/window_placement.h"
 #include "base/globals.h"
 #include "base/system_function.h"
+#include "base/ui_texts.h"
 #include "documents/recent_files.h"
 #include "editor/editor_control.h"
 
@@ -23,7 +24,7 @@ void KeepShutdownReason() {
   static const auto destroy = SystemFunction<DestroyReason>(L"user32.dll", "ShutdownBlockReasonDestroy");
   bool modified = editorWindow && SendMessageW(editorWindow, EM_GETMODIFY, 0, 0);
   if (modified == reasonGiven || !create || !destroy || !mainWindow) return;
-  reasonGiven = modified ? create(mainWindow, L"Документ изменён и не сохранён") != FALSE : !destroy(mainWindow);
+  reasonGiven = modified ? create(mainWindow, unsavedShutdownReason) != FALSE : !destroy(mainWindow);
 }
 
 void RememberAtSessionEnd() {

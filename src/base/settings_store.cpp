@@ -57,16 +57,6 @@ void ReadSettingString(const char* name, char* buffer, DWORD bufferSize) {
   }
 }
 
-void ReadSettingStringCut(const char* name, char* buffer, DWORD bufferSize) {
-  if (bufferSize == 0) return;
-  buffer[0] = '\0';
-  DWORD size = 0;
-  if (!QueryValue(name, nullptr, &size) || size == 0) return;
-  std::string whole(size + 1, '\0');
-  if (!QueryValue(name, whole.data(), &size)) return;
-  lstrcpynA(buffer, whole.c_str(), static_cast<int>(bufferSize));
-}
-
 bool DescribeSetting(const char* name, DWORD* type, DWORD* size) {
   *size = 0;
   return QueryValue(name, nullptr, size, type);

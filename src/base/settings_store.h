@@ -23,8 +23,6 @@ int32_t ReadSettingStrictDword(const char* name, int32_t defaultValue);
 // when the key or the value is missing or the value does not fit with its zero.
 void ReadSettingString(const char* name, char* buffer, DWORD bufferSize);
 
-// Like ReadSettingString, but a value too long for `buffer` is cut to fit.
-void ReadSettingStringCut(const char* name, char* buffer, DWORD bufferSize);
 // The type and size in bytes of a stored value; false when it is missing.
 bool DescribeSetting(const char* name, DWORD* type, DWORD* size);
 

@@ -76,3 +76,25 @@ inline constexpr wchar_t overwriteModeText[] = L"Замена";
 // Conversions and pastes that meet what the target cannot hold: %1 the code page, %2 the count.
 inline constexpr wchar_t replacedCharactersText[] = L"Символов, которых нет в %1: %2. Они заменены похожими или знаком \"?\".";
 inline constexpr wchar_t undefinedBytesText[] = L"Байтов, которые в %1 не означают никакого символа: %2. Они заменены знаком U+FFFD.";
+
+// Asked of Windows while the session ends with the document unsaved.
+inline constexpr wchar_t unsavedShutdownReason[] = L"Документ изменён и не сохранён";
+
+// Page Setup and printing on a system with no printer at all.
+inline constexpr wchar_t noPrinterText[] =
+    L"В системе не установлен ни один принтер, а страницы размечаются по принтеру.\r\n"
+    L"Установите принтер в параметрах Windows.";
+
+// The associations tool: its boxes' caption, a refused registry key (%1 the key under
+// HKEY_CURRENT_USER, %2 the system's reason), an error the system has no text for (%1
+// its number) and the offer of Windows' own page. (The verbs it adds to Explorer's
+// menus are registry data, in tools/association_entries.cpp.)
+inline constexpr wchar_t associationsCaption[] = L"Расширения";
+inline constexpr wchar_t registryRefusedText[] =
+    L"Windows не дала изменить раздел реестра\r\nHKEY_CURRENT_USER\\%1\r\n\r\n%2\r\n"
+    L"Отметки показывают, что записано на самом деле.";
+inline constexpr wchar_t errorCodeText[] = L"Код ошибки %1";
+inline constexpr wchar_t defaultAppsQuestion[] =
+    L"Zorn2 добавлен в список «Открыть с помощью» для отмеченных файлов.\r\n"
+    L"Программу, которая открывает их по умолчанию, Windows даёт выбрать только вам.\r\n\r\n"
+    L"Открыть «Приложения по умолчанию» Windows?";

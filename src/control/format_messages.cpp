@@ -75,13 +75,13 @@ LRESULT GetCharFormat(const DocumentControl& control, WPARAM selection, CHARFORM
 
 // A font handed over as to any window becomes the font of the whole text.
 void SetFont(DocumentControl& control, HFONT handle) {
-  LOGFONTA font{};
-  if (!handle || !GetObjectA(handle, sizeof font, &font)) return;
+  LOGFONTW font{};
+  if (!handle || !GetObjectW(handle, sizeof font, &font)) return;
   HDC dc = GetDC(nullptr);
   int dpi = GetDeviceCaps(dc, LOGPIXELSY);
   ReleaseDC(nullptr, dc);
   CharFormat format;
-  format.face = font.lfFaceName;
+  format.face = EngineFace(font.lfFaceName);
   format.pitchAndFamily = font.lfPitchAndFamily;
   format.height = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 1440, dpi);
   format.charset = font.lfCharSet;

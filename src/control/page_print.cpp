@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "control/char_format_mapping.h"
 #include "control/control_messages.h"
 
 namespace {
@@ -20,8 +21,8 @@ CharFormat ShownFormat(const DocumentControl& control) {
   if (!format.face.empty() || !control.font.handle) return format;
   HDC screen = GetDC(nullptr);
   HGDIOBJ old = SelectObject(screen, control.font.handle);
-  char face[LF_FACESIZE] = {};
-  if (GetTextFaceA(screen, sizeof face, face) > 0) format.face = face;
+  wchar_t face[LF_FACESIZE] = {};
+  if (GetTextFaceW(screen, LF_FACESIZE, face) > 0) format.face = EngineFace(face);
   SelectObject(screen, old);
   ReleaseDC(nullptr, screen);
   return format;
@@ -60,10 +61,10 @@ class PagePainter {
   }
 
   void Paint() {
-    LOGFONTA description = FontOf(print_.printed, dotsY_);
-    HFONT font = CreateFontIndirectA(&description);
-    LOGFONTA markDescription = MarkFontOf(description);
-    markFont_ = CreateFontIndirectA(&markDescription);
+    LOGFONTW description = FontOf(print_.printed, dotsY_);
+    HFONT font = CreateFontIndirectW(&description);
+    LOGFONTW markDescription = MarkFontOf(description);
+    markFont_ = CreateFontIndirectW(&markDescription);
     font_ = font ? static_cast<HGDIOBJ>(font) : GetStockObject(ANSI_FIXED_FONT);
     HGDIOBJ old = SelectObject(dc_, font_);
     SetTextAlign(dc_, TA_TOP | TA_LEFT | TA_NOUPDATECP);

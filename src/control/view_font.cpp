@@ -70,10 +70,10 @@ void Measure(HDC dc, HDC device, ViewFont& font, CodePage codePage) {
 }
 
 void Build(HDC dc, HDC device, ViewFont& font, const CharFormat& format, CodePage codePage) {
-  LOGFONTA description = FontOf(format, GetDeviceCaps(dc, LOGPIXELSY));
-  HFONT created = CreateFontIndirectA(&description);
-  LOGFONTA markDescription = MarkFontOf(description);
-  HFONT markCreated = CreateFontIndirectA(&markDescription);
+  LOGFONTW description = FontOf(format, GetDeviceCaps(dc, LOGPIXELSY));
+  HFONT created = CreateFontIndirectW(&description);
+  LOGFONTW markDescription = MarkFontOf(description);
+  HFONT markCreated = CreateFontIndirectW(&markDescription);
   if (created) {
     ReleaseViewFont(font);
     font.handle = created;
@@ -82,11 +82,11 @@ void Build(HDC dc, HDC device, ViewFont& font, const CharFormat& format, CodePag
     if (font.markFont) DeleteObject(font.markFont);
     font.markFont = markCreated;
   }
-  TEXTMETRICA metrics{}, markMetrics{};
+  TEXTMETRICW metrics{}, markMetrics{};
   HGDIOBJ old = Select(dc, font.handle);
-  GetTextMetricsA(dc, &metrics);
+  GetTextMetricsW(dc, &metrics);
   Select(dc, font.markFont);
-  GetTextMetricsA(dc, &markMetrics);
+  GetTextMetricsW(dc, &markMetrics);
   SelectObject(dc, old);
   font.lineHeight = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
   font.ascent = metrics.tmAscent;
@@ -106,8 +106,8 @@ wchar_t DisplayCharacter(CodePage codePage, unsigned char b) {
   return static_cast<wchar_t>(ByteToUnicode(codePage, b));
 }
 
-LOGFONTA FontOf(const CharFormat& format, int pixelsPerInch) {
-  LOGFONTA font{};
+LOGFONTW FontOf(const CharFormat& format, int pixelsPerInch) {
+  LOGFONTW font{};
   int twips = format.height > 0 ? format.height : DefaultHeightTwips;
   font.lfHeight = -MulDiv(twips, pixelsPerInch, 1440);
   font.lfWeight = format.bold ? FW_BOLD : FW_NORMAL;
@@ -119,13 +119,13 @@ LOGFONTA FontOf(const CharFormat& format, int pixelsPerInch) {
     font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
   } else {
     font.lfPitchAndFamily = format.pitchAndFamily;
-    std::size_t n = std::min(format.face.size(), sizeof font.lfFaceName - 1);
-    std::memcpy(font.lfFaceName, format.face.data(), n);
+    std::size_t n = std::min<std::size_t>(format.face.size(), LF_FACESIZE - 1);
+    std::copy_n(format.face.begin(), n, font.lfFaceName);
   }
   return font;
 }
 
-LOGFONTA MarkFontOf(LOGFONTA font) {
+LOGFONTW MarkFontOf(LOGFONTW font) {
   font.lfHeight = font.lfHeight * 2 / MarkHeightShare;
   if (font.lfHeight == 0) font.lfHeight = -1;
   font.lfWeight = FW_NORMAL;

@@ -39,9 +39,9 @@ bool IsControlByte(unsigned char b);
 
 // The LOGFONT of `format`: an empty face asks for a fixed-pitch face; the
 // character set only steers the choice of font.
-LOGFONTA FontOf(const CharFormat& format, int pixelsPerInch);
+LOGFONTW FontOf(const CharFormat& format, int pixelsPerInch);
 // The same face at the size of the marks.
-LOGFONTA MarkFontOf(LOGFONTA font);
+LOGFONTW MarkFontOf(LOGFONTW font);
 
 inline constexpr wchar_t ReplacementCharacter = 0xFFFD;
 

@@ -7,6 +7,7 @@
 #include "base/last_resort.h"
 #include "base/settings_store.h"
 #include "base/view_code_pages.h"
+#include "base/wide_strings.h"
 #include "codepages/code_pages.h"
 #include "codepages/recoding_routes.h"
 #include "editor/editor_control.h"
@@ -19,10 +20,11 @@ constexpr int listedCodePages = Utf8 + 1;
 
 void FillList(HWND list, int32_t chosen) {
   for (int i = listedCodePages - 1; i >= 0; --i) {
-    SendMessageA(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(CodePageDisplayName(static_cast<CodePage>(i))));
+    const std::wstring name = WideFromUtf8(CodePageDisplayName(static_cast<CodePage>(i)));
+    SendMessageW(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
   }
   // A stored value outside the six leaves the list without a selection.
-  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
+  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
 }
 
 CodePage chosenSource = Ansi, chosenTarget = Ansi;
@@ -61,7 +63,7 @@ INT_PTR CALLBACK CodePageDialogProc(HWND window, UINT message, WPARAM wParam, LP
 static INT_PTR CodePageDialogProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
-      SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
+      SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
       FillList(GetDlgItem(dialog, CodePageSourceList), ReadSettingDword("CP1", Ansi));
       FillList(GetDlgItem(dialog, CodePageTargetList), ReadSettingDword("CP2", Koi8));
       return TRUE;
@@ -82,7 +84,7 @@ static INT_PTR CodePageDialogProcUnguarded(HWND dialog, UINT message, WPARAM wPa
 
 void ChooseCodePages() {
   if (editorWindow) SendMessageA(editorWindow, EM_HIDESELECTION, FALSE, TRUE);
-  if (DialogBoxParamA(appInstance, MAKEINTRESOURCEA(codePageDialogResource), mainWindow, CodePageDialogProc, 0) ==
+  if (DialogBoxParamW(appInstance, MAKEINTRESOURCEW(codePageDialogResource), mainWindow, CodePageDialogProc, 0) ==
       CodePageConvert) {
     ConvertChosen();
   }

@@ -53,8 +53,8 @@ bool PickColour(COLORREF& colour, bool withHook) {
 
 void StoreColour(const char* name, COLORREF colour) { WriteSettingDword(name, static_cast<int32_t>(colour)); }
 
-CHARFORMATA ColourFormat(COLORREF colour) {
-  CHARFORMATA format{};
+CHARFORMATW ColourFormat(COLORREF colour) {
+  CHARFORMATW format{};
   format.cbSize = sizeof format;
   format.dwMask = CFM_COLOR;
   format.crTextColor = colour;
@@ -69,7 +69,7 @@ std::string EditorText(LRESULT length) {
 
 // The whole text in the text colour, then every tag in one request.
 void PaintTags(const std::string& text) {
-  CHARFORMATA base = ColourFormat(StoredTextColour());
+  CHARFORMATW base = ColourFormat(StoredTextColour());
   Send(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&base));
   std::vector<TagRange> tags = FindHtmlTags(text.data(), text.size());
   if (tags.empty()) return;
@@ -95,7 +95,7 @@ void ChooseTextColour() {
   if (!PickColour(colour, true)) return;
   StoreColour("Cl", colour);
   if (!editorWindow) return;
-  CHARFORMATA format{};
+  CHARFORMATW format{};
   format.cbSize = sizeof format;
   format.dwMask = CFM_COLOR;
   Send(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));

@@ -2,12 +2,13 @@
 
 #include <richedit.h>
 
-#include <cstdio>
 #include <iterator>
+#include <string>
 
 #include "base/globals.h"
 #include "base/last_resort.h"
 #include "base/settings_store.h"
+#include "base/wide_strings.h"
 #include "codepages/font_sample.h"
 #include "control/document_control.h"
 #include "editor/code_page_fonts.h"
@@ -15,7 +16,7 @@
 #include "editor/view_format.h"
 #include "editor/view_refresh.h"
 
-char fontDialogFace[fontFaceCapacity];
+std::wstring fontDialogFace;
 int32_t fontDialogSize;
 int32_t fontDialogEffects;
 int32_t fontDialogCharset;
@@ -24,52 +25,51 @@ char fontSampleText[160];
 namespace {
 
 struct CharsetEntry {
-  const char* name;
+  const wchar_t* name;
   int32_t value;
 };
-constexpr CharsetEntry charsetEntries[] = {{"RUSSIAN_CHARSET", 204}, {"OEM_CHARSET", 255}, {"DEFAULT_CHARSET", 1}};
+constexpr CharsetEntry charsetEntries[] = {{L"RUSSIAN_CHARSET", 204}, {L"OEM_CHARSET", 255}, {L"DEFAULT_CHARSET", 1}};
 constexpr int sizeEntries = 20;  // 1 to 20 points
 constexpr int twipsPerPoint = 20;
 
-int CALLBACK AddFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM param) {
-  if (font->lfFaceName[0] == '@') return 1;  // a vertical face, for text set in columns
+int CALLBACK AddFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM param) {
+  if (font->lfFaceName[0] == L'@') return 1;  // a vertical face, for text set in columns
   HWND list = reinterpret_cast<HWND>(param);
-  LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
-  bool chosen = SendMessageA(list, CB_GETCURSEL, 0, 0) >= 0;  // a family may come twice
-  if (index >= 0 && !chosen && lstrcmpiA(font->lfFaceName, fontDialogFace) == 0) {
-    SendMessageA(list, CB_SETCURSEL, index, 0);
+  LRESULT index = SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
+  bool chosen = SendMessageW(list, CB_GETCURSEL, 0, 0) >= 0;  // a family may come twice
+  if (index >= 0 && !chosen && lstrcmpiW(font->lfFaceName, fontDialogFace.c_str()) == 0) {
+    SendMessageW(list, CB_SETCURSEL, index, 0);
   }
   return 1;
 }
 
 // An empty entry first, then the families in the order the system gives them.
 void FillFaces(HWND list) {
-  SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
+  SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L""));
   HDC screen = GetDC(nullptr);
-  EnumFontFamiliesA(screen, nullptr, AddFace, reinterpret_cast<LPARAM>(list));
+  EnumFontFamiliesW(screen, nullptr, AddFace, reinterpret_cast<LPARAM>(list));
   ReleaseDC(nullptr, screen);
 }
 
 void FillCharsets(HWND list) {
   for (const CharsetEntry& entry : charsetEntries) {
-    LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.name));
-    if (entry.value == fontDialogCharset) SendMessageA(list, CB_SETCURSEL, index, 0);
+    LRESULT index = SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.name));
+    if (entry.value == fontDialogCharset) SendMessageW(list, CB_SETCURSEL, index, 0);
   }
 }
 
 void FillSizes(HWND list) {
   for (unsigned points = 1; points <= sizeEntries; ++points) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%u", points);
-    SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    const std::wstring text = std::to_wstring(points);
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
   int32_t points = fontDialogSize / twipsPerPoint;
-  if (points >= 1 && points <= sizeEntries) SendMessageA(list, CB_SETCURSEL, points - 1, 0);
+  if (points >= 1 && points <= sizeEntries) SendMessageW(list, CB_SETCURSEL, points - 1, 0);
 }
 
 // What the controls show now, as the working copy would hold it.
 struct Chosen {
-  char face[fontFaceCapacity] = {};
+  std::wstring face;
   int32_t size = 0;
   int32_t effects = 0;
   int32_t charset = 0;
@@ -79,11 +79,12 @@ struct Chosen {
 
 Chosen ReadControls(HWND dialog) {
   Chosen chosen;
-  GetDlgItemTextA(dialog, FontDialogFaceList, chosen.face, sizeof chosen.face);
-  LRESULT size = SendDlgItemMessageA(dialog, FontDialogSizeList, CB_GETCURSEL, 0, 0);
+  chosen.face = WindowTextOf(GetDlgItem(dialog, FontDialogFaceList));
+  if (chosen.face.size() >= fontFaceCapacity) chosen.face.resize(fontFaceCapacity - 1);
+  LRESULT size = SendDlgItemMessageW(dialog, FontDialogSizeList, CB_GETCURSEL, 0, 0);
   chosen.sizeChosen = size >= 0 && size < sizeEntries;
   if (chosen.sizeChosen) chosen.size = static_cast<int32_t>(size + 1) * twipsPerPoint;
-  LRESULT charset = SendDlgItemMessageA(dialog, FontDialogCharsetList, CB_GETCURSEL, 0, 0);
+  LRESULT charset = SendDlgItemMessageW(dialog, FontDialogCharsetList, CB_GETCURSEL, 0, 0);
   chosen.charsetChosen = charset >= 0 && charset < static_cast<LRESULT>(std::size(charsetEntries));
   if (chosen.charsetChosen) chosen.charset = charsetEntries[charset].value;
   if (IsDlgButtonChecked(dialog, FontDialogBold) == BST_CHECKED) chosen.effects |= CFE_BOLD;
@@ -91,15 +92,15 @@ Chosen ReadControls(HWND dialog) {
   return chosen;
 }
 
-CHARFORMATA PreviewFormat(const char* face, int32_t size, int32_t effects, int32_t charset) {
-  CHARFORMATA format{};
+CHARFORMATW PreviewFormat(const std::wstring& face, int32_t size, int32_t effects, int32_t charset) {
+  CHARFORMATW format{};
   format.cbSize = sizeof format;
   format.dwMask = CFM_SIZE | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC;
   format.yHeight = size;
   format.dwEffects = static_cast<DWORD>(effects);
   format.bCharSet = static_cast<BYTE>(charset);
-  lstrcpynA(format.szFaceName, face, sizeof format.szFaceName);
-  format.bPitchAndFamily = face[0] == '\0' ? FF_MODERN : 0;
+  lstrcpynW(format.szFaceName, face.c_str(), LF_FACESIZE);
+  format.bPitchAndFamily = face.empty() ? FF_MODERN : 0;
   return format;
 }
 
@@ -107,7 +108,7 @@ CHARFORMATA PreviewFormat(const char* face, int32_t size, int32_t effects, int32
 void ShowPreview(HWND dialog, CodePage codePage) {
   HWND preview = GetDlgItem(dialog, FontDialogPreview);
   SendMessageA(preview, EM_SETVIEWCODEPAGE, codePage, 0);
-  CHARFORMATA format = PreviewFormat(fontDialogFace, fontDialogSize, fontDialogEffects, fontDialogCharset);
+  CHARFORMATW format = PreviewFormat(fontDialogFace, fontDialogSize, fontDialogEffects, fontDialogCharset);
   format.dwMask |= CFM_COLOR;
   format.crTextColor = StoredTextColour();
   SendMessageA(preview, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
@@ -119,7 +120,7 @@ void ShowPreview(HWND dialog, CodePage codePage) {
 // OK, the working copy's): a size of 0 twips would show nothing.
 void UpdatePreview(HWND dialog) {
   Chosen chosen = ReadControls(dialog);
-  CHARFORMATA format = PreviewFormat(chosen.face, chosen.size, chosen.effects, chosen.charset);
+  CHARFORMATW format = PreviewFormat(chosen.face, chosen.size, chosen.effects, chosen.charset);
   if (!chosen.sizeChosen) format.dwMask &= ~static_cast<DWORD>(CFM_SIZE);
   if (!chosen.charsetChosen) format.dwMask &= ~static_cast<DWORD>(CFM_CHARSET);
   SendDlgItemMessageA(dialog, FontDialogPreview, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
@@ -127,14 +128,14 @@ void UpdatePreview(HWND dialog) {
 
 void TakeControls(HWND dialog) {
   Chosen chosen = ReadControls(dialog);
-  lstrcpynA(fontDialogFace, chosen.face, sizeof fontDialogFace);
+  fontDialogFace = chosen.face;
   if (chosen.sizeChosen) fontDialogSize = chosen.size;
   if (chosen.charsetChosen) fontDialogCharset = chosen.charset;
   fontDialogEffects = chosen.effects;
 }
 
 void InitDialog(HWND dialog, CodePage codePage) {
-  SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
+  SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
   FillFaces(GetDlgItem(dialog, FontDialogFaceList));
   FillCharsets(GetDlgItem(dialog, FontDialogCharsetList));
   FillSizes(GetDlgItem(dialog, FontDialogSizeList));
@@ -183,13 +184,13 @@ void EditCodePageFont(CodePage codePage) {
   fontDialogSize = UsableFontSize(ReadSettingDword(fontSizeSettings[view], defaultFontSize));
   fontDialogEffects = ReadSettingDword(fontEffectsSettings[view], 0);
   fontDialogCharset = ReadSettingDword(fontCharsetSettings[view], defaultFontCharsets[view]);
-  ReadViewFontFace(codePage, fontDialogFace, sizeof fontDialogFace);
+  fontDialogFace = ReadViewFontFace(codePage);
   lstrcpynA(fontSampleText, FontSampleText(codePage).c_str(), sizeof fontSampleText);
-  if (DialogBoxParamA(appInstance, MAKEINTRESOURCEA(fontDialogResource), mainWindow, FontDialogProc, codePage) !=
+  if (DialogBoxParamW(appInstance, MAKEINTRESOURCEW(fontDialogResource), mainWindow, FontDialogProc, codePage) !=
       FontDialogOk) {
     return;
   }
-  WriteSettingString(fontFaceSettings[view], fontDialogFace);
+  WriteSettingText(fontFaceSettings[view], fontDialogFace);
   WriteSettingDword(fontCharsetSettings[view], fontDialogCharset);
   WriteSettingDword(fontEffectsSettings[view], fontDialogEffects);
   WriteSettingDword(fontSizeSettings[view], fontDialogSize);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "codepages/code_pages.h"
 
@@ -24,7 +25,7 @@ enum FontDialogControl : int {
 // The working copy. A face holds at most 31 characters: a font face name
 // (LF_FACESIZE) must keep its zero.
 constexpr int fontFaceCapacity = LF_FACESIZE;
-extern char fontDialogFace[fontFaceCapacity];
+extern std::wstring fontDialogFace;
 extern int32_t fontDialogSize;     // twips
 extern int32_t fontDialogEffects;  // bit 0 bold, bit 1 italic
 extern int32_t fontDialogCharset;

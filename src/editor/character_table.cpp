@@ -22,7 +22,7 @@ CodePage TableCodePage() { return viewCodePage == Utf8 ? Ansi : viewCodePage; }
 
 // The table shows the glyphs of the view code page in the editor's font.
 void ShowLikeEditor(HWND grid) {
-  CHARFORMATA format{};
+  CHARFORMATW format{};
   format.cbSize = sizeof format;
   format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_CHARSET | CFM_FACE | CFM_COLOR | CFM_SIZE;
   if (editorWindow) SendMessageA(editorWindow, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
@@ -67,7 +67,7 @@ INT_PTR CALLBACK CharacterTableDialogProc(HWND window, UINT message, WPARAM wPar
 static INT_PTR CharacterTableDialogProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
-      SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
+      SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
       ShowLikeEditor(GetDlgItem(dialog, CharacterTableGrid));
       // Focused here, so that the dialog does not select the whole table.
       SetFocus(GetDlgItem(dialog, CharacterTableGrid));
@@ -90,5 +90,5 @@ static INT_PTR CharacterTableDialogProcUnguarded(HWND dialog, UINT message, WPAR
 }
 
 void ShowCharacterTable() {
-  DialogBoxParamA(appInstance, MAKEINTRESOURCEA(characterTableDialogResource), mainWindow, CharacterTableDialogProc, 0);
+  DialogBoxParamW(appInstance, MAKEINTRESOURCEW(characterTableDialogResource), mainWindow, CharacterTableDialogProc, 0);
 }

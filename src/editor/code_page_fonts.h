@@ -19,7 +19,7 @@ inline constexpr int32_t defaultFontCharsets[viewCodePageCount] = {204, 204, 1, 
 // The face taken while none is stored: the control's choice for Windows-1251 and KOI8-R; for
 // DOS-866 a scalable fixed-pitch face with Cyrillic and box drawing; for UTF-8 one with
 // Cyrillic and the dashes, quotes and ellipsis that UTF-8 texts use.
-inline constexpr const char* defaultFontFaces[viewCodePageCount] = {"", "Courier New", "", "Courier New"};
+inline constexpr const wchar_t* defaultFontFaces[viewCodePageCount] = {L"", L"Courier New", L"", L"Courier New"};
 
 // Twips: a missing size means 10 points, and the size commands step by one
 // point between 4 and 26 points.

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <new>
+
 #include "base/commands.h"
 #include "base/globals.h"
 #include "base/settings_store.h"
@@ -16,15 +18,15 @@ CodePage viewCodePage = Ansi;
 
 namespace {
 
-int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM param) {
+int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM param) {
   *reinterpret_cast<bool*>(param) = true;
   return 0;
 }
 
 // The stored font of view code page `codePage` and the common text colour.
-CHARFORMATA ViewCharFormat(CodePage codePage) {
+CHARFORMATW ViewCharFormat(CodePage codePage) {
   const int view = ViewIndex(codePage);
-  CHARFORMATA format{};
+  CHARFORMATW format{};
   format.cbSize = sizeof format;
   format.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC;
   format.crTextColor = StoredTextColour();
@@ -32,15 +34,20 @@ CHARFORMATA ViewCharFormat(CodePage codePage) {
   format.bCharSet = static_cast<BYTE>(ReadSettingDword(fontCharsetSettings[view], defaultFontCharsets[view]));
   format.dwEffects = static_cast<DWORD>(ReadSettingDword(fontEffectsSettings[view], 0));
   // A face that is no longer installed leaves the choice to the control, as no face does.
-  ReadViewFontFace(codePage, format.szFaceName, sizeof format.szFaceName);
-  if (!IsInstalledFace(format.szFaceName)) format.szFaceName[0] = '\0';
-  format.bPitchAndFamily = format.szFaceName[0] == '\0' ? FF_MODERN : 0;
+  // Out of memory the face is the control's choice: the view must still change along with the text.
+  std::wstring face;
+  try {
+    face = ReadViewFontFace(codePage);
+  } catch (const std::bad_alloc&) {
+  }
+  if (IsInstalledFace(face)) lstrcpynW(format.szFaceName, face.c_str(), LF_FACESIZE);
+  format.bPitchAndFamily = format.szFaceName[0] == L'\0' ? FF_MODERN : 0;
   return format;
 }
 
 // The control must not hold the focus while its character set changes; the
 // user's input language survives the change.
-void SetFormatAwayFromFocus(CHARFORMATA& format) {
+void SetFormatAwayFromFocus(CHARFORMATW& format) {
   HKL layout = GetKeyboardLayout(0);
   editorFocusForward = false;
   if (mainWindow) SetFocus(mainWindow);
@@ -54,27 +61,26 @@ void SetFormatAwayFromFocus(CHARFORMATA& format) {
 
 }  // namespace
 
-void ReadViewFontFace(CodePage codePage, char* face, unsigned size) {
+std::wstring ReadViewFontFace(CodePage codePage) {
   const int view = ViewIndex(codePage);
-  if (size == 0 || view < 0) return;
+  if (view < 0) return {};
   DWORD type = REG_NONE, stored = 0;
-  if (!DescribeSetting(fontFaceSettings[view], &type, &stored)) {
-    lstrcpynA(face, defaultFontFaces[view], static_cast<int>(size));
-    return;
-  }
-  ReadSettingStringCut(fontFaceSettings[view], face, size);
+  if (!DescribeSetting(fontFaceSettings[view], &type, &stored)) return defaultFontFaces[view];
+  std::wstring face = ReadSettingText(fontFaceSettings[view]);
+  if (face.size() >= LF_FACESIZE) face.resize(LF_FACESIZE - 1);
+  return face;
 }
 
 unsigned ViewClipboardFormat() { return viewCodePage == Ansi ? CF_TEXT : CF_OEMTEXT; }
 
-bool IsInstalledFace(const char* face) {
-  if (!face[0]) return false;
-  LOGFONTA wanted{};
+bool IsInstalledFace(const std::wstring& face) {
+  if (face.empty()) return false;
+  LOGFONTW wanted{};
   wanted.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(wanted.lfFaceName, face, sizeof wanted.lfFaceName);
+  lstrcpynW(wanted.lfFaceName, face.c_str(), LF_FACESIZE);
   bool found = false;
   HDC screen = GetDC(nullptr);
-  EnumFontFamiliesExA(screen, &wanted, reinterpret_cast<FONTENUMPROCA>(NoteFace), reinterpret_cast<LPARAM>(&found), 0);
+  EnumFontFamiliesExW(screen, &wanted, reinterpret_cast<FONTENUMPROCW>(NoteFace), reinterpret_cast<LPARAM>(&found), 0);
   ReleaseDC(nullptr, screen);
   return found;
 }
@@ -83,7 +89,7 @@ void ApplyViewFormat() {
   if (!editorWindow || ViewIndex(viewCodePage) < 0) return;
   LRESULT modified = SendMessageA(editorWindow, EM_GETMODIFY, 0, 0);
   SendMessageA(editorWindow, EM_SETSEL, 0, -1);
-  CHARFORMATA format = ViewCharFormat(viewCodePage);
+  CHARFORMATW format = ViewCharFormat(viewCodePage);
   SetFormatAwayFromFocus(format);
   SendMessageA(editorWindow, EM_EMPTYUNDOBUFFER, 0, 0);
   SendMessageA(editorWindow, EM_SETMODIFY, modified != 0, 0);

@@ -1,16 +1,18 @@
 // The view code page: which of the three Cyrillic code pages or UTF-8 the
 // editor shows the document's bytes in, and the format that goes with it.
 #pragma once
+#include <string>
+
 #include "codepages/code_pages.h"
 
 extern CodePage viewCodePage;  // Ansi, Oem, Koi8 or Utf8
 
-// The stored face of view code page `codePage`, cut to `size` bytes; its default while none
-// is stored (an empty one stored stays empty: the control's choice).
-void ReadViewFontFace(CodePage codePage, char* face, unsigned size);
+// The stored face of view code page `codePage`, cut to what a LOGFONT holds; its default
+// while none is stored (an empty one stored stays empty: the control's choice).
+std::wstring ReadViewFontFace(CodePage codePage);
 
 // True when the screen has a font family of this name (ignoring case).
-bool IsInstalledFace(const char* face);
+bool IsInstalledFace(const std::wstring& face);
 
 // The clipboard format the document's bytes are exchanged in: CF_TEXT in view
 // Ansi, CF_OEMTEXT in the others (KOI8-R through the DOS-866 table). Other

@@ -1,5 +1,5 @@
 // Character format of the document control, modelled without windows.h: the
-// window layer maps it field by field to CHARFORMATA.
+// window layer maps it field by field to CHARFORMATA and CHARFORMATW.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -20,10 +20,10 @@ enum FormatMask : std::uint32_t {
   FormatEvery = FormatBold | FormatItalic | FormatCharset | FormatFace | FormatColour | FormatHeight,
 };
 
-inline constexpr std::size_t MaxFaceLength = 31;  // LF_FACESIZE less the terminating zero
+inline constexpr std::size_t MaxFaceLength = 31;  // LF_FACESIZE less the terminating zero, in UTF-16 units
 
 struct CharFormat {
-  std::string face;                 // at most MaxFaceLength bytes; empty: the window picks a fixed-pitch face
+  std::u16string face;              // at most MaxFaceLength units; empty: the window picks a fixed-pitch face
   std::uint8_t pitchAndFamily = 0;  // travels with the face
   std::int32_t height = 200;        // twips; 0 lets the window choose
   std::uint8_t charset = 1;         // DEFAULT_CHARSET

@@ -9,7 +9,7 @@
 #include "printing/print_setup.h"
 
 void MatchPageNumberFormat(HWND number) {
-  CHARFORMATA format{};
+  CHARFORMATW format{};
   format.cbSize = sizeof format;
   format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_COLOR | CFM_FACE | CFM_SIZE | CFM_CHARSET;
   if (editorWindow) SendMessageA(editorWindow, EM_GETCHARFORMAT, TRUE, reinterpret_cast<LPARAM>(&format));

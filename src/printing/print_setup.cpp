@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "base/globals.h"
+#include "base/ui_texts.h"
 
 HGLOBAL printerDevMode;
 HGLOBAL printerDevNames;
@@ -69,9 +70,7 @@ bool NoPrinterInstalled() {
 HDC GetPrinterDCOrSay() {
   HDC dc = GetPrinterDC();
   if (!dc && NoPrinterInstalled()) {
-    MessageBoxW(mainWindow, L"В системе не установлен ни один принтер, а страницы размечаются по принтеру.\r\n"
-                            L"Установите принтер в параметрах Windows.",
-                L"ZORN2", MB_ICONINFORMATION);
+    MessageBoxW(mainWindow, noPrinterText, programCaption, MB_ICONINFORMATION);
   }
   return dc;
 }

@@ -17,7 +17,7 @@ INT_PTR CALLBACK ConfirmProcedure(HWND window, UINT message, WPARAM wParam, LPAR
 static INT_PTR ConfirmProcedureUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   // The selected match stays highlighted while the dialog has the focus.
   if (editorWindow) SendMessageA(editorWindow, EM_HIDESELECTION, FALSE, FALSE);
-  if (message == WM_INITDIALOG) SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
+  if (message == WM_INITDIALOG) SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));
   if (message == WM_COMMAND) EndDialog(dialog, LOWORD(wParam));
   return FALSE;
 }
@@ -25,5 +25,5 @@ static INT_PTR ConfirmProcedureUnguarded(HWND dialog, UINT message, WPARAM wPara
 }  // namespace
 
 int ReplaceConfirmDialog(HWND owner) {
-  return static_cast<int>(DialogBoxParamA(appInstance, MAKEINTRESOURCEA(3), owner, ConfirmProcedure, 0));
+  return static_cast<int>(DialogBoxParamW(appInstance, MAKEINTRESOURCEW(3), owner, ConfirmProcedure, 0));
 }

@@ -8,6 +8,7 @@
 #include "base/globals.h"
 #include "base/last_resort.h"
 #include "base/program_path.h"
+#include "base/ui_texts.h"
 #include "tools/association_registry.h"
 #include "tools/default_apps.h"
 
@@ -16,8 +17,6 @@ namespace {
 // The check box of each AssociationBox, in its order.
 constexpr int boxIds[] = {1001, 1002, 1003, 1011, 1012, 1013, 1021};
 static_assert(std::size(boxIds) == std::size(associationBoxes));
-
-const wchar_t caption[] = L"Расширения";
 
 // The program's own path, taken when the dialog opens; empty when the system cannot say it.
 std::wstring exePath;
@@ -46,24 +45,21 @@ std::wstring SystemReason(LSTATUS status) {
   DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                     FORMAT_MESSAGE_IGNORE_INSERTS,
                                 nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::wstring reason = length ? std::wstring(text, length) : L"Код ошибки " + std::to_wstring(status);
+  std::wstring reason = length ? std::wstring(text, length) : FillText(errorCodeText, {std::to_wstring(status)});
   LocalFree(text);
   return reason;
 }
 
 void ReportFailure(HWND dialog, const RegistrationFailure& failure) {
-  std::wstring text = L"Windows не дала изменить раздел реестра\r\nHKEY_CURRENT_USER\\" + failure.key + L"\r\n\r\n" +
-                      SystemReason(failure.status) + L"\r\nОтметки показывают, что записано на самом деле.";
-  MessageBoxW(dialog, text.c_str(), caption, MB_OK | MB_ICONERROR);
+  std::wstring text = FillText(registryRefusedText, {failure.key, SystemReason(failure.status)});
+  MessageBoxW(dialog, text.c_str(), associationsCaption, MB_OK | MB_ICONERROR);
 }
 
 // Windows 8 and later let only the user choose a default program: offer its page.
 void OfferDefaultApps(HWND dialog) {
-  const wchar_t question[] =
-      L"Zorn2 добавлен в список «Открыть с помощью» для отмеченных файлов.\r\n"
-      L"Программу, которая открывает их по умолчанию, Windows даёт выбрать только вам.\r\n\r\n"
-      L"Открыть «Приложения по умолчанию» Windows?";
-  if (MessageBoxW(dialog, question, caption, MB_YESNO | MB_ICONQUESTION) == IDYES) openDefaultAppsPage();
+  if (MessageBoxW(dialog, defaultAppsQuestion, associationsCaption, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    openDefaultAppsPage();
+  }
 }
 
 // OK: the registration becomes what the boxes show. True when the dialog may close.

@@ -49,11 +49,9 @@ TEST_F(SettingsStore, RawValuesOfAnyTypeReadSafely) {
       {"FontW", 4, ""}, {"FontD", 3, "ab"}, {"missing", 33, ""}};
   for (const auto& r : strings) EXPECT_EQ(ReadString(r.name, r.size), r.text) << r.name << " " << r.size;
 
-  // Colours take only a whole DWORD; a font face too long is cut with its zero kept.
+  // Colours take only a whole DWORD.
   for (const char* name : {"ST", "TL", "BIG"}) EXPECT_EQ(ReadSettingStrictDword(name, 7), 7) << name;
   EXPECT_EQ(ReadSettingStrictDword("FontW", 7), static_cast<int32_t>(letters));
-  EXPECT_EQ(ReadString("0", 33, ReadSettingStringCut), std::string(32, 'x'));
-  EXPECT_EQ(ReadString("FontW", 3, ReadSettingStringCut), "AB");
 }
 
 // Only a whole record of the right length that shows the window is taken.

@@ -5,6 +5,7 @@
 // characters are Windows' own tables for the Cyrillic code pages.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <richedit.h>
 
 #include <string>
 #include <utility>
@@ -86,6 +87,21 @@ TEST_F(AnyCodePage, ACopyReadsAsTheSameTextAndUnicodeTextPastesIntoTheView) {
   SendCommand(Command::Paste);
   EXPECT_EQ(EditorText(), "\xF6\xD5\xCB");
   SendCommand(Command::ViewAnsi);
+}
+
+// A face name goes to the control and back whole, in any script.
+TEST_F(AnyCodePage, AFaceNameOfAnyScriptReachesTheControlWhole) {
+  const wchar_t face[] = L"Ελληνικά 日本";
+  CHARFORMATW format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_FACE;
+  lstrcpyW(format.szFaceName, face);
+  SendMessageW(editorWindow, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+  CHARFORMATW read{};
+  read.cbSize = sizeof read;
+  SendMessageW(editorWindow, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&read));
+  EXPECT_STREQ(read.szFaceName, face);
+  SendCommand(Command::ViewAnsi);  // the stored face again
 }
 
 }  // namespace
