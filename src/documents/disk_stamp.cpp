@@ -1,6 +1,7 @@
 #include "documents/disk_stamp.h"
 
 #include "base/globals.h"
+#include "base/ui_texts.h"
 
 namespace {
 
@@ -52,8 +53,7 @@ bool ChangedOnDisk(const std::wstring& path) {
 }
 
 bool ConfirmOverwriteOfChangedFile(const std::wstring& path) {
-  std::wstring question = path + L"\r\nФайл изменён другой программой после того, как редактор его открыл или "
-                                 L"сохранил.\r\nЗаписать этот текст поверх изменённого файла?";
+  const std::wstring question = FillText(changedOnDiskQuestion, {path});
   // "Нет" is the default: an Enter typed on ahead must not throw the other version away.
-  return MessageBoxW(mainWindow, question.c_str(), L"ZORN2", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+  return MessageBoxW(mainWindow, question.c_str(), programCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }

@@ -4,9 +4,9 @@
 #include <richedit.h>
 
 #include "base/error_box.h"
+#include "base/file_names.h"
 #include "base/globals.h"
 #include "base/start_trace.h"
-#include "control/wide_text.h"
 #include "documents/disk_stamp.h"
 #include "documents/document_title.h"
 #include "documents/file_streams.h"
@@ -15,18 +15,18 @@
 #include "editor/editor_control.h"
 #include "editor/undo_commands.h"
 
-bool LoadDocument(const char* path, OpenFailure openFailure) {
+bool LoadDocument(const std::wstring& path, OpenFailure openFailure) {
   if (!editorWindow) return false;
   bool tooLarge = false;
   HANDLE file = OpenWithinTextLimit(path, &tooLarge);
   if (file == INVALID_HANDLE_VALUE) {
-    if (tooLarge || (openFailure == OpenFailure::Reported && path[0])) ReportUnopenedFile(path, tooLarge);
+    if (tooLarge || (openFailure == OpenFailure::Reported && !path.empty())) ReportUnopenedFile(path, tooLarge);
     return false;
   }
   TraceStartStep("file opened");
   ExpectUnrecordedChange(UndoJournal::UnrecordedChange::NewDocument);
   bool read = StreamFileIn(file, SF_TEXT);
-  if (read) NoteDiskStamp(WideFromBytes(path, CP_ACP), file);
+  if (read) NoteDiskStamp(FileSystemPath(path), file);
   CloseHandle(file);
   TraceStartStep("stream-in");
   if (!read) {
@@ -35,8 +35,8 @@ bool LoadDocument(const char* path, OpenFailure openFailure) {
     return false;
   }
   ClearUndoJournal();
-  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
-  lstrcpynA(currentPath, path, sizeof currentPath);
+  SendMessageW(editorWindow, EM_SETMODIFY, FALSE, 0);
+  currentPath = path;
   AddRecentFile(currentPath, rememberCaret);
   TraceStartStep("recent files");
   UpdateTitle();
