@@ -1,5 +1,7 @@
 #include "documents/disk_stamp.h"
 
+#include <utility>
+
 #include "base/globals.h"
 #include "base/ui_texts.h"
 
@@ -28,17 +30,19 @@ HANDLE OpenForStamp(const std::wstring& path) {
 
 }  // namespace
 
-void NoteDiskStamp(const std::wstring& path, HANDLE file) {
-  noted.path = StampOf(file, noted) ? path : std::wstring();
+void NoteDiskStamp(std::wstring path, HANDLE file) noexcept {
+  if (!StampOf(file, noted)) path.clear();
+  noted.path.swap(path);
 }
 
 void NoteDiskStampOf(const std::wstring& path) {
+  std::wstring noting = path;  // copied before the file is open
   HANDLE file = OpenForStamp(path);
   if (file == INVALID_HANDLE_VALUE) {
     noted.path.clear();
     return;
   }
-  NoteDiskStamp(path, file);
+  NoteDiskStamp(std::move(noting), file);
   CloseHandle(file);
 }
 

@@ -22,10 +22,11 @@
 
 void NewDocument() {
   if (!editorWindow || !QueryCloseDocument()) return;
+  std::wstring untitled = untitledName;  // made before the text goes
   ClearUndoJournal();
   SetWindowTextW(editorWindow, L"");
   SendMessageW(editorWindow, EM_SETMODIFY, FALSE, 0);
-  currentPath = untitledName;
+  currentPath.swap(untitled);
   UpdateTitle();
 }
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <utility>
+
 #include "base/error_box.h"
 #include "base/file_names.h"
 #include "base/globals.h"
@@ -17,6 +19,8 @@
 
 bool LoadDocument(const std::wstring& path, OpenFailure openFailure) {
   if (!editorWindow) return false;
+  // Copied before the text is replaced: no allocation after it can leave the new text under the old name.
+  std::wstring newPath = path, stampPath = FileSystemPath(path);
   bool tooLarge = false;
   HANDLE file = OpenWithinTextLimit(path, &tooLarge);
   if (file == INVALID_HANDLE_VALUE) {
@@ -26,7 +30,7 @@ bool LoadDocument(const std::wstring& path, OpenFailure openFailure) {
   TraceStartStep("file opened");
   ExpectUnrecordedChange(UndoJournal::UnrecordedChange::NewDocument);
   bool read = StreamFileIn(file, SF_TEXT);
-  if (read) NoteDiskStamp(FileSystemPath(path), file);
+  if (read) NoteDiskStamp(std::move(stampPath), file);
   CloseHandle(file);
   TraceStartStep("stream-in");
   if (!read) {
@@ -36,7 +40,7 @@ bool LoadDocument(const std::wstring& path, OpenFailure openFailure) {
   }
   ClearUndoJournal();
   SendMessageW(editorWindow, EM_SETMODIFY, FALSE, 0);
-  currentPath = path;
+  currentPath.swap(newPath);
   AddRecentFile(currentPath, rememberCaret);
   TraceStartStep("recent files");
   UpdateTitle();

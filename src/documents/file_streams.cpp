@@ -1,5 +1,6 @@
 #include "documents/file_streams.h"
 
+#include <new>
 #include <string>
 
 #include "base/error_box.h"
@@ -95,7 +96,13 @@ HANDLE OpenWithinTextLimit(const std::wstring& path, bool* tooLarge) {
     SetLastError(ERROR_FILE_NOT_FOUND);
     return INVALID_HANDLE_VALUE;
   }
-  const std::wstring reached = FileSystemPath(path);
+  std::wstring reached;
+  try {
+    reached = FileSystemPath(path);
+  } catch (const std::bad_alloc&) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return INVALID_HANDLE_VALUE;
+  }
   // A directory opens for reading on some systems; it is not a document.
   DWORD attributes = GetFileAttributesW(reached.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -115,14 +122,16 @@ HANDLE OpenWithinTextLimit(const std::wstring& path, bool* tooLarge) {
   return INVALID_HANDLE_VALUE;
 }
 
-void ReportUnopenedFile(const std::wstring& path, bool tooLarge) {
+void ReportUnopenedFile(const std::wstring& path, bool tooLarge) noexcept {
   DWORD error = GetLastError();
-  std::wstring more = path;
-  if (tooLarge) {
-    more = FillText(fileTooLargeText, {path, std::to_wstring(textLimit)});
-  } else if (error == ERROR_DIRECTORY) {
-    more = FillText(folderNotFileText, {path});
+  try {
+    std::wstring more = tooLarge                    ? FillText(fileTooLargeText, {path, std::to_wstring(textLimit)})
+                        : error == ERROR_DIRECTORY ? FillText(folderNotFileText, {path})
+                                                   : path;
+    SetLastError(error);
+    ShowLastError(more);
+  } catch (const std::bad_alloc&) {
+    SetLastError(error);
+    ShowLastError();  // the reason alone, where memory has just run out
   }
-  SetLastError(error);
-  ShowLastError(more);
 }
