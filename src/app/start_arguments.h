@@ -1,6 +1,7 @@
 // What the process was asked to do: open a file, perhaps print it.
 #pragma once
 #include <string>
+#include <string_view>
 
 struct StartArguments {
   std::wstring path;  // absolute; empty when none was given
