@@ -32,6 +32,15 @@ def topmost(windows):
     return next((window for window in ids if window in windows), None)
 
 
+def text_on(window, crop="500x60+0+0"):
+    """The Russian text Tesseract reads in a part of the window, three times enlarged."""
+    picture = subprocess.run(["import", "-window", window, "png:-"], capture_output=True, check=True).stdout
+    picture = subprocess.run(["convert", "png:-", "-crop", crop, "-resize", "300%", "png:-"], input=picture,
+                             capture_output=True, check=True).stdout
+    return subprocess.run(["tesseract", "stdin", "stdout", "-l", "rus"], input=picture, capture_output=True,
+                          check=True).stdout.decode()
+
+
 class AnyNameAsUser(unittest.TestCase):
     def test_any_name_from_every_way_in_and_typed_letters_as_the_views_bytes(self):
         restore_keyboard = bind_russian_keys()
@@ -68,6 +77,8 @@ class AnyNameAsUser(unittest.TestCase):
         untitled = subprocess.Popen([WINE, ZORN2], stderr=subprocess.DEVNULL)
         self.addCleanup(untitled.kill)
         window = focus("[БезИмени]-ZORN2", 60)
+        menu_bar = eventually(lambda: (lambda text: "Кодировки" in text and text)(text_on(window)), 5)
+        self.assertTrue(all(menu in menu_bar for menu in ("Файл", "Правка", "Поиск", "Кодировки")), menu_bar)
         for name in NAMES:
             xdotool("key", "F10", "Down", "1")
             self.assertTrue(shown(name, window), "not opened from the recent list: " + name)
