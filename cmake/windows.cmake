@@ -138,6 +138,10 @@ set_tests_properties(win32_tests_english PROPERTIES FIXTURES_REQUIRED "wine;cups
 # one keyboard focus: never beside the in-process tests.
 add_test(NAME e2e_editor COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(e2e_editor PROPERTIES FIXTURES_REQUIRED "wine;cups" RESOURCE_LOCK display TIMEOUT 600)
+# File names and typing on an English system (code page 1252).
+add_test(NAME e2e_english COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run.sh ${CMAKE_BINARY_DIR} any_name_as_user)
+set_tests_properties(e2e_english PROPERTIES FIXTURES_REQUIRED "wine;cups" ENVIRONMENT ZORN2_LOCALE=en_US.UTF-8
+                     RESOURCE_LOCK display TIMEOUT 300)
 set_tests_properties(win32_tests PROPERTIES RESOURCE_LOCK display)
 
 # The shipped PE32 program, started once and driven through the paths where 32

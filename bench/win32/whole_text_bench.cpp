@@ -25,6 +25,7 @@
 #include "base/commands.h"
 #include "base/globals.h"
 #include "base/settings_store.h"
+#include "base/wide_strings.h"
 #include "bench_clock.h"
 #include "codepages/code_pages.h"
 #include "codepages/utf8_recoding.h"
@@ -181,7 +182,7 @@ void Key(WPARAM key, bool ctrl) {
 int RunView(const char* textPath) {
   if (!CreateProgramWindows()) return 1;
   double start = Now();
-  LoadDocument(textPath);
+  LoadDocument(WideFromBytes(textPath, CP_ACP));
   Settle();
   double open = (Now() - start) * 1000;
   bool utf8 = viewCodePage == Utf8;
@@ -241,7 +242,7 @@ int main(int argc, char** argv) {
               megabytes, lines, insertedPath, goalSeconds, goalTimesText);
   auto undo = [] { SendCommand(Command::Undo); };
   const Row rows[] = {
-      {"open", nullptr, [&] { LoadDocument(textPath); SendCommand(Command::ViewAnsi); }},
+      {"open", nullptr, [&] { LoadDocument(WideFromBytes(textPath, CP_ACP)); SendCommand(Command::ViewAnsi); }},
       {"code-page chord Ctrl+W D", nullptr, [] { SendCommand(Command::ChordAnsi); SendCommand(Command::ChordOem); }},
       {"  undo", nullptr, undo},
       {"-> Fido", nullptr, [] { SendCommand(Command::Fido); }},
@@ -258,7 +259,7 @@ int main(int argc, char** argv) {
       {"  undo", nullptr, undo},
       {"paste of the whole text at its end", CopyWholeText, [] { SendCommand(Command::Paste); }},
       {"  undo", nullptr, undo},
-      {"insert file at the end", CaretAtEnd, [&] { InsertFile(insertedPath); }},
+      {"insert file at the end", CaretAtEnd, [&] { InsertFile(WideFromBytes(insertedPath, CP_ACP)); }},
       {"  undo", nullptr, undo},
       {"save (over the file opened)", nullptr, [] { SendCommand(Command::Save); }},
   };

@@ -1,19 +1,34 @@
 #include "app/command_line.h"
 
+#include <type_traits>
+
 namespace {
 
-// The line is a zero-terminated string: a zero byte ends it.
-std::string_view UpToZero(std::string_view line) { return line.substr(0, line.find('\0')); }
-
-bool IsBlank(char c) {
-  auto code = static_cast<unsigned char>(c);
-  return code >= 1 && code <= 32;
+// Codes as the line's units give them: a byte or a UTF-16 unit, never negative.
+template <typename Char>
+unsigned Code(Char c) {
+  return static_cast<std::make_unsigned_t<Char>>(c);
 }
 
-bool EndsToken(char c) { return static_cast<unsigned char>(c) <= 32; }
+// The line is a zero-terminated string: a zero ends it.
+template <typename Char>
+std::basic_string_view<Char> UpToZero(std::basic_string_view<Char> line) {
+  return line.substr(0, line.find(Char{}));
+}
+
+template <typename Char>
+bool IsBlank(Char c) {
+  return Code(c) >= 1 && Code(c) <= 32;
+}
+
+template <typename Char>
+bool EndsToken(Char c) {
+  return Code(c) <= 32;
+}
 
 // Leading blanks, and empty quote pairs with the blanks after them, repeatedly.
-std::size_t SkipLeadingBlanks(std::string_view line) {
+template <typename Char>
+std::size_t SkipLeadingBlanks(std::basic_string_view<Char> line) {
   std::size_t pos = 0;
   for (;;) {
     while (pos < line.size() && IsBlank(line[pos])) ++pos;
@@ -25,21 +40,22 @@ std::size_t SkipLeadingBlanks(std::string_view line) {
   }
 }
 
-bool IsPrintSwitch(std::string_view rest) {
+template <typename Char>
+bool IsPrintSwitch(std::basic_string_view<Char> rest) {
   return rest.size() >= 2 && rest[0] == '/' && (rest[1] == 'p' || rest[1] == 'P');
 }
 
-std::string Unquoted(std::string_view file) {
+template <typename Char>
+std::basic_string<Char> Unquoted(std::basic_string_view<Char> file) {
   if (!file.empty() && file.front() == '"' && file.back() == '"') {
     // A lone quote is its own first and last character: nothing remains.
-    file = file.size() >= 2 ? file.substr(1, file.size() - 2) : std::string_view{};
+    file = file.size() >= 2 ? file.substr(1, file.size() - 2) : std::basic_string_view<Char>{};
   }
-  return std::string(file);
+  return std::basic_string<Char>(file);
 }
 
-}  // namespace
-
-std::string_view SkipToken(std::string_view line) {
+template <typename Char>
+std::basic_string_view<Char> SkipTokenOf(std::basic_string_view<Char> line) {
   line = UpToZero(line);
   std::size_t pos = SkipLeadingBlanks(line);
   while (pos < line.size() && !EndsToken(line[pos])) {
@@ -54,14 +70,22 @@ std::string_view SkipToken(std::string_view line) {
   return line.substr(pos + 1);
 }
 
-CommandLine ParseCommandLine(std::string_view line) {
+template <typename Char>
+BasicCommandLine<Char> Parse(std::basic_string_view<Char> line) {
   line = UpToZero(line);
-  CommandLine result;
-  std::string_view rest = SkipToken(line);
+  BasicCommandLine<Char> result;
+  std::basic_string_view<Char> rest = SkipTokenOf(line);
   if (IsPrintSwitch(rest)) {
     result.printOnStart = true;
-    rest = SkipToken(rest);
+    rest = SkipTokenOf(rest);
   }
   result.file = Unquoted(rest);
   return result;
 }
+
+}  // namespace
+
+std::string_view SkipToken(std::string_view line) { return SkipTokenOf(line); }
+
+CommandLine ParseCommandLine(std::string_view line) { return Parse(line); }
+WideCommandLine ParseCommandLine(std::wstring_view line) { return Parse(line); }

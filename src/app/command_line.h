@@ -3,10 +3,13 @@
 #include <string>
 #include <string_view>
 
-struct CommandLine {
-  bool printOnStart = false;  // "/p" or "/P" (only these two characters are tested)
-  std::string file;           // the rest of the line taken whole, outer quotes removed
+template <typename Char>
+struct BasicCommandLine {
+  bool printOnStart = false;   // "/p" or "/P" (only these two characters are tested)
+  std::basic_string<Char> file;  // the rest of the line taken whole, outer quotes removed
 };
+using CommandLine = BasicCommandLine<char>;
+using WideCommandLine = BasicCommandLine<wchar_t>;  // as the system gives it
 
 // What follows the token at the start of `line`: blanks (codes 1 to 32) and
 // pairs of adjacent double quotes are skipped, then the token runs to the next
@@ -16,3 +19,4 @@ std::string_view SkipToken(std::string_view line);
 
 // Parses the whole command line, program name included.
 CommandLine ParseCommandLine(std::string_view line);
+WideCommandLine ParseCommandLine(std::wstring_view line);

@@ -7,6 +7,7 @@
 #include "base/error_box.h"
 #include "base/globals.h"
 #include "base/settings_store.h"
+#include "base/ui_texts.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
 #include "control/document_control.h"
@@ -53,7 +54,7 @@ void InitialiseSharedState(HINSTANCE instance) {
   RegisterEditorClass(instance);
   ReadEditorSettings();
   PrepareFileDialogRecord();
-  lstrcpynA(currentPath, untitledName, sizeof currentPath);
+  currentPath = untitledName;
   pageMargins = RECT{2500, 2500, 2500, 2500};
   ComputeTextLimit();
   InitCommonControls();

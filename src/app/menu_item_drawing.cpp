@@ -8,7 +8,6 @@
 #include "base/commands.h"
 #include "base/globals.h"
 #include "base/view_code_pages.h"
-#include "base/wide_strings.h"
 
 namespace {
 
@@ -24,15 +23,14 @@ struct ItemText {
   HICON icon;
 };
 
-bool EndsWith(const char* path, const char* suffix) {
-  int length = lstrlenA(path);
-  int suffixLength = lstrlenA(suffix);
-  return length >= suffixLength && lstrcmpiA(path + length - suffixLength, suffix) == 0;
+bool EndsWith(const std::wstring& path, const wchar_t* suffix) {
+  const std::size_t suffixLength = std::wstring_view(suffix).size();
+  return path.size() >= suffixLength && lstrcmpiW(path.c_str() + path.size() - suffixLength, suffix) == 0;
 }
 
-HICON RecentFileIcon(const char* path) {
-  if (EndsWith(path, ".htm") || EndsWith(path, ".html")) return webIconSmall;
-  if (EndsWith(path, ".txt")) return appIconSmall;
+HICON RecentFileIcon(const std::wstring& path) {
+  if (EndsWith(path, L".htm") || EndsWith(path, L".html")) return webIconSmall;
+  if (EndsWith(path, L".txt")) return appIconSmall;
   return nullptr;
 }
 
@@ -41,7 +39,7 @@ ItemText TextOf(Command command) {
   int recentSlot = RecentSlot(command);
   if (recentSlot >= 0) {
     RecentFileEntry entry = RecentFileText(recentSlot);
-    item.text = WideFromBytes(entry.label, CP_ACP);
+    item.text = entry.label;
     if (!item.text.empty()) item.icon = RecentFileIcon(entry.path);
     return item;
   }

@@ -28,7 +28,7 @@ bool ItemAvailable(const MnemonicRecord& record) {
   if (GetMenuState(mainMenu, record.command, MF_BYCOMMAND) & MF_GRAYED) return false;
   int recentSlot = RecentSlot(CommandFrom(static_cast<int>(record.command)));
   if (recentSlot < 0) return true;
-  return RecentFileText(recentSlot).label[0] != '\0';
+  return !RecentFileText(recentSlot).label.empty();
 }
 
 const MnemonicRecord* FindRecord(HMENU menu, wchar_t typed, Match match) {

@@ -1,14 +1,15 @@
 // What the process was asked to do: open a file, perhaps print it.
 #pragma once
-#include <windows.h>
+#include <string>
+#include <string_view>
 
 struct StartArguments {
-  char path[MAX_PATH];  // absolute; empty when none was given or it does not fit
-  bool printOnStart;
+  std::wstring path;  // absolute; empty when none was given
+  bool printOnStart = false;
 };
 
 // Parses `commandLine` (program name first) and makes the file absolute.
-void ResolveStartArguments(const char* commandLine, StartArguments* arguments);
+StartArguments ResolveStartArguments(std::wstring_view commandLine);
 
 // The same for this process's own command line.
-void ReadStartArguments(StartArguments* arguments);
+StartArguments ReadStartArguments();

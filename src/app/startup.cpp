@@ -42,11 +42,10 @@ int RunZorn2(HINSTANCE instance) {
   BeginStartTrace();
   processHeap = GetProcessHeap();
   appInstance = instance;
-  StartArguments arguments;
-  ReadStartArguments(&arguments);
+  const StartArguments arguments = ReadStartArguments();
   // The window that shows the file already takes the print request too.
   auto request = arguments.printOnStart ? InstanceRequest::Print : InstanceRequest::Show;
-  if (arguments.path[0] && FindRunningInstance(arguments.path, request)) return 255;
+  if (!arguments.path.empty() && FindRunningInstance(arguments.path, request)) return 255;
   if (!RegisterWindowClasses(instance) || !CreateMainWindow(instance)) return 255;
   TraceStartStep("main window created");
   BuildMenuBar();

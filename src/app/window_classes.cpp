@@ -6,18 +6,18 @@
 
 // Every other instance finds this one by these classes, so their layout is fixed.
 #if defined(_WIN32) && !defined(_WIN64)
-static_assert(sizeof(WNDCLASSEXA) == 48);
+static_assert(sizeof(WNDCLASSEXW) == 48);
 #endif
 
 namespace {
 
 bool RegisterMarkerClass(HINSTANCE instance) {
-  WNDCLASSEXA marker{};
+  WNDCLASSEXW marker{};
   marker.cbSize = sizeof marker;
-  marker.lpfnWndProc = DefWindowProcA;
+  marker.lpfnWndProc = DefWindowProcW;  // its text, a path, stays UTF-16
   marker.hInstance = instance;
   marker.lpszClassName = markerClassName;
-  return RegisterClassExA(&marker) != 0;
+  return RegisterClassExW(&marker) != 0;
 }
 
 void LoadIcons(HINSTANCE instance) {
@@ -51,6 +51,6 @@ bool CreateMainWindow(HINSTANCE instance) {
   mainWindow = CreateWindowExW(0, mainClassNameWide, untitledTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
   if (!mainWindow) return false;
-  markerWindow = CreateWindowExA(0, markerClassName, "", WS_CHILD, 0, 0, 0, 0, mainWindow, nullptr, instance, nullptr);
+  markerWindow = CreateWindowExW(0, markerClassName, L"", WS_CHILD, 0, 0, 0, 0, mainWindow, nullptr, instance, nullptr);
   return markerWindow != nullptr;
 }

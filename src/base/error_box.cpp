@@ -36,18 +36,6 @@ void ShowLastError(std::wstring_view more) noexcept {
   if (system) LocalFree(system);
 }
 
-void ShowLastError(const char* more) noexcept {
-  DWORD code = GetLastError();
-  try {
-    std::wstring wide = more ? WideFromBytes(more, CP_ACP) : std::wstring();
-    SetLastError(code);
-    ShowLastError(wide);
-  } catch (...) {
-    SetLastError(code);
-    ShowLastError();
-  }
-}
-
 void ReportOutOfMemory() noexcept {
   SetLastError(ERROR_NOT_ENOUGH_MEMORY);
   ShowLastError();

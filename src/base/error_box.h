@@ -7,8 +7,6 @@
 // code is 0) in a message box owned by the main window, captioned "ZORN2";
 // `more`, when given, follows it on a line of its own.
 void ShowLastError(std::wstring_view more = {}) noexcept;
-// The same with `more` in the system's code page.
-void ShowLastError(const char* more) noexcept;
 
 // The system's words for running out of memory (an edit the editor refused).
 void ReportOutOfMemory() noexcept;

@@ -1,14 +1,17 @@
 #include "base/globals.h"
 
+#include "base/ui_texts.h"
 #include "base/wide_strings.h"
 
 HANDLE processHeap;
 HINSTANCE appInstance;
 HWND mainWindow;
 HWND markerWindow;
-char currentPath[MAX_PATH];
+std::wstring currentPath = untitledName;
 
-std::wstring DocumentPathText() { return WideFromBytes(currentPath, CP_ACP); }
+std::wstring DocumentPathText() { return currentPath; }
+
+bool DocumentUntitled() { return currentPath == untitledName; }
 
 std::wstring MainWindowTitle() { return WindowTextOf(mainWindow); }
 
@@ -30,6 +33,4 @@ bool rememberPlacement;
 bool placementActive;
 bool bigButtons;
 
-const char untitledName[] = "БезИмени";
-const char markerClassName[] = "Zorn2 - ZovaV";
-const char mainClassName[] = "ZORN2";
+const wchar_t markerClassName[] = L"Zorn2 - ZovaV";

@@ -8,9 +8,10 @@ extern HANDLE processHeap;  // source of every private block
 extern HINSTANCE appInstance;
 extern HWND mainWindow;
 extern HWND markerWindow;  // hidden child; its text names the document for other instances
-extern char currentPath[MAX_PATH];
+extern std::wstring currentPath;  // as the user named it, or untitledName
 // The document's path (or untitled name) as the user reads it.
 std::wstring DocumentPathText();
+bool DocumentUntitled();
 // The main window's title, whole.
 std::wstring MainWindowTitle();
 
@@ -32,6 +33,4 @@ extern bool rememberPlacement;
 extern bool placementActive;  // the placement is restored at start and saved at exit
 extern bool bigButtons;
 
-extern const char untitledName[];
-extern const char markerClassName[];  // "Zorn2 - ZovaV": other instances look for it
-extern const char mainClassName[];    // "ZORN2": also the caption of every message box
+extern const wchar_t markerClassName[];  // "Zorn2 - ZovaV": other instances look for it

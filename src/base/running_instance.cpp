@@ -1,7 +1,11 @@
 #include "base/running_instance.h"
 
+#include <string>
+
 #include "base/commands.h"
+#include "base/file_names.h"
 #include "base/globals.h"
+#include "base/ui_texts.h"
 
 namespace {
 
@@ -29,7 +33,7 @@ bool SameElevationAsThis(DWORD processId) {
 }
 
 struct InstanceSearch {
-  const char* markerText;
+  const std::wstring& markerText;
   InstanceRequest request;
   bool found;
 };
@@ -38,8 +42,9 @@ struct InstanceSearch {
 // that) and then asked; one that does not answer is passed over.
 bool Ask(HWND window, DWORD processId, const InstanceSearch& search) {
   AllowSetForegroundWindow(processId);
-  COPYDATASTRUCT data{static_cast<ULONG_PTR>(search.request), static_cast<DWORD>(lstrlenA(search.markerText) + 1),
-                      const_cast<char*>(search.markerText)};
+  COPYDATASTRUCT data{static_cast<ULONG_PTR>(search.request),
+                      static_cast<DWORD>((search.markerText.size() + 1) * sizeof(wchar_t)),
+                      const_cast<wchar_t*>(search.markerText.c_str())};
   DWORD_PTR answer = FALSE;
   return SendMessageTimeoutW(window, WM_COPYDATA, reinterpret_cast<WPARAM>(mainWindow),
                              reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000, &answer) &&
@@ -49,10 +54,10 @@ bool Ask(HWND window, DWORD processId, const InstanceSearch& search) {
 BOOL CALLBACK OfferWindow(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<InstanceSearch*>(param);
   if (window == mainWindow) return TRUE;
-  char className[33] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (lstrcmpA(className, mainClassName) != 0) return TRUE;
-  if (!FindWindowExA(window, nullptr, markerClassName, search->markerText)) return TRUE;
+  wchar_t className[33] = {};
+  GetClassNameW(window, className, static_cast<int>(std::size(className)));
+  if (lstrcmpW(className, mainClassNameWide) != 0) return TRUE;
+  if (!FindWindowExW(window, nullptr, markerClassName, search->markerText.c_str())) return TRUE;
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
   if (!sameElevation(processId) || !Ask(window, processId, *search)) return TRUE;
@@ -64,18 +69,11 @@ BOOL CALLBACK OfferWindow(HWND window, LPARAM param) {
 
 ElevationCheck sameElevation = SameElevationAsThis;
 
-bool MarkerTextFor(const char* path, char (&text)[MAX_PATH]) {
-  DWORD length = GetShortPathNameA(path, text, sizeof text);
-  if (length == 0 || length >= sizeof text) return false;
-  CharLowerA(text);
-  return true;
-}
-
-bool FindRunningInstance(const char* path, InstanceRequest request) {
-  char markerText[MAX_PATH];
+bool FindRunningInstance(const std::wstring& path, InstanceRequest request) {
   // Without a short form there is no file; an empty text would match the marker
   // of every instance that shows no document yet.
-  if (!MarkerTextFor(path, markerText)) return false;
+  const std::wstring markerText = ComparisonForm(path);
+  if (markerText.empty()) return false;
   InstanceSearch search{markerText, request, false};
   EnumWindows(OfferWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
@@ -84,10 +82,11 @@ bool FindRunningInstance(const char* path, InstanceRequest request) {
 LRESULT AnswerInstanceRequest(const COPYDATASTRUCT& request) {
   auto kind = static_cast<InstanceRequest>(request.dwData);
   if (kind != InstanceRequest::Show && kind != InstanceRequest::Print) return FALSE;
-  const auto* text = static_cast<const char*>(request.lpData);
-  if (!text || request.cbData == 0 || text[request.cbData - 1] != '\0') return FALSE;
+  const auto* text = static_cast<const wchar_t*>(request.lpData);
+  const DWORD units = request.cbData / sizeof(wchar_t);
+  if (!text || units == 0 || request.cbData % sizeof(wchar_t) || text[units - 1] != L'\0') return FALSE;
   // The document may have changed since the other start looked.
-  if (!markerWindow || !FindWindowExA(mainWindow, nullptr, markerClassName, text)) return FALSE;
+  if (!markerWindow || !FindWindowExW(mainWindow, nullptr, markerClassName, text)) return FALSE;
   if (IsIconic(mainWindow)) ShowWindow(mainWindow, SW_RESTORE);
   SetForegroundWindow(mainWindow);
   if (kind == InstanceRequest::Print) PostMessageW(mainWindow, WM_COMMAND, Id(Command::Print), 0);

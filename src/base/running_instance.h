@@ -2,8 +2,10 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 // What a second start asks of the instance that shows its file (the dwData of
-// its WM_COPYDATA, whose data is the marker text, zero included).
+// its WM_COPYDATA, whose data is the marker text in UTF-16, zero included).
 enum class InstanceRequest : ULONG_PTR { Show = 0x5A4E0001, Print = 0x5A4E0002 };
 
 // True when another instance of this user's elevation shows the file `path`
@@ -11,7 +13,7 @@ enum class InstanceRequest : ULONG_PTR { Show = 0x5A4E0001, Print = 0x5A4E0002 }
 // Paths are compared in their short lower-case form, so long and short names
 // in any mix of case match; a path that has no short form (no such file)
 // matches nothing.
-bool FindRunningInstance(const char* path, InstanceRequest request = InstanceRequest::Show);
+bool FindRunningInstance(const std::wstring& path, InstanceRequest request = InstanceRequest::Show);
 
 // The main window's answer to a second start's WM_COPYDATA: TRUE when the
 // request names this instance's document and was carried out.
@@ -21,7 +23,3 @@ LRESULT AnswerInstanceRequest(const COPYDATASTRUCT& request);
 // an administrator's process and one of the user's are different programs.
 using ElevationCheck = bool (*)(DWORD processId);
 extern ElevationCheck sameElevation;
-
-// The text a marker window carries for `path`: its short form in lower case.
-// False when the path has no short form.
-bool MarkerTextFor(const char* path, char (&text)[MAX_PATH]);

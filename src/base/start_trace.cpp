@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -17,7 +18,7 @@ struct Step {
 };
 
 bool traceOn = false;
-char tracePath[MAX_PATH];
+std::wstring tracePath;  // where the steps are written, any name
 Step steps[maxSteps];
 int stepCount = 0;
 
@@ -40,8 +41,11 @@ void Keep(const char* name, std::int64_t ticks, bool span) {
 
 void BeginStartTrace() {
   std::int64_t now = WallTicks();
-  DWORD length = GetEnvironmentVariableA("ZORN2_START_TRACE", tracePath, sizeof tracePath);
-  traceOn = length > 0 && length < sizeof tracePath;
+  DWORD needed = GetEnvironmentVariableW(L"ZORN2_START_TRACE", nullptr, 0);
+  tracePath.assign(needed, L'\0');
+  DWORD length = needed ? GetEnvironmentVariableW(L"ZORN2_START_TRACE", tracePath.data(), needed) : 0;
+  traceOn = length > 0 && length < needed;
+  tracePath.resize(traceOn ? length : 0);
   if (traceOn) Keep("WinMain", now, false);
 }
 
@@ -64,7 +68,7 @@ bool FinishStartTrace() {
     Keep("processor time of the process", Ticks(kernel) + Ticks(user), true);
   }
   traceOn = false;
-  FILE* out = std::fopen(tracePath, "w");
+  FILE* out = _wfopen(tracePath.c_str(), L"w");
   if (!out) return true;
   // Unix time in 100 ns ticks, or a span's length, then the step's name.
   for (int i = 0; i < stepCount; ++i) {

@@ -10,6 +10,7 @@ std::wstring FillText(std::wstring_view text, std::initializer_list<std::wstring
 
 inline constexpr wchar_t programCaption[] = L"ZORN2";  // every message box's caption
 inline constexpr wchar_t mainClassNameWide[] = L"ZORN2";  // the main window's class: other instances look for it
+inline constexpr wchar_t untitledName[] = L"БезИмени";  // the path of a document without a file
 inline constexpr wchar_t untitledTitle[] = L"[БезИмени]-ZORN2";  // the title of a new document
 
 // What a box says when not even its own text can be built.
@@ -98,3 +99,27 @@ inline constexpr wchar_t defaultAppsQuestion[] =
     L"Zorn2 добавлен в список «Открыть с помощью» для отмеченных файлов.\r\n"
     L"Программу, которая открывает их по умолчанию, Windows даёт выбрать только вам.\r\n\r\n"
     L"Открыть «Приложения по умолчанию» Windows?";
+
+// The Open, Save As and Insert dialogs' filters: name, then its patterns, each ended by a zero.
+inline constexpr wchar_t fileFilters[] =
+    L"Текстовые файлы (*.txt,*.diz,*.rtf)\0*.txt;*.diz;*.rtf\0"
+    L"Все файлы (*.*)\0*.*\0"
+    L"HTML файлы (*.htm,*.html)\0*.htm;*.html\0"
+    L"Pascal файлы (*.pas,*.dpr,*.asm)\0*.pas;*.dpr;*.asm\0"
+    L"C++ файлы (*.c,*.cpp,*.h,*.rc)\0*.c;*.h;*.cpp;*.rc\0"
+    L"OS файлы (*.bat,*.log,*.ini)\0*.bat;*.log;*.ini\0";
+
+// A file that cannot be opened: %1 its path, %2 the text limit in bytes.
+inline constexpr wchar_t fileTooLargeText[] = L"%1\r\nФайл больше %2 байт, которые вмещает редактор.";
+inline constexpr wchar_t folderNotFileText[] = L"%1\r\nЭто папка, а не файл.";
+
+// Questions before a document is closed or saved: %1 its path.
+inline constexpr wchar_t saveChangesQuestion[] = L"Сохранить %1?";
+inline constexpr wchar_t readOnlyQuestion[] = L"%1: только для чтения!\rПерезаписать?";
+inline constexpr wchar_t changedOnDiskQuestion[] =
+    L"%1\r\nФайл изменён другой программой после того, как редактор его открыл или сохранил.\r\n"
+    L"Записать этот текст поверх изменённого файла?";
+
+// Where a failed save left a whole text: %1 that file's path.
+inline constexpr wchar_t keptOldTextNote[] = L"Прежний текст файла сохранён в файле %1";
+inline constexpr wchar_t keptNewTextNote[] = L"Весь текст сохранён в файле %1";

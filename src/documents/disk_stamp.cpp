@@ -1,6 +1,9 @@
 #include "documents/disk_stamp.h"
 
+#include <utility>
+
 #include "base/globals.h"
+#include "base/ui_texts.h"
 
 namespace {
 
@@ -27,17 +30,19 @@ HANDLE OpenForStamp(const std::wstring& path) {
 
 }  // namespace
 
-void NoteDiskStamp(const std::wstring& path, HANDLE file) {
-  noted.path = StampOf(file, noted) ? path : std::wstring();
+void NoteDiskStamp(std::wstring path, HANDLE file) noexcept {
+  if (!StampOf(file, noted)) path.clear();
+  noted.path.swap(path);
 }
 
 void NoteDiskStampOf(const std::wstring& path) {
+  std::wstring noting = path;  // copied before the file is open
   HANDLE file = OpenForStamp(path);
   if (file == INVALID_HANDLE_VALUE) {
     noted.path.clear();
     return;
   }
-  NoteDiskStamp(path, file);
+  NoteDiskStamp(std::move(noting), file);
   CloseHandle(file);
 }
 
@@ -52,8 +57,7 @@ bool ChangedOnDisk(const std::wstring& path) {
 }
 
 bool ConfirmOverwriteOfChangedFile(const std::wstring& path) {
-  std::wstring question = path + L"\r\nФайл изменён другой программой после того, как редактор его открыл или "
-                                 L"сохранил.\r\nЗаписать этот текст поверх изменённого файла?";
+  const std::wstring question = FillText(changedOnDiskQuestion, {path});
   // "Нет" is the default: an Enter typed on ahead must not throw the other version away.
-  return MessageBoxW(mainWindow, question.c_str(), L"ZORN2", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+  return MessageBoxW(mainWindow, question.c_str(), programCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }

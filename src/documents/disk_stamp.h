@@ -6,7 +6,7 @@
 #include <string>
 
 // Remembers the size and last-write time of `file`, open under `path`.
-void NoteDiskStamp(const std::wstring& path, HANDLE file);
+void NoteDiskStamp(std::wstring path, HANDLE file) noexcept;
 // The same for the file at `path`, opened for the purpose.
 void NoteDiskStampOf(const std::wstring& path);
 

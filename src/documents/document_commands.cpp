@@ -8,6 +8,7 @@
 
 #include "base/globals.h"
 #include "base/running_instance.h"
+#include "base/ui_texts.h"
 #include "documents/document_insert.h"
 #include "documents/document_load.h"
 #include "documents/document_save.h"
@@ -21,26 +22,27 @@
 
 void NewDocument() {
   if (!editorWindow || !QueryCloseDocument()) return;
+  std::wstring untitled = untitledName;  // made before the text goes
   ClearUndoJournal();
-  SetWindowTextA(editorWindow, "");
-  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
-  lstrcpynA(currentPath, untitledName, sizeof currentPath);
+  SetWindowTextW(editorWindow, L"");
+  SendMessageW(editorWindow, EM_SETMODIFY, FALSE, 0);
+  currentPath.swap(untitled);
   UpdateTitle();
 }
 
 void OpenCommand() {
   if (!QueryCloseDocument()) return;
-  char path[MAX_PATH];
+  std::wstring path;
   if (AskOpenPath(path)) LoadDocument(path, OpenFailure::Reported);
 }
 
 void InsertFromCommand() {
-  char path[MAX_PATH];
+  std::wstring path;
   if (AskOpenPath(path)) InsertFile(path);
 }
 
 void SaveCommand() {
-  if (lstrcmpA(currentPath, untitledName) == 0) {
+  if (DocumentUntitled()) {
     SaveAs();
   } else {
     SaveDocument();
@@ -48,8 +50,10 @@ void SaveCommand() {
 }
 
 bool OpenDroppedFile(HDROP drop) {
-  char path[MAX_PATH] = {};
-  if (DragQueryFileA(drop, 0, path, sizeof path) == 0) return false;
+  const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+  if (length == 0) return false;
+  std::wstring path(length + 1, L'\0');
+  path.resize(DragQueryFileW(drop, 0, path.data(), length + 1));
   DragFinish(drop);
   if (QueryCloseDocument()) LoadDocument(path, OpenFailure::Reported);
   return true;
@@ -58,8 +62,8 @@ bool OpenDroppedFile(HDROP drop) {
 void OpenRecentFile(int k) {
   if (!QueryCloseDocument()) return;
   char slot = 0;
-  std::string path;
+  std::wstring path;
   if (!FindRecentFile(k, &slot, &path)) return;
-  if (FindRunningInstance(path.c_str()) || LoadDocument(path.c_str())) return;
+  if (FindRunningInstance(path) || LoadDocument(path)) return;
   ForgetRecentFile(slot);
 }

@@ -8,7 +8,7 @@
 #include "editor/editor_control.h"
 #include "editor/undo_commands.h"
 
-void InsertFile(const char* path) {
+void InsertFile(const std::wstring& path) {
   if (!editorWindow) return;
   bool tooLarge = false;
   HANDLE file = OpenWithinTextLimit(path, &tooLarge);

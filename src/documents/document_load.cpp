@@ -3,10 +3,12 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <utility>
+
 #include "base/error_box.h"
+#include "base/file_names.h"
 #include "base/globals.h"
 #include "base/start_trace.h"
-#include "control/wide_text.h"
 #include "documents/disk_stamp.h"
 #include "documents/document_title.h"
 #include "documents/file_streams.h"
@@ -15,18 +17,20 @@
 #include "editor/editor_control.h"
 #include "editor/undo_commands.h"
 
-bool LoadDocument(const char* path, OpenFailure openFailure) {
+bool LoadDocument(const std::wstring& path, OpenFailure openFailure) {
   if (!editorWindow) return false;
+  // Copied before the text is replaced: no allocation after it can leave the new text under the old name.
+  std::wstring newPath = path, stampPath = FileSystemPath(path);
   bool tooLarge = false;
   HANDLE file = OpenWithinTextLimit(path, &tooLarge);
   if (file == INVALID_HANDLE_VALUE) {
-    if (tooLarge || (openFailure == OpenFailure::Reported && path[0])) ReportUnopenedFile(path, tooLarge);
+    if (tooLarge || (openFailure == OpenFailure::Reported && !path.empty())) ReportUnopenedFile(path, tooLarge);
     return false;
   }
   TraceStartStep("file opened");
   ExpectUnrecordedChange(UndoJournal::UnrecordedChange::NewDocument);
   bool read = StreamFileIn(file, SF_TEXT);
-  if (read) NoteDiskStamp(WideFromBytes(path, CP_ACP), file);
+  if (read) NoteDiskStamp(std::move(stampPath), file);
   CloseHandle(file);
   TraceStartStep("stream-in");
   if (!read) {
@@ -35,8 +39,8 @@ bool LoadDocument(const char* path, OpenFailure openFailure) {
     return false;
   }
   ClearUndoJournal();
-  SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
-  lstrcpynA(currentPath, path, sizeof currentPath);
+  SendMessageW(editorWindow, EM_SETMODIFY, FALSE, 0);
+  currentPath.swap(newPath);
   AddRecentFile(currentPath, rememberCaret);
   TraceStartStep("recent files");
   UpdateTitle();

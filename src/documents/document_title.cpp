@@ -2,38 +2,36 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "base/file_names.h"
 #include "base/globals.h"
-#include "base/running_instance.h"
 #include "base/status_reports.h"
+#include "base/ui_texts.h"
 
 namespace {
 
 // The file's own name as the file system stores it, or `currentPath` itself.
-void DocumentName(char (&name)[MAX_PATH]) {
-  lstrcpynA(name, currentPath, sizeof name);
-  if (lstrcmpA(currentPath, untitledName) == 0) return;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(currentPath, &found);
-  if (search == INVALID_HANDLE_VALUE) return;
+std::wstring DocumentName() {
+  if (DocumentUntitled()) return currentPath;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(FileSystemPath(currentPath).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return currentPath;
   FindClose(search);
-  lstrcpynA(name, found.cFileName, sizeof name);
+  return found.cFileName;
 }
 
 }  // namespace
 
 void UpdateTitle() {
-  char name[MAX_PATH];
-  DocumentName(name);
-  char title[MAX_PATH + 16];
-  wsprintfA(title, "[%s]-%s", name, mainClassName);
-  SetWindowTextA(mainWindow, title);
+  const std::wstring title = L"[" + DocumentName() + L"]-" + mainClassNameWide;
+  SetWindowTextW(mainWindow, title.c_str());
   // A document without a file gets a text no short path can equal: none starts with "[".
-  char markerText[MAX_PATH];
-  bool untitled = lstrcmpA(currentPath, untitledName) == 0;
-  if (untitled || !MarkerTextFor(currentPath, markerText)) {
-    lstrcpynA(markerText, title, sizeof markerText);
-    CharLowerA(markerText);
+  std::wstring markerText = DocumentUntitled() ? std::wstring() : ComparisonForm(currentPath);
+  if (markerText.empty()) {
+    markerText = title;
+    CharLowerBuffW(markerText.data(), static_cast<DWORD>(markerText.size()));
   }
-  SetWindowTextA(markerWindow, markerText);
+  SetWindowTextW(markerWindow, markerText.c_str());
   ReportStatus(StatusPane::Path);
 }

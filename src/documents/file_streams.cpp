@@ -1,8 +1,13 @@
 #include "documents/file_streams.h"
 
+#include <new>
+#include <string>
+
 #include "base/error_box.h"
+#include "base/file_names.h"
 #include "base/globals.h"
 #include "base/start_trace.h"
+#include "base/ui_texts.h"
 #include "editor/editor_control.h"
 
 namespace {
@@ -85,19 +90,26 @@ bool StreamFileOut(HANDLE file) {
   return stream.dwError == 0;
 }
 
-HANDLE OpenWithinTextLimit(const char* path, bool* tooLarge) {
+HANDLE OpenWithinTextLimit(const std::wstring& path, bool* tooLarge) {
   *tooLarge = false;
-  if (!path[0] || lstrlenA(path) >= MAX_PATH) {
-    SetLastError(path[0] ? ERROR_FILENAME_EXCED_RANGE : ERROR_FILE_NOT_FOUND);
+  if (path.empty()) {
+    SetLastError(ERROR_FILE_NOT_FOUND);
+    return INVALID_HANDLE_VALUE;
+  }
+  std::wstring reached;
+  try {
+    reached = FileSystemPath(path);
+  } catch (const std::bad_alloc&) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return INVALID_HANDLE_VALUE;
   }
   // A directory opens for reading on some systems; it is not a document.
-  DWORD attributes = GetFileAttributesA(path);
+  DWORD attributes = GetFileAttributesW(reached.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
     SetLastError(ERROR_DIRECTORY);
     return INVALID_HANDLE_VALUE;
   }
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+  HANDLE file = CreateFileW(reached.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return file;
   LARGE_INTEGER size{};
@@ -110,16 +122,16 @@ HANDLE OpenWithinTextLimit(const char* path, bool* tooLarge) {
   return INVALID_HANDLE_VALUE;
 }
 
-void ReportUnopenedFile(const char* path, bool tooLarge) {
+void ReportUnopenedFile(const std::wstring& path, bool tooLarge) noexcept {
   DWORD error = GetLastError();
-  char more[MAX_PATH + 96];
-  if (tooLarge) {
-    wsprintfA(more, "%s\r\nФайл больше %ld байт, которые вмещает редактор.", path, static_cast<long>(textLimit));
-  } else if (error == ERROR_DIRECTORY) {
-    wsprintfA(more, "%s\r\nЭто папка, а не файл.", path);
-  } else {
-    lstrcpynA(more, path, sizeof more);
+  try {
+    std::wstring more = tooLarge                    ? FillText(fileTooLargeText, {path, std::to_wstring(textLimit)})
+                        : error == ERROR_DIRECTORY ? FillText(folderNotFileText, {path})
+                                                   : path;
+    SetLastError(error);
+    ShowLastError(more);
+  } catch (const std::bad_alloc&) {
+    SetLastError(error);
+    ShowLastError();  // the reason alone, where memory has just run out
   }
-  SetLastError(error);
-  ShowLastError(more);
 }

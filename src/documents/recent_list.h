@@ -1,5 +1,5 @@
 // The list of the ten files opened last: "LIST" names the slots in order, most
-// recent first; slot d keeps its path in "<d>F" and its caret in "<d>FC".
+// recent first; slot d keeps its path (UTF-8 here) in "<d>F" and its caret in "<d>FC".
 #pragma once
 #include <cstdint>
 #include <string>

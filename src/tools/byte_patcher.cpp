@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "base/error_box.h"
+#include "base/file_names.h"
 #include "base/globals.h"
 #include "base/last_resort.h"
 #include "base/ui_texts.h"
@@ -43,11 +44,12 @@ std::optional<uint8_t> NewByte(HWND dialog) {
 // A read-only file is refused for writing even where the system would let its
 // owner write it anyway (an administrator under Wine).
 HANDLE OpenPatchFile(DWORD access) {
-  DWORD attributes = GetFileAttributesW(patchPath.c_str());
+  const std::wstring reached = FileSystemPath(patchPath);
+  DWORD attributes = GetFileAttributesW(reached.c_str());
   if (access & GENERIC_WRITE && attributes != INVALID_FILE_ATTRIBUTES && attributes & FILE_ATTRIBUTE_READONLY)
     return INVALID_HANDLE_VALUE;
   DWORD share = access & GENERIC_WRITE ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
-  return CreateFileW(patchPath.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(reached.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 // Positions the open file at `offset` when a byte is there: never past its end,

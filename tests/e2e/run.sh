@@ -12,6 +12,8 @@ session=${ZORN2_WINE_SESSION:-$build/wine}
 export WINE64 ZORN2_BUILD=$build
 # The print tests' private spooler, when it runs (cups-session.sh).
 [ -S "$build/cups/socket" ] && export CUPS_SERVER=$build/cups/socket ZORN2_PRINTED=$build/cups/pdf
+# ZORN2_LOCALE runs the programs under another locale (its system code page with it).
+if [ -n "${ZORN2_LOCALE:-}" ]; then export LC_ALL=$ZORN2_LOCALE LANG=$ZORN2_LOCALE; fi
 cd "$here"
 [ $# -gt 0 ] || set -- editor_as_user tools_as_user printing_as_user chrome_as_user
 exec python3 -m unittest -v "$@"

@@ -3,6 +3,7 @@
 #include <richedit.h>
 
 #include "base/globals.h"
+#include "base/ui_texts.h"
 #include "editor/editor_control.h"
 
 void DocumentFiles::SetUp() {
@@ -11,7 +12,7 @@ void DocumentFiles::SetUp() {
   directory = std::string(temp, GetTempPathA(sizeof temp, temp)) + "zorn2 " +
               testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
   CreateDirectoryA(directory.c_str(), nullptr);
-  lstrcpynA(currentPath, untitledName, MAX_PATH);
+  currentPath = untitledName;
   SetEditorText("");
   SendMessageA(editorWindow, EM_SETMODIFY, FALSE, 0);
 }

@@ -4,7 +4,11 @@
 
 #include <string>
 
+#include "base/wide_strings.h"
 #include "program_windows.h"
+
+// A path the A calls here took, as the program's UTF-16 calls take it.
+inline std::wstring Wide(const std::string& path) { return WideFromBytes(path, CP_ACP); }
 
 class DocumentFiles : public ProgramWindows {
  protected:

@@ -6,25 +6,25 @@
 
 #include "app/start_arguments.h"
 #include "base/running_instance.h"
+#include "base/wide_strings.h"
 #include "program_process.h"
 
 namespace {
 
-// An absolute path that fits the program's path buffers, or none: never a cut one.
-TEST(StartArguments, FileBecomesAnAbsolutePathThatFitsOrNone) {
-  char directory[MAX_PATH];
-  const std::string here = std::string(directory, GetCurrentDirectoryA(sizeof directory, directory)) + "\\";
-  const std::string fits = "C:\\" + std::string(MAX_PATH - 4, 'a');  // 259 characters and the zero
-  const std::string relative(MAX_PATH - 1 - here.size(), 'r');
-  const struct { std::string arguments, path; bool print; } cases[] = {
-      {"/p \"C:\\Мои документы\\a b.txt\"", "C:\\Мои документы\\a b.txt", true}, {"letter.txt", here + "letter.txt", false},
-      {fits, fits, false}, {fits + "b", "", false}, {relative, here + relative, false}, {"/p " + relative + "r", "", true}};
+// The path made absolute and kept whole, whatever its length or characters.
+TEST(StartArguments, FileBecomesAnAbsolutePathWhole) {
+  wchar_t directory[MAX_PATH];
+  const std::wstring here = std::wstring(directory, GetCurrentDirectoryW(MAX_PATH, directory)) + L"\\";
+  const std::wstring longer = L"C:\\" + std::wstring(MAX_PATH, L'a') + L"\\b.txt";
+  const std::wstring relative(MAX_PATH, L'r');
+  const struct { std::wstring arguments, path; bool print; } cases[] = {
+      {L"/p \"C:\\Мои документы\\a b.txt\"", L"C:\\Мои документы\\a b.txt", true}, {L"letter.txt", here + L"letter.txt", false},
+      {L"\"Ελληνικά 日本.txt\"", here + L"Ελληνικά 日本.txt", false}, {longer, longer, false},
+      {L"/p " + relative, here + relative, true}, {L"", L"", false}};
   for (const auto& c : cases) {
-    StartArguments arguments;
-    FillMemory(arguments.path, sizeof arguments.path, '#');
-    ResolveStartArguments(("zorn2.exe " + c.arguments).c_str(), &arguments);
-    EXPECT_EQ(arguments.path, c.path) << c.arguments.substr(0, 40);
-    EXPECT_EQ(arguments.printOnStart, c.print) << c.arguments.substr(0, 40);
+    const StartArguments arguments = ResolveStartArguments(L"zorn2.exe " + c.arguments);
+    EXPECT_TRUE(arguments.path == c.path) << c.path.size();
+    EXPECT_EQ(arguments.printOnStart, c.print) << c.path.size();
   }
 }
 
@@ -78,10 +78,10 @@ TEST(RunningInstances, AWindowOfAnotherElevationDoesNotCountAsTheSameProgram) {
   ASSERT_NE(first.WaitForMainWindow(), nullptr);
   const ElevationCheck system = sameElevation;
   sameElevation = [](DWORD) { return false; };
-  EXPECT_FALSE(FindRunningInstance(document.c_str()));
+  EXPECT_FALSE(FindRunningInstance(WideFromUtf8(document)));
   sameElevation = system;
-  EXPECT_TRUE(FindRunningInstance(document.c_str()));
-  char other[] = "c:\\another.txt";
+  EXPECT_TRUE(FindRunningInstance(WideFromUtf8(document)));
+  wchar_t other[] = L"c:\\another.txt";
   COPYDATASTRUCT request{static_cast<ULONG_PTR>(InstanceRequest::Print), sizeof other, other};
   EXPECT_EQ(SendMessageA(first.mainWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request)), FALSE);
   EXPECT_EQ(first.WaitForExit(true), 0u);

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "base/globals.h"
+#include "base/ui_texts.h"
 #include "document_files.h"
 #include "documents/document_commands.h"
 #include "documents/document_insert.h"
@@ -40,7 +41,7 @@ TEST_F(Documents, LoadShowsUtf8TextInTheUtf8ViewAndTheOthersAsBefore) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
-    ASSERT_TRUE(LoadDocument(MakeFile(r.name, r.bytes).c_str()));
+    ASSERT_TRUE(LoadDocument(Wide(MakeFile(r.name, r.bytes))));
     EXPECT_EQ(viewCodePage, r.view);
     EXPECT_EQ(EditorText(), r.bytes);
     SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
@@ -57,10 +58,10 @@ TEST_F(Documents, LoadThenSaveWritesEveryByteAsItWasAndReplacesTheFileWhole) {
   for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);  // an LF, and a lone CR
   bytes.resize(readPiece - 1, 'x');
   bytes += "\r\ntail";
-  ASSERT_TRUE(LoadDocument(MakeFile("source.bin", bytes).c_str()));
+  ASSERT_TRUE(LoadDocument(Wide(MakeFile("source.bin", bytes))));
   EXPECT_TRUE(EditorText() == bytes);  // a megabyte: no listing of it
   EXPECT_EQ(SendMessageA(editorWindow, EM_GETLINECOUNT, 0, 0), 8);
-  lstrcpynA(currentPath, PathOf("copy.bin").c_str(), MAX_PATH);
+  currentPath = Wide(PathOf("copy.bin"));
   SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
   ASSERT_TRUE(SaveDocument());
   EXPECT_TRUE(FileBytes(PathOf("copy.bin")) == bytes);
@@ -90,7 +91,7 @@ TEST_F(Documents, ASaveHinderedByTheFileIsAskedOrWrittenInPlaceOrItsCompleteCopy
     SCOPED_TRACE(c.hindrance);
     std::string path = MakeFile(c.hindrance + std::string(".txt"), "old bytes, longer");  // a file never saved
     if (c.readOnly) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    lstrcpynA(currentPath, path.c_str(), MAX_PATH);
+    currentPath = Wide(path);
     SetModifiedText("new");
     HANDLE holder = c.held ? CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, c.sharing, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr;
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
@@ -122,13 +123,13 @@ TEST_F(Documents, ASaveHinderedByTheFileIsAskedOrWrittenInPlaceOrItsCompleteCopy
 TEST_F(Documents, InsertReplacesTheSelectionAndKeepsTheName) {
   SetEditorText("one TWO three");
   Select(4, 7);
-  InsertFile(MakeFile("part.txt", "2\r\n\x80").c_str());
+  InsertFile(Wide(MakeFile("part.txt", "2\r\n\x80")));
   textLimit = 3;
   for (std::string refused : {MakeFile("big.txt", "four"), PathOf("missing.txt")}) {
-    EXPECT_NE(RunClosingDialog([&] { InsertFile(refused.c_str()); }).texts.find(refused), std::string::npos);
+    EXPECT_NE(RunClosingDialog([&] { InsertFile(Wide(refused)); }).texts.find(refused), std::string::npos);
   }
   EXPECT_EQ(EditorText(), "one 2\r\n\x80 three");
-  EXPECT_STREQ(currentPath, untitledName);
+  EXPECT_EQ(currentPath, untitledName);
 }
 
 // Each row loads one path: a file up to the limit is taken whole, unmodified,
@@ -158,9 +159,10 @@ TEST_F(Documents, LoadTakesAFileUpToTheLimitWithItsViewAndRefusesAnyOther) {
   for (const auto& r : rows) {
     SCOPED_TRACE(r.path);
     bool taken = r.path == exact || r.path == empty;
-    std::string before = EditorText(), pathBefore = currentPath;
+    std::string before = EditorText();
+    std::wstring pathBefore = currentPath;
     bool loaded = !taken;
-    DialogSeen seen = RunClosingDialog([&] { loaded = LoadDocument(r.path.c_str(), r.failure); });
+    DialogSeen seen = RunClosingDialog([&] { loaded = LoadDocument(Wide(r.path), r.failure); });
     EXPECT_EQ(loaded, taken);
     EXPECT_EQ(viewCodePage, r.view);
     EXPECT_EQ(seen.appeared, r.box != nullptr);
@@ -171,7 +173,7 @@ TEST_F(Documents, LoadTakesAFileUpToTheLimitWithItsViewAndRefusesAnyOther) {
           << "a stale error code: " << seen.texts;
     }
     EXPECT_EQ(EditorText(), !taken ? before : r.path == exact ? dos : "");
-    EXPECT_EQ(currentPath, taken ? r.path : pathBefore);
+    EXPECT_EQ(currentPath, taken ? Wide(r.path) : pathBefore);
     EXPECT_FALSE(Modified());
   }
   CloseHandle(holder);
@@ -182,12 +184,12 @@ TEST_F(Documents, LoadTakesAFileUpToTheLimitWithItsViewAndRefusesAnyOther) {
 // it, No drops the text, Yes saves it; New then empties and names it untitled.
 TEST_F(Documents, SavePromptAnswersAndNew) {
   std::string path = MakeFile("asked.txt", "old");
-  ASSERT_TRUE(LoadDocument(path.c_str()));
+  ASSERT_TRUE(LoadDocument(Wide(path)));
   EXPECT_TRUE(QueryCloseDocument());  // not modified: no question
   SetModifiedText("new");
   EXPECT_TRUE(RunClosingDialog([] { NewDocument(); }, IDCANCEL).appeared);
   EXPECT_EQ(EditorText(), "new");
-  EXPECT_STREQ(currentPath, path.c_str());
+  EXPECT_EQ(currentPath, Wide(path));
   for (auto [button, answer, file] : {std::tuple(IDCANCEL, false, "old"), std::tuple(IDNO, true, "old"), std::tuple(IDYES, true, "new")}) {
     bool closed = !answer;  // asked as the session ends
     EXPECT_TRUE(RunClosingDialog([&] { closed = SendMessageA(mainWindow, WM_QUERYENDSESSION, 0, 0) != 0; }, button).appeared);
@@ -197,7 +199,7 @@ TEST_F(Documents, SavePromptAnswersAndNew) {
   EXPECT_FALSE(Modified());
   NewDocument();
   EXPECT_EQ(EditorText(), "");
-  EXPECT_STREQ(currentPath, untitledName);
+  EXPECT_EQ(currentPath, untitledName);
   EXPECT_FALSE(Modified());
 }
 
@@ -219,7 +221,7 @@ TEST_F(Documents, AFileWhosePermissionsCannotBeCarriedOverIsWrittenThrough) {
     std::string path = MakeFile(check == system ? "own.txt" : "shared.txt", "old bytes, longer");
     const ULONGLONG before = FileIndex(path);
     mayCarryPermissions = check;
-    lstrcpynA(currentPath, path.c_str(), MAX_PATH);
+    currentPath = Wide(path);
     SetModifiedText("new");
     EXPECT_TRUE(SaveDocument());
     mayCarryPermissions = system;

@@ -33,17 +33,17 @@ class RecentFiles : public DocumentFiles {
 // Closing keeps the caret and reopening restores it; an entry whose file is gone is emptied when opened.
 TEST_F(RecentFiles, ClosingRemembersTheCaretReopeningRestoresItAndAGoneFileIsForgotten) {
   std::string first = MakeFile("first.txt", "0123456789"), second = MakeFile("second.txt", "abc");
-  ASSERT_TRUE(LoadDocument(first.c_str()));
+  ASSERT_TRUE(LoadDocument(Wide(first)));
   EXPECT_EQ(Setting("0F"), first);
   Select(6, 6);
   EXPECT_TRUE(QueryCloseDocument());  // not modified, yet the caret is kept
   EXPECT_EQ(ReadSettingDword("0FC", -1), 6);
-  ASSERT_TRUE(LoadDocument(second.c_str()));
+  ASSERT_TRUE(LoadDocument(Wide(second)));
   // The short name in other letters is the same file (how the list orders its entries is tested natively).
   char shortForm[MAX_PATH];
   GetShortPathNameA(first.c_str(), shortForm, sizeof shortForm);
   CharUpperA(shortForm);
-  ASSERT_TRUE(LoadDocument(shortForm));
+  ASSERT_TRUE(LoadDocument(Wide(shortForm)));
   EXPECT_EQ(Selection().cpMin, 6);
   EXPECT_EQ(Setting("LIST"), "01");
   DeleteFileA(second.c_str());
@@ -56,7 +56,7 @@ TEST_F(RecentFiles, ClosingRemembersTheCaretReopeningRestoresItAndAGoneFileIsFor
 // A session that ends takes the window without WM_CLOSE: its end stores the
 // placement and the caret as closing would; one that goes on stores nothing.
 TEST_F(RecentFiles, TheEndOfTheSessionKeepsThePlacementAndTheCaretAsClosingWould) {
-  ASSERT_TRUE(LoadDocument(MakeFile("first.txt", "0123456789").c_str()));
+  ASSERT_TRUE(LoadDocument(Wide(MakeFile("first.txt", "0123456789"))));
   Select(4, 4);
   placementActive = true;
   WINDOWPLACEMENT placement{};
@@ -68,8 +68,8 @@ TEST_F(RecentFiles, TheEndOfTheSessionKeepsThePlacementAndTheCaretAsClosingWould
   placementActive = false;
 }
 
-// Save As: a name without extension gets the text filter's, a name that fills
-// the path buffer is kept whole, Cancel saves nothing. The saved file names the
+// Save As: a name without extension gets the text filter's, a name as long
+// as the system's dialog takes is kept whole, Cancel saves nothing. The saved file names the
 // document (and so the window) and heads the recent list.
 TEST_F(RecentFiles, SaveAsNamesTheDocumentAfterTheFileAndListsIt) {
   const std::string longName = std::string(MAX_PATH - 1 - directory.size() - 4, 'x') + ".txt";
@@ -80,15 +80,15 @@ TEST_F(RecentFiles, SaveAsNamesTheDocumentAfterTheFileAndListsIt) {
     SCOPED_TRACE(c.given.substr(0, 10) + " " + std::to_string(c.button));
     SetEditorText("saved text");
     SendMessageA(editorWindow, EM_SETMODIFY, TRUE, 0);
-    lstrcpynA(currentPath, PathOf(c.given).c_str(), MAX_PATH);
+    currentPath = Wide(PathOf(c.given));
     bool saved = false;
     EXPECT_TRUE(RunClosingDialog([&] { saved = SaveAs(); }, c.button).appeared);
     EXPECT_EQ(saved, !c.saved.empty());
     EXPECT_EQ(Modified(), c.saved.empty());
     std::string named = PathOf(c.saved.empty() ? c.given : c.saved);
-    EXPECT_EQ(currentPath, named);
+    EXPECT_EQ(currentPath, Wide(named));
     EXPECT_EQ(FileBytes(named), c.saved.empty() ? "<missing>" : "saved text");
-    EXPECT_TRUE(c.saved.empty() || RecentFilePath(0) == PathOf(c.saved)) << RecentFilePath(0);
+    EXPECT_TRUE(c.saved.empty() || RecentFilePath(0) == Wide(PathOf(c.saved)));
   }
 }
 

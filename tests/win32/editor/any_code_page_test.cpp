@@ -7,11 +7,20 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 
+#include "app/recent_file_text.h"
+#include "base/file_names.h"
 #include "base/globals.h"
+#include "base/settings_store.h"
+#include "base/wide_strings.h"
 #include "codepages/code_pages.h"
+#include "documents/document_load.h"
+#include "documents/document_save.h"
+#include "documents/recent_files.h"
 #include "editor/editor_control.h"
 #include "key_presses.h"
 #include "program_windows.h"
@@ -57,6 +66,39 @@ TEST_F(AnyCodePage, EveryCharacterTypedIsItsViewsByteOrRefused) {
   SetEditorText("");
   Type(L"ә€ß\xD83D\xDE00");  // the last in two halves
   EXPECT_EQ(EditorText(), "\xD3\x99\xE2\x82\xAC\xC3\x9F\xF0\x9F\x98\x80");
+}
+
+// Names no code page but UTF-16 holds, in a path longer than MAX_PATH: each
+// is loaded, titled, listed and read back from the settings, marked for other
+// instances and saved under its own name, never a "?" one.
+TEST_F(AnyCodePage, AnyFileNameOpensSavesAndComesBackFromTheRecentList) {
+  RegDeleteKeyW(HKEY_CURRENT_USER, settingsKeyPathWide);
+  wchar_t temp[MAX_PATH];
+  const std::wstring folder = std::wstring(temp, GetTempPathW(MAX_PATH, temp)) + L"zorn2 Ελληνικά " + std::wstring(230, L'x');
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+  const std::string bytes("\xC6\xF3\xEA\0\xFF", 5);
+  // The menu shows a name of 14 characters or more as its first 12 and "...", a pair of halves whole.
+  const struct { std::wstring name, label; } rows[] = {{L"Привет мир.txt", L"&0 Привет мир.t..."},
+                                                      {L"Ελληνικά 日本\xD83D\xDE00.txt", L"&0 Ελληνικά 日本..."}};
+  for (const auto& row : rows) {
+    const std::wstring path = folder + L"\\" + row.name;
+    ASSERT_GT(path.size(), MAX_PATH);
+    CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(LoadDocument(path));
+    EXPECT_EQ(MainWindowTitle(), L"[" + row.name + L"]-ZORN2");
+    EXPECT_FALSE(ComparisonForm(path).empty());
+    EXPECT_EQ(WindowTextOf(markerWindow), ComparisonForm(path));
+    EXPECT_EQ(RecentFilePath(0), path);
+    EXPECT_EQ(RecentFileText(0).label, row.label);
+    SetEditorText(bytes);
+    SendMessageW(editorWindow, EM_SETMODIFY, TRUE, 0);
+    EXPECT_TRUE(SaveDocument());
+    std::ifstream saved(path.c_str(), std::ios::binary);  // the library's UTF-16 name on Windows
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), bytes);
+    saved.close();
+    DeleteFileW(path.c_str());
+  }
+  RemoveDirectoryW(folder.c_str());
 }
 
 TEST_F(AnyCodePage, ACopyReadsAsTheSameTextAndUnicodeTextPastesIntoTheView) {

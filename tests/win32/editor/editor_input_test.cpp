@@ -505,12 +505,17 @@ TEST_F(EditorInput, WithTheEditorsOwnUndoWordDeletionIsTheControlsAndItsEditsUnd
 }
 
 TEST_F(EditorInput, DroppedFileOnAModifiedDocumentAsksFirstAndCancelKeepsIt) {
-  std::string path = MakeFile("dropped.txt", "dropped");
-  auto drop = [&] {  // as the shell hands it over
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + path.size() + 2);
+  // Named in no ANSI code page, as the shell hands it over (UTF-16).
+  MakeFile("dropped.txt", "dropped");
+  const std::wstring path = Wide(directory) + L"Ελληνικά 日本.txt";
+  ASSERT_TRUE(MoveFileW(Wide(PathOf("dropped.txt")).c_str(), path.c_str()));
+  auto drop = [&] {
+    const std::size_t size = (path.size() + 2) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + size);
     auto* files = static_cast<DROPFILES*>(GlobalLock(block));
     files->pFiles = sizeof(DROPFILES);
-    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), path.data(), path.size());
+    files->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), path.data(), path.size() * sizeof(wchar_t));
     GlobalUnlock(block);
     SendMessageA(editorWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
   };
@@ -520,6 +525,8 @@ TEST_F(EditorInput, DroppedFileOnAModifiedDocumentAsksFirstAndCancelKeepsIt) {
   EXPECT_EQ(EditorText(), "mine");
   RunClosingDialog(drop, IDNO);
   EXPECT_EQ(EditorText(), "dropped");
+  EXPECT_EQ(DocumentPathText(), path);
+  DeleteFileW(path.c_str());
 }
 
 }  // namespace

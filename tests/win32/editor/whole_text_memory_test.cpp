@@ -14,6 +14,7 @@
 
 #define FAILING_ALLOCATOR_COUNTER_ONLY
 #include "base/settings_store.h"
+#include "base/wide_strings.h"
 #include "control/document_control.h"
 #include "documents/document_insert.h"
 #include "editor/editor_control.h"
@@ -87,6 +88,7 @@ TEST_F(WholeTextMemory, EachCommandIsDoneWholeOrLeavesTheDocumentAsItWasAndSaysS
   char folder[MAX_PATH];
   GetTempPathA(sizeof folder, folder);
   const std::string inserted = std::string(folder) + "zorn2-inserted.txt";
+  const std::wstring insertedPath = WideFromBytes(inserted, CP_ACP);  // made before any allocation fails
   HANDLE file = CreateFileA(inserted.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written = 0;
   WriteFile(file, "inserted\r\n", 10, &written, nullptr);
@@ -112,7 +114,7 @@ TEST_F(WholeTextMemory, EachCommandIsDoneWholeOrLeavesTheDocumentAsItWasAndSaysS
       // Long enough that reading the clipboard allocates.
       {"paste over a selection", [] { PutOnClipboard(CF_TEXT, "\xCC\xE8\xF0xyz0123456789abcd"); Select(2, 22); },
        [] { SendCommand(Command::Paste); }, true},
-      {"insert a file", [] { Select(4, 4); }, [&] { InsertFile(inserted.c_str()); }},
+      {"insert a file", [] { Select(4, 4); }, [&] { InsertFile(insertedPath); }},
       {"undo a whole-text recoding", [] { SendCommand(Command::RecodeToKoi8); }, [] { SendCommand(Command::Undo); }},
       {"word wrap: the text into a new control", [] {}, [] { SendCommand(Command::WordWrap); }},
   };
