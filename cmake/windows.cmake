@@ -1,6 +1,9 @@
 # Windows build (mingw-w64): zorn2.exe and the Win32 tests that run under Wine.
-# The program is ANSI: its texts are Windows-1251 bytes, whatever the sources' encoding.
-set(WIN_CHARSET -finput-charset=UTF-8 -fexec-charset=CP1251)
+# The program's texts are UTF-16 (L"..."); a narrow literal may hold ASCII only, so
+# no text of the program is left to the system code page. The tests and benchmarks
+# write Windows-1251 document bytes as narrow literals.
+set(WIN_CHARSET -finput-charset=UTF-8 -fexec-charset=ASCII)
+set(WIN_TEST_CHARSET -finput-charset=UTF-8 -fexec-charset=CP1251)
 set(WIN_LINK -static -static-libgcc -static-libstdc++)
 
 add_library(core STATIC ${CORE_SOURCES})
@@ -29,7 +32,7 @@ list(REMOVE_ITEM APP_SOURCES ${CORE_SOURCES} ${SHARED_BASE_SOURCES} ${CMAKE_SOUR
 add_library(app STATIC ${APP_SOURCES})
 target_include_directories(app PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(app PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
-target_compile_options(app PUBLIC ${WIN_CHARSET})
+target_compile_options(app PRIVATE ${WIN_CHARSET})
 target_link_libraries(app PUBLIC control core comctl32 comdlg32 shell32 gdi32 user32 kernel32 advapi32)
 
 # windres names no dependencies: the pictures and dialog scripts that zorn2.rc takes in rebuild it.
@@ -38,6 +41,7 @@ file(GLOB RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/resources/im
 set_source_files_properties(${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_INPUTS}")
 add_executable(zorn2 WIN32 src/app/main.cpp src/resources/zorn2.rc)
 target_link_libraries(zorn2 PRIVATE app)
+target_compile_options(zorn2 PRIVATE ${WIN_CHARSET})
 target_link_options(zorn2 PRIVATE ${WIN_LINK})
 # On a 64-bit system a 32-bit program marked so gets 4 GB of address space, not 2.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
@@ -61,6 +65,7 @@ add_custom_target(welcome ALL DEPENDS ${CMAKE_BINARY_DIR}/welcome.txt)
 # Timings of the document control on a huge text; run by hand, not by ctest.
 add_executable(control-bench ${CMAKE_SOURCE_DIR}/bench/win32/control_bench.cpp)
 target_link_libraries(control-bench PRIVATE app psapi)
+target_compile_options(control-bench PRIVATE ${WIN_TEST_CHARSET})
 target_link_options(control-bench PRIVATE ${WIN_LINK})
 set_target_properties(control-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
@@ -74,6 +79,7 @@ set_target_properties(scan-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 # peak; scripts/bench-whole-text.sh runs it. Marked as the program is, for its 4 GB.
 add_executable(whole-text-bench ${CMAKE_SOURCE_DIR}/bench/win32/whole_text_bench.cpp ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)
 target_link_libraries(whole-text-bench PRIVATE app psapi)
+target_compile_options(whole-text-bench PRIVATE ${WIN_TEST_CHARSET})
 target_link_options(whole-text-bench PRIVATE ${WIN_LINK} $<$<EQUAL:${CMAKE_SIZEOF_VOID_P},4>:-Wl,--large-address-aware>)
 set_target_properties(whole-text-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
@@ -81,12 +87,14 @@ set_target_properties(whole-text-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMA
 # scripts/bench-open.sh's times of the program's start.
 add_executable(start-floor WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/start_floor.cpp)
 target_link_libraries(start-floor PRIVATE app)
+target_compile_options(start-floor PRIVATE ${WIN_TEST_CHARSET})
 target_link_options(start-floor PRIVATE ${WIN_LINK})
 set_target_properties(start-floor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # Page count and first preview page on the default printer; run by hand, not by ctest.
 add_executable(print-bench ${CMAKE_SOURCE_DIR}/bench/win32/print_bench.cpp ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)
 target_link_libraries(print-bench PRIVATE app)
+target_compile_options(print-bench PRIVATE ${WIN_TEST_CHARSET})
 target_link_options(print-bench PRIVATE ${WIN_LINK})
 set_target_properties(print-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
@@ -122,6 +130,7 @@ file(GLOB_RECURSE WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests
 add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc)
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/tests/win32)
 target_link_libraries(win32_tests PRIVATE app gtest_main winspool)
+target_compile_options(win32_tests PRIVATE ${WIN_TEST_CHARSET})
 target_link_options(win32_tests PRIVATE ${WIN_LINK})
 add_dependencies(win32_tests zorn2 welcome)
 target_compile_definitions(win32_tests PRIVATE ZORN2_EXE="zorn2.exe")
