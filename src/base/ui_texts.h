@@ -67,6 +67,9 @@ inline constexpr wchar_t pageCountCaption[] = L"Страниц: %1";
 inline constexpr wchar_t pageCountFailedCaption[] = L"ошибка EnumPage()";
 inline constexpr wchar_t pageNumbersQuestion[] = L"Включить номера страниц?";
 
+// The printing box while a job runs: %1 the page under way.
+inline constexpr wchar_t printingPageText[] = L"Страница %1";
+
 // The print preview's title: %1 the main window's.
 inline constexpr wchar_t previewTitle[] = L"Просмотр: %1";
 
