@@ -40,7 +40,9 @@ unsigned CountPrintedPages() {
   PagePosition length = SendMessageA(editorWindow, WM_GETTEXTLENGTH, 0, 0);
   SendMessageA(editorWindow, EM_FORMATRANGE, FALSE, 0);
   bool cancelled = false;
+  unsigned page = 0;
   unsigned count = CountPages(length, [&](PagePosition at) {
+    progress.ShowPage(++page);
     // A cancelled count ends here, as if the text did.
     if (!progress.Continue()) {
       cancelled = true;
