@@ -28,7 +28,7 @@ inline constexpr wchar_t refusedReplaceText[] = L"Замена не сделан
 // The About box: the shell shows the part before "#" in the title and the rest as the first line.
 inline constexpr wchar_t aboutApplicationText[] = L"Zorn2.1.6#Редактор текстов в кодировках Windows-1251, DOS-866 и KOI8-R";
 // %1 the program's version.
-inline constexpr wchar_t aboutOtherText[] = L"Версия %1\r\nАвтор: ZovaV";
+inline constexpr wchar_t aboutOtherText[] = L"Версия %1. Автор: ZovaV";
 
 // The byte patcher.
 inline constexpr wchar_t patchTitlePrefix[] = L"Изменить байт: ";
