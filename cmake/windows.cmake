@@ -35,9 +35,16 @@ target_compile_definitions(app PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_I
 target_compile_options(app PRIVATE ${WIN_CHARSET})
 target_link_libraries(app PUBLIC control core comctl32 comdlg32 shell32 gdi32 user32 kernel32 advapi32)
 
+# The project's version for the version resource and the About box; every
+# program that links app compiles zorn2.rc with it.
+configure_file(${CMAKE_SOURCE_DIR}/src/resources/zorn2_version.h.in ${CMAKE_BINARY_DIR}/generated/zorn2_version.h)
+target_include_directories(app PUBLIC ${CMAKE_BINARY_DIR}/generated)
+
 # windres names no dependencies: the pictures and dialog scripts that zorn2.rc takes in rebuild it.
 file(GLOB RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/resources/images/*
-     ${CMAKE_SOURCE_DIR}/src/resources/*_dialogs.rc ${CMAKE_SOURCE_DIR}/src/resources/options_dialog.rc)
+     ${CMAKE_SOURCE_DIR}/src/resources/*_dialogs.rc ${CMAKE_SOURCE_DIR}/src/resources/options_dialog.rc
+     ${CMAKE_SOURCE_DIR}/src/resources/version.rc ${CMAKE_SOURCE_DIR}/src/resources/zorn2.manifest
+     ${CMAKE_BINARY_DIR}/generated/zorn2_version.h)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/src/resources/zorn2.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_INPUTS}")
 add_executable(zorn2 WIN32 src/app/main.cpp src/resources/zorn2.rc)
 target_link_libraries(zorn2 PRIVATE app)

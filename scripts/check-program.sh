@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the shipped zorn2.exe: a PE32 (i686) program for the Windows GUI
-# subsystem (no console window) that needs only DLLs every Windows system has.
+# subsystem (no console window) that needs only DLLs every Windows system has,
+# with a well-formed manifest, its version and its icon (check-resources.py).
 set -euo pipefail
 exe=${1:?usage: check-program.sh zorn2.exe}
 headers=$(i686-w64-mingw32-objdump -p "$exe")
@@ -12,4 +13,5 @@ system='^(kernel32|user32|gdi32|advapi32|comctl32|comdlg32|shell32|msvcrt|ole32|
 while read -r dll; do
   grep -qiE "$system" <<<"$dll" || fail "needs a DLL that is not part of Windows: $dll"
 done < <(awk '/DLL Name:/ {print $3}' <<<"$headers")
+"$(dirname "$0")/check-resources.py" "$exe" || fail "its resources are not what Windows needs"
 echo "check-program: $exe is a PE32 GUI program that needs only system DLLs"

@@ -1,30 +1,37 @@
 #!/usr/bin/env python3
 """Draws the program's icons (no dependencies) into src/resources/images.
 
-zorn2.ico  a sheet of paper with a folded corner and a bold blue Z, 16/32/48 px
-web.ico    a small blue globe with meridians, 16 px
-Shapes are rendered at 8x8 supersampling for smooth edges and stored as
-32-bit icons with alpha plus the AND mask older systems need.
+zorn2.ico        a sheet of paper with a folded corner and a bold blue Z, in every size
+                 Explorer and the taskbar take at 100% to 200%: 16, 20, 24, 32, 40, 48, 64, 256 px
+zorn2-small.ico  the same for the caption and the taskbar's small icon: 16, 20, 24, 32 px
+web.ico          a small blue globe with meridians, 16 px
+Shapes are rendered with supersampling for smooth edges and stored as 32-bit icons
+with alpha plus the AND mask older systems need; the 256-pixel frame as PNG, as
+Windows stores it.
 """
 import os
 import struct
+import zlib
 
 from shapes import both, disc, poly, rect, ring
 
-SS = 8
+def supersampling(size):
+    """Samples per pixel side: fewer on big frames, where a pixel is a small part of an edge."""
+    return 8 if size <= 48 else 4
 
 
 def render(size, shapes):
     """shapes: list of (inside(x, y) -> bool, (r, g, b, a)); later ones paint over."""
+    ss = supersampling(size)
     px = []
     for y in range(size):
         row = []
         for x in range(size):
             acc = [0.0, 0.0, 0.0, 0.0]
-            for sy in range(SS):
-                for sx in range(SS):
-                    u = (x + (sx + 0.5) / SS) / size
-                    v = (y + (sy + 0.5) / SS) / size
+            for sy in range(ss):
+                for sx in range(ss):
+                    u = (x + (sx + 0.5) / ss) / size
+                    v = (y + (sy + 0.5) / ss) / size
                     col = (0, 0, 0, 0)
                     for inside, c in shapes:
                         if inside(u, v):
@@ -34,7 +41,7 @@ def render(size, shapes):
                     acc[1] += col[1] * a
                     acc[2] += col[2] * a
                     acc[3] += a
-            n = SS * SS
+            n = ss * ss
             a = acc[3] / n
             if a > 0:
                 row.append((round(acc[0] / n / a), round(acc[1] / n / a), round(acc[2] / n / a), round(a * 255)))
@@ -99,8 +106,19 @@ def dib(px):
     return header + xor + bytes(mask)
 
 
+def png(px):
+    """An 8-bit RGBA PNG of the pixels, unfiltered."""
+    size = len(px)
+    raw = b''.join(b'\0' + bytes(c for pixel in row for c in pixel) for row in px)
+
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+    header = struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)
+    return b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b'')
+
+
 def write_ico(path, images):
-    blobs = [dib(px) for px in images]
+    blobs = [png(px) if len(px) >= 256 else dib(px) for px in images]
     out = struct.pack('<HHH', 0, 1, len(blobs))
     offset = 6 + 16 * len(blobs)
     for px, blob in zip(images, blobs):
@@ -114,6 +132,7 @@ def write_ico(path, images):
 if __name__ == '__main__':
     here = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'src', 'resources', 'images')
     os.makedirs(here, exist_ok=True)
-    write_ico(os.path.join(here, 'zorn2.ico'), [sheet_icon(s) for s in (48, 32, 16)])
-    write_ico(os.path.join(here, 'zorn2-small.ico'), [sheet_icon(16)])
+    sheets = {s: sheet_icon(s) for s in (256, 64, 48, 40, 32, 24, 20, 16)}
+    write_ico(os.path.join(here, 'zorn2.ico'), list(sheets.values()))
+    write_ico(os.path.join(here, 'zorn2-small.ico'), [sheets[s] for s in (32, 24, 20, 16)])
     write_ico(os.path.join(here, 'web.ico'), [web_icon(16)])

@@ -40,6 +40,13 @@ HBITMAP LoadBitmapImage(HINSTANCE module, int id) {
   return static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
 }
 
+// Under the common controls of version 6 InitCommonControls registers nothing:
+// each class the program creates is named here.
+void RegisterCommonControls() {
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
+  InitCommonControlsEx(&classes);
+}
+
 void LoadImages(HINSTANCE instance) {
   toolbarImages = nullptr;
   stdImages = LoadBitmapImage(GetModuleHandleA("comctl32.dll"), 120);
@@ -57,7 +64,7 @@ void InitialiseSharedState(HINSTANCE instance) {
   currentPath = untitledName;
   pageMargins = RECT{2500, 2500, 2500, 2500};
   ComputeTextLimit();
-  InitCommonControls();
+  RegisterCommonControls();
   if (ReadSettingDword("ST", 1)) CreateStatusBar();
   // The callback object is a static C++ object, ready before any editor exists.
   CreateEditor();

@@ -25,6 +25,7 @@
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
 #include "editor/undo_commands.h"
+#include "printing/print_progress.h"
 
 namespace {
 
@@ -78,6 +79,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 static LRESULT MainWindowProcUnguarded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CLOSE:
+      // A close while pages print (the taskbar's Close) stops the job and comes back after it.
+      if (PrintProgress::Running()) {
+        PrintProgress::Cancel();
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        return 0;
+      }
       if (editorWindow && !QueryCloseDocument()) return 0;
       break;
     case WM_DESTROY:

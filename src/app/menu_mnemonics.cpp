@@ -40,6 +40,14 @@ const MnemonicRecord* FindRecord(HMENU menu, wchar_t typed, Match match) {
   return nullptr;
 }
 
+int PositionOf(HMENU menu, UINT command) {
+  const int count = GetMenuItemCount(menu);
+  for (int position = 0; position < count; ++position) {
+    if (GetMenuItemID(menu, position) == command) return position;
+  }
+  return -1;
+}
+
 }  // namespace
 
 LRESULT MenuChar(WORD character, HMENU menu) {
@@ -47,7 +55,7 @@ LRESULT MenuChar(WORD character, HMENU menu) {
   auto typed = static_cast<wchar_t>(character);
   const MnemonicRecord* record = FindRecord(menu, typed, SameLetter);
   if (!record) record = FindRecord(menu, typed, SameKey);
-  if (!record) return MNC_IGNORE;
-  SendMessageA(mainWindow, WM_COMMAND, record->command, 0);
-  return MAKELRESULT(0, MNC_CLOSE);
+  const int position = record ? PositionOf(menu, record->command) : -1;
+  if (position < 0) return MNC_IGNORE;
+  return MAKELRESULT(position, MNC_EXECUTE);
 }

@@ -28,7 +28,8 @@ inline constexpr wchar_t refusedReplaceText[] = L"Замена не сделан
 
 // The About box: the shell shows the part before "#" in the title and the rest as the first line.
 inline constexpr wchar_t aboutApplicationText[] = L"Zorn2.1.6#Редактор текстов в кодировках Windows-1251, DOS-866 и KOI8-R";
-inline constexpr wchar_t aboutOtherText[] = L"Автор: ZovaV";
+// %1 the program's version.
+inline constexpr wchar_t aboutOtherText[] = L"Версия %1. Автор: ZovaV";
 
 // The byte patcher.
 inline constexpr wchar_t patchTitlePrefix[] = L"Изменить байт: ";
@@ -66,6 +67,9 @@ inline constexpr wchar_t helpText[] =
 inline constexpr wchar_t pageCountCaption[] = L"Страниц: %1";
 inline constexpr wchar_t pageCountFailedCaption[] = L"ошибка EnumPage()";
 inline constexpr wchar_t pageNumbersQuestion[] = L"Включить номера страниц?";
+
+// The printing box while a job runs: %1 the page under way.
+inline constexpr wchar_t printingPageText[] = L"Страница %1";
 
 // The print preview's title: %1 the main window's.
 inline constexpr wchar_t previewTitle[] = L"Просмотр: %1";

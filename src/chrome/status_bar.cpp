@@ -81,7 +81,7 @@ void ReceiveStatus(StatusPane pane, const wchar_t* text) {
 }  // namespace
 
 void CreateStatusBar() {
-  statusWindow = CreateStatusWindowW(WS_CHILD | WS_VISIBLE | WS_BORDER, L"", mainWindow, statusBarId);
+  statusWindow = CreateStatusWindowW(WS_CHILD | WS_VISIBLE, L"", mainWindow, statusBarId);
   if (!statusWindow) return;
   SendMessageA(statusWindow, SB_SETPARTS, std::size(statusPaneEdges), reinterpret_cast<LPARAM>(statusPaneEdges));
   AddPathTooltip();

@@ -29,8 +29,8 @@ PrintRun PlanPrintRun(const PrintChoice& choice) {
   return run;
 }
 
-void RunPrintJob(const PrintRun& run, PagePosition start, PagePosition end, const FormatPage& format,
-                 const std::function<void(unsigned)>& print) {
+bool RunPrintJob(const PrintRun& run, PagePosition start, PagePosition end, const FormatPage& format,
+                 const PrintPage& print) {
   for (unsigned pass = 0; pass < run.passes; ++pass) {
     PagePosition position = start;
     unsigned page = 1;
@@ -38,12 +38,15 @@ void RunPrintJob(const PrintRun& run, PagePosition start, PagePosition end, cons
       PagePosition next = format(position);
       // Nothing fits on a page (a print area below one line): printing on
       // would only give blank pages up to the end of the range.
-      if (next <= position && position < end) return;
+      if (next <= position && position < end) return true;
       if (page >= run.fromPage) {
-        for (unsigned copy = 0; copy < run.copiesPerPage; ++copy) print(page);
+        for (unsigned copy = 0; copy < run.copiesPerPage; ++copy) {
+          if (!print(page)) return false;
+        }
       }
       position = next;
       ++page;
     } while (position < end && page <= run.toPage);
   }
+  return true;
 }

@@ -34,8 +34,12 @@ struct PrintRun {
 
 PrintRun PlanPrintRun(const PrintChoice& choice);
 
+// Prints one copy of a page; false stops the job (cancelled, or the printer failed).
+using PrintPage = std::function<bool(unsigned pageNumber)>;
+
 // Runs the whole job over [start, end): formats page after page, numbering them
 // from 1 in each pass, and calls print(pageNumber) for each printed copy of
-// each page in the run's range. A page that makes no progress ends the job.
-void RunPrintJob(const PrintRun& run, PagePosition start, PagePosition end, const FormatPage& format,
-                 const std::function<void(unsigned)>& print);
+// each page in the run's range. A page that makes no progress ends the job;
+// false when print stopped it.
+bool RunPrintJob(const PrintRun& run, PagePosition start, PagePosition end, const FormatPage& format,
+                 const PrintPage& print);

@@ -11,6 +11,7 @@
 #include "editor/editor_control.h"
 #include "printing/page_number.h"
 #include "printing/page_sequence.h"
+#include "printing/print_progress.h"
 #include "printing/print_setup.h"
 
 namespace {
@@ -63,15 +64,19 @@ class PrintJob {
   PrintJob(const PrintJob&) = delete;
   PrintJob& operator=(const PrintJob&) = delete;
 
-  void Run(const PrintRun& run, PagePosition start, PagePosition end) {
-    RunPrintJob(
+  // False when the user cancelled or the printer refused a page.
+  bool Run(const PrintRun& run, PagePosition start, PagePosition end, PrintProgress& progress) {
+    return RunPrintJob(
         run, start, end,
         [&](PagePosition at) {
           // Each pass lays out afresh from the start of the range.
           if (at == start) SendMessageA(editorWindow, EM_FORMATRANGE, FALSE, 0);
           return FormatPage(at, end);
         },
-        [&](unsigned page) { PrintPage(page); });
+        [&](unsigned page) {
+          progress.ShowPage(page);
+          return PrintPage(page) && progress.Continue();
+        });
   }
 
  private:
@@ -81,15 +86,16 @@ class PrintJob {
     return SendMessageA(editorWindow, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&range_));
   }
 
-  void PrintPage(unsigned page) {
-    StartPage(dc_);
+  // A job deleted from the queue, or a driver out of paper, fails the page's end.
+  bool PrintPage(unsigned page) {
+    if (StartPage(dc_) <= 0) return false;
     if (number_) {
       RECT place = LayOutPageNumber(number_, dc_, dc_, geometry_, page, false);
       SendMessageA(number_, EM_DISPLAYBAND, 0, reinterpret_cast<LPARAM>(&place));
     }
     RECT print = ToRect(geometry_.print);
     SendMessageA(editorWindow, EM_DISPLAYBAND, 0, reinterpret_cast<LPARAM>(&print));
-    EndPage(dc_);
+    return endPrinterPage(dc_) > 0;
   }
 
   HDC dc_;
@@ -98,35 +104,52 @@ class PrintJob {
   HWND number_ = nullptr;
 };
 
+// The printer's device context of the Print dialog, deleted however the job ends.
+struct PrinterContext {
+  HDC dc;
+  ~PrinterContext() {
+    if (dc) DeleteDC(dc);
+  }
+};
+
 }  // namespace
 
-void PrintDocument() {
-  if (!editorWindow) return;
-  CHARRANGE selection{};
-  SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-  PRINTDLGA request;
-  if (!AskPrintDialog(request, selection)) return;
-  StorePrinter(request.hDevMode, request.hDevNames);
-  if (!request.hDC) return;
+PageEnd endPrinterPage = EndPage;
 
+bool PrintPagesOn(HDC printer, const PrintRun& run, PagePosition start, PagePosition end, bool toFile) {
+  if (PrintProgress::Running()) return false;
+  PrintProgress progress(printer);
   // The spooler shows the job under the window's title, whatever its script.
   const std::wstring caption = MainWindowTitle();
   DOCINFOW document{};
   document.cbSize = sizeof document;
   document.lpszDocName = caption.c_str();
-  if (request.Flags & PD_PRINTTOFILE) document.lpszOutput = L"FILE:";
-  if (StartDocW(request.hDC, &document) <= 0) {
-    DeleteDC(request.hDC);
-    return;
+  if (toFile) document.lpszOutput = L"FILE:";
+  if (StartDocW(printer, &document) <= 0) return false;
+  bool printed = false;
+  try {
+    PrintJob job(printer);
+    printed = job.Run(run, start, end, progress);
+  } catch (...) {
+    AbortDoc(printer);
+    throw;
   }
-  EnableWindow(mainWindow, FALSE);
+  // A cancelled or failed job is taken off the queue whole.
+  if (printed) return EndDoc(printer) > 0;
+  AbortDoc(printer);
+  return false;
+}
+
+void PrintDocument() {
+  if (!editorWindow || PrintProgress::Running()) return;
+  CHARRANGE selection{};
+  SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  PRINTDLGA request;
+  if (!AskPrintDialog(request, selection)) return;
+  StorePrinter(request.hDevMode, request.hDevNames);
+  PrinterContext printer{request.hDC};
+  if (!printer.dc) return;
   PagePosition start = 0, end = SendMessageA(editorWindow, WM_GETTEXTLENGTH, 0, 0);
   if (request.Flags & PD_SELECTION) start = selection.cpMin, end = selection.cpMax;
-  {
-    PrintJob job(request.hDC);
-    job.Run(PlanPrintRun(ChoiceOf(request)), start, end);
-  }
-  EndDoc(request.hDC);
-  DeleteDC(request.hDC);
-  EnableWindow(mainWindow, TRUE);
+  PrintPagesOn(printer.dc, PlanPrintRun(ChoiceOf(request)), start, end, (request.Flags & PD_PRINTTOFILE) != 0);
 }

@@ -63,7 +63,7 @@ FormatPage PagesOfLines(PagePosition lines, PagePosition rows) {
 std::vector<unsigned> Printed(const PrintChoice& choice, PagePosition lines, PagePosition rows, PagePosition start = 0) {
   std::vector<unsigned> pages;
   RunPrintJob(PlanPrintRun(choice), start, lines, PagesOfLines(lines, rows),
-              [&](unsigned page) { pages.push_back(page); });
+              [&](unsigned page) { pages.push_back(page); return true; });
   return pages;
 }
 

@@ -46,6 +46,17 @@ class Chrome : public ProgramWindows {
   }
 };
 
+// The manifest asks for the common controls of version 6 (visual styles): the
+// comctl32 loaded is that side-by-side assembly's, on Windows as under Wine
+// (whose copy answers 5.81 to DllGetVersion either way).
+TEST_F(Chrome, TheCommonControlsLoadedAreThoseOfVersion6) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(GetModuleHandleW(L"comctl32.dll"), path, MAX_PATH);
+  CharLowerW(path);
+  EXPECT_TRUE(wcsstr(path, L"\\winsxs\\") && wcsstr(path, L"microsoft.windows.common-controls_6595b64144ccf1df_6."))
+      << path;
+}
+
 // Each row sets the dialog's boxes ("1" or "0") and fields, presses OK or
 // Cancel, and gives the settings stored then (-1: none), the bars shown and
 // whether the undo journal kept its step; the editor always fills the space

@@ -9,12 +9,15 @@
 #include <dlgs.h>
 #include <richedit.h>
 
+#include <new>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/commands.h"
 #include "base/globals.h"
 #include "editor/editor_control.h"
+#include "printing/print_document.h"
 #include "printing/print_setup.h"
 #include "program_windows.h"
 #include "test_printer.h"
@@ -180,6 +183,44 @@ TEST_F(Printing, PreviewShowsEachPrintedPageNumbersItAndMagnifiesAroundTheClick)
   EXPECT_NEAR(click.y - magnified.top, 3 * (click.y - whole.top), 3);
   EXPECT_TRUE(EqualRect(&again, &whole));
   EXPECT_EQ(shown[4].page.from, 0);
+}
+
+// What a test job does as a page ends, at the page it names.
+enum class AtPage { Nothing, Cancel, Refuse, RunOutOfMemory };
+AtPage pageAction;
+unsigned actionPage, pagesEnded;
+
+int WINAPI EndTestPage(HDC printer) {
+  const int ended = EndPage(printer);
+  if (++pagesEnded != actionPage) return ended;
+  if (pageAction == AtPage::Cancel) SendMessageW(FindWindowW(L"#32770", L"Печать..."), WM_COMMAND, IDCANCEL, 0);
+  if (pageAction == AtPage::RunOutOfMemory) throw std::bad_alloc();
+  return pageAction == AtPage::Refuse ? SP_ERROR : ended;  // as when the job was deleted from the queue
+}
+
+// Cancel in the printing box and a refused page stop a job after the current
+// page, and the main window is enabled again however the job ends.
+TEST_F(Printing, AJobStopsAfterThePageCancelledOrRefusedAndAlwaysGivesTheWindowBack) {
+  SetEditorText(std::string(150, '\n'));  // three pages, as the preview's 150 lines
+  const struct { AtPage action; unsigned at, pages; bool printed; } cases[] = {
+      {AtPage::Nothing, 0, 3, true}, {AtPage::Cancel, 1, 1, false},
+      {AtPage::Refuse, 2, 2, false}, {AtPage::RunOutOfMemory, 2, 2, false}};
+  endPrinterPage = EndTestPage;
+  for (const auto& c : cases) {
+    pageAction = c.action, actionPage = c.at, pagesEnded = 0;
+    HDC printer = GetPrinterDC();
+    bool printed = false, outOfMemory = false;
+    try {
+      printed = PrintPagesOn(printer, PrintRun{}, 0, SendMessageA(editorWindow, WM_GETTEXTLENGTH, 0, 0), false);
+    } catch (const std::bad_alloc&) {
+      outOfMemory = true;
+    }
+    DeleteDC(printer);
+    const auto expected = std::tuple(c.pages, c.printed, c.action == AtPage::RunOutOfMemory);
+    EXPECT_EQ(std::tuple(pagesEnded, printed, outOfMemory), expected);
+    EXPECT_TRUE(IsWindowEnabled(mainWindow) && !FindWindowW(L"#32770", L"Печать...")) << static_cast<int>(c.action);
+  }
+  endPrinterPage = EndPage;
 }
 
 // With no printer installed the preview and the page count say so in one box
