@@ -4,9 +4,12 @@
 
 #include "app/menu_bar.h"
 #include "base/commands.h"
+#include "base/display_scale.h"
 #include "base/error_box.h"
 #include "base/globals.h"
+#include "base/pictures.h"
 #include "base/settings_store.h"
+#include "base/window_dpi.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
 #include "control/document_control.h"
@@ -35,18 +38,12 @@ void ReadEditorSettings() {
   editorUndoSeen = useEditorUndo;
 }
 
-HBITMAP LoadBitmapImage(HINSTANCE module, int id) {
-  return static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-}
-
-void LoadImages(HINSTANCE instance) {
-  toolbarImages = nullptr;
-  stdImages = LoadBitmapImage(GetModuleHandleA("comctl32.dll"), 120);
-  if (programImages) DeleteObject(programImages);
-  programImages = LoadBitmapImage(instance, 1);
-}
-
 }  // namespace
+
+void LoadMenuPictures() {
+  if (menuPictures) ImageList_Destroy(menuPictures);
+  menuPictures = LoadPictures(PictureSize(16, windowDpi));
+}
 
 void InitialiseSharedState(HINSTANCE instance) {
   LoadCustomColors();
@@ -57,16 +54,17 @@ void InitialiseSharedState(HINSTANCE instance) {
   pageMargins = RECT{2500, 2500, 2500, 2500};
   ComputeTextLimit();
   InitCommonControls();
+  windowDpi = SystemDpiOf(mainWindow);
+  LoadMenuPictures();
   if (ReadSettingDword("ST", 1)) CreateStatusBar();
   // The callback object is a static C++ object, ready before any editor exists.
   CreateEditor();
   bigButtons = ReadSettingDword("BIG", 0) != 0;
   if (ReadSettingDword("TL", 1)) CreateToolbar();
-  LoadImages(instance);
 }
 
 void ReadMenuMetrics() {
-  menuMetrics.cbSize = sizeof menuMetrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof menuMetrics, &menuMetrics, 0);
+  menuMetrics = MetricsAt(windowDpi);
+  if (menuFont) DeleteObject(menuFont);
   menuFont = CreateFontIndirectW(&menuMetrics.lfMenuFont);
 }

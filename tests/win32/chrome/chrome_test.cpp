@@ -132,22 +132,35 @@ TEST_F(Chrome, CodePagePaneShowsThePictureOfTheViewAfterEachViewKey) {
       {{VK_F2, Ctrl}, Oem}, {{VK_F2, Alt}, Koi8}, {{VK_F2, Shift}, Utf8}, {{VK_F2, Plain}, Ansi}};
   RECT pane;
   SendMessageA(statusWindow, SB_GETRECT, codePagePane, reinterpret_cast<LPARAM>(&pane));
-  const int top = (pane.top + pane.bottom - 16) / 2;
+  const int size = 16, left = pane.left + statusTextMargin, top = (pane.top + pane.bottom - size) / 2;
   if (!accelerators) accelerators = CreateAccelerators();
   for (const auto& k : keys) {
     Press(editorWindow, k.key);
     EXPECT_EQ(viewCodePage, k.view);
-    const int image = viewImages[ViewIndex(k.view)];
+    // The picture drawn on white and on black: where both agree it is opaque, in that colour.
+    const int index = 15 + viewImages[ViewIndex(k.view)];
     RedrawWindow(statusWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HDC screen = GetDC(statusWindow), images = CreateCompatibleDC(screen);
-    HGDIOBJ previous = SelectObject(images, programImages);
-    int differing = 0;
-    for (int i = 0; i < 256; ++i) {
-      differing += GetPixel(screen, pane.left + 1 + i % 16, top + i / 16) != GetPixel(images, 16 * image + i % 16, i / 16);
+    HDC screen = GetDC(statusWindow), drawn = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 2 * size, size);
+    HGDIOBJ previous = SelectObject(drawn, bitmap);
+    for (int half = 0; half < 2; ++half) {
+      RECT area{half * size, 0, (half + 1) * size, size};
+      FillRect(drawn, &area, static_cast<HBRUSH>(GetStockObject(half ? BLACK_BRUSH : WHITE_BRUSH)));
+      ImageList_Draw(menuPictures, index, drawn, half * size, 0, ILD_TRANSPARENT);
     }
-    SelectObject(images, previous);
-    DeleteDC(images);
+    int differing = 0, opaque = 0;
+    for (int i = 0; i < size * size; ++i) {
+      const int x = i % size, y = i / size;
+      const COLORREF colour = GetPixel(drawn, x, y);
+      if (colour != GetPixel(drawn, size + x, y)) continue;
+      ++opaque;
+      differing += GetPixel(screen, left + x, top + y) != colour;
+    }
+    SelectObject(drawn, previous);
+    DeleteObject(bitmap);
+    DeleteDC(drawn);
     ReleaseDC(statusWindow, screen);
+    EXPECT_GT(opaque, size * size / 4) << k.view;
     EXPECT_EQ(differing, 0) << k.view;
   }
 }
