@@ -11,6 +11,7 @@ packages=(
   g++-multilib  # the core's unit tests built as 32-bit code too (-m32, with its sanitizer runtimes)
   xvfb xdotool x11-utils x11-xserver-utils imagemagick fonts-dejavu-core  # xmodmap: the e2e keyboard
   python3  # the end-to-end tests
+  tesseract-ocr tesseract-ocr-rus  # the end-to-end tests read the status bar at each display scale
   qemu-user  # runs Wine's 32-bit loader for the PE32 smoke suite on kernels without 32-bit code
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes

@@ -38,10 +38,12 @@ void ScaleToolbar() {
   if (!toolbarWindow) return;
   const int size = ToolbarPictureSize(windowDpi);
   HIMAGELIST pictures = LoadPictures(size);
+  const int padX = Scaled(paddingX, windowDpi), padY = Scaled(paddingY, windowDpi);
+  SendMessageW(toolbarWindow, TB_SETPADDING, 0, MAKELPARAM(padX, padY));
   SendMessageW(toolbarWindow, TB_SETBITMAPSIZE, 0, MAKELONG(size, size));
-  SendMessageW(toolbarWindow, TB_SETPADDING, 0, MAKELPARAM(Scaled(paddingX, windowDpi), Scaled(paddingY, windowDpi)));
   // The standard pictures and the program's own are one strip: image numbers stay as stored.
   SendMessageW(toolbarWindow, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pictures));
+  SendMessageW(toolbarWindow, TB_SETBUTTONSIZE, 0, MAKELONG(size + padX, size + padY));
   if (toolbarPictures) ImageList_Destroy(toolbarPictures);
   toolbarPictures = pictures;
   SendMessageW(toolbarWindow, TB_AUTOSIZE, 0, 0);
