@@ -99,6 +99,9 @@ int WidestCodePageName(HDC dc) {
   return widest;
 }
 
+// The panes' widths at 96 dpi, which a pane keeps at any scale while its texts fit.
+constexpr int leastPaneWidths[statusPaneCount - 1] = {95, 30, 105, 70};
+
 // Each pane as wide as the longest text it shows in the bar's font, with the
 // bar's borders and a margin on either side, so no text is cut and no pane
 // moves when its text changes.
@@ -118,7 +121,8 @@ void SetPaneEdges() {
   int edges[statusPaneCount];
   int right = 0;
   for (int i = 0; i < statusPaneCount - 1; ++i) {
-    right += widths[i] + 2 * Scaled(statusTextMargin, windowDpi) + borders[2];
+    right += std::max(Scaled(leastPaneWidths[i], windowDpi),
+                      widths[i] + 2 * Scaled(statusTextMargin, windowDpi) + borders[2]);
     edges[i] = right;
   }
   edges[statusPaneCount - 1] = -1;  // to the bar's end

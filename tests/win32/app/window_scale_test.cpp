@@ -18,6 +18,38 @@
 
 namespace {
 
+void ChangeDpi(int dpi) {
+  RECT place;
+  GetWindowRect(mainWindow, &place);
+  SendMessageW(mainWindow, dpiChangedMessage, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
+}
+
+int ToolbarPicture() {
+  int width = 0, height = 0;
+  ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(toolbarWindow, TB_GETIMAGELIST, 0, 0)), &width,
+                        &height);
+  return width == height ? width : -1;
+}
+
+// The pixels `text` takes in `font` (null: the status bar's): its width, or its rows' height.
+SIZE Extent(const std::wstring& text, HFONT font = nullptr) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font ? font : reinterpret_cast<HFONT>(SendMessageW(statusWindow, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return {size.cx, metrics.tmHeight + metrics.tmExternalLeading};
+}
+
+int PaneWidth(int pane) {
+  RECT rect{};
+  SendMessageW(statusWindow, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
+  return rect.right - rect.left;
+}
+
 class WindowScale : public FreshDocument {
  protected:
   void TearDown() override {
@@ -25,40 +57,13 @@ class WindowScale : public FreshDocument {
     ChangeDpi(SystemDpiOf(mainWindow));
     FreshDocument::TearDown();
   }
-  static void ChangeDpi(int dpi) {
-    RECT place;
-    GetWindowRect(mainWindow, &place);
-    SendMessageW(mainWindow, dpiChangedMessage, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
-  }
-  static int ToolbarPicture() {
-    int width = 0, height = 0;
-    ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(toolbarWindow, TB_GETIMAGELIST, 0, 0)), &width,
-                          &height);
-    EXPECT_EQ(width, height);
-    return width;
-  }
-  // Pixels `text` takes in the status bar's font.
-  static int StatusTextWidth(const std::wstring& text) {
-    HDC dc = GetDC(statusWindow);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(statusWindow, WM_GETFONT, 0, 0)));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(statusWindow, dc);
-    return size.cx;
-  }
-  static int PaneWidth(int pane) {
-    RECT rect{};
-    SendMessageW(statusWindow, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
-    return rect.right - rect.left;
-  }
 };
 
 // One row for each common scale: the pictures are the drawn size nearest below
-// 16 (24 for big buttons) pixels at 96 dpi; the buttons are the picture with
-// the control's default padding of 7 by 6 pixels at 96 dpi, scaled; the text
-// of each status pane fits inside it; the document's 10-point font is as many
-// pixels high as 10/72 inch at the scale; the text, selection and first line stay.
+// 16 (24 for big buttons) pixels at 96 dpi; a button is its picture with the
+// control's usual padding of 7 by 6 pixels at 96 dpi, scaled; the widest text
+// of each status pane fits inside it; the rows of the 10-point text are as high
+// as a 10-point font of 10/72 inch at the scale; text, selection and first line stay.
 TEST_F(WindowScale, EverythingFollowsTheDpiTheWindowIsMovedTo) {
   const struct { int dpi, picture, bigPicture, buttonWidth, buttonHeight; } rows[] = {
       {96, 16, 24, 16 + 7, 16 + 6}, {120, 16, 24, 16 + 9, 16 + 8}, {144, 24, 32, 24 + 11, 24 + 9},
@@ -68,59 +73,49 @@ TEST_F(WindowScale, EverythingFollowsTheDpiTheWindowIsMovedTo) {
   SetEditorText(text);
   Select(1234, 1250);
   SendMessageA(editorWindow, EM_LINESCROLL, 0, 100);
-  const LONG firstLine = static_cast<LONG>(SendMessageA(editorWindow, EM_GETFIRSTVISIBLELINE, 0, 0));
+  const auto firstLine = static_cast<LONG>(SendMessageA(editorWindow, EM_GETFIRSTVISIBLELINE, 0, 0));
   ReportCaretPositionAfresh();
   const std::string caretText = StatusPaneText(caretPane);
-  ASSERT_GT(firstLine, 0);
   CHARFORMATA format{};
   format.cbSize = sizeof format;
-  format.dwMask = CFM_SIZE | CFM_FACE;
+  format.dwMask = CFM_SIZE;
   format.yHeight = 200;
   SendMessageA(editorWindow, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
   SendMessageA(editorWindow, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+  wchar_t caret[32];
+  wsprintfW(caret, L"%4u:%u", 9999999u, 9999999u);  // seven digits of column and line
   for (const auto& r : rows) {
     SCOPED_TRACE(r.dpi);
-    bigButtons = false;
     ChangeDpi(r.dpi);
     EXPECT_EQ(ToolbarPicture(), r.picture);
-    LRESULT button = SendMessageW(toolbarWindow, TB_GETBUTTONSIZE, 0, 0);
-    EXPECT_EQ(LOWORD(button), r.buttonWidth);
-    EXPECT_EQ(HIWORD(button), r.buttonHeight);
+    const auto button = static_cast<DWORD>(SendMessageW(toolbarWindow, TB_GETBUTTONSIZE, 0, 0));
+    EXPECT_EQ(button, static_cast<DWORD>(MAKELONG(r.buttonWidth, r.buttonHeight)));
     bigButtons = true;
     ScaleToolbar();
     EXPECT_EQ(ToolbarPicture(), r.bigPicture);
+    bigButtons = false;
 
-    // Widest first: seven digits of column and line, either mode, every view with its picture.
-    wchar_t caret[32];
-    wsprintfW(caret, L"%4u:%u", 9999999u, 9999999u);
-    EXPECT_LT(StatusTextWidth(caret), PaneWidth(caretPane));
-    EXPECT_LT(StatusTextWidth(insertModeText), PaneWidth(insertModePane));
-    EXPECT_LT(StatusTextWidth(overwriteModeText), PaneWidth(insertModePane));
+    EXPECT_LT(Extent(caret).cx, PaneWidth(caretPane));
+    EXPECT_LT(Extent(insertModeText).cx, PaneWidth(insertModePane));
+    EXPECT_LT(Extent(overwriteModeText).cx, PaneWidth(insertModePane));
     for (CodePage page : viewCodePages) {
-      std::wstring name(CodePageDisplayName(page), CodePageDisplayName(page) + strlen(CodePageDisplayName(page)));
-      EXPECT_LT(r.picture + StatusTextWidth(name), PaneWidth(codePagePane)) << name.size();
+      const char* name = CodePageDisplayName(page);
+      EXPECT_LT(r.picture + Extent(std::wstring(name, name + strlen(name))).cx, PaneWidth(codePagePane)) << name;
     }
 
-    // The rows are the font's height in pixels at the scale: 10 points, 10/72 inch.
     LOGFONTA reference{};
     reference.lfHeight = -MulDiv(10, r.dpi, 72);
     reference.lfCharSet = format.bCharSet;
     reference.lfPitchAndFamily = format.bPitchAndFamily;
     lstrcpynA(reference.lfFaceName, format.szFaceName, LF_FACESIZE);
     HFONT font = CreateFontIndirectA(&reference);
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    ReleaseDC(nullptr, dc);
-    const LONG line0 = static_cast<LONG>(SendMessageA(editorWindow, EM_LINEINDEX, firstLine, 0));
-    const LONG line1 = static_cast<LONG>(SendMessageA(editorWindow, EM_LINEINDEX, firstLine + 1, 0));
     POINTL top0{}, top1{};
-    SendMessageA(editorWindow, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&top0), line0);
-    SendMessageA(editorWindow, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&top1), line1);
-    EXPECT_EQ(top1.y - top0.y, metrics.tmHeight + metrics.tmExternalLeading);
+    SendMessageA(editorWindow, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&top0),
+                 SendMessageA(editorWindow, EM_LINEINDEX, firstLine, 0));
+    SendMessageA(editorWindow, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&top1),
+                 SendMessageA(editorWindow, EM_LINEINDEX, firstLine + 1, 0));
+    EXPECT_EQ(top1.y - top0.y, Extent(L"", font).cy);
+    DeleteObject(font);
 
     EXPECT_EQ(EditorText(), text);
     EXPECT_EQ(Selection().cpMin, 1234);
