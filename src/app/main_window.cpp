@@ -148,7 +148,7 @@ static LRESULT MainWindowProcUnguarded(HWND window, UINT message, WPARAM wParam,
       return 0;
     case WM_SETTINGCHANGE:
     case WM_THEMECHANGED:
-      OnMenuLooksChanged();
+      OnSystemLooksChanged();
       break;
     case WM_MENUCHAR:
       return MenuChar(LOWORD(wParam), reinterpret_cast<HMENU>(lParam));

@@ -9,28 +9,40 @@
 #include "editor/caret_report.h"
 #include "editor/editor_control.h"
 
-void OnMenuLooksChanged() {
+namespace {
+
+// Made anew for its font and the widths of its panes, with what it showed.
+void RebuildStatusBar() {
+  if (!statusWindow) return;
+  DestroyStatusBar();
+  CreateStatusBar();
+  ReportInsertMode();
+  ReportCaretPositionAfresh();
+}
+
+void LayOutAgain() {
+  RECT client;
+  GetClientRect(mainWindow, &client);
+  SendMessageW(mainWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+  InvalidateRect(mainWindow, nullptr, TRUE);
+}
+
+}  // namespace
+
+void OnSystemLooksChanged() {
   ReadMenuMetrics();
   RemeasureMenuItems();
   DrawMenuBar(mainWindow);
+  RebuildStatusBar();
+  LayOutAgain();
 }
 
 void ApplyWindowDpi(int dpi) {
   windowDpi = dpi;
   LoadMenuPictures();
-  OnMenuLooksChanged();
   ScaleToolbar();
-  if (statusWindow) {
-    DestroyStatusBar();
-    CreateStatusBar();
-    ReportInsertMode();
-    ReportCaretPositionAfresh();
-  }
   if (editorWindow) SendMessageW(editorWindow, EM_SETDPI, static_cast<WPARAM>(dpi), 0);
-  RECT client;
-  GetClientRect(mainWindow, &client);
-  SendMessageW(mainWindow, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
-  InvalidateRect(mainWindow, nullptr, TRUE);
+  OnSystemLooksChanged();
 }
 
 void OnDpiChanged(WPARAM dpis, const RECT& suggested) {

@@ -10,6 +10,7 @@ void ApplyWindowDpi(int dpi);
 // WM_DPICHANGED: the new DPI, and the window takes the rectangle the system suggests.
 void OnDpiChanged(WPARAM dpis, const RECT& suggested);
 
-// WM_SETTINGCHANGE and WM_THEMECHANGED: the menu font may have changed, so
-// the owner-drawn items are measured again.
-void OnMenuLooksChanged();
+// WM_SETTINGCHANGE and WM_THEMECHANGED: the menu and status bar fonts may
+// have changed, so the owner-drawn items are measured again and the status
+// bar is made anew.
+void OnSystemLooksChanged();
