@@ -12,8 +12,8 @@ target_include_directories(core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 # The document control: our own window class around the document engine.
 file(GLOB CONTROL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/control/*.cpp)
 list(REMOVE_ITEM CONTROL_SOURCES ${CORE_SOURCES})
-# The one piece of base/ the control needs: text to and from UTF-16.
-set(SHARED_BASE_SOURCES ${CMAKE_SOURCE_DIR}/src/base/wide_strings.cpp)
+# The pieces of base/ the control needs: text to and from UTF-16, the window's DPI.
+set(SHARED_BASE_SOURCES ${CMAKE_SOURCE_DIR}/src/base/wide_strings.cpp ${CMAKE_SOURCE_DIR}/src/base/window_dpi.cpp)
 list(APPEND CONTROL_SOURCES ${SHARED_BASE_SOURCES})
 add_library(control STATIC ${CONTROL_SOURCES})
 target_include_directories(control PUBLIC ${CMAKE_SOURCE_DIR}/src)

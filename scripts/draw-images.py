@@ -1,20 +1,24 @@
 #!/usr/bin/env python3
-"""Draws the program's image strips (no dependencies) into src/resources/images.
+"""Draws the program's picture strips (no dependencies) into src/resources/images.
 
-program16.bmp  nine 16x16 pictures side by side (bitmap resource 1)
-program24.bmp  the same nine at 24x24 (bitmap resource 2)
+pictures16.bmp, pictures24.bmp, pictures32.bmp, pictures48.bmp: the same 24
+pictures side by side at each size (bitmap resources 16, 24, 32 and 48), so
+the toolbar and the menus stay sharp at any display scale.
 
-In order: ANSI flag, OEM screen, KOI8-R flag, justified, centred, left-aligned,
-right-aligned, two windows with a spark, a globe for UTF-8 (the newest last, so the
-stored toolbar's picture numbers stay). The background is the light grey
-(192, 192, 192) that LoadImage with LR_LOADMAP3DCOLORS turns into the button
-face colour, so the strips are stored with a colour table (8 bits per pixel).
+First the fifteen standard toolbar pictures in their usual order (cut, copy,
+paste, undo, redo, delete, new, open, save, print preview, properties, help,
+find, replace, print), then the program's own: ANSI flag, OEM screen, KOI8-R
+flag, justified, centred, left-aligned, right-aligned, two windows with a
+spark, a globe for UTF-8 (the newest last, so the stored toolbar's picture
+numbers stay). The background is the light grey (192, 192, 192) the program
+masks out, so the strips are stored with a colour table (8 bits per pixel).
 """
 import math
 import os
 import struct
 
 from shapes import disc, poly, rect, ring
+from standard_pictures import STANDARD
 
 SS = 4
 BACKGROUND = (192, 192, 192)
@@ -198,7 +202,7 @@ def globe(size):
     return render(size, shapes)
 
 
-PICTURES = [
+PICTURES = [lambda s, shapes=shapes: render(s, shapes(s)) for shapes in STANDARD] + [
     ansi_flag,
     oem_screen,
     koi8_flag,
@@ -248,5 +252,5 @@ def write_bmp(path, rows):
 if __name__ == '__main__':
     here = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'src', 'resources', 'images')
     os.makedirs(here, exist_ok=True)
-    write_bmp(os.path.join(here, 'program16.bmp'), strip(16))
-    write_bmp(os.path.join(here, 'program24.bmp'), strip(24))
+    for size in (16, 24, 32, 48):
+        write_bmp(os.path.join(here, 'pictures%d.bmp' % size), strip(size))

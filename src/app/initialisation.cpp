@@ -4,10 +4,13 @@
 
 #include "app/menu_bar.h"
 #include "base/commands.h"
+#include "base/display_scale.h"
 #include "base/error_box.h"
 #include "base/globals.h"
+#include "base/pictures.h"
 #include "base/settings_store.h"
 #include "base/ui_texts.h"
+#include "base/window_dpi.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
 #include "control/document_control.h"
@@ -36,10 +39,6 @@ void ReadEditorSettings() {
   editorUndoSeen = useEditorUndo;
 }
 
-HBITMAP LoadBitmapImage(HINSTANCE module, int id) {
-  return static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-}
-
 // Under the common controls of version 6 InitCommonControls registers nothing:
 // each class the program creates is named here.
 void RegisterCommonControls() {
@@ -47,14 +46,12 @@ void RegisterCommonControls() {
   InitCommonControlsEx(&classes);
 }
 
-void LoadImages(HINSTANCE instance) {
-  toolbarImages = nullptr;
-  stdImages = LoadBitmapImage(GetModuleHandleA("comctl32.dll"), 120);
-  if (programImages) DeleteObject(programImages);
-  programImages = LoadBitmapImage(instance, 1);
-}
-
 }  // namespace
+
+void LoadMenuPictures() {
+  if (menuPictures) ImageList_Destroy(menuPictures);
+  menuPictures = LoadPictures(PictureSize(16, windowDpi));
+}
 
 void InitialiseSharedState(HINSTANCE instance) {
   LoadCustomColors();
@@ -65,16 +62,17 @@ void InitialiseSharedState(HINSTANCE instance) {
   pageMargins = RECT{2500, 2500, 2500, 2500};
   ComputeTextLimit();
   RegisterCommonControls();
+  windowDpi = SystemDpiOf(mainWindow);
+  LoadMenuPictures();
   if (ReadSettingDword("ST", 1)) CreateStatusBar();
   // The callback object is a static C++ object, ready before any editor exists.
   CreateEditor();
   bigButtons = ReadSettingDword("BIG", 0) != 0;
   if (ReadSettingDword("TL", 1)) CreateToolbar();
-  LoadImages(instance);
 }
 
 void ReadMenuMetrics() {
-  menuMetrics.cbSize = sizeof menuMetrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof menuMetrics, &menuMetrics, 0);
+  menuMetrics = MetricsAt(windowDpi);
+  if (menuFont) DeleteObject(menuFont);
   menuFont = CreateFontIndirectW(&menuMetrics.lfMenuFont);
 }

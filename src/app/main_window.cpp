@@ -11,10 +11,12 @@
 #include "app/session_end.h"
 #include "app/shutdown.h"
 #include "app/window_placement.h"
+#include "app/window_scale.h"
 #include "base/error_box.h"
 #include "base/globals.h"
 #include "base/last_resort.h"
 #include "base/running_instance.h"
+#include "base/window_dpi.h"
 #include "base/window_messages.h"
 #include "chrome/status_bar.h"
 #include "chrome/toolbar.h"
@@ -148,6 +150,13 @@ static LRESULT MainWindowProcUnguarded(HWND window, UINT message, WPARAM wParam,
       OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
       break;
     }
+    case dpiChangedMessage:
+      OnDpiChanged(wParam, *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+      OnSystemLooksChanged();
+      break;
     case WM_MENUCHAR:
       return MenuChar(LOWORD(wParam), reinterpret_cast<HMENU>(lParam));
   }

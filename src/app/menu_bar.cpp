@@ -124,6 +124,21 @@ void RefreshRecentItems() {
   }
 }
 
+void RemeasureMenuItems() {
+  for (HMENU popup : popupMenus) {
+    if (!popup) continue;
+    for (int i = GetMenuItemCount(popup) - 1; i >= 0; --i) {
+      MENUITEMINFOW item = {};
+      item.cbSize = sizeof item;
+      item.fMask = MIIM_FTYPE;
+      // Setting an owner-drawn item's type again drops the size the menu keeps for it.
+      if (GetMenuItemInfoW(popup, static_cast<UINT>(i), TRUE, &item) && (item.fType & MFT_OWNERDRAW)) {
+        SetMenuItemInfoW(popup, static_cast<UINT>(i), TRUE, &item);
+      }
+    }
+  }
+}
+
 void ShowContextMenu(ContextMenu menu, LPARAM screenPoint) {
   HMENU popup = popupMenus[menu == ContextMenu::Edit ? editMenuIndex : codePageMenuIndex];
   if (!popup) return;

@@ -29,5 +29,9 @@ void BuildMenuBar();
 // Makes the system measure and draw the ten recent-file items again.
 void RefreshRecentItems();
 
+// Makes the system measure every owner-drawn item again when next shown: after
+// a change of the menu font, the theme or the DPI.
+void RemeasureMenuItems();
+
 // The menu a part below asked for (contextMenuMessage), where the mouse is.
 void ShowContextMenu(ContextMenu menu, LPARAM screenPoint);

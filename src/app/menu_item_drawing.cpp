@@ -6,14 +6,20 @@
 #include "app/recent_file_text.h"
 #include "base/command_captions.h"
 #include "base/commands.h"
+#include "base/display_scale.h"
 #include "base/globals.h"
+#include "base/pictures.h"
 #include "base/view_code_pages.h"
 
 namespace {
 
+// At 96 dpi: the picture, its frame and the text's shift past the picture column.
 constexpr int imageSize = 16;
-constexpr int imageColumn = 18;  // the picture's frame
-constexpr int imageGap = 19;     // the text's shift past the picture column
+constexpr int imageColumn = 18;
+constexpr int imageGap = 19;
+
+int Dpi(int pixels) { return Scaled(pixels, windowDpi); }
+int PictureSizeNow() { return PictureSize(imageSize, windowDpi); }
 constexpr Command firstProgramImage = Command::ViewAnsi;  // the first pictured from the program's own strip
 constexpr Command lastImageCommand = Command::AlignRight;
 constexpr UINT textFormat = DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER;
@@ -59,15 +65,9 @@ bool HasPicture(Command command) { return command <= lastImageCommand || command
 
 void CopyImage(HDC target, int x, int y, Command command) {
   bool standard = command < firstProgramImage;
-  HBITMAP strip = standard ? stdImages : programImages;
-  int index = standard ? Id(command) - Id(Command::Cut) : Id(command) - Id(firstProgramImage);
-  if (command == Command::ViewUtf8) index = viewImages[ViewIndex(Utf8)];
-  if (!strip) return;
-  HDC source = CreateCompatibleDC(target);
-  HGDIOBJ old = SelectObject(source, strip);
-  BitBlt(target, x, y, imageSize, imageSize, source, imageSize * index, 0, SRCCOPY);
-  SelectObject(source, old);
-  DeleteDC(source);
+  int index = standard ? Id(command) - Id(Command::Cut) : standardPictureCount + Id(command) - Id(firstProgramImage);
+  if (command == Command::ViewUtf8) index = standardPictureCount + viewImages[ViewIndex(Utf8)];
+  if (menuPictures) ImageList_Draw(menuPictures, index, target, x, y, ILD_TRANSPARENT);
 }
 
 void DrawCaption(HDC dc, RECT textRect, const std::wstring& text, COLORREF colour, bool embossed) {
@@ -101,9 +101,10 @@ BOOL MeasureMenuItem(MEASUREITEMSTRUCT* item) {
   SelectObject(screen, oldFont);
   ReleaseDC(nullptr, screen);
   int height = bounds.bottom - bounds.top;
-  if (height < imageColumn) height = imageColumn;
+  const int column = PictureSizeNow() + Dpi(imageColumn - imageSize);
+  if (height < column) height = column;
   if (height < menuMetrics.iMenuHeight) height = menuMetrics.iMenuHeight;
-  item->itemWidth = static_cast<UINT>(bounds.right - bounds.left + imageColumn);
+  item->itemWidth = static_cast<UINT>(bounds.right - bounds.left + column);
   item->itemHeight = static_cast<UINT>(height);
   return TRUE;
 }
@@ -120,9 +121,11 @@ BOOL DrawMenuItem(const DRAWITEMSTRUCT* item) {
   bool hasImage = !grayed && (checked || !PictureOnlyWhenChecked(command)) &&
                   (text.icon || HasPicture(command));
 
+  const int size = PictureSizeNow();
+  const int gap = size + Dpi(imageGap - imageSize);
   RECT textRect = bounds;
-  if (hasImage) textRect.left += imageGap;
-  RECT imageRect = {bounds.left, bounds.top, bounds.left + imageColumn, bounds.bottom};
+  if (hasImage) textRect.left += gap;
+  RECT imageRect = {bounds.left, bounds.top, bounds.left + size + Dpi(imageColumn - imageSize), bounds.bottom};
   COLORREF colour;
   if (selected) {
     colour = GetSysColor(grayed ? COLOR_GRAYTEXT : COLOR_HIGHLIGHTTEXT);
@@ -133,20 +136,20 @@ BOOL DrawMenuItem(const DRAWITEMSTRUCT* item) {
     if (hasImage) DrawEdge(dc, &imageRect, BDR_RAISEDINNER, BF_RECT | BF_FLAT);
     FillRect(dc, &textRect, GetSysColorBrush(COLOR_MENU));
   }
-  textRect.left += 2;
+  textRect.left += Dpi(2);
 
-  int imageTop = (bounds.top + bounds.bottom - imageSize) / 2;
+  int imageTop = (bounds.top + bounds.bottom - size) / 2;
   if (text.icon) {
-    DrawIconEx(dc, bounds.left, imageTop, text.icon, 0, 0, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, bounds.left, imageTop, text.icon, size, size, 0, nullptr, DI_NORMAL);
   } else if (hasImage) {
-    CopyImage(dc, bounds.left + 1, imageTop, command);
+    CopyImage(dc, bounds.left + Dpi(1), imageTop, command);
   }
   if (command == Command::PageNumbers || command == Command::WordWrap) {
-    InflateRect(&imageRect, -2, -2);
+    InflateRect(&imageRect, -Dpi(2), -Dpi(2));
     DrawFrameControl(dc, &imageRect, DFC_BUTTON, checked ? DFCS_CHECKED : 0);
     hasImage = false;
   }
-  if (!hasImage) textRect.left += imageGap;
+  if (!hasImage) textRect.left += gap;
   DrawCaption(dc, textRect, text.text, colour, grayed && !selected);
   return TRUE;
 }

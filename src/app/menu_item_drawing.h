@@ -1,9 +1,10 @@
-// Measuring and drawing the owner-drawn menu items: a 16-pixel picture column
-// at the left, then the caption (or a recent file's label).
+// Measuring and drawing the owner-drawn menu items: a picture column at the
+// left (16 pixels at 96 dpi, growing with the window's DPI), then the caption
+// (or a recent file's label).
 #pragma once
 #include <windows.h>
 
-constexpr int menuTextIndent = 21;  // the caption's distance from the item's left edge
+constexpr int menuTextIndent = 21;  // the caption's distance from the item's left edge at 96 dpi
 
 // Both answer WM_MEASUREITEM / WM_DRAWITEM for ODT_MENU and return TRUE.
 BOOL MeasureMenuItem(MEASUREITEMSTRUCT* item);

@@ -31,12 +31,10 @@ void ReleaseResources() {
 }
 
 void ReleaseGdiObjects() {
-  DeleteIfAny(toolbarImages);
-  DeleteIfAny(stdImages);
-  DeleteIfAny(programImages);
+  if (toolbarPictures) ImageList_Destroy(toolbarPictures);
+  if (menuPictures) ImageList_Destroy(menuPictures);
   DeleteIfAny(menuFont);
-  toolbarImages = nullptr;
-  stdImages = nullptr;
-  programImages = nullptr;
+  toolbarPictures = nullptr;
+  menuPictures = nullptr;
   menuFont = nullptr;
 }

@@ -18,8 +18,8 @@ std::wstring MainWindowTitle() { return WindowTextOf(mainWindow); }
 HICON appIcon;
 HICON appIconSmall;
 HICON webIconSmall;
-HBITMAP stdImages;
-HBITMAP programImages;
+int windowDpi = 96;
+HIMAGELIST menuPictures;
 NONCLIENTMETRICSW menuMetrics;
 HFONT menuFont;
 HACCEL accelerators;

@@ -1,6 +1,7 @@
 // Process-wide state of the program: one window, one document, one thread.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -18,8 +19,8 @@ std::wstring MainWindowTitle();
 extern HICON appIcon;
 extern HICON appIconSmall;
 extern HICON webIconSmall;
-extern HBITMAP stdImages;      // the common controls' standard small images
-extern HBITMAP programImages;  // the program's own 16-pixel images
+extern int windowDpi;             // the main window's DPI, which its children are laid out for
+extern HIMAGELIST menuPictures;  // the pictures of the menus and the status bar at windowDpi
 extern NONCLIENTMETRICSW menuMetrics;
 extern HFONT menuFont;
 extern HACCEL accelerators;

@@ -8,8 +8,9 @@ constexpr int viewCodePageCount = 4;  // Ansi, Oem, Koi8, Utf8
 
 inline constexpr CodePage viewCodePages[viewCodePageCount] = {Ansi, Oem, Koi8, Utf8};
 
-// The picture of each view code page in the program's image strip (bitmaps 1 and 2:
-// the three single-byte views, the four alignments, two windows, then UTF-8).
+// The picture of each view code page among the program's own pictures, which
+// follow the fifteen standard ones in the picture strips (the three
+// single-byte views, the four alignments, two windows, then UTF-8).
 inline constexpr int viewImages[viewCodePageCount] = {0, 1, 2, 8};
 constexpr int programImageCount = 9;
 

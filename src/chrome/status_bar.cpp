@@ -2,18 +2,27 @@
 
 #include <commctrl.h>
 
-#include <iterator>
+#include <algorithm>
 #include <string>
 
+#include "base/display_scale.h"
 #include "base/globals.h"
 #include "base/last_resort.h"
+#include "base/ui_texts.h"
+#include "base/view_code_pages.h"
+#include "base/wide_strings.h"
+#include "base/window_dpi.h"
 #include "base/window_messages.h"
 
 HWND statusWindow;
+// Seven digits of column and line: a caret beyond them widens no pane, its digits run on.
+const wchar_t* const widestCaretText = L"8888888:8888888";
+const wchar_t* const widestKeyboardText = L"WW";
 
 namespace {
 
 HWND statusTooltip;
+HFONT statusFont;       // the bar's font at windowDpi
 RECT codePagePaneRect;  // in the bar's client coordinates; the panes left of the path have fixed widths
 WNDPROC statusBaseProc;
 
@@ -78,12 +87,58 @@ void ReceiveStatus(StatusPane pane, const wchar_t* text) {
   }
 }
 
+int TextWidth(HDC dc, const std::wstring& text) {
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+int WidestCodePageName(HDC dc) {
+  int widest = 0;
+  for (CodePage page : viewCodePages) widest = std::max(widest, TextWidth(dc, WideFromUtf8(CodePageDisplayName(page))));
+  return widest;
+}
+
+// The panes' widths at 96 dpi, which a pane keeps at any scale while its texts fit.
+constexpr int leastPaneWidths[statusPaneCount - 1] = {95, 30, 105, 70};
+
+// Each pane as wide as the longest text it shows in the bar's font, with the
+// bar's borders and a margin on either side, so no text is cut and no pane
+// moves when its text changes.
+void SetPaneEdges() {
+  HDC dc = GetDC(statusWindow);
+  HGDIOBJ old = SelectObject(dc, statusFont ? statusFont : GetStockObject(DEFAULT_GUI_FONT));
+  const int widths[statusPaneCount - 1] = {
+      TextWidth(dc, widestCaretText),
+      TextWidth(dc, widestKeyboardText),
+      PictureSize(16, windowDpi) + Scaled(statusPictureGap, windowDpi) + WidestCodePageName(dc),
+      std::max(TextWidth(dc, insertModeText), TextWidth(dc, overwriteModeText)),
+  };
+  SelectObject(dc, old);
+  ReleaseDC(statusWindow, dc);
+  int borders[3] = {};
+  SendMessageW(statusWindow, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+  int edges[statusPaneCount];
+  int right = 0;
+  for (int i = 0; i < statusPaneCount - 1; ++i) {
+    right += std::max(Scaled(leastPaneWidths[i], windowDpi),
+                      widths[i] + 2 * Scaled(statusTextMargin, windowDpi) + borders[2]);
+    edges[i] = right;
+  }
+  edges[statusPaneCount - 1] = -1;  // to the bar's end
+  SendMessageW(statusWindow, SB_SETPARTS, statusPaneCount, reinterpret_cast<LPARAM>(edges));
+}
+
 }  // namespace
 
 void CreateStatusBar() {
   statusWindow = CreateStatusWindowW(WS_CHILD | WS_VISIBLE, L"", mainWindow, statusBarId);
   if (!statusWindow) return;
-  SendMessageA(statusWindow, SB_SETPARTS, std::size(statusPaneEdges), reinterpret_cast<LPARAM>(statusPaneEdges));
+  NONCLIENTMETRICSW metrics = MetricsAt(windowDpi);
+  if (statusFont) DeleteObject(statusFont);
+  statusFont = CreateFontIndirectW(&metrics.lfStatusFont);
+  if (statusFont) SendMessageW(statusWindow, WM_SETFONT, reinterpret_cast<WPARAM>(statusFont), FALSE);
+  SetPaneEdges();
   AddPathTooltip();
   SendMessageA(statusWindow, SB_GETRECT, codePagePane, reinterpret_cast<LPARAM>(&codePagePaneRect));
   statusBaseProc = reinterpret_cast<WNDPROC>(
@@ -105,6 +160,8 @@ void DestroyStatusBar() {
   }
   DestroyWindow(statusWindow);
   statusWindow = nullptr;
+  if (statusFont) DeleteObject(statusFont);
+  statusFont = nullptr;
 }
 
 // Owner-drawn panes carry no text: setting them again repaints them.

@@ -1,7 +1,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "base/display_scale.h"
 #include "base/globals.h"
+#include "base/pictures.h"
 #include "base/view_code_pages.h"
 #include "base/wide_strings.h"
 #include "chrome/status_bar.h"
@@ -9,8 +11,6 @@
 #include "editor/view_format.h"
 
 namespace {
-
-constexpr int imageSize = 16;
 
 // The first two letters of the active layout's abbreviated language name, "RU" or "EN".
 void DrawKeyboardPane(const DRAWITEMSTRUCT& item) {
@@ -29,16 +29,14 @@ void DrawKeyboardPane(const DRAWITEMSTRUCT& item) {
 void DrawCodePagePane(const DRAWITEMSTRUCT& item) {
   const int view = ViewIndex(viewCodePage);
   if (view < 0) return;
-  HDC images = programImages ? CreateCompatibleDC(item.hDC) : nullptr;
-  if (images) {
-    HGDIOBJ previous = SelectObject(images, programImages);
-    BitBlt(item.hDC, item.rcItem.left + 1, (item.rcItem.top + item.rcItem.bottom - imageSize) / 2, imageSize,
-           imageSize, images, imageSize * viewImages[view], 0, SRCCOPY);
-    SelectObject(images, previous);
-    DeleteDC(images);
-  }
+  const int size = PictureSize(16, windowDpi);
   RECT rect = item.rcItem;
-  rect.left += imageSize + 2;
+  rect.left += Scaled(statusTextMargin, windowDpi);
+  if (menuPictures) {
+    ImageList_Draw(menuPictures, standardPictureCount + viewImages[view], item.hDC, rect.left,
+                   (rect.top + rect.bottom - size) / 2, ILD_TRANSPARENT);
+  }
+  rect.left += size + Scaled(statusPictureGap, windowDpi);
   DrawStatusTextW(item.hDC, &rect, WideFromUtf8(CodePageDisplayName(viewCodePage)).c_str(), SBT_NOBORDERS);
 }
 

@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include "base/display_scale.h"
 #include "base/globals.h"
+#include "base/pictures.h"
 #include "base/settings_store.h"
 #include "base/view_code_pages.h"
 #include "base/window_messages.h"
@@ -10,11 +12,13 @@
 #include "chrome/toolbar_restore.h"
 
 HWND toolbarWindow;
-HBITMAP toolbarImages;
+HIMAGELIST toolbarPictures;
 
 namespace {
 
-constexpr int standardImageCount = 15;
+// The space around a button's picture at 96 dpi, as the control's own default.
+constexpr int paddingX = 7;
+constexpr int paddingY = 6;
 
 TBSAVEPARAMSW SaveParams() { return TBSAVEPARAMSW{HKEY_CURRENT_USER, settingsKeyPathWide, L"TBS"}; }
 
@@ -26,20 +30,24 @@ bool StoredArrangementUsable() {
   return DescribeSetting("TBS", &type, &size) && type == REG_BINARY && size > 0 && size <= 0x10000;
 }
 
-void AddImages() {
-  int size = bigButtons ? 24 : 16;
-  SendMessageW(toolbarWindow, TB_SETBITMAPSIZE, 0, MAKELONG(size, size));
-  TBADDBITMAP standard{HINST_COMMCTRL, static_cast<UINT_PTR>(bigButtons ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR)};
-  SendMessageW(toolbarWindow, TB_ADDBITMAP, standardImageCount, reinterpret_cast<LPARAM>(&standard));
-  if (toolbarImages) DeleteObject(toolbarImages);
-  toolbarImages = static_cast<HBITMAP>(
-      LoadImageW(appInstance, MAKEINTRESOURCEW(bigButtons ? 2 : 1), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-  // All eight pictures: the customisation list shows the last ones too.
-  TBADDBITMAP own{nullptr, reinterpret_cast<UINT_PTR>(toolbarImages)};
-  SendMessageW(toolbarWindow, TB_ADDBITMAP, programImageCount, reinterpret_cast<LPARAM>(&own));
-}
-
 }  // namespace
+
+int ToolbarPictureSize(int dpi) { return PictureSize(bigButtons ? 24 : 16, dpi); }
+
+void ScaleToolbar() {
+  if (!toolbarWindow) return;
+  const int size = ToolbarPictureSize(windowDpi);
+  HIMAGELIST pictures = LoadPictures(size);
+  const int padX = Scaled(paddingX, windowDpi), padY = Scaled(paddingY, windowDpi);
+  SendMessageW(toolbarWindow, TB_SETPADDING, 0, MAKELPARAM(padX, padY));
+  SendMessageW(toolbarWindow, TB_SETBITMAPSIZE, 0, MAKELONG(size, size));
+  // The standard pictures and the program's own are one strip: image numbers stay as stored.
+  SendMessageW(toolbarWindow, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pictures));
+  SendMessageW(toolbarWindow, TB_SETBUTTONSIZE, 0, MAKELONG(size + padX, size + padY));
+  if (toolbarPictures) ImageList_Destroy(toolbarPictures);
+  toolbarPictures = pictures;
+  SendMessageW(toolbarWindow, TB_AUTOSIZE, 0, 0);
+}
 
 void CreateToolbar() {
   toolbarWindow = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
@@ -47,7 +55,7 @@ void CreateToolbar() {
                                   0, 0, 0, 0, mainWindow, nullptr, appInstance, nullptr);
   if (!toolbarWindow) return;
   SendMessageW(toolbarWindow, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  AddImages();
+  ScaleToolbar();
   if (StoredArrangementUsable()) {
     RestoreToolbar();
   } else {
@@ -59,6 +67,8 @@ void DestroyToolbar() {
   if (!toolbarWindow) return;
   DestroyWindow(toolbarWindow);
   toolbarWindow = nullptr;
+  if (toolbarPictures) ImageList_Destroy(toolbarPictures);
+  toolbarPictures = nullptr;
 }
 
 void CustomizeToolbar() {

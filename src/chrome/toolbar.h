@@ -2,13 +2,20 @@
 // arrangement kept in the setting "TBS".
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 extern HWND toolbarWindow;    // null while the toolbar is off
-extern HBITMAP toolbarImages;  // the program's image strip given to the toolbar
+extern HIMAGELIST toolbarPictures;  // the pictures the toolbar shows, at its size
+
+// The toolbar's picture size: the largest drawn one not above 16 pixels at 96
+// dpi, 24 with `bigButtons`, at `dpi`.
+int ToolbarPictureSize(int dpi);
 
 // Builds the toolbar from the stored arrangement, or the first-run one when
-// nothing usable is stored. Pictures are 24 pixels when `bigButtons` is set.
+// nothing usable is stored.
 void CreateToolbar();
+// Pictures and padding again for windowDpi or the button size.
+void ScaleToolbar();
 void DestroyToolbar();
 
 // Command::CustomizeToolbar: a toolbar (made now if there is none, whatever the option says)

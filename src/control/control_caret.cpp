@@ -17,7 +17,7 @@ void PlaceCaret(DocumentControl& control) {
 void ResizeCaret(DocumentControl& control) {
   if (!control.focused) return;
   DestroyCaret();
-  CreateCaret(control.window, nullptr, CaretWidth, control.font.lineHeight);
+  CreateCaret(control.window, nullptr, AtDpi(control, CaretWidth), control.font.lineHeight);
   PlaceCaret(control);
   ShowCaret(control.window);
 }
@@ -25,7 +25,7 @@ void ResizeCaret(DocumentControl& control) {
 void OnSetFocus(DocumentControl& control) {
   control.focused = true;
   control.selectionShown = true;
-  CreateCaret(control.window, nullptr, CaretWidth, control.font.lineHeight);
+  CreateCaret(control.window, nullptr, AtDpi(control, CaretWidth), control.font.lineHeight);
   PlaceCaret(control);
   ShowCaret(control.window);
   if (control.engine.GetSelectionType() != 0 && control.redraw) InvalidateRect(control.window, nullptr, FALSE);
@@ -54,7 +54,7 @@ void HideSelection(DocumentControl& control, bool hide, bool changeStyle) {
 void ShowDropCaret(DocumentControl& control, Position position) {
   if (!control.focused && !control.dropCaretMade) {
     if (GetFocus()) return;  // another window of the thread owns the caret
-    CreateCaret(control.window, nullptr, CaretWidth, control.font.lineHeight);
+    CreateCaret(control.window, nullptr, AtDpi(control, CaretWidth), control.font.lineHeight);
     ShowCaret(control.window);
     control.dropCaretMade = true;
   }

@@ -3,7 +3,7 @@
 #pragma once
 #include "control/control_state.h"
 
-inline constexpr int CaretWidth = 2;
+inline constexpr int CaretWidth = 2;  // at 96 dpi
 
 // Moves the system caret to the caret position (hidden when it is out of view).
 void PlaceCaret(DocumentControl& control);

@@ -6,11 +6,11 @@ RECT TextArea(const DocumentControl& control) {
   RECT area{};
   GetClientRect(control.window, &area);
   area.left = std::min<LONG>(area.right, area.left + TextLeft(control));
-  area.top = std::min<LONG>(area.bottom, area.top + TextInsetY);
+  area.top = std::min<LONG>(area.bottom, area.top + AtDpi(control, TextInsetY));
   return area;
 }
 
-int TextLeft(const DocumentControl& control) { return (control.selectionBar ? SelectionBarWidth : 0) + TextInsetX; }
+int TextLeft(const DocumentControl& control) { return AtDpi(control, (control.selectionBar ? SelectionBarWidth : 0) + TextInsetX); }
 
 int VisibleRows(const DocumentControl& control) {
   RECT area = TextArea(control);
@@ -27,7 +27,7 @@ int WrapWidth(const DocumentControl& control) {
   if (!control.wrap) return 0;
   RECT area = TextArea(control);
   // A row must hold something even in a window narrower than one character.
-  return std::max<int>(1, area.right - area.left - TextInsetX);
+  return std::max<int>(1, area.right - area.left - AtDpi(control, TextInsetX));
 }
 
 RowLayout DocumentControl::Layout() const { return RowLayout(engine, font.metrics, WrapWidth(*this), &xCache); }

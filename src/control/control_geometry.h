@@ -2,12 +2,16 @@
 // rows that fit in it, the width rows wrap at, and the way between a text
 // position and a client point.
 #pragma once
+#include "base/display_scale.h"
 #include "control/control_state.h"
 
-// Width of the selection bar (ES_SELECTIONBAR) and the blank inset of the text.
+// At 96 dpi: width of the selection bar (ES_SELECTIONBAR) and the blank inset of the text.
 inline constexpr int SelectionBarWidth = 8;
 inline constexpr int TextInsetX = 2;
 inline constexpr int TextInsetY = 1;
+
+// `pixels` at 96 dpi at the control's DPI.
+inline int AtDpi(const DocumentControl& control, int pixels) { return Scaled(pixels, control.dpi); }
 
 // The client area the text is drawn in, and its first text pixel column.
 RECT TextArea(const DocumentControl& control);

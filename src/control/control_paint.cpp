@@ -174,7 +174,7 @@ void PaintRows(DocumentControl& control, HDC dc, const RECT& update) {
                          ? layout.Width(row)
                          : std::int64_t{row.end - row.start} * control.font.averageWidth;
         }
-        control.widestSeen = std::max(control.widestSeen, rowWidth + CaretWidthMargin);
+        control.widestSeen = std::max(control.widestSeen, rowWidth + AtDpi(control, CaretWidthMargin));
       }
     }
     if (!layout.NextRow(row, row)) break;

@@ -45,6 +45,7 @@ struct DocumentControl {
   CodePage viewCodePage = Ansi;
   ViewFont font;
   CharFormat fontFormat;  // the format `font` was made for
+  int dpi = 96;           // the font's points become pixels at it; margins and caret grow with it
   COLORREF background;
   bool systemBackground = true;
 

@@ -140,11 +140,12 @@ void EnsureCaretVisible(DocumentControl& control) {
   RECT area = TextArea(control);
   std::int64_t width = std::max<std::int64_t>(1, area.right - area.left);
   std::int64_t x = layout.XOf(caretRow, caret);
-  control.widestSeen = std::max(control.widestSeen, x + CaretWidth);
+  const int caretWidth = AtDpi(control, CaretWidth);
+  control.widestSeen = std::max(control.widestSeen, x + caretWidth);
   if (x < control.xOffset) {
     ScrollToX(control, x - width / 4);
-  } else if (x + CaretWidth > control.xOffset + width) {
-    ScrollToX(control, x + CaretWidth - width * 3 / 4);
+  } else if (x + caretWidth > control.xOffset + width) {
+    ScrollToX(control, x + caretWidth - width * 3 / 4);
   }
 }
 

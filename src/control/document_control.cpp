@@ -8,6 +8,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "base/window_dpi.h"
 #include "control/control_caret.h"
 #include "control/control_messages.h"
 #include "control/control_paint.h"
@@ -55,12 +56,24 @@ LRESULT OnCreate(DocumentControl& control, const CREATESTRUCTA& create) {
       [window = control.window](PositionRange replaced, Position inserted) { AnnounceChange(window, replaced, inserted); });
   control.engine.SetModified(false);
   control.fontFormat = control.engine.GetTextFormat();
-  BuildViewFont(control.font, control.fontFormat, control.viewCodePage);
+  control.dpi = SystemDpiOf(control.window);
+  BuildViewFont(control.font, control.fontFormat, control.viewCodePage, control.dpi);
   control.selectionShown = control.noHideSelection;
   control.top = control.Layout().RowAt(0);
   UpdateScrollBars(control);
   RegisterDropTarget(control);
   return 0;
+}
+
+LRESULT SetDpi(DocumentControl& control, int dpi) {
+  const int previous = control.dpi;
+  control.dpi = dpi > 0 ? dpi : SystemDpiOf(control.window);
+  if (control.dpi == previous) return previous;
+  BuildViewFont(control.font, control.fontFormat, control.viewCodePage, control.dpi);
+  ResizeCaret(control);
+  AfterLayoutChange(control);
+  RefreshView(control);
+  return previous;
 }
 
 void OnSize(DocumentControl& control) {
@@ -109,6 +122,9 @@ bool HandleWindowMessage(DocumentControl& control, UINT message, WPARAM wParam, 
         RefreshView(control);
       }
       result = TRUE;
+      return true;
+    case EM_SETDPI:
+      result = SetDpi(control, static_cast<int>(wParam));
       return true;
     case EM_HIDESELECTION:
       HideSelection(control, wParam != 0, lParam != 0);

@@ -37,6 +37,12 @@ constexpr UINT EM_FINDTEXTBACKWARD = WM_USER + 0x302;
 // UTF-8 view sequences, a byte that starts none counted as one. Nothing is copied.
 constexpr UINT EM_COUNTCHARACTERS = WM_USER + 0x307;
 
+// The DPI the control is shown at (wParam, 0 for the system's): the text's
+// font (its points become pixels at it), the caret and the margins follow;
+// the text, caret position, selection and first line stay. Returns the
+// previous DPI. At creation a control takes the system's DPI of its window.
+constexpr UINT EM_SETDPI = WM_USER + 0x308;
+
 // Paints many ranges in one colour at once (HTML tags), with one repaint:
 // lParam points to a COLOURRANGES whose ranges are sorted, disjoint, non-empty
 // and inside the text. Returns FALSE, painting nothing, when they are not.

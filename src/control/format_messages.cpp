@@ -26,7 +26,7 @@ void ShowTextFormat(DocumentControl& control) {
   CharFormat shown = control.engine.GetTextFormat();
   if (!SameFont(shown, control.fontFormat)) {
     control.fontFormat = shown;
-    BuildViewFont(control.font, shown, control.viewCodePage);
+    BuildViewFont(control.font, shown, control.viewCodePage, control.dpi);
     ResizeCaret(control);
     AfterLayoutChange(control);
   }
@@ -77,13 +77,10 @@ LRESULT GetCharFormat(const DocumentControl& control, WPARAM selection, CHARFORM
 void SetFont(DocumentControl& control, HFONT handle) {
   LOGFONTW font{};
   if (!handle || !GetObjectW(handle, sizeof font, &font)) return;
-  HDC dc = GetDC(nullptr);
-  int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(nullptr, dc);
   CharFormat format;
   format.face = EngineFace(font.lfFaceName);
   format.pitchAndFamily = font.lfPitchAndFamily;
-  format.height = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 1440, dpi);
+  format.height = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 1440, control.dpi);
   format.charset = font.lfCharSet;
   format.bold = font.lfWeight >= FW_SEMIBOLD;
   format.italic = font.lfItalic != 0;

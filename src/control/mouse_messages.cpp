@@ -19,7 +19,7 @@ constexpr UINT AutoScrollPeriod = 50;
 POINT PointOf(LPARAM lParam) { return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
 
 bool InSelectionBar(const DocumentControl& control, POINT point) {
-  return control.selectionBar && point.x < SelectionBarWidth;
+  return control.selectionBar && point.x < AtDpi(control, SelectionBarWidth);
 }
 
 // The word a double-click at `position` means, with the blanks after it.

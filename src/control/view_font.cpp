@@ -69,8 +69,8 @@ void Measure(HDC dc, HDC device, ViewFont& font, CodePage codePage) {
   font.metrics.characterWidths = font.characterWidths.get();
 }
 
-void Build(HDC dc, HDC device, ViewFont& font, const CharFormat& format, CodePage codePage) {
-  LOGFONTW description = FontOf(format, GetDeviceCaps(dc, LOGPIXELSY));
+void Build(HDC dc, HDC device, ViewFont& font, const CharFormat& format, CodePage codePage, int dpi) {
+  LOGFONTW description = FontOf(format, dpi);
   HFONT created = CreateFontIndirectW(&description);
   LOGFONTW markDescription = MarkFontOf(description);
   HFONT markCreated = CreateFontIndirectW(&markDescription);
@@ -173,12 +173,12 @@ void MeasureBytes(ViewFont& font, CodePage codePage) {
 }
 
 void BuildViewFontOn(HDC dc, ViewFont& font, const CharFormat& format, CodePage codePage) {
-  Build(dc, dc, font, format, codePage);
+  Build(dc, dc, font, format, codePage, GetDeviceCaps(dc, LOGPIXELSY));
 }
 
-void BuildViewFont(ViewFont& font, const CharFormat& format, CodePage codePage) {
+void BuildViewFont(ViewFont& font, const CharFormat& format, CodePage codePage, int dpi) {
   HDC dc = GetDC(nullptr);
-  Build(dc, nullptr, font, format, codePage);
+  Build(dc, nullptr, font, format, codePage, dpi);
   ReleaseDC(nullptr, dc);
 }
 

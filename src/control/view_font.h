@@ -54,8 +54,8 @@ int Utf16Of(char32_t c, wchar_t units[2]);
 int DrawnUnits(const ViewFont& font, const RowLayout::Character& character, unsigned char firstByte, wchar_t units[2]);
 void ShareAdvance(int units, int advance, int widths[2]);
 
-// (Re)creates the font of `format` and measures every byte of `codePage` in it.
-void BuildViewFont(ViewFont& font, const CharFormat& format, CodePage codePage);
+// (Re)creates the font of `format` at `dpi` and measures every byte of `codePage` in it.
+void BuildViewFont(ViewFont& font, const CharFormat& format, CodePage codePage, int dpi);
 // Measures again for another code page in the same font.
 void MeasureBytes(ViewFont& font, CodePage codePage);
 // The same on another device (a printer): the font sized and measured there.

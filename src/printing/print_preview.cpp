@@ -5,10 +5,12 @@
 
 #include <cstdio>
 
+#include "base/display_scale.h"
 #include "base/globals.h"
 #include "base/ui_texts.h"
 #include "base/last_resort.h"
 #include "base/settings_store.h"
+#include "base/window_dpi.h"
 #include "editor/editor_control.h"
 #include "printing/page_number.h"
 #include "printing/print_setup.h"
@@ -67,12 +69,13 @@ void OnSize(HWND dialog) {
   int width = client.right, height = client.bottom;
   RECT button{};
   GetClientRect(GetDlgItem(dialog, nextPageButton), &button);
-  int top = button.bottom + 4;
+  const int dpi = SystemDpiOf(dialog);
+  int top = button.bottom + Scaled(4, dpi);
   int pageWidth = preview.geometry.page.right, pageHeight = preview.geometry.page.bottom;
   if (pageWidth <= 0 || pageHeight <= 0) return;
   int w, h;
   if (pageHeight >= pageWidth) {
-    h = height - top - 2;
+    h = height - top - Scaled(2, dpi);
     w = MulDiv(h, pageWidth, pageHeight);
   } else {
     w = width - top;
@@ -98,18 +101,17 @@ void DrawPage(HWND dialog, const DRAWITEMSTRUCT& item) {
   int saved = SaveDC(dc);
   FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   SetBkColor(dc, ReadSettingDword("Bk", static_cast<int32_t>(GetSysColor(COLOR_WINDOW))));
-  // Logical units: screen pixels of the printer's page, shown whole in the
-  // area, or three times larger with the anchor kept in place.
+  // Logical units: pixels of the printer's page at the area's own DPI, which
+  // the control lays the text out at, shown whole in the area, or three
+  // times larger with the anchor kept in place.
   SetMapMode(dc, MM_ANISOTROPIC);
-  HDC screen = GetDC(nullptr);
   int zoom = preview.previewZoom;
   SetWindowExtEx(dc,
-                 MulDiv(GetDeviceCaps(preview.previewDC, PHYSICALWIDTH), GetDeviceCaps(screen, LOGPIXELSX),
+                 MulDiv(GetDeviceCaps(preview.previewDC, PHYSICALWIDTH), GetDeviceCaps(dc, LOGPIXELSX),
                         GetDeviceCaps(preview.previewDC, LOGPIXELSX)) / zoom,
-                 MulDiv(GetDeviceCaps(preview.previewDC, PHYSICALHEIGHT), GetDeviceCaps(screen, LOGPIXELSY),
+                 MulDiv(GetDeviceCaps(preview.previewDC, PHYSICALHEIGHT), GetDeviceCaps(dc, LOGPIXELSY),
                         GetDeviceCaps(preview.previewDC, LOGPIXELSY)) / zoom,
                  nullptr);
-  ReleaseDC(nullptr, screen);
   SetViewportExtEx(dc, area.right, area.bottom, nullptr);
   if (zoom != 1) {
     SetViewportOrgEx(dc, -preview.zoomAnchor.x * (zoom - 1), -preview.zoomAnchor.y * (zoom - 1), nullptr);
@@ -176,6 +178,9 @@ static INT_PTR PreviewProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LP
       OnInitDialog(dialog);
       return TRUE;
     case WM_SIZE:
+      OnSize(dialog);
+      return FALSE;
+    case dpiChangedMessage:  // the system scales the dialog's controls; the page's place follows
       OnSize(dialog);
       return FALSE;
     case WM_DRAWITEM:

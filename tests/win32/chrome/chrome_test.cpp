@@ -143,21 +143,29 @@ TEST_F(Chrome, CodePagePaneShowsThePictureOfTheViewAfterEachViewKey) {
       {{VK_F2, Ctrl}, Oem}, {{VK_F2, Alt}, Koi8}, {{VK_F2, Shift}, Utf8}, {{VK_F2, Plain}, Ansi}};
   RECT pane;
   SendMessageA(statusWindow, SB_GETRECT, codePagePane, reinterpret_cast<LPARAM>(&pane));
-  const int top = (pane.top + pane.bottom - 16) / 2;
+  const int size = 16, left = pane.left + statusTextMargin, top = (pane.top + pane.bottom - size) / 2;
+  ASSERT_EQ(ImageList_GetImageCount(menuPictures), 24);
   if (!accelerators) accelerators = CreateAccelerators();
   for (const auto& k : keys) {
     Press(editorWindow, k.key);
     EXPECT_EQ(viewCodePage, k.view);
-    const int image = viewImages[ViewIndex(k.view)];
+    // The picture drawn on the pane's own background, left of it.
     RedrawWindow(statusWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HDC screen = GetDC(statusWindow), images = CreateCompatibleDC(screen);
-    HGDIOBJ previous = SelectObject(images, programImages);
+    HDC screen = GetDC(statusWindow), drawn = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+    HGDIOBJ previous = SelectObject(drawn, bitmap);
+    HBRUSH background = CreateSolidBrush(GetPixel(screen, left - 1, top));
+    RECT area{0, 0, size, size};
+    FillRect(drawn, &area, background);
+    ImageList_Draw(menuPictures, 15 + viewImages[ViewIndex(k.view)], drawn, 0, 0, ILD_TRANSPARENT);
     int differing = 0;
-    for (int i = 0; i < 256; ++i) {
-      differing += GetPixel(screen, pane.left + 1 + i % 16, top + i / 16) != GetPixel(images, 16 * image + i % 16, i / 16);
+    for (int i = 0; i < size * size; ++i) {
+      differing += GetPixel(screen, left + i % size, top + i / size) != GetPixel(drawn, i % size, i / size);
     }
-    SelectObject(images, previous);
-    DeleteDC(images);
+    SelectObject(drawn, previous);
+    DeleteObject(background);
+    DeleteObject(bitmap);
+    DeleteDC(drawn);
     ReleaseDC(statusWindow, screen);
     EXPECT_EQ(differing, 0) << k.view;
   }
