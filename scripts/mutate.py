@@ -278,6 +278,9 @@ def main():
         print(f"#{number} {name}:{line + 1} {kind}: {old.strip()!r} -> {new.strip()!r}\n    {verdict}"
               + (f" by {', '.join(killers)}" if killers else ""), flush=True)
     suite.build()  # leaves the scratch build as the tree is
+    if args.wine:  # the scratch build's Wine session, which wine-run.sh started
+        subprocess.run([str(args.scratch / "scripts/wine-session.sh"), "stop", str(suite.build_dir / "wine")],
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     print("\nmutation score per folder (killed / (killed + survived); timeouts killed, broken left out)")
     by_folder = defaultdict(lambda: defaultdict(int))

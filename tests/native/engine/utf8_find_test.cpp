@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "codepages/unicode_maps.h"
+#include "codepages/utf8.h"
 #include "engine/document_engine.h"
 #include "engine_reference.h"
 #include "engine_test_support.h"

@@ -2,7 +2,7 @@
 // bytes in, bytes out, the selection left behind, the view code page a
 // whole-text recoding switches to, one undo for each, the code-page chord
 // under a held Ctrl, and the clipboard in the view's code page. What each
-// makes of the text is tested natively; the chord as typed, end to end.
+// makes of the text is tested natively; the chord as typed, by the PE32 smoke suite.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
