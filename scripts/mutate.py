@@ -240,6 +240,7 @@ def main():
     parser.add_argument("--scratch", type=Path, default=Path("/tmp/zorn2-mutants"))
     parser.add_argument("--factor", type=float, default=4, help="a run longer than this many normal runs hangs")
     parser.add_argument("--json", type=Path, help="also write the results here")
+    parser.add_argument("--only", help="run only these of the picked mutants, by number (1,5,9): a rerun of a few")
     args = parser.parse_args()
 
     files = chosen_files(args.folders, args.wine)
@@ -257,8 +258,11 @@ def main():
           flush=True)
     owner = test_files(args.scratch, args.wine)
 
+    only = {int(n) for n in args.only.split(",")} if args.only else None
     results = []
     for number, (name, line, kind, new) in enumerate(picked, 1):
+        if only is not None and number not in only:
+            continue
         target = args.scratch / name
         original = target.read_text(encoding="utf-8")
         lines = original.split("\n")
@@ -273,7 +277,7 @@ def main():
         finally:
             target.write_text(original, encoding="utf-8")
         killers = sorted(killers or ())
-        results.append({"file": name, "line": line + 1, "kind": kind, "old": old.strip(), "new": new.strip(),
+        results.append({"number": number, "file": name, "line": line + 1, "kind": kind, "old": old.strip(), "new": new.strip(),
                         "verdict": verdict, "tests": killers, "files": sorted({file_of(t, owner) for t in killers})})
         print(f"#{number} {name}:{line + 1} {kind}: {old.strip()!r} -> {new.strip()!r}\n    {verdict}"
               + (f" by {', '.join(killers)}" if killers else ""), flush=True)
@@ -295,9 +299,9 @@ def main():
 
     print("\nmutants each test file alone killed")
     alone = defaultdict(list)
-    for number, r in enumerate(results, 1):
+    for r in results:
         if r["verdict"] == "KILLED" and len(r["files"]) == 1:
-            alone[r["files"][0]].append(number)
+            alone[r["files"][0]].append(r["number"])
     for path in sorted(set(owner.values())):
         print(f"  {path}: {', '.join(f'#{n}' for n in alone.get(path, [])) or 'none'}")
     if args.json:
