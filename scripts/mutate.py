@@ -216,19 +216,21 @@ class Suite:
 
 
 def test_files(scratch, wine):
-    """Maps each test suite name to the test file that defines it."""
+    """Maps each test (Suite.Name) and each suite to the test file that defines it."""
     owner = {}
     folder = scratch / "tests" / ("win32" if wine else "native")
     for path in folder.rglob("*.cpp"):
-        for suite in re.findall(r"\bTEST(?:_F|_P)?\(\s*(\w+)\s*,", path.read_text(encoding="utf-8")):
+        for suite, name in re.findall(r"\bTEST(?:_F|_P)?\(\s*(\w+)\s*,\s*(\w+)", path.read_text(encoding="utf-8")):
+            owner[f"{suite}.{name}"] = str(path.relative_to(scratch))
             owner.setdefault(suite, str(path.relative_to(scratch)))
     return owner
 
 
 def file_of(test, owner):
+    """The file of a test as GoogleTest names it (Prefix/Suite.Name/3 for a parameterised one)."""
     parts = test.split("/")
-    suite = (parts[1] if len(parts) > 1 and "." in parts[1] else parts[0]).split(".")[0]
-    return owner.get(suite, "?")
+    name = parts[1] if len(parts) > 1 and "." in parts[1] else parts[0]
+    return owner.get(name, owner.get(name.split(".")[0], "?"))
 
 
 def main():
