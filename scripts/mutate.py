@@ -135,19 +135,22 @@ def chosen_files(folders, wine):
 
 
 def sync(scratch):
-    """Copies the tree into the scratch directory, rewriting only files that differ,
-    so that the scratch build directory rebuilds only what changed."""
+    """Copies the tree into the scratch directory, rewriting only files that differ
+    and removing those it no longer has, so that the scratch build rebuilds only what changed."""
     listed = subprocess.run(["git", "-C", str(ROOT), "ls-files", "-z", *COPIED], check=True,
                             capture_output=True).stdout.decode().split("\0")
-    for name in filter(None, listed):
+    wanted = {name for name in listed if name and (ROOT / name).is_file()}
+    for name in wanted:
         source, target = ROOT / name, scratch / name
-        if not source.is_file():
-            continue
         data = source.read_bytes()
         if not target.is_file() or target.read_bytes() != data:
             target.parent.mkdir(parents=True, exist_ok=True)
             target.write_bytes(data)
             shutil.copymode(source, target)
+    for target in scratch.rglob("*"):  # a file the tree no longer has goes from the copy too
+        name = str(target.relative_to(scratch))
+        if target.is_file() and not name.startswith("build/") and name not in wanted:
+            target.unlink()
 
 
 class Suite:
