@@ -4,8 +4,10 @@
 Each table follows the published mapping between its two character sets (here
 Python's codecs); the bytes below say what a character the target lacks becomes.
 Run from the repository root: python3 scripts/make-conversion-tables.py
+(with "-", it prints the file instead: the native tests check that it is current).
 """
 import codecs
+import sys
 
 CHARSETS = {'ansi': 'cp1251', 'oem': 'cp866', 'koi8': 'koi8_r', 'iso': 'iso8859_5', 'mac': 'mac_cyrillic'}
 
@@ -120,8 +122,12 @@ def main():
         lines.append(f'    // {number} {name}, bytes 80..FF')
         lines.extend(cpp_rows(table))
     lines.append('};')
-    with open('src/codepages/conversion_tables.cpp', 'w') as out:
-        out.write('\n'.join(lines) + '\n')
+    text = '\n'.join(lines) + '\n'
+    if sys.argv[1:] == ['-']:
+        sys.stdout.write(text)
+    else:
+        with open('src/codepages/conversion_tables.cpp', 'w') as out:
+            out.write(text)
 
 
 main()

@@ -14,7 +14,6 @@ from desktop import (TYPABLE, bind_russian_keys, closed, eventually, focus, menu
 BUILD = os.environ["ZORN2_BUILD"]
 ZORN2_TEXT = os.path.join(BUILD, "..", "native", "zorn2-text")  # the same recoding, without a window
 WINE = os.environ["WINE64"]
-GREETING = "Привет, мир"
 
 restore_keyboard = []
 
@@ -118,63 +117,6 @@ class EditorAsUser(unittest.TestCase):
     def close_unmodified(self, editor):
         editor.keys("Escape")
         self.assertEqual(editor.process.wait(10), 0)
-
-    def test_russian_typed_in_each_view_is_saved_as_the_bytes_of_that_view(self):
-        views = (("F2", "cp1251"), ("ctrl+F2", "cp866"), ("alt+F2", "koi8_r"), ("shift+F2", "utf-8"))
-        for view_key, encoding in views:
-            with self.subTest(encoding=encoding):
-                editor = self.open_editor(encoding + ".txt")
-                editor.keys(view_key)
-                editor.type(GREETING)
-                editor.keys("Return")
-                editor.type("Ёё 123")
-                self.assertEqual(editor.save(), (GREETING + "\r\nЁё 123").encode(encoding))
-                editor.keys("ctrl+z")  # one character at a time
-                self.assertEqual(editor.save(), (GREETING + "\r\nЁё 12").encode(encoding))
-                self.close_unmodified(editor)
-
-    def test_utf8_file_opens_in_the_utf8_view_steps_by_letters_and_converts_to_koi8(self):
-        """What is typed shows the view: a letter's UTF-8 bytes or its one Windows-1251 byte."""
-        text = ("Привет, мир\r\nвторая строка\r\n").encode("utf-8")
-        editor = self.open_editor("utf8.txt", text)
-        editor.keys("ctrl+End")
-        editor.type("Мир")
-        editor.keys("BackSpace")  # both bytes of "р"
-        self.assertEqual(editor.save(), text + "Ми".encode("utf-8"))
-        editor.keys("ctrl+z")  # and both come back
-        self.assertEqual(editor.save(), text + "Мир".encode("utf-8"))
-        editor.keys("BackSpace")
-        text += "Ми".encode("utf-8")
-        self.assertEqual(editor.save(), text)
-        editor.keys("shift+F2", "F2")  # to Windows-1251: a letter is one byte there
-        editor.type("ж!")
-        self.assertEqual(editor.save(), text + "ж!".encode("cp1251"))
-        editor.keys("Left", "BackSpace", "End", "shift+F2")
-        editor.type("ж")
-        text += "!ж".encode("utf-8")
-        self.assertEqual(editor.save(), text)
-
-        menu_command(5, 6)  # "Кодировки", "Выбор..."
-        focus("Кодировки")
-        editor.keys("End", "Tab", "Tab", "Home", "Down", "Down", "Return")  # UTF-8 => KOI8-R
-        self.back_to(editor, "Кодировки")
-        koi8 = subprocess.run(["iconv", "-f", "UTF-8", "-t", "KOI8-R"], input=text, capture_output=True,
-                              check=True).stdout
-        self.assertEqual(editor.save(), koi8)
-        self.close_unmodified(editor)
-
-    def test_chord_with_ctrl_held_converts_the_whole_text(self):
-        editor = self.open_editor()
-        editor.keys("F2")
-        editor.type(GREETING)
-        xdotool("keydown", "ctrl")
-        editor.keys("w", "d")  # Ctrl+W, Ctrl+D: from Windows-1251 into DOS-866
-        xdotool("keyup", "ctrl")
-        self.assertEqual(editor.save(), GREETING.encode("cp866"))
-        editor.keys("ctrl+z")  # one undo brings back the bytes and the view
-        editor.type("!")
-        self.assertEqual(editor.save(), (GREETING + "!").encode("cp1251"))
-        self.close_unmodified(editor)
 
     def test_a_word_dragged_to_the_end_of_its_line_moves_and_one_ctrl_z_brings_it_back(self):
         original = "слово и ещё\r\nвторая".encode("cp1251")

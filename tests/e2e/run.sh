@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the end-to-end tests against the zorn2.exe of BUILD_DIR, inside the Wine
 # session that CTest started in BUILD_DIR/wine. Extra arguments go to unittest,
-# e.g. EditorAsUser.test_chord_with_ctrl_held_converts_the_whole_text.
+# e.g. EditorAsUser.test_find_find_next_and_replace_all_in_the_koi8_view.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(realpath "${1:?usage: run.sh BUILD_DIR [TEST ...]}")

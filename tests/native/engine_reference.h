@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "codepages/utf8.h"
 #include "engine/char_classes.h"
 #include "engine/engine_types.h"
 
@@ -51,14 +50,34 @@ struct ReferenceCharacter {
   char32_t key;  // the code point, or brokenByte + the byte
 };
 
+// The length of a valid UTF-8 sequence at `i` with its code point, else 1 (a broken byte).
+// Written from the definition, not from the decoder under test.
+inline std::size_t ReferenceUtf8Length(const std::string& s, std::size_t i, char32_t& code) {
+  auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char b = byte(i);
+  const std::size_t n = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+  code = b;
+  if (b < 0x80 || (b & 0xC0) == 0x80 || b > 0xF7 || i + n > s.size()) return 1;
+  char32_t value = b & (0x7F >> n);
+  for (std::size_t k = 1; k < n; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) return 1;
+    value = value << 6 | (byte(i + k) & 0x3F);
+  }
+  const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (value < least[n] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 1;
+  code = value;
+  return n;
+}
+
+// The characters of `text`, then its end.
 inline std::vector<ReferenceCharacter> DecodeForReference(const std::string& text) {
   std::vector<ReferenceCharacter> characters;
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
   for (std::size_t at = 0; at < text.size();) {
-    Utf8Sequence s = DecodeUtf8(bytes + at, text.size() - at);
-    bool valid = s.status == Utf8Status::Valid;
-    characters.push_back({static_cast<Position>(at), valid ? s.codePoint : brokenByte + bytes[at]});
-    at += valid ? s.length : 1;
+    char32_t code = 0;
+    const std::size_t n = ReferenceUtf8Length(text, at, code);
+    const bool broken = n == 1 && code >= 0x80;
+    characters.push_back({static_cast<Position>(at), broken ? brokenByte + code : code});
+    at += n;
   }
   characters.push_back({static_cast<Position>(text.size()), 0});  // the end
   return characters;

@@ -1,6 +1,6 @@
 // The tests' oracles for code-page data, independent of how the program's data was produced: what each
-// byte means according to glibc's iconv(3), the conversion tables rebuilt from it plus the substitutes this
-// program chooses for characters a target lacks, and real Russian text (the fortunes-ru package's collections).
+// byte means according to glibc's iconv(3), the conversion tables' published mappings rebuilt from it, and
+// real Russian text (the fortunes-ru package's collections).
 #pragma once
 #include <array>
 #include <string>
@@ -24,7 +24,8 @@ std::string RussianText(const std::string& name);
 // `utf8` in `charset` (an iconv name such as "CP866"); characters the charset lacks are left out.
 std::string ConvertFromUtf8(std::string_view utf8, const char* charset);
 
-// What table `table` (0..8) makes of the byte b >= 0x80, or -1 if the oracle has no answer.
+// What table `table` (0..8) makes of the byte b >= 0x80: iconv's mapping where both pages have the
+// character, else (a look-alike, transliteration) the generated table's own entry.
 int OracleTableEntry(int table, unsigned char b);
 
 // What the passes of RecodeBytes make of one byte, using the oracle's tables.

@@ -13,6 +13,7 @@
 
 #include "codepages/code_pages.h"
 #include "control/document_control.h"
+#include "key_presses.h"
 
 // The styles the program creates its editor with (word wrap on).
 inline constexpr DWORD EditorStyle = WS_CHILD | WS_VISIBLE | ES_SELECTIONBAR | WS_VSCROLL | ES_AUTOVSCROLL |
@@ -32,6 +33,19 @@ inline DWORD CALLBACK Feed(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* don
   rest->remove_prefix(n);
   *done = static_cast<LONG>(n);
   return 0;
+}
+
+// A control's whole text, zero bytes included, and its selection.
+inline std::string TextOf(HWND control) {
+  std::string text(static_cast<std::size_t>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+inline CHARRANGE SelectionOf(HWND control) {
+  CHARRANGE range{};
+  SendMessageA(control, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  return range;
 }
 
 class ControlTest : public ::testing::Test {
@@ -64,18 +78,8 @@ class ControlTest : public ::testing::Test {
     return stream.dwError;
   }
 
-  std::string Text() {
-    std::string text(static_cast<std::size_t>(Send(WM_GETTEXTLENGTH)) + 1, '\0');
-    LRESULT n = Send(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(n));
-    return text;
-  }
-
-  CHARRANGE Selection() {
-    CHARRANGE range{};
-    Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    return range;
-  }
+  std::string Text() { return TextOf(control); }
+  CHARRANGE Selection() { return SelectionOf(control); }
   std::pair<int, int> Selected() { return {Selection().cpMin, Selection().cpMax}; }
   void Select(LONG start, LONG end) {
     CHARRANGE range{start, end};
@@ -85,14 +89,9 @@ class ControlTest : public ::testing::Test {
   // Keys as the control sees them: WM_KEYDOWN with Shift or Ctrl held in the
   // thread's key state.
   void Key(WPARAM key, bool shift = false, bool ctrl = false) {
-    BYTE state[256] = {};
-    GetKeyboardState(state);
-    state[VK_SHIFT] = shift ? 0x80 : 0;
-    state[VK_CONTROL] = ctrl ? 0x80 : 0;
-    SetKeyboardState(state);
+    HoldModifiers((shift ? Shift : Plain) | (ctrl ? Ctrl : Plain));
     Send(WM_KEYDOWN, key, 1);
-    state[VK_SHIFT] = state[VK_CONTROL] = 0;
-    SetKeyboardState(state);
+    HoldModifiers(Plain);
   }
   void Type(const std::string& bytes) {
     for (char c : bytes) Send(WM_CHAR, static_cast<unsigned char>(c), 1);

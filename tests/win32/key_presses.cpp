@@ -14,6 +14,7 @@ void HoldModifiers(int modifiers) {
   state[VK_SHIFT] = (modifiers & Shift) ? 0x80 : 0;
   state[VK_CONTROL] = (modifiers & Ctrl) ? 0x80 : 0;
   state[VK_MENU] = (modifiers & Alt) ? 0x80 : 0;
+  state[VK_LBUTTON] = 0;
   SetKeyboardState(state);
 }
 

@@ -14,7 +14,7 @@ struct KeyPress {
 // open is closed by a timer, as a user pressing Escape would.
 void Press(HWND window, KeyPress press);
 
-// The modifiers held from now on (Plain releases them).
+// The modifiers held from now on (Plain releases them), no mouse button held.
 void HoldModifiers(int modifiers);
 
 // Runs what is queued, as the program's loop does.

@@ -9,6 +9,7 @@
 #include "base/globals.h"
 #include "base/settings_store.h"
 #include "chrome/status_bar.h"
+#include "control_fixture.h"
 #include "editor/editor_control.h"
 #include "editor/memory_stream.h"
 #include "editor/undo_commands.h"
@@ -104,13 +105,7 @@ void ProgramWindows::TearDownTestSuite() {
   RegDeleteKeyA(HKEY_CURRENT_USER, settingsKeyPath);
 }
 
-std::string ProgramWindows::EditorText() {
-  auto length = static_cast<size_t>(SendMessageA(editorWindow, WM_GETTEXTLENGTH, 0, 0));
-  std::string text(length + 1, '\0');
-  text.resize(static_cast<size_t>(
-      SendMessageA(editorWindow, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-  return text;
-}
+std::string ProgramWindows::EditorText() { return TextOf(editorWindow); }
 
 void ProgramWindows::SetEditorText(const std::string& text) {
   std::string bytes = text;
@@ -119,11 +114,7 @@ void ProgramWindows::SetEditorText(const std::string& text) {
   StreamInFromMemory(&stream, SF_TEXT);
 }
 
-CHARRANGE ProgramWindows::Selection() {
-  CHARRANGE range{};
-  SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-  return range;
-}
+CHARRANGE ProgramWindows::Selection() { return SelectionOf(editorWindow); }
 
 void ProgramWindows::Select(LONG start, LONG end) {
   CHARRANGE range{start, end};

@@ -17,7 +17,8 @@ ShellRun RunZorn2Text(const std::string& arguments, const std::string& input) {
 TEST(Zorn2Text, BadArgumentsGiveUsageAndExitCode2) {
   for (const char* arguments : {"", "recode koi8", "recode koi8 iso extra", "recode KOI8 utf8", "fido oem ansi",
                                 "guess oem", "align middle", "align left --width", "align left --width 80x",
-                                "align left --width 4097", "align left --left 99999999999999999999", "--help"}) {
+                                "align left --width 4097", "align left --width -1",
+                                "align left --left 99999999999999999999", "--help"}) {
     const ShellRun run = RunZorn2Text(arguments, "text");
     EXPECT_EQ(std::tuple(run.exitCode, run.out), std::tuple(2, "")) << arguments;
     EXPECT_TRUE(run.err.starts_with("usage: zorn2-text recode FROM TO") && run.err.find('\n') == run.err.size() - 1)

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 
 #include "codepages/code_pages.h"
-#include "codepages/recoding_routes.h"
 #include "codepages/transliteration.h"
 #include "codepages/utf8_latin.h"
 #include "iconv_texts.h"
@@ -22,24 +20,6 @@ std::string Transliterated(const std::string& text, CodePage view) {
 }
 
 }  // namespace
-
-// Into Windows-1251 from a Windows-1251 view passes through DOS-866, losing signs it lacks; the
-// dialog recodes between any two code pages and leaves the view alone (-1); asked as a menu route
-// it recodes nothing.
-TEST(RecodingRoutes, MenuCommandsDialogAndFido) {
-  const struct { RecodingRoute route; int fromTable, toTable, view; } cases[] = {
-      {MenuRecodingRoute(RecodeToAnsi, Oem), NoTable, OemToAnsi, Ansi},
-      {MenuRecodingRoute(RecodeToAnsi, Ansi), AnsiToOem, OemToAnsi, Ansi},
-      {MenuRecodingRoute(RecodeToKoi8, Ansi), AnsiToOem, OemToKoi8, Koi8},
-      {MenuRecodingRoute(RecodeToFido, Koi8), Koi8ToOem, FidoTarget, Oem},
-      {ChosenRecodingRoute(Mac, Iso), MacToOem, OemToIso, -1},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(std::tuple(c.route.fromTable, c.route.toTable, c.route.viewCodePage), std::tuple(c.fromTable, c.toTable, c.view));
-  }
-  RecodingRoute none = MenuRecodingRoute(RecodeChosen, Ansi);
-  EXPECT_EQ(std::tuple(none.toTable, none.viewCodePage), std::tuple(NoTable, -1));
-}
 
 TEST(Transliteration, LettersOfEveryViewCodePage) {
   for (CodePage view : {Oem, Ansi, Koi8, Utf8}) {

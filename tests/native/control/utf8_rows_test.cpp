@@ -1,6 +1,6 @@
 // Characters of the UTF-8 view: the engine's character steps and word moves,
 // and the rows laid out over them, on random texts of Cyrillic, Latin, CJK,
-// characters beyond U+FFFF and broken bytes. A plain decoder says where the
+// characters beyond U+FFFF and broken bytes. The reference decoder says where the
 // characters are; the rows must be those of the same text with every
 // character made one byte of the same width, laid out in a single-byte view.
 #include <gtest/gtest.h>
@@ -12,43 +12,25 @@
 
 #include "control/row_layout.h"
 #include "engine/rtf_reader.h"
+#include "engine_reference.h"
 #include "unit_rows.h"
 
 namespace {
 
-// The length of the character at `i`: a valid sequence's, else 1. Written
-// from the definition, not from the decoder under test.
-std::size_t ReferenceLength(const std::string& s, std::size_t i, char32_t& code) {
-  auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-  unsigned char b = byte(i);
-  code = b;
-  std::size_t n = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-  if (b < 0x80 || (b & 0xC0) == 0x80 || b > 0xF7 || i + n > s.size()) return 1;
-  char32_t value = b & (0x7F >> n);
-  for (std::size_t k = 1; k < n; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return 1;
-    value = value << 6 | (byte(i + k) & 0x3F);
-  }
-  const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (value < least[n] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 1;
-  code = value;
-  return n;
-}
-
 struct Character {
   Position start;
   Position length;
-  char32_t code;
+  char32_t code;  // a broken byte's is the byte
   bool valid;
 };
 
 std::vector<Character> ReferenceCharacters(const std::string& s) {
+  const std::vector<ReferenceCharacter> decoded = DecodeForReference(s);
   std::vector<Character> characters;
-  for (std::size_t i = 0; i < s.size();) {
-    char32_t code = 0;
-    std::size_t n = ReferenceLength(s, i, code);
-    characters.push_back({static_cast<Position>(i), static_cast<Position>(n), code, n > 1 || code < 0x80});
-    i += n;
+  for (std::size_t k = 0; k + 1 < decoded.size(); ++k) {
+    const bool valid = decoded[k].key < brokenByte;
+    characters.push_back({decoded[k].start, decoded[k + 1].start - decoded[k].start,
+                          valid ? decoded[k].key : decoded[k].key - brokenByte, valid});
   }
   return characters;
 }

@@ -14,7 +14,7 @@
 #include "codepages/alignment.h"
 #include "engine/position_list.h"
 #include "engine_test_support.h"
-#include "native/engine_reference.h"
+#include "native/engine_program.h"
 
 namespace {
 
@@ -145,15 +145,6 @@ void ExpectLinesOf(const DocumentEngine& engine, const std::string& text) {
   }
 }
 
-std::uint32_t StreamFrom(std::uintptr_t cookie, unsigned char* buffer, std::int32_t size, std::int32_t* moved) {
-  auto& rest = *reinterpret_cast<std::string_view*>(cookie);
-  const std::size_t n = std::min(rest.size(), static_cast<std::size_t>(size));
-  std::copy_n(rest.data(), n, buffer);
-  rest.remove_prefix(n);
-  *moved = static_cast<std::int32_t>(n);
-  return 0;
-}
-
 void Edit(DocumentEngine& engine, std::string& text, Position at, Position removed, const std::string& bytes) {
   engine.SetSelection(at, at + removed);
   ASSERT_TRUE(engine.ReplaceSelection(bytes));
@@ -169,8 +160,8 @@ TEST(EngineScale, ThreeMillionLinesStreamedEditedAndReplaced) {
   engine.SetTextLimit(MaxTextLength);
   std::string text = ManyLines(1);
   {
-    std::string_view rest = text;
-    EngineStream stream{reinterpret_cast<std::uintptr_t>(&rest), 0, StreamFrom};
+    engine_program::StreamScript script{text, {}, std::size_t{1} << 20};
+    EngineStream stream{reinterpret_cast<std::uintptr_t>(&script), 0, engine_program::Transfer};
     engine.StreamIn(stream, StreamText);
     ASSERT_EQ(stream.error, StreamErrorNone);
   }

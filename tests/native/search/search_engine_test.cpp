@@ -262,6 +262,7 @@ TEST(WordAtCaret, TakesThirtyTwoWholeCharactersInEachViewAndGivesThemInUtf8) {
     EXPECT_EQ(WordAtCaret(search.editor, codePage), expected) << codePage;
     // Typed back, it is the view's bytes again, cut only between characters.
     EXPECT_EQ(TypedTextToView(expected, codePage, 32), text.substr(0, codePage == Utf8 ? 31 : 32)) << codePage;
+    EXPECT_EQ(TypedTextToView("\xD1\x8F", codePage, 32), text.substr(1, codePage == Utf8 ? 2 : 1)) << "short: whole";
   }
   Search naive("na\xC3\xAFve");  // the Find dialog shows and finds "naïve" whole in the UTF-8 view
   naive.engine.SetCodePage(Utf8);

@@ -33,14 +33,6 @@ class DropAtOnce final : public IDropSource {
   STDMETHODIMP GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 };
 
-void HoldCtrl(bool held) {
-  BYTE state[256] = {};
-  GetKeyboardState(state);
-  state[VK_CONTROL] = held ? 0x80 : 0;
-  state[VK_LBUTTON] = 0;
-  SetKeyboardState(state);
-}
-
 POINT ClientPointOf(HWND window, LONG position) {
   POINTL point{};
   SendMessageA(window, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), position);
@@ -55,11 +47,11 @@ void PutCursorAt(HWND window, POINT point) {
 // Another program's drag of one block dropped at the cursor; the effect it reports.
 DWORD DropHere(CLIPFORMAT format, std::string bytes, bool ctrl) {
   IDataObject* data = CreateTextDataObject({{format, std::move(bytes)}});
-  HoldCtrl(ctrl);
+  HoldModifiers(ctrl ? Ctrl : Plain);
   DropAtOnce source;
   DWORD effect = DROPEFFECT_NONE;
   HRESULT result = DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
-  HoldCtrl(false);
+  HoldModifiers(Plain);
   data->Release();
   return result == DRAGDROP_S_DROP ? effect : DROPEFFECT_NONE;
 }
@@ -76,10 +68,10 @@ void DragSelection(HWND window, LONG from, LONG to, bool ctrl = false, HWND targ
   POINT press = ClientPointOf(window, from);
   if (!target) target = window;
   PutCursorAt(target, ClientPointOf(target, to));
-  HoldCtrl(ctrl);
+  HoldModifiers(ctrl ? Ctrl : Plain);
   SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
   SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(press.x + 30, press.y + 30));
-  HoldCtrl(false);
+  HoldModifiers(Plain);
 }
 
 class ControlDrops : public ControlTest {

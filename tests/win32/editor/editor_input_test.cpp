@@ -502,6 +502,11 @@ TEST_F(EditorInput, WithTheEditorsOwnUndoWordDeletionIsTheControlsAndItsEditsUnd
   SendCommand(Command::Undo);  // Undo
   EXPECT_EQ(EditorText(), "one\r\ntwo");
   EXPECT_FALSE(UndoJournalHoldsRecord());
+
+  useEditorUndo = false;
+  Select(1, 5);  // from inside a line through its break: Delete keeps the break
+  Press(editorWindow, {VK_DELETE, Plain});
+  EXPECT_EQ(EditorText(), "o\r\ntwo");
 }
 
 TEST_F(EditorInput, DroppedFileOnAModifiedDocumentAsksFirstAndCancelKeepsIt) {

@@ -2,7 +2,7 @@
 // bytes in, bytes out, the selection left behind, the view code page a
 // whole-text recoding switches to, one undo for each, the code-page chord
 // under a held Ctrl, and the clipboard in the view's code page. What each
-// makes of the text is tested natively; the chord as typed, end to end.
+// makes of the text is tested natively; the chord as typed, by the PE32 smoke suite.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
@@ -59,6 +59,9 @@ TEST_F(TextTransform, EachCommandRewritesItsRangeSelectsTheResultAndUndoesInOneS
       {Ansi, ansiWords, 7, 10, Command::RecodeToOem, ansiWords.substr(0, 7) + oemWords.substr(7), 7, 10, Ansi},
       {Ansi, ansiWords, 0, 0, Command::RecodeToKoi8, koi8Words, 0, 0, Koi8},
       {Oem, "\x8D\xAE\xE0\xA0 \xE0\xEB\xA1\xA0", 0, 0, Command::Fido, "H\xAEp\xA0 p\xEB\xA1\xA0", 0, 0, Oem},  // Нора рыба
+      // Into Windows-1251 from its own view goes through DOS-866 (« has no place there); Fido from KOI8-R ends in DOS-866.
+      {Ansi, "\xAB\xCF", 0, 0, Command::RecodeToAnsi, "<\xCF", 0, 0, Ansi},
+      {Koi8, "\xEE\xCF\xD2\xC1 \xD2\xD9\xC2\xC1", 0, 0, Command::Fido, "H\xAEp\xA0 p\xEB\xA1\xA0", 0, 0, Oem},
       {Ansi, "\xD9\xF3\xEA\xE0 \xA8\xE6 \xDB \xFB \xFE", 0, 0, Command::Translit, "SHuka Ezh I y iu", 0, 16, Ansi},
       // From the UTF-8 view: straight into the target; Fido and Translit keep the text UTF-8.
       {Utf8, utf8Words, 0, 0, Command::RecodeToKoi8, koi8Words, 0, 0, Koi8},

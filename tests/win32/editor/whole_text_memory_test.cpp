@@ -2,7 +2,8 @@
 // command makes is made to fail in turn. The command must then either be done
 // whole, or leave the document as it was (bytes, view code page, modified
 // flag, and an undo that still takes back the step before) and say so in a
-// message box; either way the program goes on.
+// message box; either way the program goes on. This file holds the test
+// program's failing operator new (failing_allocator.h).
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <richedit.h>
@@ -12,7 +13,6 @@
 #include <thread>
 #include <vector>
 
-#define FAILING_ALLOCATOR_COUNTER_ONLY
 #include "base/settings_store.h"
 #include "base/wide_strings.h"
 #include "control/document_control.h"

@@ -100,20 +100,6 @@ TEST_F(FindReplace, WordAtTheCaretCrossesTheViewCodePage) {
   EXPECT_EQ(shown, "Привет");
 }
 
-// F3 backwards with a pattern that overlaps itself moves on to the match before the selected one.
-TEST_F(FindReplace, FindNextBackwardsMovesBeforeAnOverlappingMatch) {
-  Start("aaaa", 4);
-  SetPattern(searchState.searchPattern, "aa");
-  searchState.backwards = true;
-  searchState.searchPosition = 4;
-  SendCommand(Command::FindNext);
-  ExpectSelection(2, 4);
-  SendCommand(Command::FindNext);
-  ExpectSelection(0, 2);
-  EXPECT_EQ(RunWithDialogs([] { SendCommand(Command::FindNext); }, {Answer(IDCANCEL)}), 1) << "nothing before it";
-  ExpectSelection(0, 2);
-}
-
 // "Да", "Нет", "Все", and in a second run "Отмена"; hex bytes are searched as they stand.
 TEST_F(FindReplace, ConfirmationAnswersAndHexPatterns) {
   Start("a a a a a", 0);
