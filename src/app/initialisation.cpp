@@ -18,7 +18,7 @@
 #include "editor/editor_control.h"
 #include "printing/print_setup.h"
 
-static_assert(sizeof(NONCLIENTMETRICSA) == 340, "the metrics record the program was made for");
+static_assert(sizeof(NONCLIENTMETRICSW) == 500, "the metrics record the program was made for (before Vista's padded border)");
 
 namespace {
 
