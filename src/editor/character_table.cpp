@@ -27,7 +27,7 @@ void ShowLikeEditor(HWND grid) {
   format.cbSize = sizeof format;
   format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_CHARSET | CFM_FACE | CFM_COLOR | CFM_SIZE;
   if (editorWindow) SendMessageA(editorWindow, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-  SendMessageA(grid, EM_SETDPI, static_cast<WPARAM>(windowDpi), 0);  // the editor's font at the editor's scale
+  SendMessageW(grid, EM_SETDPI, static_cast<WPARAM>(windowDpi), 0);  // the editor's font at the editor's scale
   SendMessageA(grid, EM_SETVIEWCODEPAGE, TableCodePage(), 0);
   SendMessageA(grid, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
   SendMessageA(grid, EM_SETBKGNDCOLOR, 0, StoredBackgroundColour());
@@ -69,7 +69,7 @@ INT_PTR CALLBACK CharacterTableDialogProc(HWND window, UINT message, WPARAM wPar
 static INT_PTR CharacterTableDialogProcUnguarded(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case dpiChangedMessage:  // the system scales the dialog; the grid's font follows
-      SendDlgItemMessageA(dialog, CharacterTableGrid, EM_SETDPI, HIWORD(wParam), 0);
+      SendDlgItemMessageW(dialog, CharacterTableGrid, EM_SETDPI, HIWORD(wParam), 0);
       return FALSE;
     case WM_INITDIALOG:
       SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall));

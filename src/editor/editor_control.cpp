@@ -48,7 +48,7 @@ void ComputeTextLimit() {
 void CreateEditor() {
   CreateEditorWindow();
   if (!editorWindow) return;
-  SendMessageA(editorWindow, EM_SETDPI, static_cast<WPARAM>(windowDpi), 0);
+  SendMessageW(editorWindow, EM_SETDPI, static_cast<WPARAM>(windowDpi), 0);
   SendMessageA(editorWindow, EM_EXLIMITTEXT, 0, textLimit);
   SendMessageA(editorWindow, EM_SETBKGNDCOLOR, 0, StoredBackgroundColour());
   RefreshViewFormat();

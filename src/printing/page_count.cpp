@@ -21,7 +21,7 @@ struct CountingPrinter {
   HDC dc;
   ~CountingPrinter() {
     DeleteDC(dc);
-    SendMessageA(editorWindow, EM_FORMATRANGE, FALSE, 0);
+    SendMessageW(editorWindow, EM_FORMATRANGE, FALSE, 0);
   }
 };
 
@@ -38,7 +38,7 @@ unsigned CountPrintedPages() {
   range.hdc = range.hdcTarget = dc;
   range.rcPage = ToRect(geometry.page);
   PagePosition length = SendMessageA(editorWindow, WM_GETTEXTLENGTH, 0, 0);
-  SendMessageA(editorWindow, EM_FORMATRANGE, FALSE, 0);
+  SendMessageW(editorWindow, EM_FORMATRANGE, FALSE, 0);
   bool cancelled = false;
   unsigned page = 0;
   unsigned count = CountPages(length, [&](PagePosition at) {
