@@ -4,8 +4,6 @@
 #pragma once
 #include <windows.h>
 
-constexpr int menuTextIndent = 21;  // the caption's distance from the item's left edge at 96 dpi
-
 // Both answer WM_MEASUREITEM / WM_DRAWITEM for ODT_MENU and return TRUE.
 BOOL MeasureMenuItem(MEASUREITEMSTRUCT* item);
 BOOL DrawMenuItem(const DRAWITEMSTRUCT* item);
