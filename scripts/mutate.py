@@ -257,6 +257,9 @@ def main():
     sync(args.scratch)
     suite = Suite(args.scratch, args.wine)
     suite.configure()
+    spooler = [str(args.scratch / "scripts/cups-session.sh"), "start", str(suite.build_dir / "cups")]
+    if args.wine:  # the printing tests' private spooler, before Wine starts: without it they skip
+        subprocess.run(spooler, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     already = suite.baseline()
     timeout = max(30.0, args.factor * suite.seconds)
     print(f"unmutated run: {suite.seconds:.0f} s; failing already (left out): {', '.join(sorted(already)) or 'none'}",
@@ -290,6 +293,7 @@ def main():
     if args.wine:  # the scratch build's Wine session, which wine-run.sh started
         subprocess.run([str(args.scratch / "scripts/wine-session.sh"), "stop", str(suite.build_dir / "wine")],
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        subprocess.run(spooler[:1] + ["stop"] + spooler[2:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     print("\nmutation score per folder (killed / (killed + survived); timeouts killed, broken left out)")
     by_folder = defaultdict(lambda: defaultdict(int))
