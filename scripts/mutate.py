@@ -17,13 +17,14 @@ import json
 import os
 import random
 import re
-import shutil
 import signal
 import subprocess
 import sys
 import time
 from collections import defaultdict
 from pathlib import Path
+
+from scratch_tree import sync
 
 ROOT = Path(__file__).resolve().parent.parent
 COPIED = ("src", "cli", "tests", "cmake", "scripts", "bench", "packaging", "docs",
@@ -134,25 +135,6 @@ def chosen_files(folders, wine):
     return files
 
 
-def sync(scratch):
-    """Copies the tree into the scratch directory, rewriting only files that differ
-    and removing those it no longer has, so that the scratch build rebuilds only what changed."""
-    listed = subprocess.run(["git", "-C", str(ROOT), "ls-files", "-z", *COPIED], check=True,
-                            capture_output=True).stdout.decode().split("\0")
-    wanted = {name for name in listed if name and (ROOT / name).is_file()}
-    for name in wanted:
-        source, target = ROOT / name, scratch / name
-        data = source.read_bytes()
-        if not target.is_file() or target.read_bytes() != data:
-            target.parent.mkdir(parents=True, exist_ok=True)
-            target.write_bytes(data)
-            shutil.copymode(source, target)
-    for target in scratch.rglob("*"):  # a file the tree no longer has goes from the copy too
-        name = str(target.relative_to(scratch))
-        if target.is_file() and not name.startswith("build/") and name not in wanted:
-            target.unlink()
-
-
 class Suite:
     """The build and the test program of one preset in the scratch tree."""
 
@@ -254,7 +236,7 @@ def main():
     print(f"{len(candidates)} possible mutants in {len(files)} files; seed {args.seed}, {len(picked)} picked",
           flush=True)
 
-    sync(args.scratch)
+    sync(args.scratch, *COPIED)
     suite = Suite(args.scratch, args.wine)
     suite.configure()
     spooler = [str(args.scratch / "scripts/cups-session.sh"), "start", str(suite.build_dir / "cups")]

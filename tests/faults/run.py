@@ -19,11 +19,13 @@ MISSED when it passes: a MISSED row is a gap in the tests. It builds once per
 row, so it is run by hand, not by `make test`.
 """
 import os
-import shutil
 import subprocess
 import sys
 import time
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "scripts"))
+from scratch_tree import sync  # noqa: E402
 
 ROOT = Path(__file__).resolve().parents[2]
 TABLE = Path(__file__).with_name("faults.tsv")
@@ -78,25 +80,6 @@ def chosen(rows, words):
     return [r for r in rows if str(r.number) in words or any(w in r.path for w in words if not w.isdigit())]
 
 
-def sync_tree():
-    """Copies the tree's files (tracked and new, not ignored) where they differ,
-    so that unchanged files keep their times and builds stay incremental."""
-    listed = subprocess.run(["git", "-C", str(ROOT), "ls-files", "-co", "--exclude-standard", "-z"],
-                            check=True, capture_output=True).stdout.decode().split("\0")
-    wanted = {name for name in listed if name and (ROOT / name).is_file()}
-    for name in wanted:
-        source, copy = ROOT / name, TREE / name
-        if copy.is_file() and copy.read_bytes() == source.read_bytes():
-            continue
-        copy.parent.mkdir(parents=True, exist_ok=True)
-        # A fresh time, not the source's: an object built from an older copy may be newer than the source.
-        shutil.copy(source, copy)
-    for copy in TREE.rglob("*"):
-        relative = copy.relative_to(TREE)
-        if copy.is_file() and relative.parts[0] != "build" and str(relative) not in wanted:
-            copy.unlink()
-
-
 def build(preset, log):
     if not (TREE / "build" / preset / "CMakeCache.txt").is_file():
         if subprocess.run(["cmake", "--preset", preset], cwd=TREE, stdout=log, stderr=subprocess.STDOUT).returncode:
@@ -142,7 +125,7 @@ def main():
     run_windows_rows_on_host(rows)
     LOGS.mkdir(parents=True, exist_ok=True)
     TREE.mkdir(parents=True, exist_ok=True)
-    sync_tree()
+    sync(TREE, "-co", "--exclude-standard")
 
     # Each test must pass without a fault, or its rows tell nothing.
     baseline = {}
