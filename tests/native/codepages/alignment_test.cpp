@@ -1,16 +1,12 @@
-// Alignment rules, one example each. That words survive, lines fit, indents hold, the output
-// limit refuses exactly what is longer and pieces make the same text, on any settings, is the
-// alignment fuzz target's part.
+// Alignment rules, one example each. That words survive, lines fit (in bytes or UTF-8 characters),
+// indents hold, the output limit refuses exactly what is longer and pieces make the same text, on
+// any settings, is the alignment fuzz target's part.
 #include "codepages/alignment.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <string>
-#include <vector>
-
-#include "codepages/utf8.h"
 
 namespace {
 
@@ -22,16 +18,6 @@ std::string Align(std::string_view text, Alignment alignment, AlignmentSettings 
 
 AlignmentSettings Width(int32_t width, bool joinLines = false) { return {width, 0, 0, joinLines}; }
 std::string Spaces(std::size_t n) { return std::string(n, ' '); }
-std::string Bytes(std::u8string_view text) { return {text.begin(), text.end()}; }
-
-std::vector<std::string_view> Words(std::string_view text) {
-  std::vector<std::string_view> words;
-  for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
-    end = std::min(text.find_first_of(" \r\n", start), text.size());
-    if (end > start) words.push_back(text.substr(start, end - start));
-  }
-  return words;
-}
 
 }  // namespace
 
@@ -71,39 +57,3 @@ TEST(Alignment, ExamplesOfTheRules) {
   for (const auto& c : cases) EXPECT_EQ(Align(c.text, c.alignment, c.settings), c.aligned) << c.text;
 }
 
-
-// Counting UTF-8, a column is a character: every aligned line is as wide in characters as
-// its alignment makes a line of single-byte letters, and the words keep their bytes. An
-// invalid byte (FF, and the overlong C0 80 as two) takes a column of its own.
-TEST(Alignment, Utf8ColumnsAreCharacters) {
-  const std::string texts[] = {
-      Bytes(u8"съешь же ещё этих мягких французских булок да выпей чаю\r\n"),
-      "the quick brown fox jumps over the lazy dog\r\n",
-      Bytes(u8"цена ") + "\xFF" + Bytes(u8"5 kg — ") + "\xC0\x80" + Bytes(u8"x 😀 ok руб ещё end\r\n"),
-  };
-  constexpr int32_t width = 16;
-  auto columns = [](std::string_view bytes) {
-    return static_cast<int32_t>(Utf8CharacterCount(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
-  };
-  for (const std::string& text : texts) {
-    for (Alignment alignment : {AlignJustify, AlignCentre, AlignLeft, AlignRight}) {
-      AlignmentSettings settings = Width(width, true);
-      settings.utf8Columns = true;
-      const std::string aligned = Align(text, alignment, settings);
-      EXPECT_EQ(Words(aligned), Words(text)) << text;
-      for (std::size_t start = 0, end; (end = aligned.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        const std::string_view line(aligned.data() + start, end - start);
-        SCOPED_TRACE(std::string(line));
-        const std::size_t leading = line.find_first_not_of(' '), trimmed = line.find_last_not_of(' ') + 1;
-        const int32_t used = columns(line.substr(leading, trimmed - leading));
-        EXPECT_LE(used, width);
-        const bool last = end + 2 == aligned.size();
-        if (alignment == AlignRight || (alignment == AlignJustify && !last && Words(line).size() > 1)) {
-          EXPECT_EQ(columns(line), width);
-        } else {
-          EXPECT_EQ(static_cast<int32_t>(leading), alignment == AlignCentre ? (width - used) / 2 : 0);
-        }
-      }
-    }
-  }
-}
