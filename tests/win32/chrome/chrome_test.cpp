@@ -73,9 +73,9 @@ TEST_F(Chrome, OptionsDialogStoresEveryValueClampedAndAppliesItAtOnce) {
   const struct { std::map<int, std::string> set; int button; std::vector<std::pair<const char*, int>> stored; bool toolbar, status, journal; } rows[] = {
       {{{toolbarBox, "0"}, {statusBox, "0"}, {bigBox, "1"}}, IDCANCEL, {{"ST", -1}, {"BIG", -1}}, true, true, true},
       {{{toolbarBox, "0"}, {statusBox, "0"}, {bigBox, "1"}, {journalBox, "0"}, {placementBox, "0"}, {caretBox, "1"},
-        {ignoreBreaksBox, "0"}, {firstField, "70000"}, {rightField, "abc"}},
+        {ignoreBreaksBox, "1"}, {firstField, "70000"}, {rightField, "abc"}},
        IDOK,
-       {{"ST", 0}, {"TL", 0}, {"NO", 1}, {"AU", 0}, {"RP", 1}, {"BIG", 1}, {"IG", 0}, {"FI", 0}, {"LI", 80}, {"RI", 80}},
+       {{"ST", 0}, {"TL", 0}, {"NO", 1}, {"AU", 0}, {"RP", 1}, {"BIG", 1}, {"IG", 1}, {"FI", 0}, {"LI", 80}, {"RI", 80}},
        false, false, false},
       {{{toolbarBox, "1"}, {statusBox, "1"}, {caretBox, "0"}}, IDOK, {{"ST", 1}, {"TL", 1}, {"NO", 1}, {"RP", 0}, {"BIG", 1}}, true, true, false},
   };

@@ -17,6 +17,7 @@
 #include "base/globals.h"
 #include "base/settings_store.h"
 #include "base/wide_strings.h"
+#include "chrome/status_bar.h"
 #include "codepages/code_pages.h"
 #include "documents/document_load.h"
 #include "documents/document_save.h"
@@ -86,6 +87,9 @@ TEST_F(AnyCodePage, AnyFileNameOpensSavesAndComesBackFromTheRecentList) {
     CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     ASSERT_TRUE(LoadDocument(path));
     EXPECT_EQ(MainWindowTitle(), L"[" + row.name + L"]-ZORN2");
+    std::wstring pane(LOWORD(SendMessageW(statusWindow, SB_GETTEXTLENGTHW, pathPane, 0)) + 1, L'\0');
+    SendMessageW(statusWindow, SB_GETTEXTW, pathPane, reinterpret_cast<LPARAM>(pane.data()));
+    EXPECT_EQ(pane.c_str(), path);  // the status bar names the file whole
     EXPECT_FALSE(ComparisonForm(path).empty());
     EXPECT_EQ(WindowTextOf(markerWindow), ComparisonForm(path));
     EXPECT_EQ(RecentFilePath(0), path);
