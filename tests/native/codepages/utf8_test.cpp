@@ -141,6 +141,7 @@ TEST(Utf8, GoesToUtf16AndBackCharacterByCharacter) {
               })));
   }
   EXPECT_EQ(Utf16FromUtf8("a\xF0\x9F\x98\x80\xD0\x96"), u"a\U0001F600\u0416");
+  EXPECT_EQ(Utf8FromUtf16(u"\U0001F3FF\xDFFF"), "\xF0\x9F\x8F\xBF\xEF\xBF\xBD");  // DFFF, the last low surrogate: paired, alone
   EXPECT_EQ(Utf8FromUtf16(u"\xD83D"), "\xEF\xBF\xBD");              // a high surrogate at the end
   EXPECT_EQ(Utf8FromUtf16(u"\xDE00\xD83Dx"), "\xEF\xBF\xBD\xEF\xBF\xBDx");  // low first, high then no low
 }
