@@ -1,8 +1,8 @@
-// Rows of the document control: word wrap, long-line segments, and the walk
-// between rows, positions and x, checked against a plain model of the rows.
+// Rows of the document control: word wrap and long-line segments. The walk between rows,
+// positions and x on random texts (of single bytes, tabs and line breaks among the rest) and
+// the rows kept across edits are utf8_rows_test.cpp's part.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -42,47 +42,6 @@ TEST(RowLayout, WrapsAfterBlanksCutsWordsLongerThanARowAndTabsGoToTheNextStop) {
   EXPECT_EQ(layout.Width(row), 13);
 }
 
-TEST(RowLayout, WalksPositionsAndXAgreeOnRandomTexts) {
-  std::mt19937 random(7);
-  const char alphabet[] = "ab cd\t\r\n";
-  for (int round = 0; round < 40; ++round) {
-    std::string text;
-    int length = static_cast<int>(random() % 200);
-    for (int i = 0; i < length; ++i) text += alphabet[random() % (sizeof alphabet - 1)];
-    Document doc(text);
-    for (int width : {0, 1, 5, 13}) {
-      RowLayout layout = doc.Layout(width);
-      std::vector<Row> rows = AllRows(layout);
-      ASSERT_TRUE(rows.back().last);
-      ASSERT_EQ(rows.back().next, doc.engine.GetLength());
-      Row back = rows.back(), previous;
-      for (std::size_t i = rows.size() - 1; i > 0; --i) {
-        ASSERT_TRUE(layout.PreviousRow(back, previous));
-        ASSERT_EQ(previous, rows[i - 1]);
-        back = previous;
-      }
-      std::size_t r = 0;
-      for (Position p = 0; p <= doc.engine.GetLength(); ++p) {
-        while (r + 1 < rows.size() && rows[r + 1].start <= p) ++r;
-        ASSERT_EQ(layout.RowAt(p), rows[r]) << "text " << round << " width " << width << " position " << p;
-      }
-      for (const Row& row : rows) {
-        for (Position p = row.start; p <= layout.CaretEnd(row); ++p) {
-          ASSERT_EQ(layout.PositionAtX(row, layout.XOf(row, p)), p) << "row at " << row.start;
-        }
-        // Far right of a row is its caret end: a soft break's position belongs to the next row.
-        ASSERT_EQ(layout.PositionAtX(row, 1000), layout.CaretEnd(row));
-        std::int64_t left = -1;
-        ASSERT_EQ(layout.ByteAtX(row, 0, left), row.start);
-        ASSERT_EQ(left, 0);
-      }
-      Row first = rows.front();
-      EXPECT_EQ(layout.MoveRows(first, 1000000), static_cast<std::int64_t>(rows.size()) - 1);
-      EXPECT_EQ(first, rows.back());
-    }
-  }
-}
-
 TEST(RowLayout, ALineLongerThanASegmentWrapsSegmentBySegment) {
   constexpr Position S = RowLayout::SegmentLength;
   // Words of 9 bytes and a blank: a segment start falls inside a word.
@@ -113,15 +72,6 @@ TEST(RowLayout, ALineLongerThanASegmentWrapsSegmentBySegment) {
     doc.engine.ReplaceSelection("\t\t");
     cache.Replaced(lineStart + S + 1, 1, 2);
   }
-}
-
-TEST(RowLayout, RowsKeptAcrossEditsAreTheRowsOfAFreshLayout) {
-  std::mt19937 random(11);
-  const char alphabet[] = "abcd  \t";
-  Document doc("");
-  ExpectRowsKeptAcrossEditsAsFresh(doc, random, [&] {
-    return std::string(1, random() % 500 == 0 ? '\n' : alphabet[random() % (sizeof alphabet - 1)]);
-  });
 }
 
 }  // namespace
