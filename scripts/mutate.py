@@ -4,6 +4,10 @@ tests catch each: a sample of the suite's strength, run by hand (not by make tes
 
     scripts/mutate.py --seed 1 --count 150 codepages engine cli
     scripts/mutate.py --seed 2 --count 40 --wine control editor search documents
+    scripts/mutate.py --seed 3 --count 30 --wine control/drop_target.cpp control/drag_source.cpp
+
+The last form aims at the code of a few tests: a test that kills no mutant alone there
+is one whose checks others make.
 
 A mutant turns a comparison, swaps an arithmetic or logical operator, moves a constant
 by one, forces a condition or removes a statement or an early return. Files of the
@@ -123,11 +127,14 @@ def core_sources():
 
 
 def chosen_files(folders, wine):
-    """The .cpp files of the folders that the chosen suite tests; generated tables left out."""
+    """The .cpp files of the folders (or the files named, for a sample aimed at one test's code)
+    that the chosen suite tests; generated tables left out."""
     core, files = core_sources(), []
     for folder in folders:
         base = ROOT / ("cli" if folder == "cli" else "src/" + folder)
-        for path in sorted(base.glob("*.cpp")):
+        if not base.exists():
+            sys.exit(f"mutate.py: no {base.relative_to(ROOT)}")
+        for path in [base] if base.suffix == ".cpp" else sorted(base.glob("*.cpp")):
             name = str(path.relative_to(ROOT))
             portable = name in core or name.startswith("cli/")
             if portable != wine and "Written by scripts/" not in path.read_text(encoding="utf-8")[:200]:
@@ -220,7 +227,7 @@ def file_of(test, owner):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("folders", nargs="+", help="folders under src/, or cli")
+    parser.add_argument("folders", nargs="+", help="folders under src/, or cli, or .cpp files under src/")
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--count", type=int, default=20)
     parser.add_argument("--wine", action="store_true", help="the folders' Win32 files, tested under Wine")
