@@ -172,6 +172,11 @@ TEST_F(ControlDrops, ADragOutOfTheUtf8ViewGivesItsCharacters) {
     }
   }
   EXPECT_EQ(Text(), "\xD0\x96\xF0\x9F\x98\x80!");
+  Select(0, 7);
+  DragSelection(control, 0, 0, false, other);  // a move: the text goes from here, and one undo brings it back
+  EXPECT_EQ(Text(), "");
+  Send(EM_UNDO);
+  EXPECT_EQ(Text(), "\xD0\x96\xF0\x9F\x98\x80!");
 }
 
 // The program's editor: its callback takes text in the view's clipboard
