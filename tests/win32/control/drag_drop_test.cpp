@@ -45,20 +45,21 @@ void PutCursorAt(HWND window, POINT point) {
 }
 
 // Another program's drag of one block dropped at the cursor; the effect it reports.
-DWORD DropHere(CLIPFORMAT format, std::string bytes, bool ctrl) {
+DWORD DropHere(CLIPFORMAT format, std::string bytes, bool ctrl, DWORD allowed) {
   IDataObject* data = CreateTextDataObject({{format, std::move(bytes)}});
   HoldModifiers(ctrl ? Ctrl : Plain);
   DropAtOnce source;
   DWORD effect = DROPEFFECT_NONE;
-  HRESULT result = DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+  HRESULT result = DoDragDrop(data, &source, allowed, &effect);
   HoldModifiers(Plain);
   data->Release();
   return result == DRAGDROP_S_DROP ? effect : DROPEFFECT_NONE;
 }
 
-DWORD DropBlock(HWND window, CLIPFORMAT format, std::string bytes, LONG position, bool ctrl = false) {
+DWORD DropBlock(HWND window, CLIPFORMAT format, std::string bytes, LONG position, bool ctrl = false,
+                DWORD allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE) {
   PutCursorAt(window, ClientPointOf(window, position));
-  return DropHere(format, std::move(bytes), ctrl);
+  return DropHere(format, std::move(bytes), ctrl, allowed);
 }
 
 // The user's drag: a press on the selection, then a move past the drag
@@ -129,6 +130,10 @@ TEST_F(ControlDrops, OtherProgramsTextComesAsCfTextFilesAsDropFilesAndNothingInt
   DragFinish(drop);
   EXPECT_EQ(std::string(name), path);
   EXPECT_EQ(Text(), "abxy");
+  // A source that would only move the file is refused: a move lets it delete the original.
+  EXPECT_EQ(DropBlock(control, CF_HDROP, block + path + std::string(2, '\0'), 0, false, DROPEFFECT_MOVE),
+            static_cast<DWORD>(DROPEFFECT_NONE));
+  EXPECT_FALSE(PeekMessageA(&posted, control, WM_DROPFILES, WM_DROPFILES, PM_REMOVE));
 
   Send(EM_SETREADONLY, TRUE);
   EXPECT_EQ(DropBlock(control, CF_TEXT, std::string("no", 3), 0), static_cast<DWORD>(DROPEFFECT_NONE));
