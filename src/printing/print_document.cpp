@@ -19,8 +19,8 @@ namespace {
 constexpr WORD NoPage = 0xFFFF;
 
 // What the Print dialog answered, or false on Cancel.
-bool AskPrintDialog(PRINTDLGA& request, const CHARRANGE& selection) {
-  request = PRINTDLGA{};
+bool AskPrintDialog(PRINTDLGW& request, const CHARRANGE& selection) {
+  request = PRINTDLGW{};
   request.lStructSize = sizeof request;
   request.hwndOwner = mainWindow;
   request.hDevMode = printerDevMode;
@@ -32,10 +32,10 @@ bool AskPrintDialog(PRINTDLGA& request, const CHARRANGE& selection) {
   request.nMinPage = 1;
   request.nMaxPage = NoPage;
   request.nCopies = 1;
-  return PrintDlgA(&request) != FALSE;
+  return PrintDlgW(&request) != FALSE;
 }
 
-PrintChoice ChoiceOf(const PRINTDLGA& request) {
+PrintChoice ChoiceOf(const PRINTDLGW& request) {
   PrintChoice choice;
   choice.copies = request.nCopies;
   choice.collate = (request.Flags & PD_COLLATE) != 0;
@@ -143,8 +143,8 @@ bool PrintPagesOn(HDC printer, const PrintRun& run, PagePosition start, PagePosi
 void PrintDocument() {
   if (!editorWindow || PrintProgress::Running()) return;
   CHARRANGE selection{};
-  SendMessageA(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-  PRINTDLGA request;
+  SendMessageW(editorWindow, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  PRINTDLGW request;
   if (!AskPrintDialog(request, selection)) return;
   StorePrinter(request.hDevMode, request.hDevNames);
   PrinterContext printer{request.hDC};

@@ -29,18 +29,19 @@ namespace {
 HDC ChosenPrinterDC() {
   if (!printerDevMode || !printerDevNames) return nullptr;
   auto* names = static_cast<DEVNAMES*>(GlobalLock(printerDevNames));
-  auto* mode = static_cast<DEVMODEA*>(GlobalLock(printerDevMode));
+  auto* mode = static_cast<DEVMODEW*>(GlobalLock(printerDevMode));
   HDC dc = nullptr;
   if (names && mode) {
-    const char* base = reinterpret_cast<const char*>(names);
-    dc = CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset, nullptr, mode);
+    // The W dialogs fill DEVNAMES with UTF-16 names, the offsets counting characters.
+    const auto* base = reinterpret_cast<const wchar_t*>(names);
+    dc = CreateDCW(base + names->wDriverOffset, base + names->wDeviceOffset, nullptr, mode);
   }
   if (mode) GlobalUnlock(printerDevMode);
   if (names) GlobalUnlock(printerDevNames);
   return dc;
 }
 
-DWORD AskSystemForDefaultPrinter(PRINTDLGA& request) { return PrintDlgA(&request) ? 0 : CommDlgExtendedError(); }
+DWORD AskSystemForDefaultPrinter(PRINTDLGW& request) { return PrintDlgW(&request) ? 0 : CommDlgExtendedError(); }
 
 // The answer of the last search for the default printer.
 DWORD defaultPrinterError = 0;
@@ -53,7 +54,7 @@ HDC GetPrinterDC() {
   defaultPrinterError = 0;
   if (HDC dc = ChosenPrinterDC()) return dc;
   FreePrintSetup();
-  PRINTDLGA request{};
+  PRINTDLGW request{};
   request.lStructSize = sizeof request;
   request.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
   defaultPrinterError = askDefaultPrinter(request);
@@ -91,7 +92,7 @@ bool PageMetrics(HDC printer, RECT& page, RECT& print) {
 }
 
 void PageSetup() {
-  PAGESETUPDLGA request{};
+  PAGESETUPDLGW request{};
   request.lStructSize = sizeof request;
   request.hwndOwner = mainWindow;
   request.hDevMode = printerDevMode;
@@ -100,7 +101,7 @@ void PageSetup() {
   // that measures in inches would hand back thousandths of an inch.
   request.Flags = PSD_MARGINS | PSD_INHUNDREDTHSOFMILLIMETERS;
   request.rtMargin = pageMargins;
-  if (!PageSetupDlgA(&request)) return;
+  if (!PageSetupDlgW(&request)) return;
   StorePrinter(request.hDevMode, request.hDevNames);
   pageMargins = request.rtMargin;
 }

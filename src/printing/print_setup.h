@@ -27,7 +27,7 @@ bool NoPrinterInstalled();
 
 // How the system's default printer is asked for: PrintDlgA with
 // PD_RETURNDEFAULT, answering 0 or its CommDlgExtendedError.
-using DefaultPrinterQuery = DWORD (*)(PRINTDLGA& request);
+using DefaultPrinterQuery = DWORD (*)(PRINTDLGW& request);
 extern DefaultPrinterQuery askDefaultPrinter;
 
 // The page and print rectangles of `printer` in twips; true when the top and

@@ -227,7 +227,7 @@ TEST_F(Printing, AJobStopsAfterThePageCancelledOrRefusedAndAlwaysGivesTheWindowB
 // and go no further: no question about numbers follows.
 TEST_F(ProgramWindows, WithoutAPrinterPreviewAndPageCountSaySoOnceAndStop) {
   const DefaultPrinterQuery system = askDefaultPrinter;
-  askDefaultPrinter = [](PRINTDLGA&) -> DWORD { return PDERR_NODEFAULTPRN; };
+  askDefaultPrinter = [](PRINTDLGW&) -> DWORD { return PDERR_NODEFAULTPRN; };
   FreePrintSetup();
   for (Command command : {Command::PrintPreview, Command::PageNumbers}) {
     SCOPED_TRACE(Id(command));
